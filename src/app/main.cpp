@@ -1,0 +1,3 @@
+#include <allegro.h>
+int main() { return 0; }
+END_OF_MAIN()
