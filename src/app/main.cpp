@@ -1,3 +1,12 @@
+// Entry point of the game.
 #include <allegro.h>
-int main() { return 0; }
+
+#include <cstdio>
+
+#include "app/demarrage.h"
+
+int main(int argc, char** argv) {
+  if (!va_dossier_programme()) std::fprintf(stderr, "veltra: cannot enter the program's folder\n");
+  return lance_jeu(argc, argv);
+}
 END_OF_MAIN()

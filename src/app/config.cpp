@@ -1,0 +1,120 @@
+// Reading and writing the keys of config.cfg through Allegro's configuration functions.
+#include "app/config.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+#include <cstring>
+
+void check_config() {
+  if (exists(FICHIER_CONFIG)) return;
+  // Written into config.cfg itself, so a first start runs windowed with five circuits and textures.
+  push_config_state();
+  set_config_file(FICHIER_CONFIG);
+  set_config_string("system", "keyboard", "FR");
+  set_config_string("system", "lang", "fr");
+  set_config_int("Graphics", "mappings", 1);
+  set_config_float("Graphics", "Prof_champ", 400.0f);
+  set_config_int("Graphics", "screen_width", 800);
+  set_config_int("Graphics", "screen_height", 600);
+  RESOL = 1;
+  set_config_int("Graphics", "full_screen", 0);
+  set_config_float("physics", "glissement", 0.5f);
+  set_config_float("physics", "Vitesse_max_cpu", 2.5f);
+  set_config_int("Game", "Nb_levels", 5);
+  set_config_int("Game", "Nb_tours", 5);
+  set_config_string("Game", "Nom_CPU_1", "Orvane");
+  set_config_string("Game", "Nom_CPU_2", "Tilso");
+  set_config_string("Game", "Nom_CPU_3", "Mufrat");
+  set_config_string("Game", "Nom_CPU_4", "Peluk");
+  set_config_string("Game", "Nom_CPU_5", "Ravin");
+  set_config_string("Game", "Nom_Player", "Human");
+  set_config_int("Control_kb", "Haut", 5);
+  set_config_int("Control_kb", "Bas", 4);
+  set_config_int("Control_kb", "Droite", 12);
+  set_config_int("Control_kb", "Gauche", 11);
+  set_config_int("Control_kb", "Spe", 5);
+  set_config_int("Control_kb", "Valide", 75);
+  set_config_int("Control_kb", "Spe_1", 4);
+  set_config_int("Control_type", "Type", 0);
+  set_config_float("Sons", "Volume_music", 0.5f);
+  set_config_float("Sons", "Volume_sons", 0.5f);
+  flush_config_file();
+  pop_config_state();
+}
+
+int resol_de_taille(int largeur, int hauteur) {
+  static const int tailles[4][2] = {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
+  for (int i = 0; i < 4; i++) {
+    if (tailles[i][0] == largeur && tailles[i][1] == hauteur) return i;
+  }
+  return 4;
+}
+
+void lit_config_ecran() {
+  if (FORCE_SCREEN == 1) {
+    FULL_SCREEN = 0;
+    SCREEN_WIDTH = SUPER_SCREEN_WIDTH;
+    SCREEN_HEIGHT = SUPER_SCREEN_HEIGHT;
+  } else {
+    FULL_SCREEN = get_config_int("Graphics", "full_screen", 1);
+    SCREEN_WIDTH = get_config_int("Graphics", "screen_width", 800);
+    SCREEN_HEIGHT = get_config_int("Graphics", "screen_height", 600);
+  }
+  RESOL = resol_de_taille(SCREEN_WIDTH, SCREEN_HEIGHT);
+  PROFONDEUR_CHAMP_CAM = get_config_float("Graphics", "Prof_champ", 400.0f);
+}
+
+void ecrit_config_ecran_repli() {
+  set_config_int("Graphics", "screen_width", 800);
+  set_config_int("Graphics", "screen_height", 600);
+  set_config_int("Graphics", "full_screen", 0);
+}
+
+void lit_config_volumes() {
+  VOLUME_MUSIQUE = get_config_float("Sons", "Volume_music", 0.5f);
+  VOLUME_SONS = get_config_float("Sons", "Volume_sons", 0.5f);
+}
+
+void lit_config_touches() {
+  BOUTON_HAUT = get_config_int("Control_kb", "Haut", 84);
+  BOUTON_BAS = get_config_int("Control_kb", "Bas", 85);
+  BOUTON_DROITE = get_config_int("Control_kb", "Droite", 83);
+  BOUTON_GAUCHE = get_config_int("Control_kb", "Gauche", 82);
+  BOUTON_VALIDE = get_config_int("Control_kb", "Valide", 67);
+  BOUTON_SPE = get_config_int("Control_kb", "Spe", BOUTON_SPE);
+  BOUTON_SPE_1 = get_config_int("Control_kb", "Spe_1", BOUTON_SPE_1);
+  BOUTON_JS_SHOOT = get_config_int("Control_js", "shoot", BOUTON_JS_SHOOT);
+  BOUTON_JS_SPE = get_config_int("Control_js", "spe", BOUTON_JS_SPE);
+  BOUTON_JS_SPE_1 = get_config_int("Control_js", "spe_1", BOUTON_JS_SPE_1);
+}
+
+int lit_config_type_controle() { return get_config_int("Control_type", "Type", 0); }
+
+void init_globales() {
+  copie_nom(LANG, get_config_string("system", "lang", "en"));
+  LANGUAGE = NUM_LANGUE = (std::strcmp(LANG, "fr") == 0) ? 0 : 1;
+  NB_LEVELS = get_config_int("Game", "Nb_levels", 0);
+  LEVEL_ACTIF = get_config_int("Game", "Level_actif", 1);
+  TYPE_JEU = get_config_int("Game", "type_jeu", 0);
+  if (TYPE_JEU > 1) TYPE_JEU = 0;
+  NOMBRE_TOURS = get_config_int("Game", "Nb_tours", 5);
+  VITESSE_MAX_CPU = get_config_float("physics", "Vitesse_max_cpu", 2.5f);
+  NB_CHAMPIONNAT = get_config_int("Game", "Nb_championnat", 1);
+  CHAMPIONNAT_ACTIF = get_config_int("Game", "Championnat_act", 1);
+}
+
+void lit_nom_cpu(int k, char (&dst)[TAILLE_NOM]) {
+  static const char* defauts[5] = {"Orvane", "Tilso", "Mufrat", "Peluk", "Ravin"};
+  if (k < 1 || k > 5) {
+    copie_nom(dst, "");
+    return;
+  }
+  char cle[16];
+  std::snprintf(cle, sizeof cle, "Nom_CPU_%d", k);
+  copie_nom(dst, get_config_string("Game", cle, defauts[k - 1]));
+}
+
+void lit_nom_joueur() { copie_nom(NOM_JOUEUR, get_config_string("Game", "Nom_Player", "Human")); }
+
+void ecrit_type_jeu() { set_config_int("Game", "type_jeu", TYPE_JEU); }

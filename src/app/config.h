@@ -1,0 +1,32 @@
+// config.cfg: the first-start writer and the readers and writers of the settings it holds.
+// Every reader passes its default, so a missing file, section or key never fails.
+#pragma once
+
+#include "common/globals.h"
+
+// The one configuration file, beside the program.
+constexpr const char* FICHIER_CONFIG = "config.cfg";
+
+// When no config.cfg exists, writes the first-start values into it (windowed 800 x 600, five
+// circuits, textures on, French texts, the E/D/K/L/Space keys). Does nothing otherwise.
+void check_config();
+
+// Screen size and mode: forced by the command line, or from the configuration; then RESOL and
+// PROFONDEUR_CHAMP_CAM.
+void lit_config_ecran();
+// RESOL for a screen size: 0..3 for the four listed sizes, 4 for any other.
+int resol_de_taille(int largeur, int hauteur);
+// After a refused full-screen start, so that the next start uses a window.
+void ecrit_config_ecran_repli();
+
+void lit_config_volumes();
+void lit_config_touches();
+// Configured control type: 0 keyboard, anything else joystick.
+int lit_config_type_controle();
+// Language and game settings.
+void init_globales();
+// Name of CPU pilot k (1..5) and of the player, cut to 31 characters.
+void lit_nom_cpu(int k, char (&dst)[TAILLE_NOM]);
+void lit_nom_joueur();
+// Shutdown: the game type chosen in the main menu is in force at the next start.
+void ecrit_type_jeu();

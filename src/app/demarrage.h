@@ -1,0 +1,13 @@
+// The program's life: command line, start-up sequence, the menus, orderly shutdown.
+#pragma once
+
+// Changes to the folder holding the program, so that its data and config.cfg are found beside it
+// wherever it is started from. False when that folder cannot be found or entered.
+bool va_dossier_programme();
+
+// Exactly two arguments after the program name force a window of that size (text that is no
+// number gives 0); any other count is ignored.
+void lit_ligne_commande(int argc, char** argv);
+
+// Start-up, main loop, shutdown. Returns the process exit code.
+int lance_jeu(int argc, char** argv);

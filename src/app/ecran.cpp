@@ -1,0 +1,135 @@
+// Screen set-up through AllegroGL, the 60 Hz counters, and the orderly teardown.
+#include "app/ecran.h"
+
+#include <allegro.h>
+#include <alleggl.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "app/config.h"
+#include "common/globals.h"
+
+// Timer callbacks run on Allegro's timer thread: they only count.
+void fps_counter() { fps_count++; }
+END_OF_FUNCTION(fps_counter)
+void game_timer() { game_time++; }
+END_OF_FUNCTION(game_timer)
+void game_CHRONO_timer() { game_CHRONO++; }
+END_OF_FUNCTION(game_CHRONO_timer)
+
+namespace {
+
+bool ouvre_ecran() {
+  allegro_gl_clear_settings();
+  allegro_gl_set(AGL_DOUBLEBUFFER, 1);
+  allegro_gl_set(AGL_COLOR_DEPTH, 32);
+  allegro_gl_set(AGL_Z_DEPTH, 16);
+  allegro_gl_set(AGL_RENDERMETHOD, 1);
+  allegro_gl_set(FULL_SCREEN ? AGL_FULLSCREEN : AGL_WINDOWED, TRUE);
+  allegro_gl_set(AGL_SUGGEST, AGL_DOUBLEBUFFER | AGL_COLOR_DEPTH | AGL_Z_DEPTH | AGL_RENDERMETHOD |
+                                  (FULL_SCREEN ? AGL_FULLSCREEN : AGL_WINDOWED));
+  set_color_depth(32);
+  if (FULL_SCREEN) {
+    if (set_gfx_mode(GFX_OPENGL_FULLSCREEN, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) != 0) {
+      allegro_message("Error setting OpenGL full screen graphics mode:\n%s\nAllegro GL error : %s\n", allegro_error,
+                      allegro_gl_error);
+      ecrit_config_ecran_repli();
+      return false;
+    }
+  } else if (set_gfx_mode(GFX_OPENGL_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) != 0) {
+    allegro_message("Error setting OpenGL windowed graphics mode:\n%s\nAllegro GL error : %s\n", allegro_error,
+                    allegro_gl_error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void init_etat_opengl() {
+  glShadeModel(GL_SMOOTH);
+  glEnable(GL_POINT_SMOOTH);
+  glEnable(GL_CULL_FACE);
+  glCullFace(GL_BACK);
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glEnable(GL_TEXTURE_2D);
+  glPolygonMode(GL_FRONT, GL_FILL);
+  glDisable(GL_DITHER);
+  glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
+
+  glEnable(GL_FOG);
+  glFogi(GL_FOG_MODE, GL_LINEAR);
+  glFogfv(GL_FOG_COLOR, MenuFogColor);
+  glFogf(GL_FOG_DENSITY, 1.0f);
+  glHint(GL_FOG_HINT, GL_DONT_CARE);
+  glFogf(GL_FOG_START, PROFONDEUR_CHAMP_CAM - 100.0f);
+  glFogf(GL_FOG_END, PROFONDEUR_CHAMP_CAM);
+
+  glViewport(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glFrustum(-1.33, 1.33, -1.0, 1.0, 1.0, PROFONDEUR_CHAMP_CAM);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+
+  const GLfloat position0[4] = {-36.0f, 80.0f, 57.0f, 0.5f};
+  const GLfloat position1[4] = {-36.0f, -80.0f, 57.0f, 1.0f};
+  const GLfloat ambiante[4] = {0.10f, 0.07f, 0.04f, 1.0f};
+  const GLfloat diffuse[4] = {0.97f, 0.92f, 0.43f, 1.0f};
+  const GLfloat speculaire[4] = {0.9f, 0.86f, 0.42f, 1.0f};
+  glEnable(GL_LIGHT0);
+  glEnable(GL_LIGHTING);
+  glEnable(GL_COLOR_MATERIAL);
+  glLightfv(GL_LIGHT0, GL_POSITION, position0);
+  glLightfv(GL_LIGHT0, GL_AMBIENT, ambiante);
+  glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+  glEnable(GL_LIGHT1);
+  glLightfv(GL_LIGHT1, GL_POSITION, position1);
+  glLightfv(GL_LIGHT1, GL_AMBIENT, ambiante);
+  glMaterialfv(GL_FRONT, GL_SPECULAR, speculaire);
+  glMateriali(GL_FRONT, GL_SHININESS, 10);
+  glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
+  glClearColor(0.5f, 0.55f, 0.7f, 1.0f);
+}
+
+int Init_alleggl() {
+  allegro_init();
+  install_allegro_gl();
+  install_timer();
+  install_keyboard();
+  install_mouse();
+
+  check_config();
+  set_config_file(FICHIER_CONFIG);
+
+  lit_config_ecran();
+  if (!ouvre_ecran()) return -1;
+
+  allegro_gl_use_mipmapping(TRUE);
+  init_etat_opengl();
+
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+  LOCK_FUNCTION(fps_counter);
+  LOCK_FUNCTION(game_timer);
+  LOCK_FUNCTION(game_CHRONO_timer);
+  install_int_ex(fps_counter, BPS_TO_TIMER(60));
+  install_int_ex(game_timer, BPS_TO_TIMER(60));
+  install_int_ex(game_CHRONO_timer, BPS_TO_TIMER(60));
+  return 1;
+}
+
+void deInit() {
+  remove_int(fps_counter);
+  remove_int(game_timer);
+  remove_int(game_CHRONO_timer);
+  remove_mouse();
+  remove_keyboard();
+  remove_timer();
+  allegro_gl_clear_settings();
+  remove_allegro_gl();
+  allegro_exit();
+}

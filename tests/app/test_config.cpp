@@ -1,0 +1,181 @@
+// config.cfg: first start, readers' defaults, the values that are clamped or matched exactly,
+// and what shutdown stores. Runs Allegro with no system driver, in a private folder.
+#include <allegro.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/config.h"
+#include "app/demarrage.h"
+#include "common/globals.h"
+
+namespace {
+
+class Config : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { install_allegro(SYSTEM_NONE, &errno, atexit); }
+
+  void SetUp() override {
+    char modele[] = "/tmp/veltra-config-XXXXXX";
+    ASSERT_NE(mkdtemp(modele), nullptr);
+    dossier_ = modele;
+    ASSERT_EQ(getcwd(ancien_, sizeof ancien_), ancien_);
+    ASSERT_EQ(chdir(dossier_.c_str()), 0);
+    FORCE_SCREEN = 0;
+  }
+  void TearDown() override {
+    set_config_file("/dev/null");  // release config.cfg before it is removed
+    std::remove((dossier_ + "/config.cfg").c_str());
+    ASSERT_EQ(chdir(ancien_), 0);
+    rmdir(dossier_.c_str());
+  }
+
+  static void ecrit(const std::string& texte) { std::ofstream(FICHIER_CONFIG) << texte; }
+  static std::string lit() {
+    std::ifstream f(FICHIER_CONFIG);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+  }
+  // What start-up reads, in its order.
+  static void demarre() {
+    check_config();
+    set_config_file(FICHIER_CONFIG);
+    lit_config_ecran();
+    lit_config_volumes();
+    lit_config_touches();
+    init_globales();
+    lit_nom_joueur();
+  }
+
+  std::string dossier_;
+  char ancien_[4096];
+};
+
+TEST_F(Config, FirstStartWritesAWindowedFiveCircuitSetup) {
+  demarre();
+  EXPECT_EQ(FULL_SCREEN, 0);
+  EXPECT_EQ(SCREEN_WIDTH, 800);
+  EXPECT_EQ(SCREEN_HEIGHT, 600);
+  EXPECT_EQ(RESOL, 1);
+  EXPECT_EQ(NB_LEVELS, 5);
+  EXPECT_EQ(NOMBRE_TOURS, 5);
+  EXPECT_EQ(LANGUAGE, 0);
+  EXPECT_EQ(get_config_int("Graphics", "mappings", 0), 1);
+  EXPECT_EQ(BOUTON_HAUT, 5);
+  EXPECT_EQ(BOUTON_BAS, 4);
+  EXPECT_EQ(BOUTON_DROITE, 12);
+  EXPECT_EQ(BOUTON_GAUCHE, 11);
+  EXPECT_EQ(BOUTON_VALIDE, 75);
+  EXPECT_EQ(BOUTON_SPE, 5);
+  EXPECT_EQ(BOUTON_SPE_1, 4);
+  EXPECT_FLOAT_EQ(VITESSE_MAX_CPU, 2.5f);
+  EXPECT_STREQ(NOM_JOUEUR, "Human");
+  const std::string texte = lit();
+  EXPECT_NE(texte.find("keyboard = FR"), std::string::npos);
+  EXPECT_NE(texte.find("Nom_CPU_5 = Ravin"), std::string::npos);
+}
+
+TEST_F(Config, AnExistingFileIsLeftAloneAndMissingKeysTakeTheReadersDefaults) {
+  ecrit("[Graphics]\nfull_screen = 0\n");
+  BOUTON_SPE = 80;
+  BOUTON_SPE_1 = 81;
+  demarre();
+  EXPECT_EQ(lit().find("Nb_levels"), std::string::npos);
+  EXPECT_EQ(FULL_SCREEN, 0);
+  EXPECT_EQ(SCREEN_WIDTH, 800);
+  EXPECT_EQ(SCREEN_HEIGHT, 600);
+  EXPECT_FLOAT_EQ(PROFONDEUR_CHAMP_CAM, 400.0f);
+  EXPECT_EQ(BOUTON_HAUT, 84);
+  EXPECT_EQ(BOUTON_BAS, 85);
+  EXPECT_EQ(BOUTON_DROITE, 83);
+  EXPECT_EQ(BOUTON_GAUCHE, 82);
+  EXPECT_EQ(BOUTON_VALIDE, 67);
+  EXPECT_EQ(BOUTON_SPE, 80);
+  EXPECT_EQ(BOUTON_SPE_1, 81);
+  EXPECT_EQ(NOMBRE_TOURS, 5);
+  EXPECT_EQ(NB_LEVELS, 0);
+  EXPECT_EQ(LANGUAGE, 1);
+  EXPECT_FLOAT_EQ(VOLUME_MUSIQUE, 0.5f);
+  EXPECT_EQ(get_config_int("Graphics", "mappings", 0), 0);
+  // With no file at all the screen default is full screen.
+  ecrit("");
+  set_config_file(FICHIER_CONFIG);
+  lit_config_ecran();
+  EXPECT_EQ(FULL_SCREEN, 1);
+}
+
+TEST_F(Config, GameTypeAboveOneAndUpperCaseLanguage) {
+  ecrit("[system]\nlang = FR\n[Game]\ntype_jeu = 2\n");
+  demarre();
+  EXPECT_EQ(TYPE_JEU, 0);
+  EXPECT_EQ(LANGUAGE, 1);
+  EXPECT_EQ(NUM_LANGUE, 1);
+  ecrit("[system]\nlang = fr\n[Game]\ntype_jeu = 1\n");
+  demarre();
+  EXPECT_EQ(TYPE_JEU, 1);
+  EXPECT_EQ(LANGUAGE, 0);
+}
+
+TEST_F(Config, ShutdownStoresTheGameType) {
+  ecrit("[Game]\nNb_tours = 3\n");
+  demarre();
+  TYPE_JEU = 1;
+  ecrit_type_jeu();
+  set_config_file("/dev/null");  // replacing the configuration writes it back
+  const std::string texte = lit();
+  EXPECT_NE(texte.find("type_jeu = 1"), std::string::npos) << texte;
+  EXPECT_NE(texte.find("Nb_tours = 3"), std::string::npos) << texte;
+}
+
+TEST_F(Config, ForcedWindowWinsOverTheFile) {
+  ecrit("[Graphics]\nfull_screen = 1\nscreen_width = 640\nscreen_height = 480\n");
+  char prog[] = "veltra", w[] = "1000", h[] = "700";
+  char* argv[] = {prog, w, h, nullptr};
+  lit_ligne_commande(3, argv);
+  demarre();
+  EXPECT_EQ(FULL_SCREEN, 0);
+  EXPECT_EQ(SCREEN_WIDTH, 1000);
+  EXPECT_EQ(SCREEN_HEIGHT, 700);
+  EXPECT_EQ(RESOL, 4);
+  FORCE_SCREEN = 0;
+  demarre();
+  EXPECT_EQ(RESOL, 0);
+  EXPECT_EQ(FULL_SCREEN, 1);
+}
+
+TEST_F(Config, NamesAreCutTo31CharactersAndTerminated) {
+  ecrit("[Game]\nNom_CPU_1 = abcdefghijklmnopqrstuvwxyz01234\nNom_CPU_2 = abcdefghijklmnopqrstuvwxyz0123456789\n");
+  set_config_file(FICHIER_CONFIG);
+  char nom[TAILLE_NOM];
+  lit_nom_cpu(1, nom);
+  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
+  lit_nom_cpu(2, nom);
+  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
+  lit_nom_cpu(3, nom);
+  EXPECT_STREQ(nom, "Mufrat");
+}
+
+TEST(LigneCommande, OnlyExactlyTwoArgumentsForceAWindow) {
+  char prog[] = "veltra", a[] = "1000", b[] = "700", c[] = "9", texte[] = "large";
+  FORCE_SCREEN = 0;
+  char* un[] = {prog, a, nullptr};
+  lit_ligne_commande(2, un);
+  EXPECT_EQ(FORCE_SCREEN, 0);
+  char* trois[] = {prog, a, b, c, nullptr};
+  lit_ligne_commande(4, trois);
+  EXPECT_EQ(FORCE_SCREEN, 0);
+  char* mot[] = {prog, texte, b, nullptr};
+  lit_ligne_commande(3, mot);
+  EXPECT_EQ(FORCE_SCREEN, 1);
+  EXPECT_EQ(SUPER_SCREEN_WIDTH, 0);
+  EXPECT_EQ(SUPER_SCREEN_HEIGHT, 700);
+  FORCE_SCREEN = 0;
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+# Shared helpers of the real-window tests (sourced). Needs DISPLAY (see scripts/xvfb-session).
+
+# Copies the built game into a fresh folder so each test owns its config.cfg and data.
+# Sets GAME_DIR.
+prepare_game() {
+  GAME_DIR=$(mktemp -d)
+  cp "$1" "$GAME_DIR/veltra"
+  if [ -d "$(dirname "$1")/objets" ]; then
+    for d in objets files maps sons hiscores; do
+      [ -d "$(dirname "$1")/$d" ] && cp -r "$(dirname "$1")/$d" "$GAME_DIR/"
+    done
+  fi
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Waits (up to $2 seconds) for a visible window named veltra of at least 640 pixels wide;
+# prints its id.
+wait_window() {
+  end=$(( $(date +%s) + ${2:-60} ))
+  while [ "$(date +%s)" -lt "$end" ]; do
+    for w in $(xdotool search --onlyvisible --name '^veltra$' 2>/dev/null); do
+      width=$(xwininfo -id "$w" 2>/dev/null | awk '/Width:/ {print $2}')
+      if [ -n "$width" ] && [ "$width" -ge 320 ] && [ "$width" != 320 ]; then
+        echo "$w"
+        return 0
+      fi
+    done
+    kill -0 "$1" 2>/dev/null || return 1
+    sleep 0.2
+  done
+  return 1
+}
+
+# Holds a key long enough for a game polling at 30 steps per second to see it.
+press_key() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  xdotool keydown "$2"
+  sleep 0.25
+  xdotool keyup "$2"
+}
+
+# Waits (up to $2 seconds) for process $1 to end; sets EXIT_CODE.
+wait_exit() {
+  end=$(( $(date +%s) + ${2:-60} ))
+  while kill -0 "$1" 2>/dev/null; do
+    [ "$(date +%s)" -lt "$end" ] || return 1
+    sleep 0.2
+  done
+  wait "$1"
+  EXIT_CODE=$?
+  return 0
+}
+
+# Prints the colour of a pixel of a PNG as "r,g,b" (0..255).
+pixel_rgb() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
