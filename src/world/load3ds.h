@@ -1,0 +1,70 @@
+// 3DS model loader: reads the chunk tree of a 3DS file into a t3DModel, appends the file's
+// materials to the shared table and computes face and vertex normals.
+//
+//   tMateriaux table; t3DModel model;
+//   g_Load3DS.Import3DS(&table, &model, "./objets/arbre.3DS");          // from a file
+//   g_Load3DS.Import3DSMemoire(&table, &model, octets, taille, "test");  // from memory
+//
+// Bad input never makes it read outside the bytes given: it stops at the first bad chunk, keeps
+// what was read soundly before it and tells what was wrong on the standard error.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "world/modele3d.h"
+
+class Lecteur;
+
+// Room in the texture table: material indices must stay below this.
+constexpr int MAX_TEXTURES = 100;
+
+// Nesting deeper than this is not a model but a trap for the stack.
+constexpr int PROFONDEUR_MAX_3DS = 16;
+
+enum tResultat3DS {
+  IMPORT_OK = 0,         // read whole
+  IMPORT_PAS_3DS = 1,    // no primary chunk: the model stays empty
+  IMPORT_CORROMPU = 2,   // stopped at a bad chunk; what came before it is kept
+};
+
+class CLoad3DS {
+ public:
+  CLoad3DS();
+
+  // Reads the file at `path` into `model` (which must be empty) and appends its materials to
+  // `table`. A missing file shows a message and ends the program with exit code 1.
+  tResultat3DS Import3DS(tMateriaux* table, t3DModel* model, const char* path);
+  // The same from bytes in memory; `nom` only names the source in messages.
+  tResultat3DS Import3DSMemoire(tMateriaux* table, t3DModel* model, const void* data, size_t taille,
+                                const char* nom);
+
+  // Face normals and vertex normals of every object (faces must index existing vertices).
+  static void ComputeNormals(t3DModel* model);
+
+ private:
+  bool ReadChunk(tChunk* chunk);
+  int GetString(char* buffer, uint32_t reste);
+  void ProcessNextChunk(tMateriaux* table, t3DModel* model, tChunk* previous, int profondeur);
+  void ProcessNextObjectChunk(tMateriaux* table, t3DModel* model, t3DObject* object, tChunk* previous,
+                              int profondeur);
+  void ProcessNextMaterialChunk(tMateriaux* table, t3DModel* model, tChunk* previous, int profondeur);
+  void ReadColorChunk(tMaterialInfo* material, tChunk* chunk);
+  void ReadVertices(t3DObject* object, tChunk* chunk);
+  void ReadVertexIndices(t3DObject* object, tChunk* chunk);
+  void ReadUVCoordinates(t3DObject* object, tChunk* chunk);
+  void ReadObjectMaterial(tMateriaux* table, t3DModel* model, t3DObject* object, tChunk* chunk);
+  void ReadNameData(char* dst, tChunk* chunk);
+  void SkipChunk(tChunk* chunk);
+  bool ChildFits(const tChunk* parent, tChunk* child);
+  void Verifie(t3DModel* model);
+  void Faute(const char* quoi);
+  void CleanUp();
+
+  Lecteur* file;  // the bytes of the import under way
+  const char* m_nom;
+  bool m_faute;
+};
+
+// The one loader of the program.
+extern CLoad3DS g_Load3DS;

@@ -1,0 +1,93 @@
+// Material table, texture upload and the stack discipline of model freeing.
+#include "world/materiaux.h"
+
+#include <allegro.h>
+#include <alleggl.h>
+#include <jpgalleg.h>
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+tMateriaux g_Materiaux;
+unsigned int g_Texture[MAX_TEXTURES] = {0};
+bool g_ContexteGL = false;
+
+namespace {
+
+// Deletes the texture names of entries [debut, debut + n) and clears them.
+void efface_textures(int debut, int n) {
+  for (int i = debut; i < debut + n; i++) {
+    if (i < 0 || i >= MAX_TEXTURES) continue;
+    if (g_ContexteGL && g_Texture[i] != 0) glDeleteTextures(1, &g_Texture[i]);
+    g_Texture[i] = 0;
+  }
+}
+
+}  // namespace
+
+void CreateTexture(unsigned int* textures, const char* fileName, int slot) {
+  if (slot < 0 || slot >= MAX_TEXTURES) return;
+  char chemin[300];
+  std::snprintf(chemin, sizeof chemin, "./maps/%s", fileName);
+  BITMAP* image = load_jpg(chemin, nullptr);
+  if (!image) {
+    char texte[400];
+    std::snprintf(texte, sizeof texte, "Fichier texture '' %s '' introuvable !", fileName);
+    std::fprintf(stderr, "%s\n", texte);
+    allegro_message("%s", texte);
+    std::exit(0);
+  }
+  textures[slot] = allegro_gl_make_texture_ex(AGL_TEXTURE_MIPMAP, image, -1);
+  glBindTexture(GL_TEXTURE_2D, textures[slot]);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  destroy_bitmap(image);
+}
+
+void attribue_slots(t3DModel* model) {
+  for (int i = model->firstMaterial; i < model->endMaterial && i < g_Materiaux.materialCount; i++) {
+    g_Materiaux.materials[i].textureSlot = i;
+  }
+}
+
+void charge_textures(t3DModel* model) {
+  for (int i = model->firstMaterial; i < model->endMaterial && i < g_Materiaux.materialCount; i++) {
+    if (g_Materiaux.materials[i].fileName[0] != 0) CreateTexture(g_Texture, g_Materiaux.materials[i].fileName, i);
+  }
+}
+
+void charge_mesh(t3DModel* model, const char* path) {
+  g_Load3DS.Import3DS(&g_Materiaux, model, path);
+  attribue_slots(model);
+  if (g_ContexteGL) charge_textures(model);
+}
+
+void vide_objets(t3DModel* model) {
+  model->objects.clear();
+  model->objectCount = 0;
+}
+
+void destroy_obj(t3DModel* model) {
+  int n = model->endMaterial - model->firstMaterial;
+  if (n > g_Materiaux.materialCount) n = g_Materiaux.materialCount;
+  if (n > 0) {
+    g_Materiaux.materialCount -= n;
+    g_Materiaux.materials.resize(g_Materiaux.materialCount);
+    efface_textures(model->firstMaterial, n);
+  }
+  // A second call must not take materials that now belong to other models.
+  model->firstMaterial = model->endMaterial = 0;
+  vide_objets(model);
+}
+
+void clear_g_Materiaux() {
+  g_Materiaux.materialCount = 0;
+  g_Materiaux.materials.clear();
+}
+
+void destroy_materiaux() {
+  efface_textures(0, g_Materiaux.materialCount);
+  clear_g_Materiaux();
+}

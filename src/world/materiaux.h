@@ -1,0 +1,37 @@
+// The shared material table, the texture names that go with it, and loading and freeing models
+// with their materials and textures.
+//
+// Importing a model and uploading its textures are two steps: without an OpenGL context
+// (tests, the headless simulator) models load whole and no texture is created.
+#pragma once
+
+#include "world/load3ds.h"
+#include "world/modele3d.h"
+
+extern tMateriaux g_Materiaux;
+// The texture of material i is entry i: material indices stay below MAX_TEXTURES.
+extern unsigned int g_Texture[MAX_TEXTURES];
+
+// True once the OpenGL screen is up: textures and display lists are then uploaded. The start-up
+// sets it; headless runs leave it false.
+extern bool g_ContexteGL;
+
+// Loads "./maps/<fileName>" (a JPEG whatever its extension) into entry `slot` of `textures`,
+// mip-mapped with nearest filters. A missing texture shows a message and ends the program (code 0).
+void CreateTexture(unsigned int* textures, const char* fileName, int slot);
+
+// Imports a model and creates its textures (when there is a GL context).
+void charge_mesh(t3DModel* model, const char* path);
+// Gives each of the model's materials its texture slot (its own index), without uploading.
+void attribue_slots(t3DModel* model);
+// Uploads the textures of the model's materials that name a file (needs a GL context).
+void charge_textures(t3DModel* model);
+
+// Frees a model's objects, and its materials and textures from the end of the table: models are
+// freed in the reverse order of loading.
+void destroy_obj(t3DModel* model);
+// Frees the objects only, leaving the materials in the table.
+void vide_objets(t3DModel* model);
+
+void clear_g_Materiaux();   // start-up: an empty table
+void destroy_materiaux();   // shutdown: every material and texture goes

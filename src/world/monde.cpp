@@ -1,0 +1,94 @@
+// Loading and freeing the circuit of a race event.
+#include "world/monde.h"
+
+#include <allegro.h>
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+#include "common/globals.h"
+#include "world/materiaux.h"
+#include "world/octree.h"
+
+t3DModel g_World;
+t3DModel Minimap;
+float wminx = 0, wmaxx = 0, wminy = 0, wmaxy = 0, wminz = 0, wmaxz = 0;
+float glissement = 0.5f;
+
+namespace {
+
+bool listes_creees = false;  // display lists exist only when there was a GL context
+
+}  // namespace
+
+unsigned char classe_surface(const char* nom) {
+  switch (nom[0]) {
+    case 'L': return SURFACE_SOL;
+    case 'G': return SURFACE_LENTE;
+    case 'R': return SURFACE_RAPIDE;
+    case 'D': return SURFACE_MUR;
+    default: return SURFACE_DECOR;
+  }
+}
+
+void set_type_surfaces(t3DModel* model) {
+  for (t3DObject& o : model->objects) o.surfaceType = classe_surface(o.name);
+}
+
+void CheckMinMax(t3DModel* model, float* minx, float* maxx, float* miny, float* maxy, float* minz, float* maxz) {
+  *minx = *maxx = *miny = *maxy = *minz = *maxz = 0;
+  auto etend = [](float v, float* mini, float* maxi) {
+    if (v < *mini)
+      *mini = v;
+    else if (v > *maxi)
+      *maxi = v;
+  };
+  for (const t3DObject& o : model->objects) {
+    for (const CVector3& v : o.vertices) {
+      etend(v.x, minx, maxx);
+      etend(v.y, miny, maxy);
+      etend(v.z, minz, maxz);
+    }
+  }
+}
+
+void charge_monde() {
+  glissement = get_config_float("physics", "glissement", 0.5f);
+
+  char chemin[64];
+  std::snprintf(chemin, sizeof chemin, "./objets/kan_m1_%i.3ds", LEVEL_ACTIF);
+  g_Load3DS.Import3DS(&g_Materiaux, &Minimap, chemin);
+
+  std::snprintf(chemin, sizeof chemin, "./objets/kan_%i.3ds", LEVEL_ACTIF);
+  g_Load3DS.Import3DS(&g_Materiaux, &g_World, chemin);
+  CheckMinMax(&g_World, &wminx, &wmaxx, &wminy, &wmaxy, &wminz, &wmaxz);
+  set_type_surfaces(&g_World);
+
+  // Without "mappings" the circuit is drawn in its material colours only.
+  attribue_slots(&g_World);
+  if (g_ContexteGL && get_config_int("Graphics", "mappings", 0) == 1) charge_textures(&g_World);
+
+  g_Octree.GetSceneDimensions(&g_World);
+  g_Octree.CreateNode(&g_World, g_Octree.GetSceneTriangleCount(&g_World), g_Octree.GetCenter(),
+                      g_Octree.GetWidth());
+
+  if (g_ContexteGL) {
+    const int premiere = static_cast<int>(glGenLists(g_EndNodeCount));
+    g_Octree.SetDisplayListID(premiere);
+    g_Octree.CreateDisplayList(&g_Materiaux, &g_Octree, &g_World, premiere);
+    listes_creees = premiere != 0;
+    glFogf(GL_FOG_START, PROFONDEUR_CHAMP_CAM - 100);
+    glFogf(GL_FOG_END, PROFONDEUR_CHAMP_CAM);
+  }
+}
+
+void destroy_monde() {
+  destroy_obj(&g_World);
+  destroy_obj(&Minimap);
+  const int premiere = g_Octree.GetDisplayListID();
+  g_Octree.DestroyOctree();
+  if (listes_creees && g_ContexteGL) glDeleteLists(static_cast<GLuint>(premiere), g_EndNodeCount);
+  listes_creees = false;
+  g_EndNodeCount = 0;
+}

@@ -1,0 +1,31 @@
+// The circuit of a race: its model and minimap model, world bounds, surface classes, octree,
+// display lists and fog, loaded at the start of a race event and freed at its end.
+#pragma once
+
+#include "world/modele3d.h"
+
+extern t3DModel g_World;  // the circuit
+extern t3DModel Minimap;  // its minimap model
+// Bounding box of the circuit model; always contains the origin.
+extern float wminx, wmaxx, wminy, wmaxy, wminz, wmaxz;
+// Slide recovery factor of the pilots, read from the configuration at each circuit load.
+extern float glissement;
+
+// Surface classes of circuit objects, from the first letter of their names.
+enum {
+  SURFACE_RAPIDE = 3,    // 'R' road
+  SURFACE_LENTE = 7,     // 'G' slowing ground
+  SURFACE_SOL = 15,      // 'L' other ground
+  SURFACE_DECOR = 16,    // anything else: only the camera touches it
+  SURFACE_MUR = 31,      // 'D' wall
+};
+unsigned char classe_surface(const char* nom);
+void set_type_surfaces(t3DModel* model);
+
+void CheckMinMax(t3DModel* model, float* minx, float* maxx, float* miny, float* maxy, float* minz, float* maxz);
+
+// Loads "./objets/kan_m1_<LEVEL_ACTIF>.3ds" and "./objets/kan_<LEVEL_ACTIF>.3ds", builds the
+// octree, and with a GL context its textures (configuration "mappings" = 1), display lists and fog.
+void charge_monde();
+// Frees what charge_monde made, the circuit's materials first.
+void destroy_monde();
