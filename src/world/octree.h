@@ -84,6 +84,7 @@ class COctree {
   t3DModel* world = nullptr;
   std::vector<int> objectList;
   int displayListId = 0;
+  int endNodeIndex = 0;  // rank among the end nodes; the root's list id may overwrite displayListId
   COctree* children[8] = {};
 };
 
