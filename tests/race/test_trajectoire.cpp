@@ -1,0 +1,172 @@
+// Racing line: the list pattern's insert and removal rules, the file format both ways, truncated
+// files, and the editor's operations at the list's ends.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "common/binio.h"
+#include "common/fichier.h"
+#include "common/globals.h"
+#include "race/trajectoire.h"
+
+namespace {
+
+class Trajectoire : public ::testing::Test {
+ protected:
+  void SetUp() override { Effacement_liste_point_t(); }
+  void TearDown() override { Effacement_liste_point_t(); }
+
+  static std::vector<int> numeros() {
+    std::vector<int> n;
+    for (Point_Traj* p = prem_list_ptraj; p; p = p->suivant) n.push_back(p->numero);
+    return n;
+  }
+  // Checks the links both ways against the count and the end pointers.
+  static void verifie_chainage() {
+    int n = 0;
+    Point_Traj* avant = nullptr;
+    for (Point_Traj* p = prem_list_ptraj; p; p = p->suivant) {
+      EXPECT_EQ(p->precedent, avant);
+      avant = p;
+      n++;
+    }
+    EXPECT_EQ(avant, haut_list_ptraj);
+    EXPECT_EQ(n, nb_point_t);
+  }
+};
+
+std::vector<uint8_t> fichier(int n, const std::vector<float>& floats) {
+  Ecrivain e;
+  e.i32(n);
+  for (float f : floats) e.f32(f);
+  return e.donnees();
+}
+
+TEST_F(Trajectoire, InsertAfterCurrentAndRemoveMovesToANeighbour) {
+  creation_point_t(0, 0, 0, 0);
+  creation_point_t(1, 0, 0, 1);
+  creation_point_t(2, 0, 0, 2);
+  EXPECT_EQ(numeros(), (std::vector<int>{1, 2, 3}));
+  // Current is the first: the new point goes second.
+  act_ptraj = prem_list_ptraj;
+  creation_point_t(9, 0, 0, 8);
+  EXPECT_EQ(numeros(), (std::vector<int>{1, 9, 2, 3}));
+  EXPECT_EQ(act_ptraj->numero, 9);
+  verifie_chainage();
+  // Removing a middle point makes its next current; removing the last makes its previous current.
+  Destruct_point_t(act_ptraj);
+  EXPECT_EQ(act_ptraj->numero, 2);
+  Destruct_point_t(haut_list_ptraj);
+  EXPECT_EQ(act_ptraj->numero, 2);
+  EXPECT_EQ(haut_list_ptraj->numero, 2);
+  Destruct_point_t(prem_list_ptraj);
+  EXPECT_EQ(prem_list_ptraj->numero, 2);
+  verifie_chainage();
+  Destruct_point_t(act_ptraj);
+  EXPECT_EQ(act_ptraj, nullptr);
+  EXPECT_EQ(prem_list_ptraj, nullptr);
+  EXPECT_EQ(haut_list_ptraj, nullptr);
+  EXPECT_EQ(nb_point_t, 0);
+}
+
+TEST_F(Trajectoire, LoadingNumbersPointsAndClosesTheLoop) {
+  const auto octets = fichier(3, {0, 0, 0, 1, 0, 0, 30, 0, 0, 0, 0, 1, 30, 0, 40, -1, 0, 0});
+  LONGUEUR_CHAMPIONNAT = 0;
+  ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
+  calcule_trajectoire();
+  EXPECT_EQ(numeros(), (std::vector<int>{1, 2, 3}));
+  EXPECT_FLOAT_EQ(prem_list_ptraj->longueur, 30);
+  EXPECT_FLOAT_EQ(haut_list_ptraj->longueur, 50);  // back to the first point
+  EXPECT_FLOAT_EQ(LONGUEUR_CIRCUIT, 120);
+  EXPECT_FLOAT_EQ(prem_list_ptraj->suivant->normale.z, 1);
+  // Along +x the side vector is (x, 0, z) x (0, 1, 0) = (0, 0, 1).
+  EXPECT_NEAR(prem_list_ptraj->lateral.z, 1, 1e-6);
+  EXPECT_NEAR(prem_list_ptraj->lateral.x, 0, 1e-6);
+}
+
+TEST_F(Trajectoire, TruncatedAndHostileFilesKeepCompleteRecordsOnly) {
+  auto octets = fichier(3, {0, 0, 0, 1, 0, 0, 30, 0, 0, 0, 0, 1, 30, 0});
+  ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
+  EXPECT_EQ(nb_point_t, 2);
+  octets = fichier(2000000000, {1, 2, 3, 4, 5, 6});
+  ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
+  EXPECT_EQ(nb_point_t, 1);
+  octets = fichier(-5, {1, 2, 3, 4, 5, 6});
+  ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
+  EXPECT_EQ(nb_point_t, 0);
+  const uint8_t court[3] = {1, 0, 0};
+  EXPECT_FALSE(lit_trajectoire(court, sizeof court));
+  EXPECT_EQ(nb_point_t, 0);
+}
+
+TEST_F(Trajectoire, SaveWritesCountThenSixFloatsPerPointAndRoundTrips) {
+  char modele[] = "/tmp/veltra-traj-XXXXXX";
+  ASSERT_NE(mkdtemp(modele), nullptr);
+  char ancien[4096];
+  ASSERT_EQ(getcwd(ancien, sizeof ancien), ancien);
+  ASSERT_EQ(chdir(modele), 0);
+  ASSERT_EQ(mkdir("objets", 0755), 0);
+  LEVEL_ACTIF = 3;
+  creation_point_t(1.5f, 2, 3, 0);
+  set_ptraj_normale(0, 0, -1);
+  ASSERT_TRUE(sauve_trajectoire());
+  std::vector<uint8_t> octets;
+  ASSERT_TRUE(lit_fichier("./objets/traj_3.dat", octets));
+  EXPECT_EQ(octets.size(), 28u);
+  creation_point_t(7, 8, 9, 1);
+  ASSERT_TRUE(sauve_trajectoire());
+  const auto attendu = encode_trajectoire();
+  Effacement_liste_point_t();
+  LONGUEUR_CHAMPIONNAT = 100;
+  charge_trajectoire();
+  EXPECT_EQ(encode_trajectoire(), attendu);
+  EXPECT_FLOAT_EQ(LONGUEUR_CHAMPIONNAT, 100 + LONGUEUR_CIRCUIT);
+  // No points left: no file left.
+  Effacement_liste_point_t();
+  ASSERT_TRUE(sauve_trajectoire());
+  EXPECT_NE(access("./objets/traj_3.dat", F_OK), 0);
+  // No file: one point at the origin.
+  charge_trajectoire();
+  EXPECT_EQ(nb_point_t, 1);
+  EXPECT_EQ(prem_list_ptraj->numero, 1);
+  rmdir("objets");
+  ASSERT_EQ(chdir(ancien), 0);
+  rmdir(modele);
+  LEVEL_ACTIF = 1;
+}
+
+TEST_F(Trajectoire, EditorOperationsWrapAndReaimNeighbours) {
+  supprime_ptraj();
+  insere_ptraj();
+  ptraj_actif_suivant();
+  deplace_ptraj(1, 0, 0);  // all harmless on an empty list
+  EXPECT_EQ(nb_point_t, 0);
+  creation_point_t(0, 0, 0, 0);
+  deplace_ptraj(0, 1, 0);  // a lone point moves but keeps its direction
+  EXPECT_FLOAT_EQ(act_ptraj->position.y, 1);
+  EXPECT_FLOAT_EQ(act_ptraj->normale.y, 1);
+  deplace_ptraj(0, -1, 0);
+  creation_point_t(10, 0, 0, 1);
+  creation_point_t(10, 0, 10, 2);
+  ptraj_actif_suivant();
+  EXPECT_EQ(act_ptraj, prem_list_ptraj);
+  ptraj_actif_precedent();
+  EXPECT_EQ(act_ptraj, haut_list_ptraj);
+  // Moving the first point re-aims it at the second and the last at it.
+  act_ptraj = prem_list_ptraj;
+  deplace_ptraj(0, 0, 10);
+  EXPECT_NEAR(prem_list_ptraj->normale.x, 0.70710678f, 1e-6);
+  EXPECT_NEAR(prem_list_ptraj->normale.z, -0.70710678f, 1e-6);
+  EXPECT_NEAR(haut_list_ptraj->normale.x, -1, 1e-6);
+  // Insert sits on top of the current point, after it.
+  insere_ptraj();
+  EXPECT_EQ(act_ptraj->precedent, prem_list_ptraj);
+  EXPECT_FLOAT_EQ(act_ptraj->position.z, 10);
+  EXPECT_EQ(act_ptraj->numero, 1);
+  verifie_chainage();
+}
+
+}  // namespace
