@@ -1,0 +1,222 @@
+// 3DS loader: axes, normals, materials, round trips through the writer and corrupt input.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "assetgen/ecrit3ds.h"
+#include "world/chunks3ds.h"
+#include "world/load3ds.h"
+
+namespace {
+
+struct Import {
+  tMateriaux table;
+  t3DModel model;
+  tResultat3DS r;
+  explicit Import(const std::vector<uint8_t>& octets, tMateriaux* partagee = nullptr) {
+    CLoad3DS loader;
+    r = loader.Import3DSMemoire(partagee ? partagee : &table, &model, octets.data(), octets.size(), "test");
+  }
+};
+
+CMaillage triangle_maillage() {
+  CMaillage m;
+  tObjetMaillage& o = m.objet("Rsol");
+  CMaillage::sommet(o, CVector3(0, 0, 0));
+  CMaillage::sommet(o, CVector3(1, 0, 0));
+  CMaillage::sommet(o, CVector3(0, 0, -1));
+  CMaillage::face(o, 0, 1, 2);
+  return m;
+}
+
+TEST(Load3DS, FileAxesAreTurnedToYUp) {
+  const auto octets = fichier3ds(objet3ds("Rsol", concat({sommets3ds({1, 2, 3}), faces3ds({})})));
+  Import i(octets);
+  ASSERT_EQ(i.r, IMPORT_OK);
+  ASSERT_EQ(i.model.objectCount, 1);
+  const CVector3 v = i.model.objects[0].vertices[0];
+  EXPECT_EQ(v.x, 1.0f);
+  EXPECT_EQ(v.y, 3.0f);
+  EXPECT_EQ(v.z, -2.0f);
+  EXPECT_STREQ(i.model.objects[0].name, "Rsol");
+  EXPECT_EQ(i.model.objects[0].surfaceType, 0);
+  EXPECT_TRUE(i.model.objects[0].indices.empty());
+}
+
+TEST(Load3DS, WriterStoresGameVerticesZUp) {
+  CMaillage m;
+  tObjetMaillage& o = m.objet("x");
+  CMaillage::sommet(o, CVector3(1, 3, -2));
+  const auto octets = ecrit_3ds(m);
+  const auto attendu = f32s({1, 2, 3});
+  EXPECT_NE(std::search(octets.begin(), octets.end(), attendu.begin(), attendu.end()), octets.end());
+}
+
+TEST(Load3DS, FaceNormalOfAFlatTriangleAndNoTextureCoordinates) {
+  Import i(ecrit_3ds(triangle_maillage()));
+  ASSERT_EQ(i.r, IMPORT_OK);
+  const t3DObject& o = i.model.objects[0];
+  EXPECT_EQ(o.faces[0].normal.x, 0.0f);
+  EXPECT_EQ(o.faces[0].normal.y, 1.0f);
+  EXPECT_EQ(o.faces[0].normal.z, 0.0f);
+  for (const CVector3& n : o.normals) EXPECT_EQ(n.y, 1.0f);
+  EXPECT_EQ(o.texVertexCount, 0);
+  EXPECT_TRUE(o.texCoords.empty());
+  EXPECT_EQ(o.materialIndex, -1);  // no face-material chunk
+  EXPECT_FALSE(o.hasTexture);
+}
+
+TEST(Load3DS, ObjectMaterialsAreFoundByNameInTheWholeTable) {
+  CMaillage a;
+  a.materiau("Pierre", 10, 20, 30, "pierre.jpg");
+  a.materiau("Nu", 1, 2, 3);
+  a.objet("Rroute", "Pierre");
+  a.objet("Dmur", "Nu");
+  a.objet("inconnu", "Absent");
+  tMateriaux table;
+  Import i(ecrit_3ds(a), &table);
+  ASSERT_EQ(i.r, IMPORT_OK);
+  EXPECT_EQ(i.model.firstMaterial, 0);
+  EXPECT_EQ(i.model.endMaterial, 2);
+  EXPECT_EQ(table.materialCount, 2);
+  EXPECT_EQ(static_cast<int>(table.materials.size()), 2);
+  EXPECT_STREQ(table.materials[0].fileName, "pierre.jpg");
+  EXPECT_EQ(table.materials[1].color[2], 3);
+  EXPECT_EQ(i.model.objects[0].materialIndex, 0);
+  EXPECT_TRUE(i.model.objects[0].hasTexture);
+  EXPECT_EQ(i.model.objects[1].materialIndex, 1);
+  EXPECT_FALSE(i.model.objects[1].hasTexture);
+  EXPECT_EQ(i.model.objects[2].materialIndex, -1);
+  EXPECT_FALSE(i.model.objects[2].hasTexture);
+
+  // A second model defining "Pierre" again appends its own copy, but its object finds the first.
+  CMaillage b;
+  b.materiau("Autre", 0, 0, 0);
+  b.materiau("Pierre", 99, 99, 99);
+  b.objet("Rpont", "Pierre");
+  Import j(ecrit_3ds(b), &table);
+  EXPECT_EQ(j.model.firstMaterial, 2);
+  EXPECT_EQ(j.model.endMaterial, 4);
+  EXPECT_EQ(table.materialCount, 4);
+  EXPECT_EQ(j.model.objects[0].materialIndex, 0);
+}
+
+TEST(Load3DS, VersionAboveThreeWarnsAndStillLoads) {
+  CMaillage m = triangle_maillage();
+  m.version = 4;
+  testing::internal::CaptureStderr();
+  Import i(ecrit_3ds(m));
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("This 3DS file is over version 3 so it may load incorrectly Warning"), std::string::npos);
+  EXPECT_EQ(i.r, IMPORT_OK);
+  EXPECT_EQ(i.model.objects[0].faceCount, 1);
+
+  m.version = 3;
+  testing::internal::CaptureStderr();
+  Import j(ecrit_3ds(m));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(Load3DS, UnknownChunksAreSkippedAtEveryLevel) {
+  const auto inconnu = chunk(0x1234, {1, 2, 3, 4, 5});
+  const auto octets = fichier3ds(concat({inconnu, chunk(0xB000, {9, 9}),
+                                         objet3ds("R", concat({inconnu, sommets3ds({0, 0, 0, 1, 0, 0, 0, 1, 0}),
+                                                               faces3ds({0, 1, 2})}))}));
+  Import i(octets);
+  EXPECT_EQ(i.r, IMPORT_OK);
+  ASSERT_EQ(i.model.objectCount, 1);
+  EXPECT_EQ(i.model.objects[0].faceCount, 1);
+}
+
+TEST(Load3DS, RandomMeshesSurviveTheWriterExactly) {
+  std::mt19937 rng(1234);
+  std::uniform_real_distribution<float> reel(-500, 500);
+  for (int essai = 0; essai < 20; essai++) {
+    CMaillage m;
+    const int nmat = static_cast<int>(rng() % 5);
+    for (int k = 0; k < nmat; k++) {
+      m.materiau("mat" + std::to_string(k), rng() % 256, rng() % 256, rng() % 256,
+                 (k % 2) ? "tex" + std::to_string(k) + ".jpg" : "");
+    }
+    const int nobj = 1 + static_cast<int>(rng() % 4);
+    for (int k = 0; k < nobj; k++) {
+      const std::string mat = nmat ? "mat" + std::to_string(rng() % nmat) : "";
+      tObjetMaillage& o = m.objet(std::string(1, "RLGDx"[k % 5]) + std::to_string(k), mat, rng() % 2);
+      const int nv = 3 + static_cast<int>(rng() % 60);
+      for (int v = 0; v < nv; v++) CMaillage::sommet(o, CVector3(reel(rng), reel(rng), reel(rng)), reel(rng), reel(rng));
+      const int nf = static_cast<int>(rng() % 80);
+      for (int f = 0; f < nf; f++) CMaillage::face(o, rng() % nv, rng() % nv, rng() % nv);
+    }
+    Import i(ecrit_3ds(m));
+    ASSERT_EQ(i.r, IMPORT_OK);
+    ASSERT_EQ(i.table.materialCount, nmat);
+    for (int k = 0; k < nmat; k++) {
+      EXPECT_EQ(m.materiaux[k].nom, i.table.materials[k].name);
+      EXPECT_EQ(m.materiaux[k].fichier, i.table.materials[k].fileName);
+      EXPECT_EQ(0, std::memcmp(m.materiaux[k].couleur, i.table.materials[k].color, 3));
+    }
+    ASSERT_EQ(i.model.objectCount, nobj);
+    for (int k = 0; k < nobj; k++) {
+      const tObjetMaillage& a = m.objets[k];
+      const t3DObject& b = i.model.objects[k];
+      EXPECT_EQ(a.nom, b.name);
+      ASSERT_EQ(static_cast<int>(a.sommets.size()), b.vertexCount);
+      for (int v = 0; v < b.vertexCount; v++) {
+        EXPECT_EQ(0, std::memcmp(&a.sommets[v], &b.vertices[v], sizeof(CVector3)));
+      }
+      ASSERT_EQ(static_cast<int>(a.uv.size()), b.texVertexCount);
+      for (int v = 0; v < b.texVertexCount; v++) {
+        EXPECT_EQ(a.uv[v].u, b.texCoords[v].u);
+        EXPECT_EQ(a.uv[v].v, b.texCoords[v].v);
+      }
+      ASSERT_EQ(static_cast<int>(a.faces.size()), b.faceCount);
+      for (int f = 0; f < b.faceCount; f++) {
+        for (int c = 0; c < 3; c++) EXPECT_EQ(a.faces[f][c], b.faces[f].vertexIndex[c]);
+      }
+      const int attendu = a.materiau.empty() ? -1 : std::stoi(a.materiau.substr(3));
+      EXPECT_EQ(b.materialIndex, attendu);
+      EXPECT_EQ(static_cast<int>(b.normals.size()), b.vertexCount);
+    }
+  }
+}
+
+TEST(Load3DS, WriterSplitsObjectsOverSixtyFiveThousandFaces) {
+  CMaillage m;
+  tObjetMaillage& o = m.objet("Rgrand");
+  CMaillage::grille(o, CVector3(0, 0, 0), 300, 120, 1.0f, [](float, float) { return 0.0f; });
+  ASSERT_GT(o.faces.size(), 65535u);
+  Import i(ecrit_3ds(m));
+  ASSERT_EQ(i.r, IMPORT_OK);
+  ASSERT_EQ(i.model.objectCount, 2);
+  EXPECT_EQ(i.model.objects[0].faceCount + i.model.objects[1].faceCount, 300 * 120 * 2);
+  EXPECT_EQ(i.model.objects[1].name[0], 'R');
+}
+
+TEST(Load3DS, NotA3DSFileLeavesTheModelEmpty) {
+  testing::internal::CaptureStderr();
+  Import i(chunk(0x1111, {0, 0, 0}));
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("Unable to load PRIMARY chunck from file: test!"),
+            std::string::npos);
+  EXPECT_EQ(i.r, IMPORT_PAS_3DS);
+  EXPECT_EQ(i.model.objectCount, 0);
+  EXPECT_EQ(i.model.endMaterial, i.model.firstMaterial);
+  testing::internal::CaptureStderr();
+  Import vide(std::vector<uint8_t>{});
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(vide.r, IMPORT_PAS_3DS);
+}
+
+TEST(Load3DSDeathTest, MissingFileEndsTheProgramWithCodeOne) {
+  EXPECT_EXIT(
+      {
+        tMateriaux t;
+        t3DModel m;
+        CLoad3DS().Import3DS(&t, &m, "/nonexistent/kan_9.3ds");
+      },
+      testing::ExitedWithCode(1), "Error : Unable to find the file: /nonexistent/kan_9.3ds!");
+}
+
+}  // namespace
