@@ -1,0 +1,206 @@
+// Material table and model resources: stack discipline, headless loading, surface classes,
+// bonus flags and the circuit loaded twice.
+#include <gtest/gtest.h>
+
+#include <allegro.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "assetgen/ecrit3ds.h"
+#include "common/globals.h"
+#include "world/materiaux.h"
+#include "world/modeles.h"
+#include "world/monde.h"
+#include "world/octree.h"
+
+namespace {
+
+// Runs each test inside a fresh folder holding ./objets, ./files and ./maps.
+class Dossier : public testing::Test {
+ protected:
+  void SetUp() override {
+    char modele[] = "/tmp/veltra_materiauxXXXXXX";
+    ASSERT_NE(mkdtemp(modele), nullptr);
+    dossier_ = modele;
+    ASSERT_NE(getcwd(ancien_, sizeof ancien_), nullptr);
+    ASSERT_EQ(chdir(dossier_.c_str()), 0);
+    mkdir("objets", 0755);
+    mkdir("files", 0755);
+    mkdir("maps", 0755);
+    clear_g_Materiaux();
+    for (unsigned int& t : g_Texture) t = 0;
+  }
+  void TearDown() override {
+    destroy_materiaux();
+    ASSERT_EQ(chdir(ancien_), 0);
+    std::system(("rm -rf " + dossier_).c_str());
+  }
+  // A model of one textured material per object name.
+  static void ecrit(const std::string& chemin, std::initializer_list<const char*> objets) {
+    CMaillage m;
+    for (const char* nom : objets) {
+      m.materiau(std::string("mat_") + nom, 10, 20, 30, std::string(nom) + ".jpg");
+      tObjetMaillage& o = m.objet(nom, std::string("mat_") + nom, true);
+      CMaillage::boite(o, CVector3(-1, -1, -1), CVector3(1, 1, 1));
+    }
+    ASSERT_TRUE(ecrit_3ds_fichier(chemin, m));
+  }
+  std::string dossier_;
+  char ancien_[4096];
+};
+
+using Materiaux = Dossier;
+
+TEST_F(Materiaux, ModelsLoadHeadlessWithSlotsAndFreeAsAStack) {
+  ecrit("objets/a.3ds", {"Aglow", "aplain"});
+  ecrit("objets/b.3ds", {"Rone"});
+  t3DModel a, b;
+  charge_mesh(&a, "./objets/a.3ds");
+  charge_mesh(&b, "./objets/b.3ds");
+  EXPECT_EQ(a.objectCount, 2);
+  EXPECT_EQ(b.firstMaterial, 2);
+  EXPECT_EQ(b.endMaterial, 3);
+  ASSERT_EQ(g_Materiaux.materialCount, 3);
+  for (int i = 0; i < 3; i++) {
+    EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
+    EXPECT_EQ(g_Texture[i], 0u);  // no GL context: nothing uploaded
+  }
+  EXPECT_TRUE(b.objects[0].hasTexture);
+
+  set_type_mesh_bonus(&a);
+  EXPECT_EQ(a.objects[0].surfaceType, 1);
+  EXPECT_EQ(a.objects[1].surfaceType, 0);
+
+  destroy_obj(&b);
+  EXPECT_EQ(g_Materiaux.materialCount, 2);
+  EXPECT_EQ(b.objectCount, 0);
+  EXPECT_TRUE(b.objects.empty());
+  destroy_obj(&b);  // freeing twice must not take a's materials
+  EXPECT_EQ(g_Materiaux.materialCount, 2);
+  EXPECT_STREQ(g_Materiaux.materials[1].name, "mat_aplain");
+  destroy_obj(&a);
+  EXPECT_EQ(g_Materiaux.materialCount, 0);
+  EXPECT_TRUE(g_Materiaux.materials.empty());
+}
+
+TEST_F(Materiaux, StartUpModelsLoadInOrderAndShutdownEmptiesTheTable) {
+  ecrit("files/augie_font.3ds", {"glyphe"});
+  for (int k = 1; k <= 6; k++) ecrit("objets/vaisseau" + std::to_string(k) + "_1.3ds", {"coque"});
+  for (const char* f : {"fougere", "fougere_1", "herbe", "herbe_1", "arbre", "orchidee", "orchidee_2", "palmier",
+                        "clochettes"}) {
+    ecrit(std::string("objets/") + f + ".3DS", {"feuille"});
+  }
+  for (const char* f : {"anneau", "b_speed", "b_mine", "b_missile", "mine", "missile", "explo"}) {
+    ecrit(std::string("objets/") + f + ".3DS", {"Ahalo", "corps"});
+  }
+  charge_police();
+  charge_mesh_joueurs();
+  charge_mesh_deco();
+  charge_mesh_bonus();
+  EXPECT_EQ(Police.firstMaterial, 0);
+  EXPECT_EQ(Joueur_1.firstMaterial, 1);
+  EXPECT_EQ(Joueur_6.firstMaterial, 6);
+  EXPECT_EQ(fougere.firstMaterial, 7);
+  EXPECT_EQ(clochettes.firstMaterial, 15);
+  EXPECT_EQ(anneau.firstMaterial, 16);
+  EXPECT_EQ(explosion.endMaterial, 30);
+  EXPECT_EQ(g_Materiaux.materialCount, 30);
+  EXPECT_EQ(missile.objects[0].surfaceType, 1);
+  EXPECT_EQ(missile.objects[1].surfaceType, 0);
+  for (int i = 0; i < 30; i++) EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
+
+  destroy_bonus();
+  EXPECT_EQ(g_Materiaux.materialCount, 16);
+  destroy_deco();
+  destroy_mesh_joueurs();
+  EXPECT_EQ(g_Materiaux.materialCount, 1);
+  destroy_police();
+  EXPECT_EQ(Police.objectCount, 0);
+  EXPECT_EQ(g_Materiaux.materialCount, 1);  // the font's materials go with the table
+  destroy_materiaux();
+  EXPECT_EQ(g_Materiaux.materialCount, 0);
+}
+
+TEST(Surfaces, ClassFromTheFirstLetter) {
+  EXPECT_EQ(classe_surface("Lpont"), 15);
+  EXPECT_EQ(classe_surface("Gherbe"), 7);
+  EXPECT_EQ(classe_surface("Rroute"), 3);
+  EXPECT_EQ(classe_surface("Dmur"), 31);
+  EXPECT_EQ(classe_surface("dmur"), 16);
+  EXPECT_EQ(classe_surface("r"), 16);
+  EXPECT_EQ(classe_surface(""), 16);
+}
+
+TEST(Surfaces, BoundsAlwaysHoldTheOrigin) {
+  t3DModel m;
+  m.objects.resize(1);
+  m.objects[0].vertices = {CVector3(5, 6, 7), CVector3(10, 2, 9)};
+  float b[6] = {-1, -1, -1, -1, -1, -1};
+  CheckMinMax(&m, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5]);
+  EXPECT_EQ(b[0], 0);
+  EXPECT_EQ(b[1], 10);
+  EXPECT_EQ(b[2], 0);
+  EXPECT_EQ(b[3], 6);
+  EXPECT_EQ(b[4], 0);
+  EXPECT_EQ(b[5], 9);
+  m.objects[0].vertices = {CVector3(-3, -4, -5)};
+  CheckMinMax(&m, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5]);
+  EXPECT_EQ(b[0], -3);
+  EXPECT_EQ(b[1], 0);
+  EXPECT_EQ(b[4], -5);
+}
+
+using Circuit = Dossier;
+
+TEST_F(Circuit, LoadedTwiceGetsTheSameIndicesAndClasses) {
+  ecrit("objets/deja.3ds", {"x"});
+  CMaillage c;
+  c.materiau("route", 90, 90, 90, "route.jpg");  // no such texture: "mappings" 0 never opens it
+  c.materiau("mur", 120, 60, 30);
+  tObjetMaillage& r = c.objet("Rroute", "route", true);
+  CMaillage::grille(r, CVector3(-100, 0, -100), 20, 20, 10.0f, [](float, float) { return 0.0f; });
+  CMaillage::boite(c.objet("Dmur", "mur"), CVector3(-100, 0, -100), CVector3(100, 12, -98));
+  CMaillage::boite(c.objet("dtoit", "mur"), CVector3(-10, 30, -10), CVector3(10, 32, 10));
+  CMaillage::boite(c.objet("Gherbe", "mur"), CVector3(-5, -2, -5), CVector3(5, -1, 5));
+  LEVEL_ACTIF = 3;
+  ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_3.3ds", c));
+  CMaillage mini;
+  mini.materiau("carte", 1, 1, 1);
+  CMaillage::grille(mini.objet("carte", "carte"), CVector3(0, 0, 0), 2, 2, 50.0f, [](float, float) { return 0.0f; });
+  ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_m1_3.3ds", mini));
+  const char config[] = "[physics]\nglissement = 0.25\n";
+  set_config_data(config, sizeof config - 1);
+
+  t3DModel deja;
+  charge_mesh(&deja, "./objets/deja.3ds");
+  for (int tour = 0; tour < 2; tour++) {
+    charge_monde();
+    EXPECT_EQ(glissement, 0.25f);
+    EXPECT_EQ(Minimap.firstMaterial, 1);
+    EXPECT_EQ(g_World.firstMaterial, 2);
+    EXPECT_EQ(g_World.endMaterial, 4);
+    EXPECT_EQ(g_World.objects[0].materialIndex, 2);
+    EXPECT_EQ(g_World.objects[1].materialIndex, 3);
+    EXPECT_EQ(g_World.objects[0].surfaceType, 3);
+    EXPECT_EQ(g_World.objects[1].surfaceType, 31);
+    EXPECT_EQ(g_World.objects[2].surfaceType, 16);
+    EXPECT_EQ(g_World.objects[3].surfaceType, 7);
+    for (int i = 2; i < 4; i++) EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
+    EXPECT_EQ(wminx, -100);
+    EXPECT_EQ(wmaxy, 32);
+    EXPECT_EQ(wminy, -2);
+    EXPECT_GT(g_EndNodeCount, 1);  // 800 road triangles do not fit one end node
+    EXPECT_EQ(g_Octree.GetTriangleCount(), 800 + 36);
+    destroy_monde();
+    EXPECT_EQ(g_EndNodeCount, 0);
+    EXPECT_EQ(g_Materiaux.materialCount, 1);
+    EXPECT_EQ(g_World.objectCount, 0);
+    EXPECT_EQ(Minimap.objectCount, 0);
+  }
+  destroy_obj(&deja);
+  set_config_data("", 0);
+}
+
+}  // namespace
