@@ -33,17 +33,21 @@ constexpr uint16_t OBJECT_UV = 0x4140;
 constexpr uint32_t TAILLE_ENTETE = 6;
 constexpr size_t TAILLE_FICHIER_MAX = 64u << 20;
 
+std::FILE* sortie_messages = stderr;
+
 uint32_t reste_de(const tChunk* c) { return c->length - c->bytesRead; }
 
 // A message box when the graphics library is up, the standard error in every case.
 void montre_message(const char* texte) {
-  std::fprintf(stderr, "%s\n", texte);
+  if (sortie_messages) std::fprintf(sortie_messages, "%s\n", texte);
   if (system_driver && system_driver->id != SYSTEM_NONE) allegro_message("%s", texte);
 }
 
 }  // namespace
 
 CLoad3DS::CLoad3DS() : file(nullptr), m_nom(""), m_faute(false) {}
+
+void CLoad3DS::SortieMessages(std::FILE* sortie) { sortie_messages = sortie; }
 
 tResultat3DS CLoad3DS::Import3DS(tMateriaux* table, t3DModel* model, const char* path) {
   std::vector<uint8_t> octets;
@@ -96,8 +100,8 @@ void CLoad3DS::CleanUp() {
 }
 
 void CLoad3DS::Faute(const char* quoi) {
-  if (!m_faute) {
-    std::fprintf(stderr, "3DS file %s: %s (byte %zu); the rest of the file is ignored\n", m_nom, quoi,
+  if (!m_faute && sortie_messages) {
+    std::fprintf(sortie_messages, "3DS file %s: %s (byte %zu); the rest of the file is ignored\n", m_nom, quoi,
                  file ? file->position() : size_t(0));
   }
   m_faute = true;
@@ -397,7 +401,7 @@ void CLoad3DS::Verifie(t3DModel* model) {
     for (const tFace& f : o.faces) {
       if (f.vertexIndex[0] >= o.vertexCount || f.vertexIndex[1] >= o.vertexCount ||
           f.vertexIndex[2] >= o.vertexCount) {
-        std::fprintf(stderr, "3DS file %s: object %s has faces beyond its vertices; faces dropped\n", m_nom,
+        if (sortie_messages) std::fprintf(sortie_messages, "3DS file %s: object %s has faces beyond its vertices; faces dropped\n", m_nom,
                      o.name);
         o.faces.clear();
         o.faceCount = 0;
@@ -406,7 +410,7 @@ void CLoad3DS::Verifie(t3DModel* model) {
       }
     }
     if (o.texVertexCount > 0 && o.texVertexCount < o.vertexCount) {
-      std::fprintf(stderr, "3DS file %s: object %s has fewer texture coordinates than vertices; dropped\n",
+      if (sortie_messages) std::fprintf(sortie_messages, "3DS file %s: object %s has fewer texture coordinates than vertices; dropped\n",
                    m_nom, o.name);
       o.texCoords.clear();
       o.texVertexCount = 0;

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 #include "world/modele3d.h"
 
@@ -41,6 +42,10 @@ class CLoad3DS {
 
   // Face normals and vertex normals of every object (faces must index existing vertices).
   static void ComputeNormals(t3DModel* model);
+
+  // Where reports of bad files go (the standard error by default; null for none, as a fuzzer
+  // wants). Message boxes are not affected.
+  static void SortieMessages(std::FILE* sortie);
 
  private:
   bool ReadChunk(tChunk* chunk);
