@@ -14,6 +14,7 @@
 #include "app/ecran.h"
 #include "common/globals.h"
 #include "math/degres.h"
+#include "ui/controle.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ int lance_jeu(int argc, char** argv) {
   }
   lit_config_volumes();
   lit_config_touches();
+  cree_controle(lit_config_type_controle());
   init_globales();
   init_cosin();
   lit_nom_joueur();
@@ -80,6 +82,8 @@ int lance_jeu(int argc, char** argv) {
   attente_echap();
 
   ecrit_type_jeu();
+  delete controle;
+  controle = nullptr;
   deInit();
   return 0;
 }

@@ -1,0 +1,164 @@
+// Controllers: release edges, the two banks, the joystick's keyboard fallback, key names.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "common/globals.h"
+#include "ui/controle.h"
+
+namespace {
+
+class Controle : public ::testing::Test {
+ protected:
+  void SetUp() override { relache_tout(); }
+  void TearDown() override { relache_tout(); }
+  static void relache_tout() {
+    for (int i = 0; i < KEY_MAX; i++) key[i] = 0;
+  }
+};
+
+TEST_F(Controle, AHeldKeyReportsItsReleaseExactlyOnce) {
+  Cclavier c;
+  applique_touches_clavier(&c);
+  key[KEY_ENTER] = 1;
+  for (int i = 0; i < 5; i++) {
+    c.Pool();
+    EXPECT_TRUE(c.Valide());
+    EXPECT_FALSE(c.Relache_Valide());
+  }
+  key[KEY_ENTER] = 0;
+  c.Pool();
+  EXPECT_FALSE(c.Valide());
+  // Enter is in both banks: two edges, reported one per call.
+  EXPECT_TRUE(c.Relache_Valide());
+  EXPECT_TRUE(c.Relache_Valide());
+  EXPECT_FALSE(c.Relache_Valide());
+  // Edges are assigned, not accumulated: unconsumed ones vanish at the next poll.
+  key[KEY_ENTER] = 1;
+  c.Pool();
+  key[KEY_ENTER] = 0;
+  c.Pool();
+  c.Pool();
+  EXPECT_FALSE(c.Relache_Valide());
+}
+
+TEST_F(Controle, DefaultKeysAccelerateAndBrakeThroughEitherBank) {
+  BOUTON_HAUT = 84;
+  BOUTON_BAS = 85;
+  BOUTON_SPE = 80;
+  BOUTON_SPE_1 = 81;
+  Cclavier c;
+  applique_touches_clavier(&c);
+  for (int k : {KEY_UP, KEY_PGUP, KEY_INSERT}) {
+    key[k] = 1;
+    c.Pool();
+    EXPECT_TRUE(c.Haut() || c.Special()) << k;
+    key[k] = 0;
+    c.Pool();
+  }
+  for (int k : {KEY_DOWN, KEY_PGDN, KEY_DEL}) {
+    key[k] = 1;
+    c.Pool();
+    EXPECT_TRUE(c.Bas() || c.Special_1()) << k;
+    key[k] = 0;
+    c.Pool();
+  }
+  // A configured letter drives the first bank only.
+  c.SetBtGauche(KEY_K);
+  key[KEY_K] = 1;
+  c.Pool();
+  EXPECT_TRUE(c.Gauche());
+  EXPECT_EQ(c.etat_2[BT_GAUCHE], 0);
+}
+
+TEST_F(Controle, EscapeIsLiveAndItsEdgeComesFromTheFirstBankOnly) {
+  Cclavier c;
+  key[KEY_ESC] = 1;
+  EXPECT_TRUE(c.Escape());  // no poll needed
+  c.Pool();
+  key[KEY_ESC] = 0;
+  EXPECT_FALSE(c.Escape());
+  c.Pool();
+  EXPECT_TRUE(c.Relache_Escape());
+  EXPECT_FALSE(c.Relache_Escape());
+}
+
+TEST_F(Controle, OutOfRangeCodesAreNeverPressed) {
+  Cclavier c;
+  c.SetBtValide(0);
+  c.SetBtSpe(127);
+  c.SetBtSpe_1(-4);
+  key[0] = 1;
+  c.Pool();
+  EXPECT_FALSE(c.Valide());
+  EXPECT_FALSE(touche_pressee(500));
+  EXPECT_FALSE(bouton_joystick_presse(40));
+  EXPECT_FALSE(bouton_joystick_presse(-1));
+}
+
+TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnter) {
+  Cjoystick j;
+  applique_boutons_joystick(&j);
+  EXPECT_EQ(j.GetType(), 2);
+  // Directions come from the stick: setting them is ignored.
+  j.SetBtHaut(KEY_A);
+  EXPECT_EQ(j.touche[BT_HAUT], KEY_UP);
+  key[KEY_DOWN] = 1;
+  key[KEY_ENTER] = 1;
+  j.Pool();
+  EXPECT_TRUE(j.Bas());
+  EXPECT_TRUE(j.Valide());
+  key[KEY_ENTER] = 0;
+  j.Pool();
+  EXPECT_TRUE(j.Relache_Valide());
+}
+
+TEST_F(Controle, KeyNames) {
+  char nom[15];
+  EXPECT_STREQ(key_convert(nom, 60), "*");
+  EXPECT_STREQ(key_convert(nom, 104), "Not managed !");
+  EXPECT_STREQ(key_convert(nom, 0), "Not managed !");
+  EXPECT_STREQ(key_convert(nom, 127), "Not managed !");
+  EXPECT_STREQ(key_convert(nom, 1), "A");
+  EXPECT_STREQ(key_convert(nom, 26), "Z");
+  EXPECT_STREQ(key_convert(nom, 27), "0");
+  EXPECT_STREQ(key_convert(nom, 46), "9 pad");
+  EXPECT_STREQ(key_convert(nom, 58), "F12");
+  EXPECT_STREQ(key_convert(nom, 71), "2nd Back Slash");
+  EXPECT_STREQ(key_convert(nom, 75), "Space");
+  EXPECT_STREQ(key_convert(nom, 85), "Down");
+  EXPECT_STREQ(key_convert(nom, 102), "KanJi");
+  EXPECT_STREQ(key_convert(nom, 115), "Left Shift");
+  EXPECT_STREQ(key_convert(nom, 126), "Caps Lock");
+  // Every name fits the 15-byte buffer.
+  for (int code = -2; code < 140; code++) EXPECT_LT(std::strlen(key_convert(nom, code)), 15u);
+}
+
+TEST_F(Controle, GetAllKeyReturnsTheHighestHeld) {
+  key[KEY_LSHIFT] = 1;
+  key[KEY_A] = 1;
+  EXPECT_EQ(get_all_key(), 115);
+}
+
+TEST_F(Controle, ChangingKindKeepsAKeyboardWhenNoJoystickLoads) {
+  install_allegro(SYSTEM_NONE, &errno, atexit);
+  set_config_file("/dev/null");
+  cree_controle(1);  // no calibration stored: falls back silently
+  ASSERT_NE(controle, nullptr);
+  EXPECT_EQ(controle->GetType(), 1);
+  EXPECT_EQ(CONTROL_ACTIF, 0);
+  CONTROL_ACTIF = 1;
+  change_controle();
+  EXPECT_EQ(controle->GetType(), 1);
+  EXPECT_EQ(CONTROL_ACTIF, 0);
+  BOUTON_VALIDE = KEY_SPACE;
+  change_controle();
+  EXPECT_EQ(controle->touche[BT_VALIDE], KEY_SPACE);
+  BOUTON_VALIDE = 67;
+  delete controle;
+  controle = nullptr;
+}
+
+}  // namespace
