@@ -1,0 +1,392 @@
+// World octree: node building, the octant and straddling rules, and the three searches.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "common/globals.h"
+#include "world/camera.h"
+#include "world/octree.h"
+#include "world/scene_octree.h"
+
+namespace {
+
+// Circuit with `n` small ground triangles scattered inside the octant box of signs (sx, sy, sz)
+// of a node centred at the origin with width 100.
+void remplissage(t3DModel& m, int n, int sx, int sy, int sz) {
+  std::vector<CVector3> coins;
+  for (int i = 0; i < n; i++) {
+    const float x = sx * (10.0f + (i % 7) * 4), y = sy * (10.0f + (i % 5) * 4), z = sz * (10.0f + (i % 3) * 4);
+    coins.push_back(CVector3(x, y, z));
+    coins.push_back(CVector3(x, y, z + sz * 1.0f));
+    coins.push_back(CVector3(x + sx * 1.0f, y, z));
+  }
+  ajoute_objet(m, "Rremplissage", coins);
+}
+
+// Builds a tree at the origin (width 100) over 2 x 60 filler triangles, in octants 3 and 5 so
+// each child stays one end node, plus one object holding the triangle under test.
+struct ArbreUnNiveau {
+  t3DModel m;
+  COctree arbre;
+  int objet = -1;
+
+  explicit ArbreUnNiveau(const std::vector<CVector3>& triangle) {
+    remplissage(m, 60, +1, +1, +1);
+    remplissage(m, 60, -1, -1, -1);
+    objet = ajoute_objet(m, "Rtest", triangle);
+    arbre.CreateNode(&m, arbre.GetSceneTriangleCount(&m), CVector3(0, 0, 0), 100);
+  }
+  // Octants whose end node holds the triangle under test, as a bit mask.
+  unsigned octants() const {
+    unsigned masque = 0;
+    for (int k = 0; k < 8; k++) {
+      const COctree* c = arbre.GetChild(k);
+      if (!c) continue;
+      EXPECT_FALSE(c->IsSubDivided());
+      for (int i : c->GetObjectList()) {
+        if (i == objet) masque |= 1u << k;
+      }
+    }
+    return masque;
+  }
+};
+
+unsigned bits(std::initializer_list<int> ks) {
+  unsigned m = 0;
+  for (int k : ks) m |= 1u << k;
+  return m;
+}
+
+// The end node whose cube contains p (the first in child order), or null.
+const COctree* noeud_de(const COctree* n, const CVector3& p) {
+  if (!n) return nullptr;
+  const CVector3 c = n->GetCenter();
+  const float h = n->GetWidth() / 2;
+  if (p.x < c.x - h || p.x > c.x + h || p.y < c.y - h || p.y > c.y + h || p.z < c.z - h || p.z > c.z + h)
+    return nullptr;
+  if (!n->IsSubDivided()) return n;
+  for (int k = 0; k < 8; k++) {
+    if (const COctree* e = noeud_de(n->GetChild(k), p)) return e;
+  }
+  return nullptr;
+}
+
+bool tient_face(const COctree* n, int objet, const tFace& f) {
+  const t3DModel* w = n->GetWorld();
+  if (!w || objet >= static_cast<int>(w->objects.size())) return false;
+  for (const tFace& g : w->objects[objet].faces) {
+    if (g.vertexIndex[0] == f.vertexIndex[0] && g.vertexIndex[1] == f.vertexIndex[1] &&
+        g.vertexIndex[2] == f.vertexIndex[2])
+      return true;
+  }
+  return false;
+}
+
+int compte_noeuds_terminaux(const COctree* n) {
+  if (!n) return 0;
+  if (!n->IsSubDivided()) return 1;
+  int total = 0;
+  for (int k = 0; k < 8; k++) total += compte_noeuds_terminaux(n->GetChild(k));
+  return total;
+}
+
+// Random triangles of all sizes in a 200-unit box: long thin ones, walls, slopes.
+t3DModel scene_aleatoire(unsigned graine, int n) {
+  std::mt19937 gen(graine);
+  std::uniform_real_distribution<float> pos(-100, 100), taille(-40, 40);
+  t3DModel m;
+  for (int o = 0; o < 4; o++) {
+    std::vector<CVector3> coins;
+    for (int i = 0; i < n / 4; i++) {
+      const CVector3 a(pos(gen), pos(gen), pos(gen));
+      coins.push_back(a);
+      coins.push_back(a + CVector3(taille(gen), taille(gen), taille(gen)));
+      coins.push_back(a + CVector3(taille(gen), taille(gen), taille(gen)));
+    }
+    ajoute_objet(m, o % 2 ? "Rsol" : "Dmur", coins);
+  }
+  return m;
+}
+
+}  // namespace
+
+TEST(Octree, SmallCircuitIsOneEndNodeHoldingEverything) {
+  t3DModel m;
+  remplissage(m, 100, 1, 1, 1);
+  ajoute_objet(m, "Dvide", {});
+  COctree arbre;
+  arbre.GetSceneDimensions(&m);
+  arbre.CreateNode(&m, arbre.GetSceneTriangleCount(&m), arbre.GetCenter(), arbre.GetWidth());
+  EXPECT_FALSE(arbre.IsSubDivided());
+  EXPECT_EQ(g_EndNodeCount, 1);
+  EXPECT_EQ(arbre.GetDisplayListID(), 0);
+  ASSERT_NE(arbre.GetWorld(), nullptr);
+  EXPECT_EQ(arbre.GetWorld()->objectCount, 2);
+  EXPECT_EQ(arbre.GetWorld()->objects[0].faceCount, 100);
+  EXPECT_EQ(arbre.GetWorld()->objects[0].indices.size(), 300u);
+  EXPECT_EQ(arbre.GetWorld()->objects[0].indices[4], 4);
+  EXPECT_TRUE(arbre.GetWorld()->objects[0].vertices.empty());  // vertices stay in the circuit
+  EXPECT_EQ(arbre.GetObjectList(), std::vector<int>{0});        // the empty object is not listed
+  EXPECT_EQ(g_Debug.Lines().size(), 24u);                      // one cube, twelve edges
+
+  remplissage(m, 1, 1, 1, 1);  // 101 triangles: split
+  arbre.CreateNode(&m, arbre.GetSceneTriangleCount(&m), arbre.GetCenter(), arbre.GetWidth());
+  EXPECT_TRUE(arbre.IsSubDivided());
+  EXPECT_EQ(arbre.GetWorld(), nullptr);
+  EXPECT_EQ(g_EndNodeCount, compte_noeuds_terminaux(&arbre));
+  EXPECT_EQ(g_Debug.Lines().size() % 24, 0u);
+  EXPECT_GT(g_Debug.Lines().size(), 24u);
+}
+
+TEST(Octree, SceneDimensionsCoverEveryVertexEvenWithEqualExtents) {
+  t3DModel m;
+  // Extents 50 along x and z, 1 along y: the cube follows x and z, not y.
+  ajoute_objet(m, "Rsol", {CVector3(-50, 0, -50), CVector3(50, 1, 50), CVector3(50, 0, -50), CVector3(-50, 1, 50)});
+  COctree arbre;
+  arbre.GetSceneDimensions(&m);
+  EXPECT_FLOAT_EQ(arbre.GetCenter().x, 0);
+  EXPECT_FLOAT_EQ(arbre.GetCenter().y, 0.5f);
+  EXPECT_GE(arbre.GetWidth(), 100.0f);
+  EXPECT_LE(arbre.GetWidth(), 102.0f);
+
+  t3DModel vide;
+  arbre.GetSceneDimensions(&vide);
+  EXPECT_EQ(arbre.GetWidth(), 0.0f);
+}
+
+TEST(Octree, OctantCentresFollowTheTable) {
+  COctree n;
+  const CVector3 c(10, 20, 30);
+  const CVector3 attendu[8] = {{5, 25, 35}, {5, 25, 25}, {15, 25, 25}, {15, 25, 35},
+                               {5, 15, 35}, {5, 15, 25}, {15, 15, 25}, {15, 15, 35}};
+  for (int k = 0; k < 8; k++) {
+    const CVector3 v = n.GetNewNodeCenter(c, 20, k);
+    EXPECT_EQ(v.x, attendu[k].x) << k;
+    EXPECT_EQ(v.y, attendu[k].y) << k;
+    EXPECT_EQ(v.z, attendu[k].z) << k;
+  }
+  EXPECT_EQ(n.GetNewNodeCenter(c, 20, 8).x, 0.0f);
+  EXPECT_EQ(n.GetNewNodeCenter(c, 20, -1).z, 0.0f);
+}
+
+TEST(Octree, FaceGoesToEveryOctantItsCornersTouch) {
+  // Wholly inside octant 0.
+  EXPECT_EQ(ArbreUnNiveau({CVector3(-10, 10, 10), CVector3(-20, 10, 20), CVector3(-20, 12, 10)}).octants(),
+            bits({0}));
+  // A corner on the x = 0 plane also belongs to octant 3.
+  EXPECT_EQ(ArbreUnNiveau({CVector3(0, 10, 10), CVector3(-20, 10, 20), CVector3(-20, 12, 10)}).octants(),
+            bits({0, 3}));
+  // A corner at the centre belongs to all eight.
+  EXPECT_EQ(ArbreUnNiveau({CVector3(0, 0, 0), CVector3(-20, 10, 20), CVector3(-20, 12, 10)}).octants(),
+            0xFFu);
+}
+
+TEST(Octree, StraddlingFlatFacesReachTheQuadrantWithoutCorner) {
+  // Corners in quadrants 1, 5, 70, all below, the centre inside seen from above: octant 6 too.
+  EXPECT_EQ(ArbreUnNiveau({CVector3(-30, -5, 30), CVector3(-20, -5, -30), CVector3(30, -5, 30)}).octants(),
+            bits({4, 5, 6, 7}));
+  // The same above the centre: octant 2.
+  EXPECT_EQ(ArbreUnNiveau({CVector3(-30, 5, 30), CVector3(-20, 5, -30), CVector3(30, 5, 30)}).octants(),
+            bits({0, 1, 2, 3}));
+  // Three quadrants but the centre outside: the fourth is not crossed.
+  EXPECT_EQ(ArbreUnNiveau({CVector3(-30, -5, 30), CVector3(-30, -5, -20), CVector3(30, -5, 30)}).octants(),
+            bits({4, 5, 7}));
+  // Corners in 1, 5, 20 on both sides of the y plane: all eight.
+  EXPECT_EQ(ArbreUnNiveau({CVector3(-30, -5, 30), CVector3(-30, 5, -30), CVector3(30, -5, -20)}).octants(),
+            0xFFu);
+  // Two opposite quadrants below (1 twice and 20): both others below as well.
+  EXPECT_EQ(ArbreUnNiveau({CVector3(-10, -5, 10), CVector3(-20, -5, 5), CVector3(10, -5, -10)}).octants(),
+            bits({4, 5, 6, 7}));
+  // Quadrants 5 and 70 above.
+  EXPECT_EQ(ArbreUnNiveau({CVector3(-10, 5, -10), CVector3(20, 5, 10), CVector3(10, 5, 20)}).octants(),
+            bits({0, 1, 2, 3}));
+}
+
+TEST(Octree, SlopingWallReachesTheOctantItCrossesWithoutCorner) {
+  // Corners in octants 4, 7 and 0; the long edge passes over x > 0, y > 0 (octant 3).
+  EXPECT_EQ(ArbreUnNiveau({CVector3(-20, -10, 5), CVector3(30, -10, 5), CVector3(-20, 10, 5)}).octants(),
+            bits({0, 3, 4, 7}));
+}
+
+TEST(Octree, EveryPointOfEveryTriangleIsInAnEndNodeHoldingIt) {
+  const int ancien = g_MaxTriangles;
+  g_MaxTriangles = 6;  // a deep tree from a few hundred triangles
+  for (unsigned graine = 1; graine <= 4; graine++) {
+    t3DModel m = scene_aleatoire(graine, 400);
+    COctree arbre;
+    arbre.GetSceneDimensions(&m);
+    arbre.CreateNode(&m, arbre.GetSceneTriangleCount(&m), arbre.GetCenter(), arbre.GetWidth());
+    EXPECT_EQ(g_EndNodeCount, compte_noeuds_terminaux(&arbre));
+    std::mt19937 gen(graine);
+    std::uniform_real_distribution<float> u(0, 1);
+    for (size_t o = 0; o < m.objects.size(); o++) {
+      for (const tFace& f : m.objects[o].faces) {
+        const CVector3 a = m.objects[o].vertices[f.vertexIndex[0]];
+        const CVector3 b = m.objects[o].vertices[f.vertexIndex[1]];
+        const CVector3 c = m.objects[o].vertices[f.vertexIndex[2]];
+        for (int s = 0; s < 12; s++) {
+          float r1 = u(gen), r2 = u(gen);
+          if (r1 + r2 > 1) r1 = 1 - r1, r2 = 1 - r2;
+          const CVector3 p = a + (b - a) * r1 + (c - a) * r2;
+          const COctree* e = noeud_de(&arbre, p);
+          ASSERT_NE(e, nullptr) << "point outside the root cube";
+          ASSERT_TRUE(tient_face(e, static_cast<int>(o), f)) << "seed " << graine;
+        }
+      }
+    }
+  }
+  g_MaxTriangles = ancien;
+}
+
+TEST(Octree, DestroyResetsTheNode) {
+  t3DModel m = scene_aleatoire(7, 400);
+  COctree arbre;
+  arbre.GetSceneDimensions(&m);
+  arbre.CreateNode(&m, arbre.GetSceneTriangleCount(&m), arbre.GetCenter(), arbre.GetWidth());
+  arbre.SetDisplayListID(12);
+  ASSERT_TRUE(arbre.IsSubDivided());
+  arbre.DestroyOctree();
+  EXPECT_FALSE(arbre.IsSubDivided());
+  EXPECT_EQ(arbre.GetWidth(), 0.0f);
+  EXPECT_EQ(arbre.GetTriangleCount(), 0);
+  EXPECT_EQ(arbre.GetDisplayListID(), 0);
+  EXPECT_EQ(arbre.GetWorld(), nullptr);
+  for (int k = 0; k < 8; k++) EXPECT_EQ(arbre.GetChild(k), nullptr);
+}
+
+TEST(Octree, FacesWithBadVertexIndicesAreLeftOut) {
+  t3DModel m;
+  ajoute_objet(m, "Rsol", dalle(-10, -10, 10, 10, 0));
+  m.objects[0].faces[1].vertexIndex[2] = 99;
+  COctree arbre;
+  arbre.CreateNode(&m, 2, CVector3(0, 0, 0), 40);
+  ASSERT_NE(arbre.GetWorld(), nullptr);
+  EXPECT_EQ(arbre.GetWorld()->objects[0].faceCount, 1);
+}
+
+// --- Searches -------------------------------------------------------------------------------
+
+class OctreeRecherche : public ::testing::Test {
+ protected:
+  t3DModel m;
+  COctree arbre;
+  void construit() {
+    arbre.GetSceneDimensions(&m);
+    arbre.CreateNode(&m, arbre.GetSceneTriangleCount(&m), arbre.GetCenter(), arbre.GetWidth());
+  }
+};
+
+TEST_F(OctreeRecherche, GroundContactCarriesObjectFaceNameAndClass) {
+  ajoute_objet(m, "Rroute", dalle(-50, -50, 0, 50, 0));
+  const int herbe = ajoute_objet(m, "Gherbe", dalle(0, -50, 50, 50, 0));
+  construit();
+  CObjetTest ship;
+  ship.position = CVector3(25, 0.5f, 10);
+  EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
+  EXPECT_EQ(ship.objetSol, herbe);
+  EXPECT_EQ(ship.typeSol, 7);
+  EXPECT_EQ(ship.nomSol, "Gherbe");
+  EXPECT_EQ(ship.faceSol % 3, 0);
+  EXPECT_EQ(ship.journal, std::vector<std::string>{"Set_Roule"});
+
+  CObjetTest haut;  // far above: nothing
+  haut.position = CVector3(25, 30, 10);
+  EXPECT_FALSE(arbre.ChercheSolObjet(&haut, &m));
+  EXPECT_TRUE(haut.journal.empty());
+}
+
+TEST_F(OctreeRecherche, SteepGroundGivesTheFallState) {
+  // Normal (0.995, 0.1, 0) roughly: a ramp rising 10 per unit.
+  const float pente = 9.95f;
+  ajoute_objet(m, "Lrampe", {CVector3(0, 0, -10), CVector3(1, pente, 10), CVector3(1, pente, -10)});
+  construit();
+  ASSERT_NEAR(m.objects[0].faces[0].normal.y, 0.1f, 0.001f);
+  CObjetTest ship;
+  ship.position = CVector3(0.5f, pente / 2 - 0.05f, 0);
+  EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
+  EXPECT_EQ(ship.journal, std::vector<std::string>{"Set_Chute"});
+}
+
+TEST_F(OctreeRecherche, ShadowOnlyFromGroundBelowThenContactFurtherOn) {
+  ajoute_objet(m, "Rpont", dalle(-20, -20, 20, 20, 10));
+  ajoute_objet(m, "Rbas", dalle(-20, -20, 20, 20, 0));
+  construit();
+  CObjetTest ship;
+  ship.position = CVector3(3, 10.8f, 4);  // on the bridge
+  EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
+  EXPECT_EQ(ship.objetSol, 0);
+
+  CObjetTest vol;
+  vol.position = CVector3(3, 5, 4);  // between the decks, touching neither: shadows only
+  EXPECT_FALSE(arbre.ChercheSolObjet(&vol, &m));
+  EXPECT_GE(vol.nbOmbres, 1);
+  EXPECT_EQ(vol.objetSol, -1);
+}
+
+TEST_F(OctreeRecherche, WallsPushUnlessMovingAwayAndClass16OnlyStopsTheCamera) {
+  ajoute_objet(m, "Rroute", dalle(-50, -50, 50, 50, 0));
+  // Wall in the plane x = 20 facing -x.
+  const int mur = ajoute_objet(m, "Dmur", {CVector3(20, 0, -40), CVector3(20, 0, 40), CVector3(20, 30, 40),
+                                           CVector3(20, 0, -40), CVector3(20, 30, 40), CVector3(20, 30, -40)});
+  // Scenery wall at x = -20 facing +x.
+  ajoute_objet(m, "decor", {CVector3(-20, 0, -40), CVector3(-20, 30, 40), CVector3(-20, 0, 40),
+                            CVector3(-20, 0, -40), CVector3(-20, 30, -40), CVector3(-20, 30, 40)});
+  construit();
+  ASSERT_NEAR(m.objects[mur].faces[0].normal.x, -1.0f, 1e-5f);
+
+  CObjetTest ship;
+  ship.position = CVector3(18.5f, 5, 0);
+  ship.deplacement = CVector3(1, 0, 0);
+  arbre.CollisionsObjetmonde(&ship, &m);
+  ASSERT_GE(ship.journal.size(), 2u);
+  EXPECT_EQ(ship.journal[0], "SetContactDecor");
+  EXPECT_EQ(ship.journal[1], "Set_Collision");
+  EXPECT_LT(ship.decors[0].x, 0);  // pushed back onto the track
+
+  CObjetTest partant = ship;  // same place, already leaving the wall
+  partant.journal.clear();
+  partant.deplacement = CVector3(-0.3f, 0, 0);
+  arbre.CollisionsObjetmonde(&partant, &m);
+  EXPECT_TRUE(partant.journal.empty());
+
+  CObjetTest contre_decor;  // pressed against scenery: no wall, no ground
+  contre_decor.position = CVector3(-19, 1, 0);
+  contre_decor.deplacement = CVector3(-1, 0, 0);
+  arbre.CollisionsObjetmonde(&contre_decor, &m);
+  EXPECT_TRUE(contre_decor.journal.empty());
+
+  CCamera camera;
+  camera.PositionCamera(-18, 10, 0, 0, 10, 0, 0, 1, 0);
+  arbre.CollisionsmondeCamera(&camera, &m);
+  EXPECT_GT(camera.Position().x, -18.0f + 2.9f);  // pushed out to the full radius
+  EXPECT_LT(camera.View().y, 10.0f);
+}
+
+TEST(OctreeRechercheAleatoire, TreeFindsGroundWhereverABruteForceScanDoes) {
+  const int ancien = g_MaxTriangles;
+  g_MaxTriangles = 10;
+  t3DModel m = scene_aleatoire(11, 800);
+  COctree arbre;
+  arbre.GetSceneDimensions(&m);
+  arbre.CreateNode(&m, arbre.GetSceneTriangleCount(&m), arbre.GetCenter(), arbre.GetWidth());
+  std::mt19937 gen(3);
+  std::uniform_real_distribution<float> pos(-100, 100);
+  int contacts = 0;
+  for (int essai = 0; essai < 3000; essai++) {
+    CObjetTest ship;
+    ship.position = CVector3(pos(gen), pos(gen), pos(gen));
+    ship.rayonSol = 6.0f;
+    bool attendu = false;
+    for (t3DObject& o : m.objects) {
+      if (o.surfaceType != 3) continue;
+      for (const tFace& f : o.faces) {
+        CVector3 t[3] = {o.vertices[f.vertexIndex[0]], o.vertices[f.vertexIndex[1]], o.vertices[f.vertexIndex[2]]};
+        attendu = attendu || ship.Analise_contact(t, f.normal);
+      }
+    }
+    ASSERT_EQ(arbre.ChercheSolObjet(&ship, &m), attendu) << essai;
+    contacts += attendu;
+  }
+  EXPECT_GT(contacts, 50);  // the scan found enough contacts to mean something
+  g_MaxTriangles = ancien;
+}
