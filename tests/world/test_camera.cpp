@@ -1,0 +1,180 @@
+// Camera: easing of the chase and the orbit, collision hooks, mouse look and arrow-key flight.
+#include <gtest/gtest.h>
+
+#include <allegro.h>
+
+#include <cmath>
+
+#include "common/globals.h"
+#include "math/degres.h"
+#include "world/camera.h"
+
+namespace {
+
+class Camera : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    init_cosin();
+    currentRotX = 0;
+    SCREEN_WIDTH = 640;
+    SCREEN_HEIGHT = 480;
+    for (int k = 0; k < KEY_MAX; k++) key[k] = 0;
+  }
+  void TearDown() override {
+    for (int k = 0; k < KEY_MAX; k++) key[k] = 0;
+  }
+  CCamera cam;
+};
+
+void proche(CVector3 a, CVector3 b, float tol = 1e-4f) {
+  EXPECT_NEAR(a.x, b.x, tol);
+  EXPECT_NEAR(a.y, b.y, tol);
+  EXPECT_NEAR(a.z, b.z, tol);
+}
+
+}  // namespace
+
+TEST_F(Camera, ConstructionLooksUpFromTheOrigin) {
+  EXPECT_EQ(cam.GetRadius(), 5.0f);
+  proche(cam.View(), CVector3(0, 1, 0.5f));
+  proche(cam.UpVector(), CVector3(0, 0, 1));
+  proche(cam.Direction(), Normalize(CVector3(0, -1, -0.5f)));
+}
+
+TEST_F(Camera, ApproachStepDependsOnDistance) {
+  const struct {
+    float distance, pas;
+  } cas[] = {{20, 4.0f}, {40, 6.0f}, {8, 1.0f}, {30, 6.0f}, {16, 4.0f}, {4, 0.25f}};
+  for (const auto& c : cas) {
+    cam.PositionCamera(0, 0, 0, 0, 0, 50, 0, 1, 0);
+    cam.SuitPoints(CVector3(c.distance, 0, 0), CVector3(0, 0, 50));
+    proche(cam.Position(), CVector3(c.pas, 0, 0));
+  }
+}
+
+TEST_F(Camera, FollowFromTheChasePointOnlyEasesTheView) {
+  // Ship at the origin heading 0: the chase point is 9 behind and 7 above, the look point 22
+  // ahead and 11 above.
+  cam.PositionCamera(0, 7, -9.05f, 0, 11, 22 - 3, 0, 1, 0);
+  cam.SuitJoueur(CVector3(0, 0, 0), 0.0f);
+  proche(cam.Position(), CVector3(0, 7, -9.05f));
+  proche(cam.View(), CVector3(0, 11, 19 + 1.0f / 3));  // gap 3: a step of 9/27
+  proche(cam.Direction(), Normalize(cam.View() - cam.Position()));
+
+  // Heading 90: the chase point lies towards -x.
+  cam.PositionCamera(-9 - 20, 7, 0, 22, 11, 0, 0, 1, 0);
+  cam.SuitJoueur(CVector3(0, 0, 0), 90.7f);
+  proche(cam.Position(), CVector3(-29 + 4, 7, 0), 1e-3f);
+}
+
+TEST_F(Camera, AimClosesAGapOf27InOneStep) {
+  cam.PositionCamera(0, 0, 0, 0, 0, 10, 0, 1, 0);
+  cam.SuitPoints(CVector3(0, 0, 0), CVector3(27, 0, 10));
+  proche(cam.View(), CVector3(27, 0, 10));
+  cam.SuitPoints(CVector3(0, 0, 0), CVector3(27, 0, 10.005f));  // below 0.01: no move
+  proche(cam.View(), CVector3(27, 0, 10));
+}
+
+TEST_F(Camera, RaceStartPlacesEyeBehindAndViewAhead) {
+  cam.InitSurJoueur(CVector3(100, 3, 7), 270.9f);  // heading 270: facing -x
+  proche(cam.Position(), CVector3(115, 18, 7));
+  proche(cam.View(), CVector3(80, 13, 7));
+  proche(cam.Direction(), Normalize(CVector3(-35, -5, 0)));
+}
+
+TEST_F(Camera, OrbitKeepsItsDistanceAroundTheShip) {
+  const CVector3 ship(10, 0, 10);
+  cam.PositionCamera(10, 8, -5, 10, 0, 10, 0, 1, 0);
+  CVector3 o = cam.Position() - ship;
+  const float r = Magnitude(o);
+  for (int pas = 0; pas < 180; pas++) {
+    o = Rot_axe_Y(o, 1);
+    cam.SuitPoints(ship + o, ship);
+    // The eased eye trails the orbit point by a few units but keeps to the circle.
+    ASSERT_NEAR(Distance(cam.Position(), ship), r, 1.0f);
+    ASSERT_LT(Distance(cam.Position(), ship + o), 5.0f);
+  }
+  proche(cam.View(), ship);
+  EXPECT_GT(cam.Position().z, ship.z + 10);  // half a turn: now on the other side
+}
+
+TEST_F(Camera, CollisionHooks) {
+  cam.PositionCamera(0, 0, 0, 0, 5, 10, 0, 1, 0);
+  cam.SetContactDecor(CVector3(0, 3, 4));
+  proche(cam.Position(), CVector3(0, 3, 4));
+  proche(cam.View(), CVector3(0, 2.5f, 10));
+
+  cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
+  EXPECT_TRUE(cam.OverlappsCube(0, 0, 0, 1));    // inside
+  EXPECT_TRUE(cam.OverlappsCube(6, 0, 0, 1));    // exactly the radius away
+  EXPECT_FALSE(cam.OverlappsCube(6.01f, 0, 0, 1));
+  EXPECT_FALSE(cam.OverlappsCube(4, 4, 4, 1));   // corner 3*3*3 = 27 > 25
+  EXPECT_EQ(cam.GetPositionCollision().x, cam.GetPositionX());
+}
+
+TEST_F(Camera, MouseLookTurnsAndClampsTheVerticalRotation) {
+  cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
+  EXPECT_FALSE(cam.TourneVueSouris(320, 240));
+  proche(cam.View(), CVector3(0, 0, 1));
+
+  // 100 pixels left: a turn of 0.2 radians to the left (from +z towards +x).
+  EXPECT_TRUE(cam.TourneVueSouris(220, 240));
+  proche(cam.View(), CVector3(std::sin(0.2f), 0, std::cos(0.2f)));
+  EXPECT_EQ(currentRotX, 0.0f);
+
+  // 50 pixels up tilts the view up by 0.1.
+  cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
+  cam.TourneVueSouris(320, 190);
+  EXPECT_NEAR(currentRotX, -0.1f, 1e-6f);
+  EXPECT_NEAR(cam.View().y, std::sin(0.1f), 1e-4f);
+
+  // A move that would pass the limit is dropped whole, its horizontal part included.
+  currentRotX = 0.9f;
+  cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
+  EXPECT_TRUE(cam.TourneVueSouris(100, 340));
+  EXPECT_EQ(currentRotX, 1.0f);
+  proche(cam.View(), CVector3(0, 0, 1));
+  currentRotX = -0.95f;
+  cam.TourneVueSouris(300, 200);
+  EXPECT_EQ(currentRotX, -1.0f);
+  proche(cam.View(), CVector3(0, 0, 1));
+}
+
+TEST_F(Camera, ArrowKeysFlyWithShiftAndCtrlSteps) {
+  cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
+  key[KEY_UP] = 1;
+  cam.CheckForMovement();
+  proche(cam.Position(), CVector3(0, 0, 1));
+  key[KEY_LCONTROL] = 1;
+  cam.CheckForMovement();
+  proche(cam.Position(), CVector3(0, 0, 5));
+  key[KEY_RSHIFT] = 1;  // Shift wins over Ctrl
+  cam.CheckForMovement();
+  proche(cam.Position(), CVector3(0, 0, 5.5f));
+  proche(cam.View(), CVector3(0, 0, 6.5f));
+  key[KEY_UP] = 0, key[KEY_LCONTROL] = 0, key[KEY_RSHIFT] = 0;
+
+  key[KEY_PGDN] = 1;
+  cam.CheckForMovement();
+  EXPECT_NEAR(cam.Position().y, -1, 1e-6f);
+  EXPECT_NEAR(cam.View().y, -1, 1e-6f);
+}
+
+TEST_F(Camera, StrafeStaysHorizontal) {
+  cam.PositionCamera(0, 0, 0, 0, 10, 10, 0, 1, 0);  // looking up at 45 degrees
+  mouse_x = 320, mouse_y = 240;  // the mouse sits at the centre: nothing turns
+  cam.Update();
+  // Right of a camera looking along +z (y up) is -x.
+  proche(cam.Strafe(), CVector3(-1, 0, 0));
+  cam.StrafeCamera(2);
+  proche(cam.Position(), CVector3(-2, 0, 0));
+  proche(cam.View(), CVector3(-2, 10, 10));
+}
+
+TEST_F(Camera, RotateViewIsRightHanded) {
+  cam.PositionCamera(1, 2, 3, 1, 2, 4, 0, 1, 0);
+  cam.RotateView(static_cast<float>(M_PI / 2), 0, 1, 0);
+  proche(cam.View(), CVector3(2, 2, 3));
+  cam.RotateView(static_cast<float>(M_PI / 2), 0, 0, 1);
+  proche(cam.View(), CVector3(1, 3, 3));
+}
