@@ -1,0 +1,128 @@
+// 3D text: glyph measuring, widths, layout of the glyphs and the cursor after drawing.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ui/texte3d.h"
+
+namespace {
+
+float largeur_glyphe(int k) { return 0.1f + 0.001f * k; }
+
+// A font of `n` glyph objects: glyph k is a rectangle of width 0.1 + 0.001k and height 0.25;
+// the space has vertices but no faces.
+t3DModel police(int n) {
+  t3DModel m;
+  for (int k = 0; k < n; k++) {
+    t3DObject o;
+    const float w = largeur_glyphe(k);
+    o.vertices = {CVector3(0, 0, 0), CVector3(w, 0, 0), CVector3(w, 0.25f, 0), CVector3(0, 0.25f, 0)};
+    o.normals.assign(4, CVector3(0, 0, 1));
+    if (k > 0) {
+      tFace a, b;
+      a.vertexIndex[0] = 0, a.vertexIndex[1] = 1, a.vertexIndex[2] = 2;
+      b.vertexIndex[0] = 0, b.vertexIndex[1] = 2, b.vertexIndex[2] = 3;
+      o.faces = {a, b};
+    }
+    o.vertexCount = 4;
+    o.faceCount = static_cast<int>(o.faces.size());
+    m.objects.push_back(o);
+  }
+  m.objectCount = n;
+  return m;
+}
+
+float w(char c) { return largeur_glyphe(c - 32); }
+
+}  // namespace
+
+TEST(Texte, MeasuresGlyphsFromTheirPositiveExtent) {
+  t3DModel m = police(95);
+  m.objects[5].vertices = {CVector3(-1, -2, 0), CVector3(-0.5f, -0.1f, 0)};  // all left of and below 0
+  m.objects[9].vertices.push_back(CVector3(0.05f, 0.4f, 0));                   // a tall glyph
+  Ctext t;
+  EXPECT_EQ(t.GetLargeur(33), 0.0f);
+  t.init(&m, 255, 123, 51, 255);
+  EXPECT_FLOAT_EQ(t.GetLargeur(33), largeur_glyphe(33));
+  EXPECT_FLOAT_EQ(t.GetHauteur(33), 0.25f);
+  EXPECT_EQ(t.GetLargeur(5), 0.0f);
+  EXPECT_EQ(t.GetHauteur(5), 0.0f);
+  EXPECT_FLOAT_EQ(t.GetMaxH(), 0.4f);
+  EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(94));
+  EXPECT_FLOAT_EQ(t.GetEspacement(), 0.02f);
+
+  t3DModel grande = police(120);  // more objects than glyph slots: the extra ones are ignored
+  t.init(&grande, 255, 255, 255, 255);
+  EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(95));
+}
+
+TEST(Texte, WidthOfATextCountsSpacingBetweenCharacters) {
+  t3DModel m = police(95);
+  Ctext t;
+  t.init(&m, 255, 123, 51, 255);
+  EXPECT_FLOAT_EQ(t.longueur_texte(""), -0.02f);
+  EXPECT_FLOAT_EQ(t.longueur_texte("A"), w('A'));
+  EXPECT_FLOAT_EQ(t.longueur_texte("AB"), w('A') + 0.02f + w('B'));
+  EXPECT_FLOAT_EQ(t.longueur_texte(" "), w(' '));
+  // Outside 32..126 a character counts 0.5 in place of width and spacing.
+  EXPECT_FLOAT_EQ(t.longueur_texte("A\tB"), w('A') + 0.02f + 0.5f + w('B'));
+  EXPECT_FLOAT_EQ(t.longueur_texte("\x7f"), 0.5f - 0.02f);
+  EXPECT_FLOAT_EQ(t.longueur_texte("\xe9"), 0.5f - 0.02f);  // a signed byte below 32
+}
+
+TEST(Texte, LayoutSkipsSpacesAndCharactersWithoutGlyph) {
+  t3DModel m = police(40);  // glyphs for the characters 32 to 71 only
+  Ctext t;
+  t.init(&m, 255, 123, 51, 255);
+  std::vector<tGlyphePlace> g;
+  const float avance = t.place_texte("! \t~\"", &g);
+  ASSERT_EQ(g.size(), 2u);
+  EXPECT_EQ(g[0].glyphe, 1);
+  EXPECT_EQ(g[0].decalage, 0.0f);
+  EXPECT_EQ(g[1].glyphe, 2);
+  // The space advances by its width, the tab by 0.5, '~' (no object, width 0) by the spacing.
+  EXPECT_FLOAT_EQ(g[1].decalage, w('!') + 0.02f + w(' ') + 0.02f + 0.5f + 0.02f);
+  EXPECT_FLOAT_EQ(avance, g[1].decalage + w('"') + 0.02f);
+}
+
+// Drawing without a GL context is a no-op for the GL calls, so the cursor can be checked here;
+// the drawn result is looked at in the render check.
+TEST(Texte, CursorAfterDrawingAndCentring) {
+  t3DModel m = police(95);
+  Ctext t;
+  t.init(&m, 255, 123, 51, 255);
+  const float avance = t.place_texte("Veltra 1", nullptr);
+
+  t.print(0, CVector3(-0.3f, 0.1f, -1), "Veltra 1", 0);
+  EXPECT_FLOAT_EQ(t.GetCurseurX(), -0.3f + avance);
+  EXPECT_FLOAT_EQ(t.GetCurseurY(), 0.1f);
+
+  t.print(2, CVector3(0.5f, 0, -1), "Veltra 1", 1);  // centred: starts half the width to the left
+  EXPECT_FLOAT_EQ(t.GetCurseurX(), 0.5f - t.longueur_texte("Veltra 1") / 2 + avance);
+
+  t.print_outline(0, CVector3(1, 2, -1), "AB", 0);
+  EXPECT_FLOAT_EQ(t.GetCurseurX(), 1 + w('A') + w('B') + 0.04f);
+  t.print_outline(1, CVector3(-5, -5, -1), "C", 1);  // goes on at the cursor
+  EXPECT_FLOAT_EQ(t.GetCurseurX(), 1 + w('A') + w('B') + w('C') + 0.06f);
+  EXPECT_FLOAT_EQ(t.GetCurseurY(), 2.0f);
+
+  t.world_print(0, CVector3(3, 0, 0), "A", 0);
+  EXPECT_FLOAT_EQ(t.GetCurseurX(), 3 + w('A') + 0.02f);
+  t.print_spe(2, CVector3(0, 0, -1), "AB", true, 10, 20, 30, 40, true, 2);
+  EXPECT_FLOAT_EQ(t.GetCurseurX(), -(w('A') + 0.02f + w('B')) / 2 + w('A') + w('B') + 0.04f);
+}
+
+TEST(Texte, FontWithoutObjectsDrawsNothing) {
+  t3DModel vide;
+  Ctext t;
+  t.init(&vide, 255, 255, 255, 255);
+  EXPECT_EQ(t.GetMaxH(), 0.0f);
+  std::vector<tGlyphePlace> g;
+  EXPECT_FLOAT_EQ(t.place_texte("Hi!", &g), 0.06f);
+  EXPECT_TRUE(g.empty());
+  t.print(0, CVector3(0, 0, -1), "Hi!", 0);
+  EXPECT_FLOAT_EQ(t.GetCurseurX(), 0.06f);
+  Ctext sans_modele;
+  sans_modele.print_spe(0, CVector3(0, 0, -1), "x", false, 0, 0, 0, 255, false, 0);
+  EXPECT_FLOAT_EQ(sans_modele.GetCurseurX(), 0.02f);
+}
