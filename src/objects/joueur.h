@@ -1,0 +1,169 @@
+// CObjJoueur: the ship of one pilot. Speed limit, steering and slide state, ship-against-ship
+// pushes, the racing-line target, the ranking fields, the held bonus and boost, the engine,
+// boost and slide loops, and the pilot state machine that both pilot kinds share.
+#pragma once
+
+#include "audio/son_api.h"
+#include "objects/objet.h"
+
+struct Point_Traj;
+
+// States of a pilot. `action` runs the body of the current one once per logic step.
+enum class EtatPilote { Roule, Saute, CollisionRoule, Explode, Attend, Finish };
+
+class CObjJoueur : public Cobjet {
+ public:
+  CObjJoueur();
+  CObjJoueur(float x, float y, float z, float cap);
+
+  // Wall contact from the octree: remembers the wall and steps off it.
+  void SetContactDecor(bool contact, CVector3 normal) override;
+  void action() override;
+  void render(tMateriaux* materiaux) override;
+  void affiche_coord(tMateriaux* materiaux, int fps, int, int, int) override;
+
+  // State setters with their guards (shared by every pilot kind).
+  void Set_Chute() override;
+  void Set_Roule() override;
+  void Set_Collision() override;
+  virtual void ResetPosition(float x, float y, float z, float cap);
+  virtual void ResetContacts();
+  virtual void set_ptr_destination(Point_Traj*) {}
+  virtual void CheckDouble() {}
+  void Set_Explode();
+  void Set_Attend() { etat = EtatPilote::Attend; }
+  void Set_Finish();
+  bool GetFinish() const { return etat == EtatPilote::Finish; }
+  EtatPilote GetEtat() const { return etat; }
+
+  // Push received from another ship.
+  void SetChoc(CVector3 eloigne, float recouvrement, CVector3 autre_direction, float autre_vitesse);
+
+  // Loops of the ship: each starts paused on its own channel; 1 when it could not be played.
+  int SetSonMoteur(HSon son);
+  int SetSonBoost(HSon son);
+  int SetSonSlide(HSon son);
+  void BeginMoteur();
+  void StopMoteur();
+  void BeginBoost();
+  void StopBoost();
+  void StopSlide();
+  // Engine playback frequency for the current speed: never below the one of speed 0.3.
+  float frequence_moteur_voulue() const;
+
+  Point_Traj* GetPtrTraj() const { return ptr_destination; }
+  float GetVitesse() const { return vitesse; }
+  void SetNBTours(int n) { nb_tours = n; }
+  void ResetValide() { point_valide = 0; }
+  int GetBonusType() const { return bonus; }
+  void SetBonus(int b) { bonus = b; }
+  int GetClassement() const { return classement; }
+  void SetClassement(int c) { classement = c; }
+  void SetClassementH(int c) { classementH = c; }
+  int GetPointValide() const { return point_valide; }
+  float GetDistanceCible() const { return distance_cible; }
+  float GetAngleDeplacement() const { return angle_deplacement; }
+  void AddTour() { tour++; }
+  int GetTour() const { return tour; }
+  void SetMove() {
+    peut_bouger = true;
+    attente = 0;
+  }
+  void StopMove() { peut_bouger = false; }
+  void set_vitesse_max(float v) { vitesse_max = v; }
+  void SetJoueurDevant(CObjJoueur* j, int c, CVector3 p) {
+    joueur_devant = j;
+    classement_devant = c;
+    pos_devant = p;
+  }
+  void SetJoueurDerriere(CObjJoueur* j, int c, CVector3 p) {
+    joueur_derriere = j;
+    classement_derriere = c;
+    pos_derriere = p;
+  }
+
+  CVector3 lateral{0, 0, 0};
+  CVector3 normale_decor{0, 0, 0};
+  CVector3 point_avant{0, 0, 0};
+  int cote_pente = 0;
+  bool peut_bouger = false;
+  float angle_deplacement = 0;
+  float braquage = 0;
+  float glisse = 0;
+  float angle_pente = 0;
+  float vitesse_max = 2.5f;
+  float multiplicateur = 1.0f;
+  CVector3 dir_choc{0, 0, 0};
+  float force_choc = 0;
+  float acceleration = 0.075f;
+  float pente = 0;
+  float pente5 = 0;
+  bool ralentir = false;
+  int compteur_double_droite = 0;
+  int compteur_double_gauche = 0;
+  bool freine = false;
+  bool marche_avant = true;
+  int compteur_droite = 0;
+  int compteur_gauche = 0;
+  int compteur_collision = 0;
+  int attente = 0;
+  int compteur_explosion = 0;
+  Point_Traj* ptr_destination = nullptr;
+  CVector3 pos_destination{0, 0, 0};
+  CVector3 dir_traj{0, 0, 0};
+  float distance_cible = 0;
+  float ancienne_distance = 0;
+  int point_courant = 0;
+  int point_valide = -1;
+  int classement = 0;
+  int nb_tours = 0;
+  int classementH = 0;
+  int tour = 0;
+  int bonus = 0;
+  int temps_boost = 0;
+  int boost = 0;
+  CObjJoueur* joueur_devant = nullptr;
+  int classement_devant = -1;
+  CVector3 pos_devant{0, 0, 0};
+  CObjJoueur* joueur_derriere = nullptr;
+  int classement_derriere = -1;
+  CVector3 pos_derriere{0, 0, 0};
+  HSon son_moteur;
+  HCanal canal_moteur;
+  int resultat_son = 0;  // result of the last play
+  float frequence_moteur = 0;
+  HSon son_boost;
+  HCanal canal_boost;
+  HSon son_glisse;
+  HCanal canal_glisse;
+  float frequence_glisse = 0;
+  bool glisse_active = false;
+  bool glisse_active_avant = false;
+
+ protected:
+  // State bodies, given behaviour by the pilot kinds.
+  virtual void Roule() {}
+  virtual void Saute() {}
+  virtual void CollisionRoule() {}
+  virtual void Explode() {}
+  virtual void Attend() {}
+  virtual void Finish() {}
+  // Runs the current state's body.
+  void execute_etat();
+  // Applies and wears off the push of another ship.
+  void applique_choc();
+  // Per-step update of the engine, boost and slide loops.
+  void met_a_jour_sons();
+
+  EtatPilote etat = EtatPilote::Saute;
+
+ private:
+  void rebondit();
+  bool etat_protege() const {
+    return etat == EtatPilote::Finish || etat == EtatPilote::CollisionRoule || etat == EtatPilote::Explode;
+  }
+};
+
+// Ship against ship: when the two collision spheres overlap, each ship is pushed away from the
+// other, a first (nothing happens at exactly touching). True when they were pushed.
+bool pousse_vaisseaux(CObjJoueur* a, CObjJoueur* b);
