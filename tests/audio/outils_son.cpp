@@ -1,0 +1,248 @@
+// Test support for the sound layer: fixtures, capture sessions and signal measures.
+#include "outils_son.h"
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+namespace test_son {
+
+namespace {
+
+constexpr int FREQUENCE_CAPTURE = 44100;
+
+std::string fichier_capture() { return chemin("capture.wav"); }
+
+long long taille_fichier(const std::string& f) {
+  struct stat st {};
+  return stat(f.c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : 0;
+}
+
+// The capture output must be chosen before the first OpenAL call of the process.
+class EnvironnementSon : public ::testing::Environment {
+ public:
+  void SetUp() override { dossier(); }
+};
+const auto* const g_env = ::testing::AddGlobalTestEnvironment(new EnvironnementSon);
+
+void le16(std::vector<uint8_t>& v, size_t pos, unsigned x) {
+  v[pos] = static_cast<uint8_t>(x);
+  v[pos + 1] = static_cast<uint8_t>(x >> 8);
+}
+void octets(std::vector<uint8_t>& v, size_t pos, const void* src, size_t n) {
+  const uint8_t* o = static_cast<const uint8_t*>(src);
+  for (size_t i = 0; i < n; ++i) v.at(pos + i) = o[i];
+}
+void le32(std::vector<uint8_t>& v, size_t pos, unsigned x) {
+  le16(v, pos, x & 0xFFFF);
+  le16(v, pos + 2, x >> 16);
+}
+
+}  // namespace
+
+const std::string& dossier() {
+  static std::string d = [] {
+    char modele[] = "/tmp/veltra_son_XXXXXX";
+    const char* r = mkdtemp(modele);
+    std::string rep = r ? r : "/tmp";
+    std::string conf = rep + "/alsoft.conf";
+    std::FILE* out = std::fopen(conf.c_str(), "w");
+    if (out) {
+      std::fprintf(out,
+                   "[general]\ndrivers = wave\nchannels = stereo\nsample-type = int16\nfrequency = %d\n"
+                   "period_size = 1024\n[wave]\nfile = %s/capture.wav\n",
+                   FREQUENCE_CAPTURE, rep.c_str());
+      std::fclose(out);
+    }
+    setenv("ALSOFT_CONF", conf.c_str(), 1);
+    setenv("ALSOFT_LOGLEVEL", "0", 1);
+    return rep;
+  }();
+  return d;
+}
+
+std::string chemin(const std::string& nom) { return dossier() + "/" + nom; }
+
+void ecrit_texte(const std::string& f, const std::string& texte) {
+  std::FILE* out = std::fopen(f.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  std::fwrite(texte.data(), 1, texte.size(), out);
+  std::fclose(out);
+}
+
+void ecrit_wav(const std::string& fichier, const std::vector<float>& ech, int frequence, int canaux) {
+  SF_INFO info{};
+  info.samplerate = frequence;
+  info.channels = canaux;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+  SNDFILE* f = sf_open(fichier.c_str(), SFM_WRITE, &info);
+  ASSERT_NE(f, nullptr) << fichier;
+  sf_writef_float(f, ech.data(), static_cast<sf_count_t>(ech.size() / static_cast<size_t>(canaux)));
+  sf_close(f);
+}
+
+std::vector<float> sinus(double hz, double secondes, int frequence, float amplitude) {
+  std::vector<float> v(static_cast<size_t>(secondes * frequence));
+  for (size_t i = 0; i < v.size(); ++i) v[i] = amplitude * static_cast<float>(std::sin(2 * PI * hz * i / frequence));
+  return v;
+}
+
+void ecrit_module_it(const std::string& fichier, int lignes) {
+  // A 16-bit signed sample of ten whole sine cycles, looped.
+  const int longueur = 1000;
+  std::vector<int16_t> ech(longueur);
+  for (int i = 0; i < longueur; ++i) ech[static_cast<size_t>(i)] = static_cast<int16_t>(12000 * std::sin(2 * PI * 10 * i / longueur));
+  const size_t ordres = 2, entete = 0xC0, off_offsets = entete + ordres;
+  const size_t off_sample = off_offsets + 8, off_motif = off_sample + 80;
+  std::vector<uint8_t> motif{0x81, 0x03, 60, 1, 0};
+  for (int r = 1; r < lignes; ++r) motif.push_back(0);
+  const size_t off_donnees = off_motif + 8 + motif.size();
+  std::vector<uint8_t> v(off_donnees + ech.size() * 2, 0);
+  octets(v, 0, "IMPM", 4);
+  octets(v, 4, "veltra test", 11);
+  le16(v, 0x20, ordres);  // orders
+  le16(v, 0x22, 0);       // instruments
+  le16(v, 0x24, 1);       // samples
+  le16(v, 0x26, 1);       // patterns
+  le16(v, 0x28, 0x0214);
+  le16(v, 0x2A, 0x0214);
+  le16(v, 0x2C, 0x0009);  // stereo, linear slides, sample mode
+  v[0x30] = 128;          // global volume
+  v[0x31] = 48;           // mixing volume
+  v[0x32] = 6;            // speed
+  v[0x33] = 125;          // tempo
+  v[0x34] = 128;          // separation
+  for (int c = 0; c < 64; ++c) {
+    v[0x40 + static_cast<size_t>(c)] = c == 0 ? 32 : 32 + 128;  // only channel 1 on
+    v[0x80 + static_cast<size_t>(c)] = 64;
+  }
+  v[entete] = 0;
+  v[entete + 1] = 255;  // end of song
+  le32(v, off_offsets, static_cast<unsigned>(off_sample));
+  le32(v, off_offsets + 4, static_cast<unsigned>(off_motif));
+  octets(v, off_sample, "IMPS", 4);
+  v[off_sample + 17] = 64;    // global volume
+  v[off_sample + 18] = 0x13;  // has data, 16-bit, loop
+  v[off_sample + 19] = 64;    // volume
+  v[off_sample + 46] = 0x01;  // signed
+  le32(v, off_sample + 48, longueur);
+  le32(v, off_sample + 52, 0);
+  le32(v, off_sample + 56, longueur);
+  le32(v, off_sample + 60, 8363 * 4);
+  le32(v, off_sample + 72, static_cast<unsigned>(off_donnees));
+  le16(v, off_motif, static_cast<unsigned>(motif.size()));
+  le16(v, off_motif + 2, static_cast<unsigned>(lignes));
+  octets(v, off_motif + 8, motif.data(), motif.size());
+  for (size_t i = 0; i < ech.size(); ++i) le16(v, off_donnees + 2 * i, static_cast<uint16_t>(ech[i]));
+  std::FILE* out = std::fopen(fichier.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  std::fwrite(v.data(), 1, v.size(), out);
+  std::fclose(out);
+}
+
+std::vector<float> Capture::somme() const {
+  std::vector<float> s(g.size());
+  for (size_t i = 0; i < s.size(); ++i) s[i] = g[i] + d[i];
+  return s;
+}
+
+Session::Session(unsigned drapeaux) {
+  dossier();
+  if (son_systeme_cree(&sys) != SON_OK) return;
+  ok = son_systeme_init(sys, 100, drapeaux) == SON_OK;
+  marque();
+}
+
+Session::~Session() {
+  if (!m_ferme) son_systeme_libere(sys);
+}
+
+void Session::marque() { m_marque = taille_fichier(fichier_capture()); }
+
+bool Session::attend(double secondes) {
+  const long long cible = m_marque + static_cast<long long>(secondes * FREQUENCE_CAPTURE) * 4;
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  // Waits for the output itself, not for a clock: a slow machine only takes longer.
+  while (taille_fichier(fichier_capture()) < cible) {
+    if (std::chrono::steady_clock::now() > limite) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  marque();
+  return true;
+}
+
+Capture Session::ferme() {
+  Capture c;
+  m_ferme = true;
+  son_systeme_libere(sys);
+  SF_INFO info{};
+  SNDFILE* f = sf_open(fichier_capture().c_str(), SFM_READ, &info);
+  if (!f) return c;
+  c.frequence = info.samplerate;
+  std::vector<float> tout(static_cast<size_t>(info.frames) * static_cast<size_t>(info.channels));
+  sf_readf_float(f, tout.data(), info.frames);
+  sf_close(f);
+  const size_t n = static_cast<size_t>(info.frames);
+  c.g.resize(n);
+  c.d.resize(n);
+  for (size_t i = 0; i < n; ++i) {
+    c.g[i] = tout[i * static_cast<size_t>(info.channels)];
+    c.d[i] = tout[i * static_cast<size_t>(info.channels) + (info.channels > 1 ? 1 : 0)];
+  }
+  return c;
+}
+
+double rms(const std::vector<float>& x, size_t debut, size_t n) {
+  if (debut >= x.size()) return 0.0;
+  n = std::min(n, x.size() - debut);
+  double s = 0;
+  for (size_t i = debut; i < debut + n; ++i) s += static_cast<double>(x[i]) * x[i];
+  return n ? std::sqrt(s / n) : 0.0;
+}
+
+size_t premier_au_dessus(const std::vector<float>& x, float seuil, size_t depuis) {
+  for (size_t i = depuis; i < x.size(); ++i)
+    if (std::fabs(x[i]) > seuil) return i;
+  return x.size();
+}
+
+double goertzel(const std::vector<float>& x, size_t debut, size_t n, double hz, int frequence) {
+  if (debut >= x.size()) return 0.0;
+  n = std::min(n, x.size() - debut);
+  double re = 0, im = 0, somme_fenetre = 0;
+  for (size_t i = 0; i < n; ++i) {
+    const double w = 0.5 - 0.5 * std::cos(2 * PI * i / (n - 1));
+    const double a = 2 * PI * hz * i / frequence;
+    re += w * x[debut + i] * std::cos(a);
+    im -= w * x[debut + i] * std::sin(a);
+    somme_fenetre += w;
+  }
+  return 2 * std::sqrt(re * re + im * im) / somme_fenetre;
+}
+
+double hauteur(const std::vector<float>& x, size_t debut, size_t n, int frequence) {
+  n = std::min(n, x.size() > debut ? x.size() - debut : 0);
+  size_t premier = 0, dernier = 0;
+  int passages = -1;
+  for (size_t i = debut + 1; i < debut + n; ++i) {
+    if (x[i - 1] < 0 && x[i] >= 0) {
+      if (passages < 0) premier = i;
+      dernier = i;
+      ++passages;
+    }
+  }
+  if (passages <= 0) return 0.0;
+  return passages * static_cast<double>(frequence) / static_cast<double>(dernier - premier);
+}
+
+double db(double rapport) { return 20.0 * std::log10(std::max(rapport, 1e-12)); }
+
+}  // namespace test_son

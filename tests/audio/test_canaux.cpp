@@ -1,0 +1,230 @@
+// Channels: pause keeps the place, stop and the end of a sound free the channel, stale and null
+// handles fail cleanly; loading errors; the null output; init flags.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "outils_son.h"
+
+using namespace test_son;
+
+namespace {
+
+// Polls until the channel has ended; false when it never does.
+bool attend_fin(HCanal c) {
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  bool en_cours = true;
+  while (son_canal_en_cours(c, &en_cours) == SON_OK && en_cours) {
+    if (std::chrono::steady_clock::now() > limite) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+// Lengths of the sounding stretch and of the longest silence inside it, in seconds.
+void duree_sonore(const std::vector<float>& x, int frequence, double* sonore, double* plus_long_silence) {
+  const size_t bloc = static_cast<size_t>(frequence / 200);  // 5 ms
+  size_t n_sonores = 0, silence = 0, max_silence = 0;
+  bool commence = false;
+  for (size_t i = 0; i + bloc <= x.size(); i += bloc) {
+    const bool fort = rms(x, i, bloc) > 0.02;
+    if (fort) {
+      ++n_sonores;
+      if (commence) max_silence = std::max(max_silence, silence);
+      commence = true;
+      silence = 0;
+    } else if (commence) {
+      ++silence;
+    }
+  }
+  *sonore = static_cast<double>(n_sonores * bloc) / frequence;
+  *plus_long_silence = static_cast<double>(max_silence * bloc) / frequence;
+}
+
+}  // namespace
+
+TEST(Canaux, PauseKeepsThePlaceAndResumesThenTheEndedChannelGoesStale) {
+  const std::string wav = chemin("ton1s.wav");
+  ecrit_wav(wav, sinus(300, 1.0, 44100), 44100);
+  Session s;
+  ASSERT_TRUE(s.ok);
+  HSon son;
+  ASSERT_EQ(son_cree_son(s.sys, wav.c_str(), SON_MODE_DEFAUT, &son), SON_OK);
+  HCanal c;
+  ASSERT_EQ(son_joue(s.sys, son, false, &c), SON_OK);
+  s.marque();
+  ASSERT_TRUE(s.attend(0.15));
+  ASSERT_EQ(son_canal_set_pause(c, true), SON_OK);
+  bool pause = false;
+  ASSERT_EQ(son_canal_get_pause(c, &pause), SON_OK);
+  EXPECT_TRUE(pause);
+  ASSERT_TRUE(s.attend(0.4));  // a paused channel stays valid however long it waits
+  bool en_cours = false;
+  EXPECT_EQ(son_canal_en_cours(c, &en_cours), SON_OK);
+  ASSERT_EQ(son_canal_set_pause(c, false), SON_OK);
+  ASSERT_TRUE(attend_fin(c));
+  EXPECT_EQ(son_canal_set_volume(c, 0.5f), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_canal_stop(c), SON_ERR_HANDLE_INVALIDE);
+  s.marque();
+  ASSERT_TRUE(s.attend(0.05));
+  Capture cap = s.ferme();
+  double sonore = 0, silence = 0;
+  duree_sonore(cap.g, cap.frequence, &sonore, &silence);
+  // Nothing skipped, nothing played twice: the whole second, cut by the pause.
+  EXPECT_NEAR(sonore, 1.0, 0.03);
+  EXPECT_GT(silence, 0.3);
+}
+
+TEST(Canaux, StopFreesTheChannelAndOldHandlesStayStaleWhenItIsReused) {
+  const std::string wav = chemin("ton_boucle.wav");
+  ecrit_wav(wav, sinus(300, 0.2, 44100), 44100);
+  Session s;
+  ASSERT_TRUE(s.ok);
+  HSon son;
+  ASSERT_EQ(son_cree_son(s.sys, wav.c_str(), SON_MODE_BOUCLE, &son), SON_OK);
+  HCanal a;
+  ASSERT_EQ(son_joue(s.sys, son, false, &a), SON_OK);
+  int nb = 0;
+  ASSERT_EQ(son_systeme_canaux_joues(s.sys, &nb), SON_OK);
+  EXPECT_EQ(nb, 1);
+  EXPECT_EQ(son_canal_stop(a), SON_OK);
+  ASSERT_EQ(son_systeme_canaux_joues(s.sys, &nb), SON_OK);
+  EXPECT_EQ(nb, 0);
+  HCanal b;
+  ASSERT_EQ(son_joue(s.sys, son, true, &b), SON_OK);
+  EXPECT_EQ(b.index, a.index);  // the freed channel is the free one
+  EXPECT_EQ(son_canal_set_pause(a, false), SON_ERR_HANDLE_INVALIDE);
+  float f = 0;
+  EXPECT_EQ(son_canal_get_frequence(a, &f), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_canal_get_frequence(b, &f), SON_OK);
+  EXPECT_EQ(son_canal_set_volume(HCanal{}, 1.0f), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_canal_set_volume(HCanal{12345, 999999}, 1.0f), SON_ERR_HANDLE_INVALIDE);
+  // A 2D channel cannot be placed.
+  SonVecteur p{1, 2, 3};
+  EXPECT_EQ(son_canal_set_3d(b, &p, nullptr), SON_ERR_BESOIN_3D);
+  // Releasing the sound stops its channels and makes both handles stale.
+  EXPECT_EQ(son_son_libere(son), SON_OK);
+  EXPECT_EQ(son_canal_set_pause(b, false), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_son_libere(son), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_joue(s.sys, son, false, &b), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_TRUE(son_handle_vide(b));
+}
+
+TEST(Canaux, AllChannelsBusyTakesTheOldestPlayingOneAndSparesPausedOnes) {
+  const std::string wav = chemin("ton_boucle2.wav");
+  ecrit_wav(wav, sinus(300, 0.2, 44100), 44100);
+  Session s;
+  ASSERT_TRUE(s.ok);
+  HSon boucle, autre_son;
+  ASSERT_EQ(son_cree_son(s.sys, wav.c_str(), SON_MODE_BOUCLE, &boucle), SON_OK);
+  ASSERT_EQ(son_cree_son(s.sys, wav.c_str(), SON_MODE_BOUCLE, &autre_son), SON_OK);
+  HCanal moteur;
+  ASSERT_EQ(son_joue(s.sys, boucle, true, &moteur), SON_OK);
+  std::vector<HCanal> autres(99);
+  for (HCanal& c : autres) ASSERT_EQ(son_joue(s.sys, autre_son, false, &c), SON_OK);
+  HCanal de_plus;
+  ASSERT_EQ(son_joue(s.sys, autre_son, false, &de_plus), SON_OK);
+  bool en_cours = false;
+  EXPECT_EQ(son_canal_en_cours(moteur, &en_cours), SON_OK);
+  EXPECT_EQ(son_canal_en_cours(autres[0], &en_cours), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_canal_en_cours(autres[1], &en_cours), SON_OK);
+  int nb = 0;
+  ASSERT_EQ(son_systeme_canaux_joues(s.sys, &nb), SON_OK);
+  EXPECT_EQ(nb, 100);
+}
+
+TEST(Chargement, MissingAndUnreadableFilesGiveErrorsAndEmptyHandles) {
+  Session s;
+  ASSERT_TRUE(s.ok);
+  HSon son{3, 3};
+  EXPECT_EQ(son_cree_son(s.sys, chemin("absent.wav").c_str(), SON_MODE_3D, &son), SON_ERR_FICHIER_INTROUVABLE);
+  EXPECT_TRUE(son_handle_vide(son));
+  EXPECT_EQ(son_cree_flux(s.sys, chemin("absent.it").c_str(), SON_MODE_DEFAUT, &son), SON_ERR_FICHIER_INTROUVABLE);
+  EXPECT_TRUE(son_handle_vide(son));
+  const std::string texte = chemin("pas_un_son.wav");
+  ecrit_texte(texte, "RIFF\x10\0\0\0WAVEfmt this is not a sound file at all");
+  EXPECT_EQ(son_cree_son(s.sys, texte.c_str(), SON_MODE_DEFAUT, &son), SON_ERR_FORMAT);
+  EXPECT_EQ(son_cree_flux(s.sys, texte.c_str(), SON_MODE_DEFAUT, &son), SON_ERR_FORMAT);
+  EXPECT_EQ(son_cree_son(s.sys, nullptr, SON_MODE_DEFAUT, &son), SON_ERR_PARAMETRE);
+  HCanal c;
+  EXPECT_EQ(son_joue(s.sys, son, false, &c), SON_ERR_HANDLE_INVALIDE);
+}
+
+TEST(Systeme, NullOutputRunsSilentlyWithTimePassingAndEveryCallSucceeds) {
+  const std::string wav = chemin("court.wav");
+  ecrit_wav(wav, sinus(500, 0.2, 44100), 44100);
+  HSysteme sys;
+  ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
+  ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_NULLE), SON_OK);
+  unsigned caps = 0;
+  int mode = -1;
+  ASSERT_EQ(son_systeme_caps_pilote(sys, 0, &caps, &mode), SON_OK);
+  EXPECT_TRUE(caps & SON_CAPS_EMULATION);
+  EXPECT_EQ(mode, SON_HP_STEREO);
+  ASSERT_EQ(son_systeme_set_tampon(sys, 1024, 10), SON_OK);
+  ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION | SON_INIT_HRTF), SON_OK);
+  bool nulle = false;
+  ASSERT_EQ(son_systeme_sortie_nulle(sys, &nulle), SON_OK);
+  EXPECT_TRUE(nulle);
+  EXPECT_EQ(son_systeme_set_reverb_ambiante(sys, &SON_REVERB_CARPETEDHALLWAY), SON_OK);
+  HSon son;
+  ASSERT_EQ(son_cree_son(sys, wav.c_str(), SON_MODE_3D, &son), SON_OK);
+  HCanal c;
+  ASSERT_EQ(son_joue(sys, son, false, &c), SON_OK);
+  SonVecteur p{1, 0, 5}, v{0, 0, 0}, avant{0, 0, 1}, haut{0, 1, 0};
+  EXPECT_EQ(son_canal_set_3d(c, &p, &v), SON_OK);
+  EXPECT_EQ(son_systeme_set_auditeur(sys, 0, &v, &v, &avant, &haut), SON_OK);
+  EXPECT_EQ(son_systeme_update(sys), SON_OK);
+  EXPECT_TRUE(attend_fin(c));  // the null output mixes in time, so sounds end
+  EXPECT_EQ(son_systeme_ferme(sys), SON_OK);
+  EXPECT_EQ(son_canal_set_volume(c, 1.0f), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_son_libere(son), SON_ERR_HANDLE_INVALIDE);  // close released it
+  // A closed system can start again.
+  ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_NORMAL), SON_OK);
+  EXPECT_EQ(son_systeme_libere(sys), SON_OK);
+  EXPECT_EQ(son_systeme_libere(sys), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_systeme_update(sys), SON_ERR_HANDLE_INVALIDE);
+}
+
+TEST(Systeme, CallsOutOfOrderOrWithBadArgumentsFailWithoutHarm) {
+  HSysteme sys;
+  EXPECT_EQ(son_systeme_version(sys, nullptr), SON_ERR_HANDLE_INVALIDE);
+  ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
+  unsigned v = 0;
+  EXPECT_EQ(son_systeme_version(sys, &v), SON_OK);
+  EXPECT_EQ(v, SON_VERSION);
+  HSon son;
+  EXPECT_EQ(son_cree_son(sys, chemin("court.wav").c_str(), SON_MODE_DEFAUT, &son), SON_ERR_NON_INITIALISE);
+  EXPECT_EQ(son_systeme_update(sys), SON_ERR_NON_INITIALISE);
+  EXPECT_EQ(son_systeme_init(sys, 0, 0), SON_ERR_PARAMETRE);
+  EXPECT_EQ(son_systeme_set_mode_hp(sys, 42), SON_ERR_PARAMETRE);
+  ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_NULLE), SON_OK);
+  ASSERT_EQ(son_systeme_init(sys, 100, 0), SON_OK);
+  EXPECT_EQ(son_systeme_init(sys, 100, 0), SON_ERR_DEJA_INITIALISE);
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  SonVecteur mauvais{nan, 0, 0};
+  EXPECT_EQ(son_systeme_set_auditeur(sys, 0, &mauvais, nullptr, nullptr, nullptr), SON_ERR_PARAMETRE);
+  EXPECT_EQ(son_systeme_set_auditeur(sys, 1, nullptr, nullptr, nullptr, nullptr), SON_ERR_PARAMETRE);
+  EXPECT_EQ(son_systeme_set_taille_monde(sys, -1.0f), SON_ERR_PARAMETRE);
+  // A second system cannot start while this one runs (one OpenAL context at a time).
+  HSysteme autre;
+  ASSERT_EQ(son_systeme_cree(&autre), SON_OK);
+  EXPECT_EQ(son_systeme_init(autre, 100, 0), SON_ERR_PERIPHERIQUE);
+  EXPECT_EQ(son_systeme_libere(autre), SON_OK);
+  EXPECT_EQ(son_systeme_libere(sys), SON_OK);
+}
+
+TEST(Systeme, HeadRelatedFilteringFollowsTheInitFlag) {
+  bool hrtf = false;
+  {
+    Session s(SON_INIT_HRTF);
+    ASSERT_TRUE(s.ok);
+    ASSERT_EQ(son_systeme_hrtf_active(s.sys, &hrtf), SON_OK);
+    EXPECT_TRUE(hrtf);  // OpenAL Soft ships a built-in data set
+  }
+  Session s(SON_INIT_NORMAL);
+  ASSERT_TRUE(s.ok);
+  ASSERT_EQ(son_systeme_hrtf_active(s.sys, &hrtf), SON_OK);
+  EXPECT_FALSE(hrtf);
+}
