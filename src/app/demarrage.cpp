@@ -12,6 +12,7 @@
 
 #include "app/config.h"
 #include "app/ecran.h"
+#include "audio/son.h"
 #include "common/globals.h"
 #include "math/degres.h"
 #include "ui/controle.h"
@@ -72,7 +73,9 @@ int lance_jeu(int argc, char** argv) {
     allegro_exit();
     return 1;
   }
+  Init_son();  // without sound the game goes on silently
   lit_config_volumes();
+  Charge_sons();
   lit_config_touches();
   cree_controle(lit_config_type_controle());
   init_globales();
@@ -84,6 +87,9 @@ int lance_jeu(int argc, char** argv) {
   ecrit_type_jeu();
   delete controle;
   controle = nullptr;
+  Delete_sons();
+  if (Ferme_son() != SON_OK) return 1;
+  if (Libere_son() != SON_OK) return 1;
   deInit();
   return 0;
 }
