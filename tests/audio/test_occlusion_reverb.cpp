@@ -1,0 +1,283 @@
+// Occlusion polygons (captured levels and the ray test itself) and reverb (zones, ambient record).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "audio/son_efx.h"
+#include "audio/son_interne.h"
+#include "outils_son.h"
+
+using namespace test_son;
+
+namespace {
+
+const SonVecteur k_zero{0, 0, 0};
+const SonVecteur k_avant{0, 0, 1};
+const SonVecteur k_haut{0, 1, 0};
+
+struct Niveaux { double bas, haut; };
+
+// A low and a high tone from the same place; with `mur`, a 10x10 wall with direct and reverb
+// occlusion 0.9 stands across z = 5 between the listener (origin) and the source.
+Niveaux deux_tons(const SonVecteur& pos, bool mur) {
+  static const std::string bas = [] { auto f = chemin("ton200.wav"); ecrit_wav(f, sinus(200, 1.0, 44100), 44100); return f; }();
+  static const std::string haut = [] { auto f = chemin("ton6k.wav"); ecrit_wav(f, sinus(6000, 1.0, 44100), 44100); return f; }();
+  Session s;
+  EXPECT_TRUE(s.ok);
+  EXPECT_EQ(son_systeme_set_auditeur(s.sys, 0, &k_zero, &k_zero, &k_avant, &k_haut), SON_OK);
+  if (mur) {
+    HGeometrie g;
+    EXPECT_EQ(son_systeme_set_taille_monde(s.sys, 500.0f), SON_OK);
+    EXPECT_EQ(son_geometrie_cree(s.sys, 1, 4, &g), SON_OK);
+    const SonVecteur carre[4] = {{-5, -5, 5}, {5, -5, 5}, {5, 5, 5}, {-5, 5, 5}};
+    EXPECT_EQ(son_geometrie_ajoute_polygone(g, 0.9f, 0.9f, true, 4, carre, nullptr), SON_OK);
+  }
+  for (const std::string* f : {&bas, &haut}) {
+    HSon son;
+    EXPECT_EQ(son_cree_son(s.sys, f->c_str(), SON_MODE_3D | SON_MODE_BOUCLE, &son), SON_OK);
+    EXPECT_EQ(son_son_set_distances_3d(son, 5, 1000), SON_OK);
+    HCanal c;
+    EXPECT_EQ(son_joue(s.sys, son, true, &c), SON_OK);
+    EXPECT_EQ(son_canal_set_3d(c, &pos, nullptr), SON_OK);
+    EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
+  }
+  EXPECT_EQ(son_systeme_update(s.sys), SON_OK);
+  s.marque();
+  EXPECT_TRUE(s.attend(0.6));
+  Capture cap = s.ferme();
+  std::vector<float> m = cap.somme();
+  const size_t n = static_cast<size_t>(0.3 * cap.frequence);
+  const size_t debut = m.size() - n - static_cast<size_t>(0.01 * cap.frequence);
+  return Niveaux{goertzel(m, debut, n, 200, cap.frequence), goertzel(m, debut, n, 6000, cap.frequence)};
+}
+
+// Length of the tail after the loudest sample, down to 50 dB below it, in seconds.
+double traine(const std::vector<float>& x, int frequence) {
+  size_t pic = 0;
+  for (size_t i = 0; i < x.size(); ++i)
+    if (std::fabs(x[i]) > std::fabs(x[pic])) pic = i;
+  const float seuil = std::fabs(x[pic]) * 0.00316f;
+  size_t dernier = pic;
+  // Short windows keep single dither spikes from counting.
+  const size_t bloc = static_cast<size_t>(frequence / 100);
+  for (size_t i = pic; i + bloc <= x.size(); i += bloc)
+    if (rms(x, i, bloc) > seuil) dernier = i + bloc;
+  return static_cast<double>(dernier - pic) / frequence;
+}
+
+// A click 2 units in front of the listener with the game's ambient reverb, and one CAVE zone
+// centred on `centre_zone` (radius 10 to 20).
+double traine_clic(const SonVecteur& centre_zone) {
+  static const std::string clic = [] {
+    std::vector<float> v(441, 0.0f);
+    std::minstd_rand alea(7);
+    for (float& x : v) x = static_cast<float>(alea() % 2001) / 1000.0f - 1.0f;
+    auto f = chemin("clic.wav");
+    ecrit_wav(f, v, 44100);
+    return f;
+  }();
+  Session s;
+  EXPECT_TRUE(s.ok);
+  EXPECT_EQ(son_systeme_set_reverb_ambiante(s.sys, &SON_REVERB_CARPETEDHALLWAY), SON_OK);
+  HReverb zone;
+  EXPECT_EQ(son_reverb_cree(s.sys, &zone), SON_OK);
+  EXPECT_EQ(son_reverb_set_3d(zone, &centre_zone, 10, 20), SON_OK);
+  EXPECT_EQ(son_reverb_set_preset(zone, "CAVE"), SON_OK);
+  EXPECT_EQ(son_reverb_set_active(zone, true), SON_OK);
+  EXPECT_EQ(son_systeme_set_auditeur(s.sys, 0, &k_zero, &k_zero, &k_avant, &k_haut), SON_OK);
+  EXPECT_EQ(son_systeme_update(s.sys), SON_OK);
+  s.marque();
+  EXPECT_TRUE(s.attend(0.1));  // the reverb settles before the click
+  HSon son;
+  EXPECT_EQ(son_cree_son(s.sys, clic.c_str(), SON_MODE_3D, &son), SON_OK);
+  EXPECT_EQ(son_son_set_distances_3d(son, 2, 100), SON_OK);
+  HCanal c;
+  EXPECT_EQ(son_joue(s.sys, son, true, &c), SON_OK);
+  const SonVecteur devant{0, 0, 2};
+  EXPECT_EQ(son_canal_set_3d(c, &devant, nullptr), SON_OK);
+  EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
+  s.marque();
+  EXPECT_TRUE(s.attend(3.5));
+  Capture cap = s.ferme();
+  return traine(cap.somme(), cap.frequence);
+}
+
+}  // namespace
+
+TEST(Occlusion, AWallWithDirectOcclusionPointNineCutsAbout20DbAndHighsMoreThenBesideItTheLevelReturns) {
+  const SonVecteur devant{0, 0, 10};
+  const Niveaux libre = deux_tons(devant, false);
+  const Niveaux derriere = deux_tons(devant, true);
+  ASSERT_GT(libre.bas, 0.01);
+  ASSERT_GT(libre.haut, 0.001);
+  const double perte_bas = db(derriere.bas / libre.bas);
+  const double perte_haut = db(derriere.haut / libre.haut);
+  EXPECT_NEAR(perte_bas, -20.0, 2.5);
+  EXPECT_LT(perte_haut, perte_bas - 4.0);
+
+  const SonVecteur a_cote{20, 0, 10};  // the path passes beside the wall
+  const Niveaux a_cote_libre = deux_tons(a_cote, false);
+  const Niveaux a_cote_mur = deux_tons(a_cote, true);
+  EXPECT_NEAR(db(a_cote_mur.bas / a_cote_libre.bas), 0.0, 0.5);
+  EXPECT_NEAR(db(a_cote_mur.haut / a_cote_libre.haut), 0.0, 0.5);
+}
+
+TEST(Reverb, AClickInsideACaveZoneRingsLongerThanBeyondTheZone) {
+  const double dedans = traine_clic(SonVecteur{0, 0, 3});
+  const double dehors = traine_clic(SonVecteur{0, 0, 300});
+  EXPECT_GT(dedans, 0.7);
+  EXPECT_GT(dedans, 2.5 * dehors) << "inside " << dedans << " s, beyond " << dehors << " s";
+}
+
+TEST(Reverb, TheAmbientRecordConvertsToTheStandardHallwayAndPresetsAreLookedUpByName) {
+  using namespace son_detail;
+  const ProprietesEfx e = efx_depuis_classique(SON_REVERB_CARPETEDHALLWAY);
+  const ProprietesEfx ref = EFX_REVERB_PRESET_CARPETEDHALLWAY;
+  EXPECT_NEAR(e.flDensity, ref.flDensity, 1e-3);
+  EXPECT_NEAR(e.flDiffusion, ref.flDiffusion, 1e-4);
+  EXPECT_NEAR(e.flGain, ref.flGain, 1e-4);
+  EXPECT_NEAR(e.flGainHF, ref.flGainHF, 1e-4);
+  EXPECT_NEAR(e.flDecayTime, ref.flDecayTime, 1e-4);
+  EXPECT_NEAR(e.flDecayHFRatio, ref.flDecayHFRatio, 1e-4);
+  EXPECT_NEAR(e.flReflectionsGain, ref.flReflectionsGain, 1e-4);
+  EXPECT_NEAR(e.flReflectionsDelay, ref.flReflectionsDelay, 1e-5);
+  EXPECT_NEAR(e.flLateReverbGain, ref.flLateReverbGain, 1e-4);
+  EXPECT_NEAR(e.flLateReverbDelay, ref.flLateReverbDelay, 1e-5);
+  EXPECT_NEAR(e.flAirAbsorptionGainHF, ref.flAirAbsorptionGainHF, 1e-4);
+  EXPECT_EQ(e.iDecayHFLimit, ref.iDecayHFLimit);
+  EXPECT_EQ(efx_depuis_classique(SON_REVERB_AUCUNE).flGain, 0.0f);
+
+  ProprietesEfx p;
+  for (const char* nom : {"BATHROOM", "STONEROOM", "CAVE", "HANGAR", "SEWERPIPE", "STONECORRIDOR"})
+    EXPECT_TRUE(preset_reverb(nom, p)) << nom;
+  EXPECT_FALSE(preset_reverb("cave", p));
+  EXPECT_FALSE(preset_reverb(nullptr, p));
+
+  HSysteme sys;
+  ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
+  ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_NULLE), SON_OK);
+  ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION), SON_OK);
+  HReverb r;
+  ASSERT_EQ(son_reverb_cree(sys, &r), SON_OK);
+  EXPECT_EQ(son_reverb_set_preset(r, "NOWHERE"), SON_ERR_PRESET_INCONNU);
+  EXPECT_EQ(son_reverb_set_3d(r, &k_zero, 6, 5), SON_ERR_PARAMETRE);
+  EXPECT_EQ(son_reverb_libere(r), SON_OK);
+  EXPECT_EQ(son_reverb_set_active(r, true), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_reverb_libere(r), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_systeme_libere(sys), SON_OK);
+}
+
+class GeometrieTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
+    ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_NULLE), SON_OK);
+    ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION), SON_OK);
+  }
+  void TearDown() override { son_systeme_libere(sys); }
+  // Occlusion between two points given in the layer's (left-handed) frame.
+  void entre(SonVecteur a, SonVecteur b, float* d, float* r) {
+    son_detail::occlusion(*son_detail::systeme_actif(), son_detail::depuis_api(a), son_detail::depuis_api(b), d, r);
+  }
+  HSysteme sys;
+};
+
+TEST_F(GeometrieTest, CrossedWallsMultiplyTheirOpenings) {
+  HGeometrie g;
+  ASSERT_EQ(son_geometrie_cree(sys, 3, 12, &g), SON_OK);
+  const SonVecteur mur1[4] = {{-5, -5, 5}, {5, -5, 5}, {5, 5, 5}, {-5, 5, 5}};
+  const SonVecteur mur2[4] = {{-5, -5, 8}, {-5, 5, 8}, {5, 5, 8}, {5, -5, 8}};
+  int index = -1;
+  ASSERT_EQ(son_geometrie_ajoute_polygone(g, 0.9f, 0.5f, true, 4, mur1, &index), SON_OK);
+  EXPECT_EQ(index, 0);
+  ASSERT_EQ(son_geometrie_ajoute_polygone(g, 0.5f, 0.0f, true, 4, mur2, &index), SON_OK);
+  EXPECT_EQ(index, 1);
+  float d = 0, r = 0;
+  entre({0, 0, 0}, {1, 1, 10}, &d, &r);
+  EXPECT_NEAR(d, 0.1f * 0.5f, 1e-6);
+  EXPECT_NEAR(r, 0.5f, 1e-6);
+  entre({1, 1, 10}, {0, 0, 0}, &d, &r);  // either way round
+  EXPECT_NEAR(d, 0.05f, 1e-6);
+  entre({0, 0, 0}, {0, 0, 6}, &d, &r);  // between the walls: only the first
+  EXPECT_NEAR(d, 0.1f, 1e-6);
+  entre({0, 0, 0}, {20, 0, 10}, &d, &r);  // beside both
+  EXPECT_EQ(d, 1.0f);
+  entre({0, 0, 0}, {0, 0, 4}, &d, &r);  // short of the first
+  EXPECT_EQ(d, 1.0f);
+  // Room for three polygons but only twelve vertices: the third quad fits, a fourth polygon not.
+  const SonVecteur mur3[4] = {{50, 0, 0}, {60, 0, 0}, {60, 10, 0}, {50, 10, 0}};
+  EXPECT_EQ(son_geometrie_ajoute_polygone(g, 1.0f, 1.0f, true, 4, mur3, nullptr), SON_OK);
+  EXPECT_EQ(son_geometrie_ajoute_polygone(g, 1.0f, 1.0f, true, 3, mur3, nullptr), SON_ERR_PLUS_DE_PLACE);
+  ASSERT_EQ(son_geometrie_libere(g), SON_OK);
+  entre({0, 0, 0}, {1, 1, 10}, &d, &r);
+  EXPECT_EQ(d, 1.0f);
+  EXPECT_EQ(son_geometrie_ajoute_polygone(g, 1.0f, 1.0f, true, 4, mur1, nullptr), SON_ERR_HANDLE_INVALIDE);
+}
+
+TEST_F(GeometrieTest, NoRoomReservedRefusesEveryPolygonAndBadPolygonsAreRefused) {
+  HGeometrie vide, g;
+  ASSERT_EQ(son_geometrie_cree(sys, 0, 0, &vide), SON_OK);
+  const SonVecteur carre[4] = {{0, 0, 0}, {5, 0, 0}, {5, 100, 0}, {0, 100, 0}};
+  EXPECT_EQ(son_geometrie_ajoute_polygone(vide, 0.9f, 0.9f, true, 4, carre, nullptr), SON_ERR_PLUS_DE_PLACE);
+  ASSERT_EQ(son_geometrie_cree(sys, 4, 16, &g), SON_OK);
+  const SonVecteur ligne[3] = {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}};
+  EXPECT_EQ(son_geometrie_ajoute_polygone(g, 0.9f, 0.9f, true, 3, ligne, nullptr), SON_ERR_PARAMETRE);
+  EXPECT_EQ(son_geometrie_ajoute_polygone(g, 0.9f, 0.9f, true, 2, carre, nullptr), SON_ERR_PARAMETRE);
+  EXPECT_EQ(son_geometrie_ajoute_polygone(g, std::nanf(""), 0.9f, true, 4, carre, nullptr), SON_ERR_PARAMETRE);
+  EXPECT_EQ(son_geometrie_ajoute_polygone(g, 0.9f, 0.9f, true, 4, nullptr, nullptr), SON_ERR_PARAMETRE);
+  EXPECT_EQ(son_geometrie_cree(sys, -1, 4, &g), SON_ERR_PARAMETRE);
+}
+
+TEST_F(GeometrieTest, AOneSidedWallStopsOnlySoundComingFromItsFront) {
+  HGeometrie g;
+  ASSERT_EQ(son_geometrie_cree(sys, 1, 4, &g), SON_OK);
+  const SonVecteur mur[4] = {{-5, -5, 5}, {5, -5, 5}, {5, 5, 5}, {-5, 5, 5}};
+  ASSERT_EQ(son_geometrie_ajoute_polygone(g, 0.8f, 0.8f, false, 4, mur, nullptr), SON_OK);
+  float aller = 0, retour = 0, r = 0;
+  entre({0, 0, 0}, {0, 0, 10}, &aller, &r);
+  entre({0, 0, 10}, {0, 0, 0}, &retour, &r);
+  EXPECT_NEAR(std::min(aller, retour), 0.2f, 1e-6);
+  EXPECT_EQ(std::max(aller, retour), 1.0f);
+}
+
+TEST_F(GeometrieTest, TheTreeFindsExactlyThePolygonsABruteForceTestFinds) {
+  std::mt19937 alea(1234);
+  std::uniform_real_distribution<float> u(-200.0f, 200.0f), taille(2.0f, 30.0f), occ(0.05f, 0.6f);
+  struct Quad { SonVecteur v[4]; float d; };
+  std::vector<Quad> quads(300);
+  HGeometrie g;
+  ASSERT_EQ(son_geometrie_cree(sys, 300, 1200, &g), SON_OK);
+  for (Quad& q : quads) {
+    const float x = u(alea), y = u(alea) / 4, z = u(alea), l = taille(alea), h = taille(alea);
+    const bool le_long_de_x = alea() % 2;
+    for (int k = 0; k < 4; ++k) {
+      const float a = (k == 1 || k == 2) ? l : 0.0f, b = (k >= 2) ? h : 0.0f;
+      q.v[k] = le_long_de_x ? SonVecteur{x + a, y + b, z} : SonVecteur{x, y + b, z + a};
+    }
+    q.d = occ(alea);
+    ASSERT_EQ(son_geometrie_ajoute_polygone(g, q.d, 0.0f, true, 4, q.v, nullptr), SON_OK);
+  }
+  int coupes = 0;
+  for (int essai = 0; essai < 300; ++essai) {
+    const SonVecteur a{u(alea), u(alea) / 4, u(alea)}, b{u(alea), u(alea) / 4, u(alea)};
+    float attendu = 1.0f;
+    for (const Quad& q : quads) {
+      // Reference test in the layer's own frame: axis-aligned rectangles make it simple.
+      const bool le_long_de_x = q.v[1].x != q.v[0].x;
+      const float plan = le_long_de_x ? q.v[0].z : q.v[0].x;
+      const float pa = le_long_de_x ? a.z : a.x, pb = le_long_de_x ? b.z : b.x;
+      if ((pa - plan) * (pb - plan) >= 0) continue;
+      const float t = (plan - pa) / (pb - pa);
+      const float cx = le_long_de_x ? a.x + (b.x - a.x) * t : a.z + (b.z - a.z) * t;
+      const float cy = a.y + (b.y - a.y) * t;
+      const float lo = le_long_de_x ? q.v[0].x : q.v[0].z, hi = le_long_de_x ? q.v[1].x : q.v[1].z;
+      if (cx >= lo && cx <= hi && cy >= q.v[0].y && cy <= q.v[2].y) attendu *= 1.0f - q.d;
+    }
+    float d = 0, r = 0;
+    entre(a, b, &d, &r);
+    EXPECT_NEAR(d, attendu, 1e-4f) << "ray " << essai;
+    if (attendu < 1.0f) ++coupes;
+  }
+  EXPECT_GT(coupes, 30);  // the rays really meet walls
+}
