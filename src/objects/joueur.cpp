@@ -5,6 +5,8 @@
 
 #include "math/degres.h"
 
+CObjJoueur* Joueurs[NB_JOUEURS] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+
 CObjJoueur::CObjJoueur() : CObjJoueur(0, 0, 0, 0) {}
 
 CObjJoueur::CObjJoueur(float x, float y, float z, float cap) : Cobjet(x, y, z, cap) {}

@@ -167,3 +167,7 @@ class CObjJoueur : public Cobjet {
 // Ship against ship: when the two collision spheres overlap, each ship is pushed away from the
 // other, a first (nothing happens at exactly touching). True when they were pushed.
 bool pousse_vaisseaux(CObjJoueur* a, CObjJoueur* b);
+
+// The six pilots: 0 to 4 the computer pilots, 5 the human.
+constexpr int NB_JOUEURS = 6;
+extern CObjJoueur* Joueurs[NB_JOUEURS];
