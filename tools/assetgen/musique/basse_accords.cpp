@@ -62,13 +62,13 @@ void ecrit_basse(const tStyle& s, const std::vector<tMesure>& plan, CGrille& g) 
     const int racine = note_degre(s, m.degre_accord, -3);
     if (m.section == eSection::INTRO && m.dans_section < 2) continue;
     if (m.section == eSection::PAUSE) {
-      g.note(debut, C_BASSE, racine, I_BASSE, 44, 14);
+      g.note(debut, C_BASSE, racine, I_BASSE, 56, 14);
       continue;
     }
     if (m.section == eSection::PONT) {
-      g.note(debut, C_BASSE, racine, I_BASSE, 48, 6);
-      g.note(debut + 8, C_BASSE, racine + 12, I_BASSE, 40, 4);
-      g.note(debut + 12, C_BASSE, racine, I_BASSE, 44, 3);
+      g.note(debut, C_BASSE, racine, I_BASSE, 62, 6);
+      g.note(debut + 8, C_BASSE, racine + 12, I_BASSE, 54, 4);
+      g.note(debut + 12, C_BASSE, racine, I_BASSE, 58, 3);
       continue;
     }
     for (int p = 0; p < PAS_PAR_MESURE; p++) {
@@ -83,7 +83,7 @@ void ecrit_basse(const tStyle& s, const std::vector<tMesure>& plan, CGrille& g) 
       }
       int duree = 1;
       while (p + duree < PAS_PAR_MESURE && motif[p + duree] == '.' && duree < 3) duree++;
-      g.note(debut + p, C_BASSE, n, I_BASSE, p % 4 == 0 ? 50 : 44, duree);
+      g.note(debut + p, C_BASSE, n, I_BASSE, p % 4 == 0 ? 64 : 56, duree);
     }
   }
 }

@@ -10,12 +10,12 @@ struct tPartie {
   int mesures;
 };
 
-// Intro, theme, a chorus, a breather, the chorus again, a bridge and a solo, the theme once more
-// and a turnaround that leads back into the theme when the order list loops.
+// Intro, theme, a chorus, a breather, the chorus again, a bridge and a solo, the theme lifted,
+// both tunes once more and a turnaround that leads back into the theme when the order list loops.
 const tPartie PLAN[] = {
     {eSection::INTRO, 4}, {eSection::THEME, 8},  {eSection::THEME_ORNE, 8}, {eSection::REFRAIN, 8},
     {eSection::PAUSE, 4}, {eSection::REFRAIN_ORNE, 8}, {eSection::PONT, 8}, {eSection::SOLO, 8},
-    {eSection::FINAL, 8}, {eSection::THEME_ORNE, 8}, {eSection::RETOUR, 4},
+    {eSection::FINAL, 8}, {eSection::REFRAIN_ORNE, 8}, {eSection::THEME_ORNE, 8}, {eSection::RETOUR, 4},
 };
 
 const std::vector<int>& progression(const tStyle& s, eSection section) {
@@ -109,7 +109,7 @@ bool compose_module(const tStyle& s, tModuleIT& m, std::string* erreur) {
   m.tempo = static_cast<uint8_t>(s.tempo);
   m.vitesse = 6;
   m.volume_global = 128;
-  m.volume_mixage = 48;
+  m.volume_mixage = 68;
   // Drums and bass in the middle, the chord voices spread, lead and echo on either side.
   m.panoramiques = {32, 30, 40, 26, 32, 18, 32, 46, 28, 44, 22};
   m.patterns = g.decoupe();
