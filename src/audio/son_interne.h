@@ -21,7 +21,7 @@
 
 namespace son_detail {
 
-constexpr int NB_TAMPONS_FLUX = 4;
+constexpr int NB_TAMPONS_FLUX = 6;  // about 0.56 s of music queued ahead
 constexpr int TRAMES_TAMPON_FLUX = 4096;
 
 // Position in OpenAL's right-handed frame (the game's world frame).

@@ -1,0 +1,125 @@
+// The sound bank: start-up in the game's order, loading that stops at the first missing file,
+// release, and the shutdown's close then release.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "audio/son.h"
+#include "outils_son.h"
+
+using namespace test_son;
+
+namespace {
+
+const char* const k_fichiers[] = {"bouton.wav", "CLICK.WAV", "vaisseau.wav", "missile.wav", "explode.wav", "choc.wav",
+                                  "bonus.wav",  "boost.wav", "slide.wav",    "chrono.wav",  "depart.wav",  "pret.wav"};
+HSon* const k_sons[] = {&SON_BOUTON, &SON_CLICK, &SON_MOTEUR, &SON_MISSILE, &SON_EXPLOSION, &SON_CHOC,
+                        &SON_BONUS,  &SON_BOOST, &SON_SLIDE,  &SON_CHRONO,  &SON_DEPART,    &SON_PRET};
+
+// Runs the game's start-up in a folder holding ./sons with every effect but `absent`.
+class BanqueTest : public ::testing::Test {
+ protected:
+  void prepare(const char* absent) {
+    ASSERT_NE(getcwd(m_ancien, sizeof m_ancien), nullptr);
+    const std::string rep = chemin(std::string("jeu_") + (absent ? absent : "complet"));
+    mkdir(rep.c_str(), 0755);
+    mkdir((rep + "/sons").c_str(), 0755);
+    for (const char* f : k_fichiers)
+      if (!absent || std::strcmp(f, absent) != 0) ecrit_wav(rep + "/sons/" + f, sinus(300, 0.1, 22050), 22050);
+    ASSERT_EQ(chdir(rep.c_str()), 0);
+    m_dans_rep = true;
+  }
+  void TearDown() override {
+    if (m_dans_rep) {
+      EXPECT_EQ(chdir(m_ancien), 0);
+    }
+  }
+  char m_ancien[4096] = {};
+  bool m_dans_rep = false;
+};
+
+}  // namespace
+
+TEST_F(BanqueTest, AMissingChocLeavesItAndEveryLaterEffectEmptyAndTheEarlierOnesLoaded) {
+  prepare("choc.wav");
+  Init_son();
+  ASSERT_EQ(result, SON_OK);
+  Charge_sons();
+  EXPECT_EQ(result, SON_ERR_FICHIER_INTROUVABLE);
+  for (int i = 0; i < 12; ++i) {
+    unsigned mode = 0;
+    const int r = son_son_get_mode(*k_sons[i], &mode);
+    if (i < 5) {
+      EXPECT_EQ(r, SON_OK) << k_fichiers[i];
+    } else {
+      EXPECT_TRUE(son_handle_vide(*k_sons[i])) << k_fichiers[i];
+    }
+  }
+  // The loaded ones work: the engine loops in 3D between 30 and 100.
+  unsigned mode = 0;
+  float min = 0, max = 0;
+  ASSERT_EQ(son_son_get_mode(SON_MOTEUR, &mode), SON_OK);
+  EXPECT_TRUE(mode & SON_MODE_3D);
+  EXPECT_TRUE(mode & SON_MODE_BOUCLE);
+  ASSERT_EQ(son_son_get_distances_3d(SON_EXPLOSION, &min, &max), SON_OK);
+  EXPECT_EQ(min, 60.0f);
+  EXPECT_EQ(max, 180.0f);
+  HCanal c;
+  EXPECT_EQ(son_joue(g_SystemeSon, SON_CLICK, false, &c), SON_OK);
+  // The missing ones fail where they are played; callers skip the rest of their sound work.
+  EXPECT_EQ(son_joue(g_SystemeSon, SON_CHOC, false, &c), SON_ERR_HANDLE_INVALIDE);
+  Delete_sons();
+  EXPECT_EQ(result, SON_OK);
+  EXPECT_TRUE(son_handle_vide(SON_BOUTON));
+  EXPECT_TRUE(son_handle_vide(SON_MOTEUR));
+  EXPECT_EQ(Ferme_son(), SON_OK);
+  EXPECT_EQ(Libere_son(), SON_OK);
+  EXPECT_NE(Libere_son(), SON_OK);  // a second release has nothing to release: exit code 1
+}
+
+TEST_F(BanqueTest, TheFullBankLoadsWithItsModesAndTheAmbientReverbIsSet) {
+  prepare(nullptr);
+  Init_son();
+  ASSERT_EQ(result, SON_OK);  // the last step, the ambient reverb, succeeded
+  Charge_sons();
+  EXPECT_EQ(result, SON_OK);
+  const struct { HSon* son; bool en_3d, boucle; float min, max; } attendus[] = {
+      {&SON_BOUTON, false, false, 0, 0},   {&SON_CLICK, false, false, 0, 0},    {&SON_MOTEUR, true, true, 30, 100},
+      {&SON_MISSILE, true, true, 30, 100}, {&SON_EXPLOSION, true, false, 60, 180}, {&SON_CHOC, true, false, 20, 50},
+      {&SON_BONUS, true, false, 30, 60},   {&SON_BOOST, true, true, 15, 40},    {&SON_SLIDE, true, true, 5, 20},
+      {&SON_CHRONO, false, false, 0, 0},   {&SON_DEPART, false, false, 0, 0},   {&SON_PRET, false, false, 0, 0}};
+  for (const auto& a : attendus) {
+    unsigned mode = 0;
+    ASSERT_EQ(son_son_get_mode(*a.son, &mode), SON_OK);
+    EXPECT_EQ((mode & SON_MODE_3D) != 0, a.en_3d);
+    EXPECT_EQ((mode & SON_MODE_BOUCLE) != 0, a.boucle);
+    if (a.en_3d) {
+      float min = 0, max = 0;
+      ASSERT_EQ(son_son_get_distances_3d(*a.son, &min, &max), SON_OK);
+      EXPECT_EQ(min, a.min);
+      EXPECT_EQ(max, a.max);
+    }
+  }
+  Delete_sons();
+  EXPECT_EQ(result, SON_OK);
+  for (HSon* s : k_sons) EXPECT_TRUE(son_handle_vide(*s));
+  EXPECT_EQ(Ferme_son(), SON_OK);
+  EXPECT_EQ(Libere_son(), SON_OK);
+}
+
+TEST(VersionSon, AnOldLayerPrintsBothVersionsAndStopsTheStartUp) {
+  std::FILE* f = std::tmpfile();
+  ASSERT_NE(f, nullptr);
+  EXPECT_FALSE(verifie_version_son(0x40803, f));
+  EXPECT_TRUE(verifie_version_son(0x40804, f));
+  EXPECT_TRUE(verifie_version_son(SON_VERSION, f));
+  std::rewind(f);
+  char ligne[256] = {};
+  ASSERT_NE(std::fgets(ligne, sizeof ligne, f), nullptr);
+  EXPECT_STREQ(ligne, "Error!  You are using an old version of the sound layer 00040803.  This program requires 00040804\n");
+  EXPECT_EQ(std::fgets(ligne, sizeof ligne, f), nullptr);  // the good versions print nothing
+  std::fclose(f);
+}

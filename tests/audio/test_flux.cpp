@@ -1,0 +1,99 @@
+// Streams: a tracker module and a looping WAV keep playing from the layer's own thread while the
+// caller does nothing; a stream that ends frees its channel.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "audio/son_interne.h"
+#include "outils_son.h"
+
+using namespace test_son;
+
+namespace {
+
+// Time spent above a low level, in 10 ms blocks, in seconds. A total rather than the longest run:
+// the capture writer catches up in bursts after a stall of the machine, which may leave a gap.
+double duree_sonore(const std::vector<float>& x, int frequence) {
+  const size_t bloc = static_cast<size_t>(frequence / 100);
+  size_t n = 0;
+  for (size_t i = 0; i + bloc <= x.size(); i += bloc)
+    if (rms(x, i, bloc) > 0.01) ++n;
+  return static_cast<double>(n * bloc) / frequence;
+}
+
+const double k_duree_tampons =
+    static_cast<double>(son_detail::NB_TAMPONS_FLUX * son_detail::TRAMES_TAMPON_FLUX) / 44100.0;
+
+}  // namespace
+
+TEST(Flux, AModulePlaysOnWhileTheCallerDoesNothingAndItsChannelEndsWithTheSong) {
+  const std::string it = chemin("essai.it");
+  ecrit_module_it(it, 16);  // 16 rows at speed 6, tempo 125: 1.92 s
+  Session s;
+  ASSERT_TRUE(s.ok);
+  HSon musique;
+  ASSERT_EQ(son_cree_flux(s.sys, it.c_str(), SON_MODE_DEFAUT, &musique), SON_OK);
+  double duree = 0;
+  ASSERT_EQ(son_son_duree(musique, &duree), SON_OK);
+  EXPECT_NEAR(duree, 1.92, 0.05);
+  HCanal c;
+  ASSERT_EQ(son_joue(s.sys, musique, true, &c), SON_OK);
+  ASSERT_EQ(son_canal_set_volume(c, 1.0f), SON_OK);
+  ASSERT_EQ(son_canal_set_pause(c, false), SON_OK);
+  s.marque();
+  ASSERT_TRUE(s.attend(2.6));  // no call into the layer while the song plays
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  bool en_cours = true;
+  while (son_canal_en_cours(c, &en_cours) == SON_OK && std::chrono::steady_clock::now() < limite)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  EXPECT_FALSE(en_cours);  // the song ended and freed its channel
+  EXPECT_EQ(son_canal_stop(c), SON_ERR_HANDLE_INVALIDE);
+  Capture cap = s.ferme();
+  const double sonore = duree_sonore(cap.somme(), cap.frequence);
+  EXPECT_GT(sonore, 2 * k_duree_tampons);
+  EXPECT_GT(sonore, 1.8);  // the whole song, and not much more
+  EXPECT_LT(sonore, 2.2);
+}
+
+TEST(Flux, ALoopingStreamShorterThanTheBuffersPlaysWithoutEndAndRestartsWhenPlayedAgain) {
+  const std::string wav = chemin("boucle_courte.wav");
+  ecrit_wav(wav, sinus(400, 0.25, 44100), 44100);
+  Session s;
+  ASSERT_TRUE(s.ok);
+  HSon flux;
+  ASSERT_EQ(son_cree_flux(s.sys, wav.c_str(), SON_MODE_BOUCLE, &flux), SON_OK);
+  HCanal premier, c;
+  ASSERT_EQ(son_joue(s.sys, flux, false, &premier), SON_OK);
+  // One read position per stream: playing it again moves it to a new channel.
+  ASSERT_EQ(son_joue(s.sys, flux, false, &c), SON_OK);
+  EXPECT_EQ(son_canal_set_volume(premier, 1.0f), SON_ERR_HANDLE_INVALIDE);
+  s.marque();
+  ASSERT_TRUE(s.attend(1.5));
+  bool en_cours = false;
+  EXPECT_EQ(son_canal_en_cours(c, &en_cours), SON_OK);
+  EXPECT_EQ(son_canal_stop(c), SON_OK);
+  EXPECT_EQ(son_son_libere(flux), SON_OK);
+  Capture cap = s.ferme();
+  EXPECT_GT(duree_sonore(cap.g, cap.frequence), 1.0);
+}
+
+TEST(Flux, ReleasingAPlayingStreamStopsItsChannel) {
+  const std::string it = chemin("essai_long.it");
+  ecrit_module_it(it, 64);
+  HSysteme sys;
+  ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
+  ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_NULLE), SON_OK);
+  ASSERT_EQ(son_systeme_init(sys, 100, 0), SON_OK);
+  HSon musique;
+  ASSERT_EQ(son_cree_flux(sys, it.c_str(), SON_MODE_DEFAUT, &musique), SON_OK);
+  HCanal c;
+  ASSERT_EQ(son_joue(sys, musique, false, &c), SON_OK);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));  // let the thread run meanwhile
+  EXPECT_EQ(son_son_libere(musique), SON_OK);
+  EXPECT_EQ(son_canal_set_pause(c, true), SON_ERR_HANDLE_INVALIDE);
+  int nb = -1;
+  EXPECT_EQ(son_systeme_canaux_joues(sys, &nb), SON_OK);
+  EXPECT_EQ(nb, 0);
+  EXPECT_EQ(son_systeme_libere(sys), SON_OK);
+}
