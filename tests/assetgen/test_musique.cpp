@@ -1,0 +1,290 @@
+// Race music: the tracker module writer read back by the player library, the synthesised tones,
+// and the five generated pieces (format, length, loop, levels, determinism).
+#include <gtest/gtest.h>
+#include <libopenmpt/libopenmpt.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "assetgen/musique/module_it.h"
+#include "assetgen/musique/musique.h"
+#include "assetgen/musique/synthese.h"
+#include "common/fichier.h"
+
+namespace {
+
+struct LibereModule {
+  void operator()(openmpt_module* m) const { openmpt_module_destroy(m); }
+};
+using Module = std::unique_ptr<openmpt_module, LibereModule>;
+
+Module charge(const std::vector<uint8_t>& octets) {
+  return Module(openmpt_module_create_from_memory2(octets.data(), octets.size(), nullptr, nullptr, nullptr, nullptr,
+                                                   nullptr, nullptr, nullptr));
+}
+
+std::string texte(const char* s) {
+  std::string r = s ? s : "";
+  openmpt_free_string(s);
+  return r;
+}
+
+std::string cellule(openmpt_module* m, int pattern, int ligne, int canal, int commande) {
+  return texte(openmpt_module_format_pattern_row_channel_command(m, pattern, ligne, canal, commande));
+}
+
+std::vector<float> rend(openmpt_module* m, int taux, double secondes_max) {
+  std::vector<float> sortie;
+  std::vector<float> bloc(2 * 4096);
+  while (sortie.size() / 2 < static_cast<size_t>(secondes_max * taux)) {
+    const size_t n = openmpt_module_read_interleaved_float_stereo(m, taux, 4096, bloc.data());
+    if (n == 0) break;
+    sortie.insert(sortie.end(), bloc.begin(), bloc.begin() + static_cast<long>(2 * n));
+  }
+  return sortie;
+}
+
+// A one-instrument module: a looped single-cycle sine at C-5 and the given pattern.
+tModuleIT module_sinus() {
+  tModuleIT m;
+  m.nom = "Essai";
+  m.canaux = 2;
+  m.tempo = 125;
+  tEchantillonIT e;
+  e.nom = "Sinus";
+  for (int i = 0; i < PERIODE_TON; i++) e.pcm.push_back(static_cast<int16_t>(20000 * std::sin(2 * M_PI * i / PERIODE_TON)));
+  e.c5speed = 133952;  // C5 pitch for one cycle of PERIODE_TON samples
+  e.boucle = true;
+  e.fin_boucle = PERIODE_TON;
+  m.echantillons.push_back(e);
+  tInstrumentIT ins;
+  ins.nom = "Sinus";
+  ins.zones = {{119, 1}};
+  m.instruments.push_back(ins);
+  m.patterns.push_back(tPatternIT(64, 2));
+  m.ordres = {0};
+  return m;
+}
+
+}  // namespace
+
+TEST(ModuleIT, CellsAndHeaderReadBackByThePlayer) {
+  tModuleIT m = module_sinus();
+  m.patterns.push_back(tPatternIT(32, 2));
+  m.ordres = {0, 1, 0};
+  tCelluleIT& a = m.patterns[0].at(0, 0);
+  a.note = 60;
+  a.instrument = 1;
+  a.volume = 40;
+  tCelluleIT& b = m.patterns[0].at(5, 1);
+  b.note = IT_NOTE_RELACHE;
+  b.effet = IT_EFFET_VIBRATO;
+  b.parametre = 0x42;
+  m.patterns[1].at(31, 0).effet = IT_EFFET_SAUT_ORDRE;
+  m.patterns[1].at(31, 0).parametre = 2;
+  m.patterns[1].at(2, 1).note = 119;  // highest note, second pattern
+
+  std::vector<uint8_t> octets;
+  std::string erreur;
+  ASSERT_TRUE(ecrit_module_it(m, octets, &erreur)) << erreur;
+  Module mod = charge(octets);
+  ASSERT_TRUE(mod);
+  EXPECT_EQ(texte(openmpt_module_get_metadata(mod.get(), "type")), "it");
+  EXPECT_EQ(texte(openmpt_module_get_metadata(mod.get(), "title")), "Essai");
+  EXPECT_EQ(texte(openmpt_module_get_metadata(mod.get(), "warnings")), "");
+  EXPECT_EQ(openmpt_module_get_num_channels(mod.get()), 2);
+  EXPECT_EQ(openmpt_module_get_num_orders(mod.get()), 3);
+  EXPECT_EQ(openmpt_module_get_num_patterns(mod.get()), 2);
+  EXPECT_EQ(openmpt_module_get_pattern_num_rows(mod.get(), 1), 32);
+  EXPECT_EQ(openmpt_module_get_order_pattern(mod.get(), 1), 1);
+  EXPECT_EQ(openmpt_module_get_current_tempo(mod.get()), 125);
+
+  EXPECT_EQ(cellule(mod.get(), 0, 0, 0, OPENMPT_MODULE_COMMAND_NOTE), "C-5");
+  EXPECT_EQ(cellule(mod.get(), 0, 0, 0, OPENMPT_MODULE_COMMAND_INSTRUMENT), "01");
+  EXPECT_EQ(cellule(mod.get(), 0, 0, 0, OPENMPT_MODULE_COMMAND_VOLUME), "28");
+  EXPECT_EQ(cellule(mod.get(), 0, 5, 1, OPENMPT_MODULE_COMMAND_NOTE), "===");
+  EXPECT_EQ(cellule(mod.get(), 0, 5, 1, OPENMPT_MODULE_COMMAND_EFFECT), "H");
+  EXPECT_EQ(cellule(mod.get(), 0, 5, 1, OPENMPT_MODULE_COMMAND_PARAMETER), "42");
+  EXPECT_EQ(cellule(mod.get(), 0, 1, 0, OPENMPT_MODULE_COMMAND_NOTE), "...");  // untouched rows stay empty
+  EXPECT_EQ(cellule(mod.get(), 1, 2, 1, OPENMPT_MODULE_COMMAND_NOTE), "B-9");
+  EXPECT_EQ(cellule(mod.get(), 1, 31, 0, OPENMPT_MODULE_COMMAND_EFFECT), "B");
+}
+
+TEST(ModuleIT, LoopedSamplePlaysAtItsPitch) {
+  tModuleIT m = module_sinus();
+  m.patterns[0].at(0, 0).note = 60;
+  m.patterns[0].at(0, 0).instrument = 1;
+  std::vector<uint8_t> octets;
+  ASSERT_TRUE(ecrit_module_it(m, octets, nullptr));
+  Module mod = charge(octets);
+  ASSERT_TRUE(mod);
+  // Half a second, well past the 256-sample loop: a steady C5 (523.25 Hz) tone.
+  const int taux = 48000;
+  std::vector<float> s = rend(mod.get(), taux, 0.6);
+  ASSERT_GE(s.size(), static_cast<size_t>(2 * taux / 2));
+  int passages = 0;
+  for (size_t i = 2 * 4800; i + 2 < 2 * (4800 + taux / 2); i += 2)
+    if (s[i] < 0 && s[i + 2] >= 0) passages++;
+  EXPECT_NEAR(passages, 523.25 / 2, 2);
+}
+
+TEST(ModuleIT, RejectsWhatTheFormatCannotHold) {
+  struct Cas {
+    const char* nom;
+    void (*abime)(tModuleIT&);
+  };
+  const Cas cas[] = {
+      {"order names a missing pattern", [](tModuleIT& m) { m.ordres = {0, 3}; }},
+      {"no orders", [](tModuleIT& m) { m.ordres.clear(); }},
+      {"too many channels", [](tModuleIT& m) { m.canaux = 65; }},
+      {"pattern narrower than the module", [](tModuleIT& m) { m.patterns[0] = tPatternIT(64, 1); }},
+      {"pattern too short", [](tModuleIT& m) { m.patterns[0] = tPatternIT(16, 2); }},
+      {"loop past the sample's end", [](tModuleIT& m) { m.echantillons[0].fin_boucle = PERIODE_TON + 1; }},
+      {"empty loop", [](tModuleIT& m) { m.echantillons[0].debut_boucle = m.echantillons[0].fin_boucle; }},
+      {"instrument without a sample", [](tModuleIT& m) { m.instruments[0].zones.clear(); }},
+      {"instrument names a missing sample", [](tModuleIT& m) { m.instruments[0].zones[0].echantillon = 2; }},
+      {"cell names a missing instrument", [](tModuleIT& m) { m.patterns[0].at(3, 1).instrument = 2; }},
+      {"note out of range", [](tModuleIT& m) { m.patterns[0].at(3, 1).note = 120; }},
+      {"volume over 64", [](tModuleIT& m) { m.patterns[0].at(3, 1).volume = 65; }},
+      {"envelope going back in time",
+       [](tModuleIT& m) {
+         m.instruments[0].enveloppe_volume.active = true;
+         m.instruments[0].enveloppe_volume.points = {{0, 64}, {10, 32}, {10, 0}};
+       }},
+      {"envelope sustain past its points",
+       [](tModuleIT& m) {
+         tEnveloppeIT& e = m.instruments[0].enveloppe_volume;
+         e.active = true;
+         e.points = {{0, 64}, {10, 32}};
+         e.maintien = true;
+         e.debut_maintien = e.fin_maintien = 2;
+       }},
+  };
+  for (const Cas& c : cas) {
+    tModuleIT m = module_sinus();
+    c.abime(m);
+    std::vector<uint8_t> octets = {1, 2, 3};
+    std::string erreur;
+    EXPECT_FALSE(ecrit_module_it(m, octets, &erreur)) << c.nom;
+    EXPECT_FALSE(erreur.empty()) << c.nom;
+    EXPECT_TRUE(octets.empty()) << c.nom;
+  }
+}
+
+TEST(SyntheseTonale, LoopsWithoutAStepAndStaysInRange) {
+  const eForme formes[] = {eForme::SCIE, eForme::CARREE, eForme::IMPULSION, eForme::TRIANGLE,
+                           eForme::ORGUE, eForme::FM, eForme::SINUS_OCTAVE};
+  for (eForme f : formes) {
+    for (int voix : {1, 3}) {
+      tTimbre t;
+      t.forme = f;
+      t.voix = voix;
+      const tEchantillonIT e = synthese_tonale("t", t, 72);
+      ASSERT_TRUE(e.boucle);
+      ASSERT_EQ(e.fin_boucle, e.pcm.size());
+      ASSERT_EQ(e.pcm.size() % PERIODE_TON, 0u);
+      // The jump from the loop's end back to its start is no bigger than the largest step inside.
+      int pas_max = 0, crete = 0;
+      for (size_t i = 1; i < e.pcm.size(); i++) {
+        pas_max = std::max(pas_max, std::abs(e.pcm[i] - e.pcm[i - 1]));
+        crete = std::max(crete, std::abs(static_cast<int>(e.pcm[i])));
+      }
+      EXPECT_LE(std::abs(e.pcm.front() - e.pcm.back()), pas_max) << static_cast<int>(f) << " " << voix;
+      EXPECT_GT(crete, 20000);
+      EXPECT_LT(crete, 32000);
+    }
+  }
+}
+
+TEST(Musiques, FivePiecesLoadLoopAndStayBelowFullScale) {
+  std::set<int> tempos;
+  std::set<std::vector<uint8_t>> contenus;
+  for (int n = 1; n <= NB_MUSIQUES; n++) {
+    SCOPED_TRACE("music" + std::to_string(n));
+    std::vector<uint8_t> octets;
+    std::string erreur;
+    ASSERT_TRUE(compose_musique(n, octets, &erreur)) << erreur;
+    contenus.insert(octets);
+    Module mod = charge(octets);
+    ASSERT_TRUE(mod);
+    EXPECT_EQ(texte(openmpt_module_get_metadata(mod.get(), "type")), "it");
+    EXPECT_EQ(texte(openmpt_module_get_metadata(mod.get(), "warnings")), "");
+    const int tempo = openmpt_module_get_current_tempo(mod.get());
+    EXPECT_GE(tempo, 120);
+    EXPECT_LE(tempo, 150);
+    tempos.insert(tempo);
+    const double duree = openmpt_module_get_duration_seconds(mod.get());
+    EXPECT_GE(duree, 120.0);
+    EXPECT_LE(duree, 240.0);
+
+    // One pass: loud enough everywhere, never near full scale.
+    const int taux = 44100;
+    const std::vector<float> s = rend(mod.get(), taux, duree + 10);
+    EXPECT_NEAR(s.size() / 2.0 / taux, duree, 0.5);
+    double crete = 0, somme = 0;
+    for (float v : s) {
+      crete = std::max(crete, static_cast<double>(std::fabs(v)));
+      somme += static_cast<double>(v) * v;
+    }
+    EXPECT_LT(crete, 0.89);  // 1 dB of headroom at least
+    EXPECT_GT(std::sqrt(somme / s.size()), 0.05);
+    const size_t fenetre = 2 * static_cast<size_t>(taux) * 4;
+    for (size_t d = 0; d + fenetre <= s.size(); d += fenetre) {
+      double e = 0;
+      for (size_t i = d; i < d + fenetre; i++) e += static_cast<double>(s[i]) * s[i];
+      EXPECT_GT(std::sqrt(e / fenetre), 0.01) << "quiet stretch at " << d / 2 / taux << " s";
+    }
+
+    // The order list loops back to the theme, past the intro, and the player carries on.
+    openmpt_module_set_repeat_count(mod.get(), 1);
+    openmpt_module_set_position_seconds(mod.get(), duree - 1.0);
+    EXPECT_GE(rend(mod.get(), taux, 3.0).size(), static_cast<size_t>(2 * taux * 3 - 2 * 4096));
+    EXPECT_EQ(openmpt_module_get_current_order(mod.get()), 1);
+  }
+  EXPECT_EQ(tempos.size(), static_cast<size_t>(NB_MUSIQUES));
+  EXPECT_EQ(contenus.size(), static_cast<size_t>(NB_MUSIQUES));
+  std::vector<uint8_t> rien;
+  EXPECT_FALSE(compose_musique(0, rien, nullptr));
+  EXPECT_FALSE(compose_musique(NB_MUSIQUES + 1, rien, nullptr));
+}
+
+TEST(Musiques, WrittenFilesAreTheSameOnEveryRun) {
+  char modele[] = "/tmp/veltra_musique_XXXXXX";
+  ASSERT_NE(mkdtemp(modele), nullptr);
+  const std::string dossier = modele;
+  std::string erreur;
+  ASSERT_TRUE(genere_musiques(dossier, &erreur)) << erreur;  // creates sons/
+  std::vector<std::vector<uint8_t>> premiers;
+  for (int n = 1; n <= NB_MUSIQUES; n++) {
+    std::vector<uint8_t> lu;
+    ASSERT_TRUE(lit_fichier(dossier + "/sons/music" + std::to_string(n) + ".it", lu));
+    premiers.push_back(lu);
+  }
+  ASSERT_TRUE(genere_musiques(dossier, &erreur)) << erreur;  // over existing files
+  for (int n = 1; n <= NB_MUSIQUES; n++) {
+    const std::string chemin = dossier + "/sons/music" + std::to_string(n) + ".it";
+    std::vector<uint8_t> lu, compose;
+    ASSERT_TRUE(lit_fichier(chemin, lu));
+    ASSERT_TRUE(compose_musique(n, compose, nullptr));
+    EXPECT_EQ(lu, premiers[static_cast<size_t>(n - 1)]);
+    EXPECT_EQ(lu, compose);
+    std::remove(chemin.c_str());
+  }
+  rmdir((dossier + "/sons").c_str());
+
+  // A file where the folder should be: a clear failure, not a crash.
+  const std::string bouchon = dossier + "/fichier";
+  const uint8_t x = 0;
+  ASSERT_TRUE(ecrit_fichier_atomique(bouchon, &x, 1));
+  erreur.clear();
+  EXPECT_FALSE(genere_musiques(bouchon, &erreur));
+  EXPECT_FALSE(erreur.empty());
+  std::remove(bouchon.c_str());
+  rmdir(dossier.c_str());
+}
