@@ -180,6 +180,7 @@ void CLoad3DS::ProcessNextChunk(tMateriaux* table, t3DModel* model, tChunk* prev
         break;
       }
       case OBJECTINFO: {
+        if (reste_de(&current) == 0) break;  // an empty scene
         tChunk temp;
         if (!ChildFits(&current, &temp)) return;
         SkipChunk(&temp);  // the mesh version says nothing we use

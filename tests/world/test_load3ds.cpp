@@ -120,6 +120,13 @@ TEST(Load3DS, VersionAboveThreeWarnsAndStillLoads) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
+TEST(Load3DS, AnEmptySceneLoadsAsAnEmptyModel) {
+  Import i(chunk(0x4D4D, concat({chunk(0x0002, f32s({0})), chunk(0x3D3D, {})})));
+  EXPECT_EQ(i.r, IMPORT_OK);
+  EXPECT_EQ(i.model.objectCount, 0);
+  EXPECT_EQ(i.table.materialCount, 0);
+}
+
 TEST(Load3DS, UnknownChunksAreSkippedAtEveryLevel) {
   const auto inconnu = chunk(0x1234, {1, 2, 3, 4, 5});
   const auto octets = fichier3ds(concat({inconnu, chunk(0xB000, {9, 9}),

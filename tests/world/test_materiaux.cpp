@@ -201,6 +201,7 @@ TEST_F(Circuit, LoadedTwiceGetsTheSameIndicesAndClasses) {
   }
   destroy_obj(&deja);
   set_config_data("", 0);
+  LEVEL_ACTIF = 1;
 }
 
 }  // namespace
