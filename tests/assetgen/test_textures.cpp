@@ -1,0 +1,249 @@
+// The generated textures: baseline power-of-two JPEGs that the game's loader reads, with the
+// colours they are meant to have, seamless where they tile, and the same bytes on every run.
+#include <allegro.h>
+#include <jpgalleg.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cerrno>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "assetgen/textures/jpeg.h"
+#include "assetgen/textures/textures.h"
+#include "common/fichier.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string dossier_temp() {
+  char modele[] = "/tmp/veltra-textures-XXXXXX";
+  return mkdtemp(modele);
+}
+
+struct tEnTete {
+  bool lu = false;
+  bool progressif = false;
+  bool sequentiel = false;  // baseline frame (SOF0)
+  int largeur = 0, hauteur = 0;
+};
+
+// Walks the JPEG segments up to the start of the scan, never past the buffer.
+tEnTete en_tete_jpeg(const std::vector<uint8_t>& o) {
+  tEnTete e;
+  if (o.size() < 4 || o[0] != 0xFF || o[1] != 0xD8) return e;
+  size_t p = 2;
+  while (p + 4 <= o.size()) {
+    if (o[p] != 0xFF) return e;
+    const uint8_t marque = o[p + 1];
+    const size_t longueur = size_t(o[p + 2]) << 8 | o[p + 3];
+    if (longueur < 2 || p + 2 + longueur > o.size()) return e;
+    if (marque == 0xC0 || marque == 0xC2) {
+      if (longueur < 7) return e;
+      e.sequentiel = marque == 0xC0;
+      e.progressif = marque == 0xC2;
+      e.hauteur = o[p + 5] << 8 | o[p + 6];
+      e.largeur = o[p + 7] << 8 | o[p + 8];
+    }
+    if (marque == 0xDA) {
+      e.lu = true;
+      return e;
+    }
+    p += 2 + longueur;
+  }
+  return e;
+}
+
+bool puissance_de_deux(int n) { return n > 0 && (n & (n - 1)) == 0; }
+
+struct tMoyenne {
+  double r = 0, g = 0, b = 0;
+};
+
+class TexturesGenerees : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    install_allegro(SYSTEM_NONE, &errno, atexit);
+    jpgalleg_init();
+    set_color_depth(32);
+    dossier_ = new std::string(dossier_temp());
+    std::string erreur;
+    ok_ = genere_textures(*dossier_, &erreur);
+    if (!ok_) std::fprintf(stderr, "genere_textures: %s\n", erreur.c_str());
+  }
+  static void TearDownTestSuite() {
+    std::error_code ec;
+    fs::remove_all(*dossier_, ec);
+    delete dossier_;
+  }
+  static std::string chemin(const std::string& nom) { return *dossier_ + "/maps/" + nom; }
+
+  // Mean colour of a texture as the game's loader decodes it, in [0, 1].
+  static tMoyenne moyenne(const std::string& nom) {
+    tMoyenne m;
+    BITMAP* b = load_jpg(chemin(nom).c_str(), nullptr);
+    EXPECT_NE(b, nullptr) << nom;
+    if (!b) return m;
+    for (int y = 0; y < b->h; y++) {
+      for (int x = 0; x < b->w; x++) {
+        const int c = getpixel(b, x, y);
+        m.r += getr32(c);
+        m.g += getg32(c);
+        m.b += getb32(c);
+      }
+    }
+    const double n = 255.0 * b->w * b->h;
+    m.r /= n;
+    m.g /= n;
+    m.b /= n;
+    destroy_bitmap(b);
+    return m;
+  }
+  static std::string* dossier_;
+  static bool ok_;
+};
+std::string* TexturesGenerees::dossier_ = nullptr;
+bool TexturesGenerees::ok_ = false;
+
+}  // namespace
+
+TEST_F(TexturesGenerees, EveryTextureIsABaselinePowerOfTwoJpegThatTheLoaderReads) {
+  ASSERT_TRUE(ok_);
+  ASSERT_GE(textures_connues().size(), 20u);
+  for (const tTextureConnue& t : textures_connues()) {
+    SCOPED_TRACE(t.nom);
+    std::vector<uint8_t> o;
+    ASSERT_TRUE(lit_fichier(chemin(t.nom), o));
+    const tEnTete e = en_tete_jpeg(o);
+    EXPECT_TRUE(e.lu);
+    EXPECT_TRUE(e.sequentiel);
+    EXPECT_FALSE(e.progressif);
+    EXPECT_EQ(e.largeur, t.taille);
+    EXPECT_EQ(e.hauteur, t.taille);
+    EXPECT_TRUE(puissance_de_deux(t.taille));
+
+    BITMAP* b = load_jpg(chemin(t.nom).c_str(), nullptr);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->w, t.taille);
+    EXPECT_EQ(b->h, t.taille);
+    destroy_bitmap(b);
+  }
+}
+
+TEST_F(TexturesGenerees, DecodedColoursAreTheIntendedOnes) {
+  ASSERT_TRUE(ok_);
+  const tMoyenne herbe = moyenne(TEX_HERBE);
+  EXPECT_GT(herbe.g, herbe.r + 0.05);
+  EXPECT_GT(herbe.g, herbe.b + 0.1);
+  const tMoyenne sable = moyenne(TEX_SABLE);
+  EXPECT_GT(sable.r, sable.g);
+  EXPECT_GT(sable.g, sable.b + 0.1);
+  EXPECT_GT(sable.r, 0.6);
+  const tMoyenne route = moyenne(TEX_ROUTE);
+  EXPECT_LT(route.r, 0.4);
+  EXPECT_NEAR(route.r, route.b, 0.05);  // grey, not tinted
+  const tMoyenne lignes = moyenne(TEX_ROUTE_LIGNES);
+  EXPECT_GT(lignes.r, route.r + 0.02);  // the paint shows
+  EXPECT_GT(moyenne(TEX_LUEUR_BLEUE).b, moyenne(TEX_LUEUR_BLEUE).r + 0.2);
+  EXPECT_GT(moyenne(TEX_LUEUR_ROUGE).r, moyenne(TEX_LUEUR_ROUGE).g + 0.2);
+  const tMoyenne feu = moyenne(TEX_EXPLOSION);
+  EXPECT_GT(feu.r, feu.b + 0.3);
+
+  // Six liveries that can be told apart at a glance.
+  std::vector<tMoyenne> livrees;
+  for (int n = 1; n <= 6; n++) livrees.push_back(moyenne(texture_livree(n)));
+  for (size_t i = 0; i < livrees.size(); i++) {
+    for (size_t j = i + 1; j < livrees.size(); j++) {
+      const double d = std::fabs(livrees[i].r - livrees[j].r) + std::fabs(livrees[i].g - livrees[j].g) +
+                       std::fabs(livrees[i].b - livrees[j].b);
+      EXPECT_GT(d, 0.25) << "livree" << i + 1 << " and livree" << j + 1;
+    }
+  }
+}
+
+TEST_F(TexturesGenerees, TwoRunsWriteTheSameBytes) {
+  ASSERT_TRUE(ok_);
+  const std::string autre = dossier_temp();
+  std::string erreur;
+  ASSERT_TRUE(genere_textures(autre, &erreur)) << erreur;
+  for (const tTextureConnue& t : textures_connues()) {
+    std::vector<uint8_t> a, b;
+    ASSERT_TRUE(lit_fichier(chemin(t.nom), a));
+    ASSERT_TRUE(lit_fichier(autre + "/maps/" + t.nom, b));
+    EXPECT_TRUE(a == b) << t.nom;
+  }
+  std::error_code ec;
+  fs::remove_all(autre, ec);
+}
+
+// A repeated texture must not show its edges: the last column (row) runs into the first like any
+// neighbouring pair inside the picture does. Noise that does not wrap would stand above them all.
+TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
+  auto ecart = [](const tCouleur& a, const tCouleur& b) {
+    return std::fabs(a.r - b.r) + std::fabs(a.g - b.g) + std::fabs(a.b - b.b);
+  };
+  int verifiees = 0;
+  for (const tTextureConnue& t : textures_connues()) {
+    if (!t.raccord) continue;
+    SCOPED_TRACE(t.nom);
+    tImage img;
+    ASSERT_TRUE(dessine_texture(t.nom, &img));
+    const int l = img.largeur, h = img.hauteur;
+    // Mean step between column a and column b, and between row a and row b.
+    auto colonnes = [&](int a, int b) {
+      double e = 0;
+      for (int y = 0; y < h; y++) e += ecart(img.at(a, y), img.at(b, y));
+      return e / h;
+    };
+    auto lignes = [&](int a, int b) {
+      double e = 0;
+      for (int x = 0; x < l; x++) e += ecart(img.at(x, a), img.at(x, b));
+      return e / l;
+    };
+    double max_u = 0, max_v = 0, moy_u = 0;
+    for (int x = 1; x < l; x++) {
+      max_u = std::max(max_u, colonnes(x - 1, x));
+      moy_u += colonnes(x - 1, x) / (l - 1);
+    }
+    for (int y = 1; y < h; y++) max_v = std::max(max_v, lignes(y - 1, y));
+    EXPECT_LE(colonnes(l - 1, 0), 1.05 * max_u + 1e-4);
+    EXPECT_LE(lignes(h - 1, 0), 1.05 * max_v + 1e-4);
+    EXPECT_GT(max_u, moy_u);  // the measure is not blind: some steps are larger than others
+    verifiees++;
+  }
+  EXPECT_GE(verifiees, 10);
+}
+
+TEST(Textures, NamesAreStableAndFailuresAreReported) {
+  EXPECT_EQ(texture_livree(1), "livree1.jpg");
+  EXPECT_EQ(texture_livree(6), "livree6.jpg");
+  EXPECT_EQ(texture_livree(0), "");
+  EXPECT_EQ(texture_livree(7), "");
+  std::map<std::string, int> vus;
+  for (const tTextureConnue& t : textures_connues()) vus[t.nom]++;
+  for (const auto& [nom, fois] : vus) EXPECT_EQ(fois, 1) << nom;
+  for (const char* nom : {TEX_ROUTE, TEX_ROUTE_LIGNES, TEX_HERBE, TEX_ROCHE, TEX_SABLE, TEX_METAL, TEX_ECORCE,
+                          TEX_FOUGERE, TEX_PALME, TEX_BRINS, TEX_BETON, TEX_ANNEAU, TEX_EXPLOSION}) {
+    EXPECT_EQ(vus.count(nom), 1u) << nom;
+  }
+
+  const std::string d = dossier_temp();
+  std::string erreur;
+  EXPECT_FALSE(genere_texture(d, "inconnue.jpg", &erreur));
+  EXPECT_NE(erreur.find("inconnue.jpg"), std::string::npos);
+  ASSERT_TRUE(ecrit_fichier_atomique(d + "/maps", "x", 1));  // a file where the folder goes
+  erreur.clear();
+  EXPECT_FALSE(genere_texture(d, TEX_SABLE, &erreur));
+  EXPECT_FALSE(erreur.empty());
+  std::error_code ec;
+  fs::remove_all(d, ec);
+
+  std::vector<uint8_t> o;
+  EXPECT_FALSE(encode_jpeg(tImage(), 90, &o, &erreur));
+}
