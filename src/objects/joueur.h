@@ -155,6 +155,28 @@ class CObjJoueur : public Cobjet {
   // Per-step update of the engine, boost and slide loops.
   void met_a_jour_sons();
 
+  // Driving model shared by the pilot kinds (conduite.cpp).
+  // Aims at a racing-line point: target, line direction, progress numbers and distances.
+  void vise_point(Point_Traj* p);
+  // Follows the racing line: passes to the next point once the current one is reached.
+  void suit_trajectoire();
+  // Slope factor of the ground under the ship along its direction of travel.
+  void calcule_pente();
+  // Downhill and uphill rules, the slowing ground, and, when `friction`, the level-ground
+  // friction; V is the speed limit in force.
+  void applique_pente(float V, bool friction);
+  // Turns the ship on ground that slopes sideways; returns the side value s.
+  float tourne_selon_pente(float facteur);
+  // Direction of travel from angle_deplacement along the ground (lateral, deplacement).
+  void oriente_au_sol();
+  // The same, then the move.
+  void avance_au_sol();
+  // Ground steering that builds up while held: `gain` per held step, counters dropping by
+  // `baisse` once let go. The nose turns at once and the direction of travel lags behind.
+  void braque(bool gauche, bool droite, float gain, int baisse);
+  // Shrinks |glisse| by r, never past 0.
+  void reduit_glisse(float r);
+
   EtatPilote etat = EtatPilote::Saute;
 
  private:
@@ -167,6 +189,9 @@ class CObjJoueur : public Cobjet {
 // Ship against ship: when the two collision spheres overlap, each ship is pushed away from the
 // other, a first (nothing happens at exactly touching). True when they were pushed.
 bool pousse_vaisseaux(CObjJoueur* a, CObjJoueur* b);
+
+// Brings a heading back into 0..360.
+float angle_0_360(float a);
 
 // The six pilots: 0 to 4 the computer pilots, 5 the human.
 constexpr int NB_JOUEURS = 6;

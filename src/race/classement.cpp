@@ -4,7 +4,7 @@
 #include <allegro.h>
 
 #include "common/globals.h"
-#include "race/trajectoire.h"
+#include "world/trajectoire.h"
 
 int tab_points_valides[NB_JOUEURS];
 float tab_distance_cible[NB_JOUEURS];

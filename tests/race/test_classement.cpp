@@ -4,7 +4,7 @@
 
 #include "common/globals.h"
 #include "race/classement.h"
-#include "race/trajectoire.h"
+#include "world/trajectoire.h"
 
 namespace {
 

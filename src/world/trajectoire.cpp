@@ -1,5 +1,5 @@
 // Racing-line list, its file, and the editor's operations on it.
-#include "race/trajectoire.h"
+#include "world/trajectoire.h"
 
 #include <allegro.h>
 

@@ -10,7 +10,7 @@
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
-#include "race/trajectoire.h"
+#include "world/trajectoire.h"
 
 namespace {
 
