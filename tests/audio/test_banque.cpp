@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "audio/son.h"
@@ -122,4 +123,21 @@ TEST(VersionSon, AnOldLayerPrintsBothVersionsAndStopsTheStartUp) {
   EXPECT_STREQ(ligne, "Error!  You are using an old version of the sound layer 00040803.  This program requires 00040804\n");
   EXPECT_EQ(std::fgets(ligne, sizeof ligne, f), nullptr);  // the good versions print nothing
   std::fclose(f);
+}
+
+// With no output device at all the game still starts its sound, on the null output. Run in a
+// fresh process: OpenAL Soft reads its driver list once per process.
+TEST(DemarrageSansCarte, NoOutputDeviceStartsTheSystemOnTheNullOutput) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        unsetenv("ALSOFT_CONF");
+        setenv("ALSOFT_DRIVERS", "aucun_pilote", 1);  // no backend at all: no device can open
+        Init_son();
+        bool nulle = false;
+        const bool ok = result == SON_OK && son_systeme_sortie_nulle(g_SystemeSon, &nulle) == SON_OK && nulle;
+        const bool fin = Ferme_son() == SON_OK && Libere_son() == SON_OK;
+        std::exit(ok && fin ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
