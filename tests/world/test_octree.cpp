@@ -390,3 +390,38 @@ TEST(OctreeRechercheAleatoire, TreeFindsGroundWhereverABruteForceScanDoes) {
   EXPECT_GT(contacts, 50);  // the scan found enough contacts to mean something
   g_MaxTriangles = ancien;
 }
+
+TEST(OctreeRechercheAleatoire, TreeFindsWallsWhereverABruteForceScanDoes) {
+  const int ancien = g_MaxTriangles;
+  g_MaxTriangles = 10;
+  t3DModel m = scene_aleatoire(12, 800);
+  COctree arbre;
+  arbre.GetSceneDimensions(&m);
+  arbre.CreateNode(&m, arbre.GetSceneTriangleCount(&m), arbre.GetCenter(), arbre.GetWidth());
+  std::mt19937 gen(5);
+  std::uniform_real_distribution<float> pos(-100, 100), dir(-1, 1);
+  int contacts = 0;
+  for (int essai = 0; essai < 3000; essai++) {
+    CObjetTest ship;
+    ship.position = CVector3(pos(gen), pos(gen), pos(gen));
+    ship.deplacement = CVector3(dir(gen), dir(gen), dir(gen));
+    ship.rayon = 5.0f;
+    bool attendu = false;
+    for (t3DObject& o : m.objects) {
+      if (o.surfaceType != 31) continue;
+      for (tFace& f : o.faces) {
+        CVector3 t[3] = {o.vertices[f.vertexIndex[0]], o.vertices[f.vertexIndex[1]], o.vertices[f.vertexIndex[2]]};
+        float d;
+        if (ClassifySphere(ship.position, f.normal, t[0], ship.rayon, d) != INTERSECTS) continue;
+        const CVector3 p = ship.position - f.normal * d;
+        const bool touche = InsidePolygon(p, t, 3) || EdgeSphereCollision(ship.position, t, 3, ship.rayon);
+        attendu = attendu || (touche && Dot(ship.deplacement, f.normal) < 0.3f);
+      }
+    }
+    arbre.CollisionsObjetmonde(&ship, &m);
+    ASSERT_EQ(!ship.decors.empty(), attendu) << essai;
+    contacts += attendu;
+  }
+  EXPECT_GT(contacts, 50);
+  g_MaxTriangles = ancien;
+}
