@@ -349,6 +349,13 @@ TEST_F(OctreeRecherche, WallsPushUnlessMovingAwayAndClass16OnlyStopsTheCamera) {
   arbre.CollisionsObjetmonde(&partant, &m);
   EXPECT_TRUE(partant.journal.empty());
 
+  CObjetTest sur_decor;  // resting on a scenery face: no ground
+  m.objects[0].surfaceType = 16;  // the road becomes scenery
+  sur_decor.position = CVector3(0, 0.5f, 0);
+  EXPECT_FALSE(arbre.ChercheSolObjet(&sur_decor, &m));
+  EXPECT_TRUE(sur_decor.journal.empty());
+  EXPECT_EQ(sur_decor.nbOmbres, 0);
+
   CObjetTest contre_decor;  // pressed against scenery: no wall, no ground
   contre_decor.position = CVector3(-19, 1, 0);
   contre_decor.deplacement = CVector3(-1, 0, 0);
