@@ -77,6 +77,7 @@ tResultat3DS CLoad3DS::Import3DSMemoire(tMateriaux* table, t3DModel* model, cons
     char texte[600];
     std::snprintf(texte, sizeof texte, "Error : Unable to load PRIMARY chunck from file: %s!", m_nom);
     montre_message(texte);
+    if (keyboard_driver) readkey();
     CleanUp();
     return IMPORT_PAS_3DS;
   }
