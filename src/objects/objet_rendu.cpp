@@ -5,7 +5,7 @@
 
 #include "objects/joueur.h"
 #include "ui/texte3d.h"
-#include "world/materiaux.h"
+#include "world/objsup.h"
 
 void Cobjet::render(tMateriaux*) {
   glPushMatrix();
@@ -37,36 +37,7 @@ void CObjJoueur::render(tMateriaux* materiaux) {
   glRotatef(rotation.y, 0, 1, 0);
   glRotatef(rotation.z, 0, 0, 1);
   glScalef(echelle, echelle, echelle);
-  for (const t3DObject& o : obj3D->objects) {
-    const bool texture = o.hasTexture && o.materialIndex >= 0 && o.materialIndex < MAX_TEXTURES;
-    const tMaterialInfo* mat = (materiaux && o.materialIndex >= 0 && o.materialIndex < materiaux->materialCount)
-                                   ? &materiaux->materials[o.materialIndex]
-                                   : nullptr;
-    if (texture) {
-      glEnable(GL_TEXTURE_2D);
-      glColor3ub(255, 255, 255);
-      glBindTexture(GL_TEXTURE_2D, g_Texture[o.materialIndex]);
-    } else {
-      glDisable(GL_TEXTURE_2D);
-      if (mat) {
-        glColor3ub(mat->color[0], mat->color[1], mat->color[2]);
-      } else {
-        glColor3ub(255, 255, 255);
-      }
-    }
-    const bool uv = texture && !o.texCoords.empty();
-    glBegin(GL_TRIANGLES);
-    for (const tFace& f : o.faces) {
-      for (int k = 0; k < 3; k++) {
-        const int v = f.vertexIndex[k];
-        if (v < 0 || v >= o.vertexCount) continue;
-        if (uv && v < o.texVertexCount) glTexCoord2f(o.texCoords[v].u, o.texCoords[v].v);
-        glNormal3f(o.normals[v].x, o.normals[v].y, o.normals[v].z);
-        glVertex3f(o.vertices[v].x, o.vertices[v].y, o.vertices[v].z);
-      }
-    }
-    glEnd();
-  }
+  for (const t3DObject& o : obj3D->objects) dessine_objet_3d(o, materiaux, 255);
   glEnable(GL_TEXTURE_2D);
   glPopMatrix();
 }

@@ -1,0 +1,79 @@
+// Minimap: height shading, extent, and the on-track test used to place bonuses.
+#include <gtest/gtest.h>
+
+#include "world/minimap.h"
+
+namespace {
+
+// Two triangles sharing the edge x = z, the second one higher.
+t3DModel carte() {
+  t3DModel m;
+  t3DObject o;
+  o.vertices = {CVector3(0, 0, 0), CVector3(10, 2, 0), CVector3(10, 4, 10), CVector3(0, 8, 10)};
+  o.normals.assign(4, CVector3(0, 1, 0));
+  o.vertexCount = 4;
+  tFace a, b;
+  a.vertexIndex[0] = 0, a.vertexIndex[1] = 1, a.vertexIndex[2] = 2;
+  b.vertexIndex[0] = 0, b.vertexIndex[1] = 2, b.vertexIndex[2] = 3;
+  o.faces = {a, b};
+  o.faceCount = 2;
+  m.objects.push_back(o);
+  m.objectCount = 1;
+  return m;
+}
+
+TEST(Minimap, ShadesFromTheBaseColourToWhite) {
+  t3DModel m = carte();
+  CMinimap c;
+  c.Set3Dobj(&m);
+  c.setColors(173, 111, 6, 160);
+  c.init();
+  int r, g, b;
+  c.couleur(8, &r, &g, &b);
+  EXPECT_EQ(r, 255);
+  EXPECT_EQ(g, 255);
+  EXPECT_EQ(b, 255);
+  c.couleur(0, &r, &g, &b);
+  EXPECT_EQ(r, 173);
+  EXPECT_EQ(g, 111);
+  EXPECT_EQ(b, 6);
+  // A flat map keeps its base colour instead of dividing by zero.
+  for (auto& v : m.objects[0].vertices) v.y = 0;
+  c.init();
+  c.couleur(0, &r, &g, &b);
+  EXPECT_EQ(r, 173);
+}
+
+TEST(Minimap, SharedEdgeAnswersWithTheFirstFace) {
+  t3DModel m = carte();
+  CMinimap c;
+  c.Set3Dobj(&m);
+  float y = -1;
+  ASSERT_TRUE(c.PointSurPiste(5, 5, &y));
+  EXPECT_FLOAT_EQ(y, 4);  // highest corner of the first face
+  ASSERT_TRUE(c.PointSurPiste(2, 8, &y));
+  EXPECT_FLOAT_EQ(y, 8);
+  y = -1;
+  EXPECT_FALSE(c.PointSurPiste(20, 5, &y));
+  EXPECT_EQ(y, -1);
+}
+
+TEST(Minimap, ExtentAlwaysIncludesTheOrigin) {
+  t3DModel m = carte();
+  for (auto& v : m.objects[0].vertices) v.x += 50;
+  CMinimap c;
+  c.Set3Dobj(&m);
+  float minx, maxx, minz, maxz;
+  c.GetVal(&minx, &maxx, &minz, &maxz);
+  EXPECT_EQ(minx, 0);
+  EXPECT_EQ(maxx, 60);
+  EXPECT_EQ(maxz, 10);
+  EXPECT_EQ(minz, 0);
+  c.setPositionJoueurs(5, CVector3(1, 2, 3));
+  c.setPositionJoueurs(9, CVector3(1, 2, 3));  // out of range: ignored
+  EXPECT_FLOAT_EQ(c.GetPositionJoueur(5).z, 3);
+  EXPECT_EQ(position_minimap(3).x, -1.85f);
+  EXPECT_EQ(position_minimap(42).y, -2.0f);
+}
+
+}  // namespace
