@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 namespace test_son {
@@ -30,6 +31,10 @@ long long taille_fichier(const std::string& f) {
 class EnvironnementSon : public ::testing::Environment {
  public:
   void SetUp() override { dossier(); }
+  void TearDown() override {
+    std::error_code erreur;
+    std::filesystem::remove_all(dossier(), erreur);
+  }
 };
 const auto* const g_env = ::testing::AddGlobalTestEnvironment(new EnvironnementSon);
 
