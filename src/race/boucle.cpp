@@ -1,0 +1,203 @@
+// MainLoop: preparation, countdown, race phase, end of the race.
+#include "race/boucle.h"
+
+#include <GL/gl.h>
+#include <allegro.h>
+#include <alleggl.h>
+
+#include <cstdio>
+
+#include "audio/son.h"
+#include "common/globals.h"
+#include "objects/joueur.h"
+#include "race/classement.h"
+#include "race/course.h"
+#include "race/rendu_course.h"
+#include "ui/texte3d.h"
+#include "world/camera.h"
+
+namespace {
+
+void presente() {
+  glFlush();
+  allegro_gl_flip();
+}
+
+void attend_relache(int touche) {
+  while (key[touche]) rest(1);
+}
+
+void brouillard_course() {
+  glClearColor(0.14f, 0.37f, 0.36f, 1.0f);
+  glEnable(GL_FOG);
+  glFogi(GL_FOG_MODE, GL_LINEAR);
+  glFogfv(GL_FOG_COLOR, InGameFogColor);
+  glFogf(GL_FOG_DENSITY, 1.0f);
+  glHint(GL_FOG_HINT, GL_DONT_CARE);
+  glFogf(GL_FOG_START, PROFONDEUR_CHAMP_CAM - 150);
+  glFogf(GL_FOG_END, PROFONDEUR_CHAMP_CAM);
+}
+
+// Grey until the last sixtieths of a second, then red, orange and green.
+void couleur_decompte(int seuil, int* r, int* g, int* b, int* a) {
+  if (CHRONO_MILISECONDES > seuil) {
+    *r = *g = *b = *a = 128;
+  } else if (CHRONO_SECONDES > 2) {
+    *r = 237, *g = 25, *b = 25, *a = 250;
+  } else if (CHRONO_SECONDES >= 1) {
+    *r = 237, *g = 137, *b = 25, *a = 250;
+  } else {
+    *r = 90, *g = 237, *b = 25, *a = 250;
+  }
+}
+
+// One countdown frame; false when the beep or the start signal could not be played.
+bool pas_decompte(int compteur_secondes, int* compteur_sons) {
+  etape_pilotes();
+  RenderClean();
+  RenderInfos();
+  int r, g, b, a;
+  couleur_decompte(3, &r, &g, &b, &a);
+  char nombre[16];
+  std::snprintf(nombre, sizeof nombre, "%i", CHRONO_SECONDES);
+  Texte.print_spe(2, CVector3(0, 0.5f, -1.2f - CHRONO_MILISECONDES / 20.0f), nombre, false, r, g, b, a, true, 0);
+  if (CHRONO_MILISECONDES <= 3 && *compteur_sons == compteur_secondes) {
+    result = son_joue(g_SystemeSon, CHRONO_SECONDES > 0 ? SON_CHRONO : SON_DEPART, false, &channel);
+    if (result != SON_OK) return false;
+    son_canal_set_volume(channel, VOLUME_SONS);
+    (*compteur_sons)--;
+  }
+  couleur_decompte(7, &r, &g, &b, &a);
+  Texte.print_spe(2, CVector3(0, 0.5f, -1.2f), "[ ]", false, r, g, b, a, true, 0);
+  presente();
+  return true;
+}
+
+// Escape prompt: the frame stays on screen while the race is frozen. Returns the end code.
+int invite_sortie() {
+  attend_relache(KEY_ESC);
+  const bool fini = Joueurs[5] && Joueurs[5]->GetFinish();
+  RenderClean();
+  RenderInfos();
+  const char* texte = fini ? texte_langue("Fini ?", "Finish ?") : texte_langue("Sortie ?", "Exit ?");
+  Texte.print_spe(2, CVector3(0, 0, -1.5f), texte, false, 250, 10, 10, 150, true, 0);
+  presente();
+  int fin = 0;
+  for (;;) {
+    if (key[KEY_ESC]) {
+      attend_relache(KEY_ESC);
+      break;
+    }
+    if (key[KEY_ENTER]) {
+      attend_relache(KEY_ENTER);
+      fin = 20;
+      if (fini) complete_classement();
+      break;
+    }
+    rest(1);
+  }
+  clear_keybuf();
+  return fin;
+}
+
+void arrete_sons() {
+  for (CObjJoueur* p : Joueurs) {
+    if (!p) continue;
+    p->StopMoteur();
+    p->StopBoost();
+    p->StopSlide();
+  }
+  son_systeme_update(g_SystemeSon);
+  if (!son_handle_vide(channel_SON_MUSIQUE)) {
+    son_canal_stop(channel_SON_MUSIQUE);
+    channel_SON_MUSIQUE = HCanal();
+  }
+  if (!son_handle_vide(SON_MUSIQUE)) {
+    son_son_libere(SON_MUSIQUE);
+    SON_MUSIQUE = HSon();
+  }
+}
+
+}  // namespace
+
+int Scan_clavier() {
+  if (mouse_b & 1) {
+    g_RenderMode = !g_RenderMode;
+    glPolygonMode(GL_FRONT_AND_BACK, g_RenderMode ? GL_FILL : GL_LINE);
+  }
+  if (mouse_b & 2) {
+    g_bLighting = !g_bLighting;
+    if (g_bLighting) {
+      glEnable(GL_LIGHTING);
+    } else {
+      glDisable(GL_LIGHTING);
+    }
+  }
+  return key[KEY_ESC] ? 1 : 0;
+}
+
+int MainLoop() {
+  fps = nb_fps = 0;
+  brouillard_course();
+  if (Joueurs[5]) g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
+  son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_DEFAUT, &SON_MUSIQUE);
+  son_joue(g_SystemeSon, SON_MUSIQUE, true, &channel_SON_MUSIQUE);
+  place_auditeur();
+  game_CHRONO = 0;
+  CHRONO_MILISECONDES = 59;
+  CHRONO_SECONDES = 5;
+  CHRONO_MINUTES = 0;
+  prepare_pilotes();
+  for (CObjJoueur* p : Joueurs) {
+    if (p) p->BeginMoteur();
+  }
+
+  // Countdown: 5 down to 0, one second each.
+  int compteur_secondes = 5, compteur_sons = 5;
+  bool depart = false;
+  while (!depart) {
+    depart = chrono_compte_a_rebours(&compteur_secondes);
+    if (game_time < 2) {
+      rest(1);
+      continue;
+    }
+    game_time = 0;
+    if (!pas_decompte(compteur_secondes, &compteur_sons)) return 1;
+  }
+
+  demarre_course();
+  son_canal_set_volume(channel_SON_MUSIQUE, VOLUME_MUSIQUE);
+  son_canal_set_pause(channel_SON_MUSIQUE, false);
+  game_CHRONO = 0;
+  CHRONO_SECONDES = 0;
+  CHRONO_MINUTES = 0;
+
+  EtatCourse etat;
+  int fin = 0;
+  while (fin == 0) {
+    chrono_course();
+    fin = Scan_clavier();
+    if (game_time >= 2) {
+      game_time = 0;
+      etape_course(etat);
+      RenderClean();
+      RenderInfos();
+      presente();
+    } else {
+      rest(1);
+    }
+    if (fin == 1) fin = invite_sortie();
+    if (key[KEY_F10]) fin = 2;
+    if (key[KEY_F11]) fin = 3;
+    if (key[KEY_F12]) fin = 4;
+  }
+
+  arrete_sons();
+  if (fin == 20) {
+    RenderClean();
+    return humain_sur_podium() ? 1 : 0;
+  }
+  // The editing modes leave the race abandoned.
+  attend_relache(fin == 2 ? KEY_F10 : fin == 3 ? KEY_F11 : KEY_F12);
+  return 0;
+}

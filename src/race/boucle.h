@@ -1,0 +1,8 @@
+// The race loop: countdown, paced race steps with drawing, the Escape prompt, the developer keys.
+#pragma once
+
+// Runs one race on the loaded circuit with the pilots on the grid. 1 when the player confirmed
+// the end with the human on the podium (or when the start signal could not be played), else 0.
+int MainLoop();
+// Mouse buttons flip the fill mode and the lighting while held; 1 while Escape is down.
+int Scan_clavier();

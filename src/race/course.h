@@ -1,0 +1,38 @@
+// The race step with no drawing: pilots against the world, ships against ships, ranking, the
+// chase camera and the sound listener. MainLoop runs it once per two timer ticks; the headless
+// simulator and the tests run it directly.
+//
+//   prepare_pilotes();            // all six waiting on the grid
+//   demarre_course();             // the start signal
+//   EtatCourse etat;
+//   while (...) etape_course(etat);
+#pragma once
+
+#include "math/vector.h"
+
+// What the race step keeps from one step to the next.
+struct EtatCourse {
+  int pas_depuis_arrivee = 0;  // steps since the human finished
+  CVector3 decalage_camera{0, 0, 0};
+};
+
+// Race preparation: nobody arrived, every pilot waiting with its progress at 0.
+void prepare_pilotes();
+// The start: every pilot may move and drives.
+void demarre_course();
+// Each pilot in array order: contacts reset, ground, its own step, walls, its minimap dot.
+void etape_pilotes();
+// One whole race step (no drawing).
+void etape_course(EtatCourse& etat);
+// The listener follows the camera, with the human's speed; then the sound system advances.
+void place_auditeur();
+
+// Countdown chronometer: the sixtieths left in the current second. Returns true when the start
+// is due (the second counter went below 0).
+bool chrono_compte_a_rebours(int* compteur_secondes);
+// Race chronometer: folds the tick counter into sixtieths, seconds and minutes (at most one
+// second per call).
+void chrono_course();
+
+// True when the human has finished among the first three.
+bool humain_sur_podium();
