@@ -138,6 +138,18 @@ long murs_testes(const COctree* n, const t3DModel& m, Vaisseau& v) {
   return total;
 }
 
+// Bytes held by the end nodes' copies: object records, faces and indices.
+double octets_arbre(const COctree* n) {
+  if (!n) return 0;
+  double total = sizeof(COctree);
+  for (int k = 0; k < 8; k++) total += octets_arbre(n->GetChild(k));
+  if (const t3DModel* w = n->GetWorld()) {
+    total += sizeof(t3DModel) + w->objects.capacity() * sizeof(t3DObject);
+    for (const t3DObject& o : w->objects) total += o.faces.capacity() * sizeof(tFace) + o.indices.capacity() * sizeof(int);
+  }
+  return total;
+}
+
 void BM_OctreeBuild(benchmark::State& state) {
   const t3DModel& m = circuit();
   t3DModel& w = const_cast<t3DModel&>(m);
@@ -148,6 +160,7 @@ void BM_OctreeBuild(benchmark::State& state) {
   }
   state.counters["triangles"] = triangles(m);
   state.counters["end_nodes"] = g_EndNodeCount;
+  state.counters["tree_MB"] = octets_arbre(&arbre) / 1e6;
 }
 BENCHMARK(BM_OctreeBuild)->Unit(benchmark::kMillisecond);
 

@@ -3,7 +3,6 @@
 #include "world/octree.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 #include "common/globals.h"
@@ -200,8 +199,8 @@ void COctree::Subdivise(const t3DModel& circuit, const Selection& faces) {
           }
         }
       }
-      const bool rule_centre = (Q == 76 || Q == 26 || Q == 91 || Q == 95) && IsPointDansTriangleXZ(center, coins);
-      masque |= straddle(Q, H, rule_centre);
+      const bool centre_dedans = (Q == 76 || Q == 26 || Q == 91 || Q == 95) && IsPointDansTriangleXZ(center, coins);
+      masque |= straddle(Q, H, centre_dedans);
       // Corners in several octants: the face may still cross an octant the table leaves out
       // (a sloping wall crossing the Y plane and a vertical one), so test each other cube.
       if ((masque & (masque - 1)) != 0) {
