@@ -51,6 +51,13 @@ struct ArbreUnNiveau {
   }
 };
 
+// Lowers the split threshold for one test, to get deep trees from few triangles.
+struct SeuilTriangles {
+  int ancien = g_MaxTriangles;
+  explicit SeuilTriangles(int n) { g_MaxTriangles = n; }
+  ~SeuilTriangles() { g_MaxTriangles = ancien; }
+};
+
 unsigned bits(std::initializer_list<int> ks) {
   unsigned m = 0;
   for (int k : ks) m |= 1u << k;
@@ -209,8 +216,7 @@ TEST(Octree, SlopingWallReachesTheOctantItCrossesWithoutCorner) {
 }
 
 TEST(Octree, EveryPointOfEveryTriangleIsInAnEndNodeHoldingIt) {
-  const int ancien = g_MaxTriangles;
-  g_MaxTriangles = 6;  // a deep tree from a few hundred triangles
+  SeuilTriangles seuil(6);
   for (unsigned graine = 1; graine <= 4; graine++) {
     t3DModel m = scene_aleatoire(graine, 400);
     COctree arbre;
@@ -235,7 +241,6 @@ TEST(Octree, EveryPointOfEveryTriangleIsInAnEndNodeHoldingIt) {
       }
     }
   }
-  g_MaxTriangles = ancien;
 }
 
 TEST(Octree, DestroyResetsTheNode) {
@@ -370,8 +375,7 @@ TEST_F(OctreeRecherche, WallsPushUnlessMovingAwayAndClass16OnlyStopsTheCamera) {
 }
 
 TEST(OctreeRechercheAleatoire, TreeFindsGroundWhereverABruteForceScanDoes) {
-  const int ancien = g_MaxTriangles;
-  g_MaxTriangles = 10;
+  SeuilTriangles seuil(10);
   t3DModel m = scene_aleatoire(11, 800);
   COctree arbre;
   arbre.GetSceneDimensions(&m);
@@ -395,12 +399,10 @@ TEST(OctreeRechercheAleatoire, TreeFindsGroundWhereverABruteForceScanDoes) {
     contacts += attendu;
   }
   EXPECT_GT(contacts, 50);  // the scan found enough contacts to mean something
-  g_MaxTriangles = ancien;
 }
 
 TEST(OctreeRechercheAleatoire, TreeFindsWallsWhereverABruteForceScanDoes) {
-  const int ancien = g_MaxTriangles;
-  g_MaxTriangles = 10;
+  SeuilTriangles seuil(10);
   t3DModel m = scene_aleatoire(12, 800);
   COctree arbre;
   arbre.GetSceneDimensions(&m);
@@ -430,5 +432,4 @@ TEST(OctreeRechercheAleatoire, TreeFindsWallsWhereverABruteForceScanDoes) {
     contacts += attendu;
   }
   EXPECT_GT(contacts, 50);
-  g_MaxTriangles = ancien;
 }
