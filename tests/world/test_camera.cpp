@@ -15,6 +15,7 @@ class Camera : public ::testing::Test {
  protected:
   void SetUp() override {
     init_cosin();
+    largeur = SCREEN_WIDTH, hauteur = SCREEN_HEIGHT;
     currentRotX = 0;
     SCREEN_WIDTH = 640;
     SCREEN_HEIGHT = 480;
@@ -22,8 +23,11 @@ class Camera : public ::testing::Test {
   }
   void TearDown() override {
     for (int k = 0; k < KEY_MAX; k++) key[k] = 0;
+    SCREEN_WIDTH = largeur, SCREEN_HEIGHT = hauteur;
+    currentRotX = 0;
   }
   CCamera cam;
+  int largeur = 0, hauteur = 0;
 };
 
 void proche(CVector3 a, CVector3 b, float tol = 1e-4f) {
