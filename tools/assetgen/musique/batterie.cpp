@@ -85,6 +85,8 @@ void ecrit_batterie(const tStyle& s, const std::vector<tMesure>& plan, CGrille& 
       if (vh > 0 && !(pause && p % 2 != 0)) {
         const bool ouvert = (h == 'o' || h == 'O') && !pause;
         g.note(l, C_CHARLESTON, DO5, ouvert ? I_CHARLESTON_OUVERT : I_CHARLESTON_FERME, vh);
+      } else if (vh < 0 && (m.section == eSection::SOLO || m.section == eSection::FINAL)) {
+        g.note(l, C_CHARLESTON, DO5, I_CHARLESTON_FERME, 12);  // the climax fills every sixteenth
       }
     }
     if (fill) {
