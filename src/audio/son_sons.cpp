@@ -31,7 +31,16 @@ unsigned mode_combine(unsigned ancien, unsigned nouveau) {
   return m;
 }
 
-int lit(const char* fichier, std::vector<uint8_t>& octets) {
+// A handle or state error is reported before the file is even looked at.
+int verifie_systeme(HSysteme h) {
+  std::lock_guard<std::mutex> l(son_verrou());
+  Systeme* s = systeme(h);
+  if (!s) return SON_ERR_HANDLE_INVALIDE;
+  return s->initialise ? SON_OK : SON_ERR_NON_INITIALISE;
+}
+
+int lit(HSysteme h, const char* fichier, std::vector<uint8_t>& octets) {
+  if (int r = verifie_systeme(h)) return r;
   if (!fichier || !*fichier) return SON_ERR_PARAMETRE;
   if (!lit_fichier(fichier, octets, TAILLE_FICHIER_MAX)) return SON_ERR_FICHIER_INTROUVABLE;
   return SON_OK;
@@ -70,7 +79,7 @@ int son_cree_son(HSysteme h, const char* fichier, unsigned mode, HSon* out) {
   if (!out) return SON_ERR_PARAMETRE;
   *out = HSon{};
   std::vector<uint8_t> octets;
-  int r = lit(fichier, octets);
+  int r = lit(h, fichier, octets);
   if (r != SON_OK) return r;
   std::vector<int16_t> pcm;
   int frequence = 0, canaux = 0;
@@ -106,7 +115,7 @@ int son_cree_flux(HSysteme h, const char* fichier, unsigned mode, HSon* out) {
   if (!out) return SON_ERR_PARAMETRE;
   *out = HSon{};
   std::vector<uint8_t> octets;
-  int r = lit(fichier, octets);
+  int r = lit(h, fichier, octets);
   if (r != SON_OK) return r;
   auto decodeur = ouvre_decodeur(std::move(octets), false);
   if (!decodeur || decodeur->canaux() > 2) return SON_ERR_FORMAT;

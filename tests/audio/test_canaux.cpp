@@ -194,8 +194,10 @@ TEST(Systeme, CallsOutOfOrderOrWithBadArgumentsFailWithoutHarm) {
   unsigned v = 0;
   EXPECT_EQ(son_systeme_version(sys, &v), SON_OK);
   EXPECT_EQ(v, SON_VERSION);
+  const std::string wav = chemin("court2.wav");
+  ecrit_wav(wav, sinus(500, 0.2, 44100), 44100);
   HSon son;
-  EXPECT_EQ(son_cree_son(sys, chemin("court.wav").c_str(), SON_MODE_DEFAUT, &son), SON_ERR_NON_INITIALISE);
+  EXPECT_EQ(son_cree_son(sys, wav.c_str(), SON_MODE_DEFAUT, &son), SON_ERR_NON_INITIALISE);
   EXPECT_EQ(son_systeme_update(sys), SON_ERR_NON_INITIALISE);
   EXPECT_EQ(son_systeme_init(sys, 0, 0), SON_ERR_PARAMETRE);
   EXPECT_EQ(son_systeme_set_mode_hp(sys, 42), SON_ERR_PARAMETRE);
