@@ -267,6 +267,16 @@ TEST(Octree, FacesWithBadVertexIndicesAreLeftOut) {
   arbre.CreateNode(&m, 2, CVector3(0, 0, 0), 40);
   ASSERT_NE(arbre.GetWorld(), nullptr);
   EXPECT_EQ(arbre.GetWorld()->objects[0].faceCount, 1);
+
+  // Asked about a circuit that is not the one it was built from: no contact, no stray read.
+  t3DModel autre;
+  ajoute_objet(autre, "Rsol", {CVector3(0, 0, 0)});
+  CObjetTest ship;
+  EXPECT_FALSE(arbre.ChercheSolObjet(&ship, &autre));
+  t3DModel vide;
+  EXPECT_FALSE(arbre.ChercheSolObjet(&ship, &vide));
+  arbre.CollisionsObjetmonde(&ship, &vide);
+  EXPECT_TRUE(ship.journal.empty());
 }
 
 // --- Searches -------------------------------------------------------------------------------
