@@ -45,7 +45,7 @@ enum : unsigned {
   SON_MODE_BOUCLE = 0x02,
   SON_MODE_2D = 0x08,
   SON_MODE_3D = 0x10,
-  SON_MODE_LOGICIEL = 0x40,  // accepted for compatibility: all mixing is software
+  SON_MODE_LOGICIEL = 0x40,  // accepted and ignored: all mixing is done in software
 };
 
 // Init flags.
@@ -161,7 +161,9 @@ int son_systeme_canaux_joues(HSysteme sys, int* nb);
 // Reverb zones: a sphere at a position, full inside min, fading to the ambient at max.
 int son_reverb_cree(HSysteme sys, HReverb* reverb);
 int son_reverb_set_3d(HReverb reverb, const SonVecteur* pos, float min, float max);
-int son_reverb_set_preset(HReverb reverb, const char* nom);  // BATHROOM, CAVE, ... (see son_reverb.cpp)
+// Presets by their standard names: BATHROOM, STONEROOM, CAVE, HANGAR, SEWERPIPE, STONECORRIDOR,
+// CARPETEDHALLWAY, HALLWAY, GENERIC and a few outdoor ones (son_efx.cpp has the list).
+int son_reverb_set_preset(HReverb reverb, const char* nom);
 int son_reverb_set_active(HReverb reverb, bool active);
 int son_reverb_libere(HReverb reverb);
 
