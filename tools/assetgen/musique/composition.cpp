@@ -1,21 +1,24 @@
 // The piece's plan (sections and chords bar by bar), the note grid, and assembly into a module.
 #include "assetgen/musique/composition.h"
 
-#include <cstdio>
+#include <algorithm>
 
 namespace {
 
 struct tPartie {
   eSection section;
   int mesures;
+  int transposition;
 };
 
-// Intro, theme, a chorus, a breather, the chorus again, a bridge and a solo, the theme lifted,
-// both tunes once more and a turnaround that leads back into the theme when the order list loops.
+// Intro, theme, a chorus, a breather, the chorus again, a bridge and a solo; then the theme and
+// the chorus lifted a whole tone, the theme back home and a turnaround that leads into the theme
+// again when the order list loops.
 const tPartie PLAN[] = {
-    {eSection::INTRO, 4}, {eSection::THEME, 8},  {eSection::THEME_ORNE, 8}, {eSection::REFRAIN, 8},
-    {eSection::PAUSE, 4}, {eSection::REFRAIN_ORNE, 8}, {eSection::PONT, 8}, {eSection::SOLO, 8},
-    {eSection::FINAL, 8}, {eSection::REFRAIN_ORNE, 8}, {eSection::THEME_ORNE, 8}, {eSection::RETOUR, 4},
+    {eSection::INTRO, 4, 0},        {eSection::THEME, 8, 0}, {eSection::THEME_ORNE, 8, 0},
+    {eSection::REFRAIN, 8, 0},      {eSection::PAUSE, 4, 0}, {eSection::REFRAIN_ORNE, 8, 0},
+    {eSection::PONT, 8, 0},         {eSection::SOLO, 8, 0},  {eSection::FINAL, 8, 2},
+    {eSection::REFRAIN_ORNE, 8, 2}, {eSection::THEME_ORNE, 8, 0}, {eSection::RETOUR, 4, 0},
 };
 
 const std::vector<int>& progression(const tStyle& s, eSection section) {
@@ -39,7 +42,7 @@ std::vector<tMesure> construit_plan(const tStyle& s) {
   for (const tPartie& p : PLAN) {
     const std::vector<int>& prog = progression(s, p.section);
     for (int i = 0; i < p.mesures; i++)
-      plan.push_back({p.section, prog[static_cast<size_t>(i) % prog.size()], i, p.mesures});
+      plan.push_back({p.section, prog[static_cast<size_t>(i) % prog.size()], i, p.mesures, p.transposition});
   }
   return plan;
 }
@@ -57,8 +60,14 @@ bool est_note_accord(int degre, int racine) {
   return d == 0 || d == 2 || d == 4;
 }
 
+void CGrille::transpose(int debut, int fin, int demi_tons) {
+  for (int l = std::max(debut, 0); l < fin && l < m_lignes; l++) m_transposition[static_cast<size_t>(l)] = demi_tons;
+}
+
 void CGrille::note(int ligne, int canal, int note, int instrument, int volume, int duree) {
-  if (ligne < 0 || ligne >= m_lignes || note < 0 || note > 119) return;
+  if (ligne < 0 || ligne >= m_lignes) return;
+  if (canal >= C_BASSE) note += m_transposition[static_cast<size_t>(ligne)];
+  if (note < 0 || note > 119) return;
   tCelluleIT& c = at(ligne, canal);
   c.note = note;
   c.instrument = static_cast<uint8_t>(instrument);
@@ -94,6 +103,8 @@ std::vector<tPatternIT> CGrille::decoupe() const {
 bool compose_module(const tStyle& s, tModuleIT& m, std::string* erreur) {
   const std::vector<tMesure> plan = construit_plan(s);
   CGrille g(static_cast<int>(plan.size()) * PAS_PAR_MESURE, NB_CANAUX);
+  for (size_t b = 0; b < plan.size(); b++)
+    g.transpose(static_cast<int>(b) * PAS_PAR_MESURE, static_cast<int>(b + 1) * PAS_PAR_MESURE, plan[b].transposition);
   ecrit_batterie(s, plan, g);
   ecrit_basse(s, plan, g);
   ecrit_accords(s, plan, g);

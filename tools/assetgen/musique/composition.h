@@ -48,16 +48,21 @@ struct tMesure {
   int degre_accord;   // chord root, scale degree
   int dans_section;   // bar index within its section
   int mesures_section;
+  int transposition;  // semitones added to every pitched note of the bar
 };
 
 // The whole piece as one grid of rows x channels, cut into patterns at the end.
 class CGrille {
  public:
-  CGrille(int lignes, int canaux) : m_lignes(lignes), m_canaux(canaux), m_c(static_cast<size_t>(lignes * canaux)) {}
+  CGrille(int lignes, int canaux)
+      : m_lignes(lignes), m_canaux(canaux), m_c(static_cast<size_t>(lignes * canaux)),
+        m_transposition(static_cast<size_t>(lignes), 0) {}
   int lignes() const { return m_lignes; }
   tCelluleIT& at(int ligne, int canal) { return m_c[static_cast<size_t>(ligne * m_canaux + canal)]; }
-  // Places a note; with a duration, releases it afterwards and clears an older release that would
-  // cut it short.
+  // Shifts the pitched channels (bass and up) of the rows [debut, fin) by a key change.
+  void transpose(int debut, int fin, int demi_tons);
+  // Places a note (shifted by its row's key change on pitched channels); with a duration, releases
+  // it afterwards and clears an older release that would cut it short.
   void note(int ligne, int canal, int note, int instrument, int volume, int duree = 0);
   void effet(int ligne, int canal, uint8_t effet, uint8_t parametre);
   std::vector<tPatternIT> decoupe() const;
@@ -65,6 +70,7 @@ class CGrille {
  private:
   int m_lignes, m_canaux;
   std::vector<tCelluleIT> m_c;
+  std::vector<int> m_transposition;
 };
 
 // Pitch helpers: scale degree (any integer) to note, and chord tones.
