@@ -1,0 +1,174 @@
+// Dialogs: value wrapping, focus moves that skip titles, text entry limits, slider steps, sounds.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/controle.h"
+#include "ui/dialogue.h"
+
+namespace {
+
+class Dialogue : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < KEY_MAX; i++) key[i] = 0;
+    clavier = new Cclavier;
+    clavier->SetBtHaut(KEY_UP);
+    clavier->SetBtBas(KEY_DOWN);
+    clavier->SetBtGauche(KEY_LEFT);
+    clavier->SetBtDroite(KEY_RIGHT);
+    clavier->SetBtValide(KEY_ENTER);
+    controle = clavier;
+  }
+  void TearDown() override {
+    controle = nullptr;
+    delete clavier;
+    for (int i = 0; i < KEY_MAX; i++) key[i] = 0;
+  }
+  // Press and release a key across two polls: the release edge is then waiting.
+  void tape(int k) {
+    key[k] = 1;
+    controle->Pool();
+    key[k] = 0;
+    controle->Pool();
+  }
+  Cclavier* clavier = nullptr;
+};
+
+TEST_F(Dialogue, NumberChoiceWrapsWithinOneToMax) {
+  int valeur = 3, max = 3;
+  CChoixNumBouton b("Tours", CVector3(0, 0, -3), 2, 7, &valeur, &max);
+  EXPECT_STREQ(b.affichage_courant(), "Tours 3");
+  tape(KEY_RIGHT);
+  EXPECT_EQ(b.Gere(), DLG_CHANGE);
+  EXPECT_EQ(valeur, 1);
+  EXPECT_STREQ(b.affichage_courant(), "Tours 1");
+  tape(KEY_LEFT);
+  EXPECT_EQ(b.Gere(), DLG_CHANGE);
+  EXPECT_EQ(valeur, 3);
+  // The change stays inside the dialog: it returns 0.
+  CDialogue d;
+  EXPECT_EQ(d.traite_resultat(DLG_CHANGE), 0);
+}
+
+TEST_F(Dialogue, WordChoiceTogglesAndReturnsItsIdentifier) {
+  int valeur = 0, max = 1;
+  const char* mots[] = {"Francais", "English", "Stop"};
+  CChoixParMotBouton b("Langue: ", CVector3(0, 0, -3), 2, 4, &valeur, &max, const_cast<char**>(mots));
+  EXPECT_STREQ(b.affichage_courant(), "Langue: Francais");
+  tape(KEY_RIGHT);
+  EXPECT_EQ(b.Gere(), 4);
+  EXPECT_EQ(valeur, 1);
+  tape(KEY_RIGHT);
+  EXPECT_EQ(b.Gere(), 4);
+  EXPECT_EQ(valeur, 0);
+  int ctl = 0, ctl_max = 1;
+  CChoixControlBouton c("Controle:", CVector3(0, 0, -3), 2, 5, &ctl, &ctl_max);
+  EXPECT_STREQ(c.affichage_courant(), "Controle: clavier");
+  tape(KEY_LEFT);
+  EXPECT_EQ(c.Gere(), 5);
+  EXPECT_STREQ(c.affichage_courant(), "Controle: Joystick");
+}
+
+TEST_F(Dialogue, FocusWrapsAndSkipsTitles) {
+  CDialogue d;
+  d.AddTitre("Menu", CVector3(0, 1, -3), 2);
+  d.AddClick("Un", CVector3(0, 0, -3), 2, 1);
+  d.AddTitre("--", CVector3(0, -0.5f, -3), 2);
+  d.AddClick("Deux", CVector3(0, -1, -3), 2, 2);
+  EXPECT_EQ(d.GetFocus(), 0);
+  d.traite_resultat(DLG_BAS);  // from the title to the first click button
+  EXPECT_EQ(d.GetFocus(), 1);
+  d.traite_resultat(DLG_HAUT);  // wraps past the title at 0 to the last button
+  EXPECT_EQ(d.GetFocus(), 3);
+  d.traite_resultat(DLG_BAS);
+  EXPECT_EQ(d.GetFocus(), 1);
+  d.traite_resultat(DLG_BAS);  // skips the middle title
+  EXPECT_EQ(d.GetFocus(), 3);
+  // An eleventh button is not added.
+  for (int i = 0; i < 10; i++) d.AddClick("x", CVector3(0, 0, -3), 2, 10 + i);
+  EXPECT_EQ(d.GetNbBoutons(), CDialogue::MAX_BOUTONS);
+}
+
+TEST_F(Dialogue, ClickButtonReportsValidateAndNavigation) {
+  CClickBouton b("Jouer", CVector3(0, 0, -3), 2, 9);
+  tape(KEY_DOWN);
+  EXPECT_EQ(b.Gere(), DLG_BAS);
+  tape(KEY_ENTER);
+  EXPECT_EQ(b.Gere(), 9);
+  EXPECT_EQ(b.Gere(), 9);  // the fixed bank's Enter edge comes second
+  EXPECT_EQ(b.Gere(), 0);
+}
+
+TEST_F(Dialogue, TextEntryKeepsFourteenAndFallsBackToNobody) {
+  char* nom = nullptr;
+  CSaisieBouton b("Nom:", CVector3(0, 0, -3), 2, 3, &nom);
+  b.commence_edition();
+  for (char c : std::string("abcdefghijklmnopqrst")) b.traite_touche(c);
+  EXPECT_EQ(b.traite_touche(13), 3);
+  ASSERT_NE(nom, nullptr);
+  EXPECT_STREQ(nom, "abcdefghijklmn");
+  // Return with nothing typed.
+  char* vide = nullptr;
+  CSaisieBouton c("Nom:", CVector3(0, 0, -3), 2, 3, &vide);
+  c.commence_edition();
+  c.traite_touche('x');
+  c.traite_touche(8);
+  EXPECT_EQ(c.traite_touche(13), 3);
+  EXPECT_STREQ(vide, "Nobody");
+  // Escape shows Nobody but leaves the caller's string alone.
+  char original[] = "Human";
+  char* garde = original;
+  CSaisieBouton e("Nom:", CVector3(0, 0, -3), 2, 3, &garde);
+  e.commence_edition();
+  e.traite_touche('z');
+  EXPECT_EQ(e.traite_touche(27), 0);
+  EXPECT_FALSE(e.en_edition());
+  EXPECT_STREQ(e.GetSaisie(), "Nobody");
+  EXPECT_EQ(garde, original);
+  // Backspace on an empty entry does nothing.
+  CSaisieBouton f("Nom:", CVector3(0, 0, -3), 2, 3, &vide);
+  f.commence_edition();
+  f.traite_touche(8);
+  EXPECT_STREQ(f.GetSaisie(), "_");
+}
+
+TEST_F(Dialogue, SliderStepsWhileHeldAndClamps) {
+  int valeur = 5, max = 10;
+  CSlideBouton b("Musique", CVector3(0, 0, -3), 2, 2, &valeur, &max, 5);
+  key[KEY_RIGHT] = 1;
+  controle->Pool();
+  b.Gere();
+  EXPECT_EQ(valeur, 7);
+  for (int i = 0; i < 5; i++) {
+    controle->Pool();
+    b.Gere();
+  }
+  EXPECT_EQ(valeur, 10);
+  key[KEY_RIGHT] = 0;
+  key[KEY_LEFT] = 1;
+  for (int i = 0; i < 10; i++) {
+    controle->Pool();
+    b.Gere();
+  }
+  EXPECT_EQ(valeur, 1);
+  // Three in five steps truncates to 0: the slider does not move.
+  int v3 = 2, m3 = 3;
+  CSlideBouton c("Sons", CVector3(0, 0, -3), 2, 2, &v3, &m3, 5);
+  c.Gere();
+  EXPECT_EQ(v3, 2);
+}
+
+TEST_F(Dialogue, KeyCaptureTakesTheHeldKey) {
+  int touche = KEY_UP;
+  CConfigKeybT b("Haut:", CVector3(0, 0, -3), 2, 6, &touche);
+  EXPECT_STREQ(b.affichage_courant(), "Haut: Up");
+  EXPECT_EQ(b.termine_capture(0), 0);
+  EXPECT_EQ(touche, KEY_UP);
+  EXPECT_EQ(b.termine_capture(KEY_E), 6);
+  EXPECT_EQ(touche, KEY_E);
+  EXPECT_STREQ(b.affichage_courant(), "Haut: E");
+}
+
+}  // namespace
