@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "assetgen/musique/composition.h"
 #include "assetgen/musique/module_it.h"
 #include "assetgen/musique/musique.h"
 #include "assetgen/musique/synthese.h"
@@ -199,6 +200,59 @@ TEST(SyntheseTonale, LoopsWithoutAStepAndStaysInRange) {
       EXPECT_GT(crete, 20000);
       EXPECT_LT(crete, 32000);
     }
+  }
+}
+
+TEST(Composition, ReleasesNeverCutALaterNoteAndKeyChangesSpareTheDrums) {
+  CGrille g(32, NB_CANAUX);
+  g.transpose(16, 32, 2);
+  g.note(0, C_MELODIE, 60, I_MELODIE, 40, 8);
+  g.note(4, C_MELODIE, 62, I_MELODIE, 40, 8);  // starts before the first one's release
+  EXPECT_EQ(g.at(4, C_MELODIE).note, 62);
+  EXPECT_EQ(g.at(8, C_MELODIE).note, IT_NOTE_VIDE);
+  EXPECT_EQ(g.at(12, C_MELODIE).note, IT_NOTE_RELACHE);
+  g.note(16, C_BASSE, 33, I_BASSE, 50);
+  g.note(16, C_GROSSE_CAISSE, 60, I_GROSSE_CAISSE, 50);
+  EXPECT_EQ(g.at(16, C_BASSE).note, 35);
+  EXPECT_EQ(g.at(16, C_GROSSE_CAISSE).note, 60);
+  g.note(31, C_ARPEGE, 60, I_ARPEGE, 40, 4);  // release past the end is dropped
+  EXPECT_EQ(g.at(31, C_ARPEGE).note, 62);
+}
+
+TEST(Composition, EveryBarStaysInTheKeyOrItsLift) {
+  for (const tStyle& s : styles_musiques()) {
+    SCOPED_TRACE(s.nom);
+    tModuleIT m;
+    std::string erreur;
+    ASSERT_TRUE(compose_module(s, m, &erreur)) << erreur;
+    int barres_levees = 0, barres = 0;
+    for (const tPatternIT& p : m.patterns) {
+      for (int debut = 0; debut < p.lignes; debut += PAS_PAR_MESURE) {
+        std::set<int> classes;
+        for (int l = debut; l < debut + PAS_PAR_MESURE; l++)
+          for (int c = C_BASSE; c < NB_CANAUX; c++)
+            if (p.at(l, c).note >= 0 && p.at(l, c).note <= 119) classes.insert(p.at(l, c).note % 12);
+        if (classes.empty()) continue;
+        barres++;
+        bool dans_une_gamme = false;
+        for (int levee : {0, 2}) {
+          bool tout = true;
+          for (int n : classes) {
+            bool trouve = false;
+            for (int d : s.gamme) trouve = trouve || (s.tonique + levee + d) % 12 == n;
+            tout = tout && trouve;
+          }
+          if (tout) {
+            dans_une_gamme = true;
+            barres_levees += levee ? 1 : 0;
+            break;
+          }
+        }
+        EXPECT_TRUE(dans_une_gamme) << "bar at row " << debut;
+      }
+    }
+    EXPECT_GE(barres, 80);
+    EXPECT_GE(barres_levees, 8);  // the lifted stretch is there
   }
 }
 
