@@ -85,6 +85,17 @@ struct Geometrie {
 };
 
 struct Systeme {
+  Systeme() = default;
+  Systeme(const Systeme&) = delete;
+  Systeme& operator=(const Systeme&) = delete;
+  // A program that exits without releasing its system must not die on running threads.
+  ~Systeme() {
+    arret = true;
+    arret_nul = true;
+    reveil.notify_all();
+    if (fil_flux.joinable()) fil_flux.join();
+    if (fil_nul.joinable()) fil_nul.join();
+  }
   uint32_t serie = 0;
   bool initialise = false;
   int sortie = SON_SORTIE_AUTO;

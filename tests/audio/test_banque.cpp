@@ -141,3 +141,20 @@ TEST(DemarrageSansCarte, NoOutputDeviceStartsTheSystemOnTheNullOutput) {
       },
       ::testing::ExitedWithCode(0), "");
 }
+
+// A fatal error elsewhere (a missing model) exits with the sound system still running.
+TEST(DemarrageSansCarte, ExitingWithoutShuttingTheSoundDownEndsCleanly) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        unsetenv("ALSOFT_CONF");
+        setenv("ALSOFT_DRIVERS", "aucun_pilote", 1);
+        Init_son();
+        const std::string it = chemin("sortie.it");
+        ecrit_module_it(it, 64);
+        son_cree_flux(g_SystemeSon, it.c_str(), SON_MODE_DEFAUT, &SON_MUSIQUE);
+        son_joue(g_SystemeSon, SON_MUSIQUE, false, &channel_SON_MUSIQUE);
+        std::exit(result == SON_OK ? 3 : 4);
+      },
+      ::testing::ExitedWithCode(3), "");
+}
