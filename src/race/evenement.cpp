@@ -1,0 +1,70 @@
+// Race preparation and teardown shared by the events.
+#include "race/evenement.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+
+#include "audio/son.h"
+#include "common/globals.h"
+#include "race/boucle.h"
+#include "race/classement.h"
+#include "race/rendu_course.h"
+#include "world/monde.h"
+#include "world/trajectoire.h"
+
+void SetPositionDepart(int place, CObjJoueur* pilote) {
+  static const float grille[6][2] = {{20, 7}, {40, -7}, {60, 7}, {80, -7}, {100, 7}, {120, -7}};
+  const bool connue = place >= 0 && place < 6;
+  const float x = connue ? grille[place][0] : 120;
+  const float z = connue ? grille[place][1] : 7;
+  pilote->ResetPosition(x, 3, z, 270);
+  if (connue) tab_classement_joueurs[place] = pilote;
+  pilote->SetClassement(place + 1);
+  pilote->SetNBTours(NOMBRE_TOURS);
+  pilote->SetMondeLimits(wminx, wmaxx, wminy, wmaxy, wminz, wmaxz);
+}
+
+void charge_course() {
+  message(texte_langue("Preparation du jeu .", "Preparing game ."));
+  charge_monde();
+  if (NOMBRE_TOURS < 1) NOMBRE_TOURS = 1;
+  message(texte_langue("Preparation du jeu . .", "Preparing game . ."));
+  charge_trajectoire();
+  message(texte_langue("Preparation du jeu . . .", "Preparing game . . ."));
+  if (Joueurs[5]) Joueurs[5]->SetNom(NOM_JOUEUR);
+  std::snprintf(FICHIER_MUSIQUE, sizeof FICHIER_MUSIQUE, "./sons/music%i.it", LEVEL_ACTIF);
+  for (int i = 0; i < NB_JOUEURS; i++) {
+    if (!Joueurs[i]) continue;
+    Joueurs[i]->set_ptr_destination(prem_list_ptraj);
+    if (i < 5) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
+  }
+}
+
+void place_grille(CObjJoueur* const* ordre) {
+  for (int i = 0; i < NB_JOUEURS; i++) {
+    if (ordre[i]) SetPositionDepart(i, ordre[i]);
+  }
+}
+
+void attend_pret() {
+  message(texte_langue("Pret ?", "Ready ?"));
+  if (son_joue(g_SystemeSon, SON_PRET, false, &channel) == SON_OK) son_canal_set_volume(channel, VOLUME_SONS);
+  clear_keybuf();
+  while (!keypressed()) rest(1);
+  clear_keybuf();
+}
+
+void libere_course() {
+  Effacement_liste_point_t();
+  destroy_monde();
+}
+
+int course_simple_directe() {
+  charge_course();
+  place_grille(Joueurs);
+  attend_pret();
+  const int r = MainLoop();
+  libere_course();
+  return r;
+}

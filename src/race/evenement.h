@@ -1,0 +1,22 @@
+// What a race event does around the race loop: load the circuit and put the pilots on the grid,
+// show "Ready ?", run the race, and free the circuit again on every path.
+#pragma once
+
+#include "objects/joueur.h"
+
+// Puts a pilot on grid place 0..5 (x 20..120 along the start straight, z alternating +-7).
+void SetPositionDepart(int place, CObjJoueur* pilote);
+
+// Loads circuit LEVEL_ACTIF with its racing line and the loading messages; the pilots aim at the
+// first point; the music file is named. Laps are at least 1.
+void charge_course();
+// Grid in the order of `ordre` (Joueurs for a single race).
+void place_grille(CObjJoueur* const* ordre);
+// "Pret ?" / "Ready ?" with its sound, then waits for a key.
+void attend_pret();
+// Frees everything charge_course made.
+void libere_course();
+
+// One single race on circuit LEVEL_ACTIF, without menus: load, grid, ready, race, free.
+// Returns MainLoop's result.
+int course_simple_directe();

@@ -1,0 +1,161 @@
+// Hiscores: default tables, merge rules and ties, standings order, files that are short or hostile.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "common/binio.h"
+#include "common/fichier.h"
+#include "race/classement.h"
+#include "race/hiscores.h"
+
+namespace {
+
+class Hiscores : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char modele[] = "/tmp/veltra-hiscores-XXXXXX";
+    ASSERT_NE(mkdtemp(modele), nullptr);
+    dossier = modele;
+    ASSERT_EQ(getcwd(ancien, sizeof ancien), ancien);
+    ASSERT_EQ(chdir(modele), 0);
+    for (int i = 0; i < 6; i++) {
+      pilotes[i] = CObjJoueur();
+      char nom[8];
+      std::snprintf(nom, sizeof nom, "P%d", i);
+      pilotes[i].SetNom(nom);
+      Joueurs[i] = &pilotes[i];
+      LISTE_CHAMP[i] = tCompteChamp();
+    }
+    init_classement();
+    LEVEL_ACTIF = 2;
+    NOMBRE_TOURS = 3;
+    CHAMPIONNAT_ACTIF = 1;
+  }
+  void TearDown() override {
+    for (auto& j : Joueurs) j = nullptr;
+    system(("rm -rf " + dossier).c_str());
+    ASSERT_EQ(chdir(ancien), 0);
+  }
+  void arrivee(int place, int pilote, int total) {
+    tab_arrive[place] = &pilotes[pilote];
+    tab_temps[place].minutes = total / 3600;
+    tab_temps[place].secondes = total % 3600 / 60;
+    tab_temps[place].soixantiemes = total % 60;
+    tab_temps[place].total = total;
+    pilotes[pilote].SetClassement(place + 1);
+  }
+  std::string dossier;
+  char ancien[4096];
+  CObjJoueur pilotes[6];
+};
+
+TEST_F(Hiscores, DefaultTimesFollowTheLapLength) {
+  int m, s, ss;
+  convert_temp(0, 3000, &m, &s, &ss);  // 3300 sixtieths
+  EXPECT_EQ(m, 0);
+  EXPECT_EQ(s, 55);
+  EXPECT_EQ(ss, 0);
+  convert_temp(9, 10000, &m, &s, &ss);  // (900 + 10000) * 1.1 = 11990
+  EXPECT_EQ(m, 3);
+  EXPECT_EQ(s, 19);
+  EXPECT_EQ(ss, 50);
+}
+
+TEST_F(Hiscores, FirstWinTopsTheDefaultTableAndTiesGoBelow) {
+  const float longueur = 3 * 2000.0f;
+  hiscores_simple_defaut(longueur);
+  const int huitieme = CLASSEMENTS_POINTS[7][3];
+  const int premier = CLASSEMENTS_POINTS[0][3];
+  arrivee(0, 5, premier - 10);  // the human, faster than the best default row
+  arrivee(1, 2, premier);       // exactly the old first row's time: goes below it
+  arrivee(2, 0, 999999);        // slower than every row
+  EXPECT_TRUE(maj_hiscores_simple(longueur));
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");
+  EXPECT_EQ(CLASSEMENT_LITE[0], 1);
+  EXPECT_STREQ(CLASSEMENT_NOM[1], "Tazul");
+  EXPECT_STREQ(CLASSEMENT_NOM[2], "P2");
+  EXPECT_EQ(CLASSEMENT_LITE[2], 0);
+  EXPECT_EQ(CLASSEMENTS_POINTS[9][3], huitieme);  // two rows in: the old ninth and tenth dropped
+  std::vector<uint8_t> octets;
+  ASSERT_TRUE(lit_fichier("./hiscores/s_2_3.dat", octets));
+  EXPECT_EQ(octets.size(), 480u);
+  // A second race reloads the file and merges again.
+  init_classement();
+  arrivee(0, 3, premier - 20);
+  EXPECT_TRUE(maj_hiscores_simple(longueur));
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "P3");
+  EXPECT_STREQ(CLASSEMENT_NOM[1], "P5");
+  EXPECT_EQ(CLASSEMENT_LITE[1], 0);  // flags belong to this event only
+}
+
+TEST_F(Hiscores, DamagedFilesKeepCompleteRecordsAndTerminatedNames) {
+  Ecrivain e;
+  char nom[32];
+  std::memset(nom, 'X', sizeof nom);  // no terminator
+  e.octets(nom, 32);
+  for (int k = 0; k < 4; k++) e.i32(k == 3 ? 123 : 1);
+  e.octets("half a record", 13);
+  hiscores_simple_defaut(1000);
+  lit_hiscores_simple(e.donnees().data(), e.taille());
+  EXPECT_EQ(std::strlen(CLASSEMENT_NOM[0]), 31u);
+  EXPECT_EQ(CLASSEMENTS_POINTS[0][3], 123);
+  EXPECT_STREQ(CLASSEMENT_NOM[1], "Tazul");  // the incomplete record is ignored
+  // Round trip.
+  const auto octets = encode_hiscores_simple();
+  hiscores_simple_defaut(5000);
+  lit_hiscores_simple(octets.data(), octets.size());
+  EXPECT_EQ(encode_hiscores_simple(), octets);
+}
+
+TEST_F(Hiscores, ChampionshipPointsTimesAndStandings) {
+  arrivee(0, 1, 7200);
+  arrivee(1, 4, 7300);
+  arrivee(2, 5, 7400);
+  for (int k = 3; k < 6; k++) arrivee(k, k - 3 == 1 ? 0 : (k == 3 ? 2 : 3), 8000 + k);
+  pilotes[0].SetClassement(5);
+  pilotes[2].SetClassement(4);
+  pilotes[3].SetClassement(6);
+  score_course_championnat();
+  EXPECT_EQ(LISTE_CHAMP[1].points, 4);
+  EXPECT_EQ(LISTE_CHAMP[4].points, 2);
+  EXPECT_EQ(LISTE_CHAMP[5].points, 1);
+  EXPECT_EQ(LISTE_CHAMP[0].points, 0);
+  EXPECT_EQ(LISTE_CHAMP[1].minutes, 2);
+  // Same points: the smaller total time first.
+  LISTE_CHAMP[4].points = 4;
+  LISTE_CHAMP[4].total = 7100;
+  classement_championnat();
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "P4");
+  EXPECT_STREQ(CLASSEMENT_NOM[1], "P1");
+  EXPECT_STREQ(CLASSEMENT_NOM[2], "P5");
+  EXPECT_EQ(CLASSEMENT_LITE[2], 1);
+  // Final hiscores: default rows have 1 point; the human's flag follows its row.
+  EXPECT_TRUE(maj_hiscores_championnat(15000));
+  EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[0], "P4");
+  EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[1], "P1");
+  EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[2], "P5");
+  EXPECT_EQ(CLASSEMENT_LITE[2], 1);
+  EXPECT_EQ(CLASSEMENT_LITE[0], 0);
+  std::vector<uint8_t> octets;
+  ASSERT_TRUE(lit_fichier("./hiscores/c_1_3.dat", octets));
+  EXPECT_EQ(octets.size(), 520u);
+}
+
+TEST_F(Hiscores, ZeroPointRowsEnterOnlyAboveZeroPointRows) {
+  hiscores_champ_defaut(10000);
+  std::memset(CLASSEMENTS_POINTS, 0, sizeof CLASSEMENTS_POINTS);
+  std::memset(CLASSEMENT_LITE, 0, sizeof CLASSEMENT_LITE);
+  copie_nom(CLASSEMENT_NOM[0], "Vide");
+  fusionne_classement_champ();
+  for (int j = 0; j < NB_RANGS; j++) EXPECT_STRNE(CLASSEMENT_NOM_CHAMP[j], "Vide");
+  CLASSEMENTS_POINTS_CHAMP[9][3] = 0;
+  CLASSEMENTS_POINTS_CHAMP[9][4] = 50;
+  CLASSEMENTS_POINTS[0][4] = 10;
+  CLASSEMENTS_POINTS[1][4] = CLASSEMENTS_POINTS[2][4] = 100000;  // slower zero-point rows stay out
+  fusionne_classement_champ();
+  EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[9], "Vide");
+}
+
+}  // namespace
