@@ -203,6 +203,54 @@ TEST(SyntheseTonale, LoopsWithoutAStepAndStaysInRange) {
   }
 }
 
+namespace {
+
+// Harmonic k's amplitude in one period of a single-voice tone, relative to the fundamental.
+double harmonique(const tEchantillonIT& e, int k) {
+  double re[2] = {0, 0}, im[2] = {0, 0};
+  const int ks[2] = {1, k};
+  for (int j = 0; j < 2; j++)
+    for (int i = 0; i < PERIODE_TON; i++) {
+      re[j] += e.pcm[static_cast<size_t>(i)] * std::cos(2 * M_PI * ks[j] * i / PERIODE_TON);
+      im[j] += e.pcm[static_cast<size_t>(i)] * std::sin(2 * M_PI * ks[j] * i / PERIODE_TON);
+    }
+  return std::hypot(re[1], im[1]) / std::hypot(re[0], im[0]);
+}
+
+}  // namespace
+
+TEST(SyntheseTonale, HighZonesCarryOnlyWhatTheirTopNoteCanPlay) {
+  tTimbre scie;  // every harmonic present in the raw wave
+  const tEchantillonIT grave = synthese_tonale("g", scie, 40);  // top note about 165 Hz
+  const tEchantillonIT aigu = synthese_tonale("a", scie, 96);   // top note about 4.2 kHz
+  ASSERT_EQ(aigu.pcm.size(), static_cast<size_t>(PERIODE_TON));
+  EXPECT_GT(harmonique(grave, 40), 0.002);
+  EXPECT_GT(harmonique(aigu, 3), 0.05);
+  for (int k = 5; k < PERIODE_TON / 2; k += 3) EXPECT_LT(harmonique(aigu, k), 0.002) << k;
+}
+
+TEST(SyntheseBatterie, DrumsStartAtOnceAndDieOutWithoutAClick) {
+  const tEchantillonIT sons[] = {synthese_grosse_caisse("k", tGrosseCaisse()),
+                                 synthese_caisse_claire("s", tCaisseClaire(), 3),
+                                 synthese_cymbale("h", tCymbale())};
+  for (const tEchantillonIT& e : sons) {
+    SCOPED_TRACE(e.nom);
+    ASSERT_GT(e.pcm.size(), 1000u);
+    EXPECT_FALSE(e.boucle);
+    int crete = 0;
+    size_t position_crete = 0;
+    for (size_t i = 0; i < e.pcm.size(); i++)
+      if (std::abs(e.pcm[i]) > crete) {
+        crete = std::abs(e.pcm[i]);
+        position_crete = i;
+      }
+    EXPECT_GT(crete, 25000);
+    EXPECT_LT(crete, 32000);
+    EXPECT_LT(position_crete, e.c5speed / 50);  // within 20 ms
+    EXPECT_LT(std::abs(e.pcm.back()), 50);
+  }
+}
+
 TEST(Composition, ReleasesNeverCutALaterNoteAndKeyChangesSpareTheDrums) {
   CGrille g(32, NB_CANAUX);
   g.transpose(16, 32, 2);
