@@ -9,6 +9,7 @@
 
 #include "common/globals.h"
 #include "world/materiaux.h"
+#include "world/minimap.h"
 #include "world/octree.h"
 
 t3DModel g_World;
@@ -59,6 +60,13 @@ void charge_monde() {
   char chemin[64];
   std::snprintf(chemin, sizeof chemin, "./objets/kan_m1_%i.3ds", LEVEL_ACTIF);
   g_Load3DS.Import3DS(&g_Materiaux, &Minimap, chemin);
+  g_Minimap.Set3Dobj(&Minimap);
+  g_Minimap.setColors(173, 111, 6, 160);
+  g_Minimap.init();
+  const CVector3 place = position_minimap(LEVEL_ACTIF);
+  g_Minimap.SetPosition(place.x, place.y, place.z);
+  g_Minimap.SetAngles(-10, 10, -5);
+  g_Minimap.SetEchelle(0.002f);
 
   std::snprintf(chemin, sizeof chemin, "./objets/kan_%i.3ds", LEVEL_ACTIF);
   g_Load3DS.Import3DS(&g_Materiaux, &g_World, chemin);

@@ -24,8 +24,9 @@ void set_type_surfaces(t3DModel* model);
 
 void CheckMinMax(t3DModel* model, float* minx, float* maxx, float* miny, float* maxy, float* minz, float* maxz);
 
-// Loads "./objets/kan_m1_<LEVEL_ACTIF>.3ds" and "./objets/kan_<LEVEL_ACTIF>.3ds", builds the
-// octree, and with a GL context its textures (configuration "mappings" = 1), display lists and fog.
+// Loads "./objets/kan_m1_<LEVEL_ACTIF>.3ds" into the minimap and "./objets/kan_<LEVEL_ACTIF>.3ds",
+// builds the octree, and with a GL context its textures (configuration "mappings" = 1), display
+// lists and fog.
 void charge_monde();
 // Frees what charge_monde made, the circuit's materials first.
 void destroy_monde();

@@ -11,6 +11,7 @@
 #include "assetgen/ecrit3ds.h"
 #include "common/globals.h"
 #include "world/materiaux.h"
+#include "world/minimap.h"
 #include "world/modeles.h"
 #include "world/monde.h"
 #include "world/octree.h"
@@ -178,6 +179,11 @@ TEST_F(Circuit, LoadedTwiceGetsTheSameIndicesAndClasses) {
   for (int tour = 0; tour < 2; tour++) {
     charge_monde();
     EXPECT_EQ(glissement, 0.25f);
+    EXPECT_EQ(g_Minimap.modele, &Minimap);
+    EXPECT_EQ(g_Minimap.GetPosX(), -1.85f);
+    EXPECT_EQ(g_Minimap.GetAngY(), 10.0f);
+    EXPECT_EQ(g_Minimap.GetEchelle(), 0.002f);
+    EXPECT_EQ(g_Minimap.rouge, 173);
     EXPECT_EQ(Minimap.firstMaterial, 1);
     EXPECT_EQ(g_World.firstMaterial, 2);
     EXPECT_EQ(g_World.endMaterial, 4);
