@@ -13,6 +13,7 @@
 #include "app/config.h"
 #include "app/demarrage.h"
 #include "common/globals.h"
+#include "support/outils_essai.h"
 
 namespace {
 
@@ -21,18 +22,11 @@ class Config : public ::testing::Test {
   static void SetUpTestSuite() { install_allegro(SYSTEM_NONE, &errno, atexit); }
 
   void SetUp() override {
-    char modele[] = "/tmp/veltra-config-XXXXXX";
-    ASSERT_NE(mkdtemp(modele), nullptr);
-    dossier_ = modele;
-    ASSERT_EQ(getcwd(ancien_, sizeof ancien_), ancien_);
-    ASSERT_EQ(chdir(dossier_.c_str()), 0);
+    ASSERT_TRUE(dossier_.pret());
     FORCE_SCREEN = 0;
   }
   void TearDown() override {
     set_config_file("/dev/null");  // release config.cfg before it is removed
-    std::remove((dossier_ + "/config.cfg").c_str());
-    ASSERT_EQ(chdir(ancien_), 0);
-    rmdir(dossier_.c_str());
   }
 
   static void ecrit(const std::string& texte) { std::ofstream(FICHIER_CONFIG) << texte; }
@@ -53,8 +47,7 @@ class Config : public ::testing::Test {
     lit_nom_joueur();
   }
 
-  std::string dossier_;
-  char ancien_[4096];
+  DossierTemporaire dossier_;
 };
 
 TEST_F(Config, FirstStartWritesAWindowedFiveCircuitSetup) {

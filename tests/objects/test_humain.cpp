@@ -8,6 +8,7 @@
 #include "math/degres.h"
 #include "objects/humain.h"
 #include "world/trajectoire.h"
+#include "support/outils_essai.h"
 #include "ui/controle.h"
 
 namespace {
@@ -23,31 +24,16 @@ class Humain : public ::testing::Test {
  protected:
   void SetUp() override {
     init_cosin();
-    for (int i = 0; i < KEY_MAX; i++) key[i] = 0;
-    clavier = new Cclavier;
-    clavier->SetBtHaut(KEY_UP);
-    clavier->SetBtBas(KEY_DOWN);
-    clavier->SetBtGauche(KEY_LEFT);
-    clavier->SetBtDroite(KEY_RIGHT);
-    clavier->SetBtValide(KEY_ENTER);
-    clavier->SetBtSpe(KEY_PGUP);
-    clavier->SetBtSpe_1(KEY_PGDN);
-    controle = clavier;
     p.angle = p.angle_deplacement = 0;
     p.face_sol.normale = CVector3(0, 1, 0);
   }
-  void TearDown() override {
-    controle = nullptr;
-    delete clavier;
-    for (int i = 0; i < KEY_MAX; i++) key[i] = 0;
-    Effacement_liste_point_t();
-  }
+  void TearDown() override { Effacement_liste_point_t(); }
   // One ground step with the controller polled first, as action does.
   void roule() {
     controle->Pool();
     p.Roule();
   }
-  Cclavier* clavier = nullptr;
+  ClavierEssai clavier;
   PiloteHumain p;
 };
 

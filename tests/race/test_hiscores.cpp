@@ -9,17 +9,14 @@
 #include "common/fichier.h"
 #include "race/classement.h"
 #include "race/hiscores.h"
+#include "support/outils_essai.h"
 
 namespace {
 
 class Hiscores : public ::testing::Test {
  protected:
   void SetUp() override {
-    char modele[] = "/tmp/veltra-hiscores-XXXXXX";
-    ASSERT_NE(mkdtemp(modele), nullptr);
-    dossier = modele;
-    ASSERT_EQ(getcwd(ancien, sizeof ancien), ancien);
-    ASSERT_EQ(chdir(modele), 0);
+    ASSERT_TRUE(dossier.pret());
     for (int i = 0; i < 6; i++) {
       pilotes[i] = CObjJoueur();
       char nom[8];
@@ -35,8 +32,6 @@ class Hiscores : public ::testing::Test {
   }
   void TearDown() override {
     for (auto& j : Joueurs) j = nullptr;
-    system(("rm -rf " + dossier).c_str());
-    ASSERT_EQ(chdir(ancien), 0);
   }
   void arrivee(int place, int pilote, int total) {
     tab_arrive[place] = &pilotes[pilote];
@@ -46,8 +41,7 @@ class Hiscores : public ::testing::Test {
     tab_temps[place].total = total;
     pilotes[pilote].SetClassement(place + 1);
   }
-  std::string dossier;
-  char ancien[4096];
+  DossierTemporaire dossier;
   CObjJoueur pilotes[6];
 };
 

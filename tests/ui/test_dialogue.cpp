@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "support/outils_essai.h"
 #include "ui/controle.h"
 #include "ui/dialogue.h"
 
@@ -11,29 +12,8 @@ namespace {
 
 class Dialogue : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (int i = 0; i < KEY_MAX; i++) key[i] = 0;
-    clavier = new Cclavier;
-    clavier->SetBtHaut(KEY_UP);
-    clavier->SetBtBas(KEY_DOWN);
-    clavier->SetBtGauche(KEY_LEFT);
-    clavier->SetBtDroite(KEY_RIGHT);
-    clavier->SetBtValide(KEY_ENTER);
-    controle = clavier;
-  }
-  void TearDown() override {
-    controle = nullptr;
-    delete clavier;
-    for (int i = 0; i < KEY_MAX; i++) key[i] = 0;
-  }
-  // Press and release a key across two polls: the release edge is then waiting.
-  void tape(int k) {
-    key[k] = 1;
-    controle->Pool();
-    key[k] = 0;
-    controle->Pool();
-  }
-  Cclavier* clavier = nullptr;
+  void tape(int k) { clavier.tape(k); }
+  ClavierEssai clavier;
 };
 
 TEST_F(Dialogue, NumberChoiceWrapsWithinOneToMax) {

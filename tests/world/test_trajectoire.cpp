@@ -10,6 +10,7 @@
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
+#include "support/outils_essai.h"
 #include "world/trajectoire.h"
 
 namespace {
@@ -103,11 +104,8 @@ TEST_F(Trajectoire, TruncatedAndHostileFilesKeepCompleteRecordsOnly) {
 }
 
 TEST_F(Trajectoire, SaveWritesCountThenSixFloatsPerPointAndRoundTrips) {
-  char modele[] = "/tmp/veltra-traj-XXXXXX";
-  ASSERT_NE(mkdtemp(modele), nullptr);
-  char ancien[4096];
-  ASSERT_EQ(getcwd(ancien, sizeof ancien), ancien);
-  ASSERT_EQ(chdir(modele), 0);
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
   ASSERT_EQ(mkdir("objets", 0755), 0);
   LEVEL_ACTIF = 3;
   creation_point_t(1.5f, 2, 3, 0);
@@ -132,9 +130,6 @@ TEST_F(Trajectoire, SaveWritesCountThenSixFloatsPerPointAndRoundTrips) {
   charge_trajectoire();
   EXPECT_EQ(nb_point_t, 1);
   EXPECT_EQ(prem_list_ptraj->numero, 1);
-  rmdir("objets");
-  ASSERT_EQ(chdir(ancien), 0);
-  rmdir(modele);
   LEVEL_ACTIF = 1;
 }
 
