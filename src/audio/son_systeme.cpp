@@ -10,6 +10,8 @@ namespace son_detail {
 
 namespace {
 
+// Declared before the systems so that it outlives them when the program exits.
+std::mutex g_verrou;
 std::vector<std::unique_ptr<Systeme>> g_systemes;
 Systeme* g_actif = nullptr;
 uint32_t g_serie = 0;
@@ -136,10 +138,7 @@ void cree_canaux(Systeme& s, int nb_canaux) {
 
 }  // namespace
 
-std::mutex& son_verrou() {
-  static std::mutex m;
-  return m;
-}
+std::mutex& son_verrou() { return g_verrou; }
 
 uint32_t nouvelle_serie() {
   if (++g_serie == 0) ++g_serie;
