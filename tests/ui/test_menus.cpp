@@ -1,0 +1,76 @@
+// What leaving the option menus writes to config.cfg.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "common/globals.h"
+#include "support/outils_essai.h"
+#include "ui/menus.h"
+
+namespace {
+
+class Menus : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { install_allegro(SYSTEM_NONE, &errno, atexit); }
+  void SetUp() override {
+    ASSERT_TRUE(dossier.pret());
+    set_config_file("config.cfg");
+  }
+  void TearDown() override { set_config_file("/dev/null"); }
+  static std::string fichier() {
+    flush_config_file();
+    std::ifstream f("config.cfg");
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+  }
+  DossierTemporaire dossier;
+};
+
+TEST_F(Menus, ScreenSizesComeFromTheResolutionAndUserKeepsTheCurrentOne) {
+  RESOL = 2;
+  FULL_SCREEN = 1;
+  ecrit_config_ecran();
+  EXPECT_EQ(get_config_int("Graphics", "screen_width", 0), 1024);
+  EXPECT_EQ(get_config_int("Graphics", "screen_height", 0), 768);
+  EXPECT_EQ(get_config_int("Graphics", "full_screen", 0), 1);
+  RESOL = 4;
+  SCREEN_WIDTH = 1000;
+  SCREEN_HEIGHT = 700;
+  ecrit_config_ecran();
+  EXPECT_EQ(get_config_int("Graphics", "screen_width", 0), 1000);
+  EXPECT_EQ(get_config_int("Graphics", "screen_height", 0), 700);
+  EXPECT_NE(fichier().find("screen_width = 1000"), std::string::npos);
+  SCREEN_WIDTH = 800;
+  SCREEN_HEIGHT = 600;
+  FULL_SCREEN = 0;
+}
+
+TEST_F(Menus, LanguageAndLapsAndVolumes) {
+  NOMBRE_TOURS = 7;
+  ecrit_config_jeu(0);
+  EXPECT_EQ(LANGUAGE, 0);
+  EXPECT_STREQ(get_config_string("system", "lang", ""), "fr");
+  EXPECT_EQ(get_config_int("Game", "Nb_tours", 0), 7);
+  ecrit_config_jeu(1);
+  EXPECT_EQ(LANGUAGE, 1);
+  EXPECT_STREQ(get_config_string("system", "lang", ""), "en");
+  ecrit_config_sons(1, 55);
+  EXPECT_FLOAT_EQ(VOLUME_MUSIQUE, 0.01f);
+  EXPECT_FLOAT_EQ(VOLUME_SONS, 0.55f);
+  EXPECT_FLOAT_EQ(get_config_float("Sons", "Volume_sons", 0), 0.55f);
+  NOMBRE_TOURS = 2;
+}
+
+TEST_F(Menus, KeyboardSetUpWritesAllSevenKeys) {
+  BOUTON_SPE = KEY_A;
+  ecrit_config_clavier();
+  EXPECT_EQ(get_config_int("Control_kb", "Spe", 0), KEY_A);
+  EXPECT_EQ(get_config_int("Control_kb", "Haut", 0), BOUTON_HAUT);
+  EXPECT_EQ(get_config_int("Control_kb", "Spe_1", 0), BOUTON_SPE_1);
+  BOUTON_SPE = 80;
+}
+
+}  // namespace
