@@ -182,6 +182,8 @@ int CConfigKeybT::Gere() {
 
 CSaisieBouton::CSaisieBouton(const char* t, CVector3 p, char al, int i, char** mo)
     : CBoutonAffichage(t, p, al, 1, i, nullptr, nullptr, mo) {
+  // The entry starts with the caller's text, cut to what an entry can hold.
+  if (mots && *mots) std::snprintf(saisie, 15, "%s", *mots);
   maj_affichage();
 }
 

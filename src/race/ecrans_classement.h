@@ -1,0 +1,9 @@
+// Classification screens: the table over the race scene while the camera circles it.
+#pragma once
+
+// Single race: the circuit's hiscores.
+void ecran_classement_simple();
+// After a championship race: the standings.
+void ecran_classement_course();
+// End of the championship: its hiscores.
+void ecran_classement_championnat();
