@@ -111,6 +111,19 @@ TEST_F(BanqueTest, TheFullBankLoadsWithItsModesAndTheAmbientReverbIsSet) {
   EXPECT_EQ(Libere_son(), SON_OK);
 }
 
+TEST_F(BanqueTest, WithNoSoundFilesAtAllTheGameStartsAndShutsDownSilently) {
+  prepare("bouton.wav");
+  Init_son();
+  ASSERT_EQ(result, SON_OK);
+  Charge_sons();
+  for (HSon* s : k_sons) EXPECT_TRUE(son_handle_vide(*s));
+  HCanal c;
+  EXPECT_NE(son_joue(g_SystemeSon, SON_CHRONO, false, &c), SON_OK);  // the countdown sees the failure
+  Delete_sons();
+  EXPECT_EQ(Ferme_son(), SON_OK);
+  EXPECT_EQ(Libere_son(), SON_OK);
+}
+
 TEST(VersionSon, AnOldLayerPrintsBothVersionsAndStopsTheStartUp) {
   std::FILE* f = std::tmpfile();
   ASSERT_NE(f, nullptr);
