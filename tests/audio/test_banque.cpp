@@ -20,16 +20,18 @@ const char* const k_fichiers[] = {"bouton.wav", "CLICK.WAV", "vaisseau.wav", "mi
 HSon* const k_sons[] = {&SON_BOUTON, &SON_CLICK, &SON_MOTEUR, &SON_MISSILE, &SON_EXPLOSION, &SON_CHOC,
                         &SON_BONUS,  &SON_BOOST, &SON_SLIDE,  &SON_CHRONO,  &SON_DEPART,    &SON_PRET};
 
-// Runs the game's start-up in a folder holding ./sons with every effect but `absent`.
+// Runs the game's start-up in a folder holding ./sons with every effect but `absent` ("sons": no
+// folder at all).
 class BanqueTest : public ::testing::Test {
  protected:
   void prepare(const char* absent) {
     ASSERT_NE(getcwd(m_ancien, sizeof m_ancien), nullptr);
+    const bool aucun = absent && std::strcmp(absent, "sons") == 0;  // not even the folder
     const std::string rep = chemin(std::string("jeu_") + (absent ? absent : "complet"));
     mkdir(rep.c_str(), 0755);
-    mkdir((rep + "/sons").c_str(), 0755);
+    if (!aucun) mkdir((rep + "/sons").c_str(), 0755);
     for (const char* f : k_fichiers)
-      if (!absent || std::strcmp(f, absent) != 0) ecrit_wav(rep + "/sons/" + f, sinus(300, 0.1, 22050), 22050);
+      if (!aucun && (!absent || std::strcmp(f, absent) != 0)) ecrit_wav(rep + "/sons/" + f, sinus(300, 0.1, 22050), 22050);
     ASSERT_EQ(chdir(rep.c_str()), 0);
     m_dans_rep = true;
   }
@@ -112,7 +114,7 @@ TEST_F(BanqueTest, TheFullBankLoadsWithItsModesAndTheAmbientReverbIsSet) {
 }
 
 TEST_F(BanqueTest, WithNoSoundFilesAtAllTheGameStartsAndShutsDownSilently) {
-  prepare("bouton.wav");
+  prepare("sons");
   Init_son();
   ASSERT_EQ(result, SON_OK);
   Charge_sons();
