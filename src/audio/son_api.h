@@ -20,19 +20,17 @@
 // Result codes. SON_ERR_TAMPON_SORTIE keeps the value callers test to retry in stereo.
 enum {
   SON_OK = 0,
-  SON_ERR_HANDLE_INVALIDE = 1,   // null, released or stale handle
-  SON_ERR_PARAMETRE = 2,         // bad argument (null pointer, out of range, not a number)
+  SON_ERR_HANDLE_INVALIDE = 1,  // null, released or stale handle
+  SON_ERR_PARAMETRE = 2,        // bad argument (null pointer, out of range, not a number)
   SON_ERR_FICHIER_INTROUVABLE = 3,
-  SON_ERR_FORMAT = 4,            // the file is not a sound the layer can decode
-  SON_ERR_NON_INITIALISE = 5,    // the system has not been initialised (or was closed)
+  SON_ERR_FORMAT = 4,          // the file is not a sound the layer can decode
+  SON_ERR_NON_INITIALISE = 5,  // the system has not been initialised (or was closed)
   SON_ERR_DEJA_INITIALISE = 6,
-  SON_ERR_BESOIN_3D = 7,         // a 3D call on a 2D channel
-  SON_ERR_PLUS_DE_PLACE = 8,     // geometry full
-  SON_ERR_MEMOIRE = 9,
-  SON_ERR_PERIPHERIQUE = 10,     // OpenAL refused an operation
+  SON_ERR_BESOIN_3D = 7,      // a 3D call on a 2D channel
+  SON_ERR_PLUS_DE_PLACE = 8,  // geometry full
+  SON_ERR_PERIPHERIQUE = 10,  // OpenAL refused an operation
   SON_ERR_PRESET_INCONNU = 11,
-  SON_ERR_FLUX_OCCUPE = 12,      // a stream plays on one channel at a time
-  SON_ERR_TAMPON_SORTIE = 56,    // the output buffer cannot be created with these settings
+  SON_ERR_TAMPON_SORTIE = 56,  // the output buffer cannot be created with these settings
 };
 
 // Version of this layer (major.minor.patch in bytes 2..0).
@@ -79,15 +77,30 @@ enum {
 };
 
 // Handles: an index and a serial that is never reused, so a released object's handle stays stale.
-struct HSysteme { uint32_t index = 0, serie = 0; };
-struct HSon { uint32_t index = 0, serie = 0; };
-struct HCanal { uint32_t index = 0, serie = 0; };
-struct HReverb { uint32_t index = 0, serie = 0; };
-struct HGeometrie { uint32_t index = 0, serie = 0; };
+struct HSysteme {
+  uint32_t index = 0, serie = 0;
+};
+struct HSon {
+  uint32_t index = 0, serie = 0;
+};
+struct HCanal {
+  uint32_t index = 0, serie = 0;
+};
+struct HReverb {
+  uint32_t index = 0, serie = 0;
+};
+struct HGeometrie {
+  uint32_t index = 0, serie = 0;
+};
 
-template <class H> inline bool son_handle_vide(H h) { return h.serie == 0; }
+template <class H>
+inline bool son_handle_vide(H h) {
+  return h.serie == 0;
+}
 
-struct SonVecteur { float x, y, z; };
+struct SonVecteur {
+  float x, y, z;
+};
 
 // Reverb properties in the classic environmental-audio units: levels in millibels, times in
 // seconds, environment size in metres, diffusion and density in percent.
@@ -131,8 +144,8 @@ int son_systeme_set_auditeur(HSysteme sys, int auditeur, const SonVecteur* pos, 
                              const SonVecteur* avant, const SonVecteur* haut);
 int son_systeme_update(HSysteme sys);
 int son_systeme_set_taille_monde(HSysteme sys, float taille);
-int son_systeme_ferme(HSysteme sys);    // releases every object; the handle stays for init or release
-int son_systeme_libere(HSysteme sys);   // closes when needed, then frees the handle
+int son_systeme_ferme(HSysteme sys);   // releases every object; the handle stays for init or release
+int son_systeme_libere(HSysteme sys);  // closes when needed, then frees the handle
 int son_systeme_hrtf_active(HSysteme sys, bool* active);
 int son_systeme_sortie_nulle(HSysteme sys, bool* nulle);  // true when the null output stands in
 
@@ -169,6 +182,6 @@ int son_reverb_libere(HReverb reverb);
 
 // Occlusion geometry.
 int son_geometrie_cree(HSysteme sys, int max_polygones, int max_sommets, HGeometrie* geo);
-int son_geometrie_ajoute_polygone(HGeometrie geo, float occlusion_directe, float occlusion_reverb,
-                                  bool double_face, int nb_sommets, const SonVecteur* sommets, int* index);
+int son_geometrie_ajoute_polygone(HGeometrie geo, float occlusion_directe, float occlusion_reverb, bool double_face,
+                                  int nb_sommets, const SonVecteur* sommets, int* index);
 int son_geometrie_libere(HGeometrie geo);

@@ -59,7 +59,8 @@ void libere_canal(Systeme& s, int index) {
   Canal& c = s.canaux[static_cast<size_t>(index)];
   alSourceStop(c.source);
   alSourcei(c.source, AL_BUFFER, 0);
-  if (c.flux && c.son >= 0 && static_cast<size_t>(c.son) < s.sons.size() && s.sons[static_cast<size_t>(c.son)].canal_flux == index)
+  if (c.flux && c.son >= 0 && static_cast<size_t>(c.son) < s.sons.size() &&
+      s.sons[static_cast<size_t>(c.son)].canal_flux == index)
     s.sons[static_cast<size_t>(c.son)].canal_flux = -1;
   c.serie = 0;
   c.son = -1;

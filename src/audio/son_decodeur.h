@@ -28,5 +28,4 @@ class CDecodeurSon {
 std::unique_ptr<CDecodeurSon> ouvre_decodeur(std::vector<uint8_t> donnees, bool boucle_module);
 
 // Decodes a whole buffer to 16-bit PCM, at most `trames_max` frames. False when nothing decodes.
-bool decode_tout(std::vector<uint8_t> donnees, long trames_max, std::vector<int16_t>& pcm, int& frequence,
-                 int& canaux);
+bool decode_tout(std::vector<uint8_t> donnees, long trames_max, std::vector<int16_t>& pcm, int& frequence, int& canaux);

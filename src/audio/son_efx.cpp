@@ -51,9 +51,9 @@ const PresetNomme k_presets[] = {
 bool charge_efx(ALCdevice* device, Efx& e) {
   if (!device || !alcIsExtensionPresent(device, "ALC_EXT_EFX")) return false;
   return cherche(e.GenFilters, "alGenFilters") && cherche(e.DeleteFilters, "alDeleteFilters") &&
-         cherche(e.Filteri, "alFilteri") && cherche(e.Filterf, "alFilterf") &&
-         cherche(e.GenEffects, "alGenEffects") && cherche(e.DeleteEffects, "alDeleteEffects") &&
-         cherche(e.Effecti, "alEffecti") && cherche(e.Effectf, "alEffectf") && cherche(e.Effectfv, "alEffectfv") &&
+         cherche(e.Filteri, "alFilteri") && cherche(e.Filterf, "alFilterf") && cherche(e.GenEffects, "alGenEffects") &&
+         cherche(e.DeleteEffects, "alDeleteEffects") && cherche(e.Effecti, "alEffecti") &&
+         cherche(e.Effectf, "alEffectf") && cherche(e.Effectfv, "alEffectfv") &&
          cherche(e.GenAuxiliaryEffectSlots, "alGenAuxiliaryEffectSlots") &&
          cherche(e.DeleteAuxiliaryEffectSlots, "alDeleteAuxiliaryEffectSlots") &&
          cherche(e.AuxiliaryEffectSloti, "alAuxiliaryEffectSloti") &&

@@ -15,7 +15,8 @@ bool remplit(Son& son, ALuint tampon) {
   const int canaux = son.nb_canaux_audio;
   pcm.resize(static_cast<size_t>(TRAMES_TAMPON_FLUX) * canaux);
   long n = son.decodeur->lit(pcm.data(), TRAMES_TAMPON_FLUX);
-  if (n <= 0 && (son.mode & SON_MODE_BOUCLE) && son.decodeur->rembobine()) n = son.decodeur->lit(pcm.data(), TRAMES_TAMPON_FLUX);
+  if (n <= 0 && (son.mode & SON_MODE_BOUCLE) && son.decodeur->rembobine())
+    n = son.decodeur->lit(pcm.data(), TRAMES_TAMPON_FLUX);
   if (n <= 0) return false;
   alBufferData(tampon, canaux == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16, pcm.data(),
                static_cast<ALsizei>(n * canaux * static_cast<long>(sizeof(int16_t))), son.frequence);

@@ -13,7 +13,9 @@ constexpr int FEUILLE_MAX = 4;
 
 Vec moins(const Vec& a, const Vec& b) { return Vec{a.x - b.x, a.y - b.y, a.z - b.z}; }
 float scal(const Vec& a, const Vec& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec vect(const Vec& a, const Vec& b) { return Vec{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+Vec vect(const Vec& a, const Vec& b) {
+  return Vec{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 float axe(const Vec& v, int k) { return k == 0 ? v.x : k == 1 ? v.y : v.z; }
 
 int construit(Geometrie& g, int debut, int nb) {
@@ -139,7 +141,8 @@ int son_geometrie_cree(HSysteme h, int max_polygones, int max_sommets, HGeometri
   Systeme* s = systeme(h);
   if (!s) return SON_ERR_HANDLE_INVALIDE;
   if (!s->initialise) return SON_ERR_NON_INITIALISE;
-  if (max_polygones < 0 || max_sommets < 0 || max_polygones > 1000000 || max_sommets > 4000000) return SON_ERR_PARAMETRE;
+  if (max_polygones < 0 || max_sommets < 0 || max_polygones > 1000000 || max_sommets > 4000000)
+    return SON_ERR_PARAMETRE;
   uint32_t i = place_libre(s->geometries);
   Geometrie& g = s->geometries[i];
   g = Geometrie{};

@@ -25,7 +25,9 @@ constexpr int NB_TAMPONS_FLUX = 6;  // about 0.56 s of music queued ahead
 constexpr int TRAMES_TAMPON_FLUX = 4096;
 
 // Position in OpenAL's right-handed frame (the game's world frame).
-struct Vec { float x = 0, y = 0, z = 0; };
+struct Vec {
+  float x = 0, y = 0, z = 0;
+};
 
 struct Son {
   uint32_t serie = 0;  // 0: free slot
@@ -35,10 +37,10 @@ struct Son {
   int frequence = 44100;
   int nb_canaux_audio = 1;
   double duree = 0.0;
-  ALuint tampon = 0;                // whole sound
+  ALuint tampon = 0;                       // whole sound
   std::unique_ptr<CDecodeurSon> decodeur;  // streams
   ALuint tampons_flux[NB_TAMPONS_FLUX] = {};
-  int canal_flux = -1;              // the channel playing this stream, or -1
+  int canal_flux = -1;  // the channel playing this stream, or -1
 };
 
 struct Canal {
@@ -78,7 +80,10 @@ struct Geometrie {
   int max_polygones = 0, max_sommets = 0, nb_sommets = 0;
   std::vector<Polygone> polygones;
   // Bounding-volume tree over the polygons, rebuilt when polygons were added.
-  struct Noeud { Vec bmin, bmax; int gauche = -1, droite = -1, debut = 0, nb = 0; };
+  struct Noeud {
+    Vec bmin, bmax;
+    int gauche = -1, droite = -1, debut = 0, nb = 0;
+  };
   std::vector<Noeud> arbre;
   std::vector<int> ordre;
   bool arbre_sale = true;
@@ -135,8 +140,8 @@ struct Systeme {
 
 std::mutex& son_verrou();
 uint32_t nouvelle_serie();
-Systeme* systeme(HSysteme h);       // any created system
-Systeme* systeme_actif();           // the initialised system, or null
+Systeme* systeme(HSysteme h);  // any created system
+Systeme* systeme_actif();      // the initialised system, or null
 
 template <class T>
 T* trouve(std::vector<T>& table, uint32_t index, uint32_t serie) {

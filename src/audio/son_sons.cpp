@@ -26,7 +26,8 @@ unsigned mode_combine(unsigned ancien, unsigned nouveau) {
   unsigned m = ancien;
   if (nouveau & (SON_MODE_BOUCLE | SON_MODE_BOUCLE_OFF))
     m = (m & ~(SON_MODE_BOUCLE | SON_MODE_BOUCLE_OFF)) | (nouveau & (SON_MODE_BOUCLE | SON_MODE_BOUCLE_OFF));
-  if (nouveau & (SON_MODE_2D | SON_MODE_3D)) m = (m & ~(SON_MODE_2D | SON_MODE_3D)) | (nouveau & (SON_MODE_2D | SON_MODE_3D));
+  if (nouveau & (SON_MODE_2D | SON_MODE_3D))
+    m = (m & ~(SON_MODE_2D | SON_MODE_3D)) | (nouveau & (SON_MODE_2D | SON_MODE_3D));
   m |= nouveau & SON_MODE_LOGICIEL;
   return m;
 }

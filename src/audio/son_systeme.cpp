@@ -20,22 +20,32 @@ bool fini(const SonVecteur* v) { return !v || (std::isfinite(v->x) && std::isfin
 
 ALCenum canaux_loopback(int mode_hp) {
   switch (mode_hp) {
-    case SON_HP_MONO: return ALC_MONO_SOFT;
-    case SON_HP_QUAD: return ALC_QUAD_SOFT;
+    case SON_HP_MONO:
+      return ALC_MONO_SOFT;
+    case SON_HP_QUAD:
+      return ALC_QUAD_SOFT;
     case SON_HP_SURROUND:
-    case SON_HP_5_1: return ALC_5POINT1_SOFT;
-    case SON_HP_7_1: return ALC_7POINT1_SOFT;
-    default: return ALC_STEREO_SOFT;
+    case SON_HP_5_1:
+      return ALC_5POINT1_SOFT;
+    case SON_HP_7_1:
+      return ALC_7POINT1_SOFT;
+    default:
+      return ALC_STEREO_SOFT;
   }
 }
 
 int nb_canaux_loopback(ALCenum c) {
   switch (c) {
-    case ALC_MONO_SOFT: return 1;
-    case ALC_QUAD_SOFT: return 4;
-    case ALC_5POINT1_SOFT: return 6;
-    case ALC_7POINT1_SOFT: return 8;
-    default: return 2;
+    case ALC_MONO_SOFT:
+      return 1;
+    case ALC_QUAD_SOFT:
+      return 4;
+    case ALC_5POINT1_SOFT:
+      return 6;
+    case ALC_7POINT1_SOFT:
+      return 8;
+    default:
+      return 2;
   }
 }
 
@@ -78,8 +88,8 @@ int ouvre_sortie(Systeme& s, int nb_canaux, unsigned drapeaux) {
   ALCenum format_canaux = ALC_STEREO_SOFT;
   if (!s.device) {
     auto ouvre = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
-    auto supporte =
-        reinterpret_cast<LPALCISRENDERFORMATSUPPORTEDSOFT>(alcGetProcAddress(nullptr, "alcIsRenderFormatSupportedSOFT"));
+    auto supporte = reinterpret_cast<LPALCISRENDERFORMATSUPPORTEDSOFT>(
+        alcGetProcAddress(nullptr, "alcIsRenderFormatSupportedSOFT"));
     if (!ouvre || !supporte) return SON_ERR_PERIPHERIQUE;
     s.device = ouvre(nullptr);
     if (!s.device) return SON_ERR_PERIPHERIQUE;
@@ -192,13 +202,13 @@ void ferme_systeme(Systeme& s, std::unique_lock<std::mutex>& verrou) {
 
 using namespace son_detail;
 
-const SonProprietesReverb SON_REVERB_AUCUNE = {
-    0, -1, 7.5f, 1.0f, -10000, -10000, 0, 1.00f, 1.00f, 1.0f, -2602, 0.007f, {0, 0, 0}, 200, 0.011f, {0, 0, 0},
-    0.25f, 0.0f, 0.25f, 0.0f, -5.0f, 5000.0f, 250.0f, 0.0f, 0.0f, 0.0f, 0x33};
+const SonProprietesReverb SON_REVERB_AUCUNE = {0,     -1,    7.5f,   1.0f,      -10000, -10000, 0,         1.00f, 1.00f,
+                                               1.0f,  -2602, 0.007f, {0, 0, 0}, 200,    0.011f, {0, 0, 0}, 0.25f, 0.0f,
+                                               0.25f, 0.0f,  -5.0f,  5000.0f,   250.0f, 0.0f,   0.0f,      0.0f,  0x33};
 
 const SonProprietesReverb SON_REVERB_CARPETEDHALLWAY = {
-    0, 11, 1.9f, 1.0f, -1000, -4000, 0, 0.30f, 0.10f, 1.0f, -1831, 0.002f, {0, 0, 0}, -1630, 0.030f, {0, 0, 0},
-    0.25f, 0.0f, 0.25f, 0.0f, -5.0f, 5000.0f, 250.0f, 0.0f, 100.0f, 100.0f, 0x3f};
+    0,      11,        1.9f,  1.0f, -1000, -4000, 0,     0.30f,   0.10f,  1.0f, -1831,  0.002f, {0, 0, 0}, -1630,
+    0.030f, {0, 0, 0}, 0.25f, 0.0f, 0.25f, 0.0f,  -5.0f, 5000.0f, 250.0f, 0.0f, 100.0f, 100.0f, 0x3f};
 
 int son_systeme_cree(HSysteme* h) {
   if (!h) return SON_ERR_PARAMETRE;

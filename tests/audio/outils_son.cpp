@@ -104,7 +104,8 @@ void ecrit_module_it(const std::string& fichier, int lignes) {
   // A 16-bit signed sample of ten whole sine cycles, looped.
   const int longueur = 1000;
   std::vector<int16_t> ech(longueur);
-  for (int i = 0; i < longueur; ++i) ech[static_cast<size_t>(i)] = static_cast<int16_t>(12000 * std::sin(2 * PI * 10 * i / longueur));
+  for (int i = 0; i < longueur; ++i)
+    ech[static_cast<size_t>(i)] = static_cast<int16_t>(12000 * std::sin(2 * PI * 10 * i / longueur));
   const size_t ordres = 2, entete = 0xC0, off_offsets = entete + ordres;
   const size_t off_sample = off_offsets + 8, off_motif = off_sample + 80;
   std::vector<uint8_t> motif{0x81, 0x03, 60, 1, 0};

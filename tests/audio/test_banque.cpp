@@ -31,7 +31,8 @@ class BanqueTest : public ::testing::Test {
     mkdir(rep.c_str(), 0755);
     if (!aucun) mkdir((rep + "/sons").c_str(), 0755);
     for (const char* f : k_fichiers)
-      if (!aucun && (!absent || std::strcmp(f, absent) != 0)) ecrit_wav(rep + "/sons/" + f, sinus(300, 0.1, 22050), 22050);
+      if (!aucun && (!absent || std::strcmp(f, absent) != 0))
+        ecrit_wav(rep + "/sons/" + f, sinus(300, 0.1, 22050), 22050);
     ASSERT_EQ(chdir(rep.c_str()), 0);
     m_dans_rep = true;
   }
@@ -89,11 +90,15 @@ TEST_F(BanqueTest, TheFullBankLoadsWithItsModesAndTheAmbientReverbIsSet) {
   ASSERT_EQ(result, SON_OK);  // the last step, the ambient reverb, succeeded
   Charge_sons();
   EXPECT_EQ(result, SON_OK);
-  const struct { HSon* son; bool en_3d, boucle; float min, max; } attendus[] = {
-      {&SON_BOUTON, false, false, 0, 0},   {&SON_CLICK, false, false, 0, 0},    {&SON_MOTEUR, true, true, 30, 100},
+  const struct {
+    HSon* son;
+    bool en_3d, boucle;
+    float min, max;
+  } attendus[] = {
+      {&SON_BOUTON, false, false, 0, 0},   {&SON_CLICK, false, false, 0, 0},       {&SON_MOTEUR, true, true, 30, 100},
       {&SON_MISSILE, true, true, 30, 100}, {&SON_EXPLOSION, true, false, 60, 180}, {&SON_CHOC, true, false, 20, 50},
-      {&SON_BONUS, true, false, 30, 60},   {&SON_BOOST, true, true, 15, 40},    {&SON_SLIDE, true, true, 5, 20},
-      {&SON_CHRONO, false, false, 0, 0},   {&SON_DEPART, false, false, 0, 0},   {&SON_PRET, false, false, 0, 0}};
+      {&SON_BONUS, true, false, 30, 60},   {&SON_BOOST, true, true, 15, 40},       {&SON_SLIDE, true, true, 5, 20},
+      {&SON_CHRONO, false, false, 0, 0},   {&SON_DEPART, false, false, 0, 0},      {&SON_PRET, false, false, 0, 0}};
   for (const auto& a : attendus) {
     unsigned mode = 0;
     ASSERT_EQ(son_son_get_mode(*a.son, &mode), SON_OK);
@@ -135,7 +140,8 @@ TEST(VersionSon, AnOldLayerPrintsBothVersionsAndStopsTheStartUp) {
   std::rewind(f);
   char ligne[256] = {};
   ASSERT_NE(std::fgets(ligne, sizeof ligne, f), nullptr);
-  EXPECT_STREQ(ligne, "Error!  You are using an old version of the sound layer 00040803.  This program requires 00040804\n");
+  EXPECT_STREQ(ligne,
+               "Error!  You are using an old version of the sound layer 00040803.  This program requires 00040804\n");
   EXPECT_EQ(std::fgets(ligne, sizeof ligne, f), nullptr);  // the good versions print nothing
   std::fclose(f);
 }

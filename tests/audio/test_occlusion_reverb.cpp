@@ -16,13 +16,23 @@ const SonVecteur k_zero{0, 0, 0};
 const SonVecteur k_avant{0, 0, 1};
 const SonVecteur k_haut{0, 1, 0};
 
-struct Niveaux { double bas, haut; };
+struct Niveaux {
+  double bas, haut;
+};
 
 // A low and a high tone from the same place; with `mur`, a 10x10 wall with direct and reverb
 // occlusion 0.9 stands across z = 5 between the listener (origin) and the source.
 Niveaux deux_tons(const SonVecteur& pos, bool mur) {
-  static const std::string bas = [] { auto f = chemin("ton200.wav"); ecrit_wav(f, sinus(200, 1.0, 44100), 44100); return f; }();
-  static const std::string haut = [] { auto f = chemin("ton6k.wav"); ecrit_wav(f, sinus(6000, 1.0, 44100), 44100); return f; }();
+  static const std::string bas = [] {
+    auto f = chemin("ton200.wav");
+    ecrit_wav(f, sinus(200, 1.0, 44100), 44100);
+    return f;
+  }();
+  static const std::string haut = [] {
+    auto f = chemin("ton6k.wav");
+    ecrit_wav(f, sinus(6000, 1.0, 44100), 44100);
+    return f;
+  }();
   Session s;
   EXPECT_TRUE(s.ok);
   EXPECT_EQ(son_systeme_set_auditeur(s.sys, 0, &k_zero, &k_zero, &k_avant, &k_haut), SON_OK);
@@ -244,7 +254,10 @@ TEST_F(GeometrieTest, AOneSidedWallStopsOnlySoundComingFromItsFront) {
 TEST_F(GeometrieTest, TheTreeFindsExactlyThePolygonsABruteForceTestFinds) {
   std::mt19937 alea(1234);
   std::uniform_real_distribution<float> u(-200.0f, 200.0f), taille(2.0f, 30.0f), occ(0.05f, 0.6f);
-  struct Quad { SonVecteur v[4]; float d; };
+  struct Quad {
+    SonVecteur v[4];
+    float d;
+  };
   std::vector<Quad> quads(300);
   HGeometrie g;
   ASSERT_EQ(son_geometrie_cree(sys, 300, 1200, &g), SON_OK);

@@ -56,7 +56,9 @@ TEST(Placement3D, ASourceOnTheRightIsLouderInTheRightChannelAndTurningTheListene
 
   // Facing the other way (the forward vector goes through the same z flip), +x is on the left.
   Capture retourne = ton_3d(SonVecteur{10, 0, 0}, 5, 100, SonVecteur{0, 0, -1});
-  EXPECT_GT(db(rms(retourne.g, debut_fenetre(retourne), k_fenetre) / rms(retourne.d, debut_fenetre(retourne), k_fenetre)), 3.0);
+  EXPECT_GT(
+      db(rms(retourne.g, debut_fenetre(retourne), k_fenetre) / rms(retourne.d, debut_fenetre(retourne), k_fenetre)),
+      3.0);
 }
 
 TEST(Placement3D, LevelFallsAsInverseDistanceClampedBetweenMinAndMax) {
