@@ -36,24 +36,27 @@ void CObjJoueur::vise_point(Point_Traj* p) {
   distance_cible = ancienne_distance = distance_xz_carree(position, p->position);
 }
 
-void CObjJoueur::suit_trajectoire() {
-  if (!ptr_destination) return;
+bool CObjJoueur::suit_trajectoire(float passe) {
+  if (!ptr_destination) return false;
   distance_cible = distance_xz_carree(position, pos_destination);
   // Passed beside the point: it still counts as reached.
-  if (distance_cible > ancienne_distance && distance_cible < 1800) distance_cible = 215;
-  if (distance_cible < 225) {
-    Point_Traj* p = ptr_destination->suivant ? ptr_destination->suivant : prem_list_ptraj;
-    if (p) {
-      ptr_destination = p;
-      pos_destination = p->position;
-      Point_Traj* avant = p->precedent ? p->precedent : haut_list_ptraj;
-      dir_traj = avant ? avant->normale : CVector3(0, 0, 0);
-      point_valide = point_courant;
-      point_courant = p->numero;
-      distance_cible = distance_xz_carree(position, pos_destination);
-    }
-  }
+  if (distance_cible > ancienne_distance && distance_cible < passe) distance_cible = 215;
+  const bool atteint = distance_cible < 225;
+  if (atteint) avance_point();
   ancienne_distance = distance_cible;
+  return atteint;
+}
+
+void CObjJoueur::avance_point() {
+  Point_Traj* p = ptr_destination->suivant ? ptr_destination->suivant : prem_list_ptraj;
+  if (!p) return;
+  ptr_destination = p;
+  pos_destination = p->position;
+  Point_Traj* avant = p->precedent ? p->precedent : haut_list_ptraj;
+  dir_traj = avant ? avant->normale : CVector3(0, 0, 0);
+  point_valide = point_courant;
+  point_courant = p->numero;
+  distance_cible = distance_xz_carree(position, pos_destination);
 }
 
 void CObjJoueur::calcule_pente() {
@@ -65,7 +68,7 @@ void CObjJoueur::calcule_pente() {
   pente = pente5 / 5;
 }
 
-void CObjJoueur::applique_pente(float V, bool friction) {
+void CObjJoueur::applique_pente(float V, bool friction, float perte_montee) {
   const bool ralenti = face_sol.type_sol == SOL_RALENTI;
   if (pente > 1.02f) {
     if (vitesse <= V * pente) {
@@ -75,7 +78,7 @@ void CObjJoueur::applique_pente(float V, bool friction) {
     }
     if (ralenti && vitesse > 0.8f * V * pente) vitesse -= 0.1f;
   } else if (pente < 0.98f) {
-    vitesse -= (1 - pente) / 4.5f;
+    vitesse -= (1 - pente) / perte_montee;
     if (vitesse > V * pente) vitesse -= 0.02f;
     if (ralenti && vitesse > 0.8f * V * pente) vitesse -= 0.1f;
   } else if (friction) {
@@ -160,4 +163,77 @@ void CObjJoueur::reduit_glisse(float r) {
     glisse += r;
     if (glisse > 0) glisse = 0;
   }
+}
+
+void CObjJoueur::braque_en_l_air(bool gauche, bool droite) {
+  if (vitesse > -0.005f) {
+    if (gauche) {
+      compteur_gauche++;
+      const float t = compteur_gauche / 15.0f + 1;
+      angle += t;
+      glisse -= t;
+    } else {
+      compteur_gauche = 0;
+    }
+    if (droite) {
+      compteur_droite++;
+      const float t = compteur_droite / 15.0f + 1;
+      angle -= t;
+      glisse += t;
+    } else {
+      compteur_droite = 0;
+    }
+  } else {
+    if (gauche) {
+      angle -= 1;
+      glisse += 1;
+    }
+    if (droite) {
+      angle += 1;
+      glisse -= 1;
+    }
+  }
+  angle = angle_0_360(angle);
+  vitesse -= sinus(static_cast<int>(std::fabs(glisse))) / 30;
+  reduit_glisse((vitesse - 6) * (vitesse - 6) / 20);
+}
+
+void CObjJoueur::roule_apres_choc(int duree) {
+  compteur_collision++;
+  if (compteur_collision > duree) etat = EtatPilote::Roule;
+  vitesse -= 0.05f;
+  if (vitesse > 0) {
+    position += CVector3(deplacement.x * vitesse, deplacement.y, deplacement.z * vitesse);
+    position.y -= 0.1f;
+  } else {
+    vitesse = 0;
+    etat = EtatPilote::Roule;
+  }
+}
+
+void CObjJoueur::explose() {
+  vitesse -= 0.05f;
+  if (vitesse < 0) vitesse = 0;
+  compteur_explosion++;
+  if (compteur_explosion >= 48) {
+    etat = EtatPilote::Roule;
+    angle_deplacement = angle;
+    return;
+  }
+  if (!contact_sol) {
+    deplacement.y -= 0.04f;
+    if (deplacement.y < -2.5f) deplacement.y = -2.5f;
+    angle = angle_0_360(angle + 15);
+    position += CVector3(deplacement.x * vitesse, deplacement.y, deplacement.z * vitesse);
+  }
+}
+
+void CObjJoueur::cap_vers_arrivee(bool* gauche, bool* droite) const {
+  *gauche = *droite = false;
+  if (!haut_list_ptraj) return;
+  float delta = get_angle(position.x, position.z, haut_list_ptraj->position.x, haut_list_ptraj->position.z) - angle;
+  while (delta > 180) delta -= 360;
+  while (delta < -180) delta += 360;
+  *gauche = delta > 2;
+  *droite = delta < -2;
 }

@@ -59,26 +59,10 @@ void CJoueurHumain::verifie_sens() {
 
 void CJoueurHumain::tire_bonus() {
   if (!controle || !controle->Relache_Valide()) return;
-  // The speed bonus; a second one pressed while a boost runs stays held. Mines and missiles
-  // are launched by the bonus module.
-  if (bonus == 1 && boost == 0) {
-    boost = 1;
-    bonus = 0;
-    multiplicateur = 1.2f;
-    BeginBoost();
-  }
+  declenche_bonus(bonus);
 }
 
-void CJoueurHumain::compte_boost() {
-  if (boost != 1) return;
-  temps_boost++;
-  if (temps_boost > 450) {
-    temps_boost = 0;
-    boost = 0;
-    multiplicateur = 1.0f;
-    StopBoost();
-  }
-}
+void CJoueurHumain::compte_boost() { compte_temps_boost(); }
 
 void CJoueurHumain::Roule() {
   calcule_pente();
@@ -158,36 +142,7 @@ void CJoueurHumain::Saute() {
   } else if (frein()) {
     freinage = true;
   }
-  if (vitesse > -0.005f) {
-    if (gauche()) {
-      compteur_gauche++;
-      const float t = compteur_gauche / 15.0f + 1;
-      angle += t;
-      glisse -= t;
-    } else {
-      compteur_gauche = 0;
-    }
-    if (droite()) {
-      compteur_droite++;
-      const float t = compteur_droite / 15.0f + 1;
-      angle -= t;
-      glisse += t;
-    } else {
-      compteur_droite = 0;
-    }
-  } else {
-    if (gauche()) {
-      angle -= 1;
-      glisse += 1;
-    }
-    if (droite()) {
-      angle += 1;
-      glisse -= 1;
-    }
-  }
-  angle = angle_0_360(angle);
-  vitesse -= sinus(static_cast<int>(std::fabs(glisse))) / 30;
-  reduit_glisse((vitesse - 6) * (vitesse - 6) / 20);
+  braque_en_l_air(gauche(), droite());
   angle_deplacement = angle_0_360(angle + glisse);
   produit_sens = tourne_selon_pente(10);
 
@@ -208,46 +163,14 @@ void CJoueurHumain::Saute() {
   position += CVector3(deplacement.x * vitesse, deplacement.y, deplacement.z * vitesse);
 }
 
-void CJoueurHumain::CollisionRoule() {
-  compteur_collision++;
-  if (compteur_collision > 20) etat = EtatPilote::Roule;
-  vitesse -= 0.05f;
-  if (vitesse > 0) {
-    position += CVector3(deplacement.x * vitesse, deplacement.y, deplacement.z * vitesse);
-    position.y -= 0.1f;
-  } else {
-    vitesse = 0;
-    etat = EtatPilote::Roule;
-  }
-}
+void CJoueurHumain::CollisionRoule() { roule_apres_choc(20); }
 
-void CJoueurHumain::Explode() {
-  vitesse -= 0.05f;
-  if (vitesse < 0) vitesse = 0;
-  compteur_explosion++;
-  if (compteur_explosion >= 48) {
-    etat = EtatPilote::Roule;
-    angle_deplacement = angle;
-    return;
-  }
-  if (!contact_sol) {
-    deplacement.y -= 0.04f;
-    if (deplacement.y < -2.5f) deplacement.y = -2.5f;
-    angle = angle_0_360(angle + 15);
-    position += CVector3(deplacement.x * vitesse, deplacement.y, deplacement.z * vitesse);
-  }
-}
+void CJoueurHumain::Explode() { explose(); }
 
 void CJoueurHumain::Finish() {
   calcule_pente();
-  bool vers_gauche = false, vers_droite = false;
-  if (haut_list_ptraj) {
-    float delta = get_angle(position.x, position.z, haut_list_ptraj->position.x, haut_list_ptraj->position.z) - angle;
-    while (delta > 180) delta -= 360;
-    while (delta < -180) delta += 360;
-    vers_gauche = delta > 2;
-    vers_droite = delta < -2;
-  }
+  bool vers_gauche, vers_droite;
+  cap_vers_arrivee(&vers_gauche, &vers_droite);
   vitesse = vitesse > 0.02f ? vitesse * (1 - (std::rand() % 100) / 4000.0f) : 0;
   applique_pente(vitesse_max * multiplicateur, false);
   if (vitesse > 0) {

@@ -1,4 +1,4 @@
-// Drawing of the player's ship (shadow, hull, reactor flame, brake lights) and its head-up display.
+// The player's ship as drawn, and its head-up display.
 #include <GL/gl.h>
 
 #include <cmath>
@@ -6,6 +6,9 @@
 
 #include "common/globals.h"
 #include "objects/humain.h"
+#include "objects/vaisseau_style.h"
+#include "world/modeles.h"
+#include "world/objsup.h"
 #include "ui/texte3d.h"
 
 namespace {
@@ -16,102 +19,19 @@ const float ombre_vaisseau[20][2] = {
     {-2.35f, 1.7f}, {-0.05f, -2.8f}, {-1.1f, 4.7f}, {0.05f, -2.8f}, {1.1f, 4.7f},   {0.4f, -2.1f}, {2.35f, 1.7f},
     {3.5f, -1.0f},  {3.9f, 0.3f},   {3.9f, -1.3f},  {4.6f, 2.3f},   {4.4f, -2.2f},  {5.0f, 1.9f}};
 
-float degres_inclinaison(float c) {
-  c = c > 1 ? 1 : (c < -1 ? -1 : c);
-  return static_cast<float>(static_cast<int>(std::asin(c) * 57.2957));
-}
+const CObjJoueur::StyleVaisseau style_humain = {
+    ombre_vaisseau, 20, false,
+    {207, 38, 255, 60}, {100, 235, 253, 80}, {254, 59, 43, 128}, {200, 235, 210, 60},
+    {{0.4f, 2.9f, -1.9f}, {1.1f, 3.2f, -1.9f}, {1.1f, 2.6f, -1.9f}}};
 
-// Tilts the drawing to a ground normal, then turns it to the heading.
-void incline(CVector3 n, float cap, bool ombre) {
-  glRotatef(degres_inclinaison(ombre ? -n.x : n.x), 0, 0, 1);
-  glRotatef(degres_inclinaison(n.z), 1, 0, 0);
-  glRotatef(cap, 0, 1, 0);
-}
-
-void rapproche(float& v, float cible, float pas) {
-  if (v < cible - pas) {
-    v += pas;
-  } else if (v > cible + pas) {
-    v -= pas;
-  } else {
-    v = cible;
-  }
-}
+// The held bonus turns slowly beside the lap counter.
+CObjSup icone_bonus;
 
 }  // namespace
 
-void CJoueurHumain::render(tMateriaux* materiaux) {
-  SFace_contact& f = face_sol;
-  rapproche(f.normale_affichee.x, f.normale.x, 0.05f);
-  rapproche(f.normale_affichee.z, f.normale.z, 0.05f);
+void CJoueurHumain::render(tMateriaux* materiaux) { dessine_vaisseau(materiaux, style_humain, accelere, freinage); }
 
-  // Shadow.
-  glPushMatrix();
-  glTranslatef(face_ombre.point.x, face_ombre.point.y, face_ombre.point.z);
-  incline(face_ombre.normale, angle, true);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_TEXTURE_2D);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glColor4ub(20, 20, 20, 100);
-  glBegin(GL_QUAD_STRIP);
-  for (const auto& p : ombre_vaisseau) glVertex3f(p[0], 0.3f, p[1]);
-  glEnd();
-  glDisable(GL_BLEND);
-  glEnable(GL_LIGHTING);
-  glPopMatrix();
-
-  // Hull.
-  glPushMatrix();
-  glTranslatef(position.x, position.y, position.z);
-  incline(f.normale_affichee, angle, false);
-  const CVector3 p = position;
-  position = CVector3(0, 0, 0);
-  CObjJoueur::render(materiaux);
-  position = p;
-
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_LIGHTING);
-  glEnable(GL_BLEND);
-  if (accelere) {
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glBegin(GL_TRIANGLE_FAN);
-    if (boost) {
-      glColor4ub(254, 59, 43, 128);
-    } else {
-      glColor4ub(207, 38, 255, 60);
-    }
-    glVertex3f(0, 1.75f, -2.3f - vitesse);
-    if (boost) {
-      glColor4ub(200, 235, 210, 60);
-    } else {
-      glColor4ub(100, 235, 253, 80);
-    }
-    glVertex3f(-0.7f, 1.5f, -2.3f);
-    glVertex3f(0, 2.0f, -2.3f);
-    glVertex3f(0.7f, 1.5f, -2.3f);
-    glEnd();
-  }
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  if (freinage) {
-    glColor4ub(230, 43, 43, 200);
-  } else {
-    glColor4ub(20, 20, 20, 180);
-  }
-  glBegin(GL_TRIANGLES);
-  for (float cote : {1.0f, -1.0f}) {
-    glVertex3f(0.4f * cote, 2.9f, -1.9f);
-    glVertex3f(1.1f * cote, 3.2f, -1.9f);
-    glVertex3f(1.1f * cote, 2.6f, -1.9f);
-  }
-  glEnd();
-  glDisable(GL_BLEND);
-  glEnable(GL_LIGHTING);
-  glEnable(GL_TEXTURE_2D);
-  glPopMatrix();
-}
-
-void CJoueurHumain::affiche_coord(tMateriaux*, int, int minutes, int secondes, int soixantiemes) {
+void CJoueurHumain::affiche_coord(tMateriaux* materiaux, int, int minutes, int secondes, int soixantiemes) {
   // Speed gauge, in camera space.
   float aiguille = vitesse * -66.0f;
   if (aiguille > 0) aiguille = 0;
@@ -170,6 +90,10 @@ void CJoueurHumain::affiche_coord(tMateriaux*, int, int minutes, int secondes, i
 
   rotation_bonus++;
   if (rotation_bonus > 360) rotation_bonus = 0;
+  t3DModel* icone = bonus == 1 ? &bonus_boost : (bonus == 2 ? &bonus_mine : (bonus == 3 ? &bonus_missile : nullptr));
+  if (icone) {
+    icone_bonus.render_obj(icone, materiaux, -4.7f, 2.2f, -5.0f, 40, static_cast<float>(rotation_bonus), 20, 0.2f);
+  }
 
   char ligne[64];
   const bool fr = LANGUAGE == 0;

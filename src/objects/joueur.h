@@ -8,6 +8,13 @@
 
 struct Point_Traj;
 
+// What happened to a pilot during a race, for the simulator's report.
+struct StatsPilote {
+  int bonus_pris = 0;
+  int bonus_tires = 0;
+  int sauvetages = 0;  // put back on the racing line after being stuck
+};
+
 // States of a pilot. `action` runs the body of the current one once per logic step.
 enum class EtatPilote { Roule, Saute, CollisionRoule, Explode, Attend, Finish };
 
@@ -139,6 +146,13 @@ class CObjJoueur : public Cobjet {
   float frequence_glisse = 0;
   bool glisse_active = false;
   bool glisse_active_avant = false;
+  StatsPilote stats;
+  // How a pilot kind's ship looks (vaisseau_style.h).
+  struct StyleVaisseau;
+
+  // Fires the held bonus when it is of kind f (1 boost, 2 mine behind, 3 missile ahead); a speed
+  // bonus waits while a boost runs. True when something was fired.
+  bool declenche_bonus(int f);
 
  protected:
   // State bodies, given behaviour by the pilot kinds.
@@ -158,13 +172,16 @@ class CObjJoueur : public Cobjet {
   // Driving model shared by the pilot kinds (conduite.cpp).
   // Aims at a racing-line point: target, line direction, progress numbers and distances.
   void vise_point(Point_Traj* p);
-  // Follows the racing line: passes to the next point once the current one is reached.
-  void suit_trajectoire();
+  // Follows the racing line: passes to the next point once the current one is reached, or
+  // passed beside within sqrt(passe). True when the target advanced.
+  bool suit_trajectoire(float passe = 1800);
+  // The target becomes the next point of the line (the first after the last).
+  void avance_point();
   // Slope factor of the ground under the ship along its direction of travel.
   void calcule_pente();
   // Downhill and uphill rules, the slowing ground, and, when `friction`, the level-ground
-  // friction; V is the speed limit in force.
-  void applique_pente(float V, bool friction);
+  // friction; V is the speed limit in force. Uphill the ship loses (1 - pente) / perte_montee.
+  void applique_pente(float V, bool friction, float perte_montee = 4.5f);
   // Turns the ship on ground that slopes sideways; returns the side value s.
   float tourne_selon_pente(float facteur);
   // Direction of travel from angle_deplacement along the ground (lateral, deplacement).
@@ -176,6 +193,18 @@ class CObjJoueur : public Cobjet {
   void braque(bool gauche, bool droite, float gain, int baisse);
   // Shrinks |glisse| by r, never past 0.
   void reduit_glisse(float r);
+  // Steering in the air, which builds up faster and swings the slide, then the air slide recovery.
+  void braque_en_l_air(bool gauche, bool droite);
+  // After a wall: the ship coasts and sinks, back to driving after `duree` steps or when stopped.
+  void roule_apres_choc(int duree);
+  // Blown up: spins in the air, slows down, drives again after 48 steps.
+  void explose();
+  // Which way to steer for the last point of the line (the finish), as after the arrival.
+  void cap_vers_arrivee(bool* gauche, bool* droite) const;
+  // Counts the steps of a running boost and ends it after 450.
+  void compte_temps_boost();
+  // The hull, its shadow, the reactor flame (with sparks while boosting) and the brake lights.
+  void dessine_vaisseau(tMateriaux* materiaux, const StyleVaisseau& style, bool flamme, bool feux);
 
   EtatPilote etat = EtatPilote::Saute;
 

@@ -3,7 +3,9 @@
 
 #include "audio/son.h"
 #include "common/globals.h"
+#include "objects/bonus.h"
 #include "objects/joueur.h"
+#include "objects/particules.h"
 #include "race/classement.h"
 #include "world/camera.h"
 #include "world/minimap.h"
@@ -46,7 +48,12 @@ namespace {
 void pousse_paires() {
   for (int i = 0; i < NB_JOUEURS - 1; i++) {
     for (int j = i + 1; j < NB_JOUEURS; j++) {
-      if (Joueurs[i] && Joueurs[j]) pousse_vaisseaux(Joueurs[i], Joueurs[j]);
+      if (!Joueurs[i] || !Joueurs[j]) continue;
+      const CVector3 milieu = (Joueurs[i]->GetPositionCollision() + Joueurs[j]->GetPositionCollision()) * 0.5f;
+      if (pousse_vaisseaux(Joueurs[i], Joueurs[j])) {
+        creation_partic(3, milieu.x, milieu.y, milieu.z);
+        creation_partic(3, milieu.x, milieu.y, milieu.z);
+      }
     }
   }
 }
@@ -85,6 +92,8 @@ void place_auditeur() {
 void etape_course(EtatCourse& etat) {
   etape_pilotes();
   if (Joueurs[5]) act_ptraj = Joueurs[5]->GetPtrTraj();
+  etape_bonus();
+  contacts_pilotes_bonus();
   pousse_paires();
   classement_etape();
   suit_camera(etat);

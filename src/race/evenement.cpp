@@ -6,6 +6,9 @@
 #include <cstdio>
 
 #include "audio/son.h"
+#include "objects/bonus.h"
+#include "objects/bonus_placement.h"
+#include "objects/particules.h"
 #include "common/globals.h"
 #include "race/boucle.h"
 #include "race/classement.h"
@@ -34,6 +37,7 @@ void charge_course() {
   message(texte_langue("Preparation du jeu . . .", "Preparing game . . ."));
   if (Joueurs[5]) Joueurs[5]->SetNom(NOM_JOUEUR);
   std::snprintf(FICHIER_MUSIQUE, sizeof FICHIER_MUSIQUE, "./sons/music%i.it", LEVEL_ACTIF);
+  charge_positions_bonus();
   for (int i = 0; i < NB_JOUEURS; i++) {
     if (!Joueurs[i]) continue;
     Joueurs[i]->set_ptr_destination(prem_list_ptraj);
@@ -56,6 +60,8 @@ void attend_pret() {
 }
 
 void libere_course() {
+  Effacement_liste_bonus();
+  Effacement_liste_partic();
   Effacement_liste_point_t();
   destroy_monde();
 }

@@ -9,7 +9,9 @@
 
 #include "common/globals.h"
 #include "math/frustum.h"
+#include "objects/bonus.h"
 #include "objects/joueur.h"
+#include "objects/particules.h"
 #include "race/classement.h"
 #include "ui/texte3d.h"
 #include "world/camera.h"
@@ -34,6 +36,10 @@ void RenderClean() {
   for (CObjJoueur* p : Joueurs) {
     if (p) p->render(&g_Materiaux);
   }
+  for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
+    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) b->render(&g_Materiaux);
+  }
+  avance_particules(true);
 }
 
 namespace {

@@ -1,0 +1,170 @@
+// The computer pilot's driving: pedals and slide by table, catch-up speed, air and finish.
+#include <cmath>
+#include <cstdlib>
+
+#include "math/degres.h"
+#include "objects/cpu.h"
+#include "world/monde.h"
+#include "world/trajectoire.h"
+
+void CJoueurCPU::decide_pedales() {
+  const float D = std::fabs(Delta);
+  const float g = std::fabs(glisse);
+  const float V = vitesse_max;
+  const float M = multiplicateur;
+  const bool boosting = M > 1;
+  accelere = freine_cpu = false;
+  if (D > 95) {
+    if (vitesse < 0.4f * V) {
+      accelere = true;
+    } else if (vitesse > 0.55f * V && boosting) {
+      freine_cpu = true;
+    }
+  } else if (D > 55) {
+    if (g < 15) {
+      accelere = true;
+    } else if (g < 22) {
+      accelere = vitesse < 0.8f * V && !boosting;
+    } else {
+      freine_cpu = true;
+    }
+  } else if (D > 20) {
+    if (g < 40) {
+      accelere = !boosting;
+    } else if (g < 50) {
+      accelere = vitesse < 0.5f * V && !boosting;
+    } else {
+      freine_cpu = true;
+    }
+  } else if (D > 3) {
+    accelere = g < 25 || vitesse < 0.5f * V * M;
+  } else {
+    accelere = g < 30 || vitesse < 0.5f * V * M;
+  }
+}
+
+float CJoueurCPU::plafond_vitesse() const {
+  const float V = vitesse_max;
+  if (multiplicateur > 1) {
+    // No boosting into a bend.
+    if (ptr_destination && distance_cible < 1369 && std::fabs(Dot(lateral, ptr_destination->normale)) > 0.258f) {
+      return V;
+    }
+    return V * multiplicateur;
+  }
+  if (classementH == 1) {
+    if (classement == 2) return 1.11f * V;
+    if (classement == 3) return 1.08f * V;
+    return 1.06f * V;
+  }
+  return V;
+}
+
+void CJoueurCPU::recupere_glisse() {
+  const float g = std::fabs(glisse);
+  if (g == 0) return;
+  const float G = glissement;
+  const int gi = static_cast<int>(g);
+  const bool frein_seul = freine_cpu && !accelere;
+  const bool rien = !accelere && !freine_cpu;
+  if (g > 15 && frein_seul) return;
+  float baisse, diviseur;
+  if (g > 45) {
+    baisse = accelere ? 10.0f : 9.0f;
+    diviseur = accelere ? (multiplicateur > 1 ? 3.0f : 4.0f) : 5.0f;
+  } else if (g > 15) {
+    baisse = accelere ? 12.0f : 10.0f;
+    diviseur = rien ? 4.0f : 3.0f;
+  } else {
+    baisse = 12.0f;
+    diviseur = 2.5f;
+  }
+  vitesse -= sinus(gi) / baisse * G;
+  const float k = (vitesse - 6) * (vitesse - 6);
+  reduit_glisse(k / diviseur * G);
+}
+
+void CJoueurCPU::Roule() {
+  calcule_pente();
+  gauche = Delta > 2;
+  droite = Delta < -2;
+  const float D = std::fabs(Delta);
+  if (compteur_double_droite >= 1 && D < 20) {
+    droite = true;
+    gauche = false;
+    compteur_double_droite--;
+  } else if (compteur_double_gauche > 0 && D < 20) {
+    gauche = true;
+    droite = false;
+    compteur_double_gauche--;
+  }
+  decide_pedales();
+  if (ralentir) {
+    ralentir = false;
+    accelere = false;
+  }
+
+  freine = false;
+  float gain = 0;
+  if (accelere) {
+    if (!marche_avant) {
+      gain = acceleration;
+      if (vitesse > -0.05f) marche_avant = true;
+    } else {
+      gain = (acceleration + 0.005f) * pente;
+      if (vitesse + gain > plafond_vitesse()) gain = 0;
+    }
+  } else if (freine_cpu) {
+    freine = true;
+    if (vitesse < 0.05f) {
+      marche_avant = false;
+      gain = vitesse > -0.8f ? -0.1f : 0;
+    } else {
+      marche_avant = true;
+      gain = -0.05f;
+    }
+  }
+  vitesse += gain;
+  applique_pente(vitesse_max * multiplicateur, true, 5.0f);
+
+  if (vitesse > 0) braque(gauche, droite, 0.1f, 3);
+  if (vitesse < 0) {
+    if (vitesse < -2.0f) vitesse = -2.0f;
+    reduit_glisse(0.2f);
+  }
+  recupere_glisse();
+  angle_deplacement = angle_0_360(angle + glisse);
+  tourne_selon_pente(30);
+  oriente_au_sol();
+  position += deplacement * vitesse;
+}
+
+void CJoueurCPU::Saute() {
+  vitesse = vitesse > 0 ? vitesse * 0.995f : 0;
+  gauche = Delta > 3;
+  droite = Delta < -3;
+  accelere = true;  // the flame burns in the air
+  braque_en_l_air(gauche, droite);
+  angle_deplacement = angle_0_360(angle + glisse);
+  deplacement.y -= 0.05f;
+  if (deplacement.y < -2.5f) deplacement.y = -2.5f;
+  const int h = static_cast<int>(angle_deplacement);
+  deplacement.x = sinus(h);
+  deplacement.z = cosinus(h);
+  position += CVector3(deplacement.x * vitesse, deplacement.y, deplacement.z * vitesse);
+}
+
+void CJoueurCPU::Finish() {
+  bool vers_gauche, vers_droite;
+  cap_vers_arrivee(&vers_gauche, &vers_droite);
+  vitesse = vitesse > 0.02f ? vitesse * (1 - (std::rand() % 100) / 2000.0f) : 0;
+  if (vitesse > 0) {
+    braque(vers_gauche, vers_droite, 0.1f, 3);
+  } else {
+    glisse = 0;
+  }
+  angle_deplacement = angle_0_360(angle + glisse);
+  oriente_au_sol();
+  position += deplacement * vitesse;
+  if (position.y > -1) position.y -= 0.1f;
+}

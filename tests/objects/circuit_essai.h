@@ -1,0 +1,121 @@
+// A small circuit built in memory for the pilot and bonus tests: a flat rectangular ring of road
+// 60 wide with walls on both sides, its minimap, octree and racing line, installed in the
+// game's globals (g_World, g_Octree, g_Minimap, the racing line) and freed again.
+//
+//        x = -460 ............................. 460
+//   z = 30   +---------------------------------+
+//            |  start straight, driven along -x |
+//   z = -30  |   +-------------------------+    |
+//            |   |        (no road)        |    |
+//   z = -300 |   +-------------------------+    |
+//            |        back straight, +x         |
+//   z = -360 +---------------------------------+
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+#include "math/degres.h"
+#include "world/minimap.h"
+#include "world/monde.h"
+#include "world/octree.h"
+#include "world/scene_octree.h"
+#include "world/trajectoire.h"
+
+namespace circuit_essai {
+
+// A wall of height h from (x0, z0) to (x1, z1), facing the point (cx, cz).
+inline std::vector<CVector3> mur(float x0, float z0, float x1, float z1, float h, float cx, float cz) {
+  CVector3 a(x0, 0, z0), b(x1, 0, z1), c(x1, h, z1), d(x0, h, z0);
+  CVector3 t[3] = {a, b, c};
+  const CVector3 n = Normal(t);
+  const CVector3 vers(cx - x0, 0, cz - z0);
+  if (Dot(n, vers) < 0) std::swap(b, d);
+  return {a, b, c, a, c, d};
+}
+
+// A rectangle of road cut into tiles of at most 60 by 60 (the octree files a triangle in the
+// nodes its own extent reaches, as with a real circuit's mesh).
+inline std::vector<CVector3> pavage(float x0, float z0, float x1, float z1) {
+  std::vector<CVector3> v;
+  for (float x = x0; x < x1; x += 60) {
+    for (float z = z0; z < z1; z += 60) {
+      const auto d = dalle(x, z, std::min(x + 60, x1), std::min(z + 60, z1), 0);
+      v.insert(v.end(), d.begin(), d.end());
+    }
+  }
+  return v;
+}
+
+// The road of the ring.
+inline std::vector<std::vector<CVector3>> routes() {
+  return {pavage(-460, -30, 460, 30), pavage(-460, -360, 460, -300), pavage(-460, -300, -400, -30),
+          pavage(400, -300, 460, -30)};
+}
+
+inline void ajoute_route(t3DModel& m) {
+  int i = 0;
+  for (const auto& d : routes()) ajoute_objet(m, i++ == 0 ? "Rdepart" : "Rroute", d);
+}
+
+// Racing line around the ring, anticlockwise seen from above: first point ahead of the grid,
+// last point behind it.
+inline std::vector<CVector3> points_ligne() {
+  return {CVector3(-60, 0, 0),     CVector3(-220, 0, 0),    CVector3(-370, 0, -4),   CVector3(-428, 0, -50),
+          CVector3(-430, 0, -165), CVector3(-426, 0, -280), CVector3(-370, 0, -328), CVector3(-200, 0, -330),
+          CVector3(0, 0, -330),    CVector3(200, 0, -330),  CVector3(370, 0, -328),  CVector3(426, 0, -280),
+          CVector3(430, 0, -165),  CVector3(428, 0, -50),   CVector3(370, 0, -4),    CVector3(220, 0, 0)};
+}
+
+inline void cree_ligne(const std::vector<CVector3>& pts) {
+  Effacement_liste_point_t();
+  for (size_t i = 0; i < pts.size(); i++) {
+    creation_point_t(pts[i].x, pts[i].y, pts[i].z, static_cast<int>(i));
+    const CVector3 suivant = pts[(i + 1) % pts.size()];
+    const CVector3 n = Normalize(suivant - pts[i]);
+    set_ptraj_normale(n.x, n.y, n.z);
+  }
+  calcule_trajectoire();
+}
+
+inline t3DModel& carte() {
+  static t3DModel m;
+  return m;
+}
+
+// Installs the ring (with `avec_ligne` its racing line) in the globals.
+inline void installe(bool avec_ligne = true) {
+  init_cosin();
+  g_World = t3DModel();
+  ajoute_route(g_World);
+  const float h = 15;
+  ajoute_objet(g_World, "Dext1", mur(-460, 30, 460, 30, h, 0, 0));
+  ajoute_objet(g_World, "Dext2", mur(-460, -360, 460, -360, h, 0, -330));
+  ajoute_objet(g_World, "Dext3", mur(-460, -360, -460, 30, h, -430, -165));
+  ajoute_objet(g_World, "Dext4", mur(460, -360, 460, 30, h, 430, -165));
+  ajoute_objet(g_World, "Dint1", mur(-400, -30, 400, -30, h, 0, 0));
+  ajoute_objet(g_World, "Dint2", mur(-400, -300, 400, -300, h, 0, -330));
+  ajoute_objet(g_World, "Dint3", mur(-400, -300, -400, -30, h, -430, -165));
+  ajoute_objet(g_World, "Dint4", mur(400, -300, 400, -30, h, 430, -165));
+  CheckMinMax(&g_World, &wminx, &wmaxx, &wminy, &wmaxy, &wminz, &wmaxz);
+  g_Octree.DestroyOctree();
+  g_Octree.GetSceneDimensions(&g_World);
+  g_Octree.CreateNode(&g_World, g_Octree.GetSceneTriangleCount(&g_World), g_Octree.GetCenter(), g_Octree.GetWidth());
+  carte() = t3DModel();
+  ajoute_route(carte());
+  g_Minimap.Set3Dobj(&carte());
+  if (avec_ligne) {
+    cree_ligne(points_ligne());
+  } else {
+    Effacement_liste_point_t();
+  }
+}
+
+inline void libere() {
+  Effacement_liste_point_t();
+  g_Octree.DestroyOctree();
+  g_World = t3DModel();
+  g_Minimap.Set3Dobj(nullptr);
+}
+
+}  // namespace circuit_essai

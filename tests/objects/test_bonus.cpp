@@ -1,0 +1,283 @@
+// Bonuses: taking pick-ups, their comeback, mines and missiles against ships and walls, the
+// bonus list, and the placement of a race's pick-ups on a circuit.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "math/degres.h"
+#include "objects/bonus.h"
+#include "objects/bonus_placement.h"
+#include "objects/circuit_essai.h"
+#include "objects/cpu.h"
+#include "objects/particules.h"
+#include "world/minimap.h"
+#include "world/trajectoire.h"
+
+namespace {
+
+class Bonus : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::srand(11);
+    circuit_essai::installe();
+    for (CObjJoueur*& j : Joueurs) j = nullptr;
+  }
+  void TearDown() override {
+    Effacement_liste_bonus();
+    Effacement_liste_partic();
+    for (CObjJoueur*& j : Joueurs) j = nullptr;
+    circuit_essai::libere();
+  }
+  // A ship standing on the road at (x, z).
+  static void pose(CObjJoueur& j, float x, float z) {
+    j.ResetPosition(x, 0, z, 270);
+    j.position_collision = j.position + CVector3(0, j.hauteur_collision, 0);
+  }
+  static int nb_kind(int hauts_d_au_moins) {
+    int n = 0;
+    for (CParticules* p = prem_list_partic; p; p = p->suivant) n += p->couleur[1] == hauts_d_au_moins;
+    return n;
+  }
+  static int nb_explosions() {
+    int n = 0;
+    for (CParticules* p = prem_list_partic; p; p = p->suivant) n += dynamic_cast<CPartSphere*>(p) != nullptr;
+    return n;
+  }
+  // Bonuses settle on the ground in a few steps.
+  static void laisse_poser(int pas = 20) {
+    for (int i = 0; i < pas; i++) etape_bonus();
+  }
+};
+
+TEST_F(Bonus, PickUpsGoToShipsWithEmptyHandsOnly) {
+  CJoueurCPU a, b;
+  Joueurs[0] = &a;
+  Joueurs[1] = &b;
+  creation_bonus(BONUS_MISSILE_A_PRENDRE, -100, 0, 0);
+  CObjBonus* pick = act_bonus;
+  laisse_poser();
+  ASSERT_TRUE(pick->GetContactSol());
+  // Ship 0 holds a boost: it drives through and the pick-up stays for ship 1.
+  pose(a, -100, 3);
+  a.SetBonus(BONUS_VITESSE);
+  pose(b, -300, 0);
+  contacts_pilotes_bonus();
+  EXPECT_TRUE(pick->GetEtat());
+  EXPECT_EQ(a.GetBonusType(), BONUS_VITESSE);
+  EXPECT_EQ(nb_partic, 0);
+  pose(b, -101, -2);
+  contacts_pilotes_bonus();
+  EXPECT_FALSE(pick->GetEtat());
+  EXPECT_EQ(b.GetBonusType(), BONUS_MISSILE_A_PRENDRE);
+  EXPECT_EQ(b.stats.bonus_pris, 1);
+  EXPECT_EQ(nb_kind(50), 7);  // seven red sparks
+  // Taken, it is not taken again.
+  b.SetBonus(0);
+  contacts_pilotes_bonus();
+  EXPECT_EQ(b.GetBonusType(), 0);
+  // Spheres that do not overlap: the sum of the squared radii decides, not the summed radii.
+  pose(b, -100 - 6.6f, 0);
+  pick->etat = true;
+  contacts_pilotes_bonus();
+  EXPECT_EQ(b.GetBonusType(), 0);
+}
+
+TEST_F(Bonus, ATakenPickUpComesBackAsARandomKind) {
+  creation_bonus(BONUS_VITESSE, -100, 0, 0);
+  CObjBonus* b = act_bonus;
+  b->SetTempDeactif(50);
+  EXPECT_GE(b->temps, 0);
+  EXPECT_LT(b->temps, 50);
+  laisse_poser(10);
+  b->DeActive();
+  int revenu = -1;
+  for (int i = 1; i < 100 && revenu < 0; i++) {
+    etape_bonus();
+    if (b->GetEtat()) revenu = i;
+  }
+  EXPECT_EQ(revenu, 51);
+  EXPECT_GE(b->GetType(), 1);
+  EXPECT_LE(b->GetType(), 3);
+  EXPECT_FLOAT_EQ(b->GetRadius(), 4.7f);
+  // Over many comebacks every kind appears.
+  int vus[4] = {0, 0, 0, 0};
+  b->SetTempDeactif(0);
+  for (int i = 0; i < 60; i++) {
+    b->DeActive();
+    etape_bonus();
+    etape_bonus();
+    vus[b->GetType()]++;
+  }
+  EXPECT_GT(vus[1], 5);
+  EXPECT_GT(vus[2], 5);
+  EXPECT_GT(vus[3], 5);
+}
+
+TEST_F(Bonus, AMineDroppedBehindSparesItsPilotUntilItComesBack) {
+  CJoueurCPU a;
+  Joueurs[0] = &a;
+  pose(a, 0, 0);
+  a.SetBonus(BONUS_MINE_A_PRENDRE);
+  ASSERT_TRUE(a.declenche_bonus(BONUS_MINE_A_PRENDRE));
+  ASSERT_EQ(nb_bonus, 1);
+  CObjBonus* m = act_bonus;
+  EXPECT_EQ(m->GetType(), BONUS_MINE);
+  EXPECT_NEAR(m->position.x, 8, 1e-3);  // heading 270 is -x: behind is +x
+  EXPECT_EQ(a.GetBonusType(), 0);
+  laisse_poser(5);
+  contacts_pilotes_bonus();
+  EXPECT_NE(a.GetEtat(), EtatPilote::Explode);
+  EXPECT_EQ(nb_bonus, 1);
+  // Reversing onto it later blows the pilot up.
+  pose(a, 5, 0);
+  contacts_pilotes_bonus();
+  EXPECT_EQ(a.GetEtat(), EtatPilote::Explode);
+  EXPECT_EQ(nb_bonus, 0);
+  EXPECT_EQ(nb_explosions(), 1);
+  EXPECT_EQ(nb_kind(50), 7);
+}
+
+TEST_F(Bonus, AMissileFliesStraightAndDiesOnAWallWithAnExplosion) {
+  CJoueurCPU a;
+  pose(a, 0, 0);
+  a.angle = a.angle_deplacement = 0;  // towards +z: the outer wall at z = 30
+  a.SetBonus(BONUS_MISSILE_A_PRENDRE);
+  ASSERT_TRUE(a.declenche_bonus(BONUS_MISSILE_A_PRENDRE));
+  CObjBonus* m = act_bonus;
+  EXPECT_EQ(m->GetType(), BONUS_MISSILE);
+  EXPECT_NEAR(m->position.z, 8, 1e-3);
+  EXPECT_FLOAT_EQ(m->rotation.y, 0);
+  int fin = -1;
+  for (int i = 1; i < 50 && fin < 0; i++) {
+    etape_bonus();
+    if (nb_bonus == 0) fin = i;
+  }
+  // 22 units at 3.5 a step, give or take its radius.
+  EXPECT_GT(fin, 3);
+  EXPECT_LT(fin, 9);
+  EXPECT_EQ(nb_explosions(), 1);
+  const CParticules* e = haut_list_partic;
+  EXPECT_NE(dynamic_cast<const CPartSphere*>(e), nullptr);
+  EXPECT_GT(e->position.z, 20);
+  // It left smoke behind it every step.
+  EXPECT_GE(nb_partic, fin);
+}
+
+TEST_F(Bonus, AMissileWithNothingToHitExpiresAfter210Steps) {
+  creation_bonus(BONUS_MISSILE, -400, 0, -330);
+  act_bonus->SetDeplacement(90);  // along the back straight, +x
+  int fin = -1;
+  for (int i = 1; i < 300 && fin < 0; i++) {
+    etape_bonus();
+    if (nb_bonus == 0) fin = i;
+  }
+  EXPECT_EQ(fin, 211);
+}
+
+TEST_F(Bonus, AMissileHitsTheShipItReaches) {
+  CJoueurCPU cible;
+  Joueurs[2] = &cible;
+  pose(cible, -100, 0);
+  creation_bonus(BONUS_MISSILE, -40, 0, 0);
+  act_bonus->SetDeplacement(270);
+  for (int i = 0; i < 30 && nb_bonus > 0; i++) {
+    etape_bonus();
+    contacts_pilotes_bonus();
+  }
+  EXPECT_EQ(nb_bonus, 0);
+  EXPECT_EQ(cible.GetEtat(), EtatPilote::Explode);
+  EXPECT_EQ(nb_explosions(), 1);
+}
+
+TEST_F(Bonus, RemovingTheOnlyBonusEmptiesTheList) {
+  creation_bonus(BONUS_VITESSE, 0, 0, 0);
+  Destruct_bonus(act_bonus);
+  EXPECT_EQ(prem_list_bonus, nullptr);
+  EXPECT_EQ(haut_list_bonus, nullptr);
+  EXPECT_EQ(act_bonus, nullptr);
+  EXPECT_EQ(nb_bonus, 0);
+  // In a longer list the predecessor becomes current, or the successor for the first.
+  for (int i = 0; i < 3; i++) creation_bonus(BONUS_VITESSE, 200.0f * i, 0, 0);
+  CObjBonus* premier = prem_list_bonus;
+  CObjBonus* milieu = premier->suivant;
+  Destruct_bonus(milieu);
+  EXPECT_EQ(act_bonus, premier);
+  Destruct_bonus(premier);
+  EXPECT_EQ(act_bonus, prem_list_bonus);
+  EXPECT_EQ(nb_bonus, 1);
+}
+
+TEST_F(Bonus, PickUpsSlideOffSteepGround) {
+  creation_bonus(BONUS_VITESSE, 0, 0, 0);
+  CObjBonus* b = act_bonus;
+  b->contact_sol = true;
+  b->face_sol.normale = Normalize(CVector3(1, 0.8f, 0));  // 51 degrees
+  b->action();
+  EXPECT_NEAR(b->position.x, 1.5f, 1e-4);
+  EXPECT_FALSE(b->GetContactSol());
+  EXPECT_FALSE(b->GetDestruct());
+  // A face that is almost a wall destroys it.
+  b->contact_sol = true;
+  b->face_sol.normale = Normalize(CVector3(1, 0.1f, 0));
+  b->action();
+  EXPECT_TRUE(b->GetDestruct());
+}
+
+TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
+  for (unsigned graine : {1u, 2u, 3u, 4u}) {
+    std::srand(graine);
+    circuit_essai::cree_ligne(circuit_essai::points_ligne());
+    charge_positions_bonus();
+    EXPECT_EQ(nb_bonus, NB_BONUS_PLACES) << graine;
+    int lies = 0;
+    for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
+      EXPECT_TRUE(b->GetContactSol());
+      // None against a wall, where it would blow up at the start.
+      g_Octree.CollisionsObjetmonde(b, &g_World);
+      EXPECT_FALSE(b->GetDestruct());
+      EXPECT_NEAR(b->position.y, 0, 0.5f);
+      float y;
+      EXPECT_TRUE(g_Minimap.PointSurPiste(b->position.x, b->position.z, &y));
+      for (CVector3 interdit : {CVector3(10, 0, 0), CVector3(100, 0, 0)}) {
+        const float dx = b->position.x - interdit.x, dz = b->position.z - interdit.z;
+        EXPECT_GE(dx * dx + dz * dz, 100.0f * 100.0f);
+      }
+      for (CObjBonus* c = b->suivant; c; c = c->suivant) {
+        const float dx = b->position.x - c->position.x, dz = b->position.z - c->position.z;
+        EXPECT_GE(dx * dx + dz * dz, 100.0f * 100.0f);
+      }
+    }
+    for (Point_Traj* p = prem_list_ptraj; p; p = p->suivant) {
+      if (!p->bonus) continue;
+      lies++;
+      EXPECT_NEAR(p->dist_bonus, Distance(p->position, p->bonus->position), 1e-3);
+      // A pick-up hangs on a point it lies near.
+      EXPECT_LT(p->dist_bonus, 400);
+    }
+    EXPECT_GT(lies, 0);
+    Effacement_liste_bonus();
+  }
+}
+
+TEST_F(Bonus, ALineOfTwoPointsOrFewerGetsPickUpsButNoLinks) {
+  for (int n : {0, 1, 2}) {
+    std::vector<CVector3> pts;
+    for (int i = 0; i < n; i++) pts.push_back(CVector3(-100.0f * (i + 1), 0, 0));
+    circuit_essai::cree_ligne(pts);
+    charge_positions_bonus();
+    EXPECT_EQ(nb_bonus, NB_BONUS_PLACES);
+    for (Point_Traj* p = prem_list_ptraj; p; p = p->suivant) EXPECT_EQ(p->bonus, nullptr);
+    Effacement_liste_bonus();
+  }
+}
+
+TEST_F(Bonus, PlacementGivesUpOnAMapWithoutTrack) {
+  t3DModel vide;
+  g_Minimap.Set3Dobj(&vide);
+  charge_positions_bonus();
+  EXPECT_EQ(nb_bonus, 0);
+  EXPECT_EQ(prem_list_bonus, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,334 @@
+// The computer pilot: its pedal and slide tables, catch-up speed, boost held back before bends,
+// overtaking distances, the watchdog, bonus detours, and whole laps of a small circuit.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "math/degres.h"
+#include "objects/bonus.h"
+#include "objects/cpu.h"
+#include "objects/circuit_essai.h"
+#include "world/monde.h"
+#include "world/trajectoire.h"
+
+namespace {
+
+class PiloteCPU : public CJoueurCPU {
+ public:
+  using CJoueurCPU::Roule;
+  using CObjJoueur::etat;
+};
+
+class CPU : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    init_cosin();
+    std::srand(7);
+    glissement = 0.5f;
+    p.vitesse_max = 2.5f;
+    p.face_sol.normale = CVector3(0, 1, 0);
+  }
+  void TearDown() override {
+    Effacement_liste_bonus();
+    for (CObjJoueur*& j : Joueurs) j = nullptr;
+    circuit_essai::libere();
+  }
+  // Puts the pilot on the grid of the ring, ready to race.
+  void sur_la_grille(PiloteCPU& c, float x = 20, float z = 7) {
+    c.ResetPosition(x, 3, z, 270);
+    c.SetMondeLimits(wminx, wmaxx, wminy, wmaxy, wminz, wmaxz);
+    c.set_ptr_destination(prem_list_ptraj);
+    c.SetMove();
+    c.Set_Roule();
+  }
+  // One race step of the pilot alone: ground, its step, walls.
+  void pas(PiloteCPU& c) {
+    c.ResetContacts();
+    g_Octree.ChercheSolObjet(&c, &g_World);
+    c.action();
+    g_Octree.CollisionsObjetmonde(&c, &g_World);
+  }
+  PiloteCPU p;
+};
+
+struct LignePedales {
+  float delta, glisse, vitesse, multiplicateur;
+  bool gaz, frein;
+};
+
+TEST_F(CPU, PedalsFollowTheTableByAngleSlideAndSpeed) {
+  const float V = 2.5f;
+  const LignePedales lignes[] = {
+      // Facing away: throttle only when slow, brake only while boosting and fast.
+      {120, 0, 0.3f * V, 1, true, false},
+      {120, 0, 0.5f * V, 1, false, false},
+      {-120, 0, 0.6f * V, 1, false, false},
+      {120, 0, 0.6f * V, 1.2f, false, true},
+      // 55..95.
+      {70, 10, V, 1, true, false},
+      {70, 18, 0.7f * V, 1, true, false},
+      {70, 18, 0.9f * V, 1, false, false},
+      {70, 18, 0.7f * V, 1.2f, false, false},
+      {-70, 22, 0.1f, 1, false, true},
+      // 20..55.
+      {30, 39, V, 1, true, false},
+      {30, 39, V, 1.2f, false, false},
+      {30, 45, 0.4f * V, 1, true, false},
+      {30, 45, 0.6f * V, 1, false, false},
+      {-30, 50, 0.1f, 1, false, true},
+      // 3..20.
+      {10, 24, V, 1, true, false},
+      {10, 30, 0.55f * V, 1.2f, true, false},
+      {10, 30, 0.65f * V, 1.2f, false, false},
+      // Straight ahead.
+      {2, 29, V, 1, true, false},
+      {-3, 35, 0.4f * V, 1, true, false},
+      {0, 35, 0.6f * V, 1, false, false},
+      // Band edges belong to the band below.
+      {95, 30, 0.3f * V, 1, false, true},
+      {55, 45, 0.6f * V, 1, false, false},
+      {20, 27, 0.6f * V, 1, false, false},
+  };
+  for (const LignePedales& l : lignes) {
+    p.Delta = l.delta;
+    p.glisse = l.glisse;
+    p.vitesse = l.vitesse;
+    p.multiplicateur = l.multiplicateur;
+    p.decide_pedales();
+    EXPECT_EQ(p.accelere, l.gaz) << "Delta " << l.delta << " glisse " << l.glisse << " vitesse " << l.vitesse;
+    EXPECT_EQ(p.freine_cpu, l.frein) << "Delta " << l.delta << " glisse " << l.glisse << " vitesse " << l.vitesse;
+  }
+}
+
+struct LigneGlisse {
+  float glisse;
+  bool gaz, frein;
+  float multiplicateur;
+  float perte_vitesse_sur;    // sinus(g) / this; 0: no change
+  float reduction_k_sur;      // k / this
+};
+
+TEST_F(CPU, SlideRecoveryFollowsTheTable) {
+  const LigneGlisse lignes[] = {
+      {60, true, false, 1, 10, 4},  {60, true, false, 1.2f, 10, 3}, {-60, false, false, 1, 9, 5},
+      {60, false, true, 1, 0, 0},   {30, true, false, 1, 12, 3},    {-30, false, false, 1, 10, 4},
+      {30, false, true, 1, 0, 0},   {10, true, false, 1, 12, 2.5f}, {-10, false, true, 1, 12, 2.5f},
+  };
+  const float G = glissement;
+  for (const LigneGlisse& l : lignes) {
+    p.glisse = l.glisse;
+    p.vitesse = 2.0f;
+    p.accelere = l.gaz;
+    p.freine_cpu = l.frein;
+    p.multiplicateur = l.multiplicateur;
+    p.recupere_glisse();
+    const int g = static_cast<int>(std::fabs(l.glisse));
+    const float v = l.perte_vitesse_sur > 0 ? 2.0f - sinus(g) / l.perte_vitesse_sur * G : 2.0f;
+    EXPECT_NEAR(p.vitesse, v, 1e-5) << "glisse " << l.glisse;
+    const float k = (v - 6) * (v - 6);
+    const float reste = l.reduction_k_sur > 0 ? std::max(0.0f, std::fabs(l.glisse) - k / l.reduction_k_sur * G)
+                                             : std::fabs(l.glisse);
+    EXPECT_NEAR(std::fabs(p.glisse), reste, 1e-4) << "glisse " << l.glisse;
+    // Recovery never swings the slide to the other side.
+    EXPECT_GE(p.glisse * l.glisse, 0);
+  }
+}
+
+TEST_F(CPU, CatchUpSpeedOnlyWhileTheHumanLeads) {
+  const float V = p.vitesse_max;
+  p.SetClassementH(1);
+  p.SetClassement(2);
+  EXPECT_NEAR(p.plafond_vitesse(), 1.11f * V, 1e-5);
+  p.SetClassement(3);
+  EXPECT_NEAR(p.plafond_vitesse(), 1.08f * V, 1e-5);
+  p.SetClassement(5);
+  EXPECT_NEAR(p.plafond_vitesse(), 1.06f * V, 1e-5);
+  // The human second or further back: no help.
+  for (int h = 2; h <= 6; h++) {
+    p.SetClassementH(h);
+    p.SetClassement(h == 2 ? 3 : 2);
+    EXPECT_FLOAT_EQ(p.plafond_vitesse(), V);
+  }
+  // Driven for real: with the human first the second place settles above the limit.
+  p.SetClassementH(1);
+  p.SetClassement(2);
+  p.SetMove();
+  for (int i = 0; i < 200; i++) p.Roule();
+  EXPECT_GT(p.vitesse, V * 1.05f);
+  EXPECT_LE(p.vitesse, V * 1.11f);
+}
+
+TEST_F(CPU, BoostIsHeldToTheLimitNearABend) {
+  circuit_essai::installe();
+  // Heading along the line towards a target that turns the line sharply.
+  Point_Traj* virage = prem_list_ptraj->suivant->suivant;  // (-370, 0, -4), the line bends after it
+  p.ptr_destination = virage;
+  p.lateral = prem_list_ptraj->suivant->lateral;
+  ASSERT_GT(std::fabs(Dot(p.lateral, virage->normale)), 0.258f);
+  p.multiplicateur = 1.2f;
+  p.distance_cible = 36 * 36;
+  EXPECT_FLOAT_EQ(p.plafond_vitesse(), p.vitesse_max);
+  p.distance_cible = 38 * 38;
+  EXPECT_NEAR(p.plafond_vitesse(), p.vitesse_max * 1.2f, 1e-5);
+  // A target on a straight: the whole boost.
+  p.ptr_destination = prem_list_ptraj->suivant;
+  p.lateral = prem_list_ptraj->lateral;
+  p.distance_cible = 10 * 10;
+  EXPECT_NEAR(p.plafond_vitesse(), p.vitesse_max * 1.2f, 1e-5);
+}
+
+TEST_F(CPU, OvertakesOnlyBetween8And13Units) {
+  circuit_essai::installe();
+  PiloteCPU devant;
+  p.ptr_destination = prem_list_ptraj->suivant->suivant->suivant;  // after a left-hand bend point
+  p.position = CVector3(0, 0, 0);
+  p.deplacement = CVector3(-1, 0, 0);
+  const float t = Dot(p.ptr_destination->precedent->lateral, p.ptr_destination->normale);
+  ASSERT_NE(t, 0);
+  for (float d : {7.9f, 8.0f, 13.0f, 13.5f, 30.0f}) {
+    p.compteur_double_droite = p.compteur_double_gauche = 0;
+    p.ralentir = false;
+    p.SetJoueurDevant(&devant, 1, CVector3(-d, 0, 0));
+    p.CheckDouble();
+    EXPECT_EQ(p.compteur_double_droite + p.compteur_double_gauche, 0) << d;
+    EXPECT_FALSE(p.ralentir) << d;
+  }
+  // Right behind at 10 units: overtakes on the side the line bends to.
+  p.SetJoueurDevant(&devant, 1, CVector3(-10, 0, 0));
+  p.CheckDouble();
+  p.CheckDouble();
+  EXPECT_EQ(t > 0 ? p.compteur_double_droite : p.compteur_double_gauche, 2);
+  EXPECT_EQ(t > 0 ? p.compteur_double_gauche : p.compteur_double_droite, 0);
+  // Close but beside it: lifts off instead.
+  p.SetJoueurDevant(&devant, 1, CVector3(0, 0, 10));
+  p.CheckDouble();
+  EXPECT_TRUE(p.ralentir);
+  // No ship ahead: nothing.
+  p.ralentir = false;
+  p.SetJoueurDevant(nullptr, -1, CVector3(-10, 0, 0));
+  p.CheckDouble();
+  EXPECT_FALSE(p.ralentir);
+}
+
+TEST_F(CPU, WatchdogPutsAStuckPilotOnItsTargetButNeverAfterTheFinish) {
+  circuit_essai::installe();
+  Joueurs[0] = &p;
+  sur_la_grille(p);
+  // No power: it stays where it is.
+  p.vitesse_max = 0;
+  p.acceleration = 0;
+  const CVector3 cible = p.GetPtrTraj()->position;
+  int saut = -1;
+  for (int i = 1; i <= 302 && saut < 0; i++) {
+    pas(p);
+    if (Distance(p.position, cible) < 1.0f) saut = i;
+  }
+  EXPECT_EQ(saut, CJoueurCPU::ATTENTE_MAX + 1);
+  EXPECT_EQ(p.stats.sauvetages, 1);
+
+  sur_la_grille(p);
+  p.vitesse_max = 0;
+  p.acceleration = 0;
+  p.Set_Finish();
+  const CVector3 depart = p.position;
+  for (int i = 0; i < 400; i++) pas(p);
+  EXPECT_EQ(p.GetEtat(), EtatPilote::Finish);
+  EXPECT_LT(Distance(p.position, depart), 5.0f);
+  EXPECT_EQ(p.stats.sauvetages, 1);
+}
+
+TEST_F(CPU, DetoursForABonusBesideTheLineAndGivesUpWhenItIsTaken) {
+  circuit_essai::installe();
+  Joueurs[0] = &p;
+  // A pick-up 20 units to the side of the second stretch, hanging on the first point.
+  creation_bonus(BONUS_VITESSE, -140, 0, 20);
+  CObjBonus* b = act_bonus;
+  prem_list_ptraj->bonus = b;
+  prem_list_ptraj->dist_bonus = Distance(prem_list_ptraj->position, b->position);
+  prem_list_ptraj->dist_bonus_suivant = Distance(b->position, prem_list_ptraj->suivant->position);
+  sur_la_grille(p, -40, 0);
+  int detour = -1;
+  for (int i = 0; i < 40 && detour < 0; i++) {
+    pas(p);
+    if (p.detour_bonus) detour = i;
+  }
+  ASSERT_GE(detour, 0);
+  EXPECT_EQ(p.bonus_vise, b);
+  EXPECT_LT(Distance(p.pos_destination, b->position), 6.0f);  // the bonus, jittered
+  // Another ship takes it first: the pilot goes back to the line.
+  b->DeActive();
+  pas(p);
+  EXPECT_FALSE(p.detour_bonus);
+  EXPECT_EQ(p.bonus_vise, nullptr);
+  EXPECT_LT(Distance(p.pos_destination, p.GetPtrTraj()->position), 1e-3);
+  // A bonus that is freed while a pilot heads for it leaves no dangling pointer.
+  b->etat = true;
+  p.detour_bonus = true;
+  p.bonus_vise = b;
+  p.pos_destination = b->position;
+  Destruct_bonus(b);
+  EXPECT_FALSE(p.detour_bonus);
+  EXPECT_EQ(p.bonus_vise, nullptr);
+  EXPECT_EQ(prem_list_ptraj->bonus, nullptr);
+  pas(p);
+}
+
+TEST_F(CPU, DrivesWholeLapsOfTheRingWithoutHelp) {
+  circuit_essai::installe();
+  Joueurs[0] = &p;
+  sur_la_grille(p);
+  int points = 0, dernier = p.point_courant;
+  float plus_vite = 0;
+  for (int i = 0; i < 3000; i++) {
+    pas(p);
+    ASSERT_FALSE(std::isnan(p.position.x) || std::isnan(p.position.y) || std::isnan(p.position.z));
+    if (p.point_courant != dernier) {
+      points++;
+      dernier = p.point_courant;
+    }
+    plus_vite = std::max(plus_vite, p.vitesse);
+  }
+  // Two laps of 16 points in 100 seconds of race, on the road, never put back.
+  EXPECT_GE(points, 32);
+  EXPECT_EQ(p.stats.sauvetages, 0);
+  EXPECT_GT(plus_vite, 2.2f);
+  EXPECT_LE(plus_vite, p.vitesse_max + 0.2f);
+  EXPECT_GT(p.position.y, -1.0f);
+}
+
+TEST_F(CPU, FiresItsBonusesByTheRules) {
+  circuit_essai::installe();
+  Joueurs[0] = &p;
+  sur_la_grille(p, -100, 0);
+  p.face_sol.type_sol = SOL_ROUTE;
+  // Speed bonus on a long stretch: boost at once.
+  p.SetBonus(BONUS_VITESSE);
+  p.action();
+  EXPECT_EQ(p.boost, 1);
+  EXPECT_EQ(p.GetBonusType(), 0);
+  // Missile, not first, ship straight ahead 30 units away: fired ahead along the heading.
+  PiloteCPU devant;
+  p.SetClassement(3);
+  p.angle = 270;
+  p.SetBonus(BONUS_MISSILE_A_PRENDRE);
+  p.SetJoueurDevant(&devant, 2, p.position + CVector3(-30, 0, 0));
+  p.action();
+  EXPECT_EQ(p.GetBonusType(), 0);
+  ASSERT_EQ(nb_bonus, 1);
+  EXPECT_EQ(act_bonus->GetType(), BONUS_MISSILE);
+  EXPECT_NEAR(act_bonus->deplacement.x, -1, 0.05);
+  // Mine: kept while the ship ahead is out of range, dropped once it is within 300 units.
+  p.SetBonus(BONUS_MINE_A_PRENDRE);
+  p.SetJoueurDevant(&devant, 2, p.position + CVector3(-400, 0, 0));
+  p.action();
+  EXPECT_EQ(p.GetBonusType(), BONUS_MINE_A_PRENDRE);
+  p.SetJoueurDevant(&devant, 2, p.position + CVector3(-100, 0, 0));
+  p.glisse = 0;
+  p.action();
+  EXPECT_EQ(p.GetBonusType(), 0);
+  EXPECT_EQ(nb_bonus, 2);
+  EXPECT_EQ(act_bonus->GetType(), BONUS_MINE);
+}
+
+}  // namespace
