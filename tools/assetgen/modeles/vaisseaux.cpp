@@ -140,8 +140,8 @@ void fleche(tPieces& p) {
 // 2: twin hull joined by a wing, cockpit nacelle in the middle.
 void catamaran(tPieces& p) {
   const size_t s0 = p.coque->sommets.size(), f0 = p.coque->faces.size();
-  fuselage(*p.coque, {{-2.6f, 0.8f, 0.3f, 1.6f, 3}, {-1.5f, 0.95f, 0.1f, 1.8f, 3}, {1.5f, 0.9f, 0.1f, 1.7f, 2.8f},
-                      {3.2f, 0.6f, 0.25f, 1.3f, 2.4f}, {4.3f, 0.1f, 0.5f, 0.8f, 2}}, 3.7f, 10);
+  fuselage(*p.coque, {{-2.7f, 0.8f, 0.3f, 1.6f, 3}, {-1.5f, 0.95f, 0.1f, 1.8f, 3}, {1.5f, 0.9f, 0.1f, 1.7f, 2.8f},
+                      {3.4f, 0.6f, 0.25f, 1.3f, 2.4f}, {4.65f, 0.1f, 0.5f, 0.8f, 2}}, 3.7f, 10);
   formes::miroir_x(*p.coque, s0, f0);
   fuselage(*p.coque, {{-2.25f, 1.1f, 0.75f, 2.6f, 3}, {-1.0f, 1.2f, 0.6f, 2.7f, 2.8f}, {1.2f, 1.0f, 0.6f, 2.4f, 2.4f},
                       {2.6f, 0.5f, 0.8f, 1.7f, 2}, {3.1f, 0.08f, 1.1f, 1.3f, 2}});
@@ -168,8 +168,8 @@ void aiguille(tPieces& p) {
 
 // 4: a flying wing, wide and flat, with a raised cockpit and downturned tips.
 void raie(tPieces& p) {
-  fuselage(*p.coque, {{-2.4f, 4.5f, 0.35f, 1.35f, 3}, {-1.2f, 4.8f, 0.2f, 1.6f, 2.6f}, {0.6f, 4.2f, 0.2f, 1.55f, 2.4f},
-                      {2.2f, 2.7f, 0.3f, 1.35f, 2.2f}, {3.6f, 1.1f, 0.45f, 1.05f, 2}, {4.4f, 0.08f, 0.6f, 0.75f, 2}}, 0, 16);
+  fuselage(*p.coque, {{-2.5f, 4.5f, 0.35f, 1.35f, 3}, {-1.2f, 4.8f, 0.2f, 1.6f, 2.6f}, {0.6f, 4.2f, 0.2f, 1.55f, 2.4f},
+                      {2.2f, 2.7f, 0.3f, 1.35f, 2.2f}, {3.8f, 1.1f, 0.45f, 1.05f, 2}, {4.8f, 0.08f, 0.6f, 0.75f, 2}}, 0, 16);
   fuselage(*p.coque, {{-2.25f, 1.15f, 0.8f, 2.6f, 3}, {-0.8f, 1.2f, 0.9f, 2.75f, 2.6f}, {1.4f, 0.9f, 1.0f, 2.3f, 2.2f},
                       {2.8f, 0.1f, 1.1f, 1.3f, 2}});
   derive(*p.coque, 4.75f, 0.18f, {{-2.2f, 1.2f}, {-0.6f, 1.5f}, {0.4f, 0.9f}, {-1.6f, 0.05f}});

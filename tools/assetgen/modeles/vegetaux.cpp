@@ -118,7 +118,7 @@ void construit_arbre(CMaillage& m) {
   m.objets.reserve(2);
   tObjetMaillage& tronc = m.objet("tronc", "A_ecorce", true);
   tObjetMaillage& feuillage = m.objet("feuillage", "A_feuillage");
-  formes::tube(tronc, {CVector3(0, -0.3f, 0), CVector3(0.2f, 4, 0.1f), CVector3(0.1f, 9, 0.4f), CVector3(-0.3f, 14, 0.3f),
+  formes::tube(tronc, {CVector3(0, -0.2f, 0), CVector3(0.2f, 4, 0.1f), CVector3(0.1f, 9, 0.4f), CVector3(-0.3f, 14, 0.3f),
                        CVector3(-0.2f, 18, 0)},
                {1.7f, 1.2f, 1.0f, 0.8f, 0.55f}, 10, false, true);
   tHasard h{2024u};
@@ -185,7 +185,7 @@ void construit_palmier(CMaillage& m) {
   std::vector<float> rayons;
   for (int k = 0; k <= 8; k++) {
     const float t = float(k) / 8.f;
-    chemin.push_back(CVector3(3.5f * t * t, -0.3f + 21.f * t, 0));
+    chemin.push_back(CVector3(3.5f * t * t, -0.2f + 21.f * t, 0));
     rayons.push_back(1.05f - 0.4f * t);
   }
   formes::tube(stipe, chemin, rayons, 9, false, true);

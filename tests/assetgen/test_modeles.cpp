@@ -1,0 +1,296 @@
+// The generated models as the game reads them: sound 3DS files, materials of their own, textures
+// that exist, sizes the game's radii, shadows and lights are drawn for, and the same bytes on
+// every run.
+#include <allegro.h>
+#include <jpgalleg.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+
+#include "assetgen/charge_modele.h"
+#include "assetgen/modeles/modeles.h"
+#include "assetgen/police/police.h"
+#include "assetgen/textures/textures.h"
+#include "common/fichier.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct tBoite {
+  CVector3 mn{1e30f, 1e30f, 1e30f}, mx{-1e30f, -1e30f, -1e30f};
+  float portee = 0;  // farthest vertex from the origin
+};
+
+tBoite boite(const t3DModel& m) {
+  tBoite b;
+  for (const t3DObject& o : m.objects) {
+    for (const CVector3& p : o.vertices) {
+      b.mn = CVector3(std::min(b.mn.x, p.x), std::min(b.mn.y, p.y), std::min(b.mn.z, p.z));
+      b.mx = CVector3(std::max(b.mx.x, p.x), std::max(b.mx.y, p.y), std::max(b.mx.z, p.z));
+      b.portee = std::max(b.portee, Magnitude(p));
+    }
+  }
+  return b;
+}
+
+int triangles(const t3DModel& m) {
+  int n = 0;
+  for (const t3DObject& o : m.objects) n += o.faceCount;
+  return n;
+}
+
+// Every model loaded once, in the game's order, into one shared table as at start-up.
+class ModelesGeneres : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    table_ = new tMateriaux;
+    modeles_ = new std::map<std::string, t3DModel>;
+    plaintes_ = new std::map<std::string, tModeleRelu>;
+    CMaillage police;
+    std::string erreur;
+    ASSERT_TRUE(construit_police(&police, &erreur)) << erreur;
+    (*plaintes_)[FICHIER_POLICE] = relit_modele(police, table_, &(*modeles_)[FICHIER_POLICE], FICHIER_POLICE);
+    for (const tModeleConnu& c : modeles_connus()) {
+      CMaillage m;
+      ASSERT_TRUE(construit_modele(c.fichier, &m)) << c.fichier;
+      (*plaintes_)[c.fichier] = relit_modele(m, table_, &(*modeles_)[c.fichier], c.fichier.c_str());
+    }
+  }
+  static void TearDownTestSuite() {
+    delete table_;
+    delete modeles_;
+    delete plaintes_;
+  }
+  static const t3DModel& modele(const std::string& f) { return modeles_->at(f); }
+
+  static tMateriaux* table_;
+  static std::map<std::string, t3DModel>* modeles_;
+  static std::map<std::string, tModeleRelu>* plaintes_;
+};
+tMateriaux* ModelesGeneres::table_ = nullptr;
+std::map<std::string, t3DModel>* ModelesGeneres::modeles_ = nullptr;
+std::map<std::string, tModeleRelu>* ModelesGeneres::plaintes_ = nullptr;
+
+TEST(ListeModeles, HoldsEveryFileStartUpLoadsUnderItsExactName) {
+  const char* attendus[] = {"objets/vaisseau1_1.3ds", "objets/vaisseau2_1.3ds", "objets/vaisseau3_1.3ds",
+                            "objets/vaisseau4_1.3ds", "objets/vaisseau5_1.3ds", "objets/vaisseau6_1.3ds",
+                            "objets/fougere.3DS", "objets/fougere_1.3DS", "objets/herbe.3DS", "objets/herbe_1.3DS",
+                            "objets/arbre.3DS", "objets/orchidee.3DS", "objets/orchidee_2.3DS", "objets/palmier.3DS",
+                            "objets/clochettes.3DS", "objets/anneau.3DS", "objets/b_speed.3DS", "objets/b_mine.3DS",
+                            "objets/b_missile.3DS", "objets/mine.3DS", "objets/missile.3DS", "objets/explo.3DS"};
+  ASSERT_EQ(modeles_connus().size(), std::size(attendus));
+  for (size_t i = 0; i < std::size(attendus); i++) EXPECT_EQ(modeles_connus()[i].fichier, attendus[i]);
+  CMaillage m;
+  EXPECT_FALSE(construit_modele("objets/fougere.3ds", &m)) << "names are case-sensitive on Linux";
+}
+
+TEST_F(ModelesGeneres, LoadWholeWithoutComplaintAndWithinSixteenBitCounts) {
+  for (const auto& [fichier, relu] : *plaintes_) {
+    SCOPED_TRACE(fichier);
+    EXPECT_EQ(relu.resultat, IMPORT_OK);
+    EXPECT_EQ(relu.plaintes, "");
+    const t3DModel& m = modele(fichier);
+    ASSERT_GT(m.objectCount, 0);
+    for (const t3DObject& o : m.objects) {
+      SCOPED_TRACE(o.name);
+      EXPECT_LE(o.vertexCount, 65535);
+      EXPECT_LE(o.faceCount, 65535);
+      // each object uses a material of its own file
+      EXPECT_GE(o.materialIndex, m.firstMaterial);
+      EXPECT_LT(o.materialIndex, m.endMaterial);
+      if (o.hasTexture) {
+        EXPECT_EQ(o.texVertexCount, o.vertexCount);
+      }
+    }
+  }
+}
+
+TEST_F(ModelesGeneres, FacesAreNeverSliversSoEveryNormalIsAUnitVector) {
+  for (const auto& [fichier, m] : *modeles_) {
+    SCOPED_TRACE(fichier);
+    for (const t3DObject& o : m.objects) {
+      for (const tFace& f : o.faces) {
+        ASSERT_NEAR(Magnitude(f.normal), 1.f, 1e-3f) << o.name;
+        for (int k = 0; k < 3; k++) ASSERT_NEAR(Magnitude(o.normals[f.vertexIndex[k]]), 1.f, 1e-3f) << o.name;
+      }
+    }
+  }
+}
+
+TEST_F(ModelesGeneres, MaterialsStayFewAndNeverShareANameAcrossModels) {
+  // the circuits need the rest of the 100 texture slots
+  EXPECT_LT(table_->materialCount, 60);
+  std::set<std::string> noms;
+  for (int i = 0; i < table_->materialCount; i++) {
+    EXPECT_TRUE(noms.insert(table_->materials[i].name).second)
+        << table_->materials[i].name << ": a later model would draw with an earlier one's material";
+  }
+}
+
+TEST_F(ModelesGeneres, EveryNamedTextureIsGeneratedAndLoads) {
+  install_allegro(SYSTEM_NONE, &errno, atexit);
+  jpgalleg_init();
+  set_color_depth(32);
+  char modele_dossier[] = "/tmp/veltra-modeles-XXXXXX";
+  ASSERT_NE(mkdtemp(modele_dossier), nullptr);
+  const std::string dossier = modele_dossier;
+  std::set<std::string> noms;
+  for (int i = 0; i < table_->materialCount; i++)
+    if (table_->materials[i].fileName[0]) noms.insert(table_->materials[i].fileName);
+  EXPECT_GE(noms.size(), 10u);
+  for (const std::string& nom : noms) {
+    SCOPED_TRACE(nom);
+    std::string erreur;
+    ASSERT_TRUE(genere_texture(dossier, nom, &erreur)) << erreur;
+    BITMAP* b = load_jpg((dossier + "/maps/" + nom).c_str(), nullptr);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->w & (b->w - 1), 0);
+    EXPECT_EQ(b->h & (b->h - 1), 0);
+    destroy_bitmap(b);
+  }
+  std::error_code ec;
+  fs::remove_all(dossier, ec);
+}
+
+// Does the segment from `a` to `b` cross a triangle of the model?
+bool traverse(const t3DModel& m, CVector3 a, CVector3 b) {
+  const CVector3 d = b - a;
+  for (const t3DObject& o : m.objects) {
+    for (const tFace& f : o.faces) {
+      const CVector3 p0 = o.vertices[f.vertexIndex[0]], e1 = o.vertices[f.vertexIndex[1]] - p0,
+                     e2 = o.vertices[f.vertexIndex[2]] - p0;
+      const CVector3 h = Cross(d, e2);
+      const float det = Dot(e1, h);
+      if (std::fabs(det) < 1e-9f) continue;
+      const CVector3 s = a - p0;
+      const float u = Dot(s, h) / det;
+      const CVector3 q = Cross(s, e1);
+      const float v = Dot(d, q) / det, t = Dot(e2, q) / det;
+      if (u >= 0 && v >= 0 && u + v <= 1 && t >= 0 && t <= 1) return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(ModelesGeneres, ShipsFitTheirShadowsAndLeaveTheReactorAndBrakeLightsInView) {
+  for (int n = 1; n <= 6; n++) {
+    const std::string f = "objets/vaisseau" + std::to_string(n) + "_1.3ds";
+    SCOPED_TRACE(f);
+    const t3DModel& m = modele(f);
+    const int t = triangles(m);
+    EXPECT_GE(t, 300);
+    EXPECT_LE(t, 1500);
+    const tBoite b = boite(m);
+    EXPECT_NEAR(b.mx.x - b.mn.x, 10.f, 1.f) << "width";
+    EXPECT_NEAR(b.mx.z - b.mn.z, 7.8f, 0.8f) << "length";
+    EXPECT_NEAR(b.mn.x, -b.mx.x, 1e-3f) << "symmetric";
+    EXPECT_GT(b.mx.z, 4.f) << "nose along +z";
+    EXPECT_NEAR(b.mn.y, 0.2f, 0.25f) << "flat underside near the ground";
+    EXPECT_NEAR(b.mx.y, 3.6f, 0.45f) << "height";
+    // the flame starts at the back of the reactor and runs backwards from there
+    EXPECT_FALSE(traverse(m, CVector3(0, 1.75f, -2.31f), CVector3(0, 1.75f, -30.f)));
+    EXPECT_TRUE(traverse(m, CVector3(0, 1.75f, -2.31f), CVector3(0, 1.75f, -1.5f)));
+    // brake lights: seen from behind, and mounted on something just in front of them
+    const float y = n == 1 ? 2.9f : 3.4f, z = n == 1 ? -1.9f : -2.3f;
+    for (float x : {-0.85f, 0.85f}) {
+      EXPECT_FALSE(traverse(m, CVector3(x, y, z - 0.01f), CVector3(x, y + 3.f, -30.f))) << "x " << x;
+      EXPECT_TRUE(traverse(m, CVector3(x, y, z), CVector3(x, y, z + 0.3f))) << "x " << x;
+    }
+  }
+}
+
+TEST_F(ModelesGeneres, ShipsHaveTheirOwnLivery) {
+  std::set<std::string> livrees;
+  for (int n = 1; n <= 6; n++) {
+    const t3DModel& m = modele("objets/vaisseau" + std::to_string(n) + "_1.3ds");
+    for (int i = m.firstMaterial; i < m.endMaterial; i++)
+      if (std::string(table_->materials[i].fileName).rfind("livree", 0) == 0) livrees.insert(table_->materials[i].fileName);
+  }
+  EXPECT_EQ(livrees.size(), 6u);
+}
+
+TEST_F(ModelesGeneres, PlantsStandOnTheGroundInsideTheirTypeRadius) {
+  for (const tModeleConnu& c : modeles_connus()) {
+    if (c.famille != FAMILLE_DECOR) continue;
+    SCOPED_TRACE(c.fichier);
+    const tBoite b = boite(modele(c.fichier));
+    EXPECT_LE(b.portee, c.rayon) << "the frustum test would cut it";
+    EXPECT_GE(b.portee, 0.6f * c.rayon) << "too small for its radius";
+    EXPECT_NEAR(b.mn.y, 0.f, 0.35f) << "stands on its base";
+  }
+}
+
+TEST_F(ModelesGeneres, PickUpsShowAGlowingRingAroundASolidIcon) {
+  for (const char* f : {"objets/b_speed.3DS", "objets/b_mine.3DS", "objets/b_missile.3DS"}) {
+    SCOPED_TRACE(f);
+    const t3DModel& m = modele(f);
+    ASSERT_GE(m.objectCount, 2);
+    // drawn from the last object to the first: the glow goes on top
+    EXPECT_EQ(m.objects[0].name[0], 'A');
+    EXPECT_NE(m.objects.back().name[0], 'A');
+    const tBoite b = boite(m);
+    EXPECT_LE(std::max(std::fabs(b.mn.x), b.mx.x), 4.7f);
+    EXPECT_LE(std::max(std::fabs(b.mn.z), b.mx.z), 4.7f);
+    EXPECT_GE(b.mn.y, 0.f);
+    EXPECT_LE(b.mx.y, 6.f);
+  }
+  EXPECT_EQ(modele("objets/anneau.3DS").objects[0].name[0], 'A');
+  EXPECT_EQ(modele("objets/mine.3DS").objects[0].name[0], 'A');
+}
+
+TEST_F(ModelesGeneres, WeaponsFitTheirCollisionRadiiAndTheMissileFliesAlongZ) {
+  const tBoite mine = boite(modele("objets/mine.3DS"));
+  EXPECT_LE(std::max(mine.mx.x, mine.mx.z), 4.2f);
+  EXPECT_GE(mine.mn.y, 0.f);
+  const tBoite missile = boite(modele("objets/missile.3DS"));
+  EXPECT_LE(missile.portee, 3.3f + 1.3f);
+  EXPECT_GT(missile.mx.z - missile.mn.z, 2.f * (missile.mx.x - missile.mn.x));
+  EXPECT_GE(missile.mn.y, 0.f);
+}
+
+TEST_F(ModelesGeneres, ExplosionIsAUnitSphereOfAboutTwoHundredFaces) {
+  const t3DModel& m = modele("objets/explo.3DS");
+  EXPECT_NEAR(triangles(m), 200, 20);
+  for (const t3DObject& o : m.objects)
+    for (const CVector3& p : o.vertices) EXPECT_NEAR(Magnitude(p), 1.f, 1e-4f);
+}
+
+TEST(GenerationModeles, TwoRunsWriteTheSameBytes) {
+  std::string dossiers[2];
+  for (std::string& d : dossiers) {
+    char modele[] = "/tmp/veltra-modeles-XXXXXX";
+    ASSERT_NE(mkdtemp(modele), nullptr);
+    d = modele;
+    std::string erreur;
+    ASSERT_TRUE(genere_modeles(d, &erreur)) << erreur;
+    ASSERT_TRUE(genere_police(d, &erreur)) << erreur;
+  }
+  std::vector<std::string> fichiers = {FICHIER_POLICE};
+  for (const tModeleConnu& c : modeles_connus()) fichiers.push_back(c.fichier);
+  for (const std::string& f : fichiers) {
+    std::vector<uint8_t> a, b;
+    ASSERT_TRUE(lit_fichier(dossiers[0] + "/" + f, a)) << f;
+    ASSERT_TRUE(lit_fichier(dossiers[1] + "/" + f, b)) << f;
+    EXPECT_TRUE(a == b) << f;
+  }
+  for (const std::string& d : dossiers) {
+    std::error_code ec;
+    fs::remove_all(d, ec);
+  }
+}
+
+TEST(GenerationModeles, ReportsAFolderItCannotCreate) {
+  std::string erreur;
+  EXPECT_FALSE(genere_modeles("/proc/veltra-interdit", &erreur));
+  EXPECT_NE(erreur.find("/proc/veltra-interdit"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+// The generated 3D font as the game's text object measures and lays it out: 95 glyphs in
+// character order, capitals 0.25 high on the baseline, faces toward the viewer, counters left
+// open, and glyphs that never run into one another.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "assetgen/charge_modele.h"
+#include "assetgen/police/police.h"
+#include "ui/texte3d.h"
+
+namespace {
+
+class PoliceGeneree : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    CMaillage m;
+    std::string erreur;
+    construit_ = construit_police(&m, &erreur);
+    ASSERT_TRUE(construit_) << erreur;
+    table_ = new tMateriaux;
+    modele_ = new t3DModel;
+    relu_ = relit_modele(m, table_, modele_, "police");
+    texte_ = new Ctext;
+    texte_->init(modele_, 255, 123, 51, 255);
+  }
+  static void TearDownTestSuite() {
+    delete texte_;
+    delete modele_;
+    delete table_;
+  }
+  static const t3DObject& glyphe(char c) { return modele_->objects[static_cast<size_t>(c - 32)]; }
+
+  struct tEncre {
+    float x0 = 1e9f, x1 = -1e9f, y0 = 1e9f, y1 = -1e9f;
+  };
+  // Extent of what is drawn (the faces' corners, not the advance vertex).
+  static tEncre encre(char c) {
+    tEncre e;
+    const t3DObject& o = glyphe(c);
+    for (const tFace& f : o.faces) {
+      for (int k = 0; k < 3; k++) {
+        const CVector3 p = o.vertices[f.vertexIndex[k]];
+        e.x0 = std::min(e.x0, p.x), e.x1 = std::max(e.x1, p.x);
+        e.y0 = std::min(e.y0, p.y), e.y1 = std::max(e.y1, p.y);
+      }
+    }
+    return e;
+  }
+  static bool couvert(char c, float x, float y) {
+    const t3DObject& o = glyphe(c);
+    for (const tFace& f : o.faces) {
+      const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]], d = o.vertices[f.vertexIndex[2]];
+      const float s1 = (b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x);
+      const float s2 = (d.x - b.x) * (y - b.y) - (d.y - b.y) * (x - b.x);
+      const float s3 = (a.x - d.x) * (y - d.y) - (a.y - d.y) * (x - d.x);
+      if (s1 >= 0 && s2 >= 0 && s3 >= 0) return true;
+    }
+    return false;
+  }
+  static float aire(char c) {
+    float s = 0;
+    const t3DObject& o = glyphe(c);
+    for (const tFace& f : o.faces) {
+      const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]], d = o.vertices[f.vertexIndex[2]];
+      s += 0.5f * ((b.x - a.x) * (d.y - a.y) - (b.y - a.y) * (d.x - a.x));
+    }
+    return s;
+  }
+
+  static bool construit_;
+  static tMateriaux* table_;
+  static t3DModel* modele_;
+  static tModeleRelu relu_;
+  static Ctext* texte_;
+};
+bool PoliceGeneree::construit_ = false;
+tMateriaux* PoliceGeneree::table_ = nullptr;
+t3DModel* PoliceGeneree::modele_ = nullptr;
+tModeleRelu PoliceGeneree::relu_;
+Ctext* PoliceGeneree::texte_ = nullptr;
+
+TEST_F(PoliceGeneree, HasOneFlatGlyphPerPrintableCharacterFacingTheViewer) {
+  EXPECT_EQ(relu_.resultat, IMPORT_OK);
+  EXPECT_EQ(relu_.plaintes, "");
+  ASSERT_EQ(modele_->objectCount, 95);
+  EXPECT_EQ(glyphe(' ').faceCount, 0);
+  EXPECT_GT(glyphe(' ').vertexCount, 0);
+  for (char c = '!'; c <= '~'; c++) {
+    SCOPED_TRACE(std::string(1, c));
+    const t3DObject& o = glyphe(c);
+    ASSERT_GT(o.faceCount, 0);
+    for (const CVector3& p : o.vertices) ASSERT_EQ(p.z, 0.f);
+    for (const tFace& f : o.faces) ASSERT_GT(f.normal.z, 0.999f) << "faces the viewer";
+  }
+  EXPECT_EQ(table_->materialCount, 1);
+}
+
+TEST_F(PoliceGeneree, CapitalsStandAQuarterHighOnTheBaseline) {
+  EXPECT_NEAR(texte_->GetHauteur('H' - 32), 0.25f, 0.002f);
+  EXPECT_NEAR(encre('H').y0, 0.f, 1e-4f);
+  EXPECT_NEAR(encre('x').y1, 0.25f * 0.75f, 0.03f) << "x height";
+  for (char c : {'g', 'p', 'y', 'j'}) EXPECT_LT(encre(c).y0, -0.04f) << c << " descends";
+  EXPECT_LT(encre('_').y1, 0.f);
+  EXPECT_GT(texte_->GetMaxH(), 0.25f);
+  EXPECT_LT(texte_->GetMaxH(), 0.32f);
+}
+
+TEST_F(PoliceGeneree, WidthsAreTheAdvancesOfABoldFace) {
+  const float espace = texte_->GetLargeur(0);
+  EXPECT_GT(espace, 0.05f);
+  EXPECT_LT(espace, 0.15f);
+  for (char c = '!'; c <= '~'; c++) {
+    const float w = texte_->GetLargeur(c - 32);
+    EXPECT_GT(w, 0.06f) << c;
+    EXPECT_LT(w, 0.42f) << c;
+    EXPECT_GE(w, encre(c).x1 - 1e-5f) << c << ": ink past the measured width";
+  }
+  // proportional, not monospaced
+  EXPECT_GT(texte_->GetLargeur('W' - 32), 2.f * texte_->GetLargeur('i' - 32));
+  // digits share one advance so that times and counters do not jiggle
+  for (char c = '1'; c <= '9'; c++) EXPECT_FLOAT_EQ(texte_->GetLargeur(c - 32), texte_->GetLargeur('0' - 32));
+}
+
+TEST_F(PoliceGeneree, TextSetWithTheGameSpacingNeverRunsGlyphsTogether) {
+  for (char a = '!'; a <= '~'; a++) {
+    for (char b = '!'; b <= '~'; b++) {
+      const char texte[3] = {a, b, 0};
+      std::vector<tGlyphePlace> places;
+      texte_->place_texte(texte, &places);
+      ASSERT_EQ(places.size(), 2u);
+      const float ecart = places[1].decalage + encre(b).x0 - encre(a).x1;
+      ASSERT_GT(ecart, -0.01f) << a << b;
+    }
+  }
+  // the same letter repeated is evenly spaced
+  std::vector<tGlyphePlace> places;
+  texte_->place_texte("HHH", &places);
+  EXPECT_FLOAT_EQ(places[2].decalage - places[1].decalage, places[1].decalage - places[0].decalage);
+}
+
+TEST_F(PoliceGeneree, CountersStayOpenAndStrokesAreFilledOnce) {
+  for (char c : {'O', 'o', '0', 'D', 'e'}) {
+    const tEncre e = encre(c);
+    const float cy = c == 'e' ? e.y0 + 0.7f * (e.y1 - e.y0) : (e.y0 + e.y1) / 2;
+    EXPECT_FALSE(couvert(c, (e.x0 + e.x1) / 2, cy)) << c << " has its hole";
+    EXPECT_TRUE(couvert(c, e.x0 + 0.01f, (e.y0 + e.y1) / 2)) << c << " has its stroke";
+  }
+  EXPECT_TRUE(couvert('I', (encre('I').x0 + encre('I').x1) / 2, 0.12f));
+  // rectangles: the triangles cover them exactly once
+  for (char c : {'I', '-', 'l'}) {
+    const tEncre e = encre(c);
+    EXPECT_NEAR(aire(c), (e.x1 - e.x0) * (e.y1 - e.y0), 1e-4f) << c;
+  }
+}
+
+TEST(ConstructionPolice, ReportsATypefaceItCannotRead) {
+  CMaillage m;
+  std::string erreur;
+  EXPECT_FALSE(construit_police(&m, &erreur, "/nonexistent/font.ttf"));
+  EXPECT_NE(erreur.find("/nonexistent/font.ttf"), std::string::npos);
+}
+
+}  // namespace
