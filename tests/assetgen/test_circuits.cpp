@@ -1,0 +1,549 @@
+// The generated circuits, read back through the game's own loader and octree: the racing line
+// lies over road with walls on both sides, the ground is whole and sound, the minimap floats over
+// the track and stays on screen, and the data files have the game's layouts.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "assetgen/circuits/circuits.h"
+#include "assetgen/circuits/interne.h"
+#include "assetgen/ecrit3ds.h"
+#include "assetgen/textures/textures.h"
+#include "common/binio.h"
+#include "common/fichier.h"
+#include "world/load3ds.h"
+#include "world/minimap.h"
+#include "world/monde.h"
+#include "world/octree.h"
+#include "world/trajectoire.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// One circuit as the game sees it: the loaded model with its octree, and the minimap model.
+struct tCharge {
+  tCircuit c;
+  tMateriaux table;
+  t3DModel monde, carte;
+  COctree arbre;
+};
+
+tCharge& circuit(int i) {
+  static std::unique_ptr<tCharge> cache[NOMBRE_CIRCUITS + 1];
+  if (!cache[i]) {
+    cache[i] = std::make_unique<tCharge>();
+    tCharge& t = *cache[i];
+    construit_circuit(i, &t.c);
+    const std::vector<uint8_t> carte = ecrit_3ds(t.c.carte), piste = ecrit_3ds(t.c.piste);
+    EXPECT_EQ(g_Load3DS.Import3DSMemoire(&t.table, &t.carte, carte.data(), carte.size(), "carte"), IMPORT_OK);
+    EXPECT_EQ(g_Load3DS.Import3DSMemoire(&t.table, &t.monde, piste.data(), piste.size(), "piste"), IMPORT_OK);
+    set_type_surfaces(&t.monde);
+    t.arbre.GetSceneDimensions(&t.monde);
+    t.arbre.CreateNode(&t.monde, t.arbre.GetSceneTriangleCount(&t.monde), t.arbre.GetCenter(), t.arbre.GetWidth());
+  }
+  return *cache[i];
+}
+
+bool sol(unsigned char s) { return s == SURFACE_RAPIDE || s == SURFACE_LENTE || s == SURFACE_SOL; }
+
+// Visits every face of the end nodes whose cube passes `garde(centre, demi_largeur)`.
+template <class G, class V>
+void parcourt(const COctree* n, const t3DModel& monde, G garde, V visite) {
+  if (!n || !garde(n->GetCenter(), n->GetWidth() / 2)) return;
+  if (n->IsSubDivided()) {
+    for (int k = 0; k < 8; k++) parcourt(n->GetChild(k), monde, garde, visite);
+    return;
+  }
+  for (int i : n->GetObjectList()) {
+    const t3DObject& w = monde.objects[i];
+    for (const tFace& f : n->GetWorld()->objects[i].faces) {
+      CVector3 t[3] = {w.vertices[f.vertexIndex[0]], w.vertices[f.vertexIndex[1]], w.vertices[f.vertexIndex[2]]};
+      visite(w, t);
+    }
+  }
+}
+
+// Distance along the ray to the triangle, or a negative value when missed.
+double touche(CVector3 o, CVector3 d, const CVector3* t) {
+  const double e1[3] = {t[1].x - t[0].x, t[1].y - t[0].y, t[1].z - t[0].z};
+  const double e2[3] = {t[2].x - t[0].x, t[2].y - t[0].y, t[2].z - t[0].z};
+  const double p[3] = {d.y * e2[2] - d.z * e2[1], d.z * e2[0] - d.x * e2[2], d.x * e2[1] - d.y * e2[0]};
+  const double det = e1[0] * p[0] + e1[1] * p[1] + e1[2] * p[2];
+  if (std::fabs(det) < 1e-12) return -1;
+  const double s[3] = {o.x - t[0].x, o.y - t[0].y, o.z - t[0].z};
+  const double u = (s[0] * p[0] + s[1] * p[1] + s[2] * p[2]) / det;
+  if (u < -1e-6 || u > 1 + 1e-6) return -1;
+  const double q[3] = {s[1] * e1[2] - s[2] * e1[1], s[2] * e1[0] - s[0] * e1[2], s[0] * e1[1] - s[1] * e1[0]};
+  const double v = (d.x * q[0] + d.y * q[1] + d.z * q[2]) / det;
+  if (v < -1e-6 || u + v > 1 + 1e-6) return -1;
+  return (e2[0] * q[0] + e2[1] * q[1] + e2[2] * q[2]) / det;
+}
+
+struct tImpact {
+  float y;
+  unsigned char surface;
+  char lettre;
+};
+
+// Everything a vertical line through (x, z) meets, from the top down.
+std::vector<tImpact> verticale(tCharge& t, float x, float z) {
+  std::vector<tImpact> r;
+  const CVector3 o(x, 1e4f, z), d(0, -1, 0);
+  parcourt(&t.arbre, t.monde,
+           [&](CVector3 c, float h) { return std::fabs(x - c.x) <= h + 0.01f && std::fabs(z - c.z) <= h + 0.01f; },
+           [&](const t3DObject& w, const CVector3* tri) {
+             const double l = touche(o, d, tri);
+             if (l >= 0) r.push_back({static_cast<float>(1e4 - l), w.surfaceType, w.name[0]});
+           });
+  std::sort(r.begin(), r.end(), [](const tImpact& a, const tImpact& b) { return a.y > b.y; });
+  return r;
+}
+
+// Nearest wall along a horizontal ray, and whether that wall faces the ray's origin.
+float mur_le_long(tCharge& t, CVector3 o, CVector3 d, float portee, bool* face) {
+  float meilleur = 1e9f;
+  parcourt(&t.arbre, t.monde,
+           [&](CVector3 c, float h) {
+             const CVector3 b = o + d * portee;
+             return std::min(o.x, b.x) <= c.x + h && std::max(o.x, b.x) >= c.x - h && std::min(o.z, b.z) <= c.z + h &&
+                    std::max(o.z, b.z) >= c.z - h && o.y <= c.y + h && o.y >= c.y - h;
+           },
+           [&](const t3DObject& w, const CVector3* tri) {
+             if (w.surfaceType != SURFACE_MUR) return;
+             const double l = touche(o, d, tri);
+             if (l >= 0 && l < meilleur) {
+               meilleur = static_cast<float>(l);
+               *face = Dot(Cross(tri[1] - tri[0], tri[2] - tri[0]), d) < 0;
+             }
+           });
+  return meilleur;
+}
+
+CVector3 plus_proche_sur_triangle(CVector3 p, const CVector3* t) {
+  // Closest point by projection, falling back to the edges when outside.
+  const CVector3 n = Normalize(Cross(t[1] - t[0], t[2] - t[0]));
+  const CVector3 q = p - n * Dot(p - t[0], n);
+  bool dedans = true;
+  for (int k = 0; k < 3; k++) {
+    if (Dot(Cross(t[(k + 1) % 3] - t[k], q - t[k]), n) < 0) dedans = false;
+  }
+  if (dedans) return q;
+  CVector3 meilleur = t[0];
+  for (int k = 0; k < 3; k++) {
+    const CVector3 a = t[k], b = t[(k + 1) % 3];
+    const float l = Dot(b - a, b - a);
+    const float s = l > 0 ? std::clamp(Dot(p - a, b - a) / l, 0.0f, 1.0f) : 0;
+    const CVector3 c = a + (b - a) * s;
+    if (Distance(c, p) < Distance(meilleur, p)) meilleur = c;
+  }
+  return meilleur;
+}
+
+float distance_aux_murs(tCharge& t, CVector3 p, float rayon) {
+  float d = 1e9f;
+  parcourt(&t.arbre, t.monde,
+           [&](CVector3 c, float h) {
+             return std::fabs(p.x - c.x) <= h + rayon && std::fabs(p.y - c.y) <= h + rayon && std::fabs(p.z - c.z) <= h + rayon;
+           },
+           [&](const t3DObject& w, const CVector3* tri) {
+             if (w.surfaceType == SURFACE_MUR) d = std::min(d, Distance(p, plus_proche_sur_triangle(p, tri)));
+           });
+  return d;
+}
+
+const tImpact* premier_sol_sous(const std::vector<tImpact>& v, float y) {
+  for (const tImpact& i : v) {
+    if (i.y <= y && sol(i.surface)) return &i;
+  }
+  return nullptr;
+}
+
+class Circuits : public ::testing::TestWithParam<int> {};
+
+TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
+  tCharge& t = circuit(GetParam());
+  const std::vector<tPointLigne>& l = t.c.ligne;
+  ASSERT_GE(l.size(), 40u);
+  ASSERT_LE(l.size(), 120u);
+  // Ahead of the grid first, behind it last.
+  EXPECT_LT(l.front().position.x, 20);
+  EXPECT_GT(l.back().position.x, 120);
+  EXPECT_LT(std::fabs(l.front().position.z), 20);
+  EXPECT_LT(std::fabs(l.back().position.z), 20);
+  for (size_t k = 0; k < l.size(); k++) {
+    SCOPED_TRACE("point " + std::to_string(k));
+    const CVector3 p = l[k].position, suivant = l[(k + 1) % l.size()].position;
+    const std::vector<tImpact> v = verticale(t, p.x, p.z);
+    const tImpact* s = premier_sol_sous(v, p.y);
+    ASSERT_NE(s, nullptr);
+    EXPECT_TRUE(s->lettre == 'R' || s->lettre == 'L') << s->lettre;
+    EXPECT_NEAR(p.y - s->y, 3, 0.5);
+    // Whatever hangs over the road leaves room for the chase camera.
+    for (const tImpact& i : v) {
+      if (i.y > p.y) {
+        EXPECT_GE(i.y - s->y, 20) << i.lettre;
+      }
+    }
+    EXPECT_GE(distance_aux_murs(t, p, 10), 8);
+    EXPECT_NEAR(Magnitude(l[k].normale), 1, 1e-4);
+    EXPECT_GT(Dot(l[k].normale, Normalize(suivant - p)), 0.9999f);
+    const float ecart = Distance(p, suivant);
+    EXPECT_GT(ecart, 20);
+    EXPECT_LE(ecart, 150);
+  }
+}
+
+TEST_P(Circuits, WallsOnBothSidesAllTheWayRound) {
+  tCharge& t = circuit(GetParam());
+  const std::vector<tPointLigne>& l = t.c.ligne;
+  int rayons = 0;
+  for (size_t k = 0; k < l.size(); k++) {
+    const CVector3 a = l[k].position, b = l[(k + 1) % l.size()].position;
+    const CVector3 dir = Normalize(CVector3(b.x - a.x, 0, b.z - a.z));
+    const CVector3 cote = Cross(dir, CVector3(0, 1, 0));
+    const int pas = std::max(1, static_cast<int>(Distance(a, b) / 8));
+    for (int j = 0; j < pas; j++) {
+      const CVector3 p = a + (b - a) * (float(j) / pas);
+      for (float sens : {-1.0f, 1.0f}) {
+        bool face = false;
+        const float d = mur_le_long(t, p, cote * sens, 60, &face);
+        EXPECT_LE(d, 40) << "near point " << k << " at (" << p.x << ", " << p.z << ")";
+        EXPECT_TRUE(face) << "wall seen from behind near point " << k;
+        rayons++;
+      }
+    }
+  }
+  EXPECT_GT(rayons, 300);
+}
+
+TEST_P(Circuits, GroundIsWholeAndSound) {
+  tCharge& t = circuit(GetParam());
+  // Edges used by one ground triangle only must run along a wall or at a jump's gap.
+  std::map<std::pair<std::tuple<long, long, long>, std::tuple<long, long, long>>, int> aretes;
+  auto cle = [](CVector3 v) {
+    return std::make_tuple(std::lround(v.x * 100), std::lround(v.y * 100), std::lround(v.z * 100));
+  };
+  int triangles = 0;
+  for (const t3DObject& o : t.monde.objects) {
+    for (const tFace& f : o.faces) {
+      triangles++;
+      const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]], c = o.vertices[f.vertexIndex[2]];
+      ASSERT_GT(Magnitude(Cross(b - a, c - a)) / 2, 0.01f) << o.name;
+      if (!sol(o.surfaceType)) continue;
+      EXPECT_GE(f.normal.y, 0.7f) << o.name;
+      for (int k = 0; k < 3; k++) {
+        auto u = cle(o.vertices[f.vertexIndex[k]]), w = cle(o.vertices[f.vertexIndex[(k + 1) % 3]]);
+        aretes[{std::min(u, w), std::max(u, w)}]++;
+      }
+    }
+  }
+  EXPECT_GE(triangles, 5000);
+  EXPECT_LE(triangles, 60000);
+  const std::vector<tSection>& sec = t.c.sections;
+  int bords = 0;
+  for (const auto& [arete, nombre] : aretes) {
+    EXPECT_LE(nombre, 2);
+    if (nombre != 1) continue;
+    const CVector3 m((std::get<0>(arete.first) + std::get<0>(arete.second)) / 200.0f, 0,
+                     (std::get<2>(arete.first) + std::get<2>(arete.second)) / 200.0f);
+    size_t i = 0;
+    for (size_t j = 1; j < sec.size(); j++) {
+      if (Distance(CVector3(sec[j].c.x, 0, sec[j].c.z), m) < Distance(CVector3(sec[i].c.x, 0, sec[i].c.z), m)) i = j;
+    }
+    const int n = static_cast<int>(sec.size());
+    const bool saut = (sec[i].zone | sec[(i + 1) % n].zone | sec[(i + n - 1) % n].zone) & ZONE_SAUT;
+    const float cote = std::fabs(Dot(m - CVector3(sec[i].c.x, 0, sec[i].c.z), sec[i].n));
+    if (!saut) {
+      EXPECT_GT(cote, sec[i].largeur / 2 - 2) << "crack at (" << m.x << ", " << m.z << ")";
+    }
+    bords++;
+  }
+  EXPECT_GT(bords, 0);
+}
+
+TEST_P(Circuits, GridStandsOnAFlatStraight) {
+  tCharge& t = circuit(GetParam());
+  for (int place = 0; place < 6; place++) {
+    const float x = 20 + 20 * place, z = (place % 2) ? -7 : 7;
+    for (float dx : {-12.0f, 0.0f, 12.0f}) {
+      const std::vector<tImpact> v = verticale(t, x + dx, z);
+      const tImpact* s = premier_sol_sous(v, 3);
+      ASSERT_NE(s, nullptr);
+      EXPECT_EQ(s->lettre, 'R');
+      EXPECT_NEAR(s->y, 0, 0.1);
+    }
+  }
+}
+
+TEST_P(Circuits, MinimapFloatsOverTheTrackAndStaysOnScreen) {
+  tCharge& t = circuit(GetParam());
+  CMinimap carte;
+  carte.Set3Dobj(&t.carte);
+  ASSERT_EQ(t.carte.objectCount, 1);
+  const CVector3 place = position_minimap(GetParam());
+  const float ax = -10 * 3.14159265f / 180, ay = 10 * 3.14159265f / 180, az = -5 * 3.14159265f / 180;
+  for (const t3DObject& o : t.carte.objects) {
+    for (const tFace& f : o.faces) {
+      CVector3 centre(0, 0, 0);
+      for (int k = 0; k < 3; k++) centre += o.vertices[f.vertexIndex[k]] / 3;
+      for (int k = 0; k <= 3; k++) {
+        const CVector3 p = k < 3 ? o.vertices[f.vertexIndex[k]] : centre;
+        ASSERT_GE(p.y, 0);
+        const std::vector<tImpact> v = verticale(t, p.x, p.z);
+        ASSERT_NE(premier_sol_sous(v, p.y), nullptr) << "minimap off the track at (" << p.x << ", " << p.z << ")";
+        // Nothing of the ground above it either: the highest ground there is below it.
+        for (const tImpact& i : v) {
+          if (sol(i.surface)) {
+            EXPECT_LE(i.y, p.y);
+            break;
+          }
+        }
+        // The map as the race draws it: scaled, turned about z, y then x, moved before the eye.
+        CVector3 q = p * 0.002f;
+        q = CVector3(q.x * std::cos(az) - q.y * std::sin(az), q.x * std::sin(az) + q.y * std::cos(az), q.z);
+        q = CVector3(q.x * std::cos(ay) + q.z * std::sin(ay), q.y, -q.x * std::sin(ay) + q.z * std::cos(ay));
+        q = CVector3(q.x, q.y * std::cos(ax) - q.z * std::sin(ax), q.y * std::sin(ax) + q.z * std::cos(ax));
+        q += place;
+        ASSERT_LT(q.z, -1);
+        EXPECT_LE(std::fabs(q.x / -q.z), 1.33f * 0.98f);
+        EXPECT_LE(std::fabs(q.y / -q.z), 0.98f);
+      }
+    }
+  }
+  // Bonuses are scattered where the map says there is track: every racing-line point is on it.
+  for (const tPointLigne& p : t.c.ligne) {
+    float y = -1;
+    EXPECT_TRUE(carte.PointSurPiste(p.position.x, p.position.z, &y)) << p.position.x << ", " << p.position.z;
+    EXPECT_GE(y, p.position.y - 3);
+  }
+}
+
+TEST_P(Circuits, PlantsStandBesideTheTrack) {
+  tCharge& t = circuit(GetParam());
+  ASSERT_GE(t.c.decos.size(), 60u);
+  ASSERT_LE(t.c.decos.size(), 200u);
+  std::set<int> caps;
+  for (const tDeco& d : t.c.decos) {
+    EXPECT_GE(d.type, 1);
+    EXPECT_LE(d.type, 9);
+    EXPECT_GE(d.echelle, 0.6f);
+    EXPECT_LE(d.echelle, 1.6f);
+    caps.insert(static_cast<int>(d.angles.y / 10));
+    for (const tImpact& i : verticale(t, d.position.x, d.position.z)) {
+      EXPECT_FALSE(sol(i.surface) || i.surface == SURFACE_MUR)
+          << "plant on the track at (" << d.position.x << ", " << d.position.z << "): " << i.lettre;
+    }
+  }
+  EXPECT_GT(caps.size(), 20u);
+}
+
+TEST_P(Circuits, SoundEnvironmentCoversTunnelsAndCanyons) {
+  tCharge& t = circuit(GetParam());
+  int reverbs = 0, occlusions = 0;
+  for (const tEffetSon& e : t.c.effets) {
+    ASSERT_TRUE(e.type == 1 || e.type == 2);
+    if (e.type == 2) {
+      reverbs++;
+      EXPECT_GE(e.preset, 1);
+      EXPECT_LE(e.preset, 6);
+      EXPECT_LT(e.min_dist, e.max_dist);
+    } else {
+      occlusions++;
+      EXPECT_GT(Magnitude(Cross(e.sommets[0], e.sommets[2])), 1.0f);
+    }
+  }
+  EXPECT_GE(reverbs, 1);
+  bool couvert = false;
+  for (const tSection& s : t.c.sections) couvert |= (s.zone & (ZONE_TUNNEL | ZONE_CANYON)) != 0;
+  if (couvert) {
+    EXPECT_GE(reverbs, 2);
+    EXPECT_GE(occlusions, 4);
+  }
+}
+
+TEST_P(Circuits, MaterialsFitTheSharedTable) {
+  tCharge& t = circuit(GetParam());
+  // The font, ships, plants and bonus models share the same 100 slots: the circuit and its map
+  // take at most 26 of them.
+  EXPECT_LE(t.c.piste.materiaux.size(), 25u);
+  EXPECT_LE(t.table.materialCount, 26);
+  std::set<std::string> connues;
+  for (const tTextureConnue& k : textures_connues()) connues.insert(k.nom);
+  for (const tMaterialInfo& m : t.table.materials) {
+    if (m.fileName[0]) {
+      EXPECT_TRUE(connues.count(m.fileName)) << m.fileName;
+    }
+  }
+  for (const t3DObject& o : t.monde.objects) {
+    EXPECT_GE(o.materialIndex, 0) << o.name;
+    EXPECT_LE(o.vertexCount, 65535);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cinq, Circuits, ::testing::Range(1, NOMBRE_CIRCUITS + 1));
+
+TEST(CircuitSet, TheFiveDifferAsPlanned) {
+  int denivele = 0, tunnels = 0, ponts = 0, sauts = 0;
+  std::set<int> types;
+  for (int i = 1; i <= NOMBRE_CIRCUITS; i++) {
+    tCharge& t = circuit(i);
+    float bas = 1e9f, haut = -1e9f;
+    for (const tSection& s : t.c.sections) {
+      bas = std::min(bas, s.c.y);
+      haut = std::max(haut, s.c.y);
+    }
+    denivele += haut - bas >= 25;
+    bool tunnel = false, pont = false, saut = false;
+    for (const t3DObject& o : t.monde.objects) {
+      tunnel |= std::string(o.name) == "Voute";
+      pont |= std::string(o.name).rfind("Lpont", 0) == 0;
+    }
+    // A jump: along the racing line, a stretch of 20 units or more with no road under it.
+    const std::vector<tPointLigne>& l = t.c.ligne;
+    float vide = 0;
+    for (size_t k = 0; k < l.size(); k++) {
+      const CVector3 a = l[k].position, b = l[(k + 1) % l.size()].position;
+      for (float s = 0; s < Distance(a, b); s += 1) {
+        const CVector3 p = a + Normalize(b - a) * s;
+        const std::vector<tImpact> v = verticale(t, p.x, p.z);
+        const tImpact* g = premier_sol_sous(v, p.y + 1);
+        vide = (g && g->lettre != 'G' && p.y - g->y < 8) ? 0 : vide + 1;
+        saut |= vide >= 20;
+      }
+    }
+    tunnels += tunnel;
+    ponts += pont;
+    sauts += saut;
+    for (const tDeco& d : t.c.decos) types.insert(d.type);
+    // Lap length as the game measures it from the racing line.
+    const std::vector<uint8_t> f = encode_ligne(l);
+    ASSERT_TRUE(lit_trajectoire(f.data(), f.size()));
+    calcule_trajectoire();
+    EXPECT_GE(LONGUEUR_CIRCUIT, 1500);
+    EXPECT_LE(LONGUEUR_CIRCUIT, 3500);
+    Effacement_liste_point_t();
+  }
+  EXPECT_GE(denivele, 4);
+  EXPECT_GE(tunnels, 2);
+  EXPECT_GE(ponts, 1);
+  EXPECT_GE(sauts, 1);
+  EXPECT_EQ(types.size(), 9u);
+}
+
+TEST(CircuitFiles, LayoutsSizesAndReadBack) {
+  char modele[] = "/tmp/veltra-circuits-XXXXXX";
+  const std::string dossier = mkdtemp(modele);
+  std::string erreur;
+  ASSERT_TRUE(genere_circuits(dossier, &erreur)) << erreur;
+  for (int i = 1; i <= NOMBRE_CIRCUITS; i++) {
+    SCOPED_TRACE("circuit " + std::to_string(i));
+    const tCircuit& c = circuit(i).c;
+    const std::string n = std::to_string(i), o = dossier + "/objets/";
+    std::vector<uint8_t> traj, deco, efson, kan, carte;
+    ASSERT_TRUE(lit_fichier(o + "traj_" + n + ".dat", traj));
+    ASSERT_TRUE(lit_fichier(o + "deco_" + n + ".dat", deco));
+    ASSERT_TRUE(lit_fichier(o + "efson_" + n + ".dat", efson));
+    ASSERT_TRUE(lit_fichier(o + "kan_" + n + ".3ds", kan));
+    ASSERT_TRUE(lit_fichier(o + "kan_m1_" + n + ".3ds", carte));
+    EXPECT_EQ(traj.size(), 4 + 24 * c.ligne.size());
+    EXPECT_EQ(deco.size(), 4 + 36 * c.decos.size());
+    EXPECT_EQ(efson.size(), 12 + 84 * c.effets.size());
+    EXPECT_EQ(kan, ecrit_3ds(c.piste));
+    EXPECT_EQ(carte, ecrit_3ds(c.carte));
+
+    // The racing line through the game's reader.
+    ASSERT_TRUE(lit_trajectoire(traj.data(), traj.size()));
+    ASSERT_EQ(nb_point_t, static_cast<int>(c.ligne.size()));
+    int k = 0;
+    for (Point_Traj* p = prem_list_ptraj; p; p = p->suivant, k++) {
+      EXPECT_EQ(Distance(p->position, c.ligne[k].position), 0);
+      EXPECT_EQ(Distance(p->normale, c.ligne[k].normale), 0);
+      EXPECT_EQ(p->numero, k + 1);
+    }
+    Effacement_liste_point_t();
+
+    Lecteur d(deco.data(), deco.size());
+    int32_t nombre = 0;
+    ASSERT_TRUE(d.i32(nombre));
+    ASSERT_EQ(nombre, static_cast<int32_t>(c.decos.size()));
+    for (const tDeco& attendu : c.decos) {
+      float v[8];
+      int32_t type = 0;
+      for (float& f : v) ASSERT_TRUE(d.f32(f));
+      ASSERT_TRUE(d.i32(type));
+      EXPECT_EQ(v[0], attendu.position.x);
+      EXPECT_EQ(v[2], attendu.position.z);
+      EXPECT_EQ(v[4], attendu.angles.y);
+      EXPECT_EQ(v[6], attendu.echelle);
+      EXPECT_FLOAT_EQ(v[7], rayon_deco(type) * v[6]);
+      EXPECT_EQ(type, attendu.type);
+    }
+    EXPECT_TRUE(d.fin());
+
+    Lecteur e(efson.data(), efson.size());
+    int32_t total = 0, occlusions = 0, reverbs = 0;
+    ASSERT_TRUE(e.i32(total) && e.i32(occlusions) && e.i32(reverbs));
+    ASSERT_EQ(total, static_cast<int32_t>(c.effets.size()));
+    int vus[3] = {0, 0, 0};
+    for (const tEffetSon& attendu : c.effets) {
+      int32_t type = 0, preset = 0;
+      float v[16];
+      ASSERT_TRUE(e.i32(type));
+      for (float& f : v) ASSERT_TRUE(e.f32(f));
+      ASSERT_TRUE(e.i32(preset));
+      for (int z = 0; z < 3; z++) {
+        int32_t reste = -1;
+        ASSERT_TRUE(e.i32(reste));
+        EXPECT_EQ(reste, 0);
+      }
+      ASSERT_TRUE(type == 1 || type == 2);
+      vus[type]++;
+      EXPECT_EQ(v[0], attendu.position.x);
+      EXPECT_EQ(v[3], attendu.sommets[0].x);
+      EXPECT_EQ(v[14], attendu.min_dist);
+      EXPECT_EQ(preset, attendu.preset);
+    }
+    EXPECT_TRUE(e.fin());
+    EXPECT_EQ(vus[1], occlusions);
+    EXPECT_EQ(vus[2], reverbs);
+  }
+  // Every texture a circuit names is there, as a JPEG.
+  for (int i = 1; i <= NOMBRE_CIRCUITS; i++) {
+    for (const tMateriauMaillage& m : circuit(i).c.piste.materiaux) {
+      if (m.fichier.empty()) continue;
+      std::vector<uint8_t> j;
+      ASSERT_TRUE(lit_fichier(dossier + "/maps/" + m.fichier, j)) << m.fichier;
+      ASSERT_GE(j.size(), 2u);
+      EXPECT_EQ(j[0], 0xFF);
+      EXPECT_EQ(j[1], 0xD8);
+    }
+  }
+  fs::remove_all(dossier);
+}
+
+TEST(CircuitFiles, SameBytesOnEveryBuild) {
+  tCircuit a, b;
+  construit_circuit(3, &a);
+  construit_circuit(3, &b);
+  EXPECT_EQ(ecrit_3ds(a.piste), ecrit_3ds(b.piste));
+  EXPECT_EQ(encode_ligne(a.ligne), encode_ligne(b.ligne));
+  EXPECT_EQ(encode_decos(a.decos), encode_decos(b.decos));
+  EXPECT_EQ(encode_effets(a.effets), encode_effets(b.effets));
+}
+
+TEST(CircuitFiles, UnwritableFolderIsReported) {
+  std::string erreur;
+  EXPECT_FALSE(genere_circuits("/proc/veltra-nowhere", &erreur));
+  EXPECT_FALSE(erreur.empty());
+}
+
+}  // namespace
