@@ -31,10 +31,7 @@ long long taille_fichier(const std::string& f) {
 class EnvironnementSon : public ::testing::Environment {
  public:
   void SetUp() override { dossier(); }
-  void TearDown() override {
-    std::error_code erreur;
-    std::filesystem::remove_all(dossier(), erreur);
-  }
+  void TearDown() override { nettoie(); }
 };
 const auto* const g_env = ::testing::AddGlobalTestEnvironment(new EnvironnementSon);
 
@@ -75,6 +72,11 @@ const std::string& dossier() {
 }
 
 std::string chemin(const std::string& nom) { return dossier() + "/" + nom; }
+
+void nettoie() {
+  std::error_code erreur;
+  std::filesystem::remove_all(dossier(), erreur);
+}
 
 void ecrit_texte(const std::string& f, const std::string& texte) {
   std::FILE* out = std::fopen(f.c_str(), "wb");

@@ -14,6 +14,9 @@ constexpr double PI = 3.14159265358979323846;
 // Folder of this run's files (created once, with the alsoft.conf that routes output to a WAV).
 const std::string& dossier();
 std::string chemin(const std::string& nom);
+// Removes the run's folder (the test environment does it at the end; a child process that exits
+// by itself must do it first).
+void nettoie();
 void ecrit_texte(const std::string& fichier, const std::string& texte);
 
 // Writes a 16-bit PCM WAV. `canaux` interleaved samples in -1..1.

@@ -158,6 +158,7 @@ TEST(DemarrageSansCarte, NoOutputDeviceStartsTheSystemOnTheNullOutput) {
         bool nulle = false;
         const bool ok = result == SON_OK && son_systeme_sortie_nulle(g_SystemeSon, &nulle) == SON_OK && nulle;
         const bool fin = Ferme_son() == SON_OK && Libere_son() == SON_OK;
+        nettoie();
         std::exit(ok && fin ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
@@ -175,7 +176,9 @@ TEST(DemarrageSansCarte, ExitingWithoutShuttingTheSoundDownEndsCleanly) {
         ecrit_module_it(it, 64);
         son_cree_flux(g_SystemeSon, it.c_str(), SON_MODE_DEFAUT, &SON_MUSIQUE);
         son_joue(g_SystemeSon, SON_MUSIQUE, false, &channel_SON_MUSIQUE);
-        std::exit(result == SON_OK ? 3 : 4);
+        const int code = result == SON_OK ? 3 : 4;
+        nettoie();
+        std::exit(code);
       },
       ::testing::ExitedWithCode(3), "");
 }
