@@ -178,7 +178,7 @@ TEST(Reverb, TheAmbientRecordConvertsToTheStandardHallwayAndPresetsAreLookedUpBy
   EXPECT_EQ(son_systeme_libere(sys), SON_OK);
 }
 
-class GeometrieTest : public ::testing::Test {
+class SortieNulle : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
@@ -193,7 +193,7 @@ class GeometrieTest : public ::testing::Test {
   HSysteme sys;
 };
 
-TEST_F(GeometrieTest, CrossedWallsMultiplyTheirOpenings) {
+TEST_F(SortieNulle, CrossedWallsMultiplyTheirOpenings) {
   HGeometrie g;
   ASSERT_EQ(son_geometrie_cree(sys, 3, 12, &g), SON_OK);
   const SonVecteur mur1[4] = {{-5, -5, 5}, {5, -5, 5}, {5, 5, 5}, {-5, 5, 5}};
@@ -225,7 +225,7 @@ TEST_F(GeometrieTest, CrossedWallsMultiplyTheirOpenings) {
   EXPECT_EQ(son_geometrie_ajoute_polygone(g, 1.0f, 1.0f, true, 4, mur1, nullptr), SON_ERR_HANDLE_INVALIDE);
 }
 
-TEST_F(GeometrieTest, NoRoomReservedRefusesEveryPolygonAndBadPolygonsAreRefused) {
+TEST_F(SortieNulle, NoRoomReservedRefusesEveryPolygonAndBadPolygonsAreRefused) {
   HGeometrie vide, g;
   ASSERT_EQ(son_geometrie_cree(sys, 0, 0, &vide), SON_OK);
   const SonVecteur carre[4] = {{0, 0, 0}, {5, 0, 0}, {5, 100, 0}, {0, 100, 0}};
@@ -239,7 +239,7 @@ TEST_F(GeometrieTest, NoRoomReservedRefusesEveryPolygonAndBadPolygonsAreRefused)
   EXPECT_EQ(son_geometrie_cree(sys, -1, 4, &g), SON_ERR_PARAMETRE);
 }
 
-TEST_F(GeometrieTest, AOneSidedWallStopsOnlySoundComingFromItsFront) {
+TEST_F(SortieNulle, AOneSidedWallStopsOnlySoundComingFromItsFront) {
   HGeometrie g;
   ASSERT_EQ(son_geometrie_cree(sys, 1, 4, &g), SON_OK);
   const SonVecteur mur[4] = {{-5, -5, 5}, {5, -5, 5}, {5, 5, 5}, {-5, 5, 5}};
@@ -251,7 +251,7 @@ TEST_F(GeometrieTest, AOneSidedWallStopsOnlySoundComingFromItsFront) {
   EXPECT_EQ(std::max(aller, retour), 1.0f);
 }
 
-TEST_F(GeometrieTest, TheTreeFindsExactlyThePolygonsABruteForceTestFinds) {
+TEST_F(SortieNulle, TheTreeFindsExactlyThePolygonsABruteForceTestFinds) {
   std::mt19937 alea(1234);
   std::uniform_real_distribution<float> u(-200.0f, 200.0f), taille(2.0f, 30.0f), occ(0.05f, 0.6f);
   struct Quad {
@@ -293,4 +293,27 @@ TEST_F(GeometrieTest, TheTreeFindsExactlyThePolygonsABruteForceTestFinds) {
     if (attendu < 1.0f) ++coupes;
   }
   EXPECT_GT(coupes, 30);  // the rays really meet walls
+}
+
+TEST_F(SortieNulle, AZoneIsFullInsideItsMinFadesToTheAmbientAtItsMaxAndCountsOnlyWhenActive) {
+  using namespace son_detail;
+  ASSERT_EQ(son_systeme_set_reverb_ambiante(sys, &SON_REVERB_CARPETEDHALLWAY), SON_OK);
+  HReverb zone;
+  ASSERT_EQ(son_reverb_cree(sys, &zone), SON_OK);
+  const SonVecteur centre{100, 0, 50};
+  ASSERT_EQ(son_reverb_set_3d(zone, &centre, 10, 30), SON_OK);
+  ASSERT_EQ(son_reverb_set_preset(zone, "CAVE"), SON_OK);
+  const ProprietesEfx cave = EFX_REVERB_PRESET_CAVE;
+  const ProprietesEfx couloir = efx_depuis_classique(SON_REVERB_CARPETEDHALLWAY);
+  auto decroissance = [&](SonVecteur ecoute) {
+    EXPECT_EQ(son_systeme_set_auditeur(sys, 0, &ecoute, nullptr, nullptr, nullptr), SON_OK);
+    EXPECT_EQ(son_systeme_update(sys), SON_OK);
+    return systeme_actif()->appliquee.flDecayTime;
+  };
+  EXPECT_FLOAT_EQ(decroissance({105, 0, 50}), cave.flDecayTime);                              // inside min
+  EXPECT_FLOAT_EQ(decroissance({100, 0, 70}), (cave.flDecayTime + couloir.flDecayTime) / 2);  // halfway
+  EXPECT_FLOAT_EQ(decroissance({100, 0, 80}), couloir.flDecayTime);                           // at max
+  EXPECT_FLOAT_EQ(decroissance({100, 0, -50}), couloir.flDecayTime);                          // the z flip: far away
+  ASSERT_EQ(son_reverb_set_active(zone, false), SON_OK);
+  EXPECT_FLOAT_EQ(decroissance({105, 0, 50}), couloir.flDecayTime);
 }
