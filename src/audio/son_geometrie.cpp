@@ -57,22 +57,21 @@ void reconstruit(Geometrie& g) {
   g.arbre_sale = false;
 }
 
-// Segment a + t*(b - a), t in [0, 1], against a box (slab test).
-bool coupe_boite(const Vec& a, const Vec& inv, const Vec& d, const Vec& bmin, const Vec& bmax) {
-  float t0 = 0.0f, t1 = 1.0f;
-  for (int k = 0; k < 3; ++k) {
-    const float o = axe(a, k), dk = axe(d, k), lo = axe(bmin, k), hi = axe(bmax, k);
-    if (std::fabs(dk) < 1e-12f) {
-      if (o < lo || o > hi) return false;
-      continue;
-    }
-    float ta = (lo - o) * axe(inv, k), tb = (hi - o) * axe(inv, k);
-    if (ta > tb) std::swap(ta, tb);
-    t0 = std::max(t0, ta);
-    t1 = std::min(t1, tb);
-    if (t0 > t1) return false;
-  }
-  return true;
+// Segment a + t*(b - a), t in [0, 1], against a box (slab test). `inv` holds 1/d per axis, kept
+// finite (see inverse) so that no product gives a NaN.
+bool coupe_boite(const Vec& a, const Vec& inv, const Vec& bmin, const Vec& bmax) {
+  const float x1 = (bmin.x - a.x) * inv.x, x2 = (bmax.x - a.x) * inv.x;
+  const float y1 = (bmin.y - a.y) * inv.y, y2 = (bmax.y - a.y) * inv.y;
+  const float z1 = (bmin.z - a.z) * inv.z, z2 = (bmax.z - a.z) * inv.z;
+  const float t0 = std::max(std::max(0.0f, std::min(x1, x2)), std::max(std::min(y1, y2), std::min(z1, z2)));
+  const float t1 = std::min(std::min(1.0f, std::max(x1, x2)), std::min(std::max(y1, y2), std::max(z1, z2)));
+  return t0 <= t1;
+}
+
+float inverse(float d) {
+  constexpr float GRAND = 1e30f;
+  if (std::fabs(d) < 1.0f / GRAND) return d < 0.0f ? -GRAND : GRAND;
+  return 1.0f / d;
 }
 
 bool coupe_polygone(const Polygone& p, const Vec& a, const Vec& b) {
@@ -103,7 +102,7 @@ Geometrie* geometrie_de(HGeometrie h, Systeme** sys = nullptr) {
 void occlusion(Systeme& s, const Vec& a, const Vec& b, float* directe, float* reverb) {
   float gd = 1.0f, gr = 1.0f;
   const Vec d = moins(b, a);
-  const Vec inv{d.x != 0.0f ? 1.0f / d.x : 0.0f, d.y != 0.0f ? 1.0f / d.y : 0.0f, d.z != 0.0f ? 1.0f / d.z : 0.0f};
+  const Vec inv{inverse(d.x), inverse(d.y), inverse(d.z)};
   int pile[64];
   for (Geometrie& g : s.geometries) {
     if (!g.serie || g.polygones.empty()) continue;
@@ -112,7 +111,7 @@ void occlusion(Systeme& s, const Vec& a, const Vec& b, float* directe, float* re
     pile[haut++] = 0;
     while (haut > 0) {
       const Geometrie::Noeud& n = g.arbre[static_cast<size_t>(pile[--haut])];
-      if (!coupe_boite(a, inv, d, n.bmin, n.bmax)) continue;
+      if (!coupe_boite(a, inv, n.bmin, n.bmax)) continue;
       if (n.gauche < 0) {
         for (int i = n.debut; i < n.debut + n.nb; ++i) {
           const Polygone& p = g.polygones[static_cast<size_t>(g.ordre[static_cast<size_t>(i)])];
