@@ -21,9 +21,14 @@ void etape_bonus() {
   CObjBonus* b = prem_list_bonus;
   while (b) {
     CObjBonus* suivant = b->suivant;
-    b->ResetContacts();
-    g_Octree.ChercheSolObjet(b, &g_World);
-    g_Octree.CollisionsObjetmonde(b, &g_World);
+    // A pick-up or mine lying still on level enough ground stays as it is: the circuit does not
+    // move, and it met no wall when it landed.
+    const bool au_repos = b->GetType() != BONUS_MISSILE && b->GetContactSol() && b->face_sol.normale.y >= 0.7f;
+    if (!au_repos) {
+      b->ResetContacts();
+      g_Octree.ChercheSolObjet(b, &g_World);
+      g_Octree.CollisionsObjetmonde(b, &g_World);
+    }
     b->action();
     if (b->GetDestruct()) {
       const CVector3 p = b->GetPositionCollision();

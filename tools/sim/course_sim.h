@@ -1,0 +1,60 @@
+// Whole races with no window and no sound device: the five computer pilots and the human pilot
+// driven by the self-driving controller, on a circuit loaded from a game data folder.
+//
+//   SessionSim s;
+//   if (!s.charge("build/game", 2, &erreur)) ...
+//   ResultatCourse r = s.course(3, 42);    // 3 laps, srand(42)
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ResultatPilote {
+  std::string nom;
+  bool humain = false;
+  bool fini = false;
+  int place = 0;
+  int temps = 0;          // race time in sixtieths of a second (finished pilots)
+  int meilleur_tour = 0;  // sixtieths; 0 when no lap was completed
+  int tours = 0;
+  float vitesse_moyenne = 0;
+  float vitesse_pointe = 0;
+  int chocs_mur = 0;
+  int explosions = 0;
+  int bonus_pris = 0;
+  int bonus_tires = 0;
+  int sauvetages = 0;
+  int chutes = 0;  // dropped back in from the top of the world box
+};
+
+struct ResultatCourse {
+  int circuit = 0;
+  unsigned graine = 0;
+  int tours = 0;
+  int pas = 0;
+  double secondes = 0;          // wall-clock time of the race steps
+  double secondes_cpu = 0;      // processor time of this process over the same steps
+  double us_par_pas_median = 0;
+  bool nan = false;             // a position or speed went NaN
+  bool tous_finis = false;
+  std::vector<ResultatPilote> pilotes;  // index = pilot number (5 is the human)
+};
+
+class SessionSim {
+ public:
+  SessionSim();
+  ~SessionSim();
+  // Loads circuit `circuit` (1..5) from `dossier` (which holds objets/). False with a reason
+  // when a file is missing or the circuit has no racing line.
+  bool charge(const std::string& dossier, int circuit, std::string* erreur);
+  // One race from the grid; stops once every pilot has finished or after a time limit.
+  ResultatCourse course(int tours, unsigned graine);
+  void libere();
+
+ private:
+  bool m_charge = false;
+  int m_circuit = 0;
+};
+
+// Number of steps after which a race is given up (20 minutes of race time).
+constexpr int PAS_MAX_COURSE = 30 * 60 * 20;
