@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "world/materiaux.h"
+
 void check_config() {
   if (exists(FICHIER_CONFIG)) return;
   // Written into config.cfg itself, so a first start runs windowed with five circuits and textures.
@@ -92,6 +94,7 @@ void lit_config_touches() {
 int lit_config_type_controle() { return get_config_int("Control_type", "Type", 0); }
 
 void init_globales() {
+  clear_g_Materiaux();
   copie_nom(LANG, get_config_string("system", "lang", "en"));
   LANGUAGE = NUM_LANGUE = (std::strcmp(LANG, "fr") == 0) ? 0 : 1;
   NB_LEVELS = get_config_int("Game", "Nb_levels", 0);

@@ -2,7 +2,6 @@
 #include "app/demarrage.h"
 
 #include <allegro.h>
-#include <alleggl.h>
 #include <limits.h>
 #include <unistd.h>
 
@@ -12,35 +11,50 @@
 
 #include "app/config.h"
 #include "app/ecran.h"
+#include "app/principal.h"
 #include "audio/son.h"
 #include "common/globals.h"
 #include "math/degres.h"
+#include "objects/humain.h"
 #include "ui/controle.h"
+#include "ui/texte3d.h"
+#include "world/materiaux.h"
+#include "world/modeles.h"
 
 namespace {
 
-volatile int fermeture_demandee = 0;
-void clic_fermeture() { fermeture_demandee = 1; }
-END_OF_FUNCTION(clic_fermeture)
-
 int nombre_decimal(const char* texte) { return static_cast<int>(std::strtol(texte, nullptr, 10)); }
 
-// Until the main menu takes over: the cleared window, paced like every other loop, left on
-// Escape or the window's close button.
-void attente_echap() {
-  LOCK_FUNCTION(clic_fermeture);
-  set_close_button_callback(clic_fermeture);
-  for (;;) {
-    if (game_time < 2) {
-      rest(1);
-      continue;
-    }
-    game_time = 0;
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    allegro_gl_flip();
-    if (key[KEY_ESC] || fermeture_demandee) break;
+// Every pilot owns a paused engine, boost and slide channel.
+void sons_pilote(CObjJoueur* p) {
+  p->SetSonMoteur(SON_MOTEUR);
+  p->StopMoteur();
+  p->SetSonBoost(SON_BOOST);
+  p->StopBoost();
+  p->SetSonSlide(SON_SLIDE);
+  p->StopSlide();
+}
+
+void cree_pilotes() {
+  // Computer pilots wait on the grid until they have a driver of their own.
+  for (int i = 0; i < 5; i++) Joueurs[i] = new CObjJoueur;
+  Joueurs[5] = new CJoueurHumain;
+  for (int k = 1; k <= 5; k++) {
+    char nom[TAILLE_NOM];
+    lit_nom_cpu(k, nom);
+    Joueurs[k - 1]->SetNom(nom);
+    sons_pilote(Joueurs[k - 1]);
   }
-  set_close_button_callback(nullptr);
+  lit_nom_joueur();
+  sons_pilote(Joueurs[5]);
+}
+
+void charge_modeles() {
+  charge_mesh_joueurs();
+  t3DModel* vaisseaux[NB_JOUEURS] = {&Joueur_2, &Joueur_3, &Joueur_4, &Joueur_5, &Joueur_6, &Joueur_1};
+  for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i]->Set3Dobj(vaisseaux[i]);
+  charge_mesh_deco();
+  charge_mesh_bonus();
 }
 
 }  // namespace
@@ -80,11 +94,25 @@ int lance_jeu(int argc, char** argv) {
   cree_controle(lit_config_type_controle());
   init_globales();
   init_cosin();
-  lit_nom_joueur();
+  charge_police();
+  Texte.init(&Police, 255, 123, 51, 255);
+  Texte.set_orgba(250, 200, 200, 150);
+  Texte.set_trgba(255, 13, 0, 255);
+  cree_pilotes();
+  charge_modeles();
 
-  attente_echap();
+  principal();
 
   ecrit_type_jeu();
+  destroy_bonus();
+  destroy_deco();
+  destroy_mesh_joueurs();
+  for (int i = NB_JOUEURS - 1; i >= 0; i--) {
+    delete Joueurs[i];
+    Joueurs[i] = nullptr;
+  }
+  destroy_police();
+  destroy_materiaux();
   delete controle;
   controle = nullptr;
   Delete_sons();

@@ -9,6 +9,7 @@
 
 #include "app/config.h"
 #include "common/globals.h"
+#include "world/materiaux.h"
 
 // Timer callbacks run on Allegro's timer thread: they only count.
 void fps_counter() { fps_count++; }
@@ -107,6 +108,7 @@ int Init_alleggl() {
 
   lit_config_ecran();
   if (!ouvre_ecran()) return -1;
+  g_ContexteGL = true;  // textures and display lists can be made from now on
 
   allegro_gl_use_mipmapping(TRUE);
   init_etat_opengl();
@@ -131,5 +133,6 @@ void deInit() {
   remove_timer();
   allegro_gl_clear_settings();
   remove_allegro_gl();
+  g_ContexteGL = false;
   allegro_exit();
 }

@@ -59,3 +59,31 @@ wait_exit() {
 pixel_rgb() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
 }
+
+# Pixel tests for the -fx operator of ImageMagick.
+RED='(r>0.7 && g<0.4 && b<0.4)'
+ORANGE='(r>0.8 && g>0.35 && g<0.65 && b<0.4)'
+
+# Share (0..1) of the pixels matching test $4 in the band of rows $2..$2+$3 of PNG $1.
+colour_share() {
+  convert "$1" -crop "10000x$3+0+$2" +repage -fx "$4 ? 1 : 0" -format '%[fx:mean]' info:
+}
+
+# Takes screenshots of window $1 until the band of rows $2..$2+$3 holds text of colour $4, or up
+# to $5 seconds; the last screenshot stays in $6.
+wait_colour_band() {
+  end=$(( $(date +%s) + ${5:-60} ))
+  while [ "$(date +%s)" -lt "$end" ]; do
+    if import -window "$1" "$6" 2>/dev/null; then
+      share=$(colour_share "$6" "$2" "$3" "$4")
+      awk -v s="$share" 'BEGIN { exit !(s > 0.01) }' && return 0
+    fi
+    sleep 0.3
+  done
+  return 1
+}
+
+# Number of pixels that differ between two PNGs.
+pixels_differents() {
+  compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1
+}

@@ -1,6 +1,7 @@
 #!/bin/sh
-# A forced window size opens that window whatever config.cfg says; Escape shuts down in order,
-# exit code 0, and config.cfg holds what shutdown writes.
+# A forced window size opens that window whatever config.cfg says; the main menu shows on the
+# menus' clear colour; choosing "Sortie" shuts down in order, exit code 0, and config.cfg holds
+# what shutdown writes.
 set -u
 . "$(dirname "$0")/lib.sh"
 prepare_game "$1"
@@ -10,7 +11,7 @@ OUT=${E2E_OUT:-$GAME_DIR}
 printf '[Graphics]\nfull_screen = 1\nscreen_width = 640\nscreen_height = 480\n[Game]\ntype_jeu = 1\n' \
   > "$GAME_DIR/config.cfg"
 
-# Started from another folder: the game must find its config beside itself.
+# Started from another folder: the game must find its data and config beside itself.
 cd /
 "$GAME_DIR/veltra" 1000 700 > "$GAME_DIR/log.txt" 2>&1 &
 pid=$!
@@ -19,17 +20,17 @@ win=$(wait_window $pid 60) || { cat "$GAME_DIR/log.txt"; fail "no window"; }
 geom=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
 [ "$geom" = "1000x700" ] || fail "window is $geom, expected 1000x700"
 
-# The cleared window shows the menus' clear colour (0.5, 0.55, 0.7).
-sleep 0.5
-import -window "$win" "$OUT/window.png" 2>/dev/null || fail "no screenshot"
-rgb=$(pixel_rgb "$OUT/window.png" 500 350)
+# The menu: clear colour (0.5, 0.55, 0.7) around the title, and the title drawn in red.
+wait_colour_band "$win" 100 120 "$RED" 60 "$OUT/menu.png" || fail "no menu title"
+rgb=$(pixel_rgb "$OUT/menu.png" 20 680)
 case "$rgb" in
   127,140,178|128,140,179|128,140,178|127,140,179) ;;
   *) fail "clear colour is $rgb" ;;
 esac
 
-press_key "$win" Escape
-wait_exit $pid 30 || { kill $pid; fail "did not exit after Escape"; }
+# Down three times to "Sortie", then Enter.
+for k in Down Down Down Return; do press_key "$win" $k; sleep 0.3; done
+wait_exit $pid 60 || { kill $pid; fail "did not exit from the menu"; }
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
 
 # Shutdown stores the game type (read as 1 here); the forced size is never written.

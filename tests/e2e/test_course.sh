@@ -1,0 +1,46 @@
+#!/bin/sh
+# A single race from the main menu with real key presses: "Ready ?", the countdown, driving,
+# the Escape prompt, back to the menu, and an orderly exit.
+set -u
+. "$(dirname "$0")/lib.sh"
+prepare_game "$1"
+OUT=${E2E_OUT:-$GAME_DIR}
+[ -f "$GAME_DIR/objets/kan_1.3ds" ] || fail "no circuit data beside the game"
+
+cd "$GAME_DIR"
+./veltra 800 600 > log.txt 2>&1 &
+pid=$!
+win=$(wait_window $pid 60) || { cat log.txt; fail "no window"; }
+wait_colour_band "$win" 60 120 "$RED" 60 "$OUT/menu.png" || fail "no main menu"
+
+# "Jouer" in the main menu, then "Jouer" in the single-race dialog.
+press_key "$win" Return
+sleep 1.5
+press_key "$win" Return
+# The circuit loads, then "Pret ?" waits for a key in the middle of the screen.
+wait_colour_band "$win" 250 100 "$ORANGE" 120 "$OUT/pret.png" || { cat log.txt; fail "no ready prompt"; }
+press_key "$win" space
+sleep 2
+import -window "$win" "$OUT/decompte.png"
+# Countdown of six seconds, then the throttle for three.
+sleep 5
+xdotool windowfocus "$win"
+xdotool keydown Up
+sleep 3
+import -window "$win" "$OUT/course.png"
+xdotool keyup Up
+diff=$(pixels_differents "$OUT/decompte.png" "$OUT/course.png")
+[ "${diff:-0}" -gt 20000 ] || fail "the race view did not change ($diff pixels)"
+
+# Escape, then Enter at "Sortie ?": back to the main menu, then "Sortie".
+press_key "$win" Escape
+sleep 1
+press_key "$win" Return
+wait_colour_band "$win" 60 120 "$RED" 60 "$OUT/retour.png" || fail "not back in the menu"
+for k in Down Down Down Return; do press_key "$win" $k; sleep 0.3; done
+wait_exit $pid 60 || { kill $pid; fail "did not exit"; }
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+# An abandoned race records nothing.
+[ ! -e hiscores/s_1_5.dat ] || fail "hiscores written for an abandoned race"
+cd / && rm -rf "$GAME_DIR"
+echo PASS
