@@ -185,6 +185,8 @@ TEST_F(ModelesGeneres, ShipsFitTheirShadowsAndLeaveTheReactorAndBrakeLightsInVie
     const std::string f = "objets/vaisseau" + std::to_string(n) + "_1.3ds";
     SCOPED_TRACE(f);
     const t3DModel& m = modele(f);
+    // the computer pilots' ships draw untextured objects plain white
+    for (const t3DObject& o : m.objects) EXPECT_TRUE(o.hasTexture) << o.name;
     const int t = triangles(m);
     EXPECT_GE(t, 300);
     EXPECT_LE(t, 1500);

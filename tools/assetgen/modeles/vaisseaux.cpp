@@ -95,21 +95,26 @@ void barre_feux(tPieces& p, bool joueur) {
 }
 
 void verriere(tPieces& p, CVector3 centre, CVector3 rayons) {
+  const size_t premier = p.verriere->sommets.size();
   formes::sphere(*p.verriere, centre, rayons, 12, 6, 0.55f);
+  for (size_t i = premier; i < p.verriere->sommets.size(); i++) {
+    const CVector3 v = p.verriere->sommets[i];
+    p.verriere->uv[i] = tTexCoord{0.5f + v.x / (2 * rayons.x), 0.5f + 0.6f * (v.z - centre.z - 0.3f * rayons.z) / rayons.z};
+  }
 }
 
 tPieces prepare(CMaillage& m, int n) {
   const std::string pre = "V" + std::to_string(n) + "_";
   m.materiau(pre + "livree", 255, 255, 255, texture_livree(n));
   m.materiau(pre + "metal", 170, 175, 185, TEX_METAL);
-  const unsigned char verre[6][3] = {{40, 60, 110}, {20, 30, 60}, {30, 80, 70}, {60, 40, 90}, {30, 30, 40}, {45, 35, 25}};
-  m.materiau(pre + "verre", verre[n - 1][0], verre[n - 1][1], verre[n - 1][2]);
   m.materiau(pre + "reacteur", 120, 200, 255, TEX_LUEUR_BLEUE);
   m.objets.reserve(4);
   tPieces p;
   p.coque = &m.objet("coque", pre + "livree", true);
   p.metal = &m.objet("structure", pre + "metal", true);
-  p.verriere = &m.objet("cockpit", pre + "verre");
+  // The glass shares the reactor's glow: a dark tint with a bright reflection across it. Left
+  // untextured it would be drawn plain white on the computer pilots' ships.
+  p.verriere = &m.objet("cockpit", pre + "reacteur", true);
   p.reacteur = &m.objet("reacteur", pre + "reacteur", true);
   return p;
 }
