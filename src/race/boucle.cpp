@@ -61,11 +61,11 @@ bool pas_decompte(int compteur_secondes, int* compteur_sons) {
   char nombre[16];
   std::snprintf(nombre, sizeof nombre, "%i", CHRONO_SECONDES);
   Texte.print_spe(2, CVector3(0, 0.5f, -1.2f - CHRONO_MILISECONDES / 20.0f), nombre, false, r, g, b, a, true, 0);
-  if (CHRONO_MILISECONDES <= 3 && *compteur_sons == compteur_secondes) {
-    result = son_joue(g_SystemeSon, CHRONO_SECONDES > 0 ? SON_CHRONO : SON_DEPART, false, &channel);
+  const int son = son_decompte(compteur_secondes, compteur_sons);
+  if (son != 0) {
+    result = son_joue(g_SystemeSon, son == 1 ? SON_CHRONO : SON_DEPART, false, &channel);
     if (result != SON_OK) return false;
     son_canal_set_volume(channel, VOLUME_SONS);
-    (*compteur_sons)--;
   }
   couleur_decompte(7, &r, &g, &b, &a);
   Texte.print_spe(2, CVector3(0, 0.5f, -1.2f), "[ ]", false, r, g, b, a, true, 0);
@@ -120,6 +120,16 @@ void arrete_sons() {
 
 }  // namespace
 
+int son_decompte(int compteur_secondes, int* compteur_sons) {
+  // The second whose sound is owed. A second whose last sixtieths fell between two steps (a slow
+  // frame) still gets its sound, one step late, instead of silencing the rest of the countdown.
+  const int du = *compteur_sons;
+  const bool a_l_heure = CHRONO_MILISECONDES <= 3 && du == compteur_secondes;
+  if (!a_l_heure && du <= compteur_secondes) return 0;
+  (*compteur_sons)--;
+  return du > 0 ? 1 : 2;
+}
+
 int Scan_clavier() {
   if (mouse_b & 1) {
     g_RenderMode = !g_RenderMode;
@@ -163,6 +173,12 @@ int MainLoop() {
     }
     game_time = 0;
     if (!pas_decompte(compteur_secondes, &compteur_sons)) return 1;
+  }
+  // The start signal is never skipped, even when the last step came too late for it.
+  if (compteur_sons >= 0) {
+    result = son_joue(g_SystemeSon, SON_DEPART, false, &channel);
+    if (result != SON_OK) return 1;
+    son_canal_set_volume(channel, VOLUME_SONS);
   }
 
   demarre_course();

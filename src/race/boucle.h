@@ -6,3 +6,6 @@
 int MainLoop();
 // Mouse buttons flip the fill mode and the lighting while held; 1 while Escape is down.
 int Scan_clavier();
+// Which countdown sound this step plays: 0 none, 1 the beep, 2 the start signal. Each second gets
+// its sound once, in its last sixtieths, or at the next step when a slow frame skipped them.
+int son_decompte(int compteur_secondes, int* compteur_sons);

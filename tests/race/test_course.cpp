@@ -3,6 +3,7 @@
 
 #include "common/globals.h"
 #include "objects/joueur.h"
+#include "race/boucle.h"
 #include "race/classement.h"
 #include "race/course.h"
 
@@ -47,6 +48,35 @@ TEST(Chrono, RaceChronometerCarriesAtMostOneSecondPerPass) {
   chrono_course();
   EXPECT_EQ(CHRONO_MILISECONDES, 30);
   EXPECT_EQ(CHRONO_SECONDES, 1);
+}
+
+// Runs a countdown in which a step comes every `pas` ticks; returns the sounds in order.
+std::vector<int> sons_decompte(int pas) {
+  game_CHRONO = 0;
+  CHRONO_SECONDES = 5;
+  int secondes = 5, sons = 5;
+  std::vector<int> joues;
+  bool depart = false;
+  for (int tick = 0; !depart && tick < 1000; tick++) {
+    depart = chrono_compte_a_rebours(&secondes);
+    if (tick % pas == 0) {
+      if (const int s = son_decompte(secondes, &sons)) joues.push_back(s);
+    }
+    game_CHRONO++;
+  }
+  return joues;
+}
+
+TEST(Chrono, EverySecondGetsItsSoundEvenWithSlowFrames) {
+  const std::vector<int> attendu{1, 1, 1, 1, 1, 2};
+  EXPECT_EQ(sons_decompte(2), attendu);
+  // Steps every 5 ticks skip some 3-tick windows; the sound then comes a step late.
+  EXPECT_EQ(sons_decompte(5), attendu);
+  EXPECT_EQ(sons_decompte(7), attendu);
+  // Very slow frames: the beeps all come, and at most the start signal is left for after the loop.
+  const auto lent = sons_decompte(40);
+  ASSERT_GE(lent.size(), 5u);
+  for (int i = 0; i < 5; i++) EXPECT_EQ(lent[i], 1);
 }
 
 TEST(Course, StartReleasesEveryPilotAndPodiumNeedsAFinish) {
