@@ -216,6 +216,12 @@ double rms(const std::vector<float>& x, size_t debut, size_t n) {
   return n ? std::sqrt(s / n) : 0.0;
 }
 
+size_t fin_du_son(const std::vector<float>& x, float seuil) {
+  size_t i = x.size();
+  while (i > 0 && std::fabs(x[i - 1]) <= seuil) --i;
+  return i;
+}
+
 size_t premier_au_dessus(const std::vector<float>& x, float seuil, size_t depuis) {
   for (size_t i = depuis; i < x.size(); ++i)
     if (std::fabs(x[i]) > seuil) return i;

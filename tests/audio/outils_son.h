@@ -50,6 +50,9 @@ class Session {
 
 // Helpers on captured signals.
 double rms(const std::vector<float>& x, size_t debut, size_t n);
+// One past the last sample whose magnitude exceeds `seuil` (0 when none does). The capture goes on
+// for a moment after the system stops its sounds at close, longer on a busy machine.
+size_t fin_du_son(const std::vector<float>& x, float seuil = 0.003f);
 // First index whose magnitude exceeds `seuil`, or x.size().
 size_t premier_au_dessus(const std::vector<float>& x, float seuil, size_t depuis = 0);
 // Amplitude of the `hz` component over a Hann window.

@@ -58,7 +58,7 @@ Niveaux deux_tons(const SonVecteur& pos, bool mur) {
   Capture cap = s.ferme();
   std::vector<float> m = cap.somme();
   const size_t n = static_cast<size_t>(0.3 * cap.frequence);
-  const size_t debut = m.size() - n - static_cast<size_t>(0.01 * cap.frequence);
+  const size_t debut = fin_du_son(m, 0.0005f) - n - static_cast<size_t>(0.01 * cap.frequence);
   return Niveaux{goertzel(m, debut, n, 200, cap.frequence), goertzel(m, debut, n, 6000, cap.frequence)};
 }
 

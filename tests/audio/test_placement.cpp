@@ -37,7 +37,10 @@ Capture ton_3d(const SonVecteur& pos, float min, float max, const SonVecteur& av
   return s.ferme();
 }
 
-size_t fin_fenetre(const Capture& c) { return c.g.size() - static_cast<size_t>(0.01 * c.frequence); }
+// The window ends 10 ms before the tone stops, wherever the capture itself ends.
+size_t fin_fenetre(const Capture& c) {
+  return std::max(fin_du_son(c.g), fin_du_son(c.d)) - static_cast<size_t>(0.01 * c.frequence);
+}
 size_t debut_fenetre(const Capture& c) { return fin_fenetre(c) - static_cast<size_t>(0.3 * c.frequence); }
 const size_t k_fenetre = static_cast<size_t>(0.3 * 44100);
 
