@@ -205,17 +205,27 @@ TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
 TEST_P(Circuits, WallsOnBothSidesAllTheWayRound) {
   tCharge& t = circuit(GetParam());
   const std::vector<tPointLigne>& l = t.c.ligne;
+  const size_t n = l.size();
+  // Direction of travel at each point: between the chords on either side (in a hairpin the
+  // chord alone points across the track).
+  auto horizontale = [](CVector3 v) { return Normalize(CVector3(v.x, 0, v.z)); };
+  std::vector<CVector3> sens(n);
+  for (size_t k = 0; k < n; k++) {
+    const CVector3 avant = horizontale(l[k].position - l[(k + n - 1) % n].position);
+    const CVector3 apres = horizontale(l[(k + 1) % n].position - l[k].position);
+    sens[k] = horizontale(avant + apres);
+  }
   int rayons = 0;
-  for (size_t k = 0; k < l.size(); k++) {
-    const CVector3 a = l[k].position, b = l[(k + 1) % l.size()].position;
-    const CVector3 dir = Normalize(CVector3(b.x - a.x, 0, b.z - a.z));
-    const CVector3 cote = Cross(dir, CVector3(0, 1, 0));
+  for (size_t k = 0; k < n; k++) {
+    const CVector3 a = l[k].position, b = l[(k + 1) % n].position;
     const int pas = std::max(1, static_cast<int>(Distance(a, b) / 8));
     for (int j = 0; j < pas; j++) {
-      const CVector3 p = a + (b - a) * (float(j) / pas);
-      for (float sens : {-1.0f, 1.0f}) {
+      const float f = float(j) / pas;
+      const CVector3 p = a + (b - a) * f;
+      const CVector3 cote = Cross(horizontale(sens[k] * (1 - f) + sens[(k + 1) % n] * f), CVector3(0, 1, 0));
+      for (float s : {-1.0f, 1.0f}) {
         bool face = false;
-        const float d = mur_le_long(t, p, cote * sens, 60, &face);
+        const float d = mur_le_long(t, p, cote * s, 60, &face);
         EXPECT_LE(d, 40) << "near point " << k << " at (" << p.x << ", " << p.z << ")";
         EXPECT_TRUE(face) << "wall seen from behind near point " << k;
         rayons++;

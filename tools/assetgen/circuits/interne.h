@@ -48,7 +48,9 @@ struct tPlan {
   std::vector<tPointControle> points;
   std::vector<tZone> zones;
   float devers_max;  // banking limit, degrees
-  float collines;    // height of the hills around the track
+  float collines;    // height of the hills around the track (negative: hollows)
+  float eau;         // level of the water in the hollows, when there is water
+  bool avec_eau;
   tTheme theme;
   int types_deco[4];  // decoration types of this circuit's flora
   unsigned graine;
@@ -118,8 +120,9 @@ class CRelief {
  public:
   explicit CRelief(const tCircuit& circuit) : m_c(circuit) {}
   float hauteur(float x, float z) const;
-  // Nearest section to (x, z) and the horizontal distance to its centre.
-  int plus_proche(float x, float z, float* distance) const;
+  // Nearest section to (x, z) and the horizontal distance to its centre; with `zones`, only
+  // among the sections of those kinds (-1 when there is none).
+  int plus_proche(float x, float z, float* distance, int zones = 0) const;
 
  private:
   float bruit(float x, float z) const;

@@ -68,11 +68,12 @@ void construit_ligne(tCircuit* c) {
   float parcouru = 0;
   for (int k = 1; k < total; k++) {
     const int i = (premier + k) % n;
-    parcouru += pas;
+    const CVector3 d = p[i] - p[(i + n - 1) % n];
+    parcouru += std::sqrt(d.x * d.x + d.z * d.z);  // along the line itself, shorter inside turns
     // Look ahead: a turn within the next stretch brings the points closer.
     float angle = 0;
     for (int d = 0; d < static_cast<int>(60 / pas); d++) angle = std::max(angle, virage[(i + d) % n]);
-    const float ecart = angle > 0.02f ? 36.0f : ecart_max;
+    const float ecart = angle > 0.15f ? 26.0f : angle > 0.02f ? 36.0f : ecart_max;  // hairpins closest
     if (parcouru < ecart || (sec[i].zone & ZONE_SAUT)) continue;
     if ((total - k) * pas < 25) break;
     choisis.push_back(i);

@@ -26,11 +26,12 @@ unsigned melange(int x, int z, unsigned graine) {
 
 }  // namespace
 
-int CRelief::plus_proche(float x, float z, float* distance) const {
-  int meilleur = 0;
+int CRelief::plus_proche(float x, float z, float* distance, int zones) const {
+  int meilleur = -1;
   float d2 = std::numeric_limits<float>::max();
   const std::vector<tSection>& sec = m_c.sections;
   for (size_t i = 0; i < sec.size(); i++) {
+    if (zones && !(sec[i].zone & zones)) continue;
     const float dx = sec[i].c.x - x, dz = sec[i].c.z - z;
     const float d = dx * dx + dz * dz;
     if (d < d2) {
@@ -71,11 +72,18 @@ float CRelief::hauteur(float x, float z) const {
   if (e.zone & ZONE_PONT) return e.c.y - 42 + 6 * lisse(r / 120) + 3 * bruit(x, z);  // the ravine
   if (r <= 0) return base;
   const float relief = m_c.plan.collines * (1 - std::exp(-r / 90)) * (0.75f + 0.5f * bruit(x, z));
-  // Rock walls close to the track, easing back into the hills further out.
-  const float loin = 1 - lisse((r - 90) / 120);
-  if (e.zone & ZONE_TUNNEL) return base + std::max(relief, (46 * lisse(r / 14) + 6 * bruit(z, x)) * loin);
-  if (e.zone & ZONE_CANYON) return base + std::max(relief, (40 * lisse(r / 22) + 8 * bruit(z, x)) * loin);
-  return base + relief + 3 * lisse(r / 30) * bruit(x * 3, z * 3);
+  float h_roche = -1e9f;
+  float dr = 0;
+  const int ir = plus_proche(x, z, &dr, ZONE_CANYON | ZONE_TUNNEL);
+  if (ir >= 0) {
+    // Rock walls measured from the nearest gorge or tunnel, so that they end smoothly where
+    // another stretch of track is nearer; they ease back into the hills further out.
+    const tSection& k = m_c.sections[ir];
+    const float rr = dr - (k.largeur / 2 + EPAISSEUR_MUR + BANDE_BASSE);
+    const float mur = (k.zone & ZONE_TUNNEL) ? 46 * lisse(rr / 14) : 40 * lisse(rr / 22);
+    h_roche = k.c.y - 3 + (mur + 7 * bruit(z, x)) * (1 - lisse((rr - 90) / 120));
+  }
+  return std::max(h_roche, base + relief + 3 * lisse(r / 30) * bruit(x * 3, z * 3));
 }
 
 void construit_terrain(tCircuit* c, const CRelief& relief) {
@@ -120,6 +128,28 @@ void construit_terrain(tCircuit* c, const CRelief& relief) {
         tObjetMaillage& o = raide ? falaise : sol;
         std::vector<int>& ind = raide ? ind_falaise : ind_sol;
         tri_oriente(o, sommet(o, ind, t[0]), sommet(o, ind, t[1]), sommet(o, ind, t[2]), CVector3(0, 1, 0));
+      }
+    }
+  }
+  // Water over the hollows: a coarse sheet, only where the ground dips below it.
+  if (c->plan.avec_eau) {
+    m.materiau("Eau", 60, 200, 205);
+    tObjetMaillage& eau = m.objet("Eau", "Eau");
+    const int pas = 4;
+    for (int j = 0; j + pas <= nz; j += pas) {
+      for (int i = 0; i + pas <= nx; i += pas) {
+        bool mouille = false;
+        for (int b = 0; b <= pas; b++) {
+          for (int a = 0; a <= pas; a++) mouille |= p[(j + b) * (nx + 1) + i + a].y < c->plan.eau;
+        }
+        if (!mouille) continue;
+        const float x = x0 + i * CASE, z = z0 + j * CASE, l = pas * CASE, y = c->plan.eau;
+        const int k = CMaillage::sommet(eau, CVector3(x, y, z));
+        CMaillage::sommet(eau, CVector3(x + l, y, z));
+        CMaillage::sommet(eau, CVector3(x, y, z + l));
+        CMaillage::sommet(eau, CVector3(x + l, y, z + l));
+        tri_oriente(eau, k, k + 2, k + 1, CVector3(0, 1, 0));
+        tri_oriente(eau, k + 1, k + 2, k + 3, CVector3(0, 1, 0));
       }
     }
   }

@@ -74,6 +74,16 @@ std::vector<tSection> echantillonne(const tPlan& plan, float pas, float* longueu
     e.c = CVector3(a.x + (b.x - a.x) * f, a.y + (b.y - a.y) * f, a.z + (b.z - a.z) * f);
     e.largeur = a.largeur + (b.largeur - a.largeur) * f;
   }
+  // A few smoothing passes take the kinks out of the spline near sharply placed control
+  // points, where the inner edge of a tight turn would otherwise fold over itself.
+  for (int passe = 0; passe < 40; passe++) {
+    std::vector<CVector3> p(n);
+    for (int i = 0; i < n; i++) p[i] = (sec[(i + n - 1) % n].c + sec[(i + 1) % n].c) / 2;
+    for (int i = 0; i < n; i++) {
+      sec[i].c.x = (sec[i].c.x + p[i].x) / 2;
+      sec[i].c.z = (sec[i].c.z + p[i].z) / 2;
+    }
+  }
   // Directions from the neighbours, curvature from the turn between them.
   for (int i = 0; i < n; i++) {
     const CVector3 av = sec[(i + n - 1) % n].c, ap = sec[(i + 1) % n].c;
