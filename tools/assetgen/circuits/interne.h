@@ -71,7 +71,7 @@ struct tSection {
 };
 
 constexpr float ACCOTEMENT = 5.0f;    // slowing shoulder inside each wall
-constexpr float HAUTEUR_MUR = 12.0f;  // wall height above the road edge
+constexpr float HAUTEUR_MUR = 10.5f;  // wall height above the road edge
 constexpr float EPAISSEUR_MUR = 2.0f;
 constexpr float HAUTEUR_TUNNEL = 26.0f;  // roof above the road centre
 constexpr float PROFONDEUR_SAUT = 6.0f;  // pit below the lip of a jump
