@@ -39,6 +39,7 @@ void CJoueurCPU::ResetPosition(float x, float y, float z, float cap) {
   bonus_vise = nullptr;
   attente = 0;
   Delta = Delta_max = Delta_min = 0;
+  pas_depuis_mur = 1000;
 }
 
 void CJoueurCPU::set_ptr_destination(Point_Traj* p) {
@@ -157,7 +158,10 @@ void CJoueurCPU::action() {
     suit_detour();
   }
   ancienne_distance = distance_cible;
-  angle_cible = get_angle(position.x, position.z, pos_destination.x, pos_destination.z);
+  CVector3 vise = pos_destination;
+  // Just off a wall: aim a little away from it rather than scrape along it.
+  if (pas_depuis_mur++ < 20) vise += normale_mur * 25.0f;
+  angle_cible = get_angle(position.x, position.z, vise.x, vise.z);
   Delta = dans_180(angle_cible - angle);
   if (Delta > Delta_max) Delta_max = Delta;
   if (Delta < Delta_min) Delta_min = Delta;
@@ -177,6 +181,14 @@ void CJoueurCPU::action() {
   point_avant = position + deplacement * 12.0f;
   contraint_limites();
   met_a_jour_sons();
+}
+
+void CJoueurCPU::SetContactDecor(bool contact, CVector3 normal) {
+  CObjJoueur::SetContactDecor(contact, normal);
+  const CVector3 n(normal.x, 0, normal.z);
+  if (!contact || Magnitude(n) <= 0) return;
+  normale_mur = Normalize(n);
+  pas_depuis_mur = 0;
 }
 
 void CJoueurCPU::CheckDouble() {

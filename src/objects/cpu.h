@@ -14,6 +14,8 @@ class CJoueurCPU : public CObjJoueur {
   CJoueurCPU(float x, float y, float z, float cap);
 
   void action() override;
+  // Remembers the wall for a few steps, to steer off it.
+  void SetContactDecor(bool contact, CVector3 normal) override;
   void render(tMateriaux* materiaux) override;
   // Debug overlay of the decisions.
   void affiche_coord(tMateriaux* materiaux, int fps, int, int, int) override;
@@ -38,6 +40,8 @@ class CJoueurCPU : public CObjJoueur {
   bool gauche = false, droite = false, accelere = false, freine_cpu = false;
   bool detour_bonus = false;
   CObjBonus* bonus_vise = nullptr;
+  int pas_depuis_mur = 1000;  // steps since the ship last touched a wall
+  CVector3 normale_mur{0, 0, 0};  // horizontal direction away from that wall
 
   // Steps without reaching a point before the pilot is put back on the line.
   static constexpr int ATTENTE_MAX = 300;

@@ -28,6 +28,10 @@ void CcontrolBot::Pool() {
     CVector3 vise = pilote->pos_destination;
     const float dx = vise.x - pos.x, dz = vise.z - pos.z;
     if (dx * dx + dz * dz < 30 * 30) vise = (vise + ptraj_suivant(pilote->GetPtrTraj())->position) * 0.5f;
+    // After a wall, keeps off it for a while.
+    apres_mur = pilote->GetEtat() == EtatPilote::CollisionRoule ? 0 : apres_mur + 1;
+    const CVector3 mur(pilote->normale_decor.x, 0, pilote->normale_decor.z);
+    if (apres_mur < 20 && Magnitude(mur) > 0) vise += Normalize(mur) * 25.0f;
     const float delta = dans_180(get_angle(pos.x, pos.z, vise.x, vise.z) - pilote->angle);
     const float v = pilote->GetVitesse();
     const float V = pilote->vitesse_max;

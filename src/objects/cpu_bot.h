@@ -21,4 +21,5 @@ class CcontrolBot : public Ccontrol {
   int lent = 0;      // steps spent (almost) still while it should be driving
   int recule = 0;    // steps of reversing left
   int tir = 0;       // 1 while the fire button is held
+  int apres_mur = 1000;  // steps since the ship bounced off a wall
 };

@@ -160,6 +160,7 @@ ResultatCourse SessionSim::course(int tours, unsigned graine) {
       const EtatPilote e = p->GetEtat();
       if (e == EtatPilote::CollisionRoule && etat_avant[i] != EtatPilote::CollisionRoule) rp.chocs_mur++;
       if (e == EtatPilote::Explode && etat_avant[i] != EtatPilote::Explode) rp.explosions++;
+      // Below the world box the ship drops back in from its top.
       if (p->position.y - y_avant[i] > 20) rp.chutes++;
       etat_avant[i] = e;
       y_avant[i] = p->position.y;

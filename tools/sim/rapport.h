@@ -14,5 +14,7 @@ void imprime_bilan(std::FILE* f, const std::vector<ResultatCourse>& courses);
 
 // The bar: every pilot finishes, no NaN, at most one watchdog reset per pilot per race on
 // average, nobody falls out of the world box, the computer pilots' times within 15 % of each
-// other. False with the reasons in `pourquoi` (when given).
-bool verifie_barre(const std::vector<ResultatCourse>& courses, std::string* pourquoi);
+// other (only checked when `ecart_cpu`). False with the reasons in `pourquoi` (when given).
+bool verifie_barre(const std::vector<ResultatCourse>& courses, std::string* pourquoi, bool ecart_cpu = true);
+// Slowest over fastest computer pilot's race time, minus one; -1 when one did not finish.
+double ecart_temps_cpu(const ResultatCourse& r);
