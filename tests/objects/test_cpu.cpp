@@ -331,4 +331,17 @@ TEST_F(CPU, FiresItsBonusesByTheRules) {
   EXPECT_EQ(act_bonus->GetType(), BONUS_MINE);
 }
 
+TEST_F(CPU, AWallPushNeverMovesTheShipFurtherThanItsRadius) {
+  p.position = CVector3(0, 10, 0);
+  // The summed way out of many faces at once, pointing down through the road.
+  p.SetContactDecor(true, CVector3(0, -14, 0));
+  EXPECT_NEAR(p.position.y, 10 - p.rayon * 1.1f, 1e-4);
+  // An ordinary push is applied as it is, and remembered to steer off the wall.
+  p.position = CVector3(0, 0, 0);
+  p.SetContactDecor(true, CVector3(0.5f, 0, 0));
+  EXPECT_NEAR(p.position.x, 0.55f, 1e-5);
+  EXPECT_EQ(p.pas_depuis_mur, 0);
+  EXPECT_NEAR(p.normale_mur.x, 1, 1e-5);
+}
+
 }  // namespace
