@@ -19,7 +19,7 @@ enum tSorte { SORTE_ROUTE, SORTE_PONT, SORTE_RAMPE, SORTE_AUCUNE };
 tSorte sorte(const std::vector<tSection>& sec, int i) {
   const int n = static_cast<int>(sec.size());
   const int z = sec[i].zone | sec[(i + 1) % n].zone;
-  if ((sec[i].zone | sec[(i + 1) % n].zone) & ZONE_SAUT) return SORTE_AUCUNE;
+  if (z & ZONE_SAUT) return SORTE_AUCUNE;
   if (z & ZONE_PONT) return SORTE_PONT;
   if ((sec[i].zone & ZONE_RAMPE) && (sec[(i + 1) % n].zone & ZONE_RAMPE)) return SORTE_RAMPE;
   return SORTE_ROUTE;
@@ -96,7 +96,7 @@ void boite(tObjetMaillage& o, CVector3 c, CVector3 t, CVector3 n, float dt, floa
     CMaillage::sommet(o, p[f[3]], 0, 1);
     const CVector3 dehors = centre_face - c;
     tri_oriente(o, a, a + 1, a + 2, dehors);
-    tri_oriente(o, a + 1, a + 3, a + 2, dehors);
+    tri_oriente(o, a, a + 2, a + 3, dehors);
   }
 }
 
