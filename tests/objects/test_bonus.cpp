@@ -34,6 +34,8 @@ class Bonus : public ::testing::Test {
     j.ResetPosition(x, 0, z, 270);
     j.position_collision = j.position + CVector3(0, j.hauteur_collision, 0);
   }
+  // The pilots live as long as the fixture: freeing the bonuses looks at Joueurs.
+  CJoueurCPU pilotes[3];
   static int nb_kind(int hauts_d_au_moins) {
     int n = 0;
     for (CParticules* p = prem_list_partic; p; p = p->suivant) n += p->couleur[1] == hauts_d_au_moins;
@@ -51,7 +53,8 @@ class Bonus : public ::testing::Test {
 };
 
 TEST_F(Bonus, PickUpsGoToShipsWithEmptyHandsOnly) {
-  CJoueurCPU a, b;
+  CJoueurCPU& a = pilotes[0];
+  CJoueurCPU& b = pilotes[1];
   Joueurs[0] = &a;
   Joueurs[1] = &b;
   creation_bonus(BONUS_MISSILE_A_PRENDRE, -100, 0, 0);
@@ -115,7 +118,7 @@ TEST_F(Bonus, ATakenPickUpComesBackAsARandomKind) {
 }
 
 TEST_F(Bonus, AMineDroppedBehindSparesItsPilotUntilItComesBack) {
-  CJoueurCPU a;
+  CJoueurCPU& a = pilotes[0];
   Joueurs[0] = &a;
   pose(a, 0, 0);
   a.SetBonus(BONUS_MINE_A_PRENDRE);
@@ -139,7 +142,7 @@ TEST_F(Bonus, AMineDroppedBehindSparesItsPilotUntilItComesBack) {
 }
 
 TEST_F(Bonus, AMissileFliesStraightAndDiesOnAWallWithAnExplosion) {
-  CJoueurCPU a;
+  CJoueurCPU& a = pilotes[0];
   pose(a, 0, 0);
   a.angle = a.angle_deplacement = 0;  // towards +z: the outer wall at z = 30
   a.SetBonus(BONUS_MISSILE_A_PRENDRE);
@@ -176,7 +179,7 @@ TEST_F(Bonus, AMissileWithNothingToHitExpiresAfter210Steps) {
 }
 
 TEST_F(Bonus, AMissileHitsTheShipItReaches) {
-  CJoueurCPU cible;
+  CJoueurCPU& cible = pilotes[2];
   Joueurs[2] = &cible;
   pose(cible, -100, 0);
   creation_bonus(BONUS_MISSILE, -40, 0, 0);
