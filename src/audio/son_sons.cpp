@@ -118,7 +118,8 @@ int son_cree_flux(HSysteme h, const char* fichier, unsigned mode, HSon* out) {
   std::vector<uint8_t> octets;
   int r = lit(h, fichier, octets);
   if (r != SON_OK) return r;
-  auto decodeur = ouvre_decodeur(std::move(octets), false);
+  // A looping module follows its own loop point rather than restarting from its first order.
+  auto decodeur = ouvre_decodeur(std::move(octets), (mode & SON_MODE_BOUCLE) != 0);
   if (!decodeur || decodeur->canaux() > 2) return SON_ERR_FORMAT;
   std::lock_guard<std::mutex> l(son_verrou());
   Systeme* s = systeme(h);

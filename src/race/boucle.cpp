@@ -150,7 +150,7 @@ int MainLoop() {
   fps = nb_fps = 0;
   brouillard_course();
   if (Joueurs[5]) g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
-  son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_DEFAUT, &SON_MUSIQUE);
+  son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_BOUCLE, &SON_MUSIQUE);  // music loops for the whole race
   son_joue(g_SystemeSon, SON_MUSIQUE, true, &channel_SON_MUSIQUE);
   place_auditeur();
   game_CHRONO = 0;

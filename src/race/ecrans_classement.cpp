@@ -17,7 +17,7 @@
 namespace {
 
 void demarre_musique() {
-  son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_DEFAUT, &SON_MUSIQUE);
+  son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_BOUCLE, &SON_MUSIQUE);  // music loops for the whole race
   if (son_joue(g_SystemeSon, SON_MUSIQUE, true, &channel_SON_MUSIQUE) == SON_OK) {
     son_canal_set_volume(channel_SON_MUSIQUE, VOLUME_MUSIQUE);
     son_canal_set_pause(channel_SON_MUSIQUE, false);

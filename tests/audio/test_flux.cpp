@@ -97,3 +97,23 @@ TEST(Flux, ReleasingAPlayingStreamStopsItsChannel) {
   EXPECT_EQ(nb, 0);
   EXPECT_EQ(son_systeme_libere(sys), SON_OK);
 }
+
+TEST(Flux, ALoopingModulePlaysPastItsEnd) {
+  const std::string it = chemin("boucle.it");
+  ecrit_module_it(it, 8);  // 0.96 s per pass
+  Session s;
+  ASSERT_TRUE(s.ok);
+  HSon musique;
+  ASSERT_EQ(son_cree_flux(s.sys, it.c_str(), SON_MODE_BOUCLE, &musique), SON_OK);
+  HCanal c;
+  ASSERT_EQ(son_joue(s.sys, musique, false, &c), SON_OK);
+  ASSERT_EQ(son_canal_set_volume(c, 1.0f), SON_OK);
+  s.marque();
+  ASSERT_TRUE(s.attend(2.5));  // more than two passes
+  bool en_cours = false;
+  EXPECT_EQ(son_canal_en_cours(c, &en_cours), SON_OK);
+  EXPECT_TRUE(en_cours);
+  EXPECT_EQ(son_canal_stop(c), SON_OK);
+  Capture cap = s.ferme();
+  EXPECT_GT(duree_sonore(cap.somme(), cap.frequence), 2.0);
+}
