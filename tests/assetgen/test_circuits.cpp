@@ -540,6 +540,34 @@ TEST(CircuitFiles, LayoutsSizesAndReadBack) {
   fs::remove_all(dossier);
 }
 
+TEST(CircuitSet, ArchesAndPiersAreClosedOutwardSolids) {
+  // Every side of a box is two triangles facing out: each edge is crossed once each way.
+  for (int i = 1; i <= NOMBRE_CIRCUITS; i++) {
+    for (const tObjetMaillage& o : circuit(i).c.piste.objets) {
+      if (o.nom != "Ouvrage") continue;
+      std::map<std::pair<std::tuple<long, long, long>, std::tuple<long, long, long>>, int> sens;
+      auto cle = [&](int k) {
+        const CVector3 v = o.sommets[k];
+        return std::make_tuple(std::lround(v.x * 100), std::lround(v.y * 100), std::lround(v.z * 100));
+      };
+      for (const auto& f : o.faces) {
+        for (int k = 0; k < 3; k++) sens[{cle(f[k]), cle(f[(k + 1) % 3])}]++;
+      }
+      int ouverts = 0;
+      for (const auto& [arete, nombre] : sens) {
+        EXPECT_EQ(nombre, 1) << "circuit " << i;
+        ouverts += !sens.count({arete.second, arete.first});
+      }
+      // The bridge deck's underside is a strip, open at its sides; arches and piers are not.
+      bool pont = false;
+      for (const tObjetMaillage& p : circuit(i).c.piste.objets) pont |= p.nom == "Lpont";
+      if (!pont) {
+        EXPECT_EQ(ouverts, 0) << "circuit " << i;
+      }
+    }
+  }
+}
+
 TEST(CircuitFiles, SameBytesOnEveryBuild) {
   tCircuit a, b;
   construit_circuit(3, &a);

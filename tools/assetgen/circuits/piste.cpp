@@ -251,7 +251,7 @@ void ouvrages(CMaillage& m, const std::vector<tSection>& sec) {
       for (int cote = -1; cote <= 1; cote += 2) {
         boite(o, a.c + a.n * (cote * h) + CVector3(0, 13, 0), a.t, a.n, 4, 20, 4);
       }
-      boite(o, a.c + CVector3(0, 33 + 3, 0), a.t, a.n, 4, 3, h + 4);
+      boite(o, a.c + CVector3(0, 33 + 3, 0), a.t, a.n, 5, 3, h + 5);  // overhangs the pillars
     }
   }
 }
