@@ -16,6 +16,7 @@
 #include "ui/texte3d.h"
 #include "world/camera.h"
 #include "world/debug.h"
+#include "world/decorations.h"
 #include "world/materiaux.h"
 #include "world/minimap.h"
 #include "world/monde.h"
@@ -33,6 +34,9 @@ void RenderClean() {
   g_Camera.Look();
   g_Frustum.CalculateFrustum();
   g_Octree.DrawOctree(&g_Octree, &g_World);
+  for (CObjetDeco* d = prem_list_deco; d; d = d->suivant) {
+    if (g_Frustum.SphereInFrustum(d->position.x, d->position.y, d->position.z, d->GetRadius())) d->render(&g_Materiaux);
+  }
   for (CObjJoueur* p : Joueurs) {
     if (p) p->render(&g_Materiaux);
   }

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "common/globals.h"
+#include "world/decorations.h"
 #include "world/materiaux.h"
 #include "world/minimap.h"
 #include "world/octree.h"
@@ -56,6 +57,7 @@ void CheckMinMax(t3DModel* model, float* minx, float* maxx, float* miny, float* 
 
 void charge_monde() {
   glissement = get_config_float("physics", "glissement", 0.5f);
+  charge_deco(LEVEL_ACTIF);
 
   char chemin[64];
   std::snprintf(chemin, sizeof chemin, "./objets/kan_m1_%i.3ds", LEVEL_ACTIF);
@@ -92,6 +94,7 @@ void charge_monde() {
 }
 
 void destroy_monde() {
+  Effacement_liste_deco();
   destroy_obj(&g_World);
   destroy_obj(&Minimap);
   const int premiere = g_Octree.GetDisplayListID();

@@ -1,0 +1,100 @@
+// Decorations: the insertion and removal rules, the type table, and the file both ways.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/binio.h"
+#include "common/fichier.h"
+#include "support/outils_essai.h"
+#include "world/decorations.h"
+#include "world/modeles.h"
+
+namespace {
+
+class Decorations : public ::testing::Test {
+ protected:
+  void TearDown() override { Effacement_liste_deco(); }
+};
+
+TEST_F(Decorations, InsertAfterCurrentAndRemoveToThePredecessor) {
+  creation_deco(1, 0, 0);
+  creation_deco(2, 0, 0);
+  creation_deco(3, 0, 0);
+  act_deco = prem_list_deco->suivant;  // the middle one
+  creation_deco(9, 0, 0);
+  std::vector<float> xs;
+  for (CObjetDeco* d = prem_list_deco; d; d = d->suivant) xs.push_back(d->position.x);
+  EXPECT_EQ(xs, (std::vector<float>{1, 2, 9, 3}));
+  Destruct_deco(act_deco);  // both neighbours: the predecessor becomes current
+  EXPECT_FLOAT_EQ(act_deco->position.x, 2);
+  Destruct_deco(prem_list_deco);  // the first: the new first
+  EXPECT_FLOAT_EQ(act_deco->position.x, 2);
+  Destruct_deco(haut_list_deco);  // the last: the new last
+  EXPECT_FLOAT_EQ(act_deco->position.x, 2);
+  Destruct_deco(act_deco);
+  EXPECT_EQ(nb_deco, 0);
+  EXPECT_EQ(prem_list_deco, nullptr);
+  EXPECT_EQ(haut_list_deco, nullptr);
+  EXPECT_EQ(act_deco, nullptr);
+}
+
+TEST_F(Decorations, TypeTableWithAFernForUnknownTypes) {
+  EXPECT_EQ(modele_deco(5), &arbre);
+  EXPECT_FLOAT_EQ(rayon_deco(5), 32);
+  EXPECT_EQ(modele_deco(9), &clochettes);
+  EXPECT_EQ(modele_deco(42), &fougere);
+  EXPECT_FLOAT_EQ(rayon_deco(0), 15);
+}
+
+TEST_F(Decorations, FileRoundTripWithScaledRadius) {
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
+  ASSERT_EQ(mkdir("objets", 0755), 0);
+  creation_deco(10, 2, -30);
+  act_deco->SetType(5);
+  act_deco->applique_type();
+  act_deco->SetEchelle(2);
+  act_deco->SetAngles(0, 45, 0);
+  creation_deco(5, 0, 5);
+  act_deco->SetType(77);
+  act_deco->applique_type();
+  ASSERT_TRUE(sauve_deco(4));
+  std::vector<uint8_t> octets;
+  ASSERT_TRUE(lit_fichier("./objets/deco_4.dat", octets));
+  ASSERT_EQ(octets.size(), 4u + 36 * 2);
+  Lecteur lec(octets.data(), octets.size());
+  lec.saute(4 + 28);
+  float rayon;
+  lec.f32(rayon);
+  EXPECT_FLOAT_EQ(rayon, 64);  // radius times scale at saving time
+  charge_deco(4);
+  ASSERT_EQ(nb_deco, 2);
+  EXPECT_FLOAT_EQ(prem_list_deco->rayon, 32);
+  EXPECT_FLOAT_EQ(prem_list_deco->echelle, 2);
+  EXPECT_FLOAT_EQ(prem_list_deco->angles.y, 45);
+  EXPECT_EQ(haut_list_deco->type, 77);  // the type read is kept
+  EXPECT_EQ(haut_list_deco->modele, &fougere);
+  // An empty list removes the file; loading then makes the default fern.
+  Effacement_liste_deco();
+  ASSERT_TRUE(sauve_deco(4));
+  EXPECT_NE(access("./objets/deco_4.dat", F_OK), 0);
+  charge_deco(4);
+  EXPECT_EQ(nb_deco, 1);
+  EXPECT_EQ(prem_list_deco->type, 1);
+}
+
+TEST_F(Decorations, TruncatedFilesKeepCompleteRecords) {
+  Ecrivain e;
+  e.i32(1000);
+  for (int i = 0; i < 8; i++) e.f32(1.0f);
+  e.i32(3);
+  e.f32(7.0f);  // the start of a second record
+  ASSERT_TRUE(lit_deco(e.donnees().data(), e.taille()));
+  EXPECT_EQ(nb_deco, 1);
+  EXPECT_EQ(prem_list_deco->type, 3);
+  const uint8_t rien[2] = {0, 0};
+  EXPECT_FALSE(lit_deco(rien, sizeof rien));
+  EXPECT_EQ(nb_deco, 0);
+}
+
+}  // namespace
