@@ -494,7 +494,7 @@ TEST(CircuitFiles, LayoutsSizesAndReadBack) {
       EXPECT_EQ(v[2], attendu.position.z);
       EXPECT_EQ(v[4], attendu.angles.y);
       EXPECT_EQ(v[6], attendu.echelle);
-      EXPECT_FLOAT_EQ(v[7], rayon_deco(type) * v[6]);
+      EXPECT_FLOAT_EQ(v[7], rayon_plante(type) * v[6]);
       EXPECT_EQ(type, attendu.type);
     }
     EXPECT_TRUE(d.fin());

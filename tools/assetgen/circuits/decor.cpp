@@ -6,7 +6,7 @@
 #include "assetgen/circuits/interne.h"
 #include "common/binio.h"
 
-float rayon_deco(int type) {
+float rayon_plante(int type) {
   static const float rayons[10] = {15, 15, 16, 6, 5, 32, 17, 17, 32, 6};
   return (type >= 1 && type <= 9) ? rayons[type] : 15;
 }
@@ -49,7 +49,7 @@ std::vector<uint8_t> encode_decos(const std::vector<tDeco>& decos) {
     e.f32(d.angles.y);
     e.f32(d.angles.z);
     e.f32(d.echelle);
-    e.f32(rayon_deco(d.type) * d.echelle);
+    e.f32(rayon_plante(d.type) * d.echelle);
     e.i32(d.type);
   }
   return e.donnees();

@@ -146,7 +146,7 @@ std::vector<uint8_t> encode_decos(const std::vector<tDeco>& decos);
 std::vector<uint8_t> encode_effets(const std::vector<tEffetSon>& effets);
 
 // Unscaled radius of a decoration type, as the game gives it.
-float rayon_deco(int type);
+float rayon_plante(int type);
 
 // Small deterministic generator.
 class CHasard {
