@@ -18,6 +18,7 @@
 #include "objects/humain.h"
 #include "ui/controle.h"
 #include "ui/texte3d.h"
+#include "world/decorations.h"
 #include "world/materiaux.h"
 #include "world/modeles.h"
 
@@ -104,6 +105,7 @@ int lance_jeu(int argc, char** argv) {
   principal();
 
   ecrit_type_jeu();
+  Effacement_liste_deco();
   destroy_bonus();
   destroy_deco();
   destroy_mesh_joueurs();
