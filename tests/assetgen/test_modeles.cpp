@@ -219,6 +219,46 @@ TEST_F(ModelesGeneres, ShipsHaveTheirOwnLivery) {
   EXPECT_EQ(livrees.size(), 6u);
 }
 
+// Which cells of a grid over the ship's shadow area the model covers seen from above.
+std::vector<bool> vue_de_dessus(const t3DModel& m) {
+  std::vector<bool> g(40 * 40, false);
+  for (int j = 0; j < 40; j++) {
+    for (int i = 0; i < 40; i++) {
+      const float x = -5.5f + 11.f * (i + 0.5f) / 40.f, z = -3.5f + 9.f * (j + 0.5f) / 40.f;
+      const CVector3 p(x, 0, z);
+      for (const t3DObject& o : m.objects) {
+        for (const tFace& f : o.faces) {
+          const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]], c = o.vertices[f.vertexIndex[2]];
+          const float d1 = (b.x - a.x) * (p.z - a.z) - (b.z - a.z) * (p.x - a.x);
+          const float d2 = (c.x - b.x) * (p.z - b.z) - (c.z - b.z) * (p.x - b.x);
+          const float d3 = (a.x - c.x) * (p.z - c.z) - (a.z - c.z) * (p.x - c.x);
+          if ((d1 > 0 && d2 > 0 && d3 > 0) || (d1 < 0 && d2 < 0 && d3 < 0)) {
+            g[j * 40 + i] = true;
+            break;
+          }
+        }
+        if (g[j * 40 + i]) break;
+      }
+    }
+  }
+  return g;
+}
+
+TEST_F(ModelesGeneres, EveryShipHasItsOwnOutlineSeenFromAbove) {
+  std::vector<std::vector<bool>> vues;
+  for (int n = 1; n <= 6; n++) vues.push_back(vue_de_dessus(modele("objets/vaisseau" + std::to_string(n) + "_1.3ds")));
+  for (int a = 0; a < 6; a++) {
+    for (int b = a + 1; b < 6; b++) {
+      int commun = 0, total = 0;
+      for (size_t k = 0; k < vues[a].size(); k++) {
+        commun += vues[a][k] && vues[b][k];
+        total += vues[a][k] || vues[b][k];
+      }
+      EXPECT_LT(float(commun) / float(total), 0.8f) << "ships " << a + 1 << " and " << b + 1 << " look alike from above";
+    }
+  }
+}
+
 TEST_F(ModelesGeneres, PlantsStandOnTheGroundInsideTheirTypeRadius) {
   for (const tModeleConnu& c : modeles_connus()) {
     if (c.famille != FAMILLE_DECOR) continue;
