@@ -8,7 +8,9 @@ OUT=${E2E_OUT:-$GAME_DIR}
 [ -f "$GAME_DIR/objets/kan_1.3ds" ] || fail "no circuit data beside the game"
 
 cd "$GAME_DIR"
-./veltra 800 600 > log.txt 2>&1 &
+# Everything the game plays goes to a WAV file through the sound library's wave output.
+printf 'drivers = wave\n[wave]\nfile = %s/capture.wav\n' "$GAME_DIR" > alsoft.conf
+ALSOFT_CONF="$GAME_DIR/alsoft.conf" ./veltra 800 600 > log.txt 2>&1 &
 pid=$!
 win=$(wait_window $pid 60) || { cat log.txt; fail "no window"; }
 wait_colour_band "$win" 60 120 "$RED" 60 "$OUT/menu.png" || fail "no main menu"
@@ -40,6 +42,10 @@ wait_colour_band "$win" 60 120 "$RED" 60 "$OUT/retour.png" || fail "not back in 
 for k in Down Down Down Return; do press_key "$win" $k; sleep 0.3; done
 wait_exit $pid 60 || { kill $pid; fail "did not exit"; }
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+# The race was heard: engines, countdown and music are well above silence.
+rms=$(sox capture.wav -n stat 2>&1 | awk '/RMS     amplitude/ {print $3}')
+awk -v r="${rms:-0}" 'BEGIN { exit !(r > 0.02) }' || fail "the race was silent (RMS $rms)"
+[ -n "${E2E_OUT:-}" ] && cp capture.wav "$OUT/"
 # An abandoned race records nothing.
 [ ! -e hiscores/s_1_5.dat ] || fail "hiscores written for an abandoned race"
 cd / && rm -rf "$GAME_DIR"
