@@ -15,6 +15,7 @@
 #include "audio/son.h"
 #include "common/globals.h"
 #include "math/degres.h"
+#include "objects/cpu.h"
 #include "objects/humain.h"
 #include "ui/controle.h"
 #include "ui/texte3d.h"
@@ -37,8 +38,7 @@ void sons_pilote(CObjJoueur* p) {
 }
 
 void cree_pilotes() {
-  // Computer pilots wait on the grid until they have a driver of their own.
-  for (int i = 0; i < 5; i++) Joueurs[i] = new CObjJoueur;
+  for (int i = 0; i < 5; i++) Joueurs[i] = new CJoueurCPU;
   Joueurs[5] = new CJoueurHumain;
   for (int k = 1; k <= 5; k++) {
     char nom[TAILLE_NOM];

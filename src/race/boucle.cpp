@@ -6,9 +6,14 @@
 #include <alleggl.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 
 #include "audio/son.h"
 #include "common/globals.h"
+#include "editors/editeurs.h"
+#include "objects/cpu_bot.h"
 #include "objects/joueur.h"
 #include "race/classement.h"
 #include "race/course.h"
@@ -100,6 +105,28 @@ int invite_sortie() {
   return fin;
 }
 
+// With VELTRA_AUTOPILOT=1 the human's ship drives itself for the length of a race (demonstrations
+// and end-to-end tests); the menus keep reading the player's controller.
+class PiloteAutomatique {
+ public:
+  PiloteAutomatique() {
+    const char* v = std::getenv("VELTRA_AUTOPILOT");
+    if (!v || std::strcmp(v, "1") != 0 || !Joueurs[5]) return;
+    ancien_ = controle;
+    bot_ = std::make_unique<CcontrolBot>(Joueurs[5]);
+    controle = bot_.get();
+  }
+  ~PiloteAutomatique() {
+    if (bot_) controle = ancien_;
+  }
+  PiloteAutomatique(const PiloteAutomatique&) = delete;
+  PiloteAutomatique& operator=(const PiloteAutomatique&) = delete;
+
+ private:
+  Ccontrol* ancien_ = nullptr;
+  std::unique_ptr<CcontrolBot> bot_;
+};
+
 void arrete_sons() {
   for (CObjJoueur* p : Joueurs) {
     if (!p) continue;
@@ -147,6 +174,7 @@ int Scan_clavier() {
 }
 
 int MainLoop() {
+  PiloteAutomatique autopilote;
   fps = nb_fps = 0;
   brouillard_course();
   if (Joueurs[5]) g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
@@ -214,6 +242,5 @@ int MainLoop() {
     return humain_sur_podium() ? 1 : 0;
   }
   // The editing modes leave the race abandoned.
-  attend_relache(fin == 2 ? KEY_F10 : fin == 3 ? KEY_F11 : KEY_F12);
-  return 0;
+  return lance_editeur(fin);
 }
