@@ -16,6 +16,8 @@
 #include "assetgen/circuits/circuits.h"
 #include "assetgen/circuits/interne.h"
 #include "assetgen/ecrit3ds.h"
+#include "assetgen/modeles/modeles.h"
+#include "assetgen/police/police.h"
 #include "assetgen/textures/textures.h"
 #include "common/binio.h"
 #include "common/fichier.h"
@@ -566,6 +568,35 @@ TEST(CircuitSet, ArchesAndPiersAreClosedOutwardSolids) {
       }
     }
   }
+}
+
+TEST(CircuitSet, SharedMaterialTableHoldsTheHeaviestCircuit) {
+  // The table as a race has it: font, ships, plants and bonus models from start-up, then the
+  // minimap and the circuit with the most materials.
+  tMateriaux table;
+  std::vector<std::unique_ptr<t3DModel>> modeles;
+  auto charge = [&](const CMaillage& m, const char* nom) {
+    const std::vector<uint8_t> o = ecrit_3ds(m);
+    modeles.push_back(std::make_unique<t3DModel>());
+    EXPECT_EQ(g_Load3DS.Import3DSMemoire(&table, modeles.back().get(), o.data(), o.size(), nom), IMPORT_OK);
+  };
+  CMaillage police;
+  std::string erreur;
+  ASSERT_TRUE(construit_police(&police, &erreur)) << erreur;
+  charge(police, "police");
+  for (const tModeleConnu& k : modeles_connus()) {
+    CMaillage m;
+    ASSERT_TRUE(construit_modele(k.fichier, &m)) << k.fichier;
+    charge(m, k.fichier.c_str());
+  }
+  int lourd = 1;
+  for (int i = 2; i <= NOMBRE_CIRCUITS; i++) {
+    if (circuit(i).c.piste.materiaux.size() > circuit(lourd).c.piste.materiaux.size()) lourd = i;
+  }
+  charge(circuit(lourd).c.carte, "carte");
+  charge(circuit(lourd).c.piste, "piste");
+  EXPECT_LT(table.materialCount, MAX_TEXTURES) << "with circuit " << lourd;
+  RecordProperty("materiaux", table.materialCount);
 }
 
 TEST(CircuitFiles, SameBytesOnEveryBuild) {
