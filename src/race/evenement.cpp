@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "audio/effets_son.h"
 #include "audio/son.h"
 #include "objects/bonus.h"
 #include "objects/bonus_placement.h"
@@ -38,6 +39,10 @@ void charge_course() {
   if (Joueurs[5]) Joueurs[5]->SetNom(NOM_JOUEUR);
   std::snprintf(FICHIER_MUSIQUE, sizeof FICHIER_MUSIQUE, "./sons/music%i.it", LEVEL_ACTIF);
   charge_positions_bonus();
+  // Only the sound system's objects live through the race.
+  charge_effetSons();
+  CreationOcclusion(wminx, wmaxx, wminy, wmaxy, wminz, wmaxz);
+  Effacement_liste_effetSon();
   for (int i = 0; i < NB_JOUEURS; i++) {
     if (!Joueurs[i]) continue;
     Joueurs[i]->set_ptr_destination(prem_list_ptraj);
@@ -62,6 +67,8 @@ void attend_pret() {
 void libere_course() {
   Effacement_liste_bonus();
   Effacement_liste_partic();
+  destroy_reverberations();
+  libere_occlusion();
   Effacement_liste_point_t();
   destroy_monde();
 }

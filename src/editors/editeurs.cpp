@@ -1,0 +1,85 @@
+// The loop of an editing mode: free camera, the mode's scene, its key commands, until Escape.
+#include "editors/editeurs.h"
+
+#include <GL/gl.h>
+#include <allegro.h>
+#include <alleggl.h>
+
+#include "audio/effets_son.h"
+#include "common/globals.h"
+#include "editors/commandes.h"
+#include "editors/rendu.h"
+#include "editors/touches.h"
+#include "objects/particules.h"
+#include "world/camera.h"
+#include "world/decorations.h"
+
+namespace {
+
+void attend_relache(int k) {
+  while (key[k]) rest(1);
+}
+
+// An empty list gets its first object where the camera looks; false when nothing was made.
+bool premier_objet(int mode) {
+  if (!touche_une_fois(KEY_INSERT)) return false;
+  const CVector3 v = g_Camera.View();
+  if (mode == 3 && !act_deco) {
+    creation_deco(v.x, v.y, v.z);
+    return true;
+  }
+  if (mode == 4 && !act_effetSon) {
+    creation_effetSon(v.x, v.y, v.z, 0);
+    return true;
+  }
+  return false;
+}
+
+void pas_editeur(int mode) {
+  g_Camera.Update();
+  if (mode == 2) {
+    RenderScene_traj();
+    avance_particules(false);
+  } else if (mode == 3) {
+    RenderScene_deco();
+  } else {
+    RenderScene_Occlu();
+    Occlu_Infos();
+  }
+  glFlush();
+  allegro_gl_flip();
+  if (premier_objet(mode)) {
+    touches_fin_pas();
+    return;
+  }
+  if (mode == 2) CommandesTraj();
+  if (mode == 3) CommandesDeco();
+  if (mode == 4) CommandesEffetSon();
+}
+
+}  // namespace
+
+void prepare_editeur_effetSon() {
+  // The race kept only the sound system's objects: the list comes back from the file.
+  charge_effetSons();
+  point_effetSon_actif = 0;
+}
+
+int lance_editeur(int mode) {
+  if (mode < 2 || mode > 4) return 0;
+  attend_relache(mode == 2 ? KEY_F10 : mode == 3 ? KEY_F11 : KEY_F12);
+  if (mode == 4) prepare_editeur_effetSon();
+  touches_reinit();
+  while (!key[KEY_ESC]) {
+    if (game_time < 2) {
+      rest(1);
+      continue;
+    }
+    game_time = 0;
+    pas_editeur(mode);
+  }
+  attend_relache(KEY_ESC);
+  clear_keybuf();
+  if (mode == 4) Effacement_liste_effetSon();
+  return 0;
+}

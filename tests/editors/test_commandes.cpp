@@ -1,0 +1,282 @@
+// The editing modes' key commands, driven through Allegro's key state with no window.
+#include <allegro.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <initializer_list>
+
+#include "audio/effets_son.h"
+#include "common/globals.h"
+#include "editors/commandes.h"
+#include "editors/touches.h"
+#include "support/outils_essai.h"
+#include "world/decorations.h"
+#include "world/modeles.h"
+#include "world/trajectoire.h"
+
+namespace {
+
+// One step with these keys down (and these modifier flags), then every key released.
+void pas(void (*commandes)(), std::initializer_list<int> touches, int modificateurs = 0) {
+  relache_touches();
+  for (int k : touches) key[k] = 1;
+  key_shifts = modificateurs;
+  commandes();
+  relache_touches();
+  key_shifts = 0;
+  touches_fin_pas();
+}
+
+bool joints(const SEffetSon* a, const SEffetSon* b) {
+  const CVector3 coin = a->position + a->sommets[1];
+  return coin.x == b->position.x && coin.z == b->position.z;
+}
+
+class Editeurs : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    relache_touches();
+    touches_reinit();
+    point_effetSon_actif = 0;
+  }
+  void TearDown() override {
+    relache_touches();
+    key_shifts = 0;
+    Effacement_liste_effetSon();
+    Effacement_liste_deco();
+    Effacement_liste_point_t();
+  }
+};
+
+TEST_F(Editeurs, InsertContinuesTheWallFromTheFarCornerWithTheTopHeights) {
+  creation_effetSon(10, 2, 20, 0);
+  set_verts_effetSon(1, 8, 1, 3);
+  set_verts_effetSon(2, 8, 40, 3);
+  set_verts_effetSon(3, 0, 30, 0);
+  point_effetSon_actif = 1;
+  pas(CommandesOcclu, {KEY_INSERT});
+  ASSERT_EQ(nb_effetSon, 2);
+  const SEffetSon* n = act_effetSon;
+  EXPECT_EQ(n, haut_list_effetSon);
+  EXPECT_EQ(n->numero, 2);
+  EXPECT_FLOAT_EQ(n->position.x, 18);
+  EXPECT_FLOAT_EQ(n->position.y, 3);
+  EXPECT_FLOAT_EQ(n->position.z, 23);
+  EXPECT_FLOAT_EQ(n->sommets[1].x, 5);
+  EXPECT_FLOAT_EQ(n->sommets[1].z, 0);
+  EXPECT_FLOAT_EQ(n->sommets[2].y, 40);
+  EXPECT_FLOAT_EQ(n->sommets[3].y, 30);
+  EXPECT_EQ(point_effetSon_actif, 0);
+  // Held for two steps, Insert still makes one polygon.
+  relache_touches();
+  key[KEY_INSERT] = 1;
+  CommandesOcclu();
+  CommandesOcclu();
+  EXPECT_EQ(nb_effetSon, 3);
+}
+
+TEST_F(Editeurs, JoinedPolygonsStayJoinedWhicheverEdgeMoves) {
+  creation_effetSon(0, 0, 0, 0);
+  pas(CommandesOcclu, {KEY_INSERT});
+  SEffetSon* premier = prem_list_effetSon;
+  SEffetSon* second = haut_list_effetSon;
+  ASSERT_TRUE(joints(premier, second));
+
+  pas(CommandesOcclu, {KEY_6_PAD});                // near edge, +1 along x
+  pas(CommandesOcclu, {KEY_6_PAD}, KB_CTRL_FLAG);  // then +5
+  pas(CommandesOcclu, {KEY_2_PAD}, KB_CTRL_FLAG);  // and +5 along z
+  EXPECT_FLOAT_EQ(second->position.x, 11);
+  EXPECT_FLOAT_EQ(second->position.z, 5);
+  EXPECT_TRUE(joints(premier, second));
+  EXPECT_FLOAT_EQ(premier->position.x, 0);  // the first only bends at its far edge
+  EXPECT_FLOAT_EQ(premier->sommets[2].x, 11);
+
+  // With W the near edge moves alone by 1: the second's far edge stays put.
+  const CVector3 loin = second->position + second->sommets[1];
+  pas(CommandesOcclu, {KEY_4_PAD, KEY_W}, KB_CTRL_FLAG);
+  EXPECT_FLOAT_EQ(second->position.x, 10);
+  EXPECT_FLOAT_EQ((second->position + second->sommets[1]).x, loin.x);
+  EXPECT_TRUE(joints(premier, second));
+
+  // The first's far edge drags the second's position along.
+  pas(CommandesOcclu, {KEY_TAB}, KB_SHIFT_FLAG);
+  ASSERT_EQ(act_effetSon, premier);
+  pas(CommandesOcclu, {KEY_END});
+  ASSERT_EQ(point_effetSon_actif, 1);
+  pas(CommandesOcclu, {KEY_8_PAD});
+  EXPECT_FLOAT_EQ(second->position.z, 4);
+  EXPECT_TRUE(joints(premier, second));
+  pas(CommandesOcclu, {KEY_HOME});
+  EXPECT_EQ(point_effetSon_actif, 0);
+
+  // Once apart, polygons no longer pull each other.
+  pas(CommandesOcclu, {KEY_4_PAD});  // the whole first polygon moves off the joint
+  EXPECT_FALSE(joints(premier, second));
+  const float x = second->position.x;
+  pas(CommandesOcclu, {KEY_END});
+  pas(CommandesOcclu, {KEY_4_PAD});
+  EXPECT_FLOAT_EQ(second->position.x, x);
+}
+
+TEST_F(Editeurs, HeightsAndOcclusionFactorsStayInRange) {
+  creation_effetSon(0, 0, 0, 0);
+  SEffetSon* e = act_effetSon;
+  for (int i = 0; i < 5; i++) pas(CommandesOcclu, {KEY_D});
+  EXPECT_FLOAT_EQ(e->occlusion_directe, 1.0f);
+  for (int i = 0; i < 30; i++) pas(CommandesOcclu, {KEY_F});
+  EXPECT_FLOAT_EQ(e->occlusion_reverb, 0.0f);
+  EXPECT_FLOAT_EQ(e->occlusion_directe, 1.0f);
+  // The bottom rises under a top that stays; the top moves by itself.
+  pas(CommandesOcclu, {KEY_9_PAD});
+  EXPECT_FLOAT_EQ(e->position.y, 1);
+  EXPECT_FLOAT_EQ(e->position.y + e->sommets[2].y, 100);
+  EXPECT_FLOAT_EQ(e->sommets[0].y, 0);
+  pas(CommandesOcclu, {KEY_MINUS_PAD});
+  EXPECT_FLOAT_EQ(e->position.y + e->sommets[3].y, 101);
+}
+
+TEST_F(Editeurs, ReverbRadiiKeepTheirBounds) {
+  creation_effetSon(0, 0, 0, 0);
+  set_type_effetSon(EFSON_REVERB);
+  SEffetSon* z = act_effetSon;
+  for (int i = 0; i < 10; i++) pas(CommandesReverb, {KEY_T});
+  EXPECT_FLOAT_EQ(z->min_dist, 5.5f);  // outer 6 minus 0.5
+  for (int i = 0; i < 10; i++) pas(CommandesReverb, {KEY_F});
+  EXPECT_FLOAT_EQ(z->max_dist, 6.0f);  // inner plus 0.5
+  for (int i = 0; i < 20; i++) pas(CommandesReverb, {KEY_R});
+  EXPECT_FLOAT_EQ(z->min_dist, 1.0f);
+  for (int i = 0; i < 4; i++) pas(CommandesReverb, {KEY_G});
+  EXPECT_FLOAT_EQ(z->max_dist, 8.0f);
+  // A zone read from a file with crossed radii is not pushed further by either key.
+  z->min_dist = 9;
+  pas(CommandesReverb, {KEY_T});
+  EXPECT_FLOAT_EQ(z->min_dist, 9);
+  pas(CommandesReverb, {KEY_F});
+  EXPECT_FLOAT_EQ(z->max_dist, 8);
+  // Presets wrap from 6 to 1, and from anything out of range to 1.
+  z->preset = 6;
+  pas(CommandesReverb, {KEY_P});
+  EXPECT_EQ(z->preset, 1);
+  z->preset = 42;
+  pas(CommandesReverb, {KEY_P});
+  EXPECT_EQ(z->preset, 1);
+  // Insert copies the zone at the same place.
+  z->position = CVector3(3, 4, 5);
+  pas(CommandesReverb, {KEY_INSERT});
+  ASSERT_EQ(nb_effetSon, 2);
+  EXPECT_EQ(act_effetSon->type, EFSON_REVERB);
+  EXPECT_FLOAT_EQ(act_effetSon->position.y, 4);
+  EXPECT_FLOAT_EQ(act_effetSon->max_dist, 8);
+  EXPECT_FLOAT_EQ(act_effetSon->min_dist, 9);
+}
+
+TEST_F(Editeurs, F5TurnsAPolygonIntoAZoneAndBack) {
+  creation_effetSon(0, 0, 0, 0);
+  // Held over two steps, F5 switches once.
+  relache_touches();
+  key[KEY_F5] = 1;
+  CommandesEffetSon();
+  CommandesEffetSon();
+  relache_touches();
+  touches_fin_pas();
+  EXPECT_EQ(act_effetSon->type, EFSON_REVERB);
+  EXPECT_FLOAT_EQ(act_effetSon->min_dist, 5);
+  EXPECT_FLOAT_EQ(act_effetSon->max_dist, 6);
+  pas(CommandesEffetSon, {KEY_F5});
+  EXPECT_EQ(act_effetSon->type, EFSON_OCCLUSION);
+}
+
+TEST_F(Editeurs, EveryCommandDoesNothingOnAnEmptyList) {
+  const std::initializer_list<int> tout = {KEY_INSERT, KEY_DEL, KEY_TAB, KEY_4_PAD, KEY_6_PAD, KEY_8_PAD, KEY_2_PAD,
+                                           KEY_9_PAD,  KEY_3_PAD, KEY_MINUS_PAD, KEY_PLUS_PAD, KEY_D, KEY_R, KEY_T,
+                                           KEY_G, KEY_F, KEY_P, KEY_F5, KEY_F6, KEY_END, KEY_U, KEY_Y, KEY_S, KEY_W};
+  pas(CommandesOcclu, tout);
+  pas(CommandesReverb, tout);
+  pas(CommandesEffetSon, tout);
+  EXPECT_EQ(nb_effetSon, 0);
+  pas(CommandesDeco, tout);
+  pas(CommandesDeco, tout, KB_SHIFT_FLAG);
+  EXPECT_EQ(nb_deco, 0);
+  pas(CommandesTraj, tout);
+  pas(CommandesTraj, tout, KB_CTRL_FLAG);
+  EXPECT_EQ(nb_point_t, 0);
+  // Deleting the last element, then pressing on.
+  creation_effetSon(0, 0, 0, 0);
+  pas(CommandesOcclu, {KEY_DEL, KEY_6_PAD, KEY_D});
+  EXPECT_EQ(act_effetSon, nullptr);
+  pas(CommandesEffetSon, tout);
+  EXPECT_EQ(nb_effetSon, 0);
+}
+
+TEST_F(Editeurs, DecorationCommands) {
+  creation_deco(1, 2, 3);
+  act_deco->type = 5;
+  act_deco->applique_type();
+  act_deco->echelle = 2;
+  pas(CommandesDeco, {KEY_INSERT});
+  ASSERT_EQ(nb_deco, 2);
+  CObjetDeco* copie = act_deco;
+  EXPECT_EQ(copie->type, 5);
+  EXPECT_EQ(copie->modele, &arbre);
+  EXPECT_FLOAT_EQ(copie->echelle, 2);
+  EXPECT_FLOAT_EQ(copie->position.z, 3);
+
+  pas(CommandesDeco, {KEY_6_PAD}, KB_CTRL_FLAG);
+  pas(CommandesDeco, {KEY_9_PAD});
+  pas(CommandesDeco, {KEY_8_PAD}, KB_SHIFT_FLAG);
+  pas(CommandesDeco, {KEY_PLUS_PAD});
+  EXPECT_FLOAT_EQ(copie->position.x, 6);
+  EXPECT_FLOAT_EQ(copie->position.y, 2.8f);
+  EXPECT_FLOAT_EQ(copie->position.z, 2.8f);
+  pas(CommandesDeco, {KEY_Y});
+  pas(CommandesDeco, {KEY_S}, KB_SHIFT_FLAG);
+  EXPECT_FLOAT_EQ(copie->angles.y, -1);
+  EXPECT_FLOAT_EQ(copie->echelle, 1.99f);
+
+  pas(CommandesDeco, {KEY_F6});
+  EXPECT_EQ(copie->type, 6);
+  EXPECT_EQ(copie->modele, &orchid);
+  EXPECT_FLOAT_EQ(copie->rayon, 17);
+  copie->type = 9;
+  pas(CommandesDeco, {KEY_F6});
+  EXPECT_EQ(copie->type, 1);
+  pas(CommandesDeco, {KEY_F5});
+  EXPECT_EQ(copie->type, 9);
+  EXPECT_EQ(copie->modele, &clochettes);
+
+  pas(CommandesDeco, {KEY_TAB});  // from the last back to the first
+  EXPECT_EQ(act_deco, prem_list_deco);
+  pas(CommandesDeco, {KEY_TAB}, KB_SHIFT_FLAG);
+  EXPECT_EQ(act_deco, haut_list_deco);
+  pas(CommandesDeco, {KEY_DEL});
+  EXPECT_EQ(nb_deco, 1);
+}
+
+TEST_F(Editeurs, AMovedRacingLinePointIsWhereItWasLeftAfterSavingAndLoading) {
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
+  ASSERT_EQ(mkdir("objets", 0755), 0);
+  LEVEL_ACTIF = 2;
+  creation_point_t(0, 0, 0, 0);
+  creation_point_t(50, 0, 0, 1);
+  creation_point_t(50, 0, 50, 2);
+  calcule_trajectoire();
+  act_ptraj = prem_list_ptraj->suivant;
+  pas(CommandesTraj, {KEY_6_PAD}, KB_CTRL_FLAG);                 // +5
+  pas(CommandesTraj, {KEY_MINUS_PAD}, KB_SHIFT_FLAG);            // +0.2 up
+  pas(CommandesTraj, {KEY_2_PAD}, KB_SHIFT_FLAG | KB_CTRL_FLAG);  // Shift wins: +0.2
+  pas(CommandesTraj, {KEY_F2});
+  Effacement_liste_point_t();
+  charge_trajectoire();
+  ASSERT_EQ(nb_point_t, 3);
+  const Point_Traj* p = prem_list_ptraj->suivant;
+  EXPECT_FLOAT_EQ(p->position.x, 55);
+  EXPECT_FLOAT_EQ(p->position.y, 0.2f);
+  EXPECT_FLOAT_EQ(p->position.z, 0.2f);
+  // Tab wraps from the last to the first.
+  act_ptraj = haut_list_ptraj;
+  pas(CommandesTraj, {KEY_TAB});
+  EXPECT_EQ(act_ptraj, prem_list_ptraj);
+}
+
+}  // namespace
