@@ -5,6 +5,7 @@
 #include <allegro.h>
 #include <alleggl.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -127,6 +128,31 @@ class PiloteAutomatique {
   std::unique_ptr<CcontrolBot> bot_;
 };
 
+// VELTRA_PROFIL=1 prints, at the end of each race, the mean time of a race step's logic and of
+// its drawing (scene and overlays, before the frame is presented).
+class Profil {
+ public:
+  Profil() : actif_(std::getenv("VELTRA_PROFIL") && std::strcmp(std::getenv("VELTRA_PROFIL"), "1") == 0) {}
+  ~Profil() {
+    if (!actif_ || pas_ == 0) return;
+    std::printf("veltra: %d race steps, logic %.1f us, drawing %.2f ms per step\n", pas_, logique_ / pas_ * 1e6,
+                dessin_ / pas_ * 1e3);
+    std::fflush(stdout);
+  }
+  bool actif() const { return actif_; }
+  using Horloge = std::chrono::steady_clock;
+  void compte(Horloge::time_point t0, Horloge::time_point t1, Horloge::time_point t2) {
+    logique_ += std::chrono::duration<double>(t1 - t0).count();
+    dessin_ += std::chrono::duration<double>(t2 - t1).count();
+    pas_++;
+  }
+
+ private:
+  bool actif_;
+  int pas_ = 0;
+  double logique_ = 0, dessin_ = 0;
+};
+
 void arrete_sons() {
   for (CObjJoueur* p : Joueurs) {
     if (!p) continue;
@@ -217,15 +243,20 @@ int MainLoop() {
   CHRONO_MINUTES = 0;
 
   EtatCourse etat;
+  Profil profil;
   int fin = 0;
   while (fin == 0) {
     chrono_course();
     fin = Scan_clavier();
     if (game_time >= 2) {
       game_time = 0;
+      const auto t0 = Profil::Horloge::now();
       etape_course(etat);
+      const auto t1 = Profil::Horloge::now();
       RenderClean();
       RenderInfos();
+      if (profil.actif()) glFinish();  // so that the drawing time is the drawing, not its queueing
+      profil.compte(t0, t1, Profil::Horloge::now());
       presente();
     } else {
       rest(1);
