@@ -184,12 +184,8 @@ void CJoueurCPU::action() {
 }
 
 void CJoueurCPU::SetContactDecor(bool contact, CVector3 normal) {
-  // The wall search adds up the way out of every face touched; against many faces at once (an
-  // arch over the road, hit while blown up) that sum could throw the ship through the road.
-  // One push never moves it further than its own radius.
-  const float l = Magnitude(normal);
-  if (l > rayon) normal = normal * (rayon / l);
   CObjJoueur::SetContactDecor(contact, normal);
+  normal = normale_decor;  // as the base kept it
   const CVector3 n(normal.x, 0, normal.z);
   if (!contact || Magnitude(n) <= 0) return;
   normale_mur = Normalize(n);

@@ -12,6 +12,11 @@ CObjJoueur::CObjJoueur() : CObjJoueur(0, 0, 0, 0) {}
 CObjJoueur::CObjJoueur(float x, float y, float z, float cap) : Cobjet(x, y, z, cap) {}
 
 void CObjJoueur::SetContactDecor(bool contact, CVector3 normal) {
+  // The wall search adds up the way out of every face touched; against many faces at once (an
+  // arch over the road, hit while blown up) that sum could throw the ship through the road.
+  // One push never moves it further than its own radius.
+  const float l = Magnitude(normal);
+  if (l > rayon) normal = normal * (rayon / l);
   contact_decor = contact;
   normale_decor = normal;
   position += normal * 1.1f;

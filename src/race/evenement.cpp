@@ -72,12 +72,3 @@ void libere_course() {
   Effacement_liste_point_t();
   destroy_monde();
 }
-
-int course_simple_directe() {
-  charge_course();
-  place_grille(Joueurs);
-  attend_pret();
-  const int r = MainLoop();
-  libere_course();
-  return r;
-}

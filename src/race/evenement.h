@@ -16,7 +16,3 @@ void place_grille(CObjJoueur* const* ordre);
 void attend_pret();
 // Frees everything charge_course made.
 void libere_course();
-
-// One single race on circuit LEVEL_ACTIF, without menus: load, grid, ready, race, free.
-// Returns MainLoop's result.
-int course_simple_directe();

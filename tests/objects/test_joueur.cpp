@@ -85,6 +85,11 @@ TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
   p.Set_Collision();
   EXPECT_FLOAT_EQ(p.vitesse, 1.3f);
   expect_vec(p.deplacement, d.x, d.y, d.z, 0);
+  // Many faces at once add up to a huge push: it is cut to the ship's radius.
+  PiloteEssai m;
+  m.SetContactDecor(true, CVector3(0, 60, 0));
+  EXPECT_NEAR(m.position.y, 4.5f * 1.1f, 1e-4f);
+  EXPECT_NEAR(Magnitude(m.normale_decor), 4.5f, 1e-4f);
   // Head-on: straight back.
   PiloteEssai q;
   q.deplacement = CVector3(1, 0, 0);
