@@ -154,9 +154,9 @@ bool maj_hiscores_simple(float longueur) {
   if (stat(chemin.c_str(), &st) != 0) {
     hiscores_simple_defaut(longueur);
   } else if (lit_fichier(chemin, octets, 4096)) {
-    // A damaged file keeps default rows where its records are missing.
+    // A file of the wrong size is damaged: the default table takes its place.
     hiscores_simple_defaut(longueur);
-    lit_hiscores_simple(octets.data(), octets.size());
+    if (octets.size() == NB_RANGS * TAILLE_RANG_SIMPLE) lit_hiscores_simple(octets.data(), octets.size());
   }
   fusionne_arrivees_simple();
   return sauve(chemin, encode_hiscores_simple());
@@ -275,7 +275,14 @@ bool maj_hiscores_championnat(float longueur_championnat) {
   } else {
     std::memset(CLASSEMENT_NOM_CHAMP, 0, sizeof CLASSEMENT_NOM_CHAMP);
     std::memset(CLASSEMENTS_POINTS_CHAMP, 0, sizeof CLASSEMENTS_POINTS_CHAMP);
-    if (lit_fichier(chemin, octets, 4096)) lit_hiscores_champ(octets.data(), octets.size());
+    if (lit_fichier(chemin, octets, 4096)) {
+      // A file of the wrong size is damaged: the default table takes its place.
+      if (octets.size() == NB_RANGS * TAILLE_RANG_CHAMP) {
+        lit_hiscores_champ(octets.data(), octets.size());
+      } else {
+        hiscores_champ_defaut(longueur_championnat);
+      }
+    }
   }
   fusionne_classement_champ();
   return sauve(chemin, encode_hiscores_champ());

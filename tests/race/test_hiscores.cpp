@@ -152,4 +152,23 @@ TEST_F(Hiscores, ZeroPointRowsEnterOnlyAboveZeroPointRows) {
   EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[9], "Vide");
 }
 
+TEST_F(Hiscores, FileNamesAndDamagedFilesOnDisk) {
+  CHAMPIONNAT_ACTIF = 2;
+  NOMBRE_TOURS = 3;
+  EXPECT_EQ(chemin_hiscores_champ(), "./hiscores/c_2_3.dat");
+  LEVEL_ACTIF = 4;
+  EXPECT_EQ(chemin_hiscores_simple(), "./hiscores/s_4_3.dat");
+  // A file of the wrong size is treated as absent: the default table, then written whole.
+  assure_dossier_hiscores();
+  ASSERT_TRUE(ecrit_fichier_atomique(chemin_hiscores_simple(), "garbage", 7));
+  arrivee(0, 5, 100);
+  EXPECT_TRUE(maj_hiscores_simple(1000));
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");
+  EXPECT_STREQ(CLASSEMENT_NOM[1], "Tazul");
+  std::vector<uint8_t> octets;
+  ASSERT_TRUE(lit_fichier(chemin_hiscores_simple(), octets));
+  EXPECT_EQ(octets.size(), 480u);
+  CHAMPIONNAT_ACTIF = 1;
+}
+
 }  // namespace
