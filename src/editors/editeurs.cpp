@@ -10,6 +10,7 @@
 #include "editors/commandes.h"
 #include "editors/rendu.h"
 #include "editors/touches.h"
+#include "math/frustum.h"
 #include "objects/particules.h"
 #include "world/camera.h"
 #include "world/decorations.h"
@@ -35,11 +36,18 @@ bool premier_objet(int mode) {
   return false;
 }
 
+// The race's particles stay frozen where they were: drawn, not aged.
+void dessine_particules() {
+  for (CParticules* p = haut_list_partic; p; p = p->precedent) {
+    if (g_Frustum.SphereInFrustum(p->position.x, p->position.y, p->position.z, p->GetRadius())) p->render();
+  }
+}
+
 void pas_editeur(int mode) {
   g_Camera.Update();
   if (mode == 2) {
     RenderScene_traj();
-    avance_particules(false);
+    dessine_particules();
   } else if (mode == 3) {
     RenderScene_deco();
   } else {
