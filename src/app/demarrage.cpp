@@ -17,6 +17,7 @@
 #include "math/degres.h"
 #include "objects/cpu.h"
 #include "objects/humain.h"
+#include "race/classement.h"
 #include "ui/controle.h"
 #include "ui/texte3d.h"
 #include "world/decorations.h"
@@ -35,6 +36,13 @@ void sons_pilote(CObjJoueur* p) {
   p->StopBoost();
   p->SetSonSlide(SON_SLIDE);
   p->StopSlide();
+}
+
+// Arrivals go to the standard output, one line each: the race's log.
+void rapporte_arrivee(int place, const CObjJoueur* pilote, const tTemps& t) {
+  std::printf("veltra: arrival %d %s%s %02d:%02d:%02d\n", place, pilote->GetNom(), pilote == Joueurs[5] ? " (player)" : "",
+              t.minutes, t.secondes, t.soixantiemes);
+  std::fflush(stdout);
 }
 
 void cree_pilotes() {
@@ -101,6 +109,7 @@ int lance_jeu(int argc, char** argv) {
   Texte.set_trgba(255, 13, 0, 255);
   cree_pilotes();
   charge_modeles();
+  g_RapportArrivee = rapporte_arrivee;
 
   principal();
 

@@ -11,6 +11,7 @@ float tab_distance_cible[NB_JOUEURS];
 CObjJoueur* tab_classement_joueurs[NB_JOUEURS];
 CObjJoueur* tab_arrive[NB_JOUEURS];
 tTemps tab_temps[NB_JOUEURS];
+void (*g_RapportArrivee)(int place, const CObjJoueur* pilote, const tTemps& temps) = nullptr;
 
 namespace {
 
@@ -37,6 +38,7 @@ int enregistre_arrivee(CObjJoueur* j, const tTemps& t) {
       tab_arrive[k] = j;
       tab_temps[k] = t;
       j->SetClassement(k + 1);
+      if (g_RapportArrivee) g_RapportArrivee(k + 1, j, t);
       return k;
     }
   }

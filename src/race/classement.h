@@ -19,6 +19,9 @@ extern CObjJoueur* tab_classement_joueurs[NB_JOUEURS];
 extern CObjJoueur* tab_arrive[NB_JOUEURS];
 extern tTemps tab_temps[NB_JOUEURS];
 
+// Told of every arrival when set (the game logs them; tests and tools may watch them).
+extern void (*g_RapportArrivee)(int place, const CObjJoueur* pilote, const tTemps& temps);
+
 // Race start: nobody has arrived yet.
 void init_classement();
 // Moves places k..4 one place down; place 6 drops out, place k is left for the caller.
