@@ -17,23 +17,14 @@
 #include "world/decorations.h"
 #include "world/materiaux.h"
 #include "world/monde.h"
+#include "race/rendu_course.h"
 #include "world/octree.h"
 #include "world/trajectoire.h"
 
 namespace {
 
 void cadre_commun() {
-  fps++;
-  if (fps_count > 59) {
-    fps_count -= 60;
-    nb_fps = fps;
-    fps = 0;
-  }
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  glLoadIdentity();
-  g_Camera.Look();
-  g_Frustum.CalculateFrustum();
-  g_Octree.DrawOctree(&g_Octree, &g_World);
+  debut_scene();
   for (CObjJoueur* p : Joueurs) {
     if (p) p->render(&g_Materiaux);
   }

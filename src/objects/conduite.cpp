@@ -237,3 +237,22 @@ void CObjJoueur::cap_vers_arrivee(bool* gauche, bool* droite) const {
   *gauche = delta > 2;
   *droite = delta < -2;
 }
+
+float CObjJoueur::gain_pedales(bool gaz, bool frein, float gain_avant, float limite) {
+  freine = false;
+  if (gaz) {
+    if (!marche_avant) {
+      if (vitesse > -0.05f) marche_avant = true;
+      return acceleration;
+    }
+    return vitesse + gain_avant > limite ? 0 : gain_avant;
+  }
+  if (!frein) return 0;
+  freine = true;
+  if (vitesse < 0.05f) {
+    marche_avant = false;
+    return vitesse > -0.8f ? -0.1f : 0;
+  }
+  marche_avant = true;
+  return -0.05f;
+}

@@ -104,26 +104,7 @@ void CJoueurCPU::Roule() {
     accelere = false;
   }
 
-  freine = false;
-  float gain = 0;
-  if (accelere) {
-    if (!marche_avant) {
-      gain = acceleration;
-      if (vitesse > -0.05f) marche_avant = true;
-    } else {
-      gain = (acceleration + 0.005f) * pente;
-      if (vitesse + gain > plafond_vitesse()) gain = 0;
-    }
-  } else if (freine_cpu) {
-    freine = true;
-    if (vitesse < 0.05f) {
-      marche_avant = false;
-      gain = vitesse > -0.8f ? -0.1f : 0;
-    } else {
-      marche_avant = true;
-      gain = -0.05f;
-    }
-  }
+  const float gain = gain_pedales(accelere, freine_cpu, (acceleration + 0.005f) * pente, plafond_vitesse());
   vitesse += gain;
   applique_pente(vitesse_max * multiplicateur, true, 5.0f);
 

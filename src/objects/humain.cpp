@@ -67,27 +67,10 @@ void CJoueurHumain::compte_boost() { compte_temps_boost(); }
 void CJoueurHumain::Roule() {
   calcule_pente();
   const float V = vitesse_max * multiplicateur;
-  freine = false;
-  float gain = 0;
-  if (gaz()) {
-    accelere = true;
-    if (!marche_avant) {
-      gain = acceleration;
-      if (vitesse > -0.05f) marche_avant = true;
-    } else {
-      gain = acceleration * pente;
-      if (vitesse + gain > V) gain = 0;
-    }
-  } else if (frein()) {
-    freine = freinage = true;
-    if (vitesse < 0.05f) {
-      marche_avant = false;
-      gain = vitesse > -0.8f ? -0.1f : 0;
-    } else {
-      marche_avant = true;
-      gain = -0.05f;
-    }
-  }
+  const bool g = gaz(), f = !g && frein();
+  accelere = g;
+  if (f) freinage = true;
+  const float gain = gain_pedales(g, f, acceleration * pente, V);
   vitesse += gain;
   applique_pente(V, true);
 

@@ -191,6 +191,10 @@ class CObjJoueur : public Cobjet {
   // Ground steering that builds up while held: `gain` per held step, counters dropping by
   // `baisse` once let go. The nose turns at once and the direction of travel lags behind.
   void braque(bool gauche, bool droite, float gain, int baisse);
+  // Speed change of the pedals this step: throttle (with gain `gain_avant` in forward mode, none
+  // beyond `limite`), or the brake that slows, then reverses down to -0.8. Sets freine and
+  // marche_avant.
+  float gain_pedales(bool gaz, bool frein, float gain_avant, float limite);
   // Shrinks |glisse| by r, never past 0.
   void reduit_glisse(float r);
   // Steering in the air, which builds up faster and swings the slide, then the air slide recovery.

@@ -22,7 +22,7 @@
 #include "world/monde.h"
 #include "world/octree.h"
 
-void RenderClean() {
+void debut_scene() {
   fps++;
   if (fps_count > 59) {
     fps_count -= 60;
@@ -34,6 +34,10 @@ void RenderClean() {
   g_Camera.Look();
   g_Frustum.CalculateFrustum();
   g_Octree.DrawOctree(&g_Octree, &g_World);
+}
+
+void RenderClean() {
+  debut_scene();
   for (CObjetDeco* d = prem_list_deco; d; d = d->suivant) {
     if (g_Frustum.SphereInFrustum(d->position.x, d->position.y, d->position.z, d->GetRadius())) d->render(&g_Materiaux);
   }

@@ -2,6 +2,8 @@
 // presents the frame except `message`.
 #pragma once
 
+// The start of every scene frame: frame count, clear, camera, frustum, the circuit.
+void debut_scene();
 void RenderClean();
 void RenderInfos();
 void message(const char* texte);
