@@ -29,10 +29,14 @@ void SetPositionDepart(int place, CObjJoueur* pilote) {
   pilote->SetMondeLimits(wminx, wmaxx, wminy, wmaxy, wminz, wmaxz);
 }
 
+void borne_tours() {
+  if (NOMBRE_TOURS < 1) NOMBRE_TOURS = 1;
+}
+
 void charge_course() {
   message(texte_langue("Preparation du jeu .", "Preparing game ."));
   charge_monde();
-  if (NOMBRE_TOURS < 1) NOMBRE_TOURS = 1;
+  borne_tours();
   message(texte_langue("Preparation du jeu . .", "Preparing game . ."));
   charge_trajectoire();
   message(texte_langue("Preparation du jeu . . .", "Preparing game . . ."));

@@ -7,6 +7,9 @@
 // Puts a pilot on grid place 0..5 (x 20..120 along the start straight, z alternating +-7).
 void SetPositionDepart(int place, CObjJoueur* pilote);
 
+// A race has at least one lap, also in the hiscore file names.
+void borne_tours();
+
 // Loads circuit LEVEL_ACTIF with its racing line and the loading messages; the pilots aim at the
 // first point; the music file is named. Laps are at least 1.
 void charge_course();

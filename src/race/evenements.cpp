@@ -58,6 +58,25 @@ void borne_circuit() {
 
 }  // namespace
 
+int fin_course_championnat(bool podium) {
+  int suite = 0;
+  if (podium) {
+    score_course_championnat();
+    classement_championnat();
+    suite |= CHAMP_CLASSEMENT_COURSE;
+  }
+  LEVEL_ACTIF++;
+  const bool fin = LEVEL_ACTIF > 5;
+  // The last race counts for the hiscores once everybody arrived, even off the podium: its
+  // standings rows then stay empty.
+  if (fin && tous_arrives()) {
+    maj_hiscores_championnat(NOMBRE_TOURS * LONGUEUR_CHAMPIONNAT);
+    suite |= CHAMP_HISCORES;
+  }
+  if (podium && !fin) suite |= CHAMP_CONTINUE;
+  return suite;
+}
+
 void MENU_Single_Race() {
   borne_circuit();
   for (;;) {
@@ -98,19 +117,11 @@ void MENU_ShampionShip() {
     place_grille(grille);
     attend_pret();
     const bool podium = MainLoop() == 1;
-    if (podium) {
-      score_course_championnat();
-      classement_championnat();
-      ecran_classement_course();
-    }
-    LEVEL_ACTIF++;
-    const bool fin = LEVEL_ACTIF > 5;
-    if (fin && tous_arrives()) {
-      maj_hiscores_championnat(NOMBRE_TOURS * LONGUEUR_CHAMPIONNAT);
-      ecran_classement_championnat();
-    }
+    const int suite = fin_course_championnat(podium);
+    if (suite & CHAMP_CLASSEMENT_COURSE) ecran_classement_course();
+    if (suite & CHAMP_HISCORES) ecran_classement_championnat();
     libere_course();
-    if (!podium || fin) break;
+    if (!(suite & CHAMP_CONTINUE)) break;
   }
   // Back to a circuit the single race offers.
   if (NB_LEVELS >= 1 && LEVEL_ACTIF > NB_LEVELS) LEVEL_ACTIF = NB_LEVELS;

@@ -3,3 +3,7 @@
 
 void MENU_Single_Race();
 void MENU_ShampionShip();
+
+// What follows a championship race (the scoring and the hiscore update are done here).
+enum { CHAMP_CLASSEMENT_COURSE = 1, CHAMP_HISCORES = 2, CHAMP_CONTINUE = 4 };
+int fin_course_championnat(bool podium);

@@ -8,8 +8,11 @@
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "race/classement.h"
+#include "race/evenement.h"
+#include "race/evenements.h"
 #include "race/hiscores.h"
 #include "support/outils_essai.h"
+#include "world/trajectoire.h"
 
 namespace {
 
@@ -169,6 +172,46 @@ TEST_F(Hiscores, FileNamesAndDamagedFilesOnDisk) {
   ASSERT_TRUE(lit_fichier(chemin_hiscores_simple(), octets));
   EXPECT_EQ(octets.size(), 480u);
   CHAMPIONNAT_ACTIF = 1;
+}
+
+TEST_F(Hiscores, ZeroLapsAreOneLapAlsoInTheFileName) {
+  NOMBRE_TOURS = 0;
+  LEVEL_ACTIF = 1;
+  borne_tours();
+  EXPECT_EQ(NOMBRE_TOURS, 1);
+  EXPECT_EQ(chemin_hiscores_simple(), "./hiscores/s_1_1.dat");
+}
+
+TEST_F(Hiscores, ChampionshipRaceEndings) {
+  for (int k = 0; k < 6; k++) arrivee(k, k, 7000 + k);
+  // On the podium in the first race: scored, standings shown, the championship goes on.
+  LEVEL_ACTIF = 1;
+  EXPECT_EQ(fin_course_championnat(true), CHAMP_CLASSEMENT_COURSE | CHAMP_CONTINUE);
+  EXPECT_EQ(LISTE_CHAMP[0].points, 4);
+  // Off the podium before the last race: nothing scored, no hiscores, the championship ends.
+  LEVEL_ACTIF = 3;
+  EXPECT_EQ(fin_course_championnat(false), 0);
+  EXPECT_EQ(LISTE_CHAMP[0].points, 4);
+  struct stat st;
+  EXPECT_NE(stat("./hiscores/c_1_3.dat", &st), 0);
+  // Fourth in the fifth race, everybody arrived: not scored, but the hiscores are updated with
+  // the empty standings rows, which stay below the default one-point rows.
+  std::memset(CLASSEMENTS_POINTS, 0, sizeof CLASSEMENTS_POINTS);
+  std::memset(CLASSEMENT_LITE, 0, sizeof CLASSEMENT_LITE);
+  LEVEL_ACTIF = 5;
+  LONGUEUR_CHAMPIONNAT = 10000;
+  EXPECT_EQ(fin_course_championnat(false), CHAMP_HISCORES);
+  EXPECT_EQ(LEVEL_ACTIF, 6);
+  std::vector<uint8_t> octets;
+  ASSERT_TRUE(lit_fichier("./hiscores/c_1_3.dat", octets));
+  EXPECT_EQ(octets.size(), 520u);
+  for (int j = 0; j < NB_RANGS; j++) EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[j], "Tazul");
+  // Not everybody arrived: no hiscores.
+  std::remove("./hiscores/c_1_3.dat");
+  tab_arrive[5] = nullptr;
+  LEVEL_ACTIF = 5;
+  EXPECT_EQ(fin_course_championnat(false), 0);
+  EXPECT_NE(stat("./hiscores/c_1_3.dat", &st), 0);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // Dialogs: value wrapping, focus moves that skip titles, text entry limits, slider steps, sounds.
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <sndfile.h>
 
 #include <string>
+#include <vector>
 
+#include "audio/son.h"
 #include "support/outils_essai.h"
 #include "ui/controle.h"
 #include "ui/dialogue.h"
@@ -149,6 +152,55 @@ TEST_F(Dialogue, KeyCaptureTakesTheHeldKey) {
   EXPECT_EQ(b.termine_capture(KEY_E), 6);
   EXPECT_EQ(touche, KEY_E);
   EXPECT_STREQ(b.affichage_courant(), "Haut: E");
+}
+
+}  // namespace
+
+namespace {
+
+// A short tone written with libsndfile, for the menu sounds.
+std::string ecrit_bip(const std::string& dossier) {
+  const std::string chemin = dossier + "/bip.wav";
+  SF_INFO info{};
+  info.samplerate = 22050;
+  info.channels = 1;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+  SNDFILE* f = sf_open(chemin.c_str(), SFM_WRITE, &info);
+  std::vector<short> pcm(22050);
+  for (size_t i = 0; i < pcm.size(); i++) pcm[i] = static_cast<short>(8000 * ((i / 25) % 2 ? 1 : -1));
+  sf_write_short(f, pcm.data(), static_cast<sf_count_t>(pcm.size()));
+  sf_close(f);
+  return chemin;
+}
+
+TEST(DialogueSons, NoSoundAtAllWithoutTheFocusSound) {
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
+  ASSERT_EQ(son_systeme_cree(&g_SystemeSon), SON_OK);
+  ASSERT_EQ(son_systeme_set_sortie(g_SystemeSon, SON_SORTIE_NULLE), SON_OK);
+  ASSERT_EQ(son_systeme_init(g_SystemeSon, 100, SON_INIT_NORMAL), SON_OK);
+  HSon bip;
+  ASSERT_EQ(son_cree_son(g_SystemeSon, ecrit_bip(dossier.chemin()).c_str(), SON_MODE_DEFAUT, &bip), SON_OK);
+  int joues = -1;
+  {
+    CDialogue d;
+    d.AddClick("Un", CVector3(0, 0, -3), 2, 1);
+    d.AddClick("Deux", CVector3(0, -1, -3), 2, 2);
+    d.SetSonClick(bip);  // the click alone: gated by the focus sound
+    EXPECT_EQ(d.traite_resultat(1), 1);
+    d.traite_resultat(DLG_BAS);
+    ASSERT_EQ(son_systeme_canaux_joues(g_SystemeSon, &joues), SON_OK);
+    EXPECT_EQ(joues, 0);
+    d.SetSonBouton(bip);
+    EXPECT_EQ(d.traite_resultat(2), 2);
+    ASSERT_EQ(son_systeme_canaux_joues(g_SystemeSon, &joues), SON_OK);
+    EXPECT_EQ(joues, 1);
+    d.traite_resultat(DLG_HAUT);
+    ASSERT_EQ(son_systeme_canaux_joues(g_SystemeSon, &joues), SON_OK);
+    EXPECT_EQ(joues, 2);
+  }
+  son_systeme_libere(g_SystemeSon);
+  g_SystemeSon = HSysteme();
 }
 
 }  // namespace
