@@ -58,6 +58,8 @@ void boucle_ecran(bool musique, bool vide_touches, Textes textes) {
     d = Rot_axe_Y(d, 1);
     g_Camera.SuitPoints(v + d, v);
     RenderClean();
+    // The table stays readable when the circling camera passes close to a wall.
+    glClear(GL_DEPTH_BUFFER_BIT);
     textes();
     glFlush();
     allegro_gl_flip();
