@@ -302,17 +302,25 @@ void CLoad3DS::ReadColorChunk(tMaterialInfo* material, tChunk* chunk) {
   chunk->bytesRead += temp.bytesRead;
 }
 
-void CLoad3DS::ReadVertices(t3DObject* object, tChunk* chunk) {
-  uint16_t n = 0;
-  if (reste_de(chunk) < 2 || !file->u16(n)) {
-    Faute("vertex list without its count");
-    return;
+bool CLoad3DS::LitCompte(tChunk* chunk, uint32_t taille, const char* quoi, uint16_t* n) {
+  char message[96];
+  if (reste_de(chunk) < 2 || !file->u16(*n)) {
+    std::snprintf(message, sizeof message, "%s list without its count", quoi);
+    Faute(message);
+    return false;
   }
   chunk->bytesRead += 2;
-  if (uint64_t(n) * 12 > reste_de(chunk)) {
-    Faute("vertex count larger than the bytes left");
-    return;
+  if (uint64_t(*n) * taille > reste_de(chunk)) {
+    std::snprintf(message, sizeof message, "%s count larger than the bytes left", quoi);
+    Faute(message);
+    return false;
   }
+  return true;
+}
+
+void CLoad3DS::ReadVertices(t3DObject* object, tChunk* chunk) {
+  uint16_t n = 0;
+  if (!LitCompte(chunk, 12, "vertex", &n)) return;
   object->vertexCount = n;
   object->vertices.assign(n, CVector3(0, 0, 0));
   for (CVector3& v : object->vertices) {
@@ -329,15 +337,7 @@ void CLoad3DS::ReadVertices(t3DObject* object, tChunk* chunk) {
 // Reads the faces only: the face-material chunks after them are met by the caller's loop.
 void CLoad3DS::ReadVertexIndices(t3DObject* object, tChunk* chunk) {
   uint16_t n = 0;
-  if (reste_de(chunk) < 2 || !file->u16(n)) {
-    Faute("face list without its count");
-    return;
-  }
-  chunk->bytesRead += 2;
-  if (uint64_t(n) * 8 > reste_de(chunk)) {
-    Faute("face count larger than the bytes left");
-    return;
-  }
+  if (!LitCompte(chunk, 8, "face", &n)) return;
   object->faceCount = n;
   object->faces.assign(n, tFace());
   bool hors = false;
@@ -359,15 +359,7 @@ void CLoad3DS::ReadVertexIndices(t3DObject* object, tChunk* chunk) {
 
 void CLoad3DS::ReadUVCoordinates(t3DObject* object, tChunk* chunk) {
   uint16_t n = 0;
-  if (reste_de(chunk) < 2 || !file->u16(n)) {
-    Faute("texture coordinates without their count");
-    return;
-  }
-  chunk->bytesRead += 2;
-  if (uint64_t(n) * 8 > reste_de(chunk)) {
-    Faute("texture coordinate count larger than the bytes left");
-    return;
-  }
+  if (!LitCompte(chunk, 8, "texture coordinate", &n)) return;
   object->texVertexCount = n;
   object->texCoords.assign(n, tTexCoord());
   for (tTexCoord& t : object->texCoords) {

@@ -55,6 +55,9 @@ class CLoad3DS {
                               int profondeur);
   void ProcessNextMaterialChunk(tMateriaux* table, t3DModel* model, tChunk* previous, int profondeur);
   void ReadColorChunk(tMaterialInfo* material, tChunk* chunk);
+  // Reads the 16-bit count of a list of `taille`-byte records and checks that they fit in the
+  // chunk; reports and fails otherwise.
+  bool LitCompte(tChunk* chunk, uint32_t taille, const char* quoi, uint16_t* n);
   void ReadVertices(t3DObject* object, tChunk* chunk);
   void ReadVertexIndices(t3DObject* object, tChunk* chunk);
   void ReadUVCoordinates(t3DObject* object, tChunk* chunk);
