@@ -35,11 +35,12 @@ wait_window() {
   return 1
 }
 
-# Holds a key long enough for a game polling at 30 steps per second to see it.
+# Holds a key ($3 seconds, 0.6 by default) long enough for a game that polls its keys once a
+# frame to see it, even when a loaded machine draws only a few frames a second.
 press_key() {
   xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
   xdotool keydown "$2"
-  sleep 0.25
+  sleep "${3:-0.6}"
   xdotool keyup "$2"
 }
 

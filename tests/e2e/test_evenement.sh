@@ -10,9 +10,19 @@ cd "$GAME_DIR"
 rm -f config.cfg
 
 start_game() {
-  VELTRA_AUTOPILOT=1 ./veltra 800 600 > log.txt 2>&1 &
-  pid=$!
-  win=$(wait_window $pid 60) || { cat log.txt; fail "no window"; }
+  # A second try when the window does not come: the software OpenGL context under Xvfb has
+  # failed to open now and then (the message box of a refused screen mode stands instead).
+  for essai in 1 2; do
+    VELTRA_AUTOPILOT=1 ./veltra 800 600 > log.txt 2>&1 &
+    pid=$!
+    win=$(wait_window $pid 40) && break
+    xwininfo -root -tree | grep -E '"(veltra|xmessage)"' >&2
+    kill $pid 2>/dev/null
+    pkill -x xmessage 2>/dev/null
+    wait $pid 2>/dev/null
+    [ $essai -eq 2 ] && { cat log.txt; fail "no window"; }
+    echo "no window at the first try; trying again" >&2
+  done
   wait_colour_band "$win" 60 120 "$RED" 60 "$OUT/$1.png" || fail "no main menu"
 }
 keys() {
