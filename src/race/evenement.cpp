@@ -61,9 +61,11 @@ void place_grille(CObjJoueur* const* ordre) {
 }
 
 void attend_pret() {
+  // Keys pressed before the prompt are forgotten first: a player who answers as soon as the
+  // prompt shows must not have the key cleared away after it.
+  clear_keybuf();
   message(texte_langue("Pret ?", "Ready ?"));
   if (son_joue(g_SystemeSon, SON_PRET, false, &channel) == SON_OK) son_canal_set_volume(channel, VOLUME_SONS);
-  clear_keybuf();
   while (!keypressed()) rest(1);
   clear_keybuf();
 }

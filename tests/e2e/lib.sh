@@ -12,6 +12,13 @@ prepare_game() {
   fi
 }
 
+# Folder for the screenshots and captures of a test: $E2E_OUT (the build folder keeps them as
+# artefacts), else the game folder.
+dossier_captures() {
+  d=${E2E_OUT:-$GAME_DIR}
+  mkdir -p "$d" && echo "$d"
+}
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -64,6 +71,8 @@ pixel_rgb() {
 # Pixel tests for the -fx operator of ImageMagick.
 RED='(r>0.7 && g<0.4 && b<0.4)'
 ORANGE='(r>0.8 && g>0.35 && g<0.65 && b<0.4)'
+# The half-transparent red of the race's prompts over the scene.
+INVITE='(r>0.5 && r>g+0.3 && r>b+0.3)'
 
 # Share (0..1) of the pixels matching test $4 in the band of rows $2..$2+$3 of PNG $1.
 colour_share() {
@@ -82,6 +91,38 @@ wait_colour_band() {
     sleep 0.3
   done
   return 1
+}
+
+# Takes screenshots of window $1 until the band no longer holds text of colour $4 (arguments as
+# wait_colour_band).
+wait_band_clears() {
+  end=$(( $(date +%s) + ${5:-60} ))
+  while [ "$(date +%s)" -lt "$end" ]; do
+    if import -window "$1" "$6" 2>/dev/null; then
+      share=$(colour_share "$6" "$2" "$3" "$4")
+      awk -v s="$share" 'BEGIN { exit !(s <= 0.01) }' && return 0
+    fi
+    sleep 0.3
+  done
+  return 1
+}
+
+# Answers "Pret ?" with the space bar and waits for the prompt to go (a second press if the first
+# was not taken); the last screenshot stays in $2.
+repond_pret() {
+  for essai in 1 2; do
+    press_key "$1" space
+    wait_band_clears "$1" 250 100 "$ORANGE" 15 "$2" && return 0
+  done
+  fail "the ready prompt stayed"
+}
+
+# Escape in a race, then Enter once "Sortie ?" (or "Fini ?") is on screen; the screenshot of the
+# prompt stays in $2.
+quitte_course() {
+  press_key "$1" Escape
+  wait_colour_band "$1" 270 60 "$INVITE" 30 "$2" || fail "no exit prompt"
+  press_key "$1" Return
 }
 
 # Number of pixels that differ between two PNGs.

@@ -4,7 +4,7 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 prepare_game "$1"
-OUT=${E2E_OUT:-$GAME_DIR}
+OUT=$(dossier_captures)
 [ -f "$GAME_DIR/objets/kan_1.3ds" ] || fail "no circuit data beside the game"
 
 cd "$GAME_DIR"
@@ -21,11 +21,11 @@ sleep 1.5
 press_key "$win" Return
 # The circuit loads, then "Pret ?" waits for a key in the middle of the screen.
 wait_colour_band "$win" 250 100 "$ORANGE" 120 "$OUT/pret.png" || { cat log.txt; fail "no ready prompt"; }
-press_key "$win" space
-sleep 2
+repond_pret "$win" "$OUT/decompte.png"
+sleep 1
 import -window "$win" "$OUT/decompte.png"
 # Countdown of six seconds, then the throttle for three.
-sleep 5
+sleep 6
 xdotool windowfocus "$win"
 xdotool keydown Up
 sleep 3
@@ -34,11 +34,10 @@ xdotool keyup Up
 diff=$(pixels_differents "$OUT/decompte.png" "$OUT/course.png")
 [ "${diff:-0}" -gt 20000 ] || fail "the race view did not change ($diff pixels)"
 
-# Escape, then Enter at "Sortie ?": back to the main menu, then "Sortie".
-press_key "$win" Escape
-sleep 1
-press_key "$win" Return
-wait_colour_band "$win" 60 120 "$RED" 60 "$OUT/retour.png" || fail "not back in the menu"
+# Escape freezes the race under "Sortie ?"; Enter there leads back to the main menu, then
+# "Sortie". Each key waits for what the one before it put on screen, however slow the frames.
+quitte_course "$win" "$OUT/sortie.png"
+wait_colour_band "$win" 60 120 "$RED" 60 "$OUT/retour.png" || { cat log.txt; fail "not back in the menu"; }
 for k in Down Down Down Return; do press_key "$win" $k; sleep 0.3; done
 wait_exit $pid 60 || { kill $pid; fail "did not exit"; }
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"

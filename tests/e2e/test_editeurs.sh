@@ -4,7 +4,7 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 prepare_game "$1"
-OUT=${E2E_OUT:-$GAME_DIR}
+OUT=$(dossier_captures)
 [ -f "$GAME_DIR/objets/traj_1.dat" ] || fail "no circuit data beside the game"
 
 cd "$GAME_DIR"
@@ -28,7 +28,7 @@ edite() {
   sleep 1.5
   press_key "$win" Return
   wait_colour_band "$win" 250 100 "$ORANGE" 120 "$OUT/pret.png" || { cat log.txt; fail "no ready prompt"; }
-  press_key "$win" space
+  repond_pret "$win" "$OUT/decompte.png"
   # Held through the countdown: the race takes the key on its first step.
   tiens "$1" 12
   sleep 1

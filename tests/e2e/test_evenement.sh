@@ -5,7 +5,7 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 prepare_game "$1"
-OUT=${E2E_OUT:-$GAME_DIR}
+OUT=$(dossier_captures)
 cd "$GAME_DIR"
 rm -f config.cfg
 
@@ -64,7 +64,7 @@ keys Return
 sleep 1.5
 keys Return
 wait_colour_band "$win" 250 100 "$ORANGE" 120 "$OUT/ready.png" || { cat log.txt; fail "no ready prompt"; }
-keys space
+repond_pret "$win" "$OUT/countdown.png"
 # The race runs by itself; the game logs every arrival.
 end=$(( $(date +%s) + 400 ))
 until grep -q 'arrival .*(player)' log.txt; do
@@ -74,9 +74,7 @@ until grep -q 'arrival .*(player)' log.txt; do
 done
 grep 'arrival' log.txt
 sleep 1
-keys Escape
-sleep 1
-keys Return
+quitte_course "$win" "$OUT/finish_prompt.png"
 # Finished on the podium: the classification over the circling camera.
 sleep 3
 import -window "$win" "$OUT/classement.png"
@@ -100,11 +98,9 @@ keys Down Right Up Return
 sleep 1.5
 keys Return
 wait_colour_band "$win" 250 100 "$ORANGE" 120 "$OUT/ready_champ.png" || fail "no championship ready prompt"
-keys space
-sleep 9  # the six-second countdown ignores Escape
-keys Escape
-sleep 1
-keys Return
+repond_pret "$win" "$OUT/countdown_champ.png"
+sleep 8  # the six-second countdown ignores Escape
+quitte_course "$win" "$OUT/exit_prompt_champ.png"
 wait_colour_band "$win" 60 120 "$RED" 60 "$OUT/menu_4.png" || fail "not back in the menu after the championship"
 quit_game
 grep -q '^type_jeu = 1$' config.cfg || fail "championship type not stored"

@@ -5,7 +5,7 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 prepare_game "$1"
-OUT=${E2E_OUT:-$GAME_DIR}
+OUT=$(dossier_captures)
 
 # A configuration asking for full screen at another size: the command line must win.
 printf '[Graphics]\nfull_screen = 1\nscreen_width = 640\nscreen_height = 480\n[Game]\ntype_jeu = 1\n' \
