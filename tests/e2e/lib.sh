@@ -79,32 +79,28 @@ colour_share() {
   convert "$1" -crop "10000x$3+0+$2" +repage -fx "$4 ? 1 : 0" -format '%[fx:mean]' info:
 }
 
-# Takes screenshots of window $1 until the band of rows $2..$2+$3 holds text of colour $4, or up
-# to $5 seconds; the last screenshot stays in $6.
-wait_colour_band() {
+# Takes screenshots of window $1 until the share of pixels of colour $4 in the band of rows
+# $2..$2+$3 passes the awk test $7 on s, or up to $5 seconds; the last screenshot stays in $6.
+attend_bande() {
   end=$(( $(date +%s) + ${5:-60} ))
   while [ "$(date +%s)" -lt "$end" ]; do
     if import -window "$1" "$6" 2>/dev/null; then
       share=$(colour_share "$6" "$2" "$3" "$4")
-      awk -v s="$share" 'BEGIN { exit !(s > 0.01) }' && return 0
+      awk -v s="$share" "BEGIN { exit !($7) }" && return 0
     fi
     sleep 0.3
   done
   return 1
 }
 
-# Takes screenshots of window $1 until the band no longer holds text of colour $4 (arguments as
-# wait_colour_band).
+# Waits for text of colour $4 in the band (arguments as attend_bande without the test).
+wait_colour_band() {
+  attend_bande "$1" "$2" "$3" "$4" "$5" "$6" 's > 0.01'
+}
+
+# Waits for the band to hold no more text of colour $4.
 wait_band_clears() {
-  end=$(( $(date +%s) + ${5:-60} ))
-  while [ "$(date +%s)" -lt "$end" ]; do
-    if import -window "$1" "$6" 2>/dev/null; then
-      share=$(colour_share "$6" "$2" "$3" "$4")
-      awk -v s="$share" 'BEGIN { exit !(s <= 0.01) }' && return 0
-    fi
-    sleep 0.3
-  done
-  return 1
+  attend_bande "$1" "$2" "$3" "$4" "$5" "$6" 's <= 0.01'
 }
 
 # Answers "Pret ?" with the space bar and waits for the prompt to go (a second press if the first
