@@ -1,0 +1,50 @@
+// config.cfg of any content goes through every reader of start-up: names stay terminated, the
+// screen size maps to a known entry, and the language is one of the two.
+#include <allegro.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/config.h"
+#include "common/globals.h"
+
+namespace {
+
+void verifie_nom(const char (&nom)[TAILLE_NOM]) {
+  if (std::memchr(nom, '\0', TAILLE_NOM) == nullptr) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  // Allegro's configuration functions with no system driver, as in the unit tests.
+  install_allegro(SYSTEM_NONE, &errno, atexit);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size > INT_MAX) return 0;
+  set_config_data(reinterpret_cast<const char*>(data), static_cast<int>(size));
+  FORCE_SCREEN = 0;
+  lit_config_ecran();
+  lit_config_volumes();
+  lit_config_touches();
+  lit_config_type_controle();
+  init_globales();
+  lit_nom_joueur();
+  char nom[TAILLE_NOM];
+  for (int k = 0; k <= 6; k++) {
+    lit_nom_cpu(k, nom);
+    verifie_nom(nom);
+  }
+  verifie_nom(NOM_JOUEUR);
+  verifie_nom(LANG);
+  if (RESOL < 0 || RESOL > 4) std::abort();
+  if (LANGUAGE != 0 && LANGUAGE != 1) std::abort();
+  if (TYPE_JEU > 1) std::abort();
+  return 0;
+}
