@@ -74,6 +74,7 @@ enum {
 enum {
   SON_SORTIE_AUTO = 0,   // the default device, or the null output when none opens
   SON_SORTIE_NULLE = 1,  // always the null output (silent; time runs as with a device)
+  SON_SORTIE_RENDU = 2,  // mixed only when asked (son_systeme_rendu): offline capture, no clock
 };
 
 // Handles: an index and a serial that is never reused, so a released object's handle stays stale.
@@ -148,6 +149,11 @@ int son_systeme_ferme(HSysteme sys);   // releases every object; the handle stay
 int son_systeme_libere(HSysteme sys);  // closes when needed, then frees the handle
 int son_systeme_hrtf_active(HSysteme sys, bool* active);
 int son_systeme_sortie_nulle(HSysteme sys, bool* nulle);  // true when the null output stands in
+// Render output only: mixes the next `trames` frames, stereo interleaved floats at
+// SON_FREQUENCE_RENDU, into `sortie`. Nothing plays between two calls: sounds advance exactly by
+// what was rendered, so a capture follows the caller's steps and not the clock.
+constexpr int SON_FREQUENCE_RENDU = 44100;
+int son_systeme_rendu(HSysteme sys, float* sortie, int trames);
 
 // Sounds and streams.
 int son_cree_son(HSysteme sys, const char* fichier, unsigned mode, HSon* son);

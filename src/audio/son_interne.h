@@ -113,6 +113,7 @@ struct Systeme {
   ALCdevice* device = nullptr;
   ALCcontext* contexte = nullptr;
   bool nulle = false;
+  bool rendu = false;  // mixed on request by son_systeme_rendu
   bool hrtf = false;
   int frequence_sortie = 44100;
   int canaux_sortie = 2;

@@ -83,6 +83,7 @@ void ferme_sortie(Systeme& s) {
 // the current speaker mode, buffer and flags.
 int ouvre_sortie(Systeme& s, int nb_canaux, unsigned drapeaux) {
   s.nulle = false;
+  s.rendu = false;
   if (s.sortie == SON_SORTIE_AUTO) s.device = alcOpenDevice(nullptr);
   std::vector<ALCint> attr;
   ALCenum format_canaux = ALC_STEREO_SOFT;
@@ -93,17 +94,20 @@ int ouvre_sortie(Systeme& s, int nb_canaux, unsigned drapeaux) {
     if (!ouvre || !supporte) return SON_ERR_PERIPHERIQUE;
     s.device = ouvre(nullptr);
     if (!s.device) return SON_ERR_PERIPHERIQUE;
-    s.nulle = true;
-    format_canaux = canaux_loopback(s.mode_hp);
-    // Nobody hears it: a low rate keeps the mixing cheap while time runs as on a sound card.
-    s.frequence_sortie = 22050;
-    if (!supporte(s.device, s.frequence_sortie, format_canaux, ALC_SHORT_SOFT)) {
+    s.rendu = s.sortie == SON_SORTIE_RENDU;
+    s.nulle = !s.rendu;
+    // The render output is what a listener would get: full rate, plain stereo. Nobody hears the
+    // null output: a low rate keeps the mixing cheap while time runs as on a sound card.
+    format_canaux = s.rendu ? ALC_STEREO_SOFT : canaux_loopback(s.mode_hp);
+    const ALCenum type = s.rendu ? ALC_FLOAT_SOFT : ALC_SHORT_SOFT;
+    s.frequence_sortie = s.rendu ? SON_FREQUENCE_RENDU : 22050;
+    if (!supporte(s.device, s.frequence_sortie, format_canaux, type)) {
       ferme_sortie(s);
       return SON_ERR_TAMPON_SORTIE;
     }
     s.canaux_sortie = nb_canaux_loopback(format_canaux);
     attr.insert(attr.end(), {ALC_FORMAT_CHANNELS_SOFT, static_cast<ALCint>(format_canaux), ALC_FORMAT_TYPE_SOFT,
-                             ALC_SHORT_SOFT, ALC_FREQUENCY, s.frequence_sortie});
+                             static_cast<ALCint>(type), ALC_FREQUENCY, s.frequence_sortie});
   } else {
     ALCint f = 0;
     alcGetIntegerv(s.device, ALC_FREQUENCY, 1, &f);
@@ -115,7 +119,7 @@ int ouvre_sortie(Systeme& s, int nb_canaux, unsigned drapeaux) {
   attr.insert(attr.end(), {ALC_MONO_SOURCES, nb_canaux, ALC_STEREO_SOURCES, 16});
   if (alcIsExtensionPresent(s.device, "ALC_EXT_EFX")) attr.insert(attr.end(), {ALC_MAX_AUXILIARY_SENDS, 1});
   if (alcIsExtensionPresent(s.device, "ALC_SOFT_HRTF")) {
-    const bool hrtf = (drapeaux & SON_INIT_HRTF) && !s.nulle;
+    const bool hrtf = (drapeaux & SON_INIT_HRTF) && !s.nulle && !s.rendu;
     attr.insert(attr.end(), {ALC_HRTF_SOFT, hrtf ? ALC_TRUE : ALC_FALSE});
   }
   attr.push_back(0);
@@ -194,6 +198,7 @@ void ferme_systeme(Systeme& s, std::unique_lock<std::mutex>& verrou) {
   ferme_sortie(s);
   s.initialise = false;
   s.nulle = false;
+  s.rendu = false;
   s.hrtf = false;
   if (g_actif == &s) g_actif = nullptr;
 }
@@ -236,7 +241,7 @@ int son_systeme_set_sortie(HSysteme h, int sortie) {
   Systeme* s = systeme(h);
   if (!s) return SON_ERR_HANDLE_INVALIDE;
   if (s->initialise) return SON_ERR_DEJA_INITIALISE;
-  if (sortie != SON_SORTIE_AUTO && sortie != SON_SORTIE_NULLE) return SON_ERR_PARAMETRE;
+  if (sortie != SON_SORTIE_AUTO && sortie != SON_SORTIE_NULLE && sortie != SON_SORTIE_RENDU) return SON_ERR_PARAMETRE;
   s->sortie = sortie;
   return SON_OK;
 }
