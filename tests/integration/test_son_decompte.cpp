@@ -1,0 +1,138 @@
+// The start countdown as a player hears it: the race's countdown chronometer and its choice of
+// sound, the game's sound bank and sound layer, rendered tick by tick. Five beeps one second apart,
+// then the start signal, also on a machine too slow to draw every step in time.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "analyse_son.h"
+#include "audio/son.h"
+#include "capture_jeu.h"
+#include "common/globals.h"
+#include "race/boucle.h"
+#include "race/course.h"
+
+namespace {
+
+using analyse_son::debuts;
+using analyse_son::frequence_dominante;
+
+constexpr int TRAMES_PAR_TICK = SON_FREQUENCE_RENDU / 60;
+
+struct Ecoute {
+  std::vector<float> son;
+  int frequence = 0;
+  int joues = 0;
+  double depart_course = 0;  // when the race phase began, seconds
+};
+
+// The countdown phase of the race loop with the 60 Hz timer played by the test: every tick adds
+// one to the counters the timer callbacks feed and mixes a sixtieth of a second. A countdown step
+// plays its sound and then takes `ticks_par_pas` ticks to draw (0: a fast machine).
+Ecoute ecoute_decompte(int ticks_par_pas) {
+  Ecoute e;
+  capture_jeu::SonRendu son;
+  EXPECT_TRUE(son.ok());
+  if (!son.ok()) return e;
+  auto tick = [&] {
+    game_time++;
+    game_CHRONO++;
+    son.rend_trames(TRAMES_PAR_TICK);
+  };
+  auto joue = [&](HSon s) {
+    ASSERT_EQ(son_joue(g_SystemeSon, s, false, &channel), SON_OK);
+    son_canal_set_volume(channel, VOLUME_SONS);
+    e.joues++;
+  };
+  game_time = 0;
+  game_CHRONO = 0;
+  CHRONO_MILISECONDES = 59;
+  CHRONO_SECONDES = 5;
+  int compteur_secondes = 5, compteur_sons = 5;
+  bool depart = false;
+  while (!depart) {
+    depart = chrono_compte_a_rebours(&compteur_secondes);
+    if (game_time < 2) {
+      tick();
+      continue;
+    }
+    game_time = 0;
+    const int s = son_decompte(compteur_secondes, &compteur_sons);
+    if (s != 0) joue(s == 1 ? SON_CHRONO : SON_DEPART);
+    for (int k = 0; k < ticks_par_pas; k++) tick();
+  }
+  if (compteur_sons >= 0) joue(SON_DEPART);
+  e.depart_course = son.secondes();
+  son.rend(1.5);
+  e.son = son.mono();
+  e.frequence = son.frequence;
+  return e;
+}
+
+class SonDecompte : public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(capture_jeu::dossier_jeu().empty());
+    ASSERT_NE(getcwd(ici_, sizeof ici_), nullptr);
+    ASSERT_EQ(chdir(capture_jeu::dossier_jeu().c_str()), 0);
+  }
+  void TearDown() override { ASSERT_EQ(chdir(ici_), 0); }
+  char ici_[4096] = {};
+};
+
+TEST_P(SonDecompte, FiveBeepsOneSecondApartThenAHigherLongerStartSignal) {
+  const int ticks_par_pas = GetParam();
+  const Ecoute e = ecoute_decompte(ticks_par_pas);
+  ASSERT_FALSE(e.son.empty());
+  EXPECT_EQ(e.joues, 6);
+  const std::vector<double> t = debuts(e.son, e.frequence);
+  ASSERT_EQ(t.size(), 6u) << "sounds heard";
+
+  std::printf("%d ticks per step:", ticks_par_pas);
+  for (size_t i = 0; i < t.size(); i++) std::printf(" %.3f", t[i]);
+  std::printf(" s, race from %.3f s\n", e.depart_course);
+  // Each second's sound comes in its last sixtieths, at the step that falls there.
+  EXPECT_NEAR(t[0], 1.0 - 2.0 / 60, 0.01 + ticks_par_pas / 60.0);
+  for (size_t i = 1; i < t.size(); i++) {
+    const double ecart = t[i] - t[i - 1];
+    if (ticks_par_pas <= 1) {
+      EXPECT_NEAR(ecart, 1.0, 0.005) << "sound " << i;
+    } else {
+      // A slow step plays its second's sound at most one step late, and the chronometer drops
+      // the ticks a step overran at each second's end: the countdown stretches, never hurries.
+      EXPECT_GE(ecart, 1.0 - ticks_par_pas / 60.0 - 0.005) << "sound " << i;
+      EXPECT_LE(ecart, 1.0 + 2.0 * ticks_par_pas / 60.0 + 0.005) << "sound " << i;
+    }
+  }
+  // The start signal comes with the start, not after it.
+  EXPECT_LE(t[5], e.depart_course + 0.001);
+  EXPECT_GT(t[5], e.depart_course - 0.2);
+
+  // The beeps are one tone; the start signal an octave above it and held longer.
+  const size_t fenetre = static_cast<size_t>(0.1 * e.frequence);
+  std::vector<double> hauteur;
+  for (double d : t) {
+    hauteur.push_back(frequence_dominante(e.son, static_cast<size_t>(d * e.frequence) + fenetre / 4, fenetre,
+                                          e.frequence, 200, 4000));
+  }
+  for (size_t i = 0; i < 5; i++) EXPECT_NEAR(hauteur[i], hauteur[0], 5.0) << "beep " << i;
+  EXPECT_NEAR(hauteur[5] / hauteur[0], 2.0, 0.05) << hauteur[0] << " Hz then " << hauteur[5] << " Hz";
+  auto duree = [&](double debut, double fin) {
+    const size_t bloc = static_cast<size_t>(e.frequence / 200);
+    double dernier = debut;
+    for (double s = debut; s + 0.005 < fin; s += 0.005)
+      if (analyse_son::rms(e.son, static_cast<size_t>(s * e.frequence), bloc) > 0.01) dernier = s;
+    return dernier - debut;
+  };
+  const double bip = duree(t[0], t[1]), signal = duree(t[5], t[5] + 1.5);
+  EXPECT_LT(bip, 0.3);
+  EXPECT_GT(signal, 2 * bip) << "beep " << bip << " s, start signal " << signal << " s";
+}
+
+// 0: every step in time; 1 and 3: steps drawn in one or three ticks; 7: a very slow machine whose
+// steps skip the last sixtieths of every second.
+INSTANTIATE_TEST_SUITE_P(Machines, SonDecompte, ::testing::Values(0, 1, 3, 7));
+
+}  // namespace

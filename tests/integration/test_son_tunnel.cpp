@@ -1,0 +1,300 @@
+// The circuit's sound environment as heard in a race: the canyon circuit's tunnel, its rock walls
+// and its reverb zone read from the circuit's own file and built by the race preparation's calls.
+// From the chase camera inside the tunnel, a computer pilot's engine behind the rock wall sounds
+// quieter and duller than the same engine at the same distance in plain view; an explosion in the
+// tunnel rings on far longer than one out on the open track.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "analyse_son.h"
+#include "audio/effets_son.h"
+#include "audio/son.h"
+#include "capture_jeu.h"
+#include "common/globals.h"
+#include "objects/cpu.h"
+#include "objects/particules.h"
+#include "race/course.h"
+#include "sim/course_sim.h"
+#include "world/camera.h"
+#include "world/monde.h"
+#include "world/trajectoire.h"
+
+namespace {
+
+using analyse_son::db;
+using analyse_son::energie_bande;
+
+constexpr int CIRCUIT_TUNNEL = 2;
+constexpr int PRESET_CAVE = 3;
+constexpr int TRAMES_PAR_PAS = SON_FREQUENCE_RENDU / 30;
+constexpr float DISTANCE_MOTEUR = 50.0f;
+
+struct Panneau {
+  CVector3 c[4];  // world corners
+};
+struct Zone {
+  CVector3 centre;
+  float min_dist = 0, max_dist = 0;
+  int preset = 0;
+};
+struct Environnement {
+  std::vector<Panneau> murs;
+  std::vector<Zone> zones;
+};
+
+CVector3 horizontal(CVector3 v) { return CVector3(v.x, 0, v.z); }
+float distance_h(CVector3 a, CVector3 b) { return Magnitude(horizontal(b - a)); }
+
+// Segment a -> b against triangle (p, q, r).
+bool coupe_triangle(CVector3 a, CVector3 b, CVector3 p, CVector3 q, CVector3 r) {
+  const CVector3 d = b - a, e1 = q - p, e2 = r - p;
+  const CVector3 h = Cross(d, e2);
+  const float det = Dot(e1, h);
+  if (std::fabs(det) < 1e-9f) return false;
+  const CVector3 s = a - p;
+  const float u = Dot(s, h) / det;
+  if (u < 0 || u > 1) return false;
+  const CVector3 k = Cross(s, e1);
+  const float v = Dot(d, k) / det;
+  if (v < 0 || u + v > 1) return false;
+  const float t = Dot(e2, k) / det;
+  return t >= 0 && t <= 1;
+}
+
+int murs_traverses(const Environnement& env, CVector3 a, CVector3 b) {
+  int n = 0;
+  for (const Panneau& m : env.murs)
+    n += coupe_triangle(a, b, m.c[0], m.c[1], m.c[2]) || coupe_triangle(a, b, m.c[0], m.c[2], m.c[3]);
+  return n;
+}
+
+// As the race preparation does it: the file into the list, the list into the sound system, the
+// list forgotten. The test keeps a copy of what the file held to find its way round.
+Environnement prepare_environnement() {
+  charge_effetSons();
+  Environnement env;
+  for (SEffetSon* e = prem_list_effetSon; e; e = e->suivant) {
+    if (e->type == EFSON_OCCLUSION) {
+      Panneau p;
+      for (int i = 0; i < 4; i++) p.c[i] = e->position + e->sommets[i];
+      env.murs.push_back(p);
+    } else if (e->type == EFSON_REVERB) {
+      env.zones.push_back(Zone{e->position, e->min_dist, e->max_dist, e->preset});
+    }
+  }
+  CreationOcclusion(wminx, wmaxx, wminy, wmaxy, wminz, wmaxz);
+  Effacement_liste_effetSon();
+  return env;
+}
+
+void libere_environnement() {
+  destroy_reverberations();
+  libere_occlusion();
+}
+
+// The heading (0 along +z, 90 along +x) of a horizontal direction.
+float cap_de(CVector3 d) {
+  float a = static_cast<float>(std::atan2(d.x, d.z) * 180.0 / M_PI);
+  return a < 0 ? a + 360 : a;
+}
+
+// Where the chase camera stands in the tunnel, which way the tunnel runs, and which way is the
+// nearest rock wall.
+struct PlaceTunnel {
+  CVector3 ship;  // a ship on the road in the middle of the tunnel
+  float cap = 0;
+  CVector3 axe, vers_mur;
+  Zone zone;
+};
+
+bool trouve_tunnel(const Environnement& env, PlaceTunnel* t) {
+  const Zone* z = nullptr;
+  for (const Zone& k : env.zones)
+    if (k.preset == PRESET_CAVE) z = &k;
+  if (!z) return false;
+  const Panneau* proche = nullptr;
+  for (const Panneau& m : env.murs) {
+    const CVector3 pied = (m.c[0] + m.c[1]) * 0.5f;
+    if (!proche || distance_h(pied, z->centre) < distance_h((proche->c[0] + proche->c[1]) * 0.5f, z->centre))
+      proche = &m;
+  }
+  if (!proche) return false;
+  t->zone = *z;
+  t->axe = Normalize(horizontal(proche->c[1] - proche->c[0]));
+  t->cap = cap_de(t->axe);
+  // The camera rides 15 behind the ship: the ship a little ahead puts it near the zone's centre.
+  const CVector3 route = z->centre - CVector3(0, 8, 0);
+  t->ship = route + t->axe * 15.0f;
+  const CVector3 mur = horizontal((proche->c[0] + proche->c[1]) * 0.5f - route);
+  t->vers_mur = Normalize(mur - t->axe * Dot(mur, t->axe));
+  return true;
+}
+
+// Levels in dB of both channels together (a source to one side loses nothing by its panning).
+struct Mesure {
+  double niveau_db = 0;
+  double graves_db = 0;  // 40-400 Hz: the engine's body
+  double aigus_db = 0;   // 4-16 kHz: its hiss
+};
+
+class SonTunnel : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(capture_jeu::dossier_jeu().empty());
+    ASSERT_NE(getcwd(ici_, sizeof ici_), nullptr);
+    std::string erreur;
+    ASSERT_TRUE(sim_.charge(capture_jeu::dossier_jeu(), CIRCUIT_TUNNEL, &erreur)) << erreur;
+  }
+  void TearDown() override {
+    for (CObjJoueur*& j : Joueurs) j = nullptr;
+    Effacement_liste_partic();
+    sim_.libere();
+    ASSERT_EQ(chdir(ici_), 0);
+  }
+
+  // A computer pilot held at full revs at `ou`, heard from the camera behind a ship at `ship`.
+  Mesure ecoute_moteur(CVector3 ship, float cap, CVector3 ou, Environnement* env = nullptr) {
+    capture_jeu::SonRendu son;
+    EXPECT_TRUE(son.ok());
+    Environnement e = prepare_environnement();
+    if (env) *env = e;
+    CJoueurCPU cpu;
+    Joueurs[0] = &cpu;
+    cpu.set_ptr_destination(prem_list_ptraj);
+    cpu.set_vitesse_max(VITESSE_MAX_CPU);
+    cpu.SetMondeLimits(wminx, wmaxx, wminy, wmaxy, wminz, wmaxz);
+    EXPECT_EQ(cpu.SetSonMoteur(SON_MOTEUR), 0);
+    cpu.ResetPosition(ou.x, ou.y, ou.z, cap);
+    cpu.StopMove();
+    cpu.Set_Attend();
+    cpu.vitesse = cpu.vitesse_max;
+    g_Camera.InitSurJoueur(ship, cap);
+    for (int i = 0; i < 45; i++) {
+      cpu.action();
+      place_auditeur();
+      son.rend_trames(TRAMES_PAR_PAS);
+    }
+    EXPECT_LT(Magnitude(cpu.GetVectorPosition() - ou), 0.01f) << "the ship stayed where it was put";
+    libere_environnement();
+    Joueurs[0] = nullptr;
+    // The last second, once the reverb has filled.
+    const size_t n = static_cast<size_t>(son.frequence), debut = son.trames() - n;
+    const int f = son.frequence;
+    Mesure m;
+    const double p = analyse_son::rms(son.g, debut, n) * analyse_son::rms(son.g, debut, n) +
+                     analyse_son::rms(son.d, debut, n) * analyse_son::rms(son.d, debut, n);
+    m.niveau_db = 10 * std::log10(std::max(p, 1e-24));
+    const double graves = energie_bande(son.g, debut, n, f, 40, 400) + energie_bande(son.d, debut, n, f, 40, 400);
+    const double aigus = energie_bande(son.g, debut, n, f, 4000, 16000) + energie_bande(son.d, debut, n, f, 4000, 16000);
+    m.graves_db = 10 * std::log10(std::max(graves, 1e-30));
+    m.aigus_db = 10 * std::log10(std::max(aigus, 1e-30));
+    return m;
+  }
+
+  // An explosion particle 20 ahead of the camera's ship, heard for five seconds.
+  struct Traine {
+    double secondes = 0;  // from the loudest moment until 60 dB below it for good
+    double apres_db = 0;  // level half a second after the sound itself ended, against the loudest
+  };
+  Traine ecoute_explosion(CVector3 ship, float cap, CVector3 direction) {
+    capture_jeu::SonRendu son;
+    EXPECT_TRUE(son.ok());
+    prepare_environnement();
+    g_Camera.InitSurJoueur(ship, cap);
+    place_auditeur();
+    son.rend(0.2);
+    const size_t debut = son.trames();
+    const CVector3 e = ship + direction * 20.0f + CVector3(0, 3, 0);
+    creation_partic(6, e.x, e.y, e.z);
+    for (int i = 0; i < 5 * 30; i++) {
+      place_auditeur();
+      son.rend_trames(TRAMES_PAR_PAS);
+    }
+    Effacement_liste_partic();
+    libere_environnement();
+    double duree = 0;
+    EXPECT_EQ(son_son_duree(SON_EXPLOSION, &duree), SON_OK);
+    const std::vector<float> m = son.mono();
+    const size_t bloc = static_cast<size_t>(son.frequence / 100);
+    double pic = 0;
+    for (size_t i = 0; i + bloc <= m.size(); i += bloc) pic = std::max(pic, analyse_son::rms(m, i, bloc));
+    Traine t;
+    t.secondes = analyse_son::traine(m, son.frequence, 60.0);
+    t.apres_db = db(analyse_son::rms(m, debut + static_cast<size_t>((duree + 0.5) * son.frequence), bloc * 10) / pic);
+    return t;
+  }
+
+  SessionSim sim_;
+  char ici_[4096] = {};
+};
+
+TEST_F(SonTunnel, AnEngineBehindTheRockWallIsQuieterAndDullerThanInPlainView) {
+  Environnement env;
+  {
+    capture_jeu::SonRendu son;
+    ASSERT_TRUE(son.ok());
+    env = prepare_environnement();
+    libere_environnement();
+  }
+  PlaceTunnel t;
+  ASSERT_TRUE(trouve_tunnel(env, &t)) << "the circuit's file has a tunnel zone and walls";
+  g_Camera.InitSurJoueur(t.ship, t.cap);
+  const CVector3 oreille = g_Camera.Position();
+  // Same distance from the camera: across the rock wall, and along the tunnel.
+  const CVector3 derriere = oreille + t.vers_mur * DISTANCE_MOTEUR;
+  CVector3 en_vue = oreille + t.axe * DISTANCE_MOTEUR;
+  if (murs_traverses(env, oreille, en_vue) > 0) en_vue = oreille - t.axe * DISTANCE_MOTEUR;
+  ASSERT_GE(murs_traverses(env, oreille, derriere), 1);
+  ASSERT_EQ(murs_traverses(env, oreille, en_vue), 0);
+
+  const Mesure vue = ecoute_moteur(t.ship, t.cap, en_vue);
+  const Mesure mur = ecoute_moteur(t.ship, t.cap, derriere);
+  const double perte = vue.niveau_db - mur.niveau_db, perte_graves = vue.graves_db - mur.graves_db,
+               perte_aigus = vue.aigus_db - mur.aigus_db;
+  std::printf("behind the wall: %.1f dB quieter, lows %.1f dB, highs %.1f dB\n", perte, perte_graves, perte_aigus);
+  EXPECT_GT(perte, 10.0) << "quieter";
+  EXPECT_GT(perte_aigus, perte_graves + 4.0) << "duller: the highs lose more than the lows";
+}
+
+TEST_F(SonTunnel, AnExplosionInTheTunnelRingsLongerThanOnTheOpenTrack) {
+  Environnement env;
+  {
+    capture_jeu::SonRendu son;
+    ASSERT_TRUE(son.ok());
+    env = prepare_environnement();
+    libere_environnement();
+  }
+  PlaceTunnel t;
+  ASSERT_TRUE(trouve_tunnel(env, &t));
+  g_Camera.InitSurJoueur(t.ship, t.cap);
+  ASSERT_LE(Magnitude(g_Camera.Position() - t.zone.centre), t.zone.min_dist) << "the camera is fully in the zone";
+
+  // Out in the open: a racing-line point well beyond every zone, nothing between camera and blast.
+  const Point_Traj* dehors = nullptr;
+  for (const Point_Traj* p = prem_list_ptraj; p && !dehors; p = p->suivant) {
+    bool loin = true;
+    for (const Zone& z : env.zones) loin = loin && Magnitude(p->position - z.centre) > z.max_dist + 40;
+    if (!loin) continue;
+    const CVector3 d = Normalize(horizontal(p->normale));
+    g_Camera.InitSurJoueur(p->position, cap_de(d));
+    if (murs_traverses(env, g_Camera.Position(), p->position + d * 20.0f) == 0) dehors = p;
+  }
+  ASSERT_NE(dehors, nullptr);
+  const CVector3 d = Normalize(horizontal(dehors->normale));
+
+  const Traine tunnel = ecoute_explosion(t.ship, t.cap, t.axe);
+  const Traine ouvert = ecoute_explosion(dehors->position, cap_de(d), d);
+  std::printf("explosion tail: %.2f s in the tunnel, %.2f s in the open; half a second after the sound: %.1f dB "
+              "in the tunnel, %.1f dB in the open\n",
+              tunnel.secondes, ouvert.secondes, tunnel.apres_db, ouvert.apres_db);
+  EXPECT_GT(tunnel.secondes, ouvert.secondes + 0.3);
+  // The open track's short ambient has died away by then; the tunnel still rings.
+  EXPECT_GT(tunnel.apres_db, -90.0);
+  EXPECT_GT(tunnel.apres_db, ouvert.apres_db + 30.0);
+}
+
+}  // namespace
