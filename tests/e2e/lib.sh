@@ -125,3 +125,216 @@ quitte_course() {
 pixels_differents() {
   compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1
 }
+
+# --- Helpers that wait for what a key put on screen, whatever the speed of the machine ---
+
+# The menus' clear colour (0.5, 0.55, 0.7) at the bottom left corner: a menu, not a race scene.
+FOND_MENU='(abs(r-0.5)<0.02 && abs(g-0.55)<0.02 && abs(b-0.7)<0.02)'
+
+# Raw dump of window $1 into $2: quick to take and to compare byte for byte; PNGs are made
+# only from the dumps worth keeping.
+vidage() { xwd -silent -id "$1" > "$2" 2>/dev/null; }
+
+# Takes dumps of window $1 until three in a row are the same (a menu whose zoom is over), up to
+# $3 seconds; the settled screen is kept as PNG $2 with its dump beside it ($2.xwd).
+attend_stable() {
+  end=$(( $(date +%s) + ${3:-60} ))
+  vidage "$1" "$2.a.xwd"
+  pareils=0
+  while [ "$(date +%s)" -lt "$end" ]; do
+    sleep 0.15
+    vidage "$1" "$2.b.xwd" || continue
+    if cmp -s "$2.a.xwd" "$2.b.xwd"; then
+      pareils=$((pareils + 1))
+      if [ $pareils -ge 2 ]; then
+        mv "$2.b.xwd" "$2.xwd"
+        rm -f "$2.a.xwd"
+        convert "xwd:$2.xwd" "$2"
+        return 0
+      fi
+    else
+      pareils=0
+      mv "$2.b.xwd" "$2.a.xwd"
+    fi
+  done
+  rm -f "$2.a.xwd" "$2.b.xwd"
+  return 1
+}
+
+# Copies a settled screen (PNG $1 and its dump) to $2.
+copie_ecran() {
+  cp "$1" "$2"
+  cp "$1.xwd" "$2.xwd"
+}
+
+# True when two screenshots show the same pixels.
+meme_ecran() { [ "$(pixels_differents "$1" "$2")" = 0 ]; }
+
+# Presses key $2 in window $1 whose settled screen is $3 (from attend_stable), then waits until
+# the screen has changed and settled again; the new screen replaces $3. A press that changed
+# nothing was not seen (a slow frame): it is made once more. $4 holds the key longer (seconds).
+touche() {
+  for _essai_touche in 1 2; do
+    press_key "$1" "$2" "${4:-0.6}"
+    fin_touche=$(( $(date +%s) + 30 ))
+    while [ "$(date +%s)" -lt "$fin_touche" ]; do
+      if vidage "$1" "$3.n.xwd" && ! cmp -s "$3.xwd" "$3.n.xwd"; then
+        rm -f "$3.n.xwd"
+        attend_stable "$1" "$3" 60 || fail "the screen never settled after $2"
+        return 0
+      fi
+      sleep 0.15
+    done
+    echo "key $2 changed nothing; pressed again" >&2
+  done
+  rm -f "$3.n.xwd"
+  fail "key $2 changed nothing on screen"
+}
+
+# Several keys with touche (window $1, screen $2, then the keys).
+touches() {
+  w=$1 ecran=$2
+  shift 2
+  for _touche in "$@"; do touche "$w" "$_touche" "$ecran"; done
+}
+
+# Waits for the main menu (red title over the menus' clear colour, zoom over); screen in $2.
+attend_menu() {
+  fin_menu=$(( $(date +%s) + ${3:-90} ))
+  while [ "$(date +%s)" -lt "$fin_menu" ]; do
+    if wait_colour_band "$1" 60 120 "$RED" 30 "$2"; then
+      h=$(identify -format %h "$2")
+      fond=$(colour_share "$2" $((h - 20)) 20 "$FOND_MENU")
+      if awk -v s="$fond" 'BEGIN { exit !(s > 0.9) }'; then
+        attend_stable "$1" "$2" 60 && return 0
+      fi
+    fi
+    sleep 0.3
+  done
+  return 1
+}
+
+# Starts the game from $GAME_DIR with the arguments given, output in log.txt; sets pid and win.
+# A second try when the window does not come: the software OpenGL context under Xvfb has failed
+# to open now and then.
+demarre_jeu() {
+  for _essai_jeu in 1 2; do
+    ./veltra "$@" > log.txt 2>&1 &
+    pid=$!
+    win=$(wait_window $pid 60) && return 0
+    xwininfo -root -tree | grep -E '"(veltra|xmessage)"' >&2
+    kill $pid 2>/dev/null
+    for x in $(pgrep -P $pid xmessage); do kill "$x"; done
+    wait $pid 2>/dev/null
+    [ $_essai_jeu -eq 2 ] && { cat log.txt; fail "no window"; }
+    echo "no window at the first try; trying again" >&2
+  done
+}
+
+# "Sortie" of the main menu whose settled screen is $1 (focus on "Jouer"), then an orderly end.
+quitte_jeu() {
+  touches "$win" "$1" Down Down Down
+  press_key "$win" Return
+  wait_exit $pid 60 || { kill $pid; fail "did not exit"; }
+  [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+}
+
+# Waits (up to $2 seconds) until log.txt holds $1 arrivals of the player; fails if the game ends.
+attend_arrivee_joueur() {
+  end=$(( $(date +%s) + ${2:-600} ))
+  until [ "$(grep -c 'arrival .*(player)' log.txt)" -ge "$1" ]; do
+    [ "$(date +%s)" -lt "$end" ] || { cat log.txt; fail "the player never arrived"; }
+    kill -0 $pid 2>/dev/null || { cat log.txt; fail "the game stopped during the race"; }
+    sleep 0.5
+  done
+}
+
+# Waits (up to $2 seconds) for file $1 to exist.
+attend_fichier() {
+  end=$(( $(date +%s) + ${2:-60} ))
+  until [ -e "$1" ]; do
+    [ "$(date +%s)" -lt "$end" ] || return 1
+    kill -0 $pid 2>/dev/null || return 1
+    sleep 0.2
+  done
+}
+
+# Time "mm:ss:ss" of the $1-th arrival of the player in log.txt, in sixtieths of a second.
+temps_joueur() {
+  grep 'arrival .*(player)' log.txt | sed -n "$1p" |
+    sed 's/.*(player) \([0-9]*\):\([0-9]*\):\([0-9]*\).*/\1 \2 \3/' | awk '{print $1 * 3600 + $2 * 60 + $3}'
+}
+
+# Checks hiscore file $1 (10 records of $2 bytes, the total time last) after a race in which the
+# player ($3: "Human") arrived in $4 sixtieths: the player's row is there exactly when that time
+# beats the tenth row's (a time equal to a row's goes below it), and the rows are in order.
+verifie_hiscores() {
+  [ "$(stat -c %s "$1")" = $(( 10 * $2 )) ] || fail "$1 is not $(( 10 * $2 )) bytes"
+  avant=-1
+  for i in 0 1 2 3 4 5 6 7 8 9; do
+    t=$(od -An -t d4 -j $(( i * $2 + $2 - 4 )) -N 4 "$1" | tr -d ' ')
+    [ "$t" -ge "$avant" ] || fail "$1: row $((i + 1)) ($t) is faster than the row above it ($avant)"
+    avant=$t
+  done
+  if grep -q "$3" "$1"; then
+    [ "$4" -lt "$avant" ] || fail "$1: the player entered with $4, not below the tenth row $avant"
+  else
+    [ "$4" -ge "$avant" ] || fail "$1: the player's $4 beats the tenth row $avant but is missing"
+  fi
+}
+
+# The rows of the classification tables (20, 188, 186), not the fog's teal.
+RANGEE='(r<0.25 && g>0.68 && b>0.68)'
+
+# Waits for a classification table over the circling camera (rows in the middle of the screen,
+# $3 seconds at most); the screenshot stays in $2.
+attend_tableau() {
+  wait_colour_band "$1" 200 250 "$RANGEE" "${3:-60}" "$2"
+}
+
+# Waits (up to $2 seconds) for the prompt "Pret ?" / "Ready ?" of window $1: one short orange
+# line in the middle of the menus' clear colour and no other text on screen (the loading messages
+# are wider, a closing dialog has more lines). Only then is a key taken; screenshot in $3.
+attend_pret() {
+  end=$(( $(date +%s) + ${2:-120} ))
+  while [ "$(date +%s)" -lt "$end" ]; do
+    if import -window "$1" "$3" 2>/dev/null; then
+      # Every fourth pixel is enough for strokes of text and keeps this quick on a busy machine.
+      set -- "$1" "$2" "$3" $(convert "$3" -sample 200x150! -fx "$ORANGE ? 1 : 0" -write mpr:o +delete \
+        \( mpr:o -format '%[fx:mean*w*h] ' -write info: \) \
+        \( mpr:o -crop 80x25+60+62 -format '%[fx:mean*w*h] ' -write info: \) null: 2>/dev/null)
+      h=$(identify -format %h "$3")
+      fond=$(colour_share "$3" $((h - 20)) 20 "$FOND_MENU")
+      if [ $# -ge 5 ] && awk -v tout="$4" -v boite="$5" -v f="$fond" \
+          'BEGIN { exit !(boite > 20 && tout - boite < 1 && f > 0.9) }'; then
+        return 0
+      fi
+      set -- "$1" "$2" "$3"
+    fi
+    sleep 0.3
+  done
+  return 1
+}
+
+# Waits (up to $2 seconds) for the message box of game $1 (the graphics library shows its
+# messages with xmessage under X), writes its text to message.txt, and closes it with its OK
+# button. Fails when the game ends or the time runs out first.
+ferme_message() {
+  end=$(( $(date +%s) + ${2:-60} ))
+  while [ "$(date +%s)" -lt "$end" ]; do
+    x=$(pgrep -P "$1" -x xmessage | head -n 1)
+    if [ -n "$x" ]; then
+      box=$(xdotool search --onlyvisible --name '^xmessage$' 2>/dev/null | head -n 1)
+      if [ -n "$box" ]; then
+        # The text follows the six options of its command line.
+        tr '\0' '\n' < "/proc/$x/cmdline" | awk 'NR > 6' > message.txt
+        h=$(xwininfo -id "$box" | awk '/Height:/ {print $2}')
+        xdotool mousemove --window "$box" 19 $((h - 15)) click 1
+        return 0
+      fi
+    fi
+    kill -0 "$1" 2>/dev/null || return 1
+    sleep 0.2
+  done
+  return 1
+}
