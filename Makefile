@@ -23,7 +23,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@$(BUILD)/bench/veltra-bench
+	@./bench/tableau.sh $(BUILD)
 
 clean:
 	@rm -rf $(BUILD)

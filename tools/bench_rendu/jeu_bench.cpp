@@ -1,0 +1,331 @@
+// The game started, loaded and raced by the render benchmark, with the game's own functions.
+#include "bench_rendu/jeu_bench.h"
+
+#include <GL/gl.h>
+#include <allegro.h>
+#include <alleggl.h>
+#include <png.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <memory>
+
+#include "app/config.h"
+#include "app/demarrage.h"
+#include "app/ecran.h"
+#include "audio/son.h"
+#include "common/globals.h"
+#include "math/degres.h"
+#include "math/frustum.h"
+#include "objects/bonus.h"
+#include "objects/cpu.h"
+#include "objects/cpu_bot.h"
+#include "objects/humain.h"
+#include "objects/particules.h"
+#include "race/classement.h"
+#include "race/course.h"
+#include "race/evenement.h"
+#include "race/rendu_course.h"
+#include "ui/controle.h"
+#include "ui/texte3d.h"
+#include "world/camera.h"
+#include "world/decorations.h"
+#include "world/materiaux.h"
+#include "world/modeles.h"
+#include "world/monde.h"
+#include "world/octree.h"
+
+namespace {
+
+using Horloge = std::chrono::steady_clock;
+
+std::string copie;  // the private copy of the game folder
+
+double ms_cpu() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+double ms_depuis(Horloge::time_point t0) {
+  return std::chrono::duration<double, std::milli>(Horloge::now() - t0).count();
+}
+
+// Data folders are linked, config.cfg is copied: the game writes only its own config.cfg.
+bool prepare_copie(const std::string& dossier, std::string* erreur) {
+  char modele[] = "/tmp/veltra_bench_XXXXXX";
+  if (!mkdtemp(modele)) {
+    *erreur = "no temporary folder";
+    return false;
+  }
+  copie = modele;
+  for (const char* d : {"objets", "maps", "sons", "files", "hiscores"}) {
+    const std::string src = dossier + "/" + d;
+    if (access(src.c_str(), F_OK) == 0) {
+      if (symlink(src.c_str(), (copie + "/" + d).c_str()) != 0) {
+        *erreur = "cannot link " + src;
+        return false;
+      }
+    }
+  }
+  const std::string cfg = dossier + "/config.cfg";
+  if (FILE* f = std::fopen(cfg.c_str(), "rb")) {
+    FILE* g = std::fopen((copie + "/config.cfg").c_str(), "wb");
+    char tampon[4096];
+    size_t n;
+    while (g && (n = std::fread(tampon, 1, sizeof tampon, f)) > 0) std::fwrite(tampon, 1, n, g);
+    if (g) std::fclose(g);
+    std::fclose(f);
+  }
+  if (chdir(copie.c_str()) != 0) {
+    *erreur = "cannot enter " + copie;
+    return false;
+  }
+  return true;
+}
+
+void efface_copie() {
+  if (copie.empty()) return;
+  for (const char* f : {"objets", "maps", "sons", "files", "hiscores", "config.cfg"}) {
+    unlink((copie + "/" + f).c_str());
+  }
+  rmdir(copie.c_str());
+  copie.clear();
+}
+
+void sons_pilote(CObjJoueur* p) {
+  p->SetSonMoteur(SON_MOTEUR);
+  p->StopMoteur();
+  p->SetSonBoost(SON_BOOST);
+  p->StopBoost();
+  p->SetSonSlide(SON_SLIDE);
+  p->StopSlide();
+}
+
+// The race loop's fog and clear colour.
+void brouillard_course() {
+  glClearColor(0.14f, 0.37f, 0.36f, 1.0f);
+  glEnable(GL_FOG);
+  glFogi(GL_FOG_MODE, GL_LINEAR);
+  glFogfv(GL_FOG_COLOR, InGameFogColor);
+  glFogf(GL_FOG_DENSITY, 1.0f);
+  glHint(GL_FOG_HINT, GL_DONT_CARE);
+  glFogf(GL_FOG_START, PROFONDEUR_CHAMP_CAM - 150);
+  glFogf(GL_FOG_END, PROFONDEUR_CHAMP_CAM);
+}
+
+bool ecrit_png(const std::string& chemin) {
+  const int l = SCREEN_W, h = SCREEN_H;
+  std::vector<unsigned char> pixels(static_cast<size_t>(l) * h * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadBuffer(GL_BACK);
+  glReadPixels(0, 0, l, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  FILE* f = std::fopen(chemin.c_str(), "wb");
+  if (!f) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!png || !info || setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    std::fclose(f);
+    return false;
+  }
+  png_init_io(png, f);
+  png_set_IHDR(png, info, l, h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (int y = h - 1; y >= 0; y--) png_write_row(png, pixels.data() + static_cast<size_t>(y) * l * 3);
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(f);
+  return true;
+}
+
+// RenderClean then RenderInfos, in the same order, each part finished and timed.
+void dessine_en_parties(MesureImage& m) {
+  auto partie = [](double& duree, auto&& dessin) {
+    const auto t = Horloge::now();
+    dessin();
+    glFinish();
+    duree = ms_depuis(t);
+  };
+  partie(m.fond, [] { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); });
+  partie(m.monde, [] {
+    glLoadIdentity();
+    g_Camera.Look();
+    g_Frustum.CalculateFrustum();
+    g_Octree.DrawOctree(&g_Octree, &g_World);
+  });
+  partie(m.decos, [] {
+    for (CObjetDeco* d = prem_list_deco; d; d = d->suivant) {
+      if (g_Frustum.SphereInFrustum(d->position.x, d->position.y, d->position.z, d->GetRadius()))
+        d->render(&g_Materiaux);
+    }
+  });
+  partie(m.vaisseaux, [] {
+    for (CObjJoueur* p : Joueurs) {
+      if (p) p->render(&g_Materiaux);
+    }
+  });
+  partie(m.bonus_particules, [] {
+    for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
+      if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius()))
+        b->render(&g_Materiaux);
+    }
+    avance_particules(true);
+  });
+  partie(m.infos, [] { RenderInfos(); });
+}
+
+}  // namespace
+
+bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::string* erreur) {
+  if (!prepare_copie(dossier, erreur)) return false;
+  char l[16], h[16];
+  std::snprintf(l, sizeof l, "%d", largeur);
+  std::snprintf(h, sizeof h, "%d", hauteur);
+  char nom[] = "veltra";
+  char* argv[] = {nom, l, h, nullptr};
+  lit_ligne_commande(3, argv);
+  if (Init_alleggl() != 1) {
+    *erreur = "no OpenGL window";
+    return false;
+  }
+  // The benchmark keeps the clocks itself, so that every run draws the same frames.
+  remove_int(fps_counter);
+  remove_int(game_timer);
+  remove_int(game_CHRONO_timer);
+  Init_son();
+  lit_config_volumes();
+  Charge_sons();
+  lit_config_touches();
+  cree_controle(lit_config_type_controle());
+  init_globales();
+  init_cosin();
+  charge_police();
+  Texte.init(&Police, 255, 123, 51, 255);
+  Texte.set_orgba(250, 200, 200, 150);
+  Texte.set_trgba(255, 13, 0, 255);
+  for (int i = 0; i < 5; i++) Joueurs[i] = new CJoueurCPU;
+  Joueurs[5] = new CJoueurHumain;
+  for (int k = 1; k <= 5; k++) {
+    char n[TAILLE_NOM];
+    lit_nom_cpu(k, n);
+    Joueurs[k - 1]->SetNom(n);
+  }
+  lit_nom_joueur();
+  for (CObjJoueur* p : Joueurs) sons_pilote(p);
+  charge_mesh_joueurs();
+  t3DModel* vaisseaux[NB_JOUEURS] = {&Joueur_2, &Joueur_3, &Joueur_4, &Joueur_5, &Joueur_6, &Joueur_1};
+  for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i]->Set3Dobj(vaisseaux[i]);
+  charge_mesh_deco();
+  charge_mesh_bonus();
+  return true;
+}
+
+void arrete_jeu() {
+  Effacement_liste_deco();
+  destroy_bonus();
+  destroy_deco();
+  destroy_mesh_joueurs();
+  for (int i = NB_JOUEURS - 1; i >= 0; i--) {
+    delete Joueurs[i];
+    Joueurs[i] = nullptr;
+  }
+  destroy_police();
+  destroy_materiaux();
+  delete controle;
+  controle = nullptr;
+  Delete_sons();
+  Ferme_son();
+  Libere_son();
+  deInit();
+  efface_copie();
+}
+
+double charge_circuit(int circuit) {
+  LEVEL_ACTIF = circuit;
+  const auto t0 = Horloge::now();
+  charge_course();
+  place_grille(Joueurs);
+  glFinish();
+  return ms_depuis(t0);
+}
+
+void libere_circuit() { libere_course(); }
+
+std::vector<MesureImage> course_mesuree(int images, bool detail, const std::string& capture, int capture_image) {
+  std::srand(1);
+  CcontrolBot bot(Joueurs[5]);
+  Ccontrol* ancien = controle;
+  controle = &bot;
+  brouillard_course();
+  g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
+  son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_BOUCLE, &SON_MUSIQUE);
+  son_joue(g_SystemeSon, SON_MUSIQUE, false, &channel_SON_MUSIQUE);
+  place_auditeur();
+  prepare_pilotes();
+  for (CObjJoueur* p : Joueurs) p->BeginMoteur();
+  for (int i = 0; i < 6 * 30; i++) etape_pilotes();
+  demarre_course();
+  game_CHRONO = 0;
+  CHRONO_MINUTES = CHRONO_SECONDES = CHRONO_MILISECONDES = 0;
+
+  std::vector<MesureImage> mesures;
+  mesures.reserve(static_cast<size_t>(images));
+  EtatCourse etat;
+  for (int i = 0; i < images; i++) {
+    MesureImage m;
+    game_CHRONO += 2;
+    chrono_course();
+    auto t = Horloge::now();
+    etape_course(etat);
+    m.logique = ms_depuis(t);
+    t = Horloge::now();
+    const double c0 = ms_cpu();
+    if (detail) {
+      dessine_en_parties(m);
+    } else {
+      RenderClean();
+      RenderInfos();
+      glFinish();
+    }
+    m.dessin = ms_depuis(t);
+    m.dessin_cpu = ms_cpu() - c0;
+    if (!capture.empty() && i == capture_image && !ecrit_png(capture)) {
+      std::fprintf(stderr, "veltra-bench-rendu: cannot write %s\n", capture.c_str());
+    }
+    t = Horloge::now();
+    glFlush();
+    allegro_gl_flip();
+    m.presente = ms_depuis(t);
+    mesures.push_back(m);
+  }
+
+  for (CObjJoueur* p : Joueurs) {
+    p->StopMoteur();
+    p->StopBoost();
+    p->StopSlide();
+  }
+  if (!son_handle_vide(channel_SON_MUSIQUE)) son_canal_stop(channel_SON_MUSIQUE);
+  channel_SON_MUSIQUE = HCanal();
+  if (!son_handle_vide(SON_MUSIQUE)) son_son_libere(SON_MUSIQUE);
+  SON_MUSIQUE = HSon();
+  controle = ancien;
+  return mesures;
+}
+
+double memoire_pointe_mo() {
+  FILE* f = std::fopen("/proc/self/status", "r");
+  if (!f) return 0;
+  char ligne[256];
+  double ko = 0;
+  while (std::fgets(ligne, sizeof ligne, f)) {
+    if (std::strncmp(ligne, "VmHWM:", 6) == 0) ko = std::atof(ligne + 6);
+  }
+  std::fclose(f);
+  return ko / 1024.0;
+}
