@@ -127,6 +127,7 @@ TEST_P(SonDecompte, FiveBeepsOneSecondApartThenAHigherLongerStartSignal) {
     return dernier - debut;
   };
   const double bip = duree(t[0], t[1]), signal = duree(t[5], t[5] + 1.5);
+  std::printf("beeps %.1f Hz for %.3f s, start signal %.1f Hz for %.3f s\n", hauteur[0], bip, hauteur[5], signal);
   EXPECT_LT(bip, 0.3);
   EXPECT_GT(signal, 2 * bip) << "beep " << bip << " s, start signal " << signal << " s";
 }
