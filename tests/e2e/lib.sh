@@ -63,6 +63,15 @@ wait_exit() {
   return 0
 }
 
+# Screenshot of window $1 into PNG $2. Fails at once when the window has gone (where `import`
+# would wait for a click to choose another one).
+capture() {
+  timeout 30 xwd -silent -id "$1" > "$2.xwd.tmp" 2>/dev/null && convert "xwd:$2.xwd.tmp" "$2"
+  r=$?
+  rm -f "$2.xwd.tmp"
+  return $r
+}
+
 # Prints the colour of a pixel of a PNG as "r,g,b" (0..255).
 pixel_rgb() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
@@ -84,7 +93,7 @@ colour_share() {
 attend_bande() {
   end=$(( $(date +%s) + ${5:-60} ))
   while [ "$(date +%s)" -lt "$end" ]; do
-    if import -window "$1" "$6" 2>/dev/null; then
+    if capture "$1" "$6"; then
       share=$(colour_share "$6" "$2" "$3" "$4")
       awk -v s="$share" "BEGIN { exit !($7) }" && return 0
     fi
@@ -133,7 +142,7 @@ FOND_MENU='(abs(r-0.5)<0.02 && abs(g-0.55)<0.02 && abs(b-0.7)<0.02)'
 
 # Raw dump of window $1 into $2: quick to take and to compare byte for byte; PNGs are made
 # only from the dumps worth keeping.
-vidage() { xwd -silent -id "$1" > "$2" 2>/dev/null; }
+vidage() { timeout 30 xwd -silent -id "$1" > "$2" 2>/dev/null; }
 
 # Takes dumps of window $1 until three in a row are the same (a menu whose zoom is over), up to
 # $3 seconds; the settled screen is kept as PNG $2 with its dump beside it ($2.xwd).
@@ -298,7 +307,7 @@ attend_tableau() {
 attend_pret() {
   end=$(( $(date +%s) + ${2:-120} ))
   while [ "$(date +%s)" -lt "$end" ]; do
-    if import -window "$1" "$3" 2>/dev/null; then
+    if capture "$1" "$3"; then
       # Every fourth pixel is enough for strokes of text and keeps this quick on a busy machine.
       set -- "$1" "$2" "$3" $(convert "$3" -sample 200x150! -fx "$ORANGE ? 1 : 0" -write mpr:o +delete \
         \( mpr:o -format '%[fx:mean*w*h] ' -write info: \) \
