@@ -67,12 +67,7 @@ bool pas_decompte(int compteur_secondes, int* compteur_sons) {
   char nombre[16];
   std::snprintf(nombre, sizeof nombre, "%i", CHRONO_SECONDES);
   Texte.print_spe(2, CVector3(0, 0.5f, -1.2f - CHRONO_MILISECONDES / 20.0f), nombre, false, r, g, b, a, true, 0);
-  const int son = son_decompte(compteur_secondes, compteur_sons);
-  if (son != 0) {
-    result = son_joue(g_SystemeSon, son == 1 ? SON_CHRONO : SON_DEPART, false, &channel);
-    if (result != SON_OK) return false;
-    son_canal_set_volume(channel, VOLUME_SONS);
-  }
+  if (!joue_son_decompte(compteur_secondes, compteur_sons)) return false;
   couleur_decompte(7, &r, &g, &b, &a);
   Texte.print_spe(2, CVector3(0, 0.5f, -1.2f), "[ ]", false, r, g, b, a, true, 0);
   presente();
@@ -183,6 +178,24 @@ int son_decompte(int compteur_secondes, int* compteur_sons) {
   return du > 0 ? 1 : 2;
 }
 
+namespace {
+
+bool joue_son(HSon son) {
+  result = son_joue(g_SystemeSon, son, false, &channel);
+  if (result != SON_OK) return false;
+  son_canal_set_volume(channel, VOLUME_SONS);
+  return true;
+}
+
+}  // namespace
+
+bool joue_son_decompte(int compteur_secondes, int* compteur_sons) {
+  const int son = son_decompte(compteur_secondes, compteur_sons);
+  return son == 0 || joue_son(son == 1 ? SON_CHRONO : SON_DEPART);
+}
+
+bool joue_depart_manque(int compteur_sons) { return compteur_sons < 0 || joue_son(SON_DEPART); }
+
 int Scan_clavier() {
   if (mouse_b & 1) {
     g_RenderMode = !g_RenderMode;
@@ -228,12 +241,7 @@ int MainLoop() {
     game_time = 0;
     if (!pas_decompte(compteur_secondes, &compteur_sons)) return 1;
   }
-  // The start signal is never skipped, even when the last step came too late for it.
-  if (compteur_sons >= 0) {
-    result = son_joue(g_SystemeSon, SON_DEPART, false, &channel);
-    if (result != SON_OK) return 1;
-    son_canal_set_volume(channel, VOLUME_SONS);
-  }
+  if (!joue_depart_manque(compteur_sons)) return 1;
 
   demarre_course();
   son_canal_set_volume(channel_SON_MUSIQUE, VOLUME_MUSIQUE);

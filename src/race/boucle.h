@@ -9,3 +9,8 @@ int Scan_clavier();
 // Which countdown sound this step plays: 0 none, 1 the beep, 2 the start signal. Each second gets
 // its sound once, in its last sixtieths, or at the next step when a slow frame skipped them.
 int son_decompte(int compteur_secondes, int* compteur_sons);
+// Plays this countdown step's sound, if it has one; false when it could not be played.
+bool joue_son_decompte(int compteur_secondes, int* compteur_sons);
+// The start signal is never skipped: played after the countdown when the last step came too late
+// for it (`compteur_sons` still 0 or more). False when it could not be played.
+bool joue_depart_manque(int compteur_sons);

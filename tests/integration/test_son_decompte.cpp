@@ -41,11 +41,6 @@ Ecoute ecoute_decompte(int ticks_par_pas) {
     game_CHRONO++;
     son.rend_trames(TRAMES_PAR_TICK);
   };
-  auto joue = [&](HSon s) {
-    ASSERT_EQ(son_joue(g_SystemeSon, s, false, &channel), SON_OK);
-    son_canal_set_volume(channel, VOLUME_SONS);
-    e.joues++;
-  };
   game_time = 0;
   game_CHRONO = 0;
   CHRONO_MILISECONDES = 59;
@@ -59,11 +54,13 @@ Ecoute ecoute_decompte(int ticks_par_pas) {
       continue;
     }
     game_time = 0;
-    const int s = son_decompte(compteur_secondes, &compteur_sons);
-    if (s != 0) joue(s == 1 ? SON_CHRONO : SON_DEPART);
+    const int avant = compteur_sons;
+    EXPECT_TRUE(joue_son_decompte(compteur_secondes, &compteur_sons));
+    e.joues += avant - compteur_sons;
     for (int k = 0; k < ticks_par_pas; k++) tick();
   }
-  if (compteur_sons >= 0) joue(SON_DEPART);
+  EXPECT_TRUE(joue_depart_manque(compteur_sons));
+  if (compteur_sons >= 0) e.joues++;
   e.depart_course = son.secondes();
   son.rend(1.5);
   e.son = son.mono();
