@@ -116,6 +116,10 @@ wait_band_clears() {
 # was not taken); the last screenshot stays in $2.
 repond_pret() {
   for essai in 1 2; do
+    if [ -n "${pid:-}" ] && ! kill -0 "$pid" 2>/dev/null; then
+      cat log.txt 2>/dev/null
+      fail "the game stopped at the start of the race"
+    fi
     press_key "$1" space
     wait_band_clears "$1" 250 100 "$ORANGE" 15 "$2" && return 0
   done

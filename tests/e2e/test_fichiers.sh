@@ -1,0 +1,100 @@
+#!/bin/sh
+# Missing and corrupt data files, each case from a fresh copy of the game: the game's message box
+# with its text, then its exit code or, where the game goes on, a playable race and an orderly
+# exit; never a crash or a hang.
+set -u
+. "$(dirname "$0")/lib.sh"
+OUT=$(dossier_captures)
+export ALSOFT_CONF=/dev/null
+
+# A fresh copy of the game, 800x600 windowed, circuits with their textures.
+copie() {
+  prepare_game "$JEU"
+  cd "$GAME_DIR"
+  printf 'drivers = null\n' > alsoft.conf
+  ALSOFT_CONF="$GAME_DIR/alsoft.conf"
+  printf '[Graphics]\nfull_screen = 0\nmappings = 1\n[Game]\nNb_levels = 5\nNb_tours = 1\n' > config.cfg
+}
+
+# The message box of the running game must say $1 exactly.
+message_attendu() {
+  ferme_message $pid 60 || { cat log.txt; fail "no message box for $2"; }
+  [ "$(cat message.txt)" = "$1" ] || fail "message '$(cat message.txt)' for $2, expected '$1'"
+}
+
+# The game must end (after a key in its window if $3 is set) with exit code $1, never by a signal.
+fin_attendue() {
+  [ -n "${3:-}" ] && { sleep 0.5; press_key "$win" space; }
+  wait_exit $pid 60 || { kill $pid; fail "$2: the game hangs after its message"; }
+  [ "$EXIT_CODE" -eq "$1" ] || { cat log.txt; fail "$2: exit code $EXIT_CODE, expected $1"; }
+}
+
+termine() { rm -f "$OUT"/*.xwd; cd / && rm -rf "$GAME_DIR"; }
+
+JEU=$1
+
+# A missing ship model: the loader's message, a key, exit code 1.
+copie
+rm objets/vaisseau3_1.3ds
+demarre_jeu 800 600
+message_attendu "Error : Unable to find the file: ./objets/vaisseau3_1.3ds!" "a missing model"
+fin_attendue 1 "a missing model" key
+termine
+
+# A missing texture of a ship: its message, exit code 0 (the game's code for it).
+copie
+rm maps/livree2.jpg
+demarre_jeu 800 600
+message_attendu "Fichier texture '' livree2.jpg '' introuvable !" "a missing texture"
+fin_attendue 0 "a missing texture"
+termine
+
+# A decoration model that is not a model at all: the message, a key, and the game goes on.
+copie
+echo "not a model" > objets/palmier.3DS
+demarre_jeu 800 600
+message_attendu "Error : Unable to load PRIMARY chunck from file: ./objets/palmier.3DS!" "a corrupt model"
+sleep 0.5
+press_key "$win" space
+attend_menu "$win" "$OUT/modele_corrompu_menu.png" || fail "no menu after a corrupt model"
+quitte_jeu "$OUT/modele_corrompu_menu.png"
+termine
+
+# Broken circuit data, one race each in one game: circuit 2 without its racing line (the game
+# makes one point and says so), circuit 4 whose model is cut after its first kilobyte, then
+# circuit 3 with a racing line of no points after those races. Each race starts, runs and is
+# left with Escape.
+copie
+rm objets/traj_2.dat
+printf '\0\0\0\0' > objets/traj_3.dat
+head -c 1024 objets/kan_4.3ds > kan_4.3ds && mv kan_4.3ds objets/kan_4.3ds
+printf '[Game]\nLevel_actif = 1\n' >> config.cfg
+demarre_jeu 800 600
+attend_menu "$win" "$OUT/menu.png" || fail "no main menu"
+circuit=1
+for k in 2 4 3; do
+  E="$OUT/circuit_$k.png"
+  copie_ecran "$OUT/menu.png" "$E"
+  # The dialog opens on the last circuit raced; its number is changed with Left and Right.
+  touches "$win" "$E" Return Down
+  while [ $circuit -lt $k ]; do touche "$win" Right "$E"; circuit=$((circuit + 1)); done
+  while [ $circuit -gt $k ]; do touche "$win" Left "$E"; circuit=$((circuit - 1)); done
+  touches "$win" "$E" Up
+  press_key "$win" Return
+  [ $k -eq 2 ] && message_attendu "creation de 1 point(s)" "a missing racing line"
+  attend_pret "$win" 120 "$OUT/pret_$k.png" || { cat log.txt; fail "no ready prompt on circuit $k"; }
+  repond_pret "$win" "$OUT/depart_$k.png"
+  # Escape is taken once the countdown is over.
+  for essai in 1 2 3 4 5 6; do
+    kill -0 $pid 2>/dev/null || { cat log.txt; fail "the game stopped in the race on circuit $k"; }
+    press_key "$win" Escape
+    wait_colour_band "$win" 270 60 "$INVITE" 5 "$OUT/course_$k.png" && break
+    [ $essai -eq 6 ] && fail "no exit prompt on circuit $k"
+  done
+  press_key "$win" Return
+  attend_menu "$win" "$OUT/menu.png" || { cat log.txt; fail "not back in the menu after circuit $k"; }
+done
+quitte_jeu "$OUT/menu.png"
+[ ! -e objets/traj_2.dat ] || fail "a racing line was written for a race that was only run"
+termine
+echo PASS
