@@ -4,6 +4,7 @@
 #include <allegro.h>
 #include <alleggl.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -97,7 +98,13 @@ void init_etat_opengl() {
 }
 
 int Init_alleggl() {
-  allegro_init();
+  // Without a display (no X server) the library does not start and none of it may be called,
+  // not even its message box: the screen error goes to the standard error instead.
+  if (allegro_init() != 0 || !system_driver || system_driver->id == SYSTEM_NONE) {
+    std::fprintf(stderr, "Error setting OpenGL windowed graphics mode:\n%s\nAllegro GL error : %s\n", allegro_error,
+                 "");
+    return -1;
+  }
   install_allegro_gl();
   install_timer();
   install_keyboard();
