@@ -12,7 +12,7 @@ printf 'drivers = null\n' > alsoft.conf
 ALSOFT_CONF="$GAME_DIR/alsoft.conf" ./veltra 800 600 > log.txt 2>&1 &
 pid=$!
 win=$(wait_window $pid 60) || { cat log.txt; fail "no window"; }
-wait_colour_band "$win" 60 120 "$RED" 60 "$OUT/menu.png" || fail "no main menu"
+attend_menu "$win" "$OUT/retour.png" || fail "no main menu"
 
 # The key held for a few steps of the editor.
 tiens() {
@@ -24,10 +24,10 @@ tiens() {
 
 # From the menu into a race, then one editing mode with F10, F11 or F12 ($1).
 edite() {
+  copie_ecran "$OUT/retour.png" "$OUT/dialogue.png"
+  touche "$win" Return "$OUT/dialogue.png"
   press_key "$win" Return
-  sleep 1.5
-  press_key "$win" Return
-  wait_colour_band "$win" 250 100 "$ORANGE" 120 "$OUT/pret.png" || { cat log.txt; fail "no ready prompt"; }
+  attend_pret "$win" 120 "$OUT/pret.png" || { cat log.txt; fail "no ready prompt"; }
   repond_pret "$win" "$OUT/decompte.png"
   # Held through the countdown: the race takes the key on its first step.
   tiens "$1" 12
@@ -37,14 +37,14 @@ edite() {
 # Back to the main menu from an editing mode.
 quitte() {
   press_key "$win" Escape
-  wait_colour_band "$win" 60 120 "$RED" 60 "$OUT/retour.png" || fail "not back in the menu after $1"
+  attend_menu "$win" "$OUT/retour.png" || fail "not back in the menu after $1"
 }
 
 cp objets/traj_1.dat traj_avant.dat
 edite F10
 # A little back and up, to see the current point's markers and labels.
 tiens Down 0.5
-import -window "$win" "$OUT/editeur_traj.png"
+capture "$win" "$OUT/editeur_traj.png"
 tiens KP_Add 0.4
 press_key "$win" F2
 sleep 0.5
@@ -53,11 +53,11 @@ cp objets/traj_1.dat traj_deplace.dat
 quitte traj
 
 edite F11
-import -window "$win" "$OUT/editeur_deco.png"
+capture "$win" "$OUT/editeur_deco.png"
 quitte deco
 
 edite F12
-import -window "$win" "$OUT/editeur_occlu.png"
+capture "$win" "$OUT/editeur_occlu.png"
 quitte occlu
 
 # The race loads the moved line: saving it again unchanged gives the same file.
@@ -67,11 +67,10 @@ sleep 0.5
 cmp -s objets/traj_1.dat traj_deplace.dat || fail "the moved point did not come back with the circuit"
 quitte traj2
 
-for k in Down Down Down Return; do press_key "$win" $k; sleep 0.3; done
-wait_exit $pid 60 || { kill $pid; fail "did not exit"; }
-[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+quitte_jeu "$OUT/retour.png"
 for f in traj deco occlu; do
   [ -s "$OUT/editeur_$f.png" ] || fail "no screenshot of the $f mode"
 done
+rm -f "$OUT"/*.xwd
 cd / && rm -rf "$GAME_DIR"
 echo PASS
