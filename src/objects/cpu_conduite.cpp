@@ -108,7 +108,13 @@ void CJoueurCPU::Roule() {
   vitesse += gain;
   applique_pente(vitesse_max * multiplicateur, true, 5.0f);
 
-  if (vitesse > 0) braque(gauche, droite, 0.1f, 3);
+  // A stopped ship has no slide left: kept, it would hold the brake on for good (the table
+  // brakes on a large slide) with the pilot reversing into whatever is behind it.
+  if (vitesse > 0) {
+    braque(gauche, droite, 0.1f, 3);
+  } else {
+    glisse = 0;
+  }
   if (vitesse < 0) {
     if (vitesse < -2.0f) vitesse = -2.0f;
     reduit_glisse(0.2f);

@@ -71,12 +71,12 @@ struct tSection {
 };
 
 constexpr float ACCOTEMENT = 5.0f;    // slowing shoulder inside each wall
-constexpr float HAUTEUR_MUR = 10.5f;  // wall height above the road edge
+constexpr float HAUTEUR_MUR = 16.0f;  // wall height above the road edge: a ship thrown up by a blast stays in
 constexpr float EPAISSEUR_MUR = 2.0f;
 constexpr float HAUTEUR_TUNNEL = 26.0f;  // roof above the road centre
 constexpr float PROFONDEUR_SAUT = 6.0f;  // pit below the lip of a jump
 constexpr float HAUSSE_RAMPE = 5.0f;     // rise of a take-off ramp
-constexpr float MARGE_MUR_LIGNE = 9.0f;  // racing line keeps this far from the walls
+constexpr float MARGE_MUR_LIGNE = 13.0f;  // racing line keeps this far from the walls
 
 struct tPointLigne {
   CVector3 position, normale;

@@ -1,6 +1,6 @@
-// Racing line: the centre line pulled tight like an elastic band inside the road (corners cut,
-// walls kept at a distance), then points picked along it, close in the turns and far apart on
-// the straights, from just ahead of the grid round to just behind it.
+// Racing line: the line of least bending inside the road (outside before a turn, the inside at
+// its apex, outside again after it, walls kept at a distance), then points picked along it, close
+// in the turns and far apart on the straights, from just ahead of the grid round to just behind it.
 #include <algorithm>
 #include <cmath>
 
@@ -9,7 +9,15 @@
 
 namespace {
 
-constexpr int PASSES = 120;  // per scale
+constexpr int PASSES = 1500;       // per scale
+constexpr float AMORTI = 0.5f;     // a full step overshoots on the finest ripples
+constexpr float ECART_VIRAGE = 34;     // between points in a turn a ship must brake for
+constexpr float ECART_COURBE = 48;     // in a sweeper
+constexpr float RAYON_VIRAGE = 120;    // line radius below which a turn counts as tight
+constexpr float RAYON_COURBE = 320;
+constexpr float VUE_AVANT = 60;        // a turn this far ahead already brings the points closer
+constexpr float RAYON_SERRE = 80;      // centre-line radius of a turn taken sliding
+constexpr float SORTIE_VIRAGE = 80;    // how far past such a turn the slide still carries a ship
 
 int plus_proche_de(const std::vector<tSection>& sec, float x, float z) {
   int meilleur = 0;
@@ -24,40 +32,67 @@ int plus_proche_de(const std::vector<tSection>& sec, float x, float z) {
   return meilleur;
 }
 
+CVector3 plat(CVector3 v) { return CVector3(v.x, 0, v.z); }
+
+// Side offsets across the road that bend the line least: each offset moves towards the place
+// where it continues the curve of its two neighbours on each side, within the allowed band.
+// Coarse scales first, so that long stretches settle quickly.
+std::vector<float> decalages(const std::vector<tSection>& sec) {
+  const int n = static_cast<int>(sec.size());
+  std::vector<float> o(n, 0), suivant(n), bas(n), haut(n);
+  for (int i = 0; i < n; i++) {
+    const float l = (sec[i].zone & (ZONE_SAUT | ZONE_RAMPE)) ? 0.0f  // straight over a jump
+                                                               : sec[i].largeur / 2 - MARGE_MUR_LIGNE - 1;
+    bas[i] = -l;
+    haut[i] = l;
+  }
+  // A ship leaves a tight turn sliding towards its outside: through the turn and just after
+  // it the line stays on the inner half, leaving the outer half as room to slide into.
+  const int apres = static_cast<int>(SORTIE_VIRAGE / (sec[1].s - sec[0].s));
+  for (int i = 0; i < n; i++) {
+    if (std::fabs(sec[i].courbure) * RAYON_SERRE < 1) continue;
+    for (int k = 0; k <= apres; k++) {
+      const int j = (i + k) % n;
+      if (sec[i].courbure > 0) {
+        bas[j] = std::min(std::max(bas[j], 0.0f), haut[j]);
+      } else {
+        haut[j] = std::max(std::min(haut[j], 0.0f), bas[j]);
+      }
+    }
+  }
+  auto point = [&](int i) {
+    i = ((i % n) + n) % n;
+    return plat(sec[i].c + sec[i].n * o[i]);
+  };
+  for (int portee : {32, 16, 8, 4, 2, 1}) {
+    for (int passe = 0; passe < PASSES; passe++) {
+      for (int i = 0; i < n; i++) {
+        const CVector3 voulu = ((point(i - portee) + point(i + portee)) * 4 - point(i - 2 * portee) -
+                                point(i + 2 * portee)) / 6;
+        const float cible = Dot(voulu - plat(sec[i].c), sec[i].n);
+        suivant[i] = std::clamp(o[i] + AMORTI * (cible - o[i]), bas[i], haut[i]);
+      }
+      o.swap(suivant);
+    }
+  }
+  return o;
+}
+
 }  // namespace
 
 void construit_ligne(tCircuit* c) {
   const std::vector<tSection>& sec = c->sections;
   const int n = static_cast<int>(sec.size());
-  // Side offsets, relaxed towards the mean of the neighbours and kept inside the allowed band.
-  std::vector<float> o(n, 0), suivant(n);
-  auto limite = [&](int i) {
-    if (sec[i].zone & (ZONE_SAUT | ZONE_RAMPE)) return 0.0f;  // straight over a jump
-    return sec[i].largeur / 2 - MARGE_MUR_LIGNE - 1;
-  };
-  // Coarse scales first: relaxing against far neighbours straightens long stretches quickly.
-  for (int portee : {32, 16, 8, 4, 2, 1}) {
-  for (int passe = 0; passe < PASSES; passe++) {
-    for (int i = 0; i < n; i++) {
-      const int ia = (i + n - portee) % n, ib = (i + portee) % n;
-      const tSection& a = sec[ia];
-      const tSection& b = sec[ib];
-      const CVector3 pa = a.c + a.n * o[ia], pb = b.c + b.n * o[ib];
-      const CVector3 milieu = (pa + pb) / 2 - sec[i].c;
-      const float l = limite(i);
-      suivant[i] = std::clamp(Dot(CVector3(milieu.x, 0, milieu.z), sec[i].n), -l, l);
-    }
-    o.swap(suivant);
-  }
-  }
-  // Curvature of the line, to space the points.
+  const std::vector<float> o = decalages(sec);
   std::vector<CVector3> p(n);
   for (int i = 0; i < n; i++) p[i] = sec[i].sol(o[i]);
-  std::vector<float> virage(n);
+  // Curvature of the line itself, to space the points.
+  std::vector<float> courbure(n);
   for (int i = 0; i < n; i++) {
-    const CVector3 u = Normalize(CVector3(p[i].x - p[(i + n - 2) % n].x, 0, p[i].z - p[(i + n - 2) % n].z));
-    const CVector3 v = Normalize(CVector3(p[(i + 2) % n].x - p[i].x, 0, p[(i + 2) % n].z - p[i].z));
-    virage[i] = std::fabs(std::atan2(Cross(u, v).y, Dot(u, v)));
+    const CVector3 a = p[(i + n - 2) % n], b = p[i], d = p[(i + 2) % n];
+    const CVector3 u = Normalize(plat(b - a)), v = Normalize(plat(d - b));
+    const float l = (Magnitude(plat(b - a)) + Magnitude(plat(d - b))) / 2;
+    courbure[i] = l > 0 ? std::fabs(std::atan2(Cross(u, v).y, Dot(u, v))) / l : 0;
   }
   const float pas = sec[1].s - sec[0].s;
   const int premier = plus_proche_de(sec, 0, 0);     // just ahead of the grid
@@ -66,18 +101,19 @@ void construit_ligne(tCircuit* c) {
   const float ecart_max = std::min(110.0f, c->longueur / 44);
   std::vector<int> choisis{premier};
   float parcouru = 0;
+  float k_depuis = 0;  // tightest bend since the last point: a turn's exit keeps the points close
   for (int k = 1; k < total; k++) {
     const int i = (premier + k) % n;
-    const CVector3 d = p[i] - p[(i + n - 1) % n];
-    parcouru += std::sqrt(d.x * d.x + d.z * d.z);  // along the line itself, shorter inside turns
-    // Look ahead: a turn within the next stretch brings the points closer.
-    float angle = 0;
-    for (int d = 0; d < static_cast<int>(60 / pas); d++) angle = std::max(angle, virage[(i + d) % n]);
-    const float ecart = angle > 0.15f ? 26.0f : angle > 0.02f ? 36.0f : ecart_max;  // hairpins closest
+    parcouru += Magnitude(plat(p[i] - p[(i + n - 1) % n]));  // along the line itself
+    k_depuis = std::max(k_depuis, courbure[i]);
+    float k_max = k_depuis;
+    for (int d = 0; d < static_cast<int>(VUE_AVANT / pas); d++) k_max = std::max(k_max, courbure[(i + d) % n]);
+    const float ecart = k_max * RAYON_VIRAGE > 1 ? ECART_VIRAGE : k_max * RAYON_COURBE > 1 ? ECART_COURBE : ecart_max;
     if (parcouru < ecart || (sec[i].zone & ZONE_SAUT)) continue;
-    if ((total - k) * pas < 25) break;
+    if ((total - k) * pas < 30) break;
     choisis.push_back(i);
     parcouru = 0;
+    k_depuis = 0;
   }
   choisis.push_back(dernier);
   c->ligne.clear();
