@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "objects/particules.h"
+#include "world/listes_objets.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ void dessine_boule(const CParticules& p, float angle, int r, int g, int b, int a
   const auto octet = [](int v) { return static_cast<GLubyte>(v < 0 ? 0 : (v > 255 ? 255 : v)); };
   glColor4ub(octet(r), octet(g), octet(b), octet(a));
   for (auto o = p.obj3D->objects.rbegin(); o != p.obj3D->objects.rend(); ++o) {
+    if (appelle_liste_objet(*o, false)) continue;
     glBegin(GL_TRIANGLES);
     for (const tFace& f : o->faces) {
       for (int k = 0; k < 3; k++) {

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "world/listes_objets.h"
+
 tMateriaux g_Materiaux;
 unsigned int g_Texture[MAX_TEXTURES] = {0};
 bool g_ContexteGL = false;
@@ -65,6 +67,7 @@ void charge_mesh(t3DModel* model, const char* path) {
 }
 
 void vide_objets(t3DModel* model) {
+  oublie_listes_modele(*model);
   model->objects.clear();
   model->objectCount = 0;
 }

@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include "world/listes_objets.h"
 #include "world/materiaux.h"
 
 void dessine_objet_3d(const t3DObject& o, tMateriaux* materiaux, int alpha) {
@@ -21,6 +22,7 @@ void dessine_objet_3d(const t3DObject& o, tMateriaux* materiaux, int alpha) {
     const unsigned char* c = materiaux->materials[o.materialIndex].color;
     glColor4ub(c[0], c[1], c[2], static_cast<GLubyte>(alpha));
   }
+  if (appelle_liste_objet(o, uv)) return;
   glBegin(GL_TRIANGLES);
   for (const tFace& f : o.faces) {
     for (int k = 0; k < 3; k++) {

@@ -35,6 +35,7 @@
 #include "world/camera.h"
 #include "world/decorations.h"
 #include "world/materiaux.h"
+#include "world/minimap.h"
 #include "world/modeles.h"
 #include "world/monde.h"
 #include "world/octree.h"
@@ -180,7 +181,53 @@ void dessine_en_parties(MesureImage& m) {
   partie(m.infos, [] { RenderInfos(); });
 }
 
+size_t faces(const t3DModel* m) {
+  size_t n = 0;
+  if (m) {
+    for (const t3DObject& o : m->objects) n += o.faces.size();
+  }
+  return n;
+}
+
+// End nodes in the frustum and their triangles.
+void noeuds_visibles(const COctree* n, int* noeuds, size_t* triangles) {
+  if (!n) return;
+  const CVector3 c = n->GetCenter();
+  if (!g_Frustum.CubeInFrustum(c.x, c.y, c.z, n->GetWidth() / 2)) return;
+  if (n->IsSubDivided()) {
+    for (int k = 0; k < 8; k++) noeuds_visibles(n->GetChild(k), noeuds, triangles);
+    return;
+  }
+  if (!n->GetWorld()) return;
+  (*noeuds)++;
+  for (const t3DObject& o : n->GetWorld()->objects) *triangles += o.indices.size() / 3;
+}
+
 }  // namespace
+
+void imprime_statistiques() {
+  int nb = 0, vues = 0;
+  size_t tri = 0, tri_vues = 0;
+  for (CObjetDeco* d = prem_list_deco; d; d = d->suivant) {
+    nb++;
+    tri += faces(d->modele);
+    if (g_Frustum.SphereInFrustum(d->position.x, d->position.y, d->position.z, d->GetRadius())) {
+      vues++;
+      tri_vues += faces(d->modele);
+    }
+  }
+  int noeuds = 0;
+  size_t tri_monde = 0;
+  noeuds_visibles(&g_Octree, &noeuds, &tri_monde);
+  size_t vaisseaux = 0;
+  for (CObjJoueur* p : Joueurs) vaisseaux += p ? faces(p->obj3D) : 0;
+  std::printf("stat_circuit_triangles %zu\nstat_end_nodes %d\nstat_nodes_drawn %d\nstat_circuit_triangles_drawn %zu\n",
+              faces(&g_World), g_EndNodeCount, noeuds, tri_monde);
+  std::printf("stat_decorations %d\nstat_decoration_triangles %zu\nstat_decorations_drawn %d\n"
+              "stat_decoration_triangles_drawn %zu\nstat_ship_triangles %zu\nstat_font_triangles %zu\n"
+              "stat_minimap_triangles %zu\n",
+              nb, tri, vues, tri_vues, vaisseaux, faces(&Police), faces(&Minimap));
+}
 
 bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::string* erreur) {
   if (!prepare_copie(dossier, erreur)) return false;
@@ -248,6 +295,7 @@ void arrete_jeu() {
 
 double charge_circuit(int circuit) {
   LEVEL_ACTIF = circuit;
+  std::srand(1);  // bonus places
   const auto t0 = Horloge::now();
   charge_course();
   place_grille(Joueurs);
@@ -264,8 +312,10 @@ std::vector<MesureImage> course_mesuree(int images, bool detail, const std::stri
   controle = &bot;
   brouillard_course();
   g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
-  son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_BOUCLE, &SON_MUSIQUE);
-  son_joue(g_SystemeSon, SON_MUSIQUE, false, &channel_SON_MUSIQUE);
+  if (!std::getenv("VELTRA_BENCH_SANS_MUSIQUE")) {
+    son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_BOUCLE, &SON_MUSIQUE);
+    son_joue(g_SystemeSon, SON_MUSIQUE, false, &channel_SON_MUSIQUE);
+  }
   place_auditeur();
   prepare_pilotes();
   for (CObjJoueur* p : Joueurs) p->BeginMoteur();

@@ -36,5 +36,8 @@ struct MesureImage {
 // a PNG there.
 std::vector<MesureImage> course_mesuree(int images, bool detail, const std::string& capture, int capture_image);
 
+// What the loaded circuit holds and what the current view draws of it (after a drawn frame).
+void imprime_statistiques();
+
 // Peak resident memory of the process so far (VmHWM), in MB.
 double memoire_pointe_mo();
