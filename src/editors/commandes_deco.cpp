@@ -1,6 +1,8 @@
 // Key commands of the decoration editor.
 #include <allegro.h>
 
+#include <cstdio>
+
 #include "common/globals.h"
 #include "editors/commandes.h"
 #include "editors/touches.h"
@@ -33,7 +35,9 @@ void CommandesDeco() {
     act_deco->echelle = modele->echelle;
   }
   if (touche_une_fois(KEY_DEL) && act_deco) Destruct_deco(act_deco);
-  if (touche(KEY_F2)) sauve_deco(LEVEL_ACTIF);
+  // F2 saves on every step it is held; a refused save is said once per press.
+  if (touche(KEY_F2) && !sauve_deco(LEVEL_ACTIF) && touche_une_fois(KEY_F2))
+    std::fprintf(stderr, "veltra: decorations not saved, %s could not be written\n", chemin_deco(LEVEL_ACTIF).c_str());
   if (touche_une_fois(KEY_TAB) && act_deco) {
     if (shift_tenu()) {
       act_deco = act_deco->precedent ? act_deco->precedent : haut_list_deco;

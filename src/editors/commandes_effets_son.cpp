@@ -2,8 +2,10 @@
 #include <allegro.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "audio/effets_son.h"
+#include "common/globals.h"
 #include "editors/commandes.h"
 #include "editors/touches.h"
 
@@ -54,7 +56,10 @@ bool communes() {
     Destruct_effetSon(act_effetSon);
     point_effetSon_actif = 0;
   }
-  if (touche(KEY_F2)) sauve_effetSon();
+  // F2 saves on every step it is held; a refused save is said once per press.
+  if (touche(KEY_F2) && !sauve_effetSon() && touche_une_fois(KEY_F2))
+    std::fprintf(stderr, "veltra: sound environment not saved, %s could not be written\n",
+                 chemin_effetSon(LEVEL_ACTIF).c_str());
   if (!act_effetSon) return false;
   if (touche_une_fois(KEY_TAB)) {
     act_effetSon = shift_tenu() ? effetSon_precedent(act_effetSon) : effetSon_suivant(act_effetSon);

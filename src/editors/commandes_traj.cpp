@@ -1,6 +1,8 @@
 // Key commands of the racing-line editor.
 #include <allegro.h>
 
+#include <cstdio>
+
 #include "editors/commandes.h"
 #include "editors/touches.h"
 #include "world/debug.h"
@@ -10,7 +12,9 @@ void CommandesTraj() {
   if (touche_une_fois(KEY_F8)) g_bDisplayNodes = !g_bDisplayNodes;
   if (touche_une_fois(KEY_INSERT)) insere_ptraj();
   if (touche_une_fois(KEY_DEL)) supprime_ptraj();
-  if (touche(KEY_F2)) sauve_trajectoire();
+  // F2 saves on every step it is held; a refused save is said once per press.
+  if (touche(KEY_F2) && !sauve_trajectoire() && touche_une_fois(KEY_F2))
+    std::fprintf(stderr, "veltra: racing line not saved, %s could not be written\n", chemin_trajectoire().c_str());
   if (touche_une_fois(KEY_TAB)) {
     if (shift_tenu()) {
       ptraj_actif_precedent();

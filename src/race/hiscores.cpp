@@ -44,9 +44,12 @@ void ecrit_nom(Ecrivain& e, const char* nom) {
   e.octets(champ, TAILLE_NOM);
 }
 
+// The table on screen stays whatever happens; a file that cannot be written is said on stderr.
 bool sauve(const std::string& chemin, const std::vector<uint8_t>& octets) {
   assure_dossier_hiscores();
-  return ecrit_fichier_atomique(chemin, octets.data(), octets.size());
+  if (ecrit_fichier_atomique(chemin, octets.data(), octets.size())) return true;
+  std::fprintf(stderr, "veltra: hiscores not saved, %s could not be written\n", chemin.c_str());
+  return false;
 }
 
 }  // namespace
@@ -151,12 +154,12 @@ bool maj_hiscores_simple(float longueur) {
   const std::string chemin = chemin_hiscores_simple();
   std::vector<uint8_t> octets;
   struct stat st;
-  if (stat(chemin.c_str(), &st) != 0) {
+  if (stat(chemin.c_str(), &st) != 0 || st.st_size != static_cast<off_t>(NB_RANGS * TAILLE_RANG_SIMPLE)) {
+    // Missing, or damaged (wrong size, however large): the default table takes its place.
     hiscores_simple_defaut(longueur);
-  } else if (lit_fichier(chemin, octets, 4096)) {
-    // A file of the wrong size is damaged: the default table takes its place.
+  } else if (lit_fichier(chemin, octets, NB_RANGS * TAILLE_RANG_SIMPLE)) {
     hiscores_simple_defaut(longueur);
-    if (octets.size() == NB_RANGS * TAILLE_RANG_SIMPLE) lit_hiscores_simple(octets.data(), octets.size());
+    lit_hiscores_simple(octets.data(), octets.size());
   }
   fusionne_arrivees_simple();
   return sauve(chemin, encode_hiscores_simple());
@@ -270,19 +273,13 @@ bool maj_hiscores_championnat(float longueur_championnat) {
   const std::string chemin = chemin_hiscores_champ();
   std::vector<uint8_t> octets;
   struct stat st;
-  if (stat(chemin.c_str(), &st) != 0) {
+  if (stat(chemin.c_str(), &st) != 0 || st.st_size != static_cast<off_t>(NB_RANGS * TAILLE_RANG_CHAMP)) {
+    // Missing, or damaged (wrong size, however large): the default table takes its place.
     hiscores_champ_defaut(longueur_championnat);
   } else {
     std::memset(CLASSEMENT_NOM_CHAMP, 0, sizeof CLASSEMENT_NOM_CHAMP);
     std::memset(CLASSEMENTS_POINTS_CHAMP, 0, sizeof CLASSEMENTS_POINTS_CHAMP);
-    if (lit_fichier(chemin, octets, 4096)) {
-      // A file of the wrong size is damaged: the default table takes its place.
-      if (octets.size() == NB_RANGS * TAILLE_RANG_CHAMP) {
-        lit_hiscores_champ(octets.data(), octets.size());
-      } else {
-        hiscores_champ_defaut(longueur_championnat);
-      }
-    }
+    if (lit_fichier(chemin, octets, NB_RANGS * TAILLE_RANG_CHAMP)) lit_hiscores_champ(octets.data(), octets.size());
   }
   fusionne_classement_champ();
   return sauve(chemin, encode_hiscores_champ());
