@@ -126,11 +126,30 @@ repond_pret() {
   fail "the ready prompt stayed"
 }
 
+# Waits (up to $3 seconds) for the Escape prompt of a race ("Sortie ?", "Fini ?"): the race
+# stands still under it, so two dumps in a row are the same and hold its red; the screenshot
+# stays in $2. (The red alone is not enough: ships and flowers of the scene have it too.)
+attend_invite() {
+  fin_invite=$(( $(date +%s) + ${3:-30} ))
+  while [ "$(date +%s)" -lt "$fin_invite" ]; do
+    if vidage "$1" "$2.a.xwd" && sleep 0.3 && vidage "$1" "$2.b.xwd" && cmp -s "$2.a.xwd" "$2.b.xwd"; then
+      convert "xwd:$2.b.xwd" "$2"
+      share=$(colour_share "$2" 270 60 "$INVITE")
+      if awk -v s="$share" 'BEGIN { exit !(s > 0.01) }'; then
+        rm -f "$2.a.xwd" "$2.b.xwd"
+        return 0
+      fi
+    fi
+  done
+  rm -f "$2.a.xwd" "$2.b.xwd"
+  return 1
+}
+
 # Escape in a race, then Enter once "Sortie ?" (or "Fini ?") is on screen; the screenshot of the
 # prompt stays in $2.
 quitte_course() {
   press_key "$1" Escape
-  wait_colour_band "$1" 270 60 "$INVITE" 30 "$2" || fail "no exit prompt"
+  attend_invite "$1" "$2" 30 || fail "no exit prompt"
   press_key "$1" Return
 }
 

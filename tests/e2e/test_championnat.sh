@@ -35,7 +35,7 @@ attend_pret "$win" 120 "$OUT/pret_abandon.png" || { cat log.txt; fail "no ready 
 repond_pret "$win" "$OUT/depart_abandon.png"
 for essai in 1 2 3 4 5 6; do
   press_key "$win" Escape
-  wait_colour_band "$win" 270 60 "$INVITE" 5 "$OUT/sortie_abandon.png" && break
+  attend_invite "$win" "$OUT/sortie_abandon.png" 5 && break
   [ $essai -eq 6 ] && fail "no exit prompt"
 done
 press_key "$win" Return

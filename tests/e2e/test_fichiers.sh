@@ -88,7 +88,7 @@ for k in 2 4 3; do
   for essai in 1 2 3 4 5 6; do
     kill -0 $pid 2>/dev/null || { cat log.txt; fail "the game stopped in the race on circuit $k"; }
     press_key "$win" Escape
-    wait_colour_band "$win" 270 60 "$INVITE" 5 "$OUT/course_$k.png" && break
+    attend_invite "$win" "$OUT/course_$k.png" 5 && break
     [ $essai -eq 6 ] && fail "no exit prompt on circuit $k"
   done
   press_key "$win" Return
