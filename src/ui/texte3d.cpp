@@ -25,6 +25,52 @@ void glyphe_triangles(const t3DObject& obj, float decalage) {
   glEnd();
 }
 
+// The glyphs of one text as one array draw: the same vertices in the same order as one
+// glBegin/glEnd per glyph, without a driver call per vertex and per glyph.
+struct LotGlyphes {
+  std::vector<GLfloat> sommets, normales;
+  bool avec_normales = true;
+};
+
+void ajoute_glyphe(const t3DObject& obj, float decalage, LotGlyphes* lot) {
+  const int nv = static_cast<int>(obj.vertices.size());
+  if (obj.normals.size() < obj.vertices.size()) lot->avec_normales = false;
+  const size_t debut = lot->sommets.size();
+  for (const tFace& f : obj.faces) {
+    for (int v : f.vertexIndex) {
+      if (v < 0 || v >= nv) continue;
+      lot->sommets.insert(lot->sommets.end(), {obj.vertices[v].x + decalage, obj.vertices[v].y, obj.vertices[v].z});
+      if (lot->avec_normales) lot->normales.insert(lot->normales.end(), {obj.normals[v].x, obj.normals[v].y, obj.normals[v].z});
+    }
+  }
+  // A glyph's unfinished triangle ends with its own glEnd, never joined to the next glyph's.
+  const size_t reste = ((lot->sommets.size() - debut) / 3) % 3;
+  lot->sommets.resize(lot->sommets.size() - 3 * reste);
+  if (lot->avec_normales) lot->normales.resize(lot->sommets.size());
+}
+
+// Draws the glyphs of a text with the current colour and blending; false when a glyph lacks
+// normals (the caller then draws glyph by glyph, each keeping the normal the previous one left).
+bool dessine_glyphes(const t3DModel& police, const std::vector<tGlyphePlace>& glyphes) {
+  static LotGlyphes lot;
+  lot.sommets.clear();
+  lot.normales.clear();
+  lot.avec_normales = true;
+  for (const tGlyphePlace& g : glyphes) ajoute_glyphe(police.objects[g.glyphe], g.decalage, &lot);
+  if (!lot.avec_normales) return false;
+  if (lot.sommets.empty()) return true;
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, lot.sommets.data());
+  glEnableClientState(GL_NORMAL_ARRAY);
+  glNormalPointer(GL_FLOAT, 0, lot.normales.data());
+  glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(lot.sommets.size() / 3));
+  glDisableClientState(GL_NORMAL_ARRAY);
+  glDisableClientState(GL_VERTEX_ARRAY);
+  return true;
+}
+
+void couleur_spe(int r, int g, int b, int a, bool blend, int blendmode);
+
 void commence_oeil() {
   glDisable(GL_LIGHTING);
   glMatrixMode(GL_MODELVIEW);
@@ -48,6 +94,17 @@ void fonction_melange(int mode) {
     default:
       glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
       break;
+  }
+}
+
+void couleur_spe(int r, int g, int b, int a, bool blend, int blendmode) {
+  glDisable(GL_TEXTURE_2D);
+  if (blend) {
+    glEnable(GL_BLEND);
+    fonction_melange(blendmode);
+    glColor4ub(static_cast<GLubyte>(r), static_cast<GLubyte>(g), static_cast<GLubyte>(b), static_cast<GLubyte>(a));
+  } else {
+    glColor3ub(static_cast<GLubyte>(r), static_cast<GLubyte>(g), static_cast<GLubyte>(b));
   }
 }
 
@@ -191,6 +248,17 @@ void Ctext::print_spe(char align, CVector3 pos, const char* text, bool outline, 
   const float avance = place_texte(text, &glyphes);
   commence_oeil();
   glTranslatef(curseurX, curseurY, pos.z);
+  // Without outlines every glyph is drawn in the same state: one draw for the whole text.
+  if (!outline && !glyphes.empty()) {
+    couleur_spe(r, g, b, a, blend, blendmode);
+    const bool fait = dessine_glyphes(*modele, glyphes);
+    if (blend) glDisable(GL_BLEND);
+    if (fait) {
+      termine_oeil();
+      curseurX += avance;
+      return;
+    }
+  }
   if (outline) glLineWidth(5.5f);
   for (const tGlyphePlace& gl : glyphes) {
     if (outline) {
@@ -198,14 +266,7 @@ void Ctext::print_spe(char align, CVector3 pos, const char* text, bool outline, 
       glyphe_contour(gl.glyphe, gl.decalage);
       glTranslatef(0, 0, 0.001f);
     }
-    glDisable(GL_TEXTURE_2D);
-    if (blend) {
-      glEnable(GL_BLEND);
-      fonction_melange(blendmode);
-      glColor4ub(static_cast<GLubyte>(r), static_cast<GLubyte>(g), static_cast<GLubyte>(b), static_cast<GLubyte>(a));
-    } else {
-      glColor3ub(static_cast<GLubyte>(r), static_cast<GLubyte>(g), static_cast<GLubyte>(b));
-    }
+    couleur_spe(r, g, b, a, blend, blendmode);
     glyphe_triangles(modele->objects[gl.glyphe], gl.decalage);
     if (blend) glDisable(GL_BLEND);
   }

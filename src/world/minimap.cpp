@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 CMinimap g_Minimap;
 
 CVector3 position_minimap(int circuit) {
@@ -74,20 +76,38 @@ void CMinimap::renderSpe(tMateriaux*) {
   glVertex3f(0, 1, -30);
   glEnd();
   glLineWidth(1);
-  glBegin(GL_TRIANGLES);
+  // The track as one array draw: the vertices of the faces in order, coloured by height.
+  static std::vector<GLfloat> sommets, normales;
+  static std::vector<GLubyte> couleurs;
+  sommets.clear();
+  normales.clear();
+  couleurs.clear();
   for (const t3DObject& o : modele->objects) {
     for (const tFace& f : o.faces) {
       for (int v : f.vertexIndex) {
         if (v < 0 || v >= o.vertexCount) continue;
         int r, g, b;
         couleur(o.vertices[v].y, &r, &g, &b);
-        glNormal3f(o.normals[v].x, o.normals[v].y, o.normals[v].z);
-        glColor4ub(static_cast<GLubyte>(r), static_cast<GLubyte>(g), static_cast<GLubyte>(b), a);
-        glVertex3f(o.vertices[v].x, o.vertices[v].y, o.vertices[v].z);
+        normales.insert(normales.end(), {o.normals[v].x, o.normals[v].y, o.normals[v].z});
+        couleurs.insert(couleurs.end(),
+                        {static_cast<GLubyte>(r), static_cast<GLubyte>(g), static_cast<GLubyte>(b), a});
+        sommets.insert(sommets.end(), {o.vertices[v].x, o.vertices[v].y, o.vertices[v].z});
       }
     }
   }
-  glEnd();
+  if (!sommets.empty()) {
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, sommets.data());
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glNormalPointer(GL_FLOAT, 0, normales.data());
+    glEnableClientState(GL_COLOR_ARRAY);
+    glColorPointer(4, GL_UNSIGNED_BYTE, 0, couleurs.data());
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(sommets.size() / 3));
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    // Immediate drawing left the last vertex's colour current; the dots below set their own.
+  }
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glPointSize(6);
   glBegin(GL_POINTS);
