@@ -169,6 +169,16 @@ const tImpact* premier_sol_sous(const std::vector<tImpact>& v, float y) {
   return nullptr;
 }
 
+// Width between the walls of the section nearest to p.
+float largeur_pres(const tCircuit& c, CVector3 p) {
+  float d = 1e30f, l = 0;
+  for (const tSection& e : c.sections) {
+    const float dx = e.c.x - p.x, dz = e.c.z - p.z;
+    if (dx * dx + dz * dz < d) d = dx * dx + dz * dz, l = e.largeur;
+  }
+  return l;
+}
+
 class Circuits : public ::testing::TestWithParam<int> {};
 
 TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
@@ -198,10 +208,73 @@ TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
     EXPECT_GE(distance_aux_murs(t, p, 10), 8);
     EXPECT_NEAR(Magnitude(l[k].normale), 1, 1e-4);
     EXPECT_GT(Dot(l[k].normale, Normalize(suivant - p)), 0.9999f);
-    const float ecart = Distance(p, suivant);
-    EXPECT_GT(ecart, 20);
-    EXPECT_LE(ecart, 150);
+    // A pilot drives the chord between two points: it keeps clear of the walls too.
+    const int pas = static_cast<int>(Distance(p, suivant) / 4);
+    for (int j = 1; j < pas; j++) {
+      const CVector3 q = p + (suivant - p) * (float(j) / pas);
+      EXPECT_GE(distance_aux_murs(t, q, 10), 8) << "between points " << k << " and " << k + 1;
+    }
   }
+}
+
+// Heading change at each point of the line, in degrees, positive to the left.
+std::vector<float> virages(const std::vector<tPointLigne>& l) {
+  const size_t n = l.size();
+  std::vector<float> a(n);
+  for (size_t k = 0; k < n; k++) {
+    const CVector3 p = l[(k + n - 1) % n].position, q = l[k].position, r = l[(k + 1) % n].position;
+    const CVector3 u = Normalize(CVector3(q.x - p.x, 0, q.z - p.z)), v = Normalize(CVector3(r.x - q.x, 0, r.z - q.z));
+    a[k] = std::atan2(Cross(u, v).y, Dot(u, v)) * 180 / 3.14159265f;
+  }
+  return a;
+}
+
+// Radius of the circle through a point of the line and its two neighbours, in the ground plane.
+float rayon_ligne(const std::vector<tPointLigne>& l, size_t k) {
+  const size_t n = l.size();
+  CVector3 a = l[(k + n - 1) % n].position, b = l[k].position, c = l[(k + 1) % n].position;
+  a.y = b.y = c.y = 0;
+  const float aire2 = Magnitude(Cross(b - a, c - a));
+  return aire2 > 1e-3f ? Distance(a, b) * Distance(b, c) * Distance(a, c) / (2 * aire2) : 1e9f;
+}
+
+TEST_P(Circuits, RacingLinePointsAreCloseInTurnsAndSpreadOnStraights) {
+  const std::vector<tPointLigne>& l = circuit(GetParam()).c.ligne;
+  const std::vector<float> a = virages(l);
+  const size_t n = l.size();
+  float plus_long = 0;
+  for (size_t k = 0; k < n; k++) {
+    const float ecart = Distance(l[k].position, l[(k + 1) % n].position);
+    EXPECT_GE(ecart, 30) << "after point " << k;
+    EXPECT_LE(ecart, 150) << "after point " << k;
+    // A stretch that bends tightly at either end is part of a turn.
+    if (std::fabs(a[k]) > 5 && std::min(rayon_ligne(l, k), rayon_ligne(l, (k + 1) % n)) < 250) {
+      EXPECT_LE(ecart, 60) << "turn after point " << k;
+    }
+    plus_long = std::max(plus_long, ecart);
+  }
+  EXPECT_GT(plus_long, 100);  // the straights are not cut as finely as the turns
+}
+
+// The direction of travel turns at most by (6 - v)^2 / 2.5 * glissement degrees a step while the
+// slide stays small: at top speed (2.5, glissement 0.5) that is 2.45 degrees over 2.5 units, a
+// circle of about 58 units. A tighter line can only be taken after slowing down.
+constexpr float RAYON_PLEINE_VITESSE = 2.5f / ((6 - 2.5f) * (6 - 2.5f) / 2.5f * 0.5f * 3.14159265f / 180);
+
+TEST_P(Circuits, BrakingCornersAmongFastSweepers) {
+  const int numero = GetParam();
+  const std::vector<tPointLigne>& l = circuit(numero).c.ligne;
+  const size_t n = l.size();
+  // A braking corner: a run of points where the line is tighter than top speed allows.
+  int freinages = 0;
+  for (size_t k = 0; k < n; k++) {
+    const bool serre = rayon_ligne(l, k) < RAYON_PLEINE_VITESSE;
+    if (serre && !(rayon_ligne(l, (k + n - 1) % n) < RAYON_PLEINE_VITESSE)) freinages++;
+  }
+  EXPECT_NEAR(RAYON_PLEINE_VITESSE, 58.5f, 0.5f);
+  // Every circuit has a corner to brake for; the hilly jungle and the volcano at least two.
+  EXPECT_GE(freinages, numero == 3 || numero == 5 ? 2 : 1);
+  EXPECT_LE(freinages, 5);  // a few: the rest are sweepers taken flat out
 }
 
 TEST_P(Circuits, WallsOnBothSidesAllTheWayRound) {
@@ -228,7 +301,8 @@ TEST_P(Circuits, WallsOnBothSidesAllTheWayRound) {
       for (float s : {-1.0f, 1.0f}) {
         bool face = false;
         const float d = mur_le_long(t, p, cote * s, 60, &face);
-        EXPECT_LE(d, 40) << "near point " << k << " at (" << p.x << ", " << p.z << ")";
+        // Within the road's width: the line may run along one wall on the widest stretches.
+        EXPECT_LE(d, std::max(40.0f, largeur_pres(t.c, p))) << "near point " << k << " at (" << p.x << ", " << p.z << ")";
         EXPECT_TRUE(face) << "wall seen from behind near point " << k;
         rayons++;
       }
