@@ -8,7 +8,10 @@
 
 #include "world/materiaux.h"
 
+void textes_octet_par_octet() { set_uformat(U_ASCII); }
+
 void check_config() {
+  textes_octet_par_octet();
   if (exists(FICHIER_CONFIG)) return;
   // Written into config.cfg itself, so a first start runs windowed with five circuits and textures.
   push_config_state();

@@ -7,8 +7,13 @@
 // The one configuration file, beside the program.
 constexpr const char* FICHIER_CONFIG = "config.cfg";
 
+// Allegro reads configuration text as UTF-8 by default, and its parser can spin forever on a file
+// damaged inside a multi-byte sequence. Every text of the game is plain ASCII, so Allegro is told
+// to take strings byte for byte; check_config does it first.
+void textes_octet_par_octet();
+
 // When no config.cfg exists, writes the first-start values into it (windowed 800 x 600, five
-// circuits, textures on, French texts, the E/D/K/L/Space keys). Does nothing otherwise.
+// circuits, textures on, French texts, the E/D/K/L/Space keys). Writes nothing otherwise.
 void check_config();
 
 // Screen size and mode: forced by the command line, or from the configuration; then RESOL and

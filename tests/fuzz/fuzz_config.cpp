@@ -21,7 +21,8 @@ void verifie_nom(const char (&nom)[TAILLE_NOM]) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // Allegro's configuration functions with no system driver, as in the unit tests.
+  // Allegro's configuration functions with no system driver, reading text as the game does.
+  textes_octet_par_octet();
   install_allegro(SYSTEM_NONE, &errno, atexit);
   return 0;
 }
