@@ -1,0 +1,61 @@
+// A whole one-lap race, short enough for the sanitizer run: every pilot finishes, and freeing the
+// circuit gives back every list element and every material slot it took, so a second load of
+// the same circuit starts from the same table. Under AddressSanitizer this is the memory check
+// of a race's loading, steps and freeing.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "assetgen/circuits/circuits.h"
+#include "objects/bonus.h"
+#include "objects/particules.h"
+#include "sim/course_sim.h"
+#include "world/decorations.h"
+#include "world/materiaux.h"
+#include "world/trajectoire.h"
+
+namespace {
+
+void verifie_vide() {
+  EXPECT_EQ(nb_point_t, 0);
+  EXPECT_EQ(prem_list_ptraj, nullptr);
+  EXPECT_EQ(nb_deco, 0);
+  EXPECT_EQ(prem_list_deco, nullptr);
+  EXPECT_EQ(nb_bonus, 0);
+  EXPECT_EQ(prem_list_bonus, nullptr);
+  EXPECT_EQ(nb_partic, 0);
+  EXPECT_EQ(prem_list_partic, nullptr);
+}
+
+TEST(Memoire, OneLapRaceThenTheCircuitIsGivenBackWhole) {
+  char modele[] = "/tmp/veltra_memoire_XXXXXX";
+  ASSERT_NE(mkdtemp(modele), nullptr);
+  const std::string dossier = modele;
+  char ici[4096];
+  ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
+  std::string erreur;
+  ASSERT_TRUE(genere_circuits(dossier, &erreur)) << erreur;
+
+  const int materiaux = g_Materiaux.materialCount;
+  {
+    SessionSim session;
+    for (int charge = 0; charge < 2; charge++) {
+      ASSERT_TRUE(session.charge(dossier, 1, &erreur)) << erreur;
+      EXPECT_GT(g_Materiaux.materialCount, materiaux);
+      if (charge == 0) {
+        const ResultatCourse r = session.course(1, 3);
+        EXPECT_TRUE(r.tous_finis);
+        EXPECT_FALSE(r.nan);
+      }
+      session.libere();
+      EXPECT_EQ(g_Materiaux.materialCount, materiaux) << "load " << charge;
+      verifie_vide();
+    }
+  }
+  ASSERT_EQ(chdir(ici), 0);
+  EXPECT_EQ(std::system(("rm -rf '" + dossier + "'").c_str()), 0);
+}
+
+}  // namespace
