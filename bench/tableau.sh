@@ -45,6 +45,7 @@ for essai in 0 1 2 3; do
 done
 rm -rf "$demarrage"
 depart=$(awk '$1 == "startup_ms" { print $2 }' "$sortie/startup.txt" | sort -n | sed -n 2p)
+depart_cpu=$(awk '$1 == "startup_cpu_ms" { print $2 }' "$sortie/startup.txt" | sort -n | sed -n 2p)
 
 echo "measuring: race frames at 800x600 and circuit loads..." >&2
 "$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 800 600 --frames "$images" --load \
@@ -91,11 +92,12 @@ ligne "  part: six ships" - "$(valeur "$d8" part_ships)" ms info
 ligne "  part: bonuses and particles" - "$(valeur "$d8" part_bonus_particles)" ms info
 ligne "  part: HUD, minimap, lists" - "$(valeur "$d8" part_overlays)" ms info
 ligne "start-up to the main menu (median of 3)" 1000 "${depart:-n/a}" ms le
+ligne "  start-up, processor time of all threads" - "${depart_cpu:-n/a}" ms info
 for c in 1 2 3 4 5; do
   ligne "circuit $c load" 150 "$(valeur "$f8" load_ms_$c)" ms le
 done
 ligne "peak memory in a race" 150 "${pointe:-n/a}" MB le
-ligne "race step with drawing's state, median" 50 "$(valeur "$f8" step_us_median)" us le
+ligne "race step in the game (sound update included)" - "$(valeur "$f8" step_us_median)" us info
 ligne "race step, simulator, median of races" 50 "${pas_us:-n/a}" us le
 ligne "simulator speed, --all --laps 5 (wall)" 20000 "${sim_mur:-n/a}" steps/s ge
 ligne "simulator speed, --all --laps 5 (cpu time)" 20000 "${sim_cpu:-n/a}" steps/s ge

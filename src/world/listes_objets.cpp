@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <utility>
 #include <vector>
@@ -23,6 +25,15 @@ struct Entree {
 std::map<std::pair<const t3DObject*, bool>, Entree>& listes() {
   static std::map<std::pair<const t3DObject*, bool>, Entree> l;
   return l;
+}
+
+// VELTRA_SANS_LISTES=1 draws every object immediately, to compare the pictures of both ways.
+bool listes_permises() {
+  static const bool permises = [] {
+    const char* v = std::getenv("VELTRA_SANS_LISTES");
+    return !(v && std::strcmp(v, "1") == 0);
+  }();
+  return permises;
 }
 
 bool meme_objet(const Entree& e, const t3DObject& o) {
@@ -73,7 +84,7 @@ GLuint compile(const t3DObject& o, bool uv) {
 }  // namespace
 
 bool appelle_liste_objet(const t3DObject& o, bool uv) {
-  if (!g_ContexteGL) return false;
+  if (!g_ContexteGL || !listes_permises()) return false;
   auto [it, nouvelle] = listes().try_emplace({&o, uv});
   Entree& e = it->second;
   if (!nouvelle && !meme_objet(e, o)) {

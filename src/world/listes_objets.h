@@ -15,7 +15,7 @@
 // Draws the faces of `o` through its list, compiling it the first time. False, drawing nothing,
 // when there is no GL context or the object cannot be drawn the same way from arrays (an index
 // out of range, or normals or texture coordinates missing for some vertex): the caller then draws
-// it immediately, as before.
+// it immediately, as before. VELTRA_SANS_LISTES=1 in the environment makes it always false.
 bool appelle_liste_objet(const t3DObject& o, bool uv);
 
 // Deletes the lists of the objects of `model` (its objects are about to be freed or replaced).

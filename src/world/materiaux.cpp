@@ -6,6 +6,7 @@
 #include <jpgalleg.h>
 
 #include <GL/gl.h>
+#include <malloc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,12 +28,25 @@ void efface_textures(int debut, int n) {
   }
 }
 
+// The JPEG decoder takes and frees a dozen buffers of 130 to 350 KB per image. By default each
+// one is a fresh mapping whose pages fault in again, which was about half of the processor time
+// of the start-up; kept in the heap, the same memory serves every image.
+void tampons_dans_le_tas() {
+  static const bool fait = [] {
+    mallopt(M_MMAP_THRESHOLD, 8 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    return true;
+  }();
+  (void)fait;
+}
+
 }  // namespace
 
 void CreateTexture(unsigned int* textures, const char* fileName, int slot) {
   if (slot < 0 || slot >= MAX_TEXTURES) return;
   char chemin[300];
   std::snprintf(chemin, sizeof chemin, "./maps/%s", fileName);
+  tampons_dans_le_tas();
   BITMAP* image = load_jpg(chemin, nullptr);
   if (!image) {
     char texte[400];
@@ -41,7 +55,9 @@ void CreateTexture(unsigned int* textures, const char* fileName, int slot) {
     allegro_message("%s", texte);
     std::exit(0);
   }
-  textures[slot] = allegro_gl_make_texture_ex(AGL_TEXTURE_MIPMAP, image, -1);
+  // Sampled nearest from the full-size level only: smaller levels would never be read, so none
+  // are built.
+  textures[slot] = allegro_gl_make_texture_ex(0, image, -1);
   glBindTexture(GL_TEXTURE_2D, textures[slot]);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);

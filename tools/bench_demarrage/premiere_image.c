@@ -56,9 +56,12 @@ void glXSwapBuffers(Display* dpy, GLXDrawable d) {
   const char* sortie = getenv("VELTRA_PREMIERE_IMAGE");
   if (!sortie || !*sortie) return;
   const double ms = ms_depuis_lancement();
+  struct timespec cpu;
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
   FILE* f = fopen(sortie, "w");
   if (f) {
-    fprintf(f, "startup_ms %.0f\nmenu_peak_mb %.1f\n", ms, pointe_mo());
+    fprintf(f, "startup_ms %.0f\nstartup_cpu_ms %.0f\nmenu_peak_mb %.1f\n", ms,
+            cpu.tv_sec * 1000.0 + cpu.tv_nsec / 1e6, pointe_mo());
     fclose(f);
   }
   _exit(0);
