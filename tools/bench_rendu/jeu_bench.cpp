@@ -368,14 +368,19 @@ std::vector<MesureImage> course_mesuree(int images, bool detail, const std::stri
   return mesures;
 }
 
-double memoire_pointe_mo() {
+double ligne_status_mo(const char* cle) {
   FILE* f = std::fopen("/proc/self/status", "r");
   if (!f) return 0;
   char ligne[256];
   double ko = 0;
+  const size_t n = std::strlen(cle);
   while (std::fgets(ligne, sizeof ligne, f)) {
-    if (std::strncmp(ligne, "VmHWM:", 6) == 0) ko = std::atof(ligne + 6);
+    if (std::strncmp(ligne, cle, n) == 0) ko = std::atof(ligne + n);
   }
   std::fclose(f);
   return ko / 1024.0;
 }
+
+double memoire_pointe_mo() { return ligne_status_mo("VmHWM:"); }
+
+double memoire_fichiers_mo() { return ligne_status_mo("RssFile:"); }

@@ -41,3 +41,5 @@ void imprime_statistiques();
 
 // Peak resident memory of the process so far (VmHWM), in MB.
 double memoire_pointe_mo();
+// Resident pages of mapped files now (mostly the renderer's and compiler's code), in MB.
+double memoire_fichiers_mo();

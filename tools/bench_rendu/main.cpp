@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
     std::printf("part_bonus_particles %.2f\n", mediane(m, [](const MesureImage& x) { return x.bonus_particules; }));
     std::printf("part_overlays %.2f\n", mediane(m, [](const MesureImage& x) { return x.infos; }));
   }
-  std::printf("peak_mb %.1f\n", memoire_pointe_mo());
+  std::printf("peak_mb %.1f\nfile_pages_mb %.1f\n", memoire_pointe_mo(), memoire_fichiers_mo());
   std::fflush(stdout);
   arrete_jeu();
   return 0;
