@@ -22,7 +22,11 @@ float angle_0_360(float a) {
 }
 
 void CObjJoueur::vise_point(Point_Traj* p) {
-  if (!p) return;
+  // No racing line: forget the old target too, since its point went with the previous circuit.
+  if (!p) {
+    ptr_destination = nullptr;
+    return;
+  }
   ptr_destination = p;
   pos_destination = p->position;
   if (p->precedent) {

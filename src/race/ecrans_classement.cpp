@@ -87,11 +87,11 @@ void ecran_classement_simple() {
   });
 }
 
-void ecran_classement_course() {
-  boucle_ecran(false, false, [] {
+void ecran_classement_course(int course) {
+  boucle_ecran(false, false, [course] {
     char t[96];
     std::snprintf(t, sizeof t, texte_langue("Classement course %i sur %i tours", "Classification race %i with %i laps"),
-                  LEVEL_ACTIF, NOMBRE_TOURS);
+                  course, NOMBRE_TOURS);
     titre(t, CVector3(0, 2, -3.5f));
     for (int i = 0; i < 6; i++) {
       const CVector3 p(-4, 1 - 0.35f * i, -4);

@@ -3,7 +3,7 @@
 
 // Single race: the circuit's hiscores.
 void ecran_classement_simple();
-// After a championship race: the standings.
-void ecran_classement_course();
+// After championship race `course` (1 to 5): the standings.
+void ecran_classement_course(int course);
 // End of the championship: its hiscores.
 void ecran_classement_championnat();

@@ -118,7 +118,8 @@ void MENU_ShampionShip() {
     attend_pret();
     const bool podium = MainLoop() == 1;
     const int suite = fin_course_championnat(podium);
-    if (suite & CHAMP_CLASSEMENT_COURSE) ecran_classement_course();
+    // LEVEL_ACTIF already names the next circuit here.
+    if (suite & CHAMP_CLASSEMENT_COURSE) ecran_classement_course(LEVEL_ACTIF - 1);
     if (suite & CHAMP_HISCORES) ecran_classement_championnat();
     libere_course();
     if (!(suite & CHAMP_CONTINUE)) break;

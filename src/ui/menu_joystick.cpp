@@ -68,7 +68,9 @@ int MENU_config_control_joystick() {
     Texte.print(2, CVector3(0, -0.5f, -2), erreur, 0);
     presente_ecran_dialogue();
     JOYSTICK_ACTIF = 0;
-    rest(50);
+    // The error stays until a key: a twentieth of a second was too short to read it.
+    clear_keybuf();
+    readkey();
     d.FermetureDialogueZoom();
     return 0;
   }

@@ -345,3 +345,17 @@ TEST_F(CPU, AWallPushNeverMovesTheShipFurtherThanItsRadius) {
 }
 
 }  // namespace
+
+TEST_F(CPU, ACircuitWithoutRacingLineLeavesNoTargetFromThePreviousOne) {
+  circuit_essai::installe();
+  Joueurs[0] = &p;
+  sur_la_grille(p);
+  for (int i = 0; i < 30; i++) pas(p);
+  ASSERT_NE(p.GetPtrTraj(), nullptr);
+  // The next circuit comes without a racing line: the old points are gone.
+  Effacement_liste_point_t();
+  sur_la_grille(p);
+  EXPECT_EQ(p.GetPtrTraj(), nullptr);
+  for (int i = 0; i < 30; i++) pas(p);  // would read the freed points (seen by ASan)
+  EXPECT_EQ(p.GetPtrTraj(), nullptr);
+}
