@@ -53,7 +53,7 @@ void CreateTexture(unsigned int* textures, const char* fileName, int slot) {
     std::snprintf(texte, sizeof texte, "Fichier texture '' %s '' introuvable !", fileName);
     std::fprintf(stderr, "%s\n", texte);
     allegro_message("%s", texte);
-    std::exit(0);
+    std::exit(1);  // a game that cannot start has failed: never report success here
   }
   // Sampled nearest from the full-size level only: smaller levels would never be read, so none
   // are built.

@@ -41,12 +41,12 @@ message_attendu "Error : Unable to find the file: ./objets/vaisseau3_1.3ds!" "a 
 fin_attendue 1 "a missing model" key
 termine
 
-# A missing texture of a ship: its message, exit code 0 (the game's code for it).
+# A missing texture of a ship: its message and exit code 1, like a missing model.
 copie
 rm maps/livree2.jpg
 demarre_jeu 800 600
 message_attendu "Fichier texture '' livree2.jpg '' introuvable !" "a missing texture"
-fin_attendue 0 "a missing texture"
+fin_attendue 1 "a missing texture"
 termine
 
 # A decoration model that is not a model at all: the message, a key, and the game goes on.
