@@ -311,6 +311,9 @@ std::vector<MesureImage> course_mesuree(int images, bool detail, const std::stri
   Ccontrol* ancien = controle;
   controle = &bot;
   brouillard_course();
+  // The main menu leaves the camera's up vector vertical before any race; without the menu the
+  // camera would keep its constructor's and draw every frame rolled.
+  g_Camera.PositionCamera(30, 10, 65, -50, 10, 35, 0, 1, 0);
   g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
   if (!std::getenv("VELTRA_BENCH_SANS_MUSIQUE")) {
     son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_BOUCLE, &SON_MUSIQUE);
