@@ -33,16 +33,6 @@ void attend_relache(int touche) {
   while (key[touche]) rest(1);
 }
 
-void brouillard_course() {
-  glClearColor(0.14f, 0.37f, 0.36f, 1.0f);
-  glEnable(GL_FOG);
-  glFogi(GL_FOG_MODE, GL_LINEAR);
-  glFogfv(GL_FOG_COLOR, InGameFogColor);
-  glFogf(GL_FOG_DENSITY, 1.0f);
-  glHint(GL_FOG_HINT, GL_DONT_CARE);
-  glFogf(GL_FOG_START, PROFONDEUR_CHAMP_CAM - 150);
-  glFogf(GL_FOG_END, PROFONDEUR_CHAMP_CAM);
-}
 
 // Grey until the last sixtieths of a second, then red, orange and green.
 void couleur_decompte(int seuil, int* r, int* g, int* b, int* a) {
@@ -176,6 +166,17 @@ int son_decompte(int compteur_secondes, int* compteur_sons) {
   if (!a_l_heure && du <= compteur_secondes) return 0;
   (*compteur_sons)--;
   return du > 0 ? 1 : 2;
+}
+
+void brouillard_course() {
+  glClearColor(0.14f, 0.37f, 0.36f, 1.0f);
+  glEnable(GL_FOG);
+  glFogi(GL_FOG_MODE, GL_LINEAR);
+  glFogfv(GL_FOG_COLOR, InGameFogColor);
+  glFogf(GL_FOG_DENSITY, 1.0f);
+  glHint(GL_FOG_HINT, GL_DONT_CARE);
+  glFogf(GL_FOG_START, PROFONDEUR_CHAMP_CAM - 150);
+  glFogf(GL_FOG_END, PROFONDEUR_CHAMP_CAM);
 }
 
 namespace {

@@ -4,6 +4,8 @@
 // Runs one race on the loaded circuit with the pilots on the grid. 1 when the player confirmed
 // the end with the human on the podium (or when the start signal could not be played), else 0.
 int MainLoop();
+// The race's clear colour and linear fog up to the camera's depth of field.
+void brouillard_course();
 // Mouse buttons flip the fill mode and the lighting while held; 1 while Escape is down.
 int Scan_clavier();
 // Which countdown sound this step plays: 0 none, 1 the beep, 2 the start signal. Each second gets

@@ -4,7 +4,6 @@
 #include <GL/gl.h>
 #include <allegro.h>
 #include <alleggl.h>
-#include <png.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -26,6 +25,8 @@
 #include "objects/cpu_bot.h"
 #include "objects/humain.h"
 #include "objects/particules.h"
+#include "preview/png_ecrit.h"
+#include "race/boucle.h"
 #include "race/classement.h"
 #include "race/course.h"
 #include "race/evenement.h"
@@ -107,42 +108,13 @@ void sons_pilote(CObjJoueur* p) {
   p->StopSlide();
 }
 
-// The race loop's fog and clear colour.
-void brouillard_course() {
-  glClearColor(0.14f, 0.37f, 0.36f, 1.0f);
-  glEnable(GL_FOG);
-  glFogi(GL_FOG_MODE, GL_LINEAR);
-  glFogfv(GL_FOG_COLOR, InGameFogColor);
-  glFogf(GL_FOG_DENSITY, 1.0f);
-  glHint(GL_FOG_HINT, GL_DONT_CARE);
-  glFogf(GL_FOG_START, PROFONDEUR_CHAMP_CAM - 150);
-  glFogf(GL_FOG_END, PROFONDEUR_CHAMP_CAM);
-}
-
 bool ecrit_png(const std::string& chemin) {
   const int l = SCREEN_W, h = SCREEN_H;
-  std::vector<unsigned char> pixels(static_cast<size_t>(l) * h * 3);
+  std::vector<uint8_t> pixels(static_cast<size_t>(l) * h * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadBuffer(GL_BACK);
   glReadPixels(0, 0, l, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-  FILE* f = std::fopen(chemin.c_str(), "wb");
-  if (!f) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  if (!png || !info || setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    std::fclose(f);
-    return false;
-  }
-  png_init_io(png, f);
-  png_set_IHDR(png, info, l, h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  for (int y = h - 1; y >= 0; y--) png_write_row(png, pixels.data() + static_cast<size_t>(y) * l * 3);
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  std::fclose(f);
-  return true;
+  return ::ecrit_png(chemin, l, h, pixels);
 }
 
 // RenderClean then RenderInfos, in the same order, each part finished and timed.
