@@ -184,7 +184,7 @@ void voutes(CMaillage& m, const std::vector<tSection>& sec) {
 void fosses(CMaillage& m, const std::vector<tSection>& sec) {
   const int n = static_cast<int>(sec.size());
   m.objet("Gfosse", "Accotement", true);
-  m.objet("Xbord", "Roche", true);
+  m.objet("Dbord", "Roche", true);  // a wall: a ship backing up in the pit bounces off it
   tObjetMaillage& fond = m.objets[m.objets.size() - 2];
   tObjetMaillage& bord = m.objets.back();
   for (int i = 0; i < n; i++) {
