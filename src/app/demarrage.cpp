@@ -114,6 +114,10 @@ int lance_jeu(int argc, char** argv) {
   principal();
 
   ecrit_type_jeu();
+  return arrete_jeu() ? 0 : 1;
+}
+
+bool arrete_jeu() {
   Effacement_liste_deco();
   destroy_bonus();
   destroy_deco();
@@ -127,8 +131,8 @@ int lance_jeu(int argc, char** argv) {
   delete controle;
   controle = nullptr;
   Delete_sons();
-  if (Ferme_son() != SON_OK) return 1;
-  if (Libere_son() != SON_OK) return 1;
+  if (Ferme_son() != SON_OK) return false;
+  if (Libere_son() != SON_OK) return false;
   deInit();
-  return 0;
+  return true;
 }

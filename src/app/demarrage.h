@@ -11,3 +11,8 @@ void lit_ligne_commande(int argc, char** argv);
 
 // Start-up, main loop, shutdown. Returns the process exit code.
 int lance_jeu(int argc, char** argv);
+
+// The shutdown sequence after the menus: lists, models, pilots, font, materials, controller,
+// sounds, the sound system and the screen. False when the sound system would not close (the
+// screen is then left to the process's exit).
+bool arrete_jeu();

@@ -245,23 +245,8 @@ bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::stri
   return true;
 }
 
-void arrete_jeu() {
-  Effacement_liste_deco();
-  destroy_bonus();
-  destroy_deco();
-  destroy_mesh_joueurs();
-  for (int i = NB_JOUEURS - 1; i >= 0; i--) {
-    delete Joueurs[i];
-    Joueurs[i] = nullptr;
-  }
-  destroy_police();
-  destroy_materiaux();
-  delete controle;
-  controle = nullptr;
-  Delete_sons();
-  Ferme_son();
-  Libere_son();
-  deInit();
+void termine_jeu() {
+  arrete_jeu();
   efface_copie();
 }
 

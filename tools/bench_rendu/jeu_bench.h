@@ -10,7 +10,7 @@
 // font, ships, decorations, bonus models. False (with a reason) when that fails.
 bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::string* erreur);
 // Frees what demarre_jeu made, in the game's shutdown order, and removes the private copy.
-void arrete_jeu();
+void termine_jeu();
 
 // Loads circuit N as a race event does (loading messages, racing line, bonuses, sound
 // environment) and puts the six pilots on the grid. Returns the load time in milliseconds.

@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
   std::string erreur;
   if (!demarre_jeu(absolu, largeur, hauteur, &erreur)) {
     std::fprintf(stderr, "veltra-bench-rendu: %s\n", erreur.c_str());
-    arrete_jeu();
+    termine_jeu();
     return 2;
   }
   if (chargements) {
@@ -128,6 +128,6 @@ int main(int argc, char** argv) {
   }
   std::printf("peak_mb %.1f\nfile_pages_mb %.1f\n", memoire_pointe_mo(), memoire_fichiers_mo());
   std::fflush(stdout);
-  arrete_jeu();
+  termine_jeu();
   return 0;
 }
