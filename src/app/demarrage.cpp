@@ -88,14 +88,7 @@ void lit_ligne_commande(int argc, char** argv) {
   }
 }
 
-int lance_jeu(int argc, char** argv) {
-  lit_ligne_commande(argc, argv);
-
-  // Without a screen there is nothing to play on: stop after the message box.
-  if (Init_alleggl() != 1) {
-    allegro_exit();
-    return 1;
-  }
+void demarre_sons_controles_police() {
   Init_son();  // without sound the game goes on silently
   lit_config_volumes();
   Charge_sons();
@@ -107,6 +100,17 @@ int lance_jeu(int argc, char** argv) {
   Texte.init(&Police, 255, 123, 51, 255);
   Texte.set_orgba(250, 200, 200, 150);
   Texte.set_trgba(255, 13, 0, 255);
+}
+
+int lance_jeu(int argc, char** argv) {
+  lit_ligne_commande(argc, argv);
+
+  // Without a screen there is nothing to play on: stop after the message box.
+  if (Init_alleggl() != 1) {
+    allegro_exit();
+    return 1;
+  }
+  demarre_sons_controles_police();
   cree_pilotes();
   charge_modeles();
   g_RapportArrivee = rapporte_arrivee;

@@ -217,17 +217,7 @@ bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::stri
   remove_int(fps_counter);
   remove_int(game_timer);
   remove_int(game_CHRONO_timer);
-  Init_son();
-  lit_config_volumes();
-  Charge_sons();
-  lit_config_touches();
-  cree_controle(lit_config_type_controle());
-  init_globales();
-  init_cosin();
-  charge_police();
-  Texte.init(&Police, 255, 123, 51, 255);
-  Texte.set_orgba(250, 200, 200, 150);
-  Texte.set_trgba(255, 13, 0, 255);
+  demarre_sons_controles_police();
   for (int i = 0; i < 5; i++) Joueurs[i] = new CJoueurCPU;
   Joueurs[5] = new CJoueurHumain;
   for (int k = 1; k <= 5; k++) {
