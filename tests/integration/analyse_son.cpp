@@ -1,6 +1,8 @@
 // Measures on captured sound: levels, onsets, spectra, tails.
 #include "analyse_son.h"
 
+#include "assetgen/sons/mesure.h"
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -10,30 +12,6 @@ namespace analyse_son {
 namespace {
 
 constexpr double PI = 3.14159265358979323846;
-
-// In-place radix-2 transform; the size is a power of two.
-void fft(std::vector<std::complex<double>>& a) {
-  const size_t n = a.size();
-  for (size_t i = 1, j = 0; i < n; i++) {
-    size_t bit = n >> 1;
-    for (; j & bit; bit >>= 1) j ^= bit;
-    j ^= bit;
-    if (i < j) std::swap(a[i], a[j]);
-  }
-  for (size_t longueur = 2; longueur <= n; longueur <<= 1) {
-    const double angle = -2 * PI / static_cast<double>(longueur);
-    const std::complex<double> pas(std::cos(angle), std::sin(angle));
-    for (size_t i = 0; i < n; i += longueur) {
-      std::complex<double> w(1);
-      for (size_t k = 0; k < longueur / 2; k++) {
-        const std::complex<double> u = a[i + k], v = a[i + k + longueur / 2] * w;
-        a[i + k] = u + v;
-        a[i + k + longueur / 2] = u - v;
-        w *= pas;
-      }
-    }
-  }
-}
 
 double hz_par_case(const std::vector<double>& s, int frequence) {
   return static_cast<double>(frequence) / (2.0 * static_cast<double>(s.size() - 1));

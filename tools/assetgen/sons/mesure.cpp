@@ -10,29 +10,6 @@ namespace {
 
 constexpr double PI = 3.14159265358979323846;
 
-// In-place radix-2 FFT; the size is a power of two.
-void fft(std::vector<std::complex<double>>& a) {
-  const size_t n = a.size();
-  for (size_t i = 1, j = 0; i < n; i++) {
-    size_t bit = n >> 1;
-    for (; j & bit; bit >>= 1) j ^= bit;
-    j ^= bit;
-    if (i < j) std::swap(a[i], a[j]);
-  }
-  for (size_t len = 2; len <= n; len <<= 1) {
-    const std::complex<double> w(std::cos(-2 * PI / double(len)), std::sin(-2 * PI / double(len)));
-    for (size_t i = 0; i < n; i += len) {
-      std::complex<double> wk(1.0, 0.0);
-      for (size_t k = 0; k < len / 2; k++) {
-        const std::complex<double> u = a[i + k], v = a[i + k + len / 2] * wk;
-        a[i + k] = u + v;
-        a[i + k + len / 2] = u - v;
-        wk *= w;
-      }
-    }
-  }
-}
-
 double en_db(double x) { return x > 0 ? 20.0 * std::log10(x) : -200.0; }
 
 // Mono mix in [-1, 1].
@@ -97,4 +74,26 @@ tMesureSon mesure_son(const tSonPCM& son) {
     m.rang_saut = std::max(m.rang_saut, double(plus_petits) / double(n - 1));
   }
   return m;
+}
+
+void fft(std::vector<std::complex<double>>& a) {
+  const size_t n = a.size();
+  for (size_t i = 1, j = 0; i < n; i++) {
+    size_t bit = n >> 1;
+    for (; j & bit; bit >>= 1) j ^= bit;
+    j ^= bit;
+    if (i < j) std::swap(a[i], a[j]);
+  }
+  for (size_t len = 2; len <= n; len <<= 1) {
+    const std::complex<double> w(std::cos(-2 * PI / double(len)), std::sin(-2 * PI / double(len)));
+    for (size_t i = 0; i < n; i += len) {
+      std::complex<double> wk(1.0, 0.0);
+      for (size_t k = 0; k < len / 2; k++) {
+        const std::complex<double> u = a[i + k], v = a[i + k + len / 2] * wk;
+        a[i + k] = u + v;
+        a[i + k + len / 2] = u - v;
+        wk *= w;
+      }
+    }
+  }
 }

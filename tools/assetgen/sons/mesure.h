@@ -4,6 +4,9 @@
 //   // m.saut_boucle near 1: the wrap is an ordinary step; far above 1: it clicks.
 #pragma once
 
+#include <complex>
+#include <vector>
+
 #include "assetgen/sons/sons.h"
 
 struct tMesureSon {
@@ -20,3 +23,6 @@ struct tMesureSon {
 };
 
 tMesureSon mesure_son(const tSonPCM& son);
+
+// In-place radix-2 FFT; the size is a power of two.
+void fft(std::vector<std::complex<double>>& a);
