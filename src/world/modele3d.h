@@ -47,6 +47,7 @@ struct t3DObject {
   char name[TAILLE_NOM_3DS] = {0};
   uint8_t surfaceType = 0;     // set after loading from the first letter of the name
   std::vector<int> indices;    // three per face; only in the octree's end-node copies
+  std::vector<int> faceIds;    // each face's number in the circuit object; only in end-node copies
   std::vector<CVector3> vertices;
   std::vector<CVector3> normals;  // one unit normal per vertex
   std::vector<tTexCoord> texCoords;

@@ -20,7 +20,7 @@ float glissement = 0.5f;
 
 namespace {
 
-bool listes_creees = false;  // display lists exist only when there was a GL context
+bool listes_creees = false;  // the circuit's vertex buffers exist only when there was a GL context
 
 }  // namespace
 
@@ -84,10 +84,8 @@ void charge_monde() {
                       g_Octree.GetWidth());
 
   if (g_ContexteGL) {
-    const int premiere = static_cast<int>(glGenLists(g_EndNodeCount));
-    g_Octree.SetDisplayListID(premiere);
-    g_Octree.CreateDisplayList(&g_Materiaux, &g_Octree, &g_World, premiere);
-    listes_creees = premiere != 0;
+    g_Octree.CreateDisplayList(&g_Materiaux, &g_Octree, &g_World, 0);
+    listes_creees = true;
     glFogf(GL_FOG_START, PROFONDEUR_CHAMP_CAM - 100);
     glFogf(GL_FOG_END, PROFONDEUR_CHAMP_CAM);
   }
@@ -97,9 +95,8 @@ void destroy_monde() {
   Effacement_liste_deco();
   destroy_obj(&g_World);
   destroy_obj(&Minimap);
-  const int premiere = g_Octree.GetDisplayListID();
   g_Octree.DestroyOctree();
-  if (listes_creees && g_ContexteGL) glDeleteLists(static_cast<GLuint>(premiere), g_EndNodeCount);
+  if (listes_creees && g_ContexteGL) libere_rendu_circuit();
   listes_creees = false;
   g_EndNodeCount = 0;
 }

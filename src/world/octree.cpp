@@ -257,8 +257,10 @@ void COctree::AssignTrianglesToNode(const t3DModel& circuit, const Selection& fa
     dst.faceCount = static_cast<int>(sel.size());
     dst.faces.reserve(sel.size());
     dst.indices.reserve(sel.size() * 3);
+    dst.faceIds.reserve(sel.size());
     for (int j : sel) {
       dst.faces.push_back(src.faces[j]);
+      dst.faceIds.push_back(j);
       for (int v : src.faces[j].vertexIndex) dst.indices.push_back(v);
     }
     if (dst.faceCount > 0) AddObjectIndexToList(static_cast<int>(i));

@@ -1,12 +1,11 @@
-// World octree: the circuit split into cubes holding a bounded share of its triangles, one display
-// list per end node, and the ground, wall and camera searches of moving objects.
+// World octree: the circuit split into cubes holding a bounded share of its triangles, drawn by
+// the end nodes in view, and the ground, wall and camera searches of moving objects.
 //
 //   g_Octree.GetSceneDimensions(&g_World);
 //   g_Octree.CreateNode(&g_World, g_Octree.GetSceneTriangleCount(&g_World),
 //                       g_Octree.GetCenter(), g_Octree.GetWidth());
 //   // GPU step, skipped by headless runs:
-//   int first = glGenLists(g_EndNodeCount); g_Octree.SetDisplayListID(first);
-//   g_Octree.CreateDisplayList(&g_Materiaux, &g_Octree, &g_World, first);
+//   g_Octree.CreateDisplayList(&g_Materiaux, &g_Octree, &g_World, 0);
 //   ...
 //   g_Octree.ChercheSolObjet(pilot, &g_World); g_Octree.CollisionsObjetmonde(pilot, &g_World);
 //
@@ -39,6 +38,7 @@ class COctree {
   bool IsSubDivided() const { return subdivided; }
   int GetDisplayListID() const { return displayListId; }
   void SetDisplayListID(int id) { displayListId = id; }
+  int GetEndNodeIndex() const { return endNodeIndex; }
   float GetWidth() const { return width; }
   CVector3 GetCenter() const { return center; }
   int GetTriangleCount() const { return triangleCount; }
@@ -55,7 +55,8 @@ class COctree {
   CVector3 GetNewNodeCenter(CVector3 center, float width, int k) const;
   void DestroyOctree();
 
-  // GPU step: compiles one list per end node below node, numbered from firstList.
+  // GPU step: uploads the circuit's vertices for drawing and numbers the end nodes below node
+  // from firstList. libere_rendu_circuit() frees what it made.
   void CreateDisplayList(tMateriaux* materials, COctree* node, t3DModel* world, int firstList);
 
   // Queries, starting from this node; world is the circuit the tree was built from.
@@ -91,3 +92,6 @@ class COctree {
 extern COctree g_Octree;
 extern int g_CurrentSubdivision;
 extern int g_EndNodeCount;
+
+// Frees the circuit's vertex buffers made by CreateDisplayList (GL context needed when one was made).
+void libere_rendu_circuit();
