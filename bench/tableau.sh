@@ -11,6 +11,9 @@ sortie="$build/bench-results"
 mkdir -p "$sortie"
 xvfb="$racine/scripts/xvfb-session"
 images=${VELTRA_BENCH_FRAMES:-400}
+# Three race steps per drawn frame: 400 frames sample about one lap of circuit 1, not only the
+# start with the whole field in view.
+pas=${VELTRA_BENCH_STEPS:-3}
 
 # Value of KEY in a `key value` file, or "n/a".
 valeur() {
@@ -48,13 +51,13 @@ depart=$(awk '$1 == "startup_ms" { print $2 }' "$sortie/startup.txt" | sort -n |
 depart_cpu=$(awk '$1 == "startup_cpu_ms" { print $2 }' "$sortie/startup.txt" | sort -n | sed -n 2p)
 
 echo "measuring: race frames at 800x600 and circuit loads..." >&2
-"$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 800 600 --frames "$images" --load \
+"$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 800 600 --frames "$images" --steps "$pas" --load \
   >"$sortie/frame_800.txt" 2>"$sortie/frame_800.err"
 echo "measuring: race frames at 1280x1024..." >&2
-"$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 1280 1024 --frames "$images" \
+"$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 1280 1024 --frames "$images" --steps "$pas" \
   >"$sortie/frame_1280.txt" 2>"$sortie/frame_1280.err"
 echo "measuring: parts of the 800x600 frame..." >&2
-"$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 800 600 --frames "$images" --detail \
+"$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 800 600 --frames "$images" --steps "$pas" --detail \
   >"$sortie/detail_800.txt" 2>"$sortie/detail_800.err"
 
 f8="$sortie/frame_800.txt"

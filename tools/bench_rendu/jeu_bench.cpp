@@ -252,7 +252,8 @@ double charge_circuit(int circuit) {
 
 void libere_circuit() { libere_course(); }
 
-std::vector<MesureImage> course_mesuree(int images, bool detail, const std::string& capture, int capture_image) {
+std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool detail, const std::string& capture,
+                                        int capture_image) {
   std::srand(1);
   CcontrolBot bot(Joueurs[5]);
   Ccontrol* ancien = controle;
@@ -279,6 +280,11 @@ std::vector<MesureImage> course_mesuree(int images, bool detail, const std::stri
   EtatCourse etat;
   for (int i = 0; i < images; i++) {
     MesureImage m;
+    for (int k = 1; k < pas_par_image; k++) {
+      game_CHRONO += 2;
+      chrono_course();
+      etape_course(etat);
+    }
     game_CHRONO += 2;
     chrono_course();
     auto t = Horloge::now();

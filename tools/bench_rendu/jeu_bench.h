@@ -32,9 +32,11 @@ struct MesureImage {
 };
 
 // Runs the countdown without drawing, starts the race with the bot driving the human's ship, and
-// draws N frames, one race step each. With CAPTURE set, frame number CAPTURE_IMAGE is written as
-// a PNG there.
-std::vector<MesureImage> course_mesuree(int images, bool detail, const std::string& capture, int capture_image);
+// draws N frames with PAS_PAR_IMAGE race steps before each (only the last one timed; more than one
+// spreads the frames over more of the lap). With CAPTURE set, frame number CAPTURE_IMAGE is
+// written as a PNG there.
+std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool detail, const std::string& capture,
+                                        int capture_image);
 
 // What the loaded circuit holds and what the current view draws of it (after a drawn frame).
 void imprime_statistiques();

@@ -1,7 +1,7 @@
 // veltra-bench-rendu: race frame times, circuit load times and peak memory of the real game code
 // in a real window (run it under scripts/xvfb-session).
 //
-//   veltra-bench-rendu [--data DIR] [--size W H] [--circuit N] [--frames N] [--detail]
+//   veltra-bench-rendu [--data DIR] [--size W H] [--circuit N] [--frames N] [--steps N] [--detail]
 //                      [--load] [--stats] [--capture FILE.png --capture-frame K]
 //
 // Prints `key value` lines (milliseconds unless the key says otherwise) that `make bench` folds
@@ -45,7 +45,7 @@ double mediane(const std::vector<MesureImage>& m, F champ) {
 
 void usage() {
   std::fprintf(stderr,
-               "usage: veltra-bench-rendu [--data DIR] [--size W H] [--circuit N] [--frames N] [--detail]\n"
+               "usage: veltra-bench-rendu [--data DIR] [--size W H] [--circuit N] [--frames N] [--steps N] [--detail]\n"
                "                          [--load] [--stats] [--capture FILE.png --capture-frame K]\n");
 }
 
@@ -53,7 +53,7 @@ void usage() {
 
 int main(int argc, char** argv) {
   std::string dossier = "build/game", capture;
-  int largeur = 800, hauteur = 600, circuit = 1, images = 600, image_capture = 300;
+  int largeur = 800, hauteur = 600, circuit = 1, images = 600, image_capture = 300, pas = 1;
   bool detail = false, chargements = false, statistiques = false;
   for (int i = 1; i < argc; i++) {
     const char* a = argv[i];
@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
     } else if (!std::strcmp(a, "--circuit") && suivant && entier(argv[i + 1], 1, 5, &circuit)) {
       i++;
     } else if (!std::strcmp(a, "--frames") && suivant && entier(argv[i + 1], 1, 100000, &images)) {
+      i++;
+    } else if (!std::strcmp(a, "--steps") && suivant && entier(argv[i + 1], 1, 1000, &pas)) {
       i++;
     } else if (!std::strcmp(a, "--capture-frame") && suivant && entier(argv[i + 1], 0, 100000, &image_capture)) {
       i++;
@@ -108,10 +110,10 @@ int main(int argc, char** argv) {
     }
   }
   charge_circuit(circuit);
-  const std::vector<MesureImage> m = course_mesuree(images, detail, capture, image_capture);
+  const std::vector<MesureImage> m = course_mesuree(images, pas, detail, capture, image_capture);
   if (statistiques) imprime_statistiques();
   libere_circuit();
-  std::printf("size %dx%d\ncircuit %d\nframes %zu\n", largeur, hauteur, circuit, m.size());
+  std::printf("size %dx%d\ncircuit %d\nframes %zu\nsteps_per_frame %d\n", largeur, hauteur, circuit, m.size(), pas);
   std::vector<double> dessin;
   for (const MesureImage& x : m) dessin.push_back(x.dessin);
   std::printf("frame_median %.2f\nframe_p90 %.2f\n", quantile(dessin, 0.5), quantile(dessin, 0.9));
