@@ -1,6 +1,7 @@
 // Joystick set-up: centre the stick, then pick the action, accelerate and brake buttons.
 #include <allegro.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "common/globals.h"
@@ -34,6 +35,15 @@ int attend_bouton(int sauf1, int sauf2) {
   }
 }
 
+// The error line, centred a little below the middle. At the dialog's depth a long line was wider
+// than an 800-pixel window and lost its first and last letters: a line that would not fit is
+// drawn farther away, smaller, at the same place on screen.
+void affiche_erreur(const char* texte) {
+  const float demi_vue = 1.2f;  // nine tenths of the half-width seen at depth 1 (1.33)
+  const float profondeur = std::max(2.0f, Texte.longueur_texte(texte) / 2 / demi_vue);
+  Texte.print(2, CVector3(0, -0.25f * profondeur, -profondeur), texte, 0);
+}
+
 const char* nom_bouton(int b) {
   return (b >= 0 && b < joy[0].num_buttons && joy[0].button[b].name) ? joy[0].button[b].name : "?";
 }
@@ -65,7 +75,7 @@ int MENU_config_control_joystick() {
   if (erreur) {
     efface_ecran_dialogue();
     d.DoDialogue();
-    Texte.print(2, CVector3(0, -0.5f, -2), erreur, 0);
+    affiche_erreur(erreur);
     presente_ecran_dialogue();
     JOYSTICK_ACTIF = 0;
     // The error stays until a key: a twentieth of a second was too short to read it.
