@@ -202,12 +202,35 @@ copie_ecran() {
 # True when two screenshots show the same pixels.
 meme_ecran() { [ "$(pixels_differents "$1" "$2")" = 0 ]; }
 
+# Holds key $2 in window $1 until its dump differs from dump $3 (the last one stays in $4), but
+# $5 seconds at most: a key whose effect is already on screen has been seen, so it is let go at
+# once, and a slow frame still gets the whole hold. True when the screen changed.
+tiens_jusqu_a_changement() {
+  fin_tenue=$(( $(date +%s%N) / 1000000 + $(echo "$5" | awk '{print int($1 * 1000)}') ))
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  xdotool keydown "$2"
+  _change=1
+  while [ $(( $(date +%s%N) / 1000000 )) -lt "$fin_tenue" ]; do
+    if vidage "$1" "$4" && ! cmp -s "$3" "$4"; then
+      _change=0
+      break
+    fi
+    sleep 0.05
+  done
+  xdotool keyup "$2"
+  return $_change
+}
+
 # Presses key $2 in window $1 whose settled screen is $3 (from attend_stable), then waits until
 # the screen has changed and settled again; the new screen replaces $3. A press that changed
 # nothing was not seen (a slow frame): it is made once more. $4 holds the key longer (seconds).
 touche() {
   for _essai_touche in 1 2; do
-    press_key "$1" "$2" "${4:-0.6}"
+    tiens_jusqu_a_changement "$1" "$2" "$3.xwd" "$3.n.xwd" "${4:-0.6}" && {
+      rm -f "$3.n.xwd"
+      attend_stable "$1" "$3" 60 || fail "the screen never settled after $2"
+      return 0
+    }
     fin_touche=$(( $(date +%s) + 30 ))
     while [ "$(date +%s)" -lt "$fin_touche" ]; do
       if vidage "$1" "$3.n.xwd" && ! cmp -s "$3.xwd" "$3.n.xwd"; then
