@@ -90,7 +90,7 @@ ligne "race frame 1280x1024, 90th percentile" - "$(valeur "$f12" frame_p90)" ms 
 ligne "race frame 1280x1024, CPU time (all threads)" - "$(valeur "$f12" frame_cpu_median)" ms info
 ligne "  presenting the frame (flip), 800x600" - "$(valeur "$f8" present_median)" ms info
 ligne "  part: clearing the buffers" - "$(valeur "$d8" part_clear)" ms info
-ligne "  part: circuit (octree display lists)" - "$(valeur "$d8" part_world)" ms info
+ligne "  part: circuit (visible octree nodes)" - "$(valeur "$d8" part_world)" ms info
 ligne "  part: decorations" - "$(valeur "$d8" part_decorations)" ms info
 ligne "  part: six ships" - "$(valeur "$d8" part_ships)" ms info
 ligne "  part: bonuses and particles" - "$(valeur "$d8" part_bonus_particles)" ms info
