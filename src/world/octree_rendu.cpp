@@ -220,7 +220,7 @@ struct NoeudVisible {
   const t3DModel* noeud;
 };
 
-// End nodes in the frustum with their lists, in tree order.
+// End nodes in the frustum with their faces, in tree order.
 void noeuds_visibles(const COctree* n, const GLfloat* vue, std::vector<NoeudVisible>* visibles) {
   if (!n) return;
   const CVector3 c = n->GetCenter();
@@ -246,8 +246,9 @@ void libere_rendu_circuit() { libere_objets(); }
 
 void COctree::DrawOctree(COctree* node, t3DModel* circuit) {
   (void)circuit;
-  // Nearest nodes first: what they hide then fails the depth test before it is shaded, which is
-  // most of a frame's cost on a software renderer. Opaque and depth-tested, the picture is the same.
+  // Nearest nodes first within each object: what they hide then fails the depth test before it is
+  // shaded, which is most of a frame's cost on a software renderer. Opaque and depth-tested, the
+  // picture is the same in any order.
   static std::vector<NoeudVisible> visibles;
   static std::vector<const t3DModel*> noeuds;
   visibles.clear();
