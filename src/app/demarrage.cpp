@@ -18,6 +18,7 @@
 #include "objects/cpu.h"
 #include "objects/humain.h"
 #include "race/classement.h"
+#include "ui/avis_fichiers.h"
 #include "ui/controle.h"
 #include "ui/texte3d.h"
 #include "world/decorations.h"
@@ -58,12 +59,12 @@ void cree_pilotes() {
   sons_pilote(Joueurs[5]);
 }
 
-void charge_modeles() {
-  charge_mesh_joueurs();
+// False when a model file is missing: the player has been told, and the game cannot go on.
+bool charge_modeles() {
+  if (!signale_modeles(charge_mesh_joueurs())) return false;
   t3DModel* vaisseaux[NB_JOUEURS] = {&Joueur_2, &Joueur_3, &Joueur_4, &Joueur_5, &Joueur_6, &Joueur_1};
   for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i]->Set3Dobj(vaisseaux[i]);
-  charge_mesh_deco();
-  charge_mesh_bonus();
+  return signale_modeles(charge_mesh_deco()) && signale_modeles(charge_mesh_bonus());
 }
 
 }  // namespace
@@ -88,7 +89,7 @@ void lit_ligne_commande(int argc, char** argv) {
   }
 }
 
-void demarre_sons_controles_police() {
+bool demarre_sons_controles_police() {
   Init_son();  // without sound the game goes on silently
   lit_config_volumes();
   Charge_sons();
@@ -96,10 +97,11 @@ void demarre_sons_controles_police() {
   cree_controle(lit_config_type_controle());
   init_globales();
   init_cosin();
-  charge_police();
+  if (!signale_modeles(charge_police())) return false;
   Texte.init(&Police, 255, 123, 51, 255);
   Texte.set_orgba(250, 200, 200, 150);
   Texte.set_trgba(255, 13, 0, 255);
+  return true;
 }
 
 int lance_jeu(int argc, char** argv) {
@@ -110,9 +112,10 @@ int lance_jeu(int argc, char** argv) {
     allegro_exit();
     return 1;
   }
-  demarre_sons_controles_police();
+  // A missing model file ends the game with code 1 once the player has read its message.
+  if (!demarre_sons_controles_police()) return 1;
   cree_pilotes();
-  charge_modeles();
+  if (!charge_modeles()) return 1;
   g_RapportArrivee = rapporte_arrivee;
 
   principal();

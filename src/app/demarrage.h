@@ -10,8 +10,9 @@ bool va_dossier_programme();
 void lit_ligne_commande(int argc, char** argv);
 
 // The start-up steps after the screen: sound system and bank, keys and controller, globals,
-// degree tables, the font and the 3D text.
-void demarre_sons_controles_police();
+// degree tables, the font and the 3D text. False when the font file is missing (after its message
+// box): the game cannot go on.
+bool demarre_sons_controles_police();
 
 // Start-up, main loop, shutdown. Returns the process exit code.
 int lance_jeu(int argc, char** argv);

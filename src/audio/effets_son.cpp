@@ -1,8 +1,6 @@
 // The sound-environment list and its file.
 #include "audio/effets_son.h"
 
-#include <allegro.h>
-
 #include <cstdio>
 
 #include "common/binio.h"
@@ -152,15 +150,15 @@ std::vector<uint8_t> encode_effetSon() {
   return ec.donnees();
 }
 
-void charge_effetSons() {
+bool charge_effetSons() {
   std::vector<uint8_t> data;
   if (lit_fichier(chemin_effetSon(LEVEL_ACTIF), data, k_entete + k_record * 1000000u) &&
       lit_effetSons(data.data(), data.size()))
-    return;
+    return true;
   file_nb_effetSon = file_nb_occlu = file_nb_reverb = 0;
   Effacement_liste_effetSon();
   creation_effetSon(0, 0, 0, 0);
-  allegro_message("creation de %i point(s) occlu", nb_effetSon);
+  return false;
 }
 
 bool sauve_effetSon() {

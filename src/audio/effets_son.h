@@ -62,8 +62,9 @@ std::string chemin_effetSon(int circuit);
 // kept. False when even the header is missing.
 bool lit_effetSons(const uint8_t* data, size_t taille);
 std::vector<uint8_t> encode_effetSon();
-// Loads circuit LEVEL_ACTIF's file (one default polygon and a message when there is none).
-void charge_effetSons();
+// Loads circuit LEVEL_ACTIF's file. False when there is none (or not even its header): one
+// default polygon then stands in, and the caller tells the player.
+bool charge_effetSons();
 // Recounts the list and writes it atomically; an empty list removes the file. False when it
 // could not be written.
 bool sauve_effetSon();

@@ -12,6 +12,7 @@
 #include "editors/touches.h"
 #include "math/frustum.h"
 #include "objects/particules.h"
+#include "ui/avis_fichiers.h"
 #include "world/camera.h"
 #include "world/decorations.h"
 
@@ -69,7 +70,7 @@ void pas_editeur(int mode) {
 
 void prepare_editeur_effetSon() {
   // The race kept only the sound system's objects: the list comes back from the file.
-  charge_effetSons();
+  if (!charge_effetSons()) signale_effetSons_par_defaut();
   point_effetSon_actif = 0;
 }
 

@@ -82,7 +82,10 @@ int invite_sortie() {
     if (key[KEY_ENTER]) {
       attend_relache(KEY_ENTER);
       fin = 20;
-      if (fini) complete_classement();
+      if (fini) {
+        const int vides = complete_classement();
+        if (vides > 0) allegro_message("Il manque %i joueur au classement, sa va planter !", vides);
+      }
       break;
     }
     rest(1);

@@ -1,8 +1,6 @@
 // Running order, laps and arrivals.
 #include "race/classement.h"
 
-#include <allegro.h>
-
 #include "common/globals.h"
 #include "world/trajectoire.h"
 
@@ -151,6 +149,5 @@ int complete_classement() {
   for (CObjJoueur* a : tab_arrive) {
     if (!a) vides++;
   }
-  if (vides > 0) allegro_message("Il manque %i joueur au classement, sa va planter !", vides);
   return vides;
 }

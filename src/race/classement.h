@@ -30,5 +30,5 @@ void decal_classement(int k);
 void classement_etape();
 // The player confirmed the end: every pilot still racing gets an arrival place, in running
 // order, timed 10 seconds apart after the chronometer. Returns the places still empty (none
-// unless a pilot is missing).
+// unless a pilot is missing), for the caller to tell.
 int complete_classement();

@@ -4,6 +4,7 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "audio/effets_son.h"
 #include "audio/son.h"
@@ -14,6 +15,7 @@
 #include "race/boucle.h"
 #include "race/classement.h"
 #include "race/rendu_course.h"
+#include "ui/avis_fichiers.h"
 #include "world/monde.h"
 #include "world/trajectoire.h"
 
@@ -33,18 +35,28 @@ void borne_tours() {
   if (NOMBRE_TOURS < 1) NOMBRE_TOURS = 1;
 }
 
-void charge_course() {
-  message(texte_langue("Preparation du jeu .", "Preparing game ."));
-  charge_monde();
+bool charge_course(void (*annonce)(const char*)) {
+  if (annonce) annonce(texte_langue("Preparation du jeu .", "Preparing game ."));
+  const tChargeMonde monde = charge_monde();
+  if (monde.deco_absente) signale_deco_par_defaut();
+  if (!signale_modeles(monde.modeles)) std::exit(1);
   borne_tours();
-  message(texte_langue("Preparation du jeu . .", "Preparing game . ."));
+  if (annonce) annonce(texte_langue("Preparation du jeu . .", "Preparing game . ."));
   charge_trajectoire();
-  message(texte_langue("Preparation du jeu . . .", "Preparing game . . ."));
+  // A line of fewer than two points has a lap of length zero: every pilot would finish at once
+  // and those times would go into the hiscores.
+  if (nb_point_t < POINTS_TRAJ_MIN) {
+    std::fprintf(stderr, "veltra: %s holds %i point(s); a race needs %i\n", chemin_trajectoire().c_str(), nb_point_t,
+                 POINTS_TRAJ_MIN);
+    libere_course();
+    return false;
+  }
+  if (annonce) annonce(texte_langue("Preparation du jeu . . .", "Preparing game . . ."));
   if (Joueurs[5]) Joueurs[5]->SetNom(NOM_JOUEUR);
   std::snprintf(FICHIER_MUSIQUE, sizeof FICHIER_MUSIQUE, "./sons/music%i.it", LEVEL_ACTIF);
   charge_positions_bonus();
   // Only the sound system's objects live through the race.
-  charge_effetSons();
+  if (!charge_effetSons()) signale_effetSons_par_defaut();
   CreationOcclusion(wminx, wmaxx, wminy, wmaxy, wminz, wmaxz);
   Effacement_liste_effetSon();
   for (int i = 0; i < NB_JOUEURS; i++) {
@@ -52,6 +64,13 @@ void charge_course() {
     Joueurs[i]->set_ptr_destination(prem_list_ptraj);
     if (i < 5) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
   }
+  return true;
+}
+
+bool charge_course_jeu() {
+  if (charge_course(message)) return true;
+  dialogue_course_impossible(LEVEL_ACTIF);
+  return false;
 }
 
 void place_grille(CObjJoueur* const* ordre) {

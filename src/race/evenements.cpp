@@ -83,7 +83,7 @@ void MENU_Single_Race() {
     const int r = dialogue_evenement(false, &LEVEL_ACTIF, &NB_LEVELS, 12);
     if (r != 10) break;
     borne_circuit();
-    charge_course();
+    if (!charge_course_jeu()) break;
     place_grille(Joueurs);
     attend_pret();
     if (MainLoop() == 1 && tous_arrives()) {
@@ -113,7 +113,8 @@ void MENU_ShampionShip() {
     clear_color_menu();
     // The grid of a race is the order of arrival of the previous one.
     for (int i = 0; i < NB_JOUEURS; i++) grille[i] = tab_arrive[i] ? tab_arrive[i] : Joueurs[i];
-    charge_course();
+    // A circuit that cannot be raced ends the championship unscored.
+    if (!charge_course_jeu()) break;
     place_grille(grille);
     attend_pret();
     const bool podium = MainLoop() == 1;

@@ -1,8 +1,6 @@
 // Decoration list, its file and the type table.
 #include "world/decorations.h"
 
-#include <allegro.h>
-
 #include <cstdio>
 
 #include "common/binio.h"
@@ -90,15 +88,15 @@ bool lit_deco(const uint8_t* data, size_t taille) {
   return true;
 }
 
-void charge_deco(int circuit) {
+bool charge_deco(int circuit) {
   std::vector<uint8_t> octets;
   if (lit_fichier(chemin_deco(circuit), octets, 16u << 20)) {
     lit_deco(octets.data(), octets.size());
-    return;
+    return true;
   }
   Effacement_liste_deco();
   creation_deco(0, 0, 0);
-  allegro_message("creation de %i objet deco", nb_deco);
+  return false;
 }
 
 std::vector<uint8_t> encode_deco() {

@@ -40,8 +40,9 @@ void Destruct_deco(CObjetDeco* d);
 void Effacement_liste_deco();
 
 std::string chemin_deco(int circuit);
-// Loads the circuit's decorations (one fern at the origin when there is no file).
-void charge_deco(int circuit);
+// Loads the circuit's decorations. False when there is no file: one fern at the origin then
+// stands in, and the caller tells the player.
+bool charge_deco(int circuit);
 // Parses a decoration file in memory; only complete records are kept. False when even the
 // count is missing.
 bool lit_deco(const uint8_t* data, size_t taille);

@@ -1,10 +1,7 @@
 // 3DS model loader: the chunk walk, the readers of each chunk kind, and the normals.
 #include "world/load3ds.h"
 
-#include <allegro.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -37,28 +34,35 @@ std::FILE* sortie_messages = stderr;
 
 uint32_t reste_de(const tChunk* c) { return c->length - c->bytesRead; }
 
-// A message box when the graphics library is up, the standard error in every case.
-void montre_message(const char* texte) {
-  if (sortie_messages) std::fprintf(sortie_messages, "%s\n", texte);
-  if (system_driver && system_driver->id != SYSTEM_NONE) allegro_message("%s", texte);
+void rapporte(const std::string& texte) {
+  if (sortie_messages && !texte.empty()) std::fprintf(sortie_messages, "%s\n", texte.c_str());
 }
 
 }  // namespace
 
-CLoad3DS::CLoad3DS() : file(nullptr), m_nom(""), m_faute(false) {}
+const char* const AVERTISSEMENT_VERSION_3DS = "This 3DS file is over version 3 so it may load incorrectly Warning";
+
+std::string message_import_3ds(tResultat3DS resultat, const char* chemin) {
+  const char* modele = resultat == IMPORT_ABSENT    ? "Error : Unable to find the file: %s!"
+                       : resultat == IMPORT_PAS_3DS ? "Error : Unable to load PRIMARY chunck from file: %s!"
+                                                    : nullptr;
+  if (!modele) return "";
+  char texte[700];
+  std::snprintf(texte, sizeof texte, modele, chemin ? chemin : "");
+  return texte;
+}
+
+CLoad3DS::CLoad3DS() : file(nullptr), m_nom(""), m_faute(false), m_version(0) {}
 
 void CLoad3DS::SortieMessages(std::FILE* sortie) { sortie_messages = sortie; }
 
 tResultat3DS CLoad3DS::Import3DS(tMateriaux* table, t3DModel* model, const char* path) {
   std::vector<uint8_t> octets;
   if (!lit_fichier(path, octets, TAILLE_FICHIER_MAX)) {
-    char texte[600];
-    std::snprintf(texte, sizeof texte, "Unable to find the file: %s!", path);
-    char message[700];
-    std::snprintf(message, sizeof message, "Error : %s", texte);
-    montre_message(message);
-    if (keyboard_driver) readkey();
-    std::exit(1);
+    model->firstMaterial = model->endMaterial = table->materialCount;
+    m_version = 0;
+    rapporte(message_import_3ds(IMPORT_ABSENT, path));
+    return IMPORT_ABSENT;
   }
   return Import3DSMemoire(table, model, octets.data(), octets.size(), path);
 }
@@ -71,13 +75,11 @@ tResultat3DS CLoad3DS::Import3DSMemoire(tMateriaux* table, t3DModel* model, cons
   file = &lecteur;
   m_nom = nom ? nom : "";
   m_faute = false;
+  m_version = 0;
 
   tChunk primaire;
   if (!ReadChunk(&primaire) || primaire.id != PRIMARY) {
-    char texte[600];
-    std::snprintf(texte, sizeof texte, "Error : Unable to load PRIMARY chunck from file: %s!", m_nom);
-    montre_message(texte);
-    if (keyboard_driver) readkey();
+    rapporte(message_import_3ds(IMPORT_PAS_3DS, m_nom));
     CleanUp();
     return IMPORT_PAS_3DS;
   }
@@ -177,7 +179,8 @@ void CLoad3DS::ProcessNextChunk(tMateriaux* table, t3DModel* model, tChunk* prev
         }
         current.bytesRead += 4;
         SkipChunk(&current);
-        if (version > 3) montre_message("This 3DS file is over version 3 so it may load incorrectly Warning");
+        m_version = version;
+        if (version > 3) rapporte(AVERTISSEMENT_VERSION_3DS);
         break;
       }
       case OBJECTINFO: {
@@ -334,27 +337,19 @@ void CLoad3DS::ReadVertices(t3DObject* object, tChunk* chunk) {
   SkipChunk(chunk);
 }
 
-// Reads the faces only: the face-material chunks after them are met by the caller's loop.
+// Reads the faces only: the face-material chunks after them are met by the caller's loop. The
+// vertex list may still be to come, so the indices are checked once the whole file is read.
 void CLoad3DS::ReadVertexIndices(t3DObject* object, tChunk* chunk) {
   uint16_t n = 0;
   if (!LitCompte(chunk, 8, "face", &n)) return;
   object->faceCount = n;
   object->faces.assign(n, tFace());
-  bool hors = false;
   for (tFace& f : object->faces) {
     uint16_t idx[4] = {0, 0, 0, 0};
     for (uint16_t& i : idx) file->u16(i);
-    for (int k = 0; k < 3; k++) {
-      f.vertexIndex[k] = idx[k];
-      if (idx[k] >= object->vertexCount) hors = true;
-    }
+    for (int k = 0; k < 3; k++) f.vertexIndex[k] = idx[k];
   }
   chunk->bytesRead += uint32_t(n) * 8;
-  if (hors) {
-    object->faceCount = 0;
-    object->faces.clear();
-    Faute("face index at or above the vertex count");
-  }
 }
 
 void CLoad3DS::ReadUVCoordinates(t3DObject* object, tChunk* chunk) {

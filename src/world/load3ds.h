@@ -6,12 +6,14 @@
 //   g_Load3DS.Import3DSMemoire(&table, &model, octets, taille, "test");  // from memory
 //
 // Bad input never makes it read outside the bytes given: it stops at the first bad chunk, keeps
-// what was read soundly before it and tells what was wrong on the standard error.
+// what was read soundly before it and tells what was wrong on the standard error. It never shows
+// a message box nor ends the program: the result says what happened, and the caller decides.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "world/modele3d.h"
 
@@ -27,14 +29,21 @@ enum tResultat3DS {
   IMPORT_OK = 0,         // read whole
   IMPORT_PAS_3DS = 1,    // no primary chunk: the model stays empty
   IMPORT_CORROMPU = 2,   // stopped at a bad chunk; what came before it is kept
+  IMPORT_ABSENT = 3,     // no such file (or unreadable): the model stays empty
 };
+
+// The message box text the game shows for a result: "Error : ..." for a missing file or one that
+// is not a 3DS file, empty for the others.
+std::string message_import_3ds(tResultat3DS resultat, const char* chemin);
+// The warning shown for a file whose version is above 3 (it is still read).
+extern const char* const AVERTISSEMENT_VERSION_3DS;
 
 class CLoad3DS {
  public:
   CLoad3DS();
 
   // Reads the file at `path` into `model` (which must be empty) and appends its materials to
-  // `table`. A missing file shows a message and ends the program with exit code 1.
+  // `table`. A missing file leaves the model empty and returns IMPORT_ABSENT.
   tResultat3DS Import3DS(tMateriaux* table, t3DModel* model, const char* path);
   // The same from bytes in memory; `nom` only names the source in messages.
   tResultat3DS Import3DSMemoire(tMateriaux* table, t3DModel* model, const void* data, size_t taille,
@@ -43,8 +52,12 @@ class CLoad3DS {
   // Face normals and vertex normals of every object (faces must index existing vertices).
   static void ComputeNormals(t3DModel* model);
 
+  // The version chunk of the last file read (0 when it had none); above 3 the file may be of a
+  // later format than this loader knows.
+  uint32_t Version() const { return m_version; }
+
   // Where reports of bad files go (the standard error by default; null for none, as a fuzzer
-  // wants). Message boxes are not affected.
+  // wants).
   static void SortieMessages(std::FILE* sortie);
 
  private:
@@ -72,6 +85,7 @@ class CLoad3DS {
   Lecteur* file;  // the bytes of the import under way
   const char* m_nom;
   bool m_faute;
+  uint32_t m_version;
 };
 
 // The one loader of the program.

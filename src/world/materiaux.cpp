@@ -76,8 +76,15 @@ void charge_textures(t3DModel* model) {
   }
 }
 
-void charge_mesh(t3DModel* model, const char* path) {
-  g_Load3DS.Import3DS(&g_Materiaux, model, path);
+void importe_modele(t3DModel* model, const char* path, tRapports3DS* rapports) {
+  const tResultat3DS r = g_Load3DS.Import3DS(&g_Materiaux, model, path);
+  const bool recente = g_Load3DS.Version() > 3;
+  // A damaged file keeps what was read before the fault and is told on the standard error only.
+  if (r == IMPORT_ABSENT || r == IMPORT_PAS_3DS || recente) rapports->push_back({path, r, recente});
+}
+
+void charge_mesh(t3DModel* model, const char* path, tRapports3DS* rapports) {
+  importe_modele(model, path, rapports);
   attribue_slots(model);
   if (g_ContexteGL) charge_textures(model);
 }

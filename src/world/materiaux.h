@@ -5,8 +5,24 @@
 // (tests, the headless simulator) models load whole and no texture is created.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "world/load3ds.h"
 #include "world/modele3d.h"
+
+// A model file the player is to be told about: missing, not a 3DS file, or of a later version.
+// The loading functions return these, in load order; the game's start-up and race set-up show
+// them (and stop when a file is missing).
+struct tRapport3DS {
+  std::string chemin;
+  tResultat3DS resultat = IMPORT_OK;
+  bool version_recente = false;
+};
+using tRapports3DS = std::vector<tRapport3DS>;
+
+// Imports a model with the one loader; adds to `rapports` what the player must be told of it.
+void importe_modele(t3DModel* model, const char* path, tRapports3DS* rapports);
 
 extern tMateriaux g_Materiaux;
 // The texture of material i is entry i: material indices stay below MAX_TEXTURES.
@@ -21,7 +37,7 @@ extern bool g_ContexteGL;
 void CreateTexture(unsigned int* textures, const char* fileName, int slot);
 
 // Imports a model and creates its textures (when there is a GL context).
-void charge_mesh(t3DModel* model, const char* path);
+void charge_mesh(t3DModel* model, const char* path, tRapports3DS* rapports);
 // Gives each of the model's materials its texture slot (its own index), without uploading.
 void attribue_slots(t3DModel* model);
 // Uploads the textures of the model's materials that name a file (needs a GL context).

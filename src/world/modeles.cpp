@@ -43,15 +43,19 @@ void detruit_a_rebours(const tModeleFichier (&liste)[N]) {
 
 }  // namespace
 
-void charge_police() {
-  g_Load3DS.Import3DS(&g_Materiaux, &Police, "./files/augie_font.3ds");
+tRapports3DS charge_police() {
+  tRapports3DS rapports;
+  importe_modele(&Police, "./files/augie_font.3ds", &rapports);
   attribue_slots(&Police);
+  return rapports;
 }
 
 void destroy_police() { vide_objets(&Police); }
 
-void charge_mesh_joueurs() {
-  for (const tModeleFichier& m : JOUEURS) charge_mesh(m.modele, m.fichier);
+tRapports3DS charge_mesh_joueurs() {
+  tRapports3DS rapports;
+  for (const tModeleFichier& m : JOUEURS) charge_mesh(m.modele, m.fichier, &rapports);
+  return rapports;
 }
 
 // The six ships are the last models in the table here; within the group the order is free.
@@ -59,17 +63,21 @@ void destroy_mesh_joueurs() {
   for (const tModeleFichier& m : JOUEURS) destroy_obj(m.modele);
 }
 
-void charge_mesh_deco() {
-  for (const tModeleFichier& m : DECOS) charge_mesh(m.modele, m.fichier);
+tRapports3DS charge_mesh_deco() {
+  tRapports3DS rapports;
+  for (const tModeleFichier& m : DECOS) charge_mesh(m.modele, m.fichier, &rapports);
+  return rapports;
 }
 
 void destroy_deco() { detruit_a_rebours(DECOS); }
 
-void charge_mesh_bonus() {
+tRapports3DS charge_mesh_bonus() {
+  tRapports3DS rapports;
   for (const tModeleFichier& m : BONUS) {
-    charge_mesh(m.modele, m.fichier);
+    charge_mesh(m.modele, m.fichier, &rapports);
     set_type_mesh_bonus(m.modele);
   }
+  return rapports;
 }
 
 void destroy_bonus() { detruit_a_rebours(BONUS); }

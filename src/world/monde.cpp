@@ -55,13 +55,14 @@ void CheckMinMax(t3DModel* model, float* minx, float* maxx, float* miny, float* 
   }
 }
 
-void charge_monde() {
+tChargeMonde charge_monde() {
+  tChargeMonde etat;
   glissement = get_config_float("physics", "glissement", 0.5f);
-  charge_deco(LEVEL_ACTIF);
+  etat.deco_absente = !charge_deco(LEVEL_ACTIF);
 
   char chemin[64];
   std::snprintf(chemin, sizeof chemin, "./objets/kan_m1_%i.3ds", LEVEL_ACTIF);
-  g_Load3DS.Import3DS(&g_Materiaux, &Minimap, chemin);
+  importe_modele(&Minimap, chemin, &etat.modeles);
   g_Minimap.Set3Dobj(&Minimap);
   g_Minimap.setColors(173, 111, 6, 160);
   g_Minimap.init();
@@ -71,7 +72,7 @@ void charge_monde() {
   g_Minimap.SetEchelle(0.002f);
 
   std::snprintf(chemin, sizeof chemin, "./objets/kan_%i.3ds", LEVEL_ACTIF);
-  g_Load3DS.Import3DS(&g_Materiaux, &g_World, chemin);
+  importe_modele(&g_World, chemin, &etat.modeles);
   CheckMinMax(&g_World, &wminx, &wmaxx, &wminy, &wmaxy, &wminz, &wmaxz);
   set_type_surfaces(&g_World);
 
@@ -89,6 +90,7 @@ void charge_monde() {
     glFogf(GL_FOG_START, PROFONDEUR_CHAMP_CAM - 100);
     glFogf(GL_FOG_END, PROFONDEUR_CHAMP_CAM);
   }
+  return etat;
 }
 
 void destroy_monde() {

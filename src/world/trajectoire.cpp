@@ -1,8 +1,6 @@
 // Racing-line list, its file, and the editor's operations on it.
 #include "world/trajectoire.h"
 
-#include <allegro.h>
-
 #include <cstdio>
 
 #include "common/binio.h"
@@ -77,17 +75,18 @@ void calcule_trajectoire() {
   }
 }
 
-void charge_trajectoire() {
+bool charge_trajectoire() {
   std::vector<uint8_t> octets;
-  if (lit_fichier(chemin_trajectoire(), octets, 16u << 20)) {
+  const bool lue = lit_fichier(chemin_trajectoire(), octets, 16u << 20);
+  if (lue) {
     lit_trajectoire(octets.data(), octets.size());
   } else {
     Effacement_liste_point_t();
     creation_point_t(0, 0, 0, 0);
-    allegro_message("creation de %i point(s)", nb_point_t);
   }
   calcule_trajectoire();
   LONGUEUR_CHAMPIONNAT += LONGUEUR_CIRCUIT;
+  return lue;
 }
 
 std::vector<uint8_t> encode_trajectoire() {

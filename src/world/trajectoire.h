@@ -45,9 +45,10 @@ Point_Traj* ptraj_precedent(Point_Traj* p);
 // Path of the current circuit's racing-line file.
 std::string chemin_trajectoire();
 
-// Loads the line of circuit LEVEL_ACTIF (one point at the origin when there is no file), then
-// computes lengths and side vectors and adds the lap length to LONGUEUR_CHAMPIONNAT.
-void charge_trajectoire();
+// Loads the line of circuit LEVEL_ACTIF, then computes lengths and side vectors and adds the lap
+// length to LONGUEUR_CHAMPIONNAT. False when there is no file: one point at the origin then
+// stands in. Whether the line can be raced is the race set-up's decision.
+bool charge_trajectoire();
 // Parses a racing-line file held in memory; only complete records are kept. False when the
 // buffer does not even hold the count.
 bool lit_trajectoire(const uint8_t* data, size_t taille);

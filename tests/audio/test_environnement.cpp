@@ -109,7 +109,7 @@ TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   EXPECT_EQ(preset, 4);
 
   Effacement_liste_effetSon();
-  charge_effetSons();
+  EXPECT_TRUE(charge_effetSons());
   EXPECT_EQ(nb_effetSon, 3);
   EXPECT_EQ(prem_list_effetSon->numero, 1);
   EXPECT_EQ(haut_list_effetSon->numero, 3);
@@ -160,7 +160,9 @@ TEST_F(Environnement, MissingFileGivesOneDefaultPolygon) {
   ASSERT_TRUE(dossier.pret());
   LEVEL_ACTIF = 4;
   trois_elements();
-  charge_effetSons();
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(charge_effetSons());  // the caller tells the player: no message box from here
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
   ASSERT_EQ(nb_effetSon, 1);
   const SEffetSon* e = act_effetSon;
   EXPECT_EQ(e->type, EFSON_OCCLUSION);

@@ -67,7 +67,7 @@ TEST_F(Decorations, FileRoundTripWithScaledRadius) {
   float rayon;
   lec.f32(rayon);
   EXPECT_FLOAT_EQ(rayon, 64);  // radius times scale at saving time
-  charge_deco(4);
+  EXPECT_TRUE(charge_deco(4));
   ASSERT_EQ(nb_deco, 2);
   EXPECT_FLOAT_EQ(prem_list_deco->rayon, 32);
   EXPECT_FLOAT_EQ(prem_list_deco->echelle, 2);
@@ -78,7 +78,9 @@ TEST_F(Decorations, FileRoundTripWithScaledRadius) {
   Effacement_liste_deco();
   ASSERT_TRUE(sauve_deco(4));
   EXPECT_NE(access("./objets/deco_4.dat", F_OK), 0);
-  charge_deco(4);
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(charge_deco(4));  // the caller tells the player: no message box from here
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
   EXPECT_EQ(nb_deco, 1);
   EXPECT_EQ(prem_list_deco->type, 1);
 }

@@ -216,14 +216,45 @@ TEST(Load3DS, NotA3DSFileLeavesTheModelEmpty) {
   EXPECT_EQ(vide.r, IMPORT_PAS_3DS);
 }
 
-TEST(Load3DSDeathTest, MissingFileEndsTheProgramWithCodeOne) {
-  EXPECT_EXIT(
-      {
-        tMateriaux t;
-        t3DModel m;
-        CLoad3DS().Import3DS(&t, &m, "/nonexistent/kan_9.3ds");
-      },
-      testing::ExitedWithCode(1), "Error : Unable to find the file: /nonexistent/kan_9.3ds!");
+// The loader only reports: a missing file comes back as a result (the game's start-up decides to
+// stop), and this process goes on.
+TEST(Load3DS, MissingFileIsReturnedToTheCaller) {
+  tMateriaux t;
+  t.materialCount = 2;
+  t.materials.resize(2);
+  t3DModel m;
+  testing::internal::CaptureStderr();
+  const tResultat3DS r = CLoad3DS().Import3DS(&t, &m, "/nonexistent/kan_9.3ds");
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("Error : Unable to find the file: /nonexistent/kan_9.3ds!"),
+            std::string::npos);
+  EXPECT_EQ(r, IMPORT_ABSENT);
+  EXPECT_EQ(m.objectCount, 0);
+  EXPECT_EQ(m.firstMaterial, 2);
+  EXPECT_EQ(m.endMaterial, 2);
+}
+
+// Inside an object the chunks come in any order: faces (with their material) before the vertices
+// they index, texture coordinates first of all.
+TEST(Load3DS, ObjectChunksInAnyOrder) {
+  const auto uv = chunk(0x4140, concat({u16s({3}), f32s({0, 0, 1, 0, 0, 1})}));
+  const auto materiau = chunk(0xAFFF, chunk(0xA000, texte("Vert")));
+  const auto octets = fichier3ds(concat({
+      materiau,
+      objet3ds("Rpremier", concat({uv, faces3ds({0, 1, 2}, "Vert"), sommets3ds({0, 0, 0, 1, 0, 0, 0, 1, 0})})),
+      objet3ds("Rsecond", concat({sommets3ds({0, 0, 0, 0, 0, 1, 1, 0, 0}), faces3ds({0, 1, 2})})),
+  }));
+  testing::internal::CaptureStderr();
+  Import i(octets);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(i.r, IMPORT_OK);
+  ASSERT_EQ(i.model.objectCount, 2);
+  const t3DObject& a = i.model.objects[0];
+  EXPECT_EQ(a.faceCount, 1);
+  EXPECT_EQ(a.vertexCount, 3);
+  EXPECT_EQ(a.texVertexCount, 3);
+  EXPECT_EQ(a.materialIndex, 0);
+  EXPECT_FLOAT_EQ(a.faces[0].normal.y, 1.0f);  // computed on the vertices read after the faces
+  EXPECT_EQ(i.model.objects[1].faceCount, 1);
 }
 
 }  // namespace

@@ -58,8 +58,10 @@ TEST_F(Materiaux, ModelsLoadHeadlessWithSlotsAndFreeAsAStack) {
   ecrit("objets/a.3ds", {"Aglow", "aplain"});
   ecrit("objets/b.3ds", {"Rone"});
   t3DModel a, b;
-  charge_mesh(&a, "./objets/a.3ds");
-  charge_mesh(&b, "./objets/b.3ds");
+  tRapports3DS rapports;
+  charge_mesh(&a, "./objets/a.3ds", &rapports);
+  charge_mesh(&b, "./objets/b.3ds", &rapports);
+  EXPECT_TRUE(rapports.empty());
   EXPECT_EQ(a.objectCount, 2);
   EXPECT_EQ(b.firstMaterial, 2);
   EXPECT_EQ(b.endMaterial, 3);
@@ -96,10 +98,10 @@ TEST_F(Materiaux, StartUpModelsLoadInOrderAndShutdownEmptiesTheTable) {
   for (const char* f : {"anneau", "b_speed", "b_mine", "b_missile", "mine", "missile", "explo"}) {
     ecrit(std::string("objets/") + f + ".3DS", {"Ahalo", "corps"});
   }
-  charge_police();
-  charge_mesh_joueurs();
-  charge_mesh_deco();
-  charge_mesh_bonus();
+  EXPECT_TRUE(charge_police().empty());
+  EXPECT_TRUE(charge_mesh_joueurs().empty());
+  EXPECT_TRUE(charge_mesh_deco().empty());
+  EXPECT_TRUE(charge_mesh_bonus().empty());
   EXPECT_EQ(Police.firstMaterial, 0);
   EXPECT_EQ(Joueur_1.firstMaterial, 1);
   EXPECT_EQ(Joueur_6.firstMaterial, 6);
@@ -122,6 +124,32 @@ TEST_F(Materiaux, StartUpModelsLoadInOrderAndShutdownEmptiesTheTable) {
   EXPECT_EQ(g_Materiaux.materialCount, 1);  // the font's materials go with the table
   destroy_materiaux();
   EXPECT_EQ(g_Materiaux.materialCount, 0);
+}
+
+// The loaders tell their caller, in load order, of the files the player must hear about; a missing
+// file no longer ends the process, it leaves its model empty and the next ones still load.
+TEST_F(Materiaux, MissingAndForeignModelFilesAreReportedInOrder) {
+  for (const char* f : {"anneau", "b_speed", "b_missile", "mine", "explo"}) {
+    ecrit(std::string("objets/") + f + ".3DS", {"corps"});
+  }
+  FILE* f = std::fopen("objets/missile.3DS", "wb");
+  ASSERT_NE(f, nullptr);
+  std::fputs("pas un modele", f);
+  std::fclose(f);
+  testing::internal::CaptureStderr();
+  const tRapports3DS r = charge_mesh_bonus();
+  const std::string erreurs = testing::internal::GetCapturedStderr();
+  ASSERT_EQ(r.size(), 2u);
+  EXPECT_EQ(r[0].chemin, "./objets/b_mine.3DS");
+  EXPECT_EQ(r[0].resultat, IMPORT_ABSENT);
+  EXPECT_EQ(r[1].chemin, "./objets/missile.3DS");
+  EXPECT_EQ(r[1].resultat, IMPORT_PAS_3DS);
+  EXPECT_NE(erreurs.find("Error : Unable to find the file: ./objets/b_mine.3DS!"), std::string::npos) << erreurs;
+  EXPECT_EQ(bonus_mine.objectCount, 0);
+  EXPECT_EQ(explosion.objectCount, 1);
+  EXPECT_EQ(message_import_3ds(r[0].resultat, r[0].chemin.c_str()),
+            "Error : Unable to find the file: ./objets/b_mine.3DS!");
+  destroy_bonus();
 }
 
 TEST(Surfaces, ClassFromTheFirstLetter) {
@@ -175,9 +203,12 @@ TEST_F(Circuit, LoadedTwiceGetsTheSameIndicesAndClasses) {
   set_config_data(config, sizeof config - 1);
 
   t3DModel deja;
-  charge_mesh(&deja, "./objets/deja.3ds");
+  tRapports3DS rapports;
+  charge_mesh(&deja, "./objets/deja.3ds", &rapports);
   for (int tour = 0; tour < 2; tour++) {
-    charge_monde();
+    const tChargeMonde etat = charge_monde();
+    EXPECT_TRUE(etat.deco_absente);  // one default fern, told by the caller
+    EXPECT_TRUE(etat.modeles.empty());
     EXPECT_EQ(glissement, 0.25f);
     EXPECT_EQ(g_Minimap.modele, &Minimap);
     EXPECT_EQ(g_Minimap.GetPosX(), -1.85f);

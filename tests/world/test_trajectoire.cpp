@@ -119,15 +119,18 @@ TEST_F(Trajectoire, SaveWritesCountThenSixFloatsPerPointAndRoundTrips) {
   const auto attendu = encode_trajectoire();
   Effacement_liste_point_t();
   LONGUEUR_CHAMPIONNAT = 100;
-  charge_trajectoire();
+  EXPECT_TRUE(charge_trajectoire());
   EXPECT_EQ(encode_trajectoire(), attendu);
   EXPECT_FLOAT_EQ(LONGUEUR_CHAMPIONNAT, 100 + LONGUEUR_CIRCUIT);
   // No points left: no file left.
   Effacement_liste_point_t();
   ASSERT_TRUE(sauve_trajectoire());
   EXPECT_NE(access("./objets/traj_3.dat", F_OK), 0);
-  // No file: one point at the origin.
-  charge_trajectoire();
+  // No file: one point at the origin, and the caller is told instead of a message box being
+  // opened here (without a screen its text would go to the standard output).
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(charge_trajectoire());
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
   EXPECT_EQ(nb_point_t, 1);
   EXPECT_EQ(prem_list_ptraj->numero, 1);
   LEVEL_ACTIF = 1;

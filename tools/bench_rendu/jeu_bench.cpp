@@ -217,7 +217,10 @@ bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::stri
   remove_int(fps_counter);
   remove_int(game_timer);
   remove_int(game_CHRONO_timer);
-  demarre_sons_controles_police();
+  if (!demarre_sons_controles_police()) {
+    *erreur = "font model missing";
+    return false;
+  }
   for (int i = 0; i < 5; i++) Joueurs[i] = new CJoueurCPU;
   Joueurs[5] = new CJoueurHumain;
   for (int k = 1; k <= 5; k++) {
@@ -227,11 +230,16 @@ bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::stri
   }
   lit_nom_joueur();
   for (CObjJoueur* p : Joueurs) sons_pilote(p);
-  charge_mesh_joueurs();
+  tRapports3DS rapports = charge_mesh_joueurs();
   t3DModel* vaisseaux[NB_JOUEURS] = {&Joueur_2, &Joueur_3, &Joueur_4, &Joueur_5, &Joueur_6, &Joueur_1};
   for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i]->Set3Dobj(vaisseaux[i]);
-  charge_mesh_deco();
-  charge_mesh_bonus();
+  for (const tRapports3DS& r : {charge_mesh_deco(), charge_mesh_bonus()}) rapports.insert(rapports.end(), r.begin(), r.end());
+  for (const tRapport3DS& r : rapports) {
+    if (r.resultat == IMPORT_ABSENT) {
+      *erreur = "missing model " + r.chemin;
+      return false;
+    }
+  }
   return true;
 }
 
@@ -244,7 +252,7 @@ double charge_circuit(int circuit) {
   LEVEL_ACTIF = circuit;
   std::srand(1);  // bonus places
   const auto t0 = Horloge::now();
-  charge_course();
+  charge_course(message);
   place_grille(Joueurs);
   glFinish();
   return ms_depuis(t0);

@@ -27,7 +27,10 @@ int affiche_info(const char* chemin, std::FILE* sortie) {
   for (const t3DObject& o : model.objects) faces += o.faceCount;
   std::fprintf(sortie, "%s: %d objects, %d triangles, %d materials%s\n", chemin, model.objectCount, faces,
                model.endMaterial - model.firstMaterial,
-               r == IMPORT_OK ? "" : (r == IMPORT_PAS_3DS ? " (not a 3DS file)" : " (damaged: read up to the fault)"));
+               r == IMPORT_OK        ? ""
+               : r == IMPORT_ABSENT  ? " (no such file)"
+               : r == IMPORT_PAS_3DS ? " (not a 3DS file)"
+                                     : " (damaged: read up to the fault)");
   for (const t3DObject& o : model.objects) {
     const unsigned char classe = classe_surface(o.name);
     std::fprintf(sortie, "  object \"%s\": %d vertices, %d faces, %d texcoords, material %d", o.name, o.vertexCount,

@@ -139,14 +139,17 @@ int main(int argc, char** argv) {
   std::vector<uint8_t> image;
   if (mode == "--modele") {
     t3DModel modele;
-    g_Load3DS.Import3DS(&g_Materiaux, &modele, cible.c_str());
+    // The loader has said on the standard error what was missing.
+    if (g_Load3DS.Import3DS(&g_Materiaux, &modele, cible.c_str()) == IMPORT_ABSENT) return 1;
     charge_textures_presentes(&modele);
     image = rendu_tourniquet(modele, largeur, hauteur);
     destroy_obj(&modele);
   } else {
     LEVEL_ACTIF = std::atoi(cible.c_str());
     choisit_mappings(LEVEL_ACTIF);
-    charge_monde();
+    for (const tRapport3DS& r : charge_monde().modeles) {
+      if (r.resultat == IMPORT_ABSENT) return 1;
+    }
     if (!oeil_donne) oeil = CVector3(wmaxx, wmaxy + 30, wmaxz);
     if (!vers_donne) vers = CVector3((wminx + wmaxx) / 2, 0, (wminz + wmaxz) / 2);
     image = rendu_circuit(largeur, hauteur, oeil, vers);

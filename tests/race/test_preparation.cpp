@@ -1,0 +1,81 @@
+// Race set-up: a racing line that cannot be raced refuses the race before anything runs, and
+// leaves nothing loaded behind it.
+#include <gtest/gtest.h>
+
+#include <allegro.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "assetgen/ecrit3ds.h"
+#include "common/fichier.h"
+#include "common/globals.h"
+#include "race/evenement.h"
+#include "support/outils_essai.h"
+#include "world/materiaux.h"
+#include "world/monde.h"
+#include "world/trajectoire.h"
+
+namespace {
+
+void ecrit_circuit(int circuit) {
+  CMaillage c;
+  c.materiau("route", 90, 90, 90);
+  CMaillage::grille(c.objet("Rroute", "route"), CVector3(-200, 0, -200), 8, 8, 50.0f, [](float, float) { return 0.0f; });
+  CMaillage m;
+  m.materiau("carte", 1, 1, 1);
+  CMaillage::grille(m.objet("carte", "carte"), CVector3(-200, 0, -200), 2, 2, 200.0f, [](float, float) { return 0.0f; });
+  const std::string n = std::to_string(circuit);
+  ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_" + n + ".3ds", c));
+  ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_m1_" + n + ".3ds", m));
+}
+
+// A racing-line file of `n` points along x (the count says `compte`).
+void ecrit_trajectoire(int compte, int n) {
+  Ecrivain e;
+  e.i32(compte);
+  for (int i = 0; i < n; i++) {
+    for (float f : {-50.0f * i, 1.0f, 0.0f, -1.0f, 0.0f, 0.0f}) e.f32(f);
+  }
+  const auto octets = e.donnees();
+  ASSERT_TRUE(ecrit_fichier_atomique(chemin_trajectoire(), octets.data(), octets.size()));
+}
+
+TEST(Preparation, RacingLineOfFewerThanTwoPointsRefusesTheRace) {
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
+  ASSERT_EQ(mkdir("objets", 0755), 0);
+  set_config_data("", 0);
+  LEVEL_ACTIF = 6;
+  ecrit_circuit(6);
+  const int materiaux_avant = g_Materiaux.materialCount;
+  struct Cas {
+    const char* quoi;
+    int compte, points;  // compte < 0 with no points: no file at all
+  };
+  for (const Cas& c : {Cas{"no file", -1, -1}, Cas{"count 0", 0, 0}, Cas{"negative count", -4, 0},
+                       Cas{"one point", 1, 1}, Cas{"count above the points", 9, 1}}) {
+    std::remove(chemin_trajectoire().c_str());
+    if (c.points >= 0) ecrit_trajectoire(c.compte, c.points);
+    testing::internal::CaptureStdout();  // the default-decoration box, without a screen
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(charge_course(nullptr)) << c.quoi;
+    testing::internal::GetCapturedStdout();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("traj_6.dat"), std::string::npos) << c.quoi;
+    // Everything the set-up loaded is freed again.
+    EXPECT_EQ(nb_point_t, 0) << c.quoi;
+    EXPECT_EQ(g_World.objectCount, 0) << c.quoi;
+    EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant) << c.quoi;
+  }
+  // Two points make a lap: the race is set up.
+  ecrit_trajectoire(2, 2);
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(charge_course(nullptr));
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(nb_point_t, 2);
+  EXPECT_GT(g_World.objectCount, 0);
+  libere_course();
+  LEVEL_ACTIF = 1;
+}
+
+}  // namespace
