@@ -47,10 +47,10 @@ void dialogue_course_impossible(int circuit) {
                 circuit);
   CDialogue d;
   prepare_dialogue(d);
-  d.AddTitre(texte_langue("Course impossible !", "Race cannot start !"), CVector3(0, 0.8f, -2), 2);
+  d.AddTitre(texte_langue("Course impossible !", "Race cannot start !"), CVector3(0, 0.5f, -2), 2);
   // Farther away, so that the long line fits the narrowest window.
-  d.AddTitre(ligne, CVector3(0, 0.2f, -4), 2);
-  d.AddClick("OK", CVector3(0, -0.8f, -2), 2, 1);
+  d.AddTitre(ligne, CVector3(0, 0, -4), 2);
+  d.AddClick("OK", CVector3(0, -0.6f, -2), 2, 1);
   clear_color_menu();
   d.OuvertureDialogueZoom();
   execute_dialogue(d);

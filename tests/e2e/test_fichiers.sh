@@ -60,17 +60,39 @@ attend_menu "$win" "$OUT/modele_corrompu_menu.png" || fail "no menu after a corr
 quitte_jeu "$OUT/modele_corrompu_menu.png"
 termine
 
-# Broken circuit data, one race each in one game: circuit 2 without its racing line (the game
-# makes one point and says so), circuit 4 whose model is cut after its first kilobyte, then
-# circuit 3 with a racing line of no points after those races. Each race starts, runs and is
-# left with Escape.
+# Broken circuit data in one game: circuits 2 (no racing line) and 3 (a racing line of no points)
+# cannot be raced and say so in a dialog that Enter closes; circuit 4, whose model is cut after its
+# first kilobyte, starts, runs and is left with Escape. Then a championship whose first circuit
+# has a racing line of one point is refused the same way and records nothing.
 copie
 rm objets/traj_2.dat
 printf '\0\0\0\0' > objets/traj_3.dat
+{ printf '\1\0\0\0'; head -c 24 /dev/zero; } > objets/traj_1.dat
 head -c 1024 objets/kan_4.3ds > kan_4.3ds && mv kan_4.3ds objets/kan_4.3ds
+rm -rf hiscores && mkdir hiscores
 printf '[Game]\nLevel_actif = 1\n' >> config.cfg
 demarre_jeu 800 600
 attend_menu "$win" "$OUT/menu.png" || fail "no main menu"
+
+# The refusal of circuit $1 (its line in the log), its dialog kept in $2, then Enter back to the
+# main menu.
+refus_attendu() {
+  fin_refus=$(( $(date +%s) + 120 ))
+  until grep -q "traj_$1.dat holds" log.txt; do
+    [ "$(date +%s)" -lt "$fin_refus" ] || { cat log.txt; fail "circuit $1 was not refused"; }
+    kill -0 $pid 2>/dev/null || { cat log.txt; fail "the game stopped on circuit $1"; }
+    sleep 0.2
+  done
+  attend_stable "$win" "$2" 60 || fail "the refusal of circuit $1 never settled"
+  # Its red title below the main menu's, over the menus' background.
+  titre=$(colour_share "$2" 185 45 "$RED")
+  fond=$(colour_share "$2" 580 20 "$FOND_MENU")
+  awk -v t="$titre" -v f="$fond" 'BEGIN { exit !(t > 0.01 && f > 0.9) }' ||
+    fail "no refusal dialog for circuit $1 (title $titre, background $fond)"
+  press_key "$win" Return
+  attend_menu "$win" "$OUT/menu.png" || { cat log.txt; fail "not back in the menu after circuit $1"; }
+}
+
 circuit=1
 for k in 2 4 3; do
   E="$OUT/circuit_$k.png"
@@ -81,7 +103,10 @@ for k in 2 4 3; do
   while [ $circuit -gt $k ]; do touche "$win" Left "$E"; circuit=$((circuit - 1)); done
   touches "$win" "$E" Up
   press_key "$win" Return
-  [ $k -eq 2 ] && message_attendu "creation de 1 point(s)" "a missing racing line"
+  if [ $k -ne 4 ]; then
+    refus_attendu $k "$OUT/refus_$k.png"
+    continue
+  fi
   attend_pret "$win" 120 "$OUT/pret_$k.png" || { cat log.txt; fail "no ready prompt on circuit $k"; }
   repond_pret "$win" "$OUT/depart_$k.png"
   # Escape is taken once the countdown is over.
@@ -94,7 +119,15 @@ for k in 2 4 3; do
   press_key "$win" Return
   attend_menu "$win" "$OUT/menu.png" || { cat log.txt; fail "not back in the menu after circuit $k"; }
 done
+
+# The championship: the game type on the main menu, its dialog, "Jouer".
+E="$OUT/championnat.png"
+copie_ecran "$OUT/menu.png" "$E"
+touches "$win" "$E" Down Right Up Return
+press_key "$win" Return
+refus_attendu 1 "$OUT/refus_championnat.png"
+[ -z "$(ls hiscores)" ] || fail "refused races wrote hiscores: $(ls hiscores)"
 quitte_jeu "$OUT/menu.png"
-[ ! -e objets/traj_2.dat ] || fail "a racing line was written for a race that was only run"
+[ ! -e objets/traj_2.dat ] || fail "a racing line was written for a race that was never run"
 termine
 echo PASS
