@@ -1,10 +1,11 @@
 // The geometry behind the pilot's drawing: the speed gauge against its needle and the edges of the
-// view.
+// view, and the lean of a ship on sloping ground.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "objects/jauge.h"
+#include "objects/vaisseau_style.h"
 
 namespace {
 
@@ -76,6 +77,23 @@ TEST(Jauge, WholeDialSitsInTheBottomRightCornerOfAnyView) {
     // Tucked into the corner, not floating towards the middle.
     EXPECT_GT(c.x + RAYON_JAUGE, b[1] * d - 0.05f);
     EXPECT_LT(c.y - RAYON_JAUGE, b[2] * d + 0.05f);
+  }
+}
+
+TEST(Inclinaison, ShipUpAxisStandsOnTheGroundNormal) {
+  // Banked sideways either way, sloping forwards, and both at once.
+  const CVector3 sols[] = {{0.3f, 0.954f, 0}, {-0.42f, 0.907f, 0}, {0, 0.954f, 0.3f}, {0.25f, 0.93f, -0.27f}};
+  for (const CVector3& n : sols) {
+    SCOPED_TRACE(testing::Message() << n.x << " " << n.y << " " << n.z);
+    const Inclinaison i = inclinaison_sol(n);
+    // (0, 1, 0) turned about x, then about z, as glRotatef turns it.
+    const double z = i.autour_z * DEG, x = i.autour_x * DEG;
+    const double haut[3] = {-std::cos(x) * std::sin(z), std::cos(x) * std::cos(z), std::sin(x)};
+    const double l = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+    // Whole degrees: a degree off at most per turn.
+    EXPECT_NEAR(haut[0], n.x / l, 0.04);
+    EXPECT_NEAR(haut[1], n.y / l, 0.04);
+    EXPECT_NEAR(haut[2], n.z / l, 0.04);
   }
 }
 
