@@ -1,11 +1,11 @@
 // The player's ship as drawn, and its head-up display.
 #include <GL/gl.h>
 
-#include <cmath>
 #include <cstdio>
 
 #include "common/globals.h"
 #include "objects/humain.h"
+#include "objects/jauge.h"
 #include "objects/vaisseau_style.h"
 #include "world/modeles.h"
 #include "world/objsup.h"
@@ -32,38 +32,36 @@ CObjSup icone_bonus;
 void CJoueurHumain::render(tMateriaux* materiaux) { dessine_vaisseau(materiaux, style_humain, accelere, freinage); }
 
 void CJoueurHumain::affiche_coord(tMateriaux* materiaux, int, int minutes, int secondes, int soixantiemes) {
-  // Speed gauge, in camera space.
-  float aiguille = vitesse * -66.0f;
-  if (aiguille > 0) aiguille = 0;
-  if (vitesse > vitesse_max + 1) aiguille = (vitesse_max + 0.8f) * -66.0f;
+  // Speed gauge, in camera space, in the bottom-right corner of the view.
+  const float aiguille = angle_aiguille(vitesse, vitesse_max);
+  PointJauge coins[3];
+  aiguille_jauge(aiguille, coins);
+  float projection[16];
+  glGetFloatv(GL_PROJECTION_MATRIX, projection);
+  const PointJauge centre = centre_jauge(projection);
   glPushMatrix();
   glLoadIdentity();
   glDisable(GL_LIGHTING);
   glDisable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
-  glTranslatef(2.1f, -1.6f, -2.0f);
-  // The scale: an arc of radius 0.4, lit up to the needle.
-  const float pas = vitesse_max * -66.0f / 11.0f;
+  glTranslatef(centre.x, centre.y, -PROFONDEUR_JAUGE);
+  // The scale, lit up to the needle.
   glPointSize(4);
   glBegin(GL_POINTS);
-  for (int i = 0; i <= 11; i++) {
-    const float a = pas * i;
-    if (a >= aiguille) {
+  for (int k = 0; k < NB_GRADUATIONS; k++) {
+    if (graduation_allumee(k, vitesse_max, aiguille)) {
       glColor4ub(253, 59, 43, 250);
     } else {
       glColor4ub(60, 60, 60, 150);
     }
-    const float r = static_cast<float>((a + 180.0f) * M_PI / 180.0);
-    glVertex3f(0.4f * std::cos(r), 0.4f * -std::sin(r), 0);
+    const PointJauge g = graduation(k, vitesse_max);
+    glVertex3f(g.x, g.y, 0);
   }
   glEnd();
-  glRotatef(aiguille, 0, 0, 1);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
   glColor4ub(120, 80, 80, 20);
   glBegin(GL_TRIANGLES);
-  glVertex3f(-0.5f, 0.09f, 0);
-  glVertex3f(-0.5f, -0.09f, 0);
-  glVertex3f(-0.15f, 0, 0);
+  for (const PointJauge& c : coins) glVertex3f(c.x, c.y, 0);
   glEnd();
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   const float epaisseur = boost ? 10.0f : 7.0f;
@@ -76,9 +74,7 @@ void CJoueurHumain::affiche_coord(tMateriaux* materiaux, int, int minutes, int s
   glPointSize(epaisseur);
   for (GLenum mode : {GL_LINE_LOOP, GL_POINTS}) {
     glBegin(mode);
-    glVertex3f(-0.5f, 0.09f, 0);
-    glVertex3f(-0.5f, -0.09f, 0);
-    glVertex3f(-0.15f, 0, 0);
+    for (const PointJauge& c : coins) glVertex3f(c.x, c.y, 0);
     glEnd();
   }
   glLineWidth(1);

@@ -16,9 +16,10 @@ float degres_inclinaison(float c) {
 }
 
 // Tilts the drawing to a ground normal, then turns it to the heading.
-void incline(CVector3 n, float cap, bool ombre) {
-  glRotatef(degres_inclinaison(ombre ? -n.x : n.x), 0, 0, 1);
-  glRotatef(degres_inclinaison(n.z), 1, 0, 0);
+void incline(CVector3 n, float cap) {
+  const Inclinaison i = inclinaison_sol(n);
+  glRotatef(i.autour_z, 0, 0, 1);
+  glRotatef(i.autour_x, 1, 0, 0);
   glRotatef(cap, 0, 1, 0);
 }
 
@@ -38,6 +39,9 @@ float eclat() { return -1.0f + (std::rand() % 200) / 100.0f; }
 
 }  // namespace
 
+// The turn about z takes up (0, 1, 0) to (-sin z, cos z, 0): asin(-n.x) brings its x onto n.x.
+Inclinaison inclinaison_sol(CVector3 n) { return {degres_inclinaison(-n.x), degres_inclinaison(n.z)}; }
+
 void CObjJoueur::dessine_vaisseau(tMateriaux* materiaux, const StyleVaisseau& style, bool flamme, bool feux) {
   SFace_contact& f = face_sol;
   rapproche(f.normale_affichee.x, f.normale.x, 0.05f);
@@ -46,7 +50,7 @@ void CObjJoueur::dessine_vaisseau(tMateriaux* materiaux, const StyleVaisseau& st
   // Shadow.
   glPushMatrix();
   glTranslatef(face_ombre.point.x, face_ombre.point.y, face_ombre.point.z);
-  incline(face_ombre.normale, angle, true);
+  incline(face_ombre.normale, angle);
   glDisable(GL_LIGHTING);
   glDisable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
@@ -62,7 +66,7 @@ void CObjJoueur::dessine_vaisseau(tMateriaux* materiaux, const StyleVaisseau& st
   // Hull.
   glPushMatrix();
   glTranslatef(position.x, position.y, position.z);
-  incline(f.normale_affichee, angle, false);
+  incline(f.normale_affichee, angle);
   const CVector3 p = position;
   position = CVector3(0, 0, 0);
   CObjJoueur::render(style.coque_blanche ? nullptr : materiaux);

@@ -11,3 +11,10 @@ struct CObjJoueur::StyleVaisseau {
   unsigned char pointe_boost[4], base_boost[4];  // the same while boosting
   float feu[3][3];           // right brake light; the left one mirrors it in x
 };
+
+// Turns about z then about x, in whole degrees, that stand a ship's up axis on the ground normal
+// n (up to the truncation): the hull and its shadow lean alike.
+struct Inclinaison {
+  float autour_z, autour_x;
+};
+Inclinaison inclinaison_sol(CVector3 n);

@@ -36,6 +36,8 @@ void dessine_objet_3d(const t3DObject& o, tMateriaux* materiaux, int alpha) {
   glEnd();
 }
 
+FusionOeil fusion_oeil(const t3DObject& o) { return o.surfaceType == 1 ? FusionOeil::additive : FusionOeil::opaque; }
+
 void CObjSup::dessine(tMateriaux* materiaux, bool oeil) {
   if (!modele) return;
   glPushMatrix();
@@ -46,13 +48,16 @@ void CObjSup::dessine(tMateriaux* materiaux, bool oeil) {
   glRotatef(angles.z, 0, 0, 1);
   glScalef(echelle, echelle, echelle);
   for (const t3DObject& o : modele->objects) {
-    const bool brille = oeil && o.surfaceType == 1;
-    if (oeil) {
+    const bool ajoute = oeil && fusion_oeil(o) == FusionOeil::additive;
+    if (ajoute) {
       glEnable(GL_BLEND);
-      glBlendFunc(GL_SRC_ALPHA, brille ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+      glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     }
-    dessine_objet_3d(o, materiaux, oeil ? 128 : 255);
-    if (oeil) glDisable(GL_BLEND);
+    dessine_objet_3d(o, materiaux, ajoute ? 128 : 255);
+    if (ajoute) {
+      glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+      glDisable(GL_BLEND);
+    }
   }
   glEnable(GL_TEXTURE_2D);
   glPopMatrix();

@@ -38,8 +38,8 @@ class CObjSup {
 
   // The model at its place in the world.
   void render(tMateriaux* materiaux);
-  // Stores the model and placement, then draws it relative to the eye, half transparent, with
-  // glowing objects (surfaceType 1) added on.
+  // Stores the model and placement, then draws it relative to the eye: opaque, with glowing
+  // objects added on (see fusion_oeil).
   void render_obj(t3DModel* model, tMateriaux* materiaux, float x, float y, float z, float ax, float ay, float az,
                   float scale);
 
@@ -52,6 +52,11 @@ class CObjSup {
  private:
   void dessine(tMateriaux* materiaux, bool oeil);
 };
+
+// How render_obj lays one object over the scene: a glowing object (surfaceType 1) is added on at
+// half strength (alpha 128); any other is drawn opaque.
+enum class FusionOeil { opaque, additive };
+FusionOeil fusion_oeil(const t3DObject& o);
 
 // Draws the faces of one object: vertex normals, and texture coordinates when textured, else the
 // material colour with `alpha` (255: opaque).

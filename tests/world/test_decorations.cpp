@@ -1,4 +1,5 @@
-// Decorations: the insertion and removal rules, the type table, and the file both ways.
+// Decorations: the insertion and removal rules, the type table, the file both ways, and the
+// blending of a placed model drawn in front of the eye.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include "support/outils_essai.h"
 #include "world/decorations.h"
 #include "world/modeles.h"
+#include "world/objsup.h"
 
 namespace {
 
@@ -97,6 +99,14 @@ TEST_F(Decorations, TruncatedFilesKeepCompleteRecords) {
   const uint8_t rien[2] = {0, 0};
   EXPECT_FALSE(lit_deco(rien, sizeof rien));
   EXPECT_EQ(nb_deco, 0);
+}
+
+// The held-bonus icon in front of the eye: its body hides what is behind, only the glow adds on.
+TEST(ObjetOeil, OnlyGlowingObjectsAreBlended) {
+  t3DObject corps, lueur;
+  lueur.surfaceType = 1;
+  EXPECT_EQ(fusion_oeil(corps), FusionOeil::opaque);
+  EXPECT_EQ(fusion_oeil(lueur), FusionOeil::additive);
 }
 
 }  // namespace
