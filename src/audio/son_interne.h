@@ -57,7 +57,7 @@ struct Canal {
   float gain_direct = 1.0f, gain_reverb = 1.0f;  // occlusion applied last
   uint64_t ordre = 0;                            // start order, for stealing the oldest
   Vec pos;
-  float pitch = 1.0f;
+  float pitch = 1.0f;  // ratio to the sound's own rate
   // The silent mode's own clock: seconds of the sound played before `depuis`, and whether it
   // ends at all (a looping sound never does).
   bool boucle = false;
