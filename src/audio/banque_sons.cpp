@@ -41,6 +41,17 @@ const EffetBanque k_banque[] = {
     {&SON_PRET, "./sons/pret.wav", MODE_2D, 0, 0, false},
 };
 
+const char* raison(int r) {
+  switch (r) {
+    case SON_ERR_FICHIER_INTROUVABLE:
+      return "missing or unreadable";
+    case SON_ERR_FORMAT:
+      return "not a sound the game can read";
+    default:
+      return "the sound system refused it";
+  }
+}
+
 }  // namespace
 
 bool verifie_version_son(unsigned version, std::FILE* sortie) {
@@ -72,16 +83,21 @@ int Init_son() {
   return result;
 }
 
-void Charge_sons() {
+void Charge_sons(std::FILE* erreurs) {
+  int echec = SON_OK;
   for (const EffetBanque& e : k_banque) {
-    result = son_cree_son(g_SystemeSon, e.fichier, e.mode, e.son);
-    if (result != SON_OK) {
+    const int r = son_cree_son(g_SystemeSon, e.fichier, e.mode, e.son);
+    if (r != SON_OK) {
+      // Only this effect stays silent: its plays fail and their callers skip them.
       *e.son = HSon{};
-      return;  // this one and all later stay empty; the game goes on silently
+      if (echec == SON_OK) echec = r;
+      if (erreurs) std::fprintf(erreurs, "veltra: sound %s not loaded (%s), it stays silent\n", e.fichier, raison(r));
+      continue;
     }
     if (e.mode & SON_MODE_3D) son_son_set_distances_3d(*e.son, e.min, e.max);
     if (e.boucle) son_son_set_mode(*e.son, SON_MODE_BOUCLE);
   }
+  result = echec;
 }
 
 void Delete_sons() {

@@ -45,8 +45,9 @@ bool verifie_version_son(unsigned version, std::FILE* sortie);
 // Creates and starts the sound system: version check, driver speaker mode, buffer size on
 // emulated output, init with 100 channels (stereo retry), ambient reverb. Returns `result`.
 int Init_son();
-// Loads the twelve effects in table order; stops silently at the first that fails.
-void Charge_sons();
+// Loads the twelve effects in table order. An effect that fails stays empty (silent) and its file
+// is named on `erreurs`; the others load all the same. `result` is the first failure, or SON_OK.
+void Charge_sons(std::FILE* erreurs = stderr);
 // Releases them in reverse order; stops at the first release that fails.
 void Delete_sons();
 // Shutdown: close the system, then release it. The game exits with code 1 when either fails.

@@ -72,10 +72,14 @@ enum {
 
 // Output choice, before init.
 enum {
-  SON_SORTIE_AUTO = 0,   // the default device, or the null output when none opens
-  SON_SORTIE_NULLE = 1,  // always the null output (silent; time runs as with a device)
-  SON_SORTIE_RENDU = 2,  // mixed only when asked (son_systeme_rendu): offline capture, no clock
+  SON_SORTIE_AUTO = 0,    // the default device, or the null output when none opens
+  SON_SORTIE_NULLE = 1,   // always the null output (silent; time runs as with a device)
+  SON_SORTIE_RENDU = 2,   // mixed only when asked (son_systeme_rendu): offline capture, no clock
+  SON_SORTIE_MUETTE = 3,  // no OpenAL at all: the silent mode (below), as when nothing opens
 };
+// The silent mode: when neither a device nor the null output can be opened (or when asked for),
+// init still succeeds and so does every later call. Nothing is mixed; channels keep their state
+// (pause, frequency, position) and a sound that does not loop ends after its length, by the clock.
 
 // Handles: an index and a serial that is never reused, so a released object's handle stays stale.
 struct HSysteme {
@@ -148,7 +152,7 @@ int son_systeme_set_taille_monde(HSysteme sys, float taille);
 int son_systeme_ferme(HSysteme sys);   // releases every object; the handle stays for init or release
 int son_systeme_libere(HSysteme sys);  // closes when needed, then frees the handle
 int son_systeme_hrtf_active(HSysteme sys, bool* active);
-int son_systeme_sortie_nulle(HSysteme sys, bool* nulle);  // true when the null output stands in
+int son_systeme_sortie_nulle(HSysteme sys, bool* nulle);  // true on the null output or in the silent mode
 // Render output only: mixes the next `trames` frames, stereo interleaved floats at
 // SON_FREQUENCE_RENDU, into `sortie`. Nothing plays between two calls: sounds advance exactly by
 // what was rendered, so a capture follows the caller's steps and not the clock.

@@ -1,5 +1,6 @@
 // Channels of the sound layer: playing sounds on free channels, channel controls, and the
 // per-step update (ended channels, occlusion filters, reverb mix).
+#include <chrono>
 #include <cmath>
 
 #include "audio/son_interne.h"
@@ -7,6 +8,20 @@
 namespace son_detail {
 
 namespace {
+
+using Horloge = std::chrono::steady_clock;
+
+// Silent mode: where the channel is in its sound, in seconds of the sound.
+double position_muette(const Canal& c) {
+  if (c.en_pause) return c.position;
+  return c.position + std::chrono::duration<double>(Horloge::now() - c.depuis).count() * c.pitch;
+}
+
+// Folds the time played so far, before the pitch or the pause changes.
+void fige_position(Canal& c) {
+  c.position = position_muette(c);
+  c.depuis = Horloge::now();
+}
 
 bool fini(const SonVecteur* v) { return !v || (std::isfinite(v->x) && std::isfinite(v->y) && std::isfinite(v->z)); }
 
@@ -44,6 +59,38 @@ int choisit_canal(Systeme& s) {
   return meilleur;
 }
 
+// A played channel's source starts from its sound's settings, at full gain and normal pitch.
+void prepare_source(Systeme& s, Canal& c, Son& son) {
+  const ALuint src = c.source;
+  alSourceStop(src);
+  alSourcei(src, AL_BUFFER, 0);
+  alSourcef(src, AL_GAIN, 1.0f);
+  alSourcef(src, AL_PITCH, 1.0f);
+  alSource3f(src, AL_POSITION, 0, 0, 0);
+  alSource3f(src, AL_VELOCITY, 0, 0, 0);
+  if (c.est_3d) {
+    alSourcei(src, AL_SOURCE_RELATIVE, AL_FALSE);
+    alSourcef(src, AL_REFERENCE_DISTANCE, son.min_dist);
+    alSourcef(src, AL_MAX_DISTANCE, son.max_dist);
+    alSourcef(src, AL_ROLLOFF_FACTOR, 1.0f);
+    applique_occlusion(s, c, 1.0f, 1.0f);
+  } else {
+    alSourcei(src, AL_SOURCE_RELATIVE, AL_TRUE);
+    alSourcef(src, AL_ROLLOFF_FACTOR, 0.0f);
+    if (s.efx_ok) {
+      alSourcei(src, AL_DIRECT_FILTER, AL_FILTER_NULL);
+      alSource3i(src, AL_AUXILIARY_SEND_FILTER, AL_EFFECTSLOT_NULL, 0, AL_FILTER_NULL);
+    }
+  }
+  if (son.flux) {
+    alSourcei(src, AL_LOOPING, AL_FALSE);
+    demarre_flux(s, c, son);
+  } else {
+    alSourcei(src, AL_LOOPING, c.boucle ? AL_TRUE : AL_FALSE);
+    alSourcei(src, AL_BUFFER, static_cast<ALint>(son.tampon));
+  }
+}
+
 Canal* canal_de(HCanal h, Systeme** sys = nullptr) {
   Systeme* s = systeme_actif();
   if (!s) return nullptr;
@@ -57,8 +104,10 @@ Canal* canal_de(HCanal h, Systeme** sys = nullptr) {
 
 void libere_canal(Systeme& s, int index) {
   Canal& c = s.canaux[static_cast<size_t>(index)];
-  alSourceStop(c.source);
-  alSourcei(c.source, AL_BUFFER, 0);
+  if (!s.muet) {
+    alSourceStop(c.source);
+    alSourcei(c.source, AL_BUFFER, 0);
+  }
   if (c.flux && c.son >= 0 && static_cast<size_t>(c.son) < s.sons.size() &&
       s.sons[static_cast<size_t>(c.son)].canal_flux == index)
     s.sons[static_cast<size_t>(c.son)].canal_flux = -1;
@@ -72,11 +121,15 @@ void libere_canal(Systeme& s, int index) {
 bool canal_termine(Systeme& s, Canal& c) {
   if (c.serie == 0) return true;
   if (c.en_pause) return false;
-  ALint etat = AL_STOPPED;
-  alGetSourcei(c.source, AL_SOURCE_STATE, &etat);
-  if (etat == AL_PLAYING || etat == AL_PAUSED) return false;
-  // A stream that ran dry before its end is restarted by the streaming thread.
-  if (c.flux && !c.flux_fini) return false;
+  if (s.muet) {
+    if (c.boucle || position_muette(c) < c.duree) return false;
+  } else {
+    ALint etat = AL_STOPPED;
+    alGetSourcei(c.source, AL_SOURCE_STATE, &etat);
+    if (etat == AL_PLAYING || etat == AL_PAUSED) return false;
+    // A stream that ran dry before its end is restarted by the streaming thread.
+    if (c.flux && !c.flux_fini) return false;
+  }
   libere_canal(s, static_cast<int>(&c - s.canaux.data()));
   return true;
 }
@@ -104,9 +157,6 @@ int son_joue(HSysteme h, HSon hs, bool en_pause, HCanal* out) {
   int i = choisit_canal(*s);
   if (i < 0) return SON_ERR_PERIPHERIQUE;
   Canal& c = s->canaux[static_cast<size_t>(i)];
-  const ALuint src = c.source;
-  alSourceStop(src);
-  alSourcei(src, AL_BUFFER, 0);
   c.son = static_cast<int>(hs.index);
   c.flux = son->flux;
   c.flux_fini = false;
@@ -115,57 +165,42 @@ int son_joue(HSysteme h, HSon hs, bool en_pause, HCanal* out) {
   c.frequence_base = static_cast<float>(son->frequence);
   c.ordre = s->ordre_suivant++;
   c.pos = Vec{};
-  alSourcef(src, AL_GAIN, 1.0f);
-  alSourcef(src, AL_PITCH, 1.0f);
-  alSource3f(src, AL_POSITION, 0, 0, 0);
-  alSource3f(src, AL_VELOCITY, 0, 0, 0);
-  if (c.est_3d) {
-    alSourcei(src, AL_SOURCE_RELATIVE, AL_FALSE);
-    alSourcef(src, AL_REFERENCE_DISTANCE, son->min_dist);
-    alSourcef(src, AL_MAX_DISTANCE, son->max_dist);
-    alSourcef(src, AL_ROLLOFF_FACTOR, 1.0f);
-    applique_occlusion(*s, c, 1.0f, 1.0f);
-  } else {
-    alSourcei(src, AL_SOURCE_RELATIVE, AL_TRUE);
-    alSourcef(src, AL_ROLLOFF_FACTOR, 0.0f);
-    if (s->efx_ok) {
-      alSourcei(src, AL_DIRECT_FILTER, AL_FILTER_NULL);
-      alSource3i(src, AL_AUXILIARY_SEND_FILTER, AL_EFFECTSLOT_NULL, 0, AL_FILTER_NULL);
-    }
-  }
-  if (son->flux) {
-    alSourcei(src, AL_LOOPING, AL_FALSE);
-    son->canal_flux = i;
-    demarre_flux(*s, c, *son);
-  } else {
-    alSourcei(src, AL_LOOPING, (son->mode & SON_MODE_BOUCLE) ? AL_TRUE : AL_FALSE);
-    alSourcei(src, AL_BUFFER, static_cast<ALint>(son->tampon));
-  }
+  c.pitch = 1.0f;
+  c.boucle = (son->mode & SON_MODE_BOUCLE) != 0;
+  c.duree = son->duree;
+  c.position = 0.0;
+  c.depuis = Horloge::now();
+  if (son->flux) son->canal_flux = i;
+  if (!s->muet) prepare_source(*s, c, *son);
   c.serie = nouvelle_serie();
-  if (!en_pause) alSourcePlay(src);
+  if (!en_pause && !s->muet) alSourcePlay(c.source);
   *out = HCanal{static_cast<uint32_t>(i), c.serie};
   return SON_OK;
 }
 
 int son_canal_set_volume(HCanal h, float volume) {
   std::lock_guard<std::mutex> l(son_verrou());
-  Canal* c = canal_de(h);
+  Systeme* s = nullptr;
+  Canal* c = canal_de(h, &s);
   if (!c) return SON_ERR_HANDLE_INVALIDE;
   if (!std::isfinite(volume)) return SON_ERR_PARAMETRE;
-  alSourcef(c->source, AL_GAIN, std::fmax(0.0f, std::fmin(1.0f, volume)));
+  if (!s->muet) alSourcef(c->source, AL_GAIN, std::fmax(0.0f, std::fmin(1.0f, volume)));
   return SON_OK;
 }
 
 int son_canal_set_pause(HCanal h, bool pause) {
   std::lock_guard<std::mutex> l(son_verrou());
-  Canal* c = canal_de(h);
+  Systeme* s = nullptr;
+  Canal* c = canal_de(h, &s);
   if (!c) return SON_ERR_HANDLE_INVALIDE;
   if (pause && !c->en_pause) {
-    alSourcePause(c->source);
+    fige_position(*c);
+    if (!s->muet) alSourcePause(c->source);
     c->en_pause = true;
   } else if (!pause && c->en_pause) {
     c->en_pause = false;
-    alSourcePlay(c->source);
+    c->depuis = Horloge::now();
+    if (!s->muet) alSourcePlay(c->source);
   }
   return SON_OK;
 }
@@ -200,31 +235,32 @@ int son_canal_get_frequence(HCanal h, float* frequence) {
   Canal* c = canal_de(h);
   if (!c) return SON_ERR_HANDLE_INVALIDE;
   if (!frequence) return SON_ERR_PARAMETRE;
-  ALfloat pitch = 1.0f;
-  alGetSourcef(c->source, AL_PITCH, &pitch);
-  *frequence = c->frequence_base * pitch;
+  *frequence = c->frequence_base * c->pitch;
   return SON_OK;
 }
 
 int son_canal_set_frequence(HCanal h, float frequence) {
   std::lock_guard<std::mutex> l(son_verrou());
-  Canal* c = canal_de(h);
+  Systeme* s = nullptr;
+  Canal* c = canal_de(h, &s);
   if (!c) return SON_ERR_HANDLE_INVALIDE;
   if (!std::isfinite(frequence) || frequence <= 0.0f) return SON_ERR_PARAMETRE;
-  alSourcef(c->source, AL_PITCH, frequence / c->frequence_base);
+  fige_position(*c);
+  c->pitch = frequence / c->frequence_base;
+  if (!s->muet) alSourcef(c->source, AL_PITCH, c->pitch);
   return SON_OK;
 }
 
 int son_canal_set_3d(HCanal h, const SonVecteur* pos, const SonVecteur* vel) {
   std::lock_guard<std::mutex> l(son_verrou());
-  Canal* c = canal_de(h);
+  Systeme* s = nullptr;
+  Canal* c = canal_de(h, &s);
   if (!c) return SON_ERR_HANDLE_INVALIDE;
   if (!c->est_3d) return SON_ERR_BESOIN_3D;
   if (!fini(pos) || !fini(vel)) return SON_ERR_PARAMETRE;
-  if (pos) {
-    c->pos = depuis_api(*pos);
-    alSource3f(c->source, AL_POSITION, c->pos.x, c->pos.y, c->pos.z);
-  }
+  if (pos) c->pos = depuis_api(*pos);
+  if (s->muet) return SON_OK;
+  if (pos) alSource3f(c->source, AL_POSITION, c->pos.x, c->pos.y, c->pos.z);
   if (vel) {
     Vec v = depuis_api(*vel);
     alSource3f(c->source, AL_VELOCITY, v.x, v.y, v.z);

@@ -7,6 +7,7 @@
 #include <AL/efx.h>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -56,6 +57,12 @@ struct Canal {
   float gain_direct = 1.0f, gain_reverb = 1.0f;  // occlusion applied last
   uint64_t ordre = 0;                            // start order, for stealing the oldest
   Vec pos;
+  float pitch = 1.0f;  // ratio to the sound's own rate
+  // The silent mode's own clock: seconds of the sound played before `depuis`, and whether it
+  // ends at all (a looping sound never does).
+  bool boucle = false;
+  double duree = 0.0, position = 0.0;
+  std::chrono::steady_clock::time_point depuis;
 };
 
 struct Reverb {
@@ -114,6 +121,8 @@ struct Systeme {
   ALCcontext* contexte = nullptr;
   bool nulle = false;
   bool rendu = false;  // mixed on request by son_systeme_rendu
+  bool muet = false;   // the silent mode: no device, no context, no OpenAL call
+  bool sortie_refusee = false;  // the last init was refused its output with these settings
   bool hrtf = false;
   int frequence_sortie = 44100;
   int canaux_sortie = 2;

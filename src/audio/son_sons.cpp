@@ -68,7 +68,7 @@ void libere_son(Systeme& s, int index) {
   libere_canaux_du_son(s, index);
   Son& son = s.sons[static_cast<size_t>(index)];
   if (son.tampon) alDeleteBuffers(1, &son.tampon);
-  if (son.flux) alDeleteBuffers(NB_TAMPONS_FLUX, son.tampons_flux);
+  if (son.flux && !s.muet) alDeleteBuffers(NB_TAMPONS_FLUX, son.tampons_flux);
   son = Son{};
 }
 
@@ -100,6 +100,10 @@ int son_cree_son(HSysteme h, const char* fichier, unsigned mode, HSon* out) {
   son.frequence = frequence;
   son.nb_canaux_audio = canaux;
   son.duree = static_cast<double>(pcm.size() / static_cast<size_t>(canaux)) / frequence;
+  if (s->muet) {  // only the length matters: nothing will be heard
+    *out = enregistre(*s, std::move(son));
+    return SON_OK;
+  }
   alGetError();
   alGenBuffers(1, &son.tampon);
   alBufferData(son.tampon, canaux == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16, pcm.data(),
@@ -132,6 +136,10 @@ int son_cree_flux(HSysteme h, const char* fichier, unsigned mode, HSon* out) {
   son.nb_canaux_audio = decodeur->canaux();
   son.duree = decodeur->duree();
   son.decodeur = std::move(decodeur);
+  if (s->muet) {
+    *out = enregistre(*s, std::move(son));
+    return SON_OK;
+  }
   alGetError();
   alGenBuffers(NB_TAMPONS_FLUX, son.tampons_flux);
   if (alGetError() != AL_NO_ERROR) return SON_ERR_PERIPHERIQUE;

@@ -137,6 +137,10 @@ int ouvre_sortie(Systeme& s, int nb_canaux, unsigned drapeaux) {
 void cree_canaux(Systeme& s, int nb_canaux) {
   s.canaux.clear();
   s.canaux.reserve(static_cast<size_t>(nb_canaux));
+  if (s.muet) {
+    s.canaux.resize(static_cast<size_t>(nb_canaux));  // no sources: the channels only keep state
+    return;
+  }
   alGetError();
   for (int i = 0; i < nb_canaux; ++i) {
     Canal c;
@@ -182,7 +186,7 @@ void ferme_systeme(Systeme& s, std::unique_lock<std::mutex>& verrou) {
   for (size_t i = 0; i < s.canaux.size(); ++i) {
     Canal& c = s.canaux[i];
     if (c.serie) libere_canal(s, static_cast<int>(i));
-    alDeleteSources(1, &c.source);
+    if (!s.muet) alDeleteSources(1, &c.source);
     if (s.efx_ok) {
       g_efx.DeleteFilters(1, &c.filtre_direct);
       g_efx.DeleteFilters(1, &c.filtre_envoi);
@@ -199,6 +203,7 @@ void ferme_systeme(Systeme& s, std::unique_lock<std::mutex>& verrou) {
   s.initialise = false;
   s.nulle = false;
   s.rendu = false;
+  s.muet = false;
   s.hrtf = false;
   if (g_actif == &s) g_actif = nullptr;
 }
@@ -241,7 +246,7 @@ int son_systeme_set_sortie(HSysteme h, int sortie) {
   Systeme* s = systeme(h);
   if (!s) return SON_ERR_HANDLE_INVALIDE;
   if (s->initialise) return SON_ERR_DEJA_INITIALISE;
-  if (sortie != SON_SORTIE_AUTO && sortie != SON_SORTIE_NULLE && sortie != SON_SORTIE_RENDU) return SON_ERR_PARAMETRE;
+  if (sortie < SON_SORTIE_AUTO || sortie > SON_SORTIE_MUETTE) return SON_ERR_PARAMETRE;
   s->sortie = sortie;
   return SON_OK;
 }
@@ -253,7 +258,9 @@ int son_systeme_caps_pilote(HSysteme h, int pilote, unsigned* caps, int* mode_hp
   if (pilote != 0) return SON_ERR_PARAMETRE;
   // OpenAL Soft mixes in software and picks the speaker layout from its own settings: stereo
   // is what the desktop gives unless told otherwise.
-  if (caps) *caps = (s->initialise && s->nulle) || s->sortie == SON_SORTIE_NULLE ? SON_CAPS_EMULATION : SON_CAPS_AUCUNE;
+  const bool sans_carte = (s->initialise && (s->nulle || s->muet)) || s->sortie == SON_SORTIE_NULLE ||
+                          s->sortie == SON_SORTIE_MUETTE;
+  if (caps) *caps = sans_carte ? SON_CAPS_EMULATION : SON_CAPS_AUCUNE;
   if (mode_hp) *mode_hp = SON_HP_STEREO;
   return SON_OK;
 }
@@ -286,11 +293,21 @@ int son_systeme_init(HSysteme h, int nb_canaux, unsigned drapeaux) {
   if (s->initialise) return SON_ERR_DEJA_INITIALISE;
   if (nb_canaux < 1 || nb_canaux > 1024) return SON_ERR_PARAMETRE;
   if (g_actif) return SON_ERR_PERIPHERIQUE;  // OpenAL has one current context per process
-  int r = ouvre_sortie(*s, nb_canaux, drapeaux);
-  if (r != SON_OK) return r;
+  const int r = s->sortie == SON_SORTIE_MUETTE ? SON_ERR_PERIPHERIQUE : ouvre_sortie(*s, nb_canaux, drapeaux);
+  // Other settings may still open the output: the caller retries once. Failing that, or with no
+  // device and no null output at all, the game runs in the silent mode rather than without sound
+  // calls. A capture without its render output has nothing to capture.
+  if (r == SON_ERR_TAMPON_SORTIE && !s->sortie_refusee && s->sortie != SON_SORTIE_MUETTE) {
+    s->sortie_refusee = true;
+    return r;
+  }
+  if (r != SON_OK && s->sortie == SON_SORTIE_RENDU) return r;
+  s->sortie_refusee = false;
+  s->muet = r != SON_OK;
+  if (s->muet) s->nulle = s->rendu = s->hrtf = false;  // a half-opened output leaves nothing behind
   s->drapeaux = drapeaux;
-  s->efx_ok = charge_efx(s->device, g_efx);
-  alDistanceModel(AL_INVERSE_DISTANCE_CLAMPED);
+  s->efx_ok = !s->muet && charge_efx(s->device, g_efx);
+  if (!s->muet) alDistanceModel(AL_INVERSE_DISTANCE_CLAMPED);
   cree_canaux(*s, nb_canaux);
   init_reverb(*s);
   s->auditeur = Vec{};
@@ -299,7 +316,7 @@ int son_systeme_init(HSysteme h, int nb_canaux, unsigned drapeaux) {
   s->initialise = true;
   g_actif = s;
   if (s->nulle) s->fil_nul = std::thread(fil_sortie_nulle, s, s->device);
-  s->fil_flux = std::thread(fil_flux, s);
+  if (!s->muet) s->fil_flux = std::thread(fil_flux, s);
   return SON_OK;
 }
 
@@ -311,10 +328,9 @@ int son_systeme_set_auditeur(HSysteme h, int auditeur, const SonVecteur* pos, co
   if (!s->initialise) return SON_ERR_NON_INITIALISE;
   if (auditeur != 0 || !fini(pos) || !fini(vel) || !fini(avant) || !fini(haut)) return SON_ERR_PARAMETRE;
   if ((avant == nullptr) != (haut == nullptr)) return SON_ERR_PARAMETRE;
-  if (pos) {
-    s->auditeur = depuis_api(*pos);
-    alListener3f(AL_POSITION, s->auditeur.x, s->auditeur.y, s->auditeur.z);
-  }
+  if (pos) s->auditeur = depuis_api(*pos);  // occlusion and reverb zones need it, even unheard
+  if (s->muet) return SON_OK;
+  if (pos) alListener3f(AL_POSITION, s->auditeur.x, s->auditeur.y, s->auditeur.z);
   if (vel) {
     Vec v = depuis_api(*vel);
     alListener3f(AL_VELOCITY, v.x, v.y, v.z);
@@ -351,7 +367,7 @@ int son_systeme_sortie_nulle(HSysteme h, bool* nulle) {
   if (!s) return SON_ERR_HANDLE_INVALIDE;
   if (!nulle) return SON_ERR_PARAMETRE;
   if (!s->initialise) return SON_ERR_NON_INITIALISE;
-  *nulle = s->nulle;
+  *nulle = s->nulle || s->muet;
   return SON_OK;
 }
 

@@ -47,8 +47,9 @@ void couleur_decompte(int seuil, int* r, int* g, int* b, int* a) {
   }
 }
 
-// One countdown frame; false when the beep or the start signal could not be played.
-bool pas_decompte(int compteur_secondes, int* compteur_sons) {
+// One countdown frame. A beep that cannot be played (its file missing) leaves that second silent:
+// the countdown and the race go on.
+void pas_decompte(int compteur_secondes, int* compteur_sons) {
   etape_pilotes();
   RenderClean();
   RenderInfos();
@@ -57,11 +58,10 @@ bool pas_decompte(int compteur_secondes, int* compteur_sons) {
   char nombre[16];
   std::snprintf(nombre, sizeof nombre, "%i", CHRONO_SECONDES);
   Texte.print_spe(2, CVector3(0, 0.5f, -1.2f - CHRONO_MILISECONDES / 20.0f), nombre, false, r, g, b, a, true, 0);
-  if (!joue_son_decompte(compteur_secondes, compteur_sons)) return false;
+  joue_son_decompte(compteur_secondes, compteur_sons);
   couleur_decompte(7, &r, &g, &b, &a);
   Texte.print_spe(2, CVector3(0, 0.5f, -1.2f), "[ ]", false, r, g, b, a, true, 0);
   presente();
-  return true;
 }
 
 // Escape prompt: the frame stays on screen while the race is frozen. Returns the end code.
@@ -243,9 +243,9 @@ int MainLoop() {
       continue;
     }
     game_time = 0;
-    if (!pas_decompte(compteur_secondes, &compteur_sons)) return 1;
+    pas_decompte(compteur_secondes, &compteur_sons);
   }
-  if (!joue_depart_manque(compteur_sons)) return 1;
+  joue_depart_manque(compteur_sons);
 
   demarre_course();
   son_canal_set_volume(channel_SON_MUSIQUE, VOLUME_MUSIQUE);

@@ -2,7 +2,8 @@
 #pragma once
 
 // Runs one race on the loaded circuit with the pilots on the grid. 1 when the player confirmed
-// the end with the human on the podium (or when the start signal could not be played), else 0.
+// the end with the human on the podium, else 0. Countdown sounds that cannot be played are
+// skipped: the race runs all the same.
 int MainLoop();
 // The race's clear colour and linear fog up to the camera's depth of field.
 void brouillard_course();

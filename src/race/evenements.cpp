@@ -59,6 +59,9 @@ void borne_circuit() {
 }  // namespace
 
 int fin_course_championnat(bool podium) {
+  // Only a race run to its confirmed end is scored: all six arrived. One that stopped early is
+  // neither a podium nor a reason to go on to the next circuit.
+  podium = podium && tous_arrives();
   int suite = 0;
   if (podium) {
     score_course_championnat();

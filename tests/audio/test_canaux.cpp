@@ -187,6 +187,79 @@ TEST(Systeme, NullOutputRunsSilentlyWithTimePassingAndEveryCallSucceeds) {
   EXPECT_EQ(son_systeme_update(sys), SON_ERR_HANDLE_INVALIDE);
 }
 
+// What the game gets when neither a device nor the null output opens.
+TEST(Systeme, SilentModeAnswersEveryCallKeepsChannelStateAndEndsSoundsOnTime) {
+  const std::string wav = chemin("muet.wav"), it = chemin("muet.it");
+  ecrit_wav(wav, sinus(500, 0.4, 22050), 22050);
+  ecrit_module_it(it, 64);
+  HSysteme sys;
+  ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
+  ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_MUETTE), SON_OK);
+  ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION | SON_INIT_HRTF), SON_OK);
+  EXPECT_EQ(son_systeme_set_reverb_ambiante(sys, &SON_REVERB_CARPETEDHALLWAY), SON_OK);
+  HSon court, boucle, musique;
+  ASSERT_EQ(son_cree_son(sys, wav.c_str(), SON_MODE_3D | SON_MODE_LOGICIEL, &court), SON_OK);
+  ASSERT_EQ(son_cree_son(sys, wav.c_str(), SON_MODE_3D, &boucle), SON_OK);
+  EXPECT_EQ(son_son_set_mode(boucle, SON_MODE_BOUCLE), SON_OK);
+  EXPECT_EQ(son_son_set_distances_3d(court, 20, 50), SON_OK);
+  ASSERT_EQ(son_cree_flux(sys, it.c_str(), SON_MODE_BOUCLE, &musique), SON_OK);
+  double duree = 0;
+  ASSERT_EQ(son_son_duree(court, &duree), SON_OK);
+  EXPECT_NEAR(duree, 0.4, 0.01);
+  HReverb zone;
+  ASSERT_EQ(son_reverb_cree(sys, &zone), SON_OK);
+  const SonVecteur o{0, 0, 0}, p{1, 0, 5}, avant{0, 0, 1}, haut{0, 1, 0};
+  EXPECT_EQ(son_reverb_set_3d(zone, &o, 10, 40), SON_OK);
+  EXPECT_EQ(son_reverb_set_preset(zone, "CAVE"), SON_OK);
+  HGeometrie geo;
+  ASSERT_EQ(son_geometrie_cree(sys, 4, 16, &geo), SON_OK);
+  const SonVecteur mur[4] = {{-5, -5, 2}, {5, -5, 2}, {5, 5, 2}, {-5, 5, 2}};
+  int index = -1;
+  EXPECT_EQ(son_geometrie_ajoute_polygone(geo, 0.8f, 0.5f, true, 4, mur, &index), SON_OK);
+
+  const auto debut = std::chrono::steady_clock::now();
+  HCanal c, b, m, en_pause;
+  ASSERT_EQ(son_joue(sys, court, false, &c), SON_OK);
+  ASSERT_EQ(son_joue(sys, boucle, false, &b), SON_OK);
+  ASSERT_EQ(son_joue(sys, musique, true, &m), SON_OK);
+  ASSERT_EQ(son_joue(sys, court, true, &en_pause), SON_OK);
+  EXPECT_EQ(son_canal_set_volume(m, 0.5f), SON_OK);
+  EXPECT_EQ(son_canal_set_pause(m, false), SON_OK);
+  EXPECT_EQ(son_canal_set_3d(c, &p, &o), SON_OK);
+  EXPECT_EQ(son_systeme_set_auditeur(sys, 0, &o, &o, &avant, &haut), SON_OK);
+  EXPECT_EQ(son_systeme_update(sys), SON_OK);
+  // The frequency read back is the one set, as the ships' engines expect.
+  float f = 0;
+  ASSERT_EQ(son_canal_get_frequence(b, &f), SON_OK);
+  EXPECT_EQ(f, 22050.0f);
+  EXPECT_EQ(son_canal_set_frequence(b, 33075.0f), SON_OK);
+  ASSERT_EQ(son_canal_get_frequence(b, &f), SON_OK);
+  EXPECT_EQ(f, 33075.0f);
+
+  // The sound that does not loop ends, and not before its length.
+  EXPECT_TRUE(attend_fin(c));
+  EXPECT_GE(std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count(), duree);
+  // The paused one, the loop and the music go on.
+  bool etat = false;
+  EXPECT_EQ(son_canal_get_pause(en_pause, &etat), SON_OK);
+  EXPECT_TRUE(etat);
+  EXPECT_EQ(son_canal_en_cours(b, &etat), SON_OK);
+  EXPECT_EQ(son_canal_en_cours(m, &etat), SON_OK);
+  int joues = 0;
+  EXPECT_EQ(son_systeme_canaux_joues(sys, &joues), SON_OK);
+  EXPECT_EQ(joues, 3);
+  // Resumed, the paused one runs its length; a stopped channel's handle goes stale.
+  EXPECT_EQ(son_canal_set_pause(en_pause, false), SON_OK);
+  EXPECT_TRUE(attend_fin(en_pause));
+  EXPECT_EQ(son_canal_stop(b), SON_OK);
+  EXPECT_EQ(son_canal_set_volume(b, 1.0f), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_geometrie_libere(geo), SON_OK);
+  EXPECT_EQ(son_reverb_libere(zone), SON_OK);
+  EXPECT_EQ(son_son_libere(musique), SON_OK);
+  EXPECT_EQ(son_systeme_ferme(sys), SON_OK);
+  EXPECT_EQ(son_systeme_libere(sys), SON_OK);
+}
+
 TEST(Systeme, CallsOutOfOrderOrWithBadArgumentsFailWithoutHarm) {
   HSysteme sys;
   EXPECT_EQ(son_systeme_version(sys, nullptr), SON_ERR_HANDLE_INVALIDE);

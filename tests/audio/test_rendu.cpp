@@ -91,7 +91,7 @@ TEST(Rendu, OnlyASystemOnTheRenderOutputRendersAndOnlyWhatItIsGiven) {
   ASSERT_EQ(son_systeme_init(sys, 4, SON_INIT_NORMAL), SON_OK);
   EXPECT_EQ(son_systeme_rendu(sys, tampon, 16), SON_ERR_PERIPHERIQUE);  // it mixes by itself
   ASSERT_EQ(son_systeme_ferme(sys), SON_OK);
-  EXPECT_EQ(son_systeme_set_sortie(sys, 3), SON_ERR_PARAMETRE);
+  EXPECT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_MUETTE + 1), SON_ERR_PARAMETRE);
   ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_RENDU), SON_OK);
   ASSERT_EQ(son_systeme_init(sys, 4, SON_INIT_NORMAL), SON_OK);
   bool nulle = true;

@@ -214,4 +214,16 @@ TEST_F(Hiscores, ChampionshipRaceEndings) {
   EXPECT_NE(stat("./hiscores/c_1_3.dat", &st), 0);
 }
 
+// A race that stopped before its end (no arrivals recorded) is no podium, whatever the race loop
+// said: nothing scored, no hiscores, no next circuit.
+TEST_F(Hiscores, ARaceWithoutItsArrivalsIsNeverScored) {
+  for (int niveau : {1, 5}) {
+    LEVEL_ACTIF = niveau;
+    EXPECT_EQ(fin_course_championnat(true), 0);
+  }
+  for (const tCompteChamp& c : LISTE_CHAMP) EXPECT_EQ(c.points, 0);
+  struct stat st;
+  EXPECT_NE(stat("./hiscores/c_1_3.dat", &st), 0);
+}
+
 }  // namespace
