@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "common/chemins.h"
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
@@ -154,7 +155,7 @@ std::vector<uint8_t> encode_effetSon() {
 
 void charge_effetSons() {
   std::vector<uint8_t> data;
-  if (lit_fichier(chemin_effetSon(LEVEL_ACTIF), data, k_entete + k_record * 1000000u) &&
+  if (lit_fichier(chemin_lecture(chemin_effetSon(LEVEL_ACTIF)), data, k_entete + k_record * 1000000u) &&
       lit_effetSons(data.data(), data.size()))
     return;
   file_nb_effetSon = file_nb_occlu = file_nb_reverb = 0;
@@ -165,7 +166,7 @@ void charge_effetSons() {
 
 bool sauve_effetSon() {
   const std::vector<uint8_t> data = encode_effetSon();
-  const std::string chemin = chemin_effetSon(LEVEL_ACTIF);
+  const std::string chemin = chemin_ecriture(chemin_effetSon(LEVEL_ACTIF));
   if (nb_effetSon == 0) {
     std::remove(chemin.c_str());
     return true;

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "common/chemins.h"
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
@@ -79,7 +80,7 @@ void calcule_trajectoire() {
 
 void charge_trajectoire() {
   std::vector<uint8_t> octets;
-  if (lit_fichier(chemin_trajectoire(), octets, 16u << 20)) {
+  if (lit_fichier(chemin_lecture(chemin_trajectoire()), octets, 16u << 20)) {
     lit_trajectoire(octets.data(), octets.size());
   } else {
     Effacement_liste_point_t();
@@ -105,7 +106,7 @@ std::vector<uint8_t> encode_trajectoire() {
 }
 
 bool sauve_trajectoire() {
-  const std::string chemin = chemin_trajectoire();
+  const std::string chemin = chemin_ecriture(chemin_trajectoire());
   if (nb_point_t <= 0) {
     std::remove(chemin.c_str());
     return true;
