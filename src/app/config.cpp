@@ -31,7 +31,8 @@ void check_config() {
   // in the language of the player's system.
   const std::string fichier = fichier_config();
   const size_t barre = fichier.rfind('/');
-  if (barre != std::string::npos && barre > 0) cree_dossier(fichier.substr(0, barre));
+  if (barre != std::string::npos && barre > 0 && !cree_dossier(fichier.substr(0, barre)))
+    std::fprintf(stderr, "veltra: settings not saved, the folder of %s cannot be made\n", fichier.c_str());
   push_config_state();
   set_config_file(fichier_config());
   set_config_string("system", "keyboard", "FR");
