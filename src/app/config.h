@@ -2,12 +2,11 @@
 // Every reader passes its default, so a missing file, section or key never fails.
 #pragma once
 
-#include "common/globals.h"
-
 #include <functional>
 #include <string>
 
 #include "common/chemins.h"  // fichier_config(): beside a portable program, else in the player's folder
+#include "common/globals.h"
 
 // Allegro reads configuration text as UTF-8 by default, and its parser can spin forever on a file
 // damaged inside a multi-byte sequence. Every text of the game is plain ASCII, so Allegro is told

@@ -67,8 +67,7 @@ void charge_modeles() {
   charge_mesh_bonus();
 }
 
-}  // namespace
-
+// The folder holding the program (links followed), or empty when it cannot be found.
 std::string dossier_programme() {
   char chemin[PATH_MAX];
   const ssize_t n = readlink("/proc/self/exe", chemin, sizeof chemin - 1);
@@ -80,6 +79,8 @@ std::string dossier_programme() {
   dossier.resize(barre == 0 ? 1 : barre);
   return dossier;
 }
+
+}  // namespace
 
 tDossiers dossiers_du_jeu(const std::string& donnees_imposees) {
   const std::string programme = dossier_programme();
