@@ -2,8 +2,9 @@
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: all bootstrap configure build run test bench clean
+.PHONY: all bootstrap configure build run test bench install package clean
 
 all: build
 
@@ -21,6 +22,14 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The game, its data, desktop entry, icons and metadata under $(PREFIX) (DESTDIR is honoured).
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, $(BUILD)/veltra_<version>_<arch>.deb.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@./bench/tableau.sh $(BUILD)

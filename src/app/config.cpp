@@ -5,19 +5,38 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+
+#include "common/chemins.h"
 
 #include "world/materiaux.h"
 
+int FORCE_PLEIN_ECRAN = -1;
+char LANGUE_IMPOSEE[TAILLE_NOM] = "";
+
 void textes_octet_par_octet() { set_uformat(U_ASCII); }
+
+const char* langue_du_systeme(const std::function<std::string(const char*)>& variable) {
+  for (const char* nom : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const std::string v = variable(nom);
+    if (!v.empty()) return v.compare(0, 2, "fr") == 0 ? "fr" : "en";
+  }
+  return "en";
+}
 
 void check_config() {
   textes_octet_par_octet();
-  if (exists(FICHIER_CONFIG)) return;
-  // Written into config.cfg itself, so a first start runs windowed with five circuits and textures.
+  if (exists(fichier_config())) return;
+  // Written into config.cfg itself, so a first start runs windowed with five circuits and textures,
+  // in the language of the player's system.
+  const std::string fichier = fichier_config();
+  const size_t barre = fichier.rfind('/');
+  if (barre != std::string::npos && barre > 0 && !cree_dossier(fichier.substr(0, barre)))
+    std::fprintf(stderr, "veltra: settings not saved, the folder of %s cannot be made\n", fichier.c_str());
   push_config_state();
-  set_config_file(FICHIER_CONFIG);
+  set_config_file(fichier_config());
   set_config_string("system", "keyboard", "FR");
-  set_config_string("system", "lang", "fr");
+  set_config_string("system", "lang", langue_du_systeme(systeme_reel().variable));
   set_config_int("Graphics", "mappings", 1);
   set_config_float("Graphics", "Prof_champ", 400.0f);
   set_config_int("Graphics", "screen_width", 800);
@@ -66,6 +85,7 @@ void lit_config_ecran() {
     SCREEN_WIDTH = get_config_int("Graphics", "screen_width", 800);
     SCREEN_HEIGHT = get_config_int("Graphics", "screen_height", 600);
   }
+  if (FORCE_PLEIN_ECRAN >= 0) FULL_SCREEN = FORCE_PLEIN_ECRAN;
   RESOL = resol_de_taille(SCREEN_WIDTH, SCREEN_HEIGHT);
   PROFONDEUR_CHAMP_CAM = get_config_float("Graphics", "Prof_champ", 400.0f);
 }
@@ -98,7 +118,7 @@ int lit_config_type_controle() { return get_config_int("Control_type", "Type", 0
 
 void init_globales() {
   clear_g_Materiaux();
-  copie_nom(LANG, get_config_string("system", "lang", "en"));
+  copie_nom(LANG, LANGUE_IMPOSEE[0] ? LANGUE_IMPOSEE : get_config_string("system", "lang", "en"));
   LANGUAGE = NUM_LANGUE = (std::strcmp(LANG, "fr") == 0) ? 0 : 1;
   NB_LEVELS = get_config_int("Game", "Nb_levels", 0);
   LEVEL_ACTIF = get_config_int("Game", "Level_actif", 1);

@@ -7,10 +7,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/config.h"
 #include "app/ecran.h"
+#include "app/ligne_commande.h"
 #include "app/principal.h"
 #include "audio/son.h"
 #include "common/globals.h"
@@ -26,8 +29,6 @@
 #include "world/modeles.h"
 
 namespace {
-
-int nombre_decimal(const char* texte) { return static_cast<int>(std::strtol(texte, nullptr, 10)); }
 
 // Every pilot owns a paused engine, boost and slide channel.
 void sons_pilote(CObjJoueur* p) {
@@ -67,27 +68,39 @@ bool charge_modeles() {
   return signale_modeles(charge_mesh_deco()) && signale_modeles(charge_mesh_bonus());
 }
 
-}  // namespace
-
-bool va_dossier_programme() {
+// The folder holding the program (links followed), or empty when it cannot be found.
+std::string dossier_programme() {
   char chemin[PATH_MAX];
   const ssize_t n = readlink("/proc/self/exe", chemin, sizeof chemin - 1);
-  if (n <= 0) return false;
+  if (n <= 0) return std::string();
   chemin[n] = '\0';
   std::string dossier(chemin);
   const size_t barre = dossier.rfind('/');
-  if (barre == std::string::npos) return false;
+  if (barre == std::string::npos) return std::string();
   dossier.resize(barre == 0 ? 1 : barre);
-  return chdir(dossier.c_str()) == 0;
+  return dossier;
 }
 
-void lit_ligne_commande(int argc, char** argv) {
-  if (argc == 3) {
-    SUPER_SCREEN_WIDTH = nombre_decimal(argv[1]);
-    SUPER_SCREEN_HEIGHT = nombre_decimal(argv[2]);
-    FORCE_SCREEN = 1;
-  }
+}  // namespace
+
+tDossiers dossiers_du_jeu(const std::string& donnees_imposees) {
+  const std::string programme = dossier_programme();
+  std::string imposees = donnees_imposees;
+  if (!imposees.empty()) imposees = std::filesystem::absolute(imposees).lexically_normal().string();
+  while (imposees.size() > 1 && imposees.back() == '/') imposees.pop_back();
+  // An installed game keeps its data in share/veltra beside bin/, wherever the prefix was moved.
+  const std::vector<std::string> installees = {
+      (std::filesystem::path(programme) / VELTRA_DONNEES_RELATIVES).lexically_normal().string(),
+      VELTRA_DONNEES_INSTALLEES};
+  return choisit_dossiers(programme, imposees, installees, systeme_reel());
 }
+
+bool entre_dans_dossiers(const tDossiers& d) {
+  fixe_dossiers(d);
+  return !d.donnees.empty() && chdir(d.donnees.c_str()) == 0;
+}
+
+void lit_ligne_commande(int argc, char** argv) { applique_ligne_commande(analyse_ligne_commande(argc, argv)); }
 
 bool demarre_sons_controles_police() {
   Init_son();  // without sound the game goes on silently

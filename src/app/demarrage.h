@@ -1,12 +1,19 @@
 // The program's life: command line, start-up sequence, the menus, orderly shutdown.
 #pragma once
 
-// Changes to the folder holding the program, so that its data and config.cfg are found beside it
-// wherever it is started from. False when that folder cannot be found or entered.
-bool va_dossier_programme();
+#include <string>
 
-// Exactly two arguments after the program name force a window of that size (text that is no
-// number gives 0); any other count is ignored.
+#include "common/chemins.h"
+
+// The folders of this run: the data beside the program, in DIR of --data (`donnees_imposees`) or
+// in the installed share/veltra; written files beside a portable program, else in the player's
+// XDG folders. Only looks: nothing is made or written.
+tDossiers dossiers_du_jeu(const std::string& donnees_imposees);
+// Puts those folders in force and works from the data folder, so that the game finds its data
+// wherever it is started from. False when the data folder cannot be entered.
+bool entre_dans_dossiers(const tDossiers& d);
+
+// The screen and language choices of a command line already checked (see ligne_commande.h).
 void lit_ligne_commande(int argc, char** argv);
 
 // The start-up steps after the screen: sound system and bank, keys and controller, globals,

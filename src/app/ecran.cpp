@@ -111,7 +111,7 @@ int Init_alleggl() {
   install_mouse();
 
   check_config();
-  set_config_file(FICHIER_CONFIG);
+  set_config_file(fichier_config());
 
   lit_config_ecran();
   if (!ouvre_ecran()) return -1;

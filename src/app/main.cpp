@@ -4,9 +4,29 @@
 #include <cstdio>
 
 #include "app/demarrage.h"
+#include "app/ligne_commande.h"
 
 int main(int argc, char** argv) {
-  if (!va_dossier_programme()) std::fprintf(stderr, "veltra: cannot enter the program's folder\n");
+  const tLigneCommande ligne = analyse_ligne_commande(argc, argv);
+  if (ligne.action == tLigneCommande::VERSION) {
+    std::printf("veltra %s\n", VELTRA_VERSION);
+    return 0;
+  }
+  // A bad command line stops here, before anything is made or written.
+  const tDossiers d = dossiers_du_jeu(ligne.donnees);
+  if (ligne.action == tLigneCommande::ERREUR) {
+    std::fprintf(stderr, "veltra: %s\n\n%s", ligne.erreur.c_str(), texte_usage(d).c_str());
+    return 2;
+  }
+  if (!ligne.donnees.empty() && !d.donnees_trouvees) {
+    std::fprintf(stderr, "veltra: no game data in %s\n\n%s", d.donnees.c_str(), texte_usage(d).c_str());
+    return 2;
+  }
+  if (ligne.action == tLigneCommande::AIDE) {
+    std::fputs(texte_usage(d).c_str(), stdout);
+    return 0;
+  }
+  if (!entre_dans_dossiers(d)) std::fprintf(stderr, "veltra: cannot enter the data folder %s\n", d.donnees.c_str());
   return lance_jeu(argc, argv);
 }
 END_OF_MAIN()

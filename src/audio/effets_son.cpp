@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "common/chemins.h"
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
@@ -152,7 +153,7 @@ std::vector<uint8_t> encode_effetSon() {
 
 bool charge_effetSons() {
   std::vector<uint8_t> data;
-  if (lit_fichier(chemin_effetSon(LEVEL_ACTIF), data, k_entete + k_record * 1000000u) &&
+  if (lit_fichier(chemin_lecture(chemin_effetSon(LEVEL_ACTIF)), data, k_entete + k_record * 1000000u) &&
       lit_effetSons(data.data(), data.size()))
     return true;
   file_nb_effetSon = file_nb_occlu = file_nb_reverb = 0;
@@ -163,7 +164,7 @@ bool charge_effetSons() {
 
 bool sauve_effetSon() {
   const std::vector<uint8_t> data = encode_effetSon();
-  const std::string chemin = chemin_effetSon(LEVEL_ACTIF);
+  const std::string chemin = chemin_ecriture(chemin_effetSon(LEVEL_ACTIF));
   if (nb_effetSon == 0) {
     std::remove(chemin.c_str());
     return true;

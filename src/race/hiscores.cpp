@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/chemins.h"
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "objects/joueur.h"
@@ -54,7 +55,7 @@ bool sauve(const std::string& chemin, const std::vector<uint8_t>& octets) {
 
 }  // namespace
 
-void assure_dossier_hiscores() { mkdir("./hiscores", 0755); }
+void assure_dossier_hiscores() { cree_dossier(chemin_utilisateur("./hiscores")); }
 
 void convert_temp(int rang, float longueur, int* minutes, int* secondes, int* soixantiemes) {
   const float t = (rang * 100 + longueur) * 1.1f;
@@ -92,13 +93,13 @@ void DecalGeneralChamp(int rang) {
 std::string chemin_hiscores_simple() {
   char c[64];
   std::snprintf(c, sizeof c, "./hiscores/s_%i_%i.dat", LEVEL_ACTIF, NOMBRE_TOURS);
-  return c;
+  return chemin_utilisateur(c);
 }
 
 std::string chemin_hiscores_champ() {
   char c[64];
   std::snprintf(c, sizeof c, "./hiscores/c_%i_%i.dat", CHAMPIONNAT_ACTIF, NOMBRE_TOURS);
-  return c;
+  return chemin_utilisateur(c);
 }
 
 void hiscores_simple_defaut(float longueur) {

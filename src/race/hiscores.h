@@ -30,8 +30,8 @@ void convert_temp(int rang, float longueur, int* minutes, int* secondes, int* so
 void DecalGeneral(int rang);
 void DecalGeneralChamp(int rang);
 
-std::string chemin_hiscores_simple();  // ./hiscores/s_<circuit>_<laps>.dat
-std::string chemin_hiscores_champ();   // ./hiscores/c_<championship>_<laps>.dat
+std::string chemin_hiscores_simple();  // hiscores/s_<circuit>_<laps>.dat in the player's folder
+std::string chemin_hiscores_champ();   // hiscores/c_<championship>_<laps>.dat in the player's folder
 
 // Single race: loads the table (default rows for `longueur` when there is no file), merges the
 // first three arrivals, and writes it back. False when the file could not be written.
@@ -52,5 +52,5 @@ void lit_hiscores_champ(const uint8_t* data, size_t taille);
 std::vector<uint8_t> encode_hiscores_champ();
 void fusionne_classement_champ();
 
-// Creates ./hiscores beside the program when it is missing.
+// Creates the hiscores folder (beside a portable program, else in the player's folder) when missing.
 void assure_dossier_hiscores();

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "common/chemins.h"
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "common/liste.h"
@@ -90,7 +91,7 @@ bool lit_deco(const uint8_t* data, size_t taille) {
 
 bool charge_deco(int circuit) {
   std::vector<uint8_t> octets;
-  if (lit_fichier(chemin_deco(circuit), octets, 16u << 20)) {
+  if (lit_fichier(chemin_lecture(chemin_deco(circuit)), octets, 16u << 20)) {
     lit_deco(octets.data(), octets.size());
     return true;
   }
@@ -117,7 +118,7 @@ std::vector<uint8_t> encode_deco() {
 }
 
 bool sauve_deco(int circuit) {
-  const std::string chemin = chemin_deco(circuit);
+  const std::string chemin = chemin_ecriture(chemin_deco(circuit));
   if (nb_deco <= 0) {
     std::remove(chemin.c_str());
     return true;

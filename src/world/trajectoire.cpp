@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "common/chemins.h"
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
@@ -77,7 +78,7 @@ void calcule_trajectoire() {
 
 bool charge_trajectoire() {
   std::vector<uint8_t> octets;
-  const bool lue = lit_fichier(chemin_trajectoire(), octets, 16u << 20);
+  const bool lue = lit_fichier(chemin_lecture(chemin_trajectoire()), octets, 16u << 20);
   if (lue) {
     lit_trajectoire(octets.data(), octets.size());
   } else {
@@ -104,7 +105,7 @@ std::vector<uint8_t> encode_trajectoire() {
 }
 
 bool sauve_trajectoire() {
-  const std::string chemin = chemin_trajectoire();
+  const std::string chemin = chemin_ecriture(chemin_trajectoire());
   if (nb_point_t <= 0) {
     std::remove(chemin.c_str());
     return true;

@@ -7,11 +7,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 
 #include "app/config.h"
 #include "app/demarrage.h"
+#include "app/ligne_commande.h"
 #include "common/globals.h"
 #include "support/outils_essai.h"
 
@@ -24,14 +26,20 @@ class Config : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dossier_.pret());
     FORCE_SCREEN = 0;
+    FORCE_PLEIN_ECRAN = -1;
+    LANGUE_IMPOSEE[0] = '\0';
+    // A French system: the first start's language.
+    setenv("LC_ALL", "", 1);
+    setenv("LC_MESSAGES", "", 1);
+    setenv("LANG", "fr_FR.UTF-8", 1);
   }
   void TearDown() override {
     set_config_file("/dev/null");  // release config.cfg before it is removed
   }
 
-  static void ecrit(const std::string& texte) { std::ofstream(FICHIER_CONFIG) << texte; }
+  static void ecrit(const std::string& texte) { std::ofstream(fichier_config()) << texte; }
   static std::string lit() {
-    std::ifstream f(FICHIER_CONFIG);
+    std::ifstream f(fichier_config());
     std::stringstream s;
     s << f.rdbuf();
     return s.str();
@@ -39,7 +47,7 @@ class Config : public ::testing::Test {
   // What start-up reads, in its order.
   static void demarre() {
     check_config();
-    set_config_file(FICHIER_CONFIG);
+    set_config_file(fichier_config());
     lit_config_ecran();
     lit_config_volumes();
     lit_config_touches();
@@ -98,7 +106,7 @@ TEST_F(Config, AnExistingFileIsLeftAloneAndMissingKeysTakeTheReadersDefaults) {
   EXPECT_EQ(get_config_int("Graphics", "mappings", 0), 0);
   // With no file at all the screen default is full screen.
   ecrit("");
-  set_config_file(FICHIER_CONFIG);
+  set_config_file(fichier_config());
   lit_config_ecran();
   EXPECT_EQ(FULL_SCREEN, 1);
 }
@@ -144,7 +152,7 @@ TEST_F(Config, ForcedWindowWinsOverTheFile) {
 
 TEST_F(Config, NamesAreCutTo31CharactersAndTerminated) {
   ecrit("[Game]\nNom_CPU_1 = abcdefghijklmnopqrstuvwxyz01234\nNom_CPU_2 = abcdefghijklmnopqrstuvwxyz0123456789\n");
-  set_config_file(FICHIER_CONFIG);
+  set_config_file(fichier_config());
   char nom[TAILLE_NOM];
   lit_nom_cpu(1, nom);
   EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
@@ -154,21 +162,45 @@ TEST_F(Config, NamesAreCutTo31CharactersAndTerminated) {
   EXPECT_STREQ(nom, "Mufrat");
 }
 
-TEST(LigneCommande, OnlyExactlyTwoArgumentsForceAWindow) {
-  char prog[] = "veltra", a[] = "1000", b[] = "700", c[] = "9", texte[] = "large";
-  FORCE_SCREEN = 0;
-  char* un[] = {prog, a, nullptr};
-  lit_ligne_commande(2, un);
-  EXPECT_EQ(FORCE_SCREEN, 0);
-  char* trois[] = {prog, a, b, c, nullptr};
-  lit_ligne_commande(4, trois);
-  EXPECT_EQ(FORCE_SCREEN, 0);
-  char* mot[] = {prog, texte, b, nullptr};
-  lit_ligne_commande(3, mot);
-  EXPECT_EQ(FORCE_SCREEN, 1);
-  EXPECT_EQ(SUPER_SCREEN_WIDTH, 0);
-  EXPECT_EQ(SUPER_SCREEN_HEIGHT, 700);
-  FORCE_SCREEN = 0;
+TEST_F(Config, CommandLineChoicesHoldForTheRunAndLeaveTheFileAlone) {
+  ecrit("[system]\nlang = fr\n[Graphics]\nfull_screen = 0\nscreen_width = 640\nscreen_height = 480\n");
+  const char* argv[] = {"veltra", "--fullscreen", "--lang", "en", "--size", "1280x720"};
+  applique_ligne_commande(analyse_ligne_commande(6, argv));
+  demarre();
+  EXPECT_EQ(FULL_SCREEN, 1);
+  EXPECT_EQ(SCREEN_WIDTH, 1280);
+  EXPECT_EQ(SCREEN_HEIGHT, 720);
+  EXPECT_EQ(LANGUAGE, 1);
+  set_config_file("/dev/null");
+  EXPECT_EQ(lit(), "[system]\nlang = fr\n[Graphics]\nfull_screen = 0\nscreen_width = 640\nscreen_height = 480\n");
+  const char* rien[] = {"veltra"};
+  applique_ligne_commande(analyse_ligne_commande(1, rien));
+  demarre();
+  EXPECT_EQ(FULL_SCREEN, 0);
+  EXPECT_EQ(LANGUAGE, 0);
+}
+
+// The first start speaks the system's language; a file already there keeps its own.
+TEST_F(Config, FirstLanguageFromTheSystem) {
+  struct Cas {
+    const char *lc_all, *lc_messages, *lang, *attendue;
+  };
+  const Cas cas[] = {
+      {"", "", "fr_FR.UTF-8", "fr"}, {"", "", "en_GB.UTF-8", "en"},  {"C", "", "fr_FR.UTF-8", "en"},
+      {"", "", "", "en"},            {"", "fr_CA", "en_US", "fr"},     {"fr_BE", "en_US", "", "fr"},
+  };
+  for (const Cas& c : cas) {
+    std::map<std::string, std::string> env = {{"LC_ALL", c.lc_all}, {"LC_MESSAGES", c.lc_messages}, {"LANG", c.lang}};
+    EXPECT_STREQ(langue_du_systeme([&](const char* n) { return env[n]; }), c.attendue)
+        << c.lc_all << " / " << c.lc_messages << " / " << c.lang;
+  }
+  setenv("LANG", "en_GB.UTF-8", 1);
+  demarre();
+  EXPECT_EQ(LANGUAGE, 1);
+  EXPECT_NE(lit().find("lang = en"), std::string::npos);
+  ecrit("[system]\nlang = fr\n");
+  demarre();
+  EXPECT_EQ(LANGUAGE, 0);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ bool demarrage_termine(int secondes_max) {
   const pid_t p = fork();
   if (p == 0) {
     check_config();
-    set_config_file(FICHIER_CONFIG);
+    set_config_file(fichier_config());
     lit_config_ecran();
     init_globales();
     lit_nom_joueur();
@@ -48,7 +48,7 @@ TEST(ConfigEchec, BytesThatAreNotUtf8DoNotHangTheStart) {
     std::ifstream graine(std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/config/multioctet.cfg",
                          std::ios::binary);
     ASSERT_TRUE(graine.good());
-    std::ofstream(FICHIER_CONFIG, std::ios::binary) << graine.rdbuf();
+    std::ofstream(fichier_config(), std::ios::binary) << graine.rdbuf();
   }
   // A generous bound: the reads take milliseconds, the fault was an endless loop.
   EXPECT_TRUE(demarrage_termine(60));

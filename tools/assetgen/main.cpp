@@ -1,5 +1,6 @@
 // veltra-assets OUTDIR: writes every data file the game reads (font, models, textures, sounds,
-// music and, when present, the circuits) into OUTDIR, the same bytes on every run.
+// music and, when present, the circuits) into OUTDIR, and the desktop icons into OUTDIR/icones,
+// the same bytes on every run.
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "assetgen/icone/icone.h"
 #include "assetgen/modeles/modeles.h"
 #include "assetgen/musique/musique.h"
 #include "assetgen/police/police.h"
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
       {"models", genere_modeles},
       {"sounds", genere_sons},
       {"music", genere_musiques},
+      {"icons", genere_icones},
 #ifdef VELTRA_AVEC_CIRCUITS
       {"circuits", genere_circuits},
 #endif
