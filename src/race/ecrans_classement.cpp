@@ -116,11 +116,11 @@ void ecran_classement_championnat() {
       const CVector3 p(-4.5f, 1 - 0.35f * i, -4.5f);
       const int* r = CLASSEMENTS_POINTS_CHAMP[i];
       std::snprintf(t, sizeof t, "N'%2i %.31s", i + 1, CLASSEMENT_NOM_CHAMP[i]);
-      rangee(t, p, CLASSEMENT_LITE[i]);
+      rangee(t, p, CLASSEMENT_LITE_CHAMP[i]);
       std::snprintf(t, sizeof t, "- %3i points", r[3]);
-      rangee(t, CVector3(p.x + 3, p.y, p.z), CLASSEMENT_LITE[i]);
+      rangee(t, CVector3(p.x + 3, p.y, p.z), CLASSEMENT_LITE_CHAMP[i]);
       std::snprintf(t, sizeof t, "- %02i:%02i:%02i", r[0], r[1], r[2]);
-      rangee(t, CVector3(p.x + 6, p.y, p.z), CLASSEMENT_LITE[i]);
+      rangee(t, CVector3(p.x + 6, p.y, p.z), CLASSEMENT_LITE_CHAMP[i]);
     }
   });
 }

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -18,6 +19,7 @@ int CLASSEMENTS_POINTS[NB_RANGS][5];
 unsigned char CLASSEMENT_LITE[NB_RANGS];
 char CLASSEMENT_NOM_CHAMP[NB_RANGS][TAILLE_NOM];
 int CLASSEMENTS_POINTS_CHAMP[NB_RANGS][5];
+unsigned char CLASSEMENT_LITE_CHAMP[NB_RANGS];
 
 namespace {
 
@@ -51,6 +53,30 @@ bool sauve(const std::string& chemin, const std::vector<uint8_t>& octets) {
   if (ecrit_fichier_atomique(chemin, octets.data(), octets.size())) return true;
   std::fprintf(stderr, "veltra: hiscores not saved, %s could not be written\n", chemin.c_str());
   return false;
+}
+
+enum class Etat { absent, bon, abime };
+
+// What stands where a hiscore file of `taille` bytes should be.
+Etat examine(const std::string& chemin, size_t taille) {
+  struct stat st;
+  if (stat(chemin.c_str(), &st) != 0) return Etat::absent;
+  return st.st_size == static_cast<off_t>(taille) ? Etat::bon : Etat::abime;
+}
+
+// A file of the wrong size may be one that merely grew and still holds every real record: it is
+// renamed <file>.bad, replacing an older one, before the default table is written in its place.
+// False when it could not be moved; it must then stay as it is.
+bool met_de_cote(const std::string& chemin) {
+  const std::string cote = chemin + ".bad";
+  if (std::rename(chemin.c_str(), cote.c_str()) != 0) {
+    std::fprintf(stderr, "veltra: %s has the wrong size and could not be kept as %s (%s); it is left as it is "
+                 "and the new results are not saved\n", chemin.c_str(), cote.c_str(), std::strerror(errno));
+    return false;
+  }
+  std::fprintf(stderr, "veltra: %s has the wrong size; kept as %s, the default table takes its place\n",
+               chemin.c_str(), cote.c_str());
+  return true;
 }
 
 }  // namespace
@@ -154,16 +180,24 @@ bool maj_hiscores_simple(float longueur) {
   std::memset(CLASSEMENT_LITE, 0, sizeof CLASSEMENT_LITE);
   const std::string chemin = chemin_hiscores_simple();
   std::vector<uint8_t> octets;
-  struct stat st;
-  if (stat(chemin.c_str(), &st) != 0 || st.st_size != static_cast<off_t>(NB_RANGS * TAILLE_RANG_SIMPLE)) {
-    // Missing, or damaged (wrong size, however large): the default table takes its place.
-    hiscores_simple_defaut(longueur);
-  } else if (lit_fichier(chemin, octets, NB_RANGS * TAILLE_RANG_SIMPLE)) {
-    hiscores_simple_defaut(longueur);
-    lit_hiscores_simple(octets.data(), octets.size());
+  bool enregistre = true;
+  switch (examine(chemin, NB_RANGS * TAILLE_RANG_SIMPLE)) {
+    case Etat::absent:
+      hiscores_simple_defaut(longueur);
+      break;
+    case Etat::abime:  // wrong size, however large
+      hiscores_simple_defaut(longueur);
+      enregistre = met_de_cote(chemin);
+      break;
+    case Etat::bon:
+      if (lit_fichier(chemin, octets, NB_RANGS * TAILLE_RANG_SIMPLE)) {
+        hiscores_simple_defaut(longueur);
+        lit_hiscores_simple(octets.data(), octets.size());
+      }
+      break;
   }
   fusionne_arrivees_simple();
-  return sauve(chemin, encode_hiscores_simple());
+  return enregistre && sauve(chemin, encode_hiscores_simple());
 }
 
 void score_course_championnat() {
@@ -243,11 +277,11 @@ std::vector<uint8_t> encode_hiscores_champ() {
 }
 
 void fusionne_classement_champ() {
-  // The human's standings rows, read before the flags are redrawn for the hiscore rows; the
-  // flags move down with the rows they mark.
-  unsigned char humain[3];
-  std::memcpy(humain, CLASSEMENT_LITE, sizeof humain);
-  unsigned char drapeaux[NB_RANGS] = {0};
+  // The human's standings rows carry their flag into the hiscore rows they enter; the flags
+  // move down with the rows they mark. The standings keep theirs: the last race's are still to
+  // be shown.
+  std::memset(CLASSEMENT_LITE_CHAMP, 0, sizeof CLASSEMENT_LITE_CHAMP);
+  unsigned char* drapeaux = CLASSEMENT_LITE_CHAMP;
   for (int a = 0; a < 3; a++) {
     const int* s = CLASSEMENTS_POINTS[a];
     for (int j = 0; j < NB_RANGS; j++) {
@@ -263,25 +297,30 @@ void fusionne_classement_champ() {
       w[H_SOIX] = s[C_SOIX];
       w[H_POINTS] = s[C_POINTS];
       w[H_TOTAL] = s[C_TOTAL];
-      drapeaux[j] = humain[a];
+      drapeaux[j] = CLASSEMENT_LITE[a];
       break;
     }
   }
-  std::memcpy(CLASSEMENT_LITE, drapeaux, sizeof drapeaux);
 }
 
 bool maj_hiscores_championnat(float longueur_championnat) {
   const std::string chemin = chemin_hiscores_champ();
   std::vector<uint8_t> octets;
-  struct stat st;
-  if (stat(chemin.c_str(), &st) != 0 || st.st_size != static_cast<off_t>(NB_RANGS * TAILLE_RANG_CHAMP)) {
-    // Missing, or damaged (wrong size, however large): the default table takes its place.
-    hiscores_champ_defaut(longueur_championnat);
-  } else {
-    std::memset(CLASSEMENT_NOM_CHAMP, 0, sizeof CLASSEMENT_NOM_CHAMP);
-    std::memset(CLASSEMENTS_POINTS_CHAMP, 0, sizeof CLASSEMENTS_POINTS_CHAMP);
-    if (lit_fichier(chemin, octets, NB_RANGS * TAILLE_RANG_CHAMP)) lit_hiscores_champ(octets.data(), octets.size());
+  bool enregistre = true;
+  switch (examine(chemin, NB_RANGS * TAILLE_RANG_CHAMP)) {
+    case Etat::absent:
+      hiscores_champ_defaut(longueur_championnat);
+      break;
+    case Etat::abime:  // wrong size, however large
+      hiscores_champ_defaut(longueur_championnat);
+      enregistre = met_de_cote(chemin);
+      break;
+    case Etat::bon:
+      std::memset(CLASSEMENT_NOM_CHAMP, 0, sizeof CLASSEMENT_NOM_CHAMP);
+      std::memset(CLASSEMENTS_POINTS_CHAMP, 0, sizeof CLASSEMENTS_POINTS_CHAMP);
+      if (lit_fichier(chemin, octets, NB_RANGS * TAILLE_RANG_CHAMP)) lit_hiscores_champ(octets.data(), octets.size());
+      break;
   }
   fusionne_classement_champ();
-  return sauve(chemin, encode_hiscores_champ());
+  return enregistre && sauve(chemin, encode_hiscores_champ());
 }

@@ -21,9 +21,11 @@ extern tCompteChamp LISTE_CHAMP[6];
 extern char CLASSEMENT_NOM[NB_RANGS][TAILLE_NOM];
 extern int CLASSEMENTS_POINTS[NB_RANGS][5];
 extern unsigned char CLASSEMENT_LITE[NB_RANGS];
-// Championship hiscores: (minutes, seconds, sixtieths, points, total).
+// Championship hiscores: (minutes, seconds, sixtieths, points, total), and their own highlight
+// flags, so that the last race's standings keep theirs while both tables are shown.
 extern char CLASSEMENT_NOM_CHAMP[NB_RANGS][TAILLE_NOM];
 extern int CLASSEMENTS_POINTS_CHAMP[NB_RANGS][5];
+extern unsigned char CLASSEMENT_LITE_CHAMP[NB_RANGS];
 
 // Default time of hiscore row `rang` for a race of `longueur` units.
 void convert_temp(int rang, float longueur, int* minutes, int* secondes, int* soixantiemes);
@@ -34,7 +36,9 @@ std::string chemin_hiscores_simple();  // hiscores/s_<circuit>_<laps>.dat in the
 std::string chemin_hiscores_champ();   // hiscores/c_<championship>_<laps>.dat in the player's folder
 
 // Single race: loads the table (default rows for `longueur` when there is no file), merges the
-// first three arrivals, and writes it back. False when the file could not be written.
+// first three arrivals, and writes it back. False when the file could not be written. A file of
+// the wrong size is kept beside it as <file>.bad (replacing an older one) before the default
+// table takes its place; when it cannot be kept aside it is left untouched and nothing is saved.
 bool maj_hiscores_simple(float longueur);
 // The parts of it, for tests and tools.
 void hiscores_simple_defaut(float longueur);
@@ -45,7 +49,9 @@ void fusionne_arrivees_simple();
 // Championship: points and times of one race into LISTE_CHAMP, and the standings on screen.
 void score_course_championnat();
 void classement_championnat();
-// Final hiscores from the standings on screen. False when the file could not be written.
+// Final hiscores from the standings on screen, flagged in CLASSEMENT_LITE_CHAMP; the standings
+// and their flags are left as they are. False when the file could not be written (a file of the
+// wrong size is handled as for a single race).
 bool maj_hiscores_championnat(float longueur_championnat);
 void hiscores_champ_defaut(float longueur);
 void lit_hiscores_champ(const uint8_t* data, size_t taille);

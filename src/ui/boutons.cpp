@@ -158,11 +158,12 @@ void CConfigKeybT::maj_affichage() {
 
 int CConfigKeybT::termine_capture(int code) {
   if (code <= 0) return DLG_RIEN;
-  *valeur = code;
+  const bool annulee = code == KEY_ESC;  // the old key stays
+  if (!annulee) *valeur = code;
   capture = false;
   maj_affichage();
   Recadre();
-  return id;
+  return annulee ? DLG_RIEN : id;
 }
 
 int CConfigKeybT::Gere() {
@@ -176,8 +177,10 @@ int CConfigKeybT::Gere() {
     }
     return DLG_RIEN;
   }
-  if (keypressed()) return termine_capture(get_all_key());
-  return DLG_RIEN;
+  if (!keypressed()) return DLG_RIEN;
+  const int r = termine_capture(get_all_key());
+  if (!capture && r == DLG_RIEN) clear_keybuf();  // cancelled: nobody else takes that Escape
+  return r;
 }
 
 CSaisieBouton::CSaisieBouton(const char* t, CVector3 p, char al, int i, char** mo)

@@ -103,13 +103,15 @@ class CChoixParMotBouton : public CBoutonAffichage {
   void maj_affichage() override;
 };
 
-// Captures a key: Enter starts the capture, the next key held becomes the setting.
+// Captures a key: Enter starts the capture, the next key held becomes the setting; Escape
+// cancels it and keeps the old key.
 class CConfigKeybT : public CBoutonAffichage {
  public:
   CConfigKeybT(const char* texte, CVector3 pos, char align, int id, int* valeur);
   int Gere() override;
   void maj_affichage() override;
-  // The key code held when the capture ends (0: none yet).
+  // The key code held when the capture ends (0: none yet). The identifier when a key was taken,
+  // 0 while waiting or when Escape cancelled.
   int termine_capture(int code);
   bool en_capture() const { return capture; }
 

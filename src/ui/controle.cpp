@@ -26,6 +26,23 @@ bool bouton_joystick_presse(int numero) {
   return joy[0].button[numero].b != 0;
 }
 
+int attend_bouton_joystick(int sauf1, int sauf2) {
+  for (;;) {
+    if (key[KEY_ESC]) return -1;
+    for (int b = 0; b < joy[0].num_buttons && b < MAX_JOYSTICK_BUTTONS; b++) {
+      poll_joystick();
+      if (!joy[0].button[b].b || b == sauf1 || b == sauf2) continue;
+      while (joy[0].button[b].b) {
+        if (key[KEY_ESC]) return -1;
+        poll_joystick();
+        rest(1);
+      }
+      return b;
+    }
+    rest(1);
+  }
+}
+
 Ccontrol::Ccontrol(int t) : type(t) {
   const int defaut[NB_BOUTONS] = {KEY_O, KEY_L, KEY_LEFT, KEY_RIGHT, KEY_ENTER, KEY_ALT, KEY_ALT, KEY_ESC};
   std::memcpy(touche, defaut, sizeof touche);

@@ -96,6 +96,10 @@ extern Ccontrol* controle;
 bool touche_pressee(int code);
 // True when joystick 0's button is pressed; numbers outside the joystick's buttons never are.
 bool bouton_joystick_presse(int numero);
+// The joystick set-up's wait: a button of joystick 0 other than `sauf1` and `sauf2` pressed and
+// released gives its number; Escape held gives -1 at once. A pad with fewer buttons, or one
+// pulled out with a button down, would otherwise keep the game waiting for good.
+int attend_bouton_joystick(int sauf1, int sauf2);
 
 // Writes the display name of a key code into dst (at least 15 bytes) and returns dst.
 char* key_convert(char* dst, int code);

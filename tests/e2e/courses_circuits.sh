@@ -2,7 +2,8 @@
 # A single 1-lap race on each of the five circuits, one after the other in one game, driven by
 # the autopilot to the classification screen: each circuit chosen in the single-race dialog, each
 # result kept in that circuit's hiscore file. Two of those files are damaged beforehand: one cut
-# short (replaced by the default table), one without a single name terminator (read as it is).
+# short (kept aside as .bad and replaced by the default table), one without a single name
+# terminator (read as it is).
 set -u
 . "$(dirname "$0")/lib.sh"
 prepare_game "$1"
@@ -11,6 +12,7 @@ cd "$GAME_DIR"
 rm -rf hiscores config.cfg
 mkdir hiscores
 head -c 100 /dev/urandom > hiscores/s_2_1.dat
+cp hiscores/s_2_1.dat court.dat
 head -c 480 /dev/zero | tr '\0' A > hiscores/s_4_1.dat
 # One lap, and computer pilots slow enough for the autopilot to reach the podium: only a podium
 # leads to the classification screen.
@@ -42,15 +44,19 @@ for k in 1 2 3 4 5; do
   verifie_hiscores hiscores/s_${k}_1.dat 48 Human "$(temps_joueur $k)"
   case $k in
     2) [ "$(tr -d '\0' < hiscores/s_2_1.dat | grep -a -o Tazul | wc -l)" -ge 7 ] ||
-         fail "the short hiscore file of circuit 2 was not replaced by the default table" ;;
+         fail "the short hiscore file of circuit 2 was not replaced by the default table"
+       cmp -s hiscores/s_2_1.dat.bad court.dat || fail "the short hiscore file of circuit 2 was not kept aside"
+       grep -q 's_2_1.dat has the wrong size; kept as ./hiscores/s_2_1.dat.bad' log.txt ||
+         fail "the short hiscore file of circuit 2 was set aside without a word" ;;
     4) grep -q Human hiscores/s_4_1.dat || fail "the player did not enter the damaged table of circuit 4" ;;
   esac
   echo "circuit $k: $(( $(date +%s) - t0 )) s, $(grep 'arrival .*(player)' log.txt | tail -n 1)"
   grep -i 'ms' log.txt | tail -n 1
 done
 quitte_jeu "$OUT/menu.png"
-# Only the files of the races run, each for one lap.
-[ "$(ls hiscores | tr '\n' ' ')" = "s_1_1.dat s_2_1.dat s_3_1.dat s_4_1.dat s_5_1.dat " ] || fail "hiscores: $(ls hiscores)"
+# Only the files of the races run, each for one lap, and the damaged one kept aside.
+[ "$(ls hiscores | tr '\n' ' ')" = "s_1_1.dat s_2_1.dat s_2_1.dat.bad s_3_1.dat s_4_1.dat s_5_1.dat " ] ||
+  fail "hiscores: $(ls hiscores)"
 grep -q '^Level_actif = 5$' config.cfg || fail "last circuit not stored"
 echo "five races in $(( $(date +%s) - debut )) s"
 rm -f "$OUT"/*.xwd

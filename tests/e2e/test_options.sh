@@ -93,20 +93,31 @@ tiens_jusqu_au_bout Right
 copie_ecran "$E" "$OUT/1_sons.png"
 touches "$win" "$E" Down Return
 
-# Controls: the keyboard set-up, five keys captured (Enter, then the new key).
+# Controls: the keyboard set-up, five keys captured (Enter, then the new key); Escape during a
+# capture keeps the old key.
 touches "$win" "$E" Down Return
 copie_ecran "$E" "$OUT/1_controles.png"
 touches "$win" "$E" Down Return
+copie_ecran "$E" "$OUT/1_clavier_avant.png"
+touches "$win" "$E" Return Escape
+meme_ecran "$E" "$OUT/1_clavier_avant.png" || fail "Escape did not keep the old key"
 for k in w s n b x; do
   touches "$win" "$E" Return $k Down
 done
 copie_ecran "$E" "$OUT/1_clavier.png"
 touches "$win" "$E" Return
 
-# The joystick: chosen, then its set-up asks to centre the stick; without a joystick it reports
-# the error and the keyboard stays in use.
+# The joystick: chosen, then its set-up asks to centre the stick. Escape leaves it and says so
+# (where an error would be); without a joystick it reports the error and the keyboard stays in
+# use.
 touches "$win" "$E" Right
 copie_ecran "$E" "$OUT/1_controles_joystick.png"
+touches "$win" "$E" Down Return Escape
+copie_ecran "$E" "$OUT/1_joystick_annule.png"
+[ "$(convert "$E" -sample 200x150! -crop 200x20+0+88 -fx "$ORANGE ? 1 : 0" -format '%[fx:mean>0.02]' info:)" = 1 ] ||
+  fail "no word on screen of the cancelled joystick set-up"
+touche "$win" space "$E"
+meme_ecran "$E" "$OUT/1_controles_joystick.png" || fail "not back in the controls after Escape"
 touches "$win" "$E" Down Return
 copie_ecran "$E" "$OUT/1_joystick.png"
 # The set-up waits for a key, then shows its error until the next key, and the controls dialog
@@ -116,6 +127,7 @@ copie_ecran "$E" "$OUT/1_joystick_erreur.png"
 # The error line alone, under where the centring request was.
 [ "$(convert "$E" -sample 200x150! -crop 200x20+0+88 -fx "$ORANGE ? 1 : 0" -format '%[fx:mean>0.02]' info:)" = 1 ] ||
   fail "no joystick error on screen"
+meme_ecran "$E" "$OUT/1_joystick_annule.png" && fail "the cancelled set-up showed the error"
 touche "$win" space "$E"
 meme_ecran "$E" "$OUT/1_controles_joystick.png" || fail "not back in the controls after the joystick set-up"
 touches "$win" "$E" Down Down Return

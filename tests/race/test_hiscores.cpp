@@ -133,11 +133,34 @@ TEST_F(Hiscores, ChampionshipPointsTimesAndStandings) {
   EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[0], "P4");
   EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[1], "P1");
   EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[2], "P5");
-  EXPECT_EQ(CLASSEMENT_LITE[2], 1);
-  EXPECT_EQ(CLASSEMENT_LITE[0], 0);
+  EXPECT_EQ(CLASSEMENT_LITE_CHAMP[2], 1);
+  EXPECT_EQ(CLASSEMENT_LITE_CHAMP[0], 0);
   std::vector<uint8_t> octets;
   ASSERT_TRUE(lit_fichier("./hiscores/c_1_3.dat", octets));
   EXPECT_EQ(octets.size(), 520u);
+}
+
+TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
+  // Two earlier champions above anything this championship scores: the human's standings row 0
+  // enters the hiscores at row 2.
+  hiscores_champ_defaut(10000);
+  CLASSEMENTS_POINTS_CHAMP[0][3] = CLASSEMENTS_POINTS_CHAMP[1][3] = 50;
+  assure_dossier_hiscores();
+  const auto fichier = encode_hiscores_champ();
+  ASSERT_TRUE(ecrit_fichier_atomique(chemin_hiscores_champ(), fichier.data(), fichier.size()));
+  for (int k = 0; k < 6; k++) arrivee(k, (k + 5) % 6, 7000 + k);  // the human wins
+  LISTE_CHAMP[5].points = 12;
+  LEVEL_ACTIF = 5;
+  LONGUEUR_CHAMPIONNAT = 10000;
+  ASSERT_EQ(fin_course_championnat(true), CHAMP_CLASSEMENT_COURSE | CHAMP_HISCORES);
+  // The race-5 standings, drawn after the merge: only the human's row is lit.
+  for (int j = 0; j < 6; j++) EXPECT_EQ(CLASSEMENT_LITE[j], std::strcmp(CLASSEMENT_NOM[j], "P5") == 0) << j;
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");
+  // The final table lights the human's hiscore row.
+  for (int j = 0; j < NB_RANGS; j++) {
+    EXPECT_EQ(CLASSEMENT_LITE_CHAMP[j], std::strcmp(CLASSEMENT_NOM_CHAMP[j], "P5") == 0) << j;
+  }
+  EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[2], "P5");
 }
 
 TEST_F(Hiscores, ZeroPointRowsEnterOnlyAboveZeroPointRows) {

@@ -1,6 +1,6 @@
 // Hiscore files that cannot be written or are damaged: a save cut short keeps the old file and is
 // reported while the table on screen holds the new results; a file of the wrong size, however
-// large, gives way to the default table.
+// large, is kept aside as <file>.bad and gives way to the default table.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -100,24 +100,47 @@ TEST_F(HiscoresEchec, AChampionshipSaveCutShortKeepsTheFile) {
   EXPECT_EQ(CLASSEMENTS_POINTS_CHAMP[0][3], 20);
 }
 
-TEST_F(HiscoresEchec, AnOversizedFileGivesWayToTheDefaultTable) {
-  // Rows of the screen from an earlier event must not be taken for the file's.
+TEST_F(HiscoresEchec, AWrongSizedFileIsKeptAsideAndGivesWayToTheDefaultTable) {
+  // A file that merely grew still holds its records: it goes to <file>.bad, replacing an older
+  // one. Rows of the screen from an earlier event must not be taken for the file's.
   ASSERT_EQ(mkdir("hiscores", 0755), 0);
   std::string gros(480 * 20, '\x7f');
   ASSERT_TRUE(ecrit_fichier_atomique("hiscores/s_3_2.dat", gros.data(), gros.size()));
-  ASSERT_TRUE(ecrit_fichier_atomique("hiscores/c_1_2.dat", gros.data(), gros.size()));
+  ASSERT_TRUE(ecrit_fichier_atomique("hiscores/s_3_2.dat.bad", "older", 5));
+  ASSERT_TRUE(ecrit_fichier_atomique("hiscores/c_1_2.dat", gros.data(), 519));
   copie_nom(CLASSEMENT_NOM[5], "Ancien");
   CLASSEMENTS_POINTS[5][3] = 1;
   copie_nom(CLASSEMENT_NOM_CHAMP[5], "Ancien");
   init_classement();
+  testing::internal::CaptureStderr();
   ASSERT_TRUE(maj_hiscores_simple(4000));
+  std::string message = testing::internal::GetCapturedStderr();
+  EXPECT_NE(message.find("s_3_2.dat has the wrong size; kept as ./hiscores/s_3_2.dat.bad"), std::string::npos)
+      << message;
   for (int i = 0; i < NB_RANGS; i++) EXPECT_STREQ(CLASSEMENT_NOM[i], "Tazul") << i;
   EXPECT_EQ(octets_de("hiscores/s_3_2.dat").size(), 480u);
+  EXPECT_EQ(octets_de("hiscores/s_3_2.dat.bad"), std::vector<uint8_t>(gros.begin(), gros.end()));
 
   classement_championnat();  // six empty accounts: no row beats the default ones
+  testing::internal::CaptureStderr();
   ASSERT_TRUE(maj_hiscores_championnat(20000));
+  message = testing::internal::GetCapturedStderr();
+  EXPECT_NE(message.find("kept as ./hiscores/c_1_2.dat.bad"), std::string::npos) << message;
   for (int i = 0; i < NB_RANGS; i++) EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[i], "Tazul") << i;
   EXPECT_EQ(octets_de("hiscores/c_1_2.dat").size(), 520u);
+  EXPECT_EQ(octets_de("hiscores/c_1_2.dat.bad"), std::vector<uint8_t>(gros.begin(), gros.begin() + 519));
+
+  // Where it cannot be kept aside, the damaged file is not written over.
+  ASSERT_TRUE(ecrit_fichier_atomique("hiscores/s_3_2.dat", gros.data(), 481));
+  ASSERT_EQ(std::remove("hiscores/s_3_2.dat.bad"), 0);
+  ASSERT_EQ(mkdir("hiscores/s_3_2.dat.bad", 0755), 0);
+  arrivee(0, 5, 50);
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(maj_hiscores_simple(4000));
+  message = testing::internal::GetCapturedStderr();
+  EXPECT_NE(message.find("could not be kept as"), std::string::npos) << message;
+  EXPECT_EQ(octets_de("hiscores/s_3_2.dat").size(), 481u);
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");  // the screen still shows the race
 }
 
 }  // namespace

@@ -115,6 +115,14 @@ TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnter) {
   EXPECT_TRUE(j.Relache_Valide());
 }
 
+TEST_F(Controle, TheJoystickSetUpWaitEndsOnEscape) {
+  // A pad of two buttons, both already chosen, asked for a third: only Escape can end the wait.
+  joy[0].num_buttons = 2;
+  key[KEY_ESC] = 1;
+  EXPECT_EQ(attend_bouton_joystick(0, 1), -1);
+  joy[0].num_buttons = 0;
+}
+
 TEST_F(Controle, KeyNames) {
   char nom[15];
   EXPECT_STREQ(key_convert(nom, 60), "*");

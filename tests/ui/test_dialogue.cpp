@@ -152,6 +152,11 @@ TEST_F(Dialogue, KeyCaptureTakesTheHeldKey) {
   EXPECT_EQ(b.termine_capture(KEY_E), 6);
   EXPECT_EQ(touche, KEY_E);
   EXPECT_STREQ(b.affichage_courant(), "Haut: E");
+  // Escape cancels: the old key stays, on screen too, and the dialog is not told of a change.
+  EXPECT_EQ(b.termine_capture(KEY_ESC), 0);
+  EXPECT_EQ(touche, KEY_E);
+  EXPECT_FALSE(b.en_capture());
+  EXPECT_STREQ(b.affichage_courant(), "Haut: E");
 }
 
 }  // namespace
