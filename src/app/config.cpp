@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/vue.h"
 #include "world/materiaux.h"
 
 void textes_octet_par_octet() { set_uformat(U_ASCII); }
@@ -49,11 +50,11 @@ void check_config() {
 }
 
 int resol_de_taille(int largeur, int hauteur) {
-  static const int tailles[4][2] = {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
-  for (int i = 0; i < 4; i++) {
-    if (tailles[i][0] == largeur && tailles[i][1] == hauteur) return i;
+  for (int i = 0; i < RESOL_BUREAU; i++) {
+    int l, h;
+    if (taille_de_resol(i, &l, &h) && l == largeur && h == hauteur) return i;
   }
-  return 4;
+  return RESOL_USER;
 }
 
 void lit_config_ecran() {
@@ -67,6 +68,12 @@ void lit_config_ecran() {
     SCREEN_HEIGHT = get_config_int("Graphics", "screen_height", 600);
   }
   RESOL = resol_de_taille(SCREEN_WIDTH, SCREEN_HEIGHT);
+  // "Desktop" takes the desktop's size at each start; where it cannot be known, the written size
+  // is opened as an ordinary window.
+  if (FORCE_SCREEN != 1 && get_config_int("Graphics", "desktop", 0) == 1 &&
+      taille_bureau(&SCREEN_WIDTH, &SCREEN_HEIGHT)) {
+    RESOL = RESOL_BUREAU;
+  }
   PROFONDEUR_CHAMP_CAM = get_config_float("Graphics", "Prof_champ", 400.0f);
 }
 

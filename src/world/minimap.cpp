@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "common/vue.h"
+
 CMinimap g_Minimap;
 
 CVector3 position_minimap(int circuit) {
@@ -59,7 +61,7 @@ void CMinimap::renderSpe(tMateriaux*) {
   if (!modele) return;
   glPushMatrix();
   glLoadIdentity();
-  glTranslatef(position.x, position.y, position.z);
+  glTranslatef(position.x + ecart_bord_gauche(position.z), position.y, position.z);  // bottom left
   glRotatef(angles.x, 1, 0, 0);
   glRotatef(angles.y, 0, 1, 0);
   glRotatef(angles.z, 0, 0, 1);

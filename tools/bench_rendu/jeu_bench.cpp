@@ -1,6 +1,8 @@
 // The game started, loaded and raced by the render benchmark, with the game's own functions.
 #include "bench_rendu/jeu_bench.h"
 
+#include "bench_rendu/plancher.h"
+
 #include <GL/gl.h>
 #include <allegro.h>
 #include <alleggl.h>
@@ -153,6 +155,30 @@ void dessine_en_parties(MesureImage& m) {
   partie(m.infos, [] { RenderInfos(); });
 }
 
+// The frame as RenderClean and RenderInfos draw it, without counting it nor ageing the particles.
+void redessine_image() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  g_Camera.Look();
+  g_Frustum.CalculateFrustum();
+  g_Octree.DrawOctree(&g_Octree, &g_World);
+  for (CObjetDeco* d = prem_list_deco; d; d = d->suivant) {
+    if (g_Frustum.SphereInFrustum(d->position.x, d->position.y, d->position.z, d->GetRadius())) d->render(&g_Materiaux);
+  }
+  for (CObjJoueur* p : Joueurs) {
+    if (p) p->render(&g_Materiaux);
+  }
+  for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
+    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) b->render(&g_Materiaux);
+  }
+  CParticules* p = prem_list_partic;
+  while (p && p->GetSuivant()) p = p->GetSuivant();
+  for (; p; p = p->GetPrecedent()) {
+    if (g_Frustum.SphereInFrustum(p->GetPositionX(), p->GetPositionY(), p->GetPositionZ(), p->GetRadius())) p->render();
+  }
+  RenderInfos();
+}
+
 size_t faces(const t3DModel* m) {
   size_t n = 0;
   if (m) {
@@ -253,7 +279,7 @@ double charge_circuit(int circuit) {
 void libere_circuit() { libere_course(); }
 
 std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool detail, const std::string& capture,
-                                        int capture_image) {
+                                        int capture_image, int plancher_tous) {
   std::srand(1);
   CcontrolBot bot(Joueurs[5]);
   Ccontrol* ancien = controle;
@@ -303,6 +329,15 @@ std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool deta
     m.dessin_cpu = ms_cpu() - c0;
     if (!capture.empty() && i == capture_image && !ecrit_png(capture)) {
       std::fprintf(stderr, "veltra-bench-rendu: cannot write %s\n", capture.c_str());
+    }
+    if (plancher_tous > 0 && i % plancher_tous == 0) {
+      const std::vector<float> tri = triangles_image(redessine_image);
+      m.triangles = tri.size() / 9;
+      const double c1 = ms_cpu();
+      m.plancher = dessine_plancher(tri, SCREEN_W, SCREEN_H);
+      m.plancher_cpu = ms_cpu() - c1;
+      // The floor's picture beside the frame's, to see that it is the same picture.
+      if (!capture.empty() && i == capture_image) ecrit_png(capture + ".floor.png");
     }
     t = Horloge::now();
     glFlush();
