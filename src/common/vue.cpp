@@ -24,6 +24,8 @@ double demi_largeur_vue() { return demi_largeur_vue(SCREEN_WIDTH, SCREEN_HEIGHT)
 
 float ecart_bord_droit(float z) { return static_cast<float>(demi_largeur_vue() - DEMI_LARGEUR_4_3) * std::fabs(z); }
 
+float decalage_image_gauche() { return static_cast<float>(DEMI_LARGEUR_4_3 / demi_largeur_vue() - 1.0); }
+
 float recul_pour_largeur(float demi_largeur, float z, float marge) {
   const float place = marge * static_cast<float>(demi_largeur_vue()) * std::fabs(z);
   if (place <= 0 || demi_largeur <= place) return 1.0f;

@@ -14,6 +14,12 @@ double demi_largeur_vue();
 float ecart_bord_droit(float z);
 inline float ecart_bord_gauche(float z) { return -ecart_bord_droit(z); }
 
+// The same for a solid thing, as a shift of the whole picture (in units of half the window's
+// width) that keeps it seen from the very angle it is seen from in a 4:3 window: moved in eye
+// space instead, a tilted model near the edge of a wide window would be seen from the side.
+// Towards the left edge; 0 in a 4:3 window.
+float decalage_image_gauche();
+
 // Factor (1 or more) by which something centred at eye depth Z and HALF_WIDTH wide on each side
 // must be pushed away (x, y and z multiplied together, so it keeps its place on the screen) to fit
 // within the central MARGIN share of the current window's width.

@@ -59,9 +59,21 @@ void CMinimap::couleur(float y, int* r, int* g, int* b) const {
 
 void CMinimap::renderSpe(tMateriaux*) {
   if (!modele) return;
+  // Bottom left, seen as in a 4:3 window: the picture is shifted rather than the model.
+  const float decalage = decalage_image_gauche();
+  if (decalage != 0) {
+    GLfloat projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(decalage, 0, 0);
+    glMultMatrixf(projection);
+    glMatrixMode(GL_MODELVIEW);
+  }
   glPushMatrix();
   glLoadIdentity();
-  glTranslatef(position.x + ecart_bord_gauche(position.z), position.y, position.z);  // bottom left
+  glTranslatef(position.x, position.y, position.z);
   glRotatef(angles.x, 1, 0, 0);
   glRotatef(angles.y, 0, 1, 0);
   glRotatef(angles.z, 0, 0, 1);
@@ -123,6 +135,11 @@ void CMinimap::renderSpe(tMateriaux*) {
   glEnable(GL_LIGHTING);
   glEnable(GL_TEXTURE_2D);
   glPopMatrix();
+  if (decalage != 0) {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+  }
 }
 
 void CMinimap::GetVal(float* minX, float* maxX, float* minZ, float* maxZ) const {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -179,6 +180,37 @@ void redessine_image() {
   RenderInfos();
 }
 
+// The overlays alone on black, and a disc of radius 0.3 at the middle of the screen, 2 in front of
+// the eye: what a layout test looks for in a picture (a round thing stays round).
+void dessine_infos_et_disque() {
+  GLfloat fond[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, fond);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glClearColor(fond[0], fond[1], fond[2], fond[3]);
+  glLoadIdentity();
+  g_Camera.Look();
+  RenderInfos();
+  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_FOG);
+  glDisable(GL_BLEND);
+  glDisable(GL_CULL_FACE);
+  glPushMatrix();
+  glLoadIdentity();
+  glColor3ub(255, 255, 255);
+  glBegin(GL_TRIANGLE_FAN);
+  glVertex3f(0, 0, -2);
+  for (int k = 0; k <= 96; k++) {
+    const double a = k * 2 * M_PI / 96;
+    glVertex3f(static_cast<float>(0.3 * std::cos(a)), static_cast<float>(0.3 * std::sin(a)), -2);
+  }
+  glEnd();
+  glPopMatrix();
+  glPopAttrib();
+}
+
 size_t faces(const t3DModel* m) {
   size_t n = 0;
   if (m) {
@@ -279,7 +311,7 @@ double charge_circuit(int circuit) {
 void libere_circuit() { libere_course(); }
 
 std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool detail, const std::string& capture,
-                                        int capture_image, int plancher_tous) {
+                                        int capture_image, int plancher_tous, bool capture_infos) {
   std::srand(1);
   CcontrolBot bot(Joueurs[5]);
   Ccontrol* ancien = controle;
@@ -327,6 +359,7 @@ std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool deta
     }
     m.dessin = ms_depuis(t);
     m.dessin_cpu = ms_cpu() - c0;
+    if (!capture.empty() && i == capture_image && capture_infos) dessine_infos_et_disque();
     if (!capture.empty() && i == capture_image && !ecrit_png(capture)) {
       std::fprintf(stderr, "veltra-bench-rendu: cannot write %s\n", capture.c_str());
     }

@@ -2,7 +2,7 @@
 // in a real window (run it under scripts/xvfb-session).
 //
 //   veltra-bench-rendu [--data DIR] [--size W H] [--circuit N] [--frames N] [--steps N] [--detail]
-//                      [--load] [--stats] [--floor] [--capture FILE.png --capture-frame K]
+//                      [--load] [--stats] [--floor] [--capture FILE.png --capture-frame K [--capture-overlays]]
 //
 // Prints `key value` lines (milliseconds unless the key says otherwise) that `make bench` folds
 // into its table.
@@ -46,7 +46,7 @@ double mediane(const std::vector<MesureImage>& m, F champ) {
 void usage() {
   std::fprintf(stderr,
                "usage: veltra-bench-rendu [--data DIR] [--size W H] [--circuit N] [--frames N] [--steps N] [--detail]\n"
-               "                          [--load] [--stats] [--floor] [--capture FILE.png --capture-frame K]\n");
+               "                          [--load] [--stats] [--floor] [--capture FILE.png --capture-frame K [--capture-overlays]]\n");
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ void usage() {
 int main(int argc, char** argv) {
   std::string dossier = "build/game", capture;
   int largeur = 800, hauteur = 600, circuit = 1, images = 600, image_capture = 300, pas = 1;
-  bool detail = false, chargements = false, statistiques = false, plancher = false;
+  bool detail = false, chargements = false, statistiques = false, plancher = false, infos = false;
   for (int i = 1; i < argc; i++) {
     const char* a = argv[i];
     const bool suivant = i + 1 < argc;
@@ -75,6 +75,8 @@ int main(int argc, char** argv) {
       capture = argv[++i];
     } else if (!std::strcmp(a, "--detail")) {
       detail = true;
+    } else if (!std::strcmp(a, "--capture-overlays")) {
+      infos = true;
     } else if (!std::strcmp(a, "--floor")) {
       plancher = true;
     } else if (!std::strcmp(a, "--stats")) {
@@ -112,7 +114,7 @@ int main(int argc, char** argv) {
     }
   }
   charge_circuit(circuit);
-  const std::vector<MesureImage> m = course_mesuree(images, pas, detail, capture, image_capture, plancher ? 4 : 0);
+  const std::vector<MesureImage> m = course_mesuree(images, pas, detail, capture, image_capture, plancher ? 4 : 0, infos);
   if (statistiques) imprime_statistiques();
   libere_circuit();
   std::printf("size %dx%d\ncircuit %d\nframes %zu\nsteps_per_frame %d\n", largeur, hauteur, circuit, m.size(), pas);
