@@ -51,17 +51,26 @@ depart=$(awk '$1 == "startup_ms" { print $2 }' "$sortie/startup.txt" | sort -n |
 depart_cpu=$(awk '$1 == "startup_cpu_ms" { print $2 }' "$sortie/startup.txt" | sort -n | sed -n 2p)
 
 echo "measuring: race frames at 800x600 and circuit loads..." >&2
-"$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 800 600 --frames "$images" --steps "$pas" --load \
+"$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 800 600 --frames "$images" --steps "$pas" --load --floor \
   >"$sortie/frame_800.txt" 2>"$sortie/frame_800.err"
 echo "measuring: race frames at 1280x1024..." >&2
-"$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 1280 1024 --frames "$images" --steps "$pas" \
+"$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 1280 1024 --frames "$images" --steps "$pas" --floor \
   >"$sortie/frame_1280.txt" 2>"$sortie/frame_1280.err"
+# The wide sizes need a virtual screen of their size.
+for taille in 1920x1080 2560x1440; do
+  echo "measuring: race frames at $taille..." >&2
+  VELTRA_XVFB_ECRAN=2560x1440x24 "$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size "${taille%x*}" \
+    "${taille#*x}" --frames "$images" --steps "$pas" --floor >"$sortie/frame_${taille%x*}.txt" \
+    2>"$sortie/frame_${taille%x*}.err"
+done
 echo "measuring: parts of the 800x600 frame..." >&2
 "$xvfb" "$build/tools/veltra-bench-rendu" --data "$jeu" --size 800 600 --frames "$images" --steps "$pas" --detail \
   >"$sortie/detail_800.txt" 2>"$sortie/detail_800.err"
 
 f8="$sortie/frame_800.txt"
 f12="$sortie/frame_1280.txt"
+f19="$sortie/frame_1920.txt"
+f25="$sortie/frame_2560.txt"
 d8="$sortie/detail_800.txt"
 # A race as the game runs one: start-up, one circuit, the race (the load run above loads all five
 # first, which says nothing about a race's memory).
@@ -88,6 +97,21 @@ ligne "race frame 800x600, CPU time (all threads)" - "$(valeur "$f8" frame_cpu_m
 ligne "race frame 1280x1024, median (llvmpipe)" 12 "$(valeur "$f12" frame_median)" ms le
 ligne "race frame 1280x1024, 90th percentile" - "$(valeur "$f12" frame_p90)" ms info
 ligne "race frame 1280x1024, CPU time (all threads)" - "$(valeur "$f12" frame_cpu_median)" ms info
+ligne "race frame 1920x1080, median (llvmpipe)" - "$(valeur "$f19" frame_median)" ms info
+ligne "race frame 2560x1440, median (llvmpipe)" - "$(valeur "$f25" frame_median)" ms info
+# Each size against its floor: the same frames' visible triangles in one untextured call, drawn in
+# the same run (every fourth frame); the ratio is the median of the frames' own ratios.
+for f in "800x600:$f8" "1280x1024:$f12" "1920x1080:$f19" "2560x1440:$f25"; do
+  ligne "  floor at ${f%%:*} ($(valeur "${f#*:}" floor_triangles_median) triangles)" - "$(valeur "${f#*:}" floor_median)" ms info
+  ligne "race frame over its floor, ${f%%:*}" 1.5 "$(valeur "${f#*:}" floor_ratio_median)" x le
+  ligne "  the same in processor time" - "$(valeur "${f#*:}" floor_cpu_ratio_median)" x info
+done
+rapport=$(awk -v a="$(valeur "$f19" frame_median)" -v b="$(valeur "$f8" frame_median)" \
+  'BEGIN { if (a + 0 > 0 && b + 0 > 0) printf "%.2f", a / b; else print "n/a" }')
+ligne "race frame 1920x1080 over 800x600" 2.2 "$rapport" x le
+rapport=$(awk -v a="$(valeur "$f19" frame_cpu_median)" -v b="$(valeur "$f8" frame_cpu_median)" \
+  'BEGIN { if (a + 0 > 0 && b + 0 > 0) printf "%.2f", a / b; else print "n/a" }')
+ligne "  the same in processor time" - "$rapport" x info
 ligne "  presenting the frame (flip), 800x600" - "$(valeur "$f8" present_median)" ms info
 ligne "  part: clearing the buffers" - "$(valeur "$d8" part_clear)" ms info
 ligne "  part: circuit (visible octree nodes)" - "$(valeur "$d8" part_world)" ms info

@@ -9,6 +9,7 @@
 
 #include "common/chemins.h"
 
+#include "common/vue.h"
 #include "world/materiaux.h"
 
 int FORCE_PLEIN_ECRAN = -1;
@@ -68,11 +69,11 @@ void check_config() {
 }
 
 int resol_de_taille(int largeur, int hauteur) {
-  static const int tailles[4][2] = {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
-  for (int i = 0; i < 4; i++) {
-    if (tailles[i][0] == largeur && tailles[i][1] == hauteur) return i;
+  for (int i = 0; i < RESOL_BUREAU; i++) {
+    int l, h;
+    if (taille_de_resol(i, &l, &h) && l == largeur && h == hauteur) return i;
   }
-  return 4;
+  return RESOL_USER;
 }
 
 void lit_config_ecran() {
@@ -87,6 +88,12 @@ void lit_config_ecran() {
   }
   if (FORCE_PLEIN_ECRAN >= 0) FULL_SCREEN = FORCE_PLEIN_ECRAN;
   RESOL = resol_de_taille(SCREEN_WIDTH, SCREEN_HEIGHT);
+  // "Desktop" takes the desktop's size at each start; where it cannot be known, the written size
+  // is opened as an ordinary window.
+  if (FORCE_SCREEN != 1 && get_config_int("Graphics", "desktop", 0) == 1 &&
+      taille_bureau(&SCREEN_WIDTH, &SCREEN_HEIGHT)) {
+    RESOL = RESOL_BUREAU;
+  }
   PROFONDEUR_CHAMP_CAM = get_config_float("Graphics", "Prof_champ", 400.0f);
 }
 

@@ -30,7 +30,7 @@ void check_config();
 // Screen size and mode: forced by the command line, or from the configuration; then RESOL and
 // PROFONDEUR_CHAMP_CAM. A mode given on the command line wins over both.
 void lit_config_ecran();
-// RESOL for a screen size: 0..3 for the four listed sizes, 4 for any other.
+// RESOL for a screen size: the index of a listed size, RESOL_USER for any other.
 int resol_de_taille(int largeur, int hauteur);
 // After a refused full-screen start, so that the next start uses a window.
 void ecrit_config_ecran_repli();

@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/bureau_x.h"
 #include "app/config.h"
 #include "common/globals.h"
+#include "common/vue.h"
 #include "world/materiaux.h"
 
 // Timer callbacks run on Allegro's timer thread: they only count.
@@ -23,16 +25,19 @@ END_OF_FUNCTION(game_CHRONO_timer)
 namespace {
 
 bool ouvre_ecran() {
+  // "Desktop" is a window, whatever the full-screen setting: no mode switch to be refused.
+  const bool bureau = RESOL == RESOL_BUREAU;
+  const int plein = bureau ? 0 : FULL_SCREEN;
   allegro_gl_clear_settings();
   allegro_gl_set(AGL_DOUBLEBUFFER, 1);
   allegro_gl_set(AGL_COLOR_DEPTH, 32);
   allegro_gl_set(AGL_Z_DEPTH, 16);
   allegro_gl_set(AGL_RENDERMETHOD, 1);
-  allegro_gl_set(FULL_SCREEN ? AGL_FULLSCREEN : AGL_WINDOWED, TRUE);
+  allegro_gl_set(plein ? AGL_FULLSCREEN : AGL_WINDOWED, TRUE);
   allegro_gl_set(AGL_SUGGEST, AGL_DOUBLEBUFFER | AGL_COLOR_DEPTH | AGL_Z_DEPTH | AGL_RENDERMETHOD |
-                                  (FULL_SCREEN ? AGL_FULLSCREEN : AGL_WINDOWED));
+                                  (plein ? AGL_FULLSCREEN : AGL_WINDOWED));
   set_color_depth(32);
-  if (FULL_SCREEN) {
+  if (plein) {
     if (set_gfx_mode(GFX_OPENGL_FULLSCREEN, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) != 0) {
       allegro_message("Error setting OpenGL full screen graphics mode:\n%s\nAllegro GL error : %s\n", allegro_error,
                       allegro_gl_error);
@@ -44,6 +49,7 @@ bool ouvre_ecran() {
                     allegro_gl_error);
     return false;
   }
+  if (bureau) fenetre_couvre_bureau(SCREEN_WIDTH, SCREEN_HEIGHT);
   return true;
 }
 
@@ -73,7 +79,9 @@ void init_etat_opengl() {
   glViewport(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  glFrustum(-1.33, 1.33, -1.0, 1.0, 1.0, PROFONDEUR_CHAMP_CAM);
+  // The height seen at depth 1 is -1..1 whatever the window; the width follows its shape.
+  const double demi = demi_largeur_vue();
+  glFrustum(-demi, demi, -1.0, 1.0, 1.0, PROFONDEUR_CHAMP_CAM);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 

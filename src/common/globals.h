@@ -20,7 +20,10 @@ extern int nb_fps;  // frames drawn in the last full second
 extern int FULL_SCREEN;
 extern int SCREEN_WIDTH;
 extern int SCREEN_HEIGHT;
-extern int RESOL;  // index into tab_resol; 4 for a size not in the list
+extern int RESOL;  // index into tab_resol: RESOL_USER for a size not in the list
+// "User" (the size written in config.cfg) and "Desktop" (a borderless window covering the desktop).
+constexpr int RESOL_USER = 4;
+constexpr int RESOL_BUREAU = 10;
 extern int SUPER_SCREEN_WIDTH;
 extern int SUPER_SCREEN_HEIGHT;
 extern int FORCE_SCREEN;

@@ -7,6 +7,7 @@
 
 #include "audio/effets_son.h"
 #include "common/globals.h"
+#include "common/vue.h"
 #include "math/degres.h"
 #include "math/frustum.h"
 #include "objects/bonus.h"
@@ -280,7 +281,7 @@ void Occlu_Infos() {
   char texte[96];
   float y = 3.0f;
   auto ligne_panneau = [&y](const char* t) {
-    Texte.print(0, CVector3(-4, y, -3.5f), t, 0);
+    Texte.print(0, CVector3(-4 + ecart_bord_gauche(-3.5f), y, -3.5f), t, 0);
     y -= 0.35f;
   };
   const SEffetSon* e = act_effetSon;
@@ -310,5 +311,5 @@ void AffCoord(const CObjetDeco* d, int nb) {
   std::snprintf(texte[1], sizeof texte[1], "Pos x:%2.2f y:%2.2f z:%2.2f", d->position.x, d->position.y, d->position.z);
   std::snprintf(texte[2], sizeof texte[2], "Type: %i  Echelle: %1.2f", d->type, d->echelle);
   std::snprintf(texte[3], sizeof texte[3], "Angles x:%3.0f y:%3.0f z:%3.0f", d->angles.x, d->angles.y, d->angles.z);
-  for (int i = 0; i < 4; i++) Texte.print(0, CVector3(-4, 3.0f - 0.35f * i, -3.5f), texte[i], 0);
+  for (int i = 0; i < 4; i++) Texte.print(0, CVector3(-4 + ecart_bord_gauche(-3.5f), 3.0f - 0.35f * i, -3.5f), texte[i], 0);
 }

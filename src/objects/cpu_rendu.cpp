@@ -1,6 +1,7 @@
 // The computer pilot's ship as drawn, and its debug overlay.
 #include <cstdio>
 
+#include "common/vue.h"
 #include "objects/cpu.h"
 #include "objects/vaisseau_style.h"
 #include "ui/texte3d.h"
@@ -28,5 +29,5 @@ void CJoueurCPU::affiche_coord(tMateriaux*, int fps_affiche, int, int, int) {
   std::snprintf(lignes[2], sizeof lignes[2], "dist:%5.2f|ang_:%3.2f", distance_cible, angle_cible);
   std::snprintf(lignes[3], sizeof lignes[3], "Angle:%3.3f|Delta:%2.2f", angle_deplacement, Delta);
   std::snprintf(lignes[4], sizeof lignes[4], "Delta_max:%3.3f|Delta_min:%3.3f", Delta_max, Delta_min);
-  for (int i = 0; i < 5; i++) Texte.print(0, CVector3(-4.2f, 3.2f - 0.35f * i, -4.0f), lignes[i], 0);
+  for (int i = 0; i < 5; i++) Texte.print(0, CVector3(-4.2f + ecart_bord_gauche(-4.0f), 3.2f - 0.35f * i, -4.0f), lignes[i], 0);
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "common/globals.h"
+#include "common/vue.h"
 #include "objects/humain.h"
 #include "objects/jauge.h"
 #include "objects/vaisseau_style.h"
@@ -88,9 +89,11 @@ void CJoueurHumain::affiche_coord(tMateriaux* materiaux, int, int minutes, int s
   if (rotation_bonus > 360) rotation_bonus = 0;
   t3DModel* icone = bonus == 1 ? &bonus_boost : (bonus == 2 ? &bonus_mine : (bonus == 3 ? &bonus_missile : nullptr));
   if (icone) {
-    icone_bonus.render_obj(icone, materiaux, -4.7f, 2.2f, -5.0f, 40, static_cast<float>(rotation_bonus), 20, 0.2f);
+    icone_bonus.render_obj(icone, materiaux, -4.7f + ecart_bord_gauche(-5.0f), 2.2f, -5.0f, 40, static_cast<float>(rotation_bonus), 20, 0.2f);
   }
 
+  // Lap and rank top left, the time top right, each as far from its edge as in a 4:3 window.
+  const float gauche = -3.6f + ecart_bord_gauche(-2.8f), droite = 1.8f + ecart_bord_droit(-2.8f);
   char ligne[64];
   const bool fr = LANGUAGE == 0;
   if (tour + 1 < nb_tours) {
@@ -98,11 +101,11 @@ void CJoueurHumain::affiche_coord(tMateriaux* materiaux, int, int minutes, int s
   } else {
     std::snprintf(ligne, sizeof ligne, fr ? "Tour: %i/%i Dernier !" : "Lap: %i/%i Last Lap !", tour, nb_tours);
   }
-  Texte.print_spe(0, CVector3(-3.6f, 2.4f, -2.8f), ligne, false, 20, 188, 186, 100, true, 0);
+  Texte.print_spe(0, CVector3(gauche, 2.4f, -2.8f), ligne, false, 20, 188, 186, 100, true, 0);
   std::snprintf(ligne, sizeof ligne, fr ? "Position: %i" : "Rank: %i", classement);
-  Texte.print_spe(0, CVector3(-3.6f, 2.1f, -2.8f), ligne, false, 20, 188, 186, 100, true, 0);
+  Texte.print_spe(0, CVector3(gauche, 2.1f, -2.8f), ligne, false, 20, 188, 186, 100, true, 0);
   std::snprintf(ligne, sizeof ligne, "%02i:%02i:%02i", minutes, secondes, soixantiemes);
-  Texte.print_spe(0, CVector3(1.8f, 2.4f, -2.8f), ligne, false, 20, 188, 186, 100, true, 0);
+  Texte.print_spe(0, CVector3(droite, 2.4f, -2.8f), ligne, false, 20, 188, 186, 100, true, 0);
   if (sens_interdit && !GetFinish()) {
     if (fr) {
       Texte.print_spe(2, CVector3(0, 0.5f, -2.5f), "Mauvaise direction !", false, 250, 10, 10, 128, true, 0);

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "common/vue.h"
 #include "objects/joueur.h"
 #include "ui/texte3d.h"
 #include "world/objsup.h"
@@ -45,5 +46,5 @@ void CObjJoueur::render(tMateriaux* materiaux) {
 void CObjJoueur::affiche_coord(tMateriaux*, int fps_affiche, int, int, int) {
   char ligne[32];
   std::snprintf(ligne, sizeof ligne, "Fps: %i", fps_affiche);
-  Texte.print(0, CVector3(-2.5f, 1.8f, -2.0f), ligne, 0);
+  Texte.print(0, CVector3(-2.5f + ecart_bord_gauche(-2.0f), 1.8f, -2.0f), ligne, 0);
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "common/globals.h"
+#include "common/vue.h"
 #include "ui/controle.h"
 #include "ui/menus.h"
 #include "ui/texte3d.h"
@@ -36,7 +37,8 @@ bool attend_touche() {
 // than an 800-pixel window and lost its first and last letters: a line that would not fit is
 // drawn farther away, smaller, at the same place on screen.
 void affiche_erreur(const char* texte) {
-  const float demi_vue = 1.2f;  // nine tenths of the half-width seen at depth 1 (1.33)
+  // Nine tenths of the half-width seen at depth 1 (1.2 in a 4:3 window).
+  const float demi_vue = 1.2f * static_cast<float>(demi_largeur_vue() / 1.33);
   const float profondeur = std::max(2.0f, Texte.longueur_texte(texte) / 2 / demi_vue);
   Texte.print(2, CVector3(0, -0.25f * profondeur, -profondeur), texte, 0);
 }

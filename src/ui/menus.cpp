@@ -6,6 +6,7 @@
 
 #include "audio/son.h"
 #include "common/globals.h"
+#include "common/vue.h"
 #include "ui/controle.h"
 #include "ui/texte3d.h"
 
@@ -94,11 +95,14 @@ void MENU_Game() {
 }
 
 void ecrit_config_ecran() {
-  static const int tailles[4][2] = {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
-  const bool liste = RESOL >= 0 && RESOL < 4;
-  set_config_int("Graphics", "screen_width", liste ? tailles[RESOL][0] : SCREEN_WIDTH);
-  set_config_int("Graphics", "screen_height", liste ? tailles[RESOL][1] : SCREEN_HEIGHT);
+  int largeur = SCREEN_WIDTH, hauteur = SCREEN_HEIGHT;
+  // "User" keeps the current size; "Desktop" writes the desktop's size too, so that a version of
+  // the game without the "desktop" key still opens a window that fits.
+  if (!taille_de_resol(RESOL, &largeur, &hauteur) && RESOL == RESOL_BUREAU) taille_bureau(&largeur, &hauteur);
+  set_config_int("Graphics", "screen_width", largeur);
+  set_config_int("Graphics", "screen_height", hauteur);
   set_config_int("Graphics", "full_screen", FULL_SCREEN);
+  set_config_int("Graphics", "desktop", RESOL == RESOL_BUREAU ? 1 : 0);
 }
 
 void MENU_Screen() {

@@ -5,7 +5,25 @@
 
 #include <vector>
 
+#include "common/vue.h"
+
 CMinimap g_Minimap;
+
+namespace {
+// The track's arrays depend only on the model and its colours: they are made again when one of
+// them changes (setColors and init count as changes), not every frame.
+int generation = 0;
+struct CleTrace {
+  int generation = -1;
+  const void* modele = nullptr;
+  int rouge = -1, vert = -1, bleu = -1, alpha = -1;
+  bool operator==(const CleTrace& o) const {
+    return generation == o.generation && modele == o.modele && rouge == o.rouge && vert == o.vert && bleu == o.bleu &&
+           alpha == o.alpha;
+  }
+};
+CleTrace trace_faite;
+}  // namespace
 
 CVector3 position_minimap(int circuit) {
   switch (circuit) {
@@ -19,6 +37,7 @@ CVector3 position_minimap(int circuit) {
 }
 
 void CMinimap::setColors(int r, int g, int b, int a) {
+  generation++;
   rouge = r;
   vert = g;
   bleu = b;
@@ -26,6 +45,7 @@ void CMinimap::setColors(int r, int g, int b, int a) {
 }
 
 void CMinimap::init() {
+  generation++;
   if (!modele) return;
   float h = 0;
   for (const t3DObject& o : modele->objects) {
@@ -57,6 +77,18 @@ void CMinimap::couleur(float y, int* r, int* g, int* b) const {
 
 void CMinimap::renderSpe(tMateriaux*) {
   if (!modele) return;
+  // Bottom left, seen as in a 4:3 window: the picture is shifted rather than the model.
+  const float decalage = decalage_image_gauche();
+  if (decalage != 0) {
+    GLfloat projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(decalage, 0, 0);
+    glMultMatrixf(projection);
+    glMatrixMode(GL_MODELVIEW);
+  }
   glPushMatrix();
   glLoadIdentity();
   glTranslatef(position.x, position.y, position.z);
@@ -79,19 +111,25 @@ void CMinimap::renderSpe(tMateriaux*) {
   // The track as one array draw: the vertices of the faces in order, coloured by height.
   static std::vector<GLfloat> sommets, normales;
   static std::vector<GLubyte> couleurs;
-  sommets.clear();
-  normales.clear();
-  couleurs.clear();
-  for (const t3DObject& o : modele->objects) {
-    for (const tFace& f : o.faces) {
-      for (int v : f.vertexIndex) {
-        if (v < 0 || v >= o.vertexCount) continue;
-        int r, g, b;
-        couleur(o.vertices[v].y, &r, &g, &b);
-        normales.insert(normales.end(), {o.normals[v].x, o.normals[v].y, o.normals[v].z});
-        couleurs.insert(couleurs.end(),
-                        {static_cast<GLubyte>(r), static_cast<GLubyte>(g), static_cast<GLubyte>(b), a});
-        sommets.insert(sommets.end(), {o.vertices[v].x, o.vertices[v].y, o.vertices[v].z});
+  const CleTrace cle{generation, modele, rouge, vert, bleu, alpha};
+  if (!(cle == trace_faite)) {
+    trace_faite = cle;
+    sommets.clear();
+    normales.clear();
+    couleurs.clear();
+  }
+  if (sommets.empty()) {
+    for (const t3DObject& o : modele->objects) {
+      for (const tFace& f : o.faces) {
+        for (int v : f.vertexIndex) {
+          if (v < 0 || v >= o.vertexCount) continue;
+          int r, g, b;
+          couleur(o.vertices[v].y, &r, &g, &b);
+          normales.insert(normales.end(), {o.normals[v].x, o.normals[v].y, o.normals[v].z});
+          couleurs.insert(couleurs.end(),
+                          {static_cast<GLubyte>(r), static_cast<GLubyte>(g), static_cast<GLubyte>(b), a});
+          sommets.insert(sommets.end(), {o.vertices[v].x, o.vertices[v].y, o.vertices[v].z});
+        }
       }
     }
   }
@@ -121,6 +159,11 @@ void CMinimap::renderSpe(tMateriaux*) {
   glEnable(GL_LIGHTING);
   glEnable(GL_TEXTURE_2D);
   glPopMatrix();
+  if (decalage != 0) {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+  }
 }
 
 void CMinimap::GetVal(float* minX, float* maxX, float* minZ, float* maxZ) const {

@@ -150,6 +150,26 @@ TEST_F(Config, ForcedWindowWinsOverTheFile) {
   EXPECT_EQ(FULL_SCREEN, 1);
 }
 
+// The wide sizes have their own entries; "Desktop" where the desktop's size cannot be known (no
+// display) opens the written size as a window, and a size from the command line wins over it.
+TEST_F(Config, WideSizesAndDesktop) {
+  ecrit("[Graphics]\nscreen_width = 1920\nscreen_height = 1080\n");
+  demarre();
+  EXPECT_EQ(RESOL, 8);
+  ecrit("[Graphics]\nscreen_width = 1366\nscreen_height = 768\ndesktop = 1\n");
+  demarre();
+  EXPECT_EQ(RESOL, 6);
+  EXPECT_EQ(SCREEN_WIDTH, 1366);
+  EXPECT_EQ(SCREEN_HEIGHT, 768);
+  char prog[] = "veltra", w[] = "1000", h[] = "700";
+  char* argv[] = {prog, w, h, nullptr};
+  lit_ligne_commande(3, argv);
+  demarre();
+  EXPECT_EQ(RESOL, RESOL_USER);
+  EXPECT_EQ(SCREEN_WIDTH, 1000);
+  FORCE_SCREEN = 0;
+}
+
 TEST_F(Config, NamesAreCutTo31CharactersAndTerminated) {
   ecrit("[Game]\nNom_CPU_1 = abcdefghijklmnopqrstuvwxyz01234\nNom_CPU_2 = abcdefghijklmnopqrstuvwxyz0123456789\n");
   set_config_file(fichier_config());

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   verifie_nom(NOM_JOUEUR);
   verifie_nom(LANG);
-  if (RESOL < 0 || RESOL > 4) std::abort();
+  if (RESOL < 0 || RESOL > NB_TYPE_RESOL) std::abort();
   if (LANGUAGE != 0 && LANGUAGE != 1) std::abort();
   if (TYPE_JEU > 1) std::abort();
   return 0;

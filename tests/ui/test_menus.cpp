@@ -43,6 +43,17 @@ TEST_F(Menus, ScreenSizesComeFromTheResolutionAndUserKeepsTheCurrentOne) {
   EXPECT_EQ(get_config_int("Graphics", "screen_width", 0), 1000);
   EXPECT_EQ(get_config_int("Graphics", "screen_height", 0), 700);
   EXPECT_NE(fichier().find("screen_width = 1000"), std::string::npos);
+  EXPECT_EQ(get_config_int("Graphics", "desktop", -1), 0);
+  RESOL = 8;
+  ecrit_config_ecran();
+  EXPECT_EQ(get_config_int("Graphics", "screen_width", 0), 1920);
+  EXPECT_EQ(get_config_int("Graphics", "screen_height", 0), 1080);
+  // "Desktop" is a key of its own beside a size an older game can open.
+  RESOL = RESOL_BUREAU;
+  ecrit_config_ecran();
+  EXPECT_EQ(get_config_int("Graphics", "desktop", 0), 1);
+  EXPECT_EQ(get_config_int("Graphics", "screen_width", 0), 1000);
+  RESOL = 1;
   SCREEN_WIDTH = 800;
   SCREEN_HEIGHT = 600;
   FULL_SCREEN = 0;

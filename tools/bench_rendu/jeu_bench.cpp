@@ -1,12 +1,15 @@
 // The game started, loaded and raced by the render benchmark, with the game's own functions.
 #include "bench_rendu/jeu_bench.h"
 
+#include "bench_rendu/plancher.h"
+
 #include <GL/gl.h>
 #include <allegro.h>
 #include <alleggl.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -153,6 +156,61 @@ void dessine_en_parties(MesureImage& m) {
   partie(m.infos, [] { RenderInfos(); });
 }
 
+// The frame as RenderClean and RenderInfos draw it, without counting it nor ageing the particles.
+void redessine_image() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  g_Camera.Look();
+  g_Frustum.CalculateFrustum();
+  g_Octree.DrawOctree(&g_Octree, &g_World);
+  for (CObjetDeco* d = prem_list_deco; d; d = d->suivant) {
+    if (g_Frustum.SphereInFrustum(d->position.x, d->position.y, d->position.z, d->GetRadius())) d->render(&g_Materiaux);
+  }
+  for (CObjJoueur* p : Joueurs) {
+    if (p) p->render(&g_Materiaux);
+  }
+  for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
+    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) b->render(&g_Materiaux);
+  }
+  CParticules* p = prem_list_partic;
+  while (p && p->GetSuivant()) p = p->GetSuivant();
+  for (; p; p = p->GetPrecedent()) {
+    if (g_Frustum.SphereInFrustum(p->GetPositionX(), p->GetPositionY(), p->GetPositionZ(), p->GetRadius())) p->render();
+  }
+  RenderInfos();
+}
+
+// The overlays alone on black, and a disc of radius 0.3 at the middle of the screen, 2 in front of
+// the eye: what a layout test looks for in a picture (a round thing stays round).
+void dessine_infos_et_disque() {
+  GLfloat fond[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, fond);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glClearColor(fond[0], fond[1], fond[2], fond[3]);
+  glLoadIdentity();
+  g_Camera.Look();
+  RenderInfos();
+  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_FOG);
+  glDisable(GL_BLEND);
+  glDisable(GL_CULL_FACE);
+  glPushMatrix();
+  glLoadIdentity();
+  glColor3ub(255, 255, 255);
+  glBegin(GL_TRIANGLE_FAN);
+  glVertex3f(0, 0, -2);
+  for (int k = 0; k <= 96; k++) {
+    const double a = k * 2 * M_PI / 96;
+    glVertex3f(static_cast<float>(0.3 * std::cos(a)), static_cast<float>(0.3 * std::sin(a)), -2);
+  }
+  glEnd();
+  glPopMatrix();
+  glPopAttrib();
+}
+
 size_t faces(const t3DModel* m) {
   size_t n = 0;
   if (m) {
@@ -261,7 +319,7 @@ double charge_circuit(int circuit) {
 void libere_circuit() { libere_course(); }
 
 std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool detail, const std::string& capture,
-                                        int capture_image) {
+                                        int capture_image, int plancher_tous, bool capture_infos) {
   std::srand(1);
   CcontrolBot bot(Joueurs[5]);
   Ccontrol* ancien = controle;
@@ -309,8 +367,18 @@ std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool deta
     }
     m.dessin = ms_depuis(t);
     m.dessin_cpu = ms_cpu() - c0;
+    if (!capture.empty() && i == capture_image && capture_infos) dessine_infos_et_disque();
     if (!capture.empty() && i == capture_image && !ecrit_png(capture)) {
       std::fprintf(stderr, "veltra-bench-rendu: cannot write %s\n", capture.c_str());
+    }
+    if (plancher_tous > 0 && i % plancher_tous == 0) {
+      const std::vector<float> tri = triangles_image(redessine_image);
+      m.triangles = tri.size() / 9;
+      const double c1 = ms_cpu();
+      m.plancher = dessine_plancher(tri, SCREEN_W, SCREEN_H);
+      m.plancher_cpu = ms_cpu() - c1;
+      // The floor's picture beside the frame's, to see that it is the same picture.
+      if (!capture.empty() && i == capture_image) ecrit_png(capture + ".floor.png");
     }
     t = Horloge::now();
     glFlush();

@@ -29,14 +29,19 @@ struct MesureImage {
   // The parts of the drawing, each finished on its own (only with detail on; finishing each part
   // costs a little pipelining, so their sum exceeds `dessin`).
   double fond = 0, monde = 0, decos = 0, vaisseaux = 0, bonus_particules = 0, infos = 0;
+  // The floor of the same frame (see plancher.h) and its triangle count; -1 when not measured.
+  double plancher = -1, plancher_cpu = -1;
+  size_t triangles = 0;
 };
 
 // Runs the countdown without drawing, starts the race with the bot driving the human's ship, and
 // draws N frames with PAS_PAR_IMAGE race steps before each (only the last one timed; more than one
 // spreads the frames over more of the lap). With CAPTURE set, frame number CAPTURE_IMAGE is
-// written as a PNG there.
+// written as a PNG there. With PLANCHER_TOUS above 0, every PLANCHER_TOUS-th frame also measures
+// its floor, after the frame is timed and captured. With CAPTURE_INFOS the captured picture is
+// the overlays alone on black with a disc of radius 0.3 at depth 2 in the middle.
 std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool detail, const std::string& capture,
-                                        int capture_image);
+                                        int capture_image, int plancher_tous = 0, bool capture_infos = false);
 
 // What the loaded circuit holds and what the current view draws of it (after a drawn frame).
 void imprime_statistiques();

@@ -2,7 +2,7 @@
 // in a real window (run it under scripts/xvfb-session).
 //
 //   veltra-bench-rendu [--data DIR] [--size W H] [--circuit N] [--frames N] [--steps N] [--detail]
-//                      [--load] [--stats] [--capture FILE.png --capture-frame K]
+//                      [--load] [--stats] [--floor] [--capture FILE.png --capture-frame K [--capture-overlays]]
 //
 // Prints `key value` lines (milliseconds unless the key says otherwise) that `make bench` folds
 // into its table.
@@ -46,7 +46,7 @@ double mediane(const std::vector<MesureImage>& m, F champ) {
 void usage() {
   std::fprintf(stderr,
                "usage: veltra-bench-rendu [--data DIR] [--size W H] [--circuit N] [--frames N] [--steps N] [--detail]\n"
-               "                          [--load] [--stats] [--capture FILE.png --capture-frame K]\n");
+               "                          [--load] [--stats] [--floor] [--capture FILE.png --capture-frame K [--capture-overlays]]\n");
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ void usage() {
 int main(int argc, char** argv) {
   std::string dossier = "build/game", capture;
   int largeur = 800, hauteur = 600, circuit = 1, images = 600, image_capture = 300, pas = 1;
-  bool detail = false, chargements = false, statistiques = false;
+  bool detail = false, chargements = false, statistiques = false, plancher = false, infos = false;
   for (int i = 1; i < argc; i++) {
     const char* a = argv[i];
     const bool suivant = i + 1 < argc;
@@ -75,6 +75,10 @@ int main(int argc, char** argv) {
       capture = argv[++i];
     } else if (!std::strcmp(a, "--detail")) {
       detail = true;
+    } else if (!std::strcmp(a, "--capture-overlays")) {
+      infos = true;
+    } else if (!std::strcmp(a, "--floor")) {
+      plancher = true;
     } else if (!std::strcmp(a, "--stats")) {
       statistiques = true;
     } else if (!std::strcmp(a, "--load")) {
@@ -110,7 +114,7 @@ int main(int argc, char** argv) {
     }
   }
   charge_circuit(circuit);
-  const std::vector<MesureImage> m = course_mesuree(images, pas, detail, capture, image_capture);
+  const std::vector<MesureImage> m = course_mesuree(images, pas, detail, capture, image_capture, plancher ? 4 : 0, infos);
   if (statistiques) imprime_statistiques();
   libere_circuit();
   std::printf("size %dx%d\ncircuit %d\nframes %zu\nsteps_per_frame %d\n", largeur, hauteur, circuit, m.size(), pas);
@@ -120,6 +124,23 @@ int main(int argc, char** argv) {
   std::printf("frame_cpu_median %.2f\n", mediane(m, [](const MesureImage& x) { return x.dessin_cpu; }));
   std::printf("present_median %.2f\n", mediane(m, [](const MesureImage& x) { return x.presente; }));
   std::printf("step_us_median %.1f\n", 1000 * mediane(m, [](const MesureImage& x) { return x.logique; }));
+  if (plancher) {
+    // Frame and floor of the same frames, each frame against its own floor.
+    std::vector<double> p, rapports, tri, images_mesurees, p_cpu, rapports_cpu;
+    for (const MesureImage& x : m) {
+      if (x.plancher <= 0) continue;
+      p.push_back(x.plancher);
+      images_mesurees.push_back(x.dessin);
+      rapports.push_back(x.dessin / x.plancher);
+      tri.push_back(static_cast<double>(x.triangles));
+      p_cpu.push_back(x.plancher_cpu);
+      if (x.plancher_cpu > 0) rapports_cpu.push_back(x.dessin_cpu / x.plancher_cpu);
+    }
+    std::printf("floor_frames %zu\nfloor_median %.2f\nfloor_frame_median %.2f\nfloor_ratio_median %.2f\n"
+                "floor_triangles_median %.0f\n",
+                p.size(), quantile(p, 0.5), quantile(images_mesurees, 0.5), quantile(rapports, 0.5), quantile(tri, 0.5));
+    std::printf("floor_cpu_median %.2f\nfloor_cpu_ratio_median %.2f\n", quantile(p_cpu, 0.5), quantile(rapports_cpu, 0.5));
+  }
   if (detail) {
     std::printf("part_clear %.2f\n", mediane(m, [](const MesureImage& x) { return x.fond; }));
     std::printf("part_world %.2f\n", mediane(m, [](const MesureImage& x) { return x.monde; }));

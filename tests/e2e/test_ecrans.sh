@@ -1,0 +1,97 @@
+#!/bin/sh
+# Wide and narrow windows: a race frame's overlays (drawn alone on black by the render benchmark,
+# with a disc in the middle) and the main menu keep the places and the shapes they have in a 4:3
+# window - the lap block, the time and the running order, the minimap and the gauge each as far
+# from their corner as there, measured in window heights, nothing past the window's edges - and
+# the disc stays round. Needs a virtual screen of at least 2560 x 1080.
+set -u
+. "$(dirname "$0")/lib.sh"
+jeu=$(cd "$(dirname "$1")" && pwd)
+banc="$jeu/../tools/veltra-bench-rendu"
+[ -x "$banc" ] || fail "no render benchmark beside the game ($banc)"
+prepare_game "$1"
+OUT=$(dossier_captures)
+cd "$GAME_DIR"
+printf 'drivers = null\n' > alsoft.conf
+export ALSOFT_CONF="$GAME_DIR/alsoft.conf"
+
+# Bounding box "w h x y" of what is not black in the area WxH+X+Y of PNG $1.
+boite() { convert "$1" -crop "$2" +repage -fuzz 8% -format '%@' info: | tr 'x+' '  '; }
+
+infos() {  # $1 width, $2 height -> $OUT/infos_WxH.png
+  env VELTRA_BENCH_SANS_MUSIQUE=1 "$banc" --data "$jeu" --size "$1" "$2" --frames 11 \
+    --capture "$OUT/infos_$1x$2.png" --capture-frame 10 --capture-overlays >"$OUT/infos_$1x$2.log" 2>&1 ||
+    fail "$1x$2: benchmark failed"
+}
+
+# Compares the box of an area of the overlays at $1 x $2 with the one at 800 x 600, in units of
+# the window's height: left-anchored ($5 = g) by its left side, right-anchored (d) by its right
+# side, centred (c) by its middle. $3 names the part, $4 is its area as shares of width and height.
+compare_partie() {
+  l=$1 h=$2 nom=$3 zone=$4 ancre=$5 marge=${6:-0}
+  z800=$(echo "$zone" | awk '{ printf "%dx%d+%d+%d", $1 * 800, $2 * 600, $3 * 800, $4 * 600 }')
+  z=$(echo "$zone" | awk -v l="$l" -v h="$h" '{ printf "%dx%d+%d+%d", $1 * l, $2 * h, $3 * l, $4 * h }')
+  ox=$(echo "$zone" | awk -v l="$l" '{ print int($3 * l) }')
+  oy=$(echo "$zone" | awk -v h="$h" '{ print int($4 * h) }')
+  ox8=$(echo "$zone" | awk '{ print int($3 * 800) }')
+  oy8=$(echo "$zone" | awk '{ print int($4 * 600) }')
+  set -- $(boite "$OUT/infos_800x600.png" "$z800") $(boite "$OUT/infos_${l}x${h}.png" "$z")
+  [ $# -eq 8 ] || fail "$l x $h: no $nom"
+  awk -v w0="$1" -v h0="$2" -v x0="$(( $3 + ox8 ))" -v y0="$(( $4 + oy8 ))" \
+      -v w="$5" -v hh="$6" -v x="$(( $7 + ox ))" -v y="$(( $8 + oy ))" \
+      -v L="$l" -v H="$h" -v ancre="$ancre" -v nom="$nom" -v marge="$marge" 'BEGIN {
+    k = H / 600; tol = 3 + 0.02 * hh + marge
+    if (x < 1 || y < 1 || x + w > L - 1) { printf "%dx%d: %s cut by the window (%dx%d at %d,%d)\n", L, H, nom, w, hh, x, y; exit 1 }
+    if (ancre == "g") { p0 = x0 * k; p = x }
+    else if (ancre == "d") { p0 = (800 - x0 - w0) * k; p = L - x - w }
+    else { p0 = (x0 + w0 / 2 - 400) * k; p = x + w / 2 - L / 2 }
+    if (sqrt((w - w0 * k) ^ 2) > tol || sqrt((hh - h0 * k) ^ 2) > tol || sqrt((y - y0 * k) ^ 2) > tol || sqrt((p - p0) ^ 2) > tol) {
+      printf "%dx%d: %s is %dx%d at %d,%d; from 800x600 expected %.0fx%.0f, %.0f from its edge, top at %.0f\n",
+        L, H, nom, w, hh, x, y, w0 * k, h0 * k, p0, y0 * k; exit 1 }
+  }' || fail "$nom at $l x $h"
+}
+
+verifie_infos() {  # $1 width, $2 height
+  compare_partie "$1" "$2" "lap and rank" "0.5 0.22 0 0" g
+  compare_partie "$1" "$2" "time and running order" "0.5 0.33 0.5 0" d
+  compare_partie "$1" "$2" "minimap" "0.5 0.3 0 0.7" g
+  # The gauge's lower dots leave a 4:3 window by design: only its upper part is compared. Its
+  # lines are as many pixels wide at any size.
+  compare_partie "$1" "$2" "gauge" "0.3 0.16 0.7 0.78" d 10
+  set -- $(boite "$OUT/infos_$1x$2.png" "$(( $2 / 2 ))x$(( $2 / 2 ))+$(( $1 / 2 - $2 / 4 ))+$(( $2 / 4 ))")
+  [ $# -eq 4 ] && [ $(( $1 - $2 )) -le 2 ] && [ $(( $2 - $1 )) -le 2 ] || fail "the disc is $1 x $2 pixels, not round"
+}
+
+# The main menu at a size: the box of its texts (all that is not the menus' plain background) in
+# $OUT/menu_WxH.box.
+menu() {  # $1 width, $2 height
+  demarre_jeu "$1" "$2"
+  E="$OUT/menu_$1x$2.png"
+  wait_colour_band "$win" $(( $2 / 5 )) $(( $2 / 8 )) "$RED" 60 "$E" || fail "$1x$2: no main menu"
+  attend_stable "$win" "$E" 60 || fail "$1x$2: the menu never settled"
+  geom=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+  [ "$geom" = "$1x$2" ] || fail "window $geom, expected $1x$2"
+  convert "$E" -fuzz 6% -format '%@' info: | tr 'x+' '  ' > "$OUT/menu_$1x$2.box"
+  quitte_jeu "$E"
+}
+
+infos 800 600
+menu 800 600
+ref_menu=$(cat "$OUT/menu_800x600.box")
+for taille in 1920x1080 2560x1080 1280x1024; do
+  l=${taille%x*} h=${taille#*x}
+  infos "$l" "$h"
+  verifie_infos "$l" "$h"
+  menu "$l" "$h"
+  set -- $ref_menu $(cat "$OUT/menu_${l}x$h.box")
+  awk -v w0="$1" -v h0="$2" -v x0="$3" -v w="$5" -v hh="$6" -v x="$7" -v L="$l" -v H="$h" 'BEGIN {
+    k = H / 600; tol = 3 + 0.02 * hh
+    if (x < 1 || x + w > L - 1) exit 1
+    if (sqrt((w - w0 * k) ^ 2) > tol || sqrt((hh - h0 * k) ^ 2) > tol) exit 1
+    if (sqrt((x + w / 2 - L / 2) ^ 2) > 3) exit 1
+  }' || fail "menu at $taille: box $5x$6 at $7, from 800x600 ($1x$2 at $3) expected $(( $1 * h / 600 ))x$(( $2 * h / 600 )) centred"
+  echo "ok: $taille"
+done
+rm -f "$OUT"/*.xwd
+cd / && rm -rf "$GAME_DIR"
+echo PASS
