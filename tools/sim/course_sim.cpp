@@ -67,6 +67,7 @@ bool SessionSim::charge(const std::string& dossier, int circuit, std::string* er
   // The game's physics settings, when the folder has its configuration file.
   if (fichier_present("config.cfg")) set_config_file("config.cfg");
   VITESSE_MAX_CPU = get_config_float("physics", "Vitesse_max_cpu", 2.5f);
+  if (m_vitesse_cpu > 0) VITESSE_MAX_CPU = m_vitesse_cpu;
   LEVEL_ACTIF = circuit;
   charge_monde();
   charge_trajectoire();

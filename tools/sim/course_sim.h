@@ -47,6 +47,9 @@ class SessionSim {
   // Loads circuit `circuit` (1..5) from `dossier` (which holds objets/). False with a reason
   // when a file is missing or the circuit has no racing line.
   bool charge(const std::string& dossier, int circuit, std::string* erreur);
+  // The computer pilots' top speed for the next loads, instead of the folder's config.cfg (and
+  // with it their difficulty level, the one nearest to it).
+  void fixe_vitesse_cpu(float v) { m_vitesse_cpu = v; }
   // One race from the grid; stops once every pilot has finished or after a time limit.
   ResultatCourse course(int tours, unsigned graine);
   void libere();
@@ -54,6 +57,7 @@ class SessionSim {
  private:
   bool m_charge = false;
   int m_circuit = 0;
+  float m_vitesse_cpu = 0;  // 0: the configuration's
 };
 
 // Number of steps after which a race is given up (20 minutes of race time).
