@@ -4,7 +4,7 @@
 #include <cmath>
 
 const tDifficulte DIFFICULTES[NB_DIFFICULTES] = {
-    {"Facile", "Easy", 2.2f},
+    {"Facile", "Easy", 2.1f},
     {"Normal", "Normal", 2.5f},
     {"Difficile", "Hard", 2.6f},
     {"Expert", "Expert", 3.2f},

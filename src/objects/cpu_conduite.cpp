@@ -1,9 +1,9 @@
 // The computer pilot's driving: pedals and slide by table, the look ahead of the harder levels,
 // catch-up speed, air and finish.
 #include <cmath>
-#include <cstdlib>
 
 #include "common/difficulte.h"
+#include "common/hasard.h"
 #include "math/degres.h"
 #include "objects/cpu.h"
 #include "world/monde.h"
@@ -207,7 +207,7 @@ void CJoueurCPU::Saute() {
 void CJoueurCPU::Finish() {
   bool vers_gauche, vers_droite;
   cap_vers_arrivee(&vers_gauche, &vers_droite);
-  vitesse = vitesse > 0.02f ? vitesse * (1 - (std::rand() % 100) / 2000.0f) : 0;
+  vitesse = vitesse > 0.02f ? vitesse * (1 - g_HasardCourse.entier(100) / 2000.0f) : 0;
   if (vitesse > 0) {
     braque(vers_gauche, vers_droite, 0.1f, 3);
   } else {

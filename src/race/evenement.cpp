@@ -13,6 +13,7 @@
 #include "common/globals.h"
 #include "race/boucle.h"
 #include "race/classement.h"
+#include "race/course.h"
 #include "race/rendu_course.h"
 #include "world/monde.h"
 #include "world/trajectoire.h"
@@ -33,7 +34,7 @@ void borne_tours() {
   if (NOMBRE_TOURS < 1) NOMBRE_TOURS = 1;
 }
 
-void charge_course() {
+void charge_course(uint32_t graine) {
   message(texte_langue("Preparation du jeu .", "Preparing game ."));
   charge_monde();
   borne_tours();
@@ -42,6 +43,8 @@ void charge_course() {
   message(texte_langue("Preparation du jeu . . .", "Preparing game . . ."));
   if (Joueurs[5]) Joueurs[5]->SetNom(NOM_JOUEUR);
   std::snprintf(FICHIER_MUSIQUE, sizeof FICHIER_MUSIQUE, "./sons/music%i.it", LEVEL_ACTIF);
+  // A new race from here on: the bonuses' places are its first draws.
+  seme_course(graine);
   charge_positions_bonus();
   // Only the sound system's objects live through the race.
   charge_effetSons();

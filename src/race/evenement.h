@@ -2,6 +2,8 @@
 // show "Ready ?", run the race, and free the circuit again on every path.
 #pragma once
 
+#include <cstdint>
+
 #include "objects/joueur.h"
 
 // Puts a pilot on grid place 0..5 (x 20..120 along the start straight, z alternating +-7).
@@ -11,8 +13,9 @@ void SetPositionDepart(int place, CObjJoueur* pilote);
 void borne_tours();
 
 // Loads circuit LEVEL_ACTIF with its racing line and the loading messages; the pilots aim at the
-// first point; the music file is named. Laps are at least 1.
-void charge_course();
+// first point; the music file is named. Laps are at least 1. The race is the one of `graine`
+// (seme_course), from the bonuses' places on.
+void charge_course(uint32_t graine);
 // Grid in the order of `ordre` (Joueurs for a single race).
 void place_grille(CObjJoueur* const* ordre);
 // "Pret ?" / "Ready ?" with its sound, then waits for a key.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "common/difficulte.h"
+#include "common/hasard.h"
 #include "math/degres.h"
 #include "objects/bonus.h"
 #include "objects/cpu.h"
@@ -25,7 +26,7 @@ class CPU : public ::testing::Test {
  protected:
   void SetUp() override {
     init_cosin();
-    std::srand(7);
+    g_HasardCourse.seme(7);
     glissement = 0.5f;
     p.vitesse_max = 2.5f;
     p.face_sol.normale = CVector3(0, 1, 0);

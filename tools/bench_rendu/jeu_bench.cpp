@@ -216,7 +216,6 @@ bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::stri
   // The benchmark keeps the clocks itself, so that every run draws the same frames.
   remove_int(fps_counter);
   remove_int(game_timer);
-  remove_int(game_CHRONO_timer);
   demarre_sons_controles_police();
   for (int i = 0; i < 5; i++) Joueurs[i] = new CJoueurCPU;
   Joueurs[5] = new CJoueurHumain;
@@ -242,9 +241,8 @@ void termine_jeu() {
 
 double charge_circuit(int circuit) {
   LEVEL_ACTIF = circuit;
-  std::srand(1);  // bonus places
   const auto t0 = Horloge::now();
-  charge_course();
+  charge_course(1);  // the same bonus places every run
   place_grille(Joueurs);
   glFinish();
   return ms_depuis(t0);
@@ -254,7 +252,7 @@ void libere_circuit() { libere_course(); }
 
 std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool detail, const std::string& capture,
                                         int capture_image) {
-  std::srand(1);
+  seme_course(1);
   CcontrolBot bot(Joueurs[5]);
   Ccontrol* ancien = controle;
   controle = &bot;

@@ -3,9 +3,10 @@
 //
 //   SessionSim s;
 //   if (!s.charge("build/game", 2, &erreur)) ...
-//   ResultatCourse r = s.course(3, 42);    // 3 laps, srand(42)
+//   ResultatCourse r = s.course(3, 42);    // 3 laps, the race of seed 42
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,7 +52,8 @@ class SessionSim {
   // with it their difficulty level, the one nearest to it).
   void fixe_vitesse_cpu(float v) { m_vitesse_cpu = v; }
   // One race from the grid; stops once every pilot has finished or after a time limit.
-  ResultatCourse course(int tours, unsigned graine);
+  // `apres_pas`, when given, runs after each race step (what a game would do between steps).
+  ResultatCourse course(int tours, unsigned graine, const std::function<void(int pas)>& apres_pas = {});
   void libere();
 
  private:
