@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 #include "app/bureau_x.h"
 #include "app/config.h"
@@ -19,8 +18,6 @@ void fps_counter() { fps_count++; }
 END_OF_FUNCTION(fps_counter)
 void game_timer() { game_time++; }
 END_OF_FUNCTION(game_timer)
-void game_CHRONO_timer() { game_CHRONO++; }
-END_OF_FUNCTION(game_CHRONO_timer)
 
 namespace {
 
@@ -128,21 +125,16 @@ int Init_alleggl() {
   allegro_gl_use_mipmapping(TRUE);
   init_etat_opengl();
 
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
-
   LOCK_FUNCTION(fps_counter);
   LOCK_FUNCTION(game_timer);
-  LOCK_FUNCTION(game_CHRONO_timer);
   install_int_ex(fps_counter, BPS_TO_TIMER(60));
   install_int_ex(game_timer, BPS_TO_TIMER(60));
-  install_int_ex(game_CHRONO_timer, BPS_TO_TIMER(60));
   return 1;
 }
 
 void deInit() {
   remove_int(fps_counter);
   remove_int(game_timer);
-  remove_int(game_CHRONO_timer);
   remove_mouse();
   remove_keyboard();
   remove_timer();

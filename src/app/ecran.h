@@ -1,7 +1,7 @@
 // Graphics, input and timer start-up and shutdown, and the fixed OpenGL state.
 #pragma once
 
-// Allegro, its OpenGL driver, timers, keyboard, mouse, config.cfg, the OpenGL window and the three
+// Allegro, its OpenGL driver, timers, keyboard, mouse, config.cfg, the OpenGL window and the two
 // 60 Hz counters. 1 on success, -1 when the screen mode was refused (after a message box).
 int Init_alleggl();
 // Fixed OpenGL state: shading, culling, depth, fog, viewport, projection, lights, clear colour.
@@ -11,4 +11,3 @@ void deInit();
 
 void fps_counter();
 void game_timer();
-void game_CHRONO_timer();

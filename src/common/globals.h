@@ -7,6 +7,8 @@
 // 60 Hz tick counters. The timer callbacks only add 1; the main thread reads and sets them back to 0.
 extern std::atomic<int> fps_count;
 extern std::atomic<int> game_time;
+// The race's ticks, counted by the race itself: 2 per race step (30 steps a second), so the
+// countdown and the race times follow the race and not the frame rate.
 extern std::atomic<int> game_CHRONO;
 
 // Race chronometer. CHRONO_MILISECONDES counts sixtieths of a second (0 to 59).

@@ -3,10 +3,10 @@
 #include "objects/bonus.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "audio/son.h"
 #include "common/globals.h"
+#include "common/hasard.h"
 #include "common/liste.h"
 #include "math/degres.h"
 #include "objects/cpu.h"
@@ -78,7 +78,7 @@ void CObjBonus::StopSon() {
 
 void CObjBonus::SetTempDeactif(int n) {
   temps_deactif = n;
-  temps = n > 0 ? std::rand() % n : 0;
+  temps = n > 0 ? g_HasardCourse.entier(n) : 0;
 }
 
 void CObjBonus::action() {
@@ -102,7 +102,7 @@ void CObjBonus::action() {
     if (temps > temps_deactif) {
       etat = true;
       temps = 0;
-      SetType((std::rand() % 90) / 30 + 1);
+      SetType(g_HasardCourse.entier(90) / 30 + 1);
     }
   }
   if (type == BONUS_MISSILE) {

@@ -1,9 +1,9 @@
 // Initial placement of the pick-ups: random spots on the track, apart from each other, settled
 // on the ground, linked to the racing line.
+#include "common/hasard.h"
 #include "objects/bonus_placement.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "objects/bonus.h"
 #include "world/minimap.h"
@@ -117,11 +117,11 @@ void charge_positions_bonus() {
   creation_bonus(1, 100, 0, 0);
   int places = 0;
   for (int essai = 0; essai < ESSAIS_PLACEMENT_MAX && places < NB_BONUS_PLACES; essai++) {
-    const float x = minX + static_cast<float>(std::rand() % rX);
-    const float z = minZ + static_cast<float>(std::rand() % rZ);
+    const float x = minX + static_cast<float>(g_HasardCourse.entier(rX));
+    const float z = minZ + static_cast<float>(g_HasardCourse.entier(rZ));
     float y = 0;
     if (!g_Minimap.PointSurPiste(x, z, &y) || trop_pres(x, z)) continue;
-    creation_bonus((std::rand() % 90) / 30 + 1, x, y, z);
+    creation_bonus(g_HasardCourse.entier(90) / 30 + 1, x, y, z);
     CObjBonus* b = act_bonus;
     // One against a wall would blow up at the start of the race: try another spot.
     g_Octree.ChercheSolObjet(b, &g_World);
@@ -131,7 +131,7 @@ void charge_positions_bonus() {
       continue;
     }
     b->ResetContacts();
-    b->SetTempDeactif(std::rand() % 700 + 700);
+    b->SetTempDeactif(g_HasardCourse.entier(700) + 700);
     places++;
   }
   Destruct_bonus(prem_list_bonus);

@@ -1,8 +1,8 @@
 // The computer pilot's decisions: target and detours, firing, overtaking, watchdog.
+#include "common/hasard.h"
 #include "objects/cpu.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "objects/bonus.h"
 #include "world/trajectoire.h"
@@ -97,7 +97,7 @@ void CJoueurCPU::nouveau_point() {
   }
   const float r = dispersion();
   const int n = static_cast<int>(r * 200);
-  const int a = std::rand() % n, b = std::rand() % n;
+  const int a = g_HasardCourse.entier(n), b = g_HasardCourse.entier(n);
   decalage = CVector3(a / 100.0f - r, 0, b / 100.0f - r);
   pos_destination += decalage;
   attente = 0;

@@ -26,8 +26,16 @@ class CJoueurCPU : public CObjJoueur {
   // The bonus is about to be freed: stop heading for it.
   void oublie_bonus(const CObjBonus* b);
 
-  // Throttle and brake for this step from |Delta|, the slide and the speed.
+  // Throttle and brake for this step from |Delta|, the slide and the speed; above Normal,
+  // corrected by the look ahead.
   void decide_pedales();
+  // The harder levels' look ahead: throttle off, or brake, before a bend the ship could not
+  // follow at its speed; throttle off in a wide slide beyond Normal's speed.
+  void anticipe_virage();
+  // The sharpest turn the racing line asks for within `portee` units ahead: the angle between
+  // the direction of travel and a stretch of the line, over the distance to that stretch
+  // (degrees per unit). 0 without a line or while still.
+  float exigence_virage(float portee) const;
   // Highest speed the throttle may reach this step.
   float plafond_vitesse() const;
   // Ground slide recovery after the speed change of this step.

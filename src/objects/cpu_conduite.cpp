@@ -1,7 +1,9 @@
-// The computer pilot's driving: pedals and slide by table, catch-up speed, air and finish.
+// The computer pilot's driving: pedals and slide by table, the look ahead of the harder levels,
+// catch-up speed, air and finish.
 #include <cmath>
-#include <cstdlib>
 
+#include "common/difficulte.h"
+#include "common/hasard.h"
 #include "math/degres.h"
 #include "objects/cpu.h"
 #include "world/monde.h"
@@ -40,6 +42,67 @@ void CJoueurCPU::decide_pedales() {
     accelere = g < 25 || vitesse < 0.5f * V * M;
   } else {
     accelere = g < 30 || vitesse < 0.5f * V * M;
+  }
+  if (difficulte_de_vitesse(V) > DIFFICULTE_NORMALE) anticipe_virage();
+}
+
+namespace {
+
+// The table above was made for Normal's top speed. Faster, the slide recovers less each step
+// ((v - 6)^2 shrinks), a ship that turns late runs wide into the wall, and the harder levels'
+// pilots would lose in the bends what they gain on the straights: they look ahead instead.
+constexpr float VITESSE_TABLE = 2.5f;
+// How far ahead they look, in units along the racing line.
+constexpr float PORTEE_VIRAGE = 150;
+// Added to the distance of a stretch, so the one just ahead does not weigh without bound.
+constexpr float DISTANCE_MIN_VIRAGE = 20;
+// The ship's direction of travel turns about 0.2 (6 - v)^2 degrees a step at speed v while its
+// slide stays small. A bend asking more than LEVE times that: throttle off (before the limit,
+// since the nose has to swing round first); more than FREINE times: brake.
+constexpr float TOURNE_PAR_PAS = 0.2f;
+constexpr float LEVE = 0.8f;
+constexpr float FREINE = 1.6f;
+// Beyond the table's speed, a slide wider than this is grip lost: throttle off until it closes.
+constexpr float GLISSE_MAX = 15;
+
+}  // namespace
+
+float CJoueurCPU::exigence_virage(float portee) const {
+  Point_Traj* p = point_avant_cible();
+  const CVector3 cap(deplacement.x, 0, deplacement.z);
+  if (!p || Magnitude(cap) <= 0) return 0;
+  const CVector3 c = Normalize(cap);
+  // Distance to the start of each stretch: the one being driven started behind the ship (0),
+  // the next starts at the target.
+  float distance = std::sqrt(distance_cible) - p->longueur;
+  float pire = 0;
+  for (int k = 0; k < nb_point_t && distance < portee; k++) {
+    Point_Traj* q = ptraj_suivant(p);
+    const CVector3 troncon(q->position.x - p->position.x, 0, q->position.z - p->position.z);
+    if (Magnitude(troncon) > 0) {
+      float cosinus_angle = Dot(c, Normalize(troncon));
+      cosinus_angle = cosinus_angle > 1 ? 1 : (cosinus_angle < -1 ? -1 : cosinus_angle);
+      const float degres = std::acos(cosinus_angle) * 57.29578f;
+      const float exigence = degres / ((distance > 0 ? distance : 0) + DISTANCE_MIN_VIRAGE);
+      if (exigence > pire) pire = exigence;
+    }
+    distance += p->longueur;
+    p = q;
+  }
+  return pire;
+}
+
+void CJoueurCPU::anticipe_virage() {
+  if (vitesse <= 0) return;
+  if (std::fabs(glisse) > GLISSE_MAX && vitesse > VITESSE_TABLE) accelere = false;
+  // Degrees a step the line ahead asks for at this speed, against what the ship can turn.
+  const float demande = exigence_virage(PORTEE_VIRAGE) * vitesse;
+  const float possible = TOURNE_PAR_PAS * (6 - vitesse) * (6 - vitesse);
+  if (demande > FREINE * possible) {
+    accelere = false;
+    freine_cpu = true;
+  } else if (demande > LEVE * possible) {
+    accelere = false;
   }
 }
 
@@ -144,7 +207,7 @@ void CJoueurCPU::Saute() {
 void CJoueurCPU::Finish() {
   bool vers_gauche, vers_droite;
   cap_vers_arrivee(&vers_gauche, &vers_droite);
-  vitesse = vitesse > 0.02f ? vitesse * (1 - (std::rand() % 100) / 2000.0f) : 0;
+  vitesse = vitesse > 0.02f ? vitesse * (1 - g_HasardCourse.entier(100) / 2000.0f) : 0;
   if (vitesse > 0) {
     braque(vers_gauche, vers_droite, 0.1f, 3);
   } else {

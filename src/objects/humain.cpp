@@ -1,8 +1,8 @@
 // The player's driving model and its state bodies.
+#include "common/hasard.h"
 #include "objects/humain.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "math/degres.h"
 #include "world/trajectoire.h"
@@ -154,7 +154,7 @@ void CJoueurHumain::Finish() {
   calcule_pente();
   bool vers_gauche, vers_droite;
   cap_vers_arrivee(&vers_gauche, &vers_droite);
-  vitesse = vitesse > 0.02f ? vitesse * (1 - (std::rand() % 100) / 4000.0f) : 0;
+  vitesse = vitesse > 0.02f ? vitesse * (1 - g_HasardCourse.entier(100) / 4000.0f) : 0;
   applique_pente(vitesse_max * multiplicateur, false);
   if (vitesse > 0) {
     braque(vers_gauche, vers_droite, 0.1f, 3);

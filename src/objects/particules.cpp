@@ -3,10 +3,9 @@
 
 #include <allegro.h>
 
-#include <cstdlib>
-
 #include "audio/son.h"
 #include "common/globals.h"
+#include "common/hasard.h"
 #include "common/liste.h"
 #include "math/frustum.h"
 #include "world/modeles.h"
@@ -24,7 +23,7 @@ ListeObjets<CParticules> liste_partic() {
 }
 
 // A random value lo, lo + 0.01, ... below lo + n / 100.
-float au_hasard(float lo, int n) { return lo + (std::rand() % n) / 100.0f; }
+float au_hasard(float lo, int n) { return lo + g_HasardDecor.entier(n) / 100.0f; }
 
 int compteur_sons = 0;
 

@@ -1,14 +1,13 @@
 // Drawing of the particles: flickering spark bursts and the shaded sphere and smoke puffs.
 #include <GL/gl.h>
 
-#include <cstdlib>
-
+#include "common/hasard.h"
 #include "objects/particules.h"
 #include "world/listes_objets.h"
 
 namespace {
 
-float eclat() { return -1.0f + (std::rand() % 200) / 100.0f; }
+float eclat() { return -1.0f + g_HasardDecor.entier(200) / 100.0f; }
 
 // The model at the particle, turned about (1, 1, 1), untextured and blended, in one colour.
 void dessine_boule(const CParticules& p, float angle, int r, int g, int b, int a) {

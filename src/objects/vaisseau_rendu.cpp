@@ -3,8 +3,8 @@
 #include <GL/gl.h>
 
 #include <cmath>
-#include <cstdlib>
 
+#include "common/hasard.h"
 #include "objects/particules.h"
 #include "objects/vaisseau_style.h"
 
@@ -35,7 +35,7 @@ void rapproche(float& v, float cible, float pas) {
 
 void couleur(const unsigned char c[4]) { glColor4ub(c[0], c[1], c[2], c[3]); }
 
-float eclat() { return -1.0f + (std::rand() % 200) / 100.0f; }
+float eclat() { return -1.0f + g_HasardDecor.entier(200) / 100.0f; }
 
 }  // namespace
 

@@ -237,13 +237,19 @@ int MainLoop() {
   int compteur_secondes = 5, compteur_sons = 5;
   bool depart = false;
   while (!depart) {
-    depart = chrono_compte_a_rebours(&compteur_secondes);
     if (game_time < 2) {
       rest(1);
       continue;
     }
     game_time = 0;
-    pas_decompte(compteur_secondes, &compteur_sons);
+    // The race's clock counts steps, so a slow machine gets the same race, only slower.
+    game_CHRONO += 2;
+    depart = chrono_compte_a_rebours(&compteur_secondes);
+    if (depart) {
+      etape_pilotes();  // the countdown's last step; the race's first frame shows it
+    } else {
+      pas_decompte(compteur_secondes, &compteur_sons);
+    }
   }
   joue_depart_manque(compteur_sons);
 
@@ -258,10 +264,11 @@ int MainLoop() {
   Profil profil;
   int fin = 0;
   while (fin == 0) {
-    chrono_course();
     fin = Scan_clavier();
     if (game_time >= 2) {
       game_time = 0;
+      game_CHRONO += 2;
+      chrono_course();
       const auto t0 = Profil::Horloge::now();
       etape_course(etat);
       const auto t1 = Profil::Horloge::now();

@@ -1,8 +1,11 @@
 // Race step logic.
 #include "race/course.h"
 
+#include <chrono>
+
 #include "audio/son.h"
 #include "common/globals.h"
+#include "common/hasard.h"
 #include "objects/bonus.h"
 #include "objects/joueur.h"
 #include "objects/particules.h"
@@ -12,6 +15,19 @@
 #include "world/monde.h"
 #include "world/octree.h"
 #include "world/trajectoire.h"
+
+uint32_t GRAINE_COURSE = 0;
+
+void seme_course(uint32_t graine) {
+  GRAINE_COURSE = graine;
+  g_HasardCourse.seme(graine);
+}
+
+uint32_t graine_horloge() {
+  const auto t = std::chrono::system_clock::now().time_since_epoch();
+  const uint64_t n = static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(t).count());
+  return static_cast<uint32_t>(n ^ (n >> 32));
+}
 
 void prepare_pilotes() {
   init_classement();

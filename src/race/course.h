@@ -8,6 +8,8 @@
 //   while (...) etape_course(etat);
 #pragma once
 
+#include <cstdint>
+
 #include "math/vector.h"
 
 // What the race step keeps from one step to the next.
@@ -15,6 +17,14 @@ struct EtatCourse {
   int pas_depuis_arrivee = 0;  // steps since the human finished
   CVector3 decalage_camera{0, 0, 0};
 };
+
+// The seed of the race being prepared or run: with the settings and the player's controls at
+// each step, it gives the whole race.
+extern uint32_t GRAINE_COURSE;
+// A new race: keeps `graine` and starts the race generator on it (before the bonuses are placed).
+void seme_course(uint32_t graine);
+// A seed from the clock, different from one race to the next.
+uint32_t graine_horloge();
 
 // Race preparation: nobody arrived, every pilot waiting with its progress at 0.
 void prepare_pilotes();
@@ -31,7 +41,7 @@ void place_auditeur();
 // is due (the second counter went below 0).
 bool chrono_compte_a_rebours(int* compteur_secondes);
 // Race chronometer: folds the tick counter into sixtieths, seconds and minutes (at most one
-// second per call).
+// second per call). The race adds 2 ticks to game_CHRONO per step before calling it.
 void chrono_course();
 
 // True when the human has finished among the first three.

@@ -14,6 +14,7 @@
 #include "common/globals.h"
 #include "race/boucle.h"
 #include "race/classement.h"
+#include "race/course.h"
 #include "race/rendu_course.h"
 #include "ui/avis_fichiers.h"
 #include "world/monde.h"
@@ -35,7 +36,7 @@ void borne_tours() {
   if (NOMBRE_TOURS < 1) NOMBRE_TOURS = 1;
 }
 
-bool charge_course(void (*annonce)(const char*)) {
+bool charge_course(void (*annonce)(const char*), uint32_t graine) {
   if (annonce) annonce(texte_langue("Preparation du jeu .", "Preparing game ."));
   const tChargeMonde monde = charge_monde();
   if (monde.deco_absente) signale_deco_par_defaut();
@@ -54,6 +55,8 @@ bool charge_course(void (*annonce)(const char*)) {
   if (annonce) annonce(texte_langue("Preparation du jeu . . .", "Preparing game . . ."));
   if (Joueurs[5]) Joueurs[5]->SetNom(NOM_JOUEUR);
   std::snprintf(FICHIER_MUSIQUE, sizeof FICHIER_MUSIQUE, "./sons/music%i.it", LEVEL_ACTIF);
+  // A new race from here on: the bonuses' places are its first draws.
+  seme_course(graine);
   charge_positions_bonus();
   // Only the sound system's objects live through the race.
   if (!charge_effetSons()) signale_effetSons_par_defaut();
@@ -67,8 +70,8 @@ bool charge_course(void (*annonce)(const char*)) {
   return true;
 }
 
-bool charge_course_jeu() {
-  if (charge_course(message)) return true;
+bool charge_course_jeu(uint32_t graine) {
+  if (charge_course(message, graine)) return true;
   dialogue_course_impossible(LEVEL_ACTIF);
   return false;
 }

@@ -9,6 +9,7 @@
 #include "objects/joueur.h"
 #include "race/boucle.h"
 #include "race/classement.h"
+#include "race/course.h"
 #include "race/ecrans_classement.h"
 #include "race/evenement.h"
 #include "race/hiscores.h"
@@ -86,7 +87,7 @@ void MENU_Single_Race() {
     const int r = dialogue_evenement(false, &LEVEL_ACTIF, &NB_LEVELS, 12);
     if (r != 10) break;
     borne_circuit();
-    if (!charge_course_jeu()) break;
+    if (!charge_course_jeu(graine_horloge())) break;
     place_grille(Joueurs);
     attend_pret();
     if (MainLoop() == 1 && tous_arrives()) {
@@ -117,7 +118,7 @@ void MENU_ShampionShip() {
     // The grid of a race is the order of arrival of the previous one.
     for (int i = 0; i < NB_JOUEURS; i++) grille[i] = tab_arrive[i] ? tab_arrive[i] : Joueurs[i];
     // A circuit that cannot be raced ends the championship unscored.
-    if (!charge_course_jeu()) break;
+    if (!charge_course_jeu(graine_horloge())) break;
     place_grille(grille);
     attend_pret();
     const bool podium = MainLoop() == 1;

@@ -5,6 +5,7 @@
 #include <allegro.h>
 
 #include "audio/son.h"
+#include "common/difficulte.h"
 #include "common/globals.h"
 #include "common/vue.h"
 #include "ui/controle.h"
@@ -81,17 +82,29 @@ void ecrit_config_jeu(int num_langue) {
   set_config_string("system", "lang", LANG);
 }
 
+void ecrit_config_difficulte(int niveau) {
+  if (niveau < 0 || niveau >= NB_DIFFICULTES || niveau == difficulte_de_vitesse(VITESSE_MAX_CPU)) return;
+  VITESSE_MAX_CPU = DIFFICULTES[niveau].vitesse_max;
+  set_config_float("physics", "Vitesse_max_cpu", VITESSE_MAX_CPU);
+}
+
 void MENU_Game() {
   CDialogue d;
   prepare_dialogue(d);
   int langue = NUM_LANGUE;
-  float y = 0.8f;
+  int niveau = difficulte_de_vitesse(VITESSE_MAX_CPU);
+  int dernier_niveau = NB_DIFFICULTES - 1;
+  const char** niveaux = LANGUAGE == 0 ? tab_difficultes_fr : tab_difficultes;
+  float y = 1.0f;
   d.AddTitre(texte_langue("Jeu", "Game"), ligne(y), 2);
   d.AddChoixNum(texte_langue("Tours", "Turns"), ligne(y -= 0.5f), 2, 10, &NOMBRE_TOURS, &NB_LIMIT_TOURS);
+  d.AddChoixParMot(texte_langue("Difficulte ", "Difficulty "), ligne(y -= 0.5f), 2, 0, &niveau, &dernier_niveau,
+                   const_cast<char**>(niveaux));
   d.AddChoixParMot("", ligne(y -= 0.5f), 2, 0, &langue, &NB_LANGUES, const_cast<char**>(tab_langues));
   d.AddClick(texte_langue("Sortie", "Exit"), ligne(y -= 0.5f), 2, 12);
   tour_de_menu(d);
   ecrit_config_jeu(langue);
+  ecrit_config_difficulte(niveau);
 }
 
 void ecrit_config_ecran() {

@@ -21,6 +21,9 @@ int MENU_config_control_joystick();
 
 // What leaving each menu writes, apart from the dialogs (also used by tests).
 void ecrit_config_jeu(int num_langue);
+// The difficulty level 0..3 as the computer pilots' top speed; a speed that already shows that
+// level (an older or hand-written one) is kept as it is.
+void ecrit_config_difficulte(int niveau);
 void ecrit_config_ecran();
 void ecrit_config_sons(int musique, int effets);
 void ecrit_config_clavier();

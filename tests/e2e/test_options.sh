@@ -1,8 +1,8 @@
 #!/bin/sh
 # A new player: the first start without config.cfg (the main menu at once, config.cfg written with
-# the first-start values), then every option changed through the menus - laps, language, both
-# volumes, the keys, the joystick set-up on a machine without a joystick, the screen - and each
-# found again after a restart, on screen and in config.cfg.
+# the first-start values), then every option changed through the menus - laps, difficulty,
+# language, both volumes, the keys, the joystick set-up on a machine without a joystick, the
+# screen - and each found again after a restart, on screen and in config.cfg.
 set -u
 . "$(dirname "$0")/lib.sh"
 prepare_game "$1"
@@ -76,13 +76,14 @@ FIN
 cles() { awk '/^\[/ {s=$0} / = / {print s, $0}' "$1" | sort; }
 [ "$(cles config.cfg)" = "$(cles attendu.cfg)" ] || { diff attendu.cfg config.cfg; fail "first-start config.cfg"; }
 
-# Options > Jeu: laps 5 -> 1, Francais -> English; back out, then in again: English now.
+# Options > Jeu: laps 5 -> 1, difficulty Normal -> Hard, Francais -> English; back out, then in
+# again: English now.
 touches "$win" "$E" Down Down Return Return
 copie_ecran "$E" "$OUT/1_jeu_fr.png"
-touches "$win" "$E" Left Left Left Left Down Right Down Return
+touches "$win" "$E" Left Left Left Left Down Right Down Right Down Return
 touches "$win" "$E" Return
 copie_ecran "$E" "$OUT/1_jeu.png"
-touches "$win" "$E" Down Down Return
+touches "$win" "$E" Down Down Down Return
 copie_ecran "$E" "$OUT/1_options.png"
 
 # Sounds: music all the way down, effects all the way up.
@@ -148,7 +149,7 @@ meme_ecran "$OUT/1_menu.png" "$OUT/1_menu_fr.png" && fail "the main menu is stil
 quitte_jeu "$E"
 
 valeur() { awk -F' = ' -v k="$1" '$1 == k {print $2}' config.cfg; }
-for kv in Nb_tours=1 lang=en Volume_music=0.010000 Volume_sons=1.000000 Spe=23 Spe_1=19 Droite=14 \
+for kv in Nb_tours=1 Vitesse_max_cpu=2.600000 lang=en Volume_music=0.010000 Volume_sons=1.000000 Spe=23 Spe_1=19 Droite=14 \
     Gauche=2 Valide=24 Haut=5 Bas=4 Type=1 screen_width=640 screen_height=480 full_screen=0 type_jeu=0; do
   [ "$(valeur "${kv%=*}")" = "${kv#*=}" ] || fail "${kv%=*} is '$(valeur "${kv%=*}")', expected ${kv#*=}"
 done
@@ -161,7 +162,7 @@ meme_ecran "$E" "$OUT/1_menu.png" || fail "main menu differs after the restart"
 touches "$win" "$E" Down Down Return Return
 copie_ecran "$E" "$OUT/2_jeu.png"
 meme_ecran "$E" "$OUT/1_jeu.png" || fail "game options differ after the restart"
-touches "$win" "$E" Down Down Return Down Down Return Down
+touches "$win" "$E" Down Down Down Return Down Down Return Down
 copie_ecran "$E" "$OUT/2_sons.png"
 meme_ecran "$E" "$OUT/1_sons.png" || fail "volumes differ after the restart"
 touches "$win" "$E" Down Return Down Return

@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "assetgen/circuits/circuits.h"
+#include "common/difficulte.h"
+#include "common/hasard.h"
+#include "objects/particules.h"
 #include "sim/course_sim.h"
 #include "sim/rapport.h"
 
@@ -18,7 +21,7 @@ namespace {
 constexpr int TOURS = 3;
 constexpr unsigned GRAINES[] = {1, 2, 3, 4, 5};
 
-class Courses : public ::testing::TestWithParam<int> {
+class CircuitsGeneres : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     char modele[] = "/tmp/veltra_courses_XXXXXX";
@@ -41,7 +44,9 @@ class Courses : public ::testing::TestWithParam<int> {
   static bool genere;
 };
 
-bool Courses::genere = false;
+bool CircuitsGeneres::genere = false;
+
+class Courses : public CircuitsGeneres, public ::testing::WithParamInterface<int> {};
 
 TEST_P(Courses, FiveRacesOfThreeLapsAllSixFinishWithoutNaNOrManyResets) {
   ASSERT_TRUE(genere);
@@ -92,7 +97,7 @@ TEST_P(Courses, FiveRacesOfThreeLapsAllSixFinishWithoutNaNOrManyResets) {
   }
 }
 
-TEST_P(Courses, TheSameSeedRunsTheSameRace) {
+TEST_P(Courses, TheSameSeedRunsTheSameRaceWhateverIsDrawn) {
   ASSERT_TRUE(genere);
   char ici[4096];
   ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
@@ -100,7 +105,15 @@ TEST_P(Courses, TheSameSeedRunsTheSameRace) {
   std::string erreur;
   ASSERT_TRUE(session.charge(dossier(), GetParam(), &erreur)) << erreur;
   const ResultatCourse a = session.course(1, 9);
-  const ResultatCourse b = session.course(1, 9);
+  // The second time as a game drawing a varying number of frames per step would: sparks made
+  // and aged, the cosmetic generator drawn from.
+  const ResultatCourse b = session.course(1, 9, [](int pas) {
+    for (int k = 0; k < pas % 4; k++) {
+      creation_partic(7, 0, 0, 0);
+      avance_particules(false);
+      g_HasardDecor.suivant();
+    }
+  });
   session.libere();
   ASSERT_EQ(chdir(ici), 0);
   EXPECT_EQ(a.pas, b.pas);
@@ -112,5 +125,43 @@ TEST_P(Courses, TheSameSeedRunsTheSameRace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Circuits, Courses, ::testing::Values(1, 2, 3, 4, 5));
+
+// The levels as calibrated, with the self-driving ship against them on every circuit.
+TEST_F(CircuitsGeneres, EasyLetsTheBotWinMostRacesExpertNoneAndHardSitsBetween) {
+  ASSERT_TRUE(genere);
+  char ici[4096];
+  ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
+  int places[NB_DIFFICULTES][7] = {};  // by place 1..6
+  SessionSim session;
+  for (int n = 0; n < NB_DIFFICULTES; n++) {
+    session.fixe_vitesse_cpu(DIFFICULTES[n].vitesse_max);
+    for (int circuit = 1; circuit <= 5; circuit++) {
+      std::string erreur;
+      ASSERT_TRUE(session.charge(dossier(), circuit, &erreur)) << erreur;
+      for (unsigned g : GRAINES) {
+        const ResultatPilote& bot = session.course(TOURS, g).pilotes[5];
+        ASSERT_TRUE(bot.fini) << DIFFICULTES[n].nom_en << " circuit " << circuit << " seed " << g;
+        places[n][bot.place]++;
+      }
+      session.libere();
+    }
+  }
+  ASSERT_EQ(chdir(ici), 0);
+  double moyenne[NB_DIFFICULTES] = {};
+  for (int n = 0; n < NB_DIFFICULTES; n++) {
+    std::printf("%-7s the bot's places 1..6:", DIFFICULTES[n].nom_en);
+    for (int p = 1; p <= 6; p++) {
+      std::printf(" %2i", places[n][p]);
+      moyenne[n] += p * places[n][p] / 25.0;
+    }
+    std::printf("  (mean %.2f)\n", moyenne[n]);
+  }
+  EXPECT_GE(places[DIFFICULTE_FACILE][1], 20);
+  EXPECT_EQ(places[DIFFICULTE_EXPERT][1], 0);
+  EXPECT_LT(moyenne[DIFFICULTE_FACILE], moyenne[DIFFICULTE_NORMALE]);
+  EXPECT_LT(moyenne[DIFFICULTE_NORMALE], moyenne[DIFFICULTE_DIFFICILE]);
+  EXPECT_LT(moyenne[DIFFICULTE_DIFFICILE], moyenne[DIFFICULTE_EXPERT]);
+  EXPECT_LE(places[DIFFICULTE_DIFFICILE][1], places[DIFFICULTE_NORMALE][1]);
+}
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "audio/son.h"
 #include "capture_jeu.h"
 #include "common/globals.h"
+#include "common/hasard.h"
 #include "objects/bonus.h"
 #include "objects/cpu.h"
 #include "objects/cpu_bot.h"
@@ -59,7 +60,7 @@ class SonMoteur : public ::testing::Test {
 TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheGridToFullSpeed) {
   capture_jeu::SonRendu son;
   ASSERT_TRUE(son.ok());
-  std::srand(7);  // the pilots' choices: the same race every run
+  g_HasardCourse.seme(7);  // the pilots' choices: the same race every run
   std::unique_ptr<CObjJoueur> pilotes[NB_JOUEURS];
   for (int i = 0; i < 5; i++) pilotes[i] = std::make_unique<CJoueurCPU>();
   pilotes[5] = std::make_unique<CJoueurHumain>();

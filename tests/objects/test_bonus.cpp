@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/hasard.h"
 #include "math/degres.h"
 #include "objects/bonus.h"
 #include "objects/bonus_placement.h"
@@ -19,7 +20,7 @@ namespace {
 class Bonus : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::srand(11);
+    g_HasardCourse.seme(11);
     circuit_essai::installe();
     for (CObjJoueur*& j : Joueurs) j = nullptr;
   }
@@ -229,7 +230,7 @@ TEST_F(Bonus, PickUpsSlideOffSteepGround) {
 
 TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
   for (unsigned graine : {1u, 2u, 3u, 4u}) {
-    std::srand(graine);
+    g_HasardCourse.seme(graine);
     circuit_essai::cree_ligne(circuit_essai::points_ligne());
     charge_positions_bonus();
     EXPECT_EQ(nb_bonus, NB_BONUS_PLACES) << graine;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/difficulte.h"
+#include "common/hasard.h"
 #include "math/degres.h"
 #include "objects/bonus.h"
 #include "objects/cpu.h"
@@ -24,7 +26,7 @@ class CPU : public ::testing::Test {
  protected:
   void SetUp() override {
     init_cosin();
-    std::srand(7);
+    g_HasardCourse.seme(7);
     glissement = 0.5f;
     p.vitesse_max = 2.5f;
     p.face_sol.normale = CVector3(0, 1, 0);
@@ -99,6 +101,55 @@ TEST_F(CPU, PedalsFollowTheTableByAngleSlideAndSpeed) {
     EXPECT_EQ(p.accelere, l.gaz) << "Delta " << l.delta << " glisse " << l.glisse << " vitesse " << l.vitesse;
     EXPECT_EQ(p.freine_cpu, l.frein) << "Delta " << l.delta << " glisse " << l.glisse << " vitesse " << l.vitesse;
   }
+}
+
+TEST_F(CPU, AboveNormalThePilotsLiftAndBrakeBeforeABendNormalOnesDriveInto) {
+  circuit_essai::installe();
+  // Along the start straight (-x) towards the point before the first corner, (-370, 0, -4).
+  p.ptr_destination = prem_list_ptraj->suivant->suivant;
+  p.deplacement = CVector3(-1, 0, 0);
+  p.Delta = 0;
+  p.glisse = 0;
+  struct Cas {
+    float distance, vitesse;
+    bool gaz, frein;
+  };
+  const Cas difficile[] = {
+      {150, 3.0f, true, false},  // the corner far off: flat out
+      {40, 3.0f, false, false},  // closer: throttle off
+      {5, 3.2f, false, true},    // too fast at its door: brakes
+      {5, 1.5f, true, false},    // slow enough for it: drives on
+  };
+  for (int niveau : {DIFFICULTE_DIFFICILE, DIFFICULTE_EXPERT}) {
+    p.vitesse_max = DIFFICULTES[niveau].vitesse_max;
+    for (const Cas& c : difficile) {
+      p.vitesse = c.vitesse;
+      p.distance_cible = c.distance * c.distance;
+      p.decide_pedales();
+      EXPECT_EQ(p.accelere, c.gaz) << "level " << niveau << " at " << c.distance << " speed " << c.vitesse;
+      EXPECT_EQ(p.freine_cpu, c.frein) << "level " << niveau << " at " << c.distance << " speed " << c.vitesse;
+    }
+  }
+  // Easy and Normal keep the table alone: throttle on up to the corner.
+  for (int niveau : {DIFFICULTE_FACILE, DIFFICULTE_NORMALE}) {
+    p.vitesse_max = DIFFICULTES[niveau].vitesse_max;
+    p.vitesse = p.vitesse_max;
+    p.distance_cible = 5 * 5;
+    p.decide_pedales();
+    EXPECT_TRUE(p.accelere) << "level " << niveau;
+    EXPECT_FALSE(p.freine_cpu) << "level " << niveau;
+  }
+  // In a wide slide faster than Normal's top speed, the harder levels lift off on a straight.
+  p.vitesse_max = DIFFICULTES[DIFFICULTE_DIFFICILE].vitesse_max;
+  p.ptr_destination = prem_list_ptraj->suivant;
+  p.distance_cible = 100 * 100;
+  p.vitesse = 2.6f;
+  p.glisse = 20;
+  p.decide_pedales();
+  EXPECT_FALSE(p.accelere);
+  p.vitesse = 2.4f;
+  p.decide_pedales();
+  EXPECT_TRUE(p.accelere);
 }
 
 struct LigneGlisse {

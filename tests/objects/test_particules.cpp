@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/hasard.h"
 #include "math/frustum.h"
 #include "objects/particules.h"
 
@@ -13,7 +14,7 @@ namespace {
 class Particules : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::srand(3);
+    g_HasardDecor.seme(3);
     // A view volume that is the cube -1..1: everything the tests make lies outside it, so
     // nothing is drawn (there is no screen) but every particle lives its life.
     const float unite[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};

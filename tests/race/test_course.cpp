@@ -39,7 +39,7 @@ TEST(Chrono, RaceChronometerCarriesAtMostOneSecondPerPass) {
   EXPECT_EQ(CHRONO_SECONDES, 0);
   EXPECT_EQ(CHRONO_MILISECONDES, 15);
   EXPECT_EQ(game_CHRONO, 0);
-  // A long wait (the Escape prompt) folds only one second; the sixtieths show the rest.
+  // A large count folds only one second per pass; the sixtieths show the rest.
   game_CHRONO = 500;
   chrono_course();
   EXPECT_EQ(CHRONO_SECONDES, 1);

@@ -59,7 +59,7 @@ TEST(Preparation, RacingLineOfFewerThanTwoPointsRefusesTheRace) {
     if (c.points >= 0) ecrit_trajectoire(c.compte, c.points);
     testing::internal::CaptureStdout();  // the default-decoration box, without a screen
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(charge_course(nullptr)) << c.quoi;
+    EXPECT_FALSE(charge_course(nullptr, 1)) << c.quoi;
     testing::internal::GetCapturedStdout();
     EXPECT_NE(testing::internal::GetCapturedStderr().find("traj_6.dat"), std::string::npos) << c.quoi;
     // Everything the set-up loaded is freed again.
@@ -70,7 +70,7 @@ TEST(Preparation, RacingLineOfFewerThanTwoPointsRefusesTheRace) {
   // Two points make a lap: the race is set up.
   ecrit_trajectoire(2, 2);
   testing::internal::CaptureStdout();
-  EXPECT_TRUE(charge_course(nullptr));
+  EXPECT_TRUE(charge_course(nullptr, 1));
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(nb_point_t, 2);
   EXPECT_GT(g_World.objectCount, 0);

@@ -2,9 +2,11 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
+#include "common/difficulte.h"
 #include "common/globals.h"
 #include "support/outils_essai.h"
 #include "ui/menus.h"
@@ -73,6 +75,29 @@ TEST_F(Menus, LanguageAndLapsAndVolumes) {
   EXPECT_FLOAT_EQ(VOLUME_SONS, 0.55f);
   EXPECT_FLOAT_EQ(get_config_float("Sons", "Volume_sons", 0), 0.55f);
   NOMBRE_TOURS = 2;
+}
+
+TEST_F(Menus, DifficultyIsKeptAsTheTopSpeedAndAnyOldSpeedShowsTheNearestLevel) {
+  // The first start's 2.5 is Normal; speeds from older or hand-edited files show the nearest.
+  EXPECT_EQ(difficulte_de_vitesse(2.5f), DIFFICULTE_NORMALE);
+  EXPECT_EQ(difficulte_de_vitesse(2.4f), DIFFICULTE_NORMALE);
+  EXPECT_EQ(difficulte_de_vitesse(0.5f), DIFFICULTE_FACILE);
+  EXPECT_EQ(difficulte_de_vitesse(9.0f), DIFFICULTE_EXPERT);
+  EXPECT_EQ(difficulte_de_vitesse(std::nanf("")), DIFFICULTE_NORMALE);
+  for (int n = 0; n < NB_DIFFICULTES; n++) {
+    VITESSE_MAX_CPU = 2.5f;
+    set_config_float("physics", "Vitesse_max_cpu", 2.5f);
+    ecrit_config_difficulte(n);
+    EXPECT_EQ(difficulte_de_vitesse(get_config_float("physics", "Vitesse_max_cpu", 0)), n);
+    EXPECT_EQ(difficulte_de_vitesse(VITESSE_MAX_CPU), n);
+  }
+  // Leaving the page on the level a hand-written speed already shows keeps that speed.
+  set_config_float("physics", "Vitesse_max_cpu", 2.45f);
+  VITESSE_MAX_CPU = 2.45f;
+  ecrit_config_difficulte(DIFFICULTE_NORMALE);
+  EXPECT_FLOAT_EQ(VITESSE_MAX_CPU, 2.45f);
+  EXPECT_FLOAT_EQ(get_config_float("physics", "Vitesse_max_cpu", 0), 2.45f);
+  VITESSE_MAX_CPU = 2.5f;
 }
 
 TEST_F(Menus, KeyboardSetUpWritesAllSevenKeys) {

@@ -274,7 +274,6 @@ bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::stri
   // The benchmark keeps the clocks itself, so that every run draws the same frames.
   remove_int(fps_counter);
   remove_int(game_timer);
-  remove_int(game_CHRONO_timer);
   if (!demarre_sons_controles_police()) {
     *erreur = "font model missing";
     return false;
@@ -308,9 +307,8 @@ void termine_jeu() {
 
 double charge_circuit(int circuit) {
   LEVEL_ACTIF = circuit;
-  std::srand(1);  // bonus places
   const auto t0 = Horloge::now();
-  charge_course(message);
+  charge_course(message, 1);  // the same bonus places every run
   place_grille(Joueurs);
   glFinish();
   return ms_depuis(t0);
@@ -320,7 +318,7 @@ void libere_circuit() { libere_course(); }
 
 std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool detail, const std::string& capture,
                                         int capture_image, int plancher_tous, bool capture_infos) {
-  std::srand(1);
+  seme_course(1);
   CcontrolBot bot(Joueurs[5]);
   Ccontrol* ancien = controle;
   controle = &bot;

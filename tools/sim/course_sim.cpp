@@ -67,6 +67,7 @@ bool SessionSim::charge(const std::string& dossier, int circuit, std::string* er
   // The game's physics settings, when the folder has its configuration file.
   if (fichier_present("config.cfg")) set_config_file("config.cfg");
   VITESSE_MAX_CPU = get_config_float("physics", "Vitesse_max_cpu", 2.5f);
+  if (m_vitesse_cpu > 0) VITESSE_MAX_CPU = m_vitesse_cpu;
   LEVEL_ACTIF = circuit;
   charge_monde();
   charge_trajectoire();
@@ -89,12 +90,12 @@ void SessionSim::libere() {
   m_charge = false;
 }
 
-ResultatCourse SessionSim::course(int tours, unsigned graine) {
+ResultatCourse SessionSim::course(int tours, unsigned graine, const std::function<void(int pas)>& apres_pas) {
   ResultatCourse r;
   r.circuit = m_circuit;
   r.graine = graine;
   r.tours = tours;
-  std::srand(graine);
+  seme_course(graine);
 
   std::unique_ptr<CObjJoueur> pilotes[NB_JOUEURS];
   for (int i = 0; i < 5; i++) pilotes[i] = std::make_unique<CJoueurCPU>();
@@ -149,9 +150,10 @@ ResultatCourse SessionSim::course(int tours, unsigned graine) {
     chrono_course();
     const auto t0 = std::chrono::steady_clock::now();
     etape_course(etat);
-    // Particles age per drawn frame: one frame per step, nothing drawn.
+    // Particles age per drawn frame (they are only drawn): one frame per step, nothing drawn.
     avance_particules(false);
     durees.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count());
+    if (apres_pas) apres_pas(pas);
 
     for (int i = 0; i < NB_JOUEURS; i++) {
       CObjJoueur* p = Joueurs[i];

@@ -3,9 +3,10 @@
 //
 //   SessionSim s;
 //   if (!s.charge("build/game", 2, &erreur)) ...
-//   ResultatCourse r = s.course(3, 42);    // 3 laps, srand(42)
+//   ResultatCourse r = s.course(3, 42);    // 3 laps, the race of seed 42
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,13 +48,18 @@ class SessionSim {
   // Loads circuit `circuit` (1..5) from `dossier` (which holds objets/). False with a reason
   // when a file is missing or the circuit has no racing line.
   bool charge(const std::string& dossier, int circuit, std::string* erreur);
+  // The computer pilots' top speed for the next loads, instead of the folder's config.cfg (and
+  // with it their difficulty level, the one nearest to it).
+  void fixe_vitesse_cpu(float v) { m_vitesse_cpu = v; }
   // One race from the grid; stops once every pilot has finished or after a time limit.
-  ResultatCourse course(int tours, unsigned graine);
+  // `apres_pas`, when given, runs after each race step (what a game would do between steps).
+  ResultatCourse course(int tours, unsigned graine, const std::function<void(int pas)>& apres_pas = {});
   void libere();
 
  private:
   bool m_charge = false;
   int m_circuit = 0;
+  float m_vitesse_cpu = 0;  // 0: the configuration's
 };
 
 // Number of steps after which a race is given up (20 minutes of race time).

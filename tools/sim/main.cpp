@@ -2,6 +2,7 @@
 // figures.
 //
 //   veltra-sim [CIRCUIT | --all] [--laps N] [--seed S] [--races N] [--data DIR]
+//              [--difficulty LEVEL | --cpu-speed V]
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include <strings.h>
+
+#include "common/difficulte.h"
 #include "course_sim.h"
 #include "rapport.h"
 
@@ -17,8 +21,29 @@ namespace {
 void usage() {
   std::fprintf(stderr,
                "usage: veltra-sim [CIRCUIT | --all] [--laps N] [--seed S] [--races N] [--data DIR]\n"
+               "                  [--difficulty LEVEL | --cpu-speed V]\n"
                "  CIRCUIT 1..5 (default 1); --all runs every circuit; seeds S, S+1, ... for the races;\n"
-               "  DIR holds objets/ (default build/game)\n");
+               "  DIR holds objets/ (default build/game); LEVEL easy, normal, hard or expert, or the\n"
+               "  computer pilots' top speed V (0.5..10); both default to DIR's config.cfg\n");
+}
+
+// A level by its English name or its number 0..3.
+bool difficulte(const char* s, int* n) {
+  for (int i = 0; i < NB_DIFFICULTES; i++) {
+    if (!strcasecmp(s, DIFFICULTES[i].nom_en) || (s[0] == '0' + i && !s[1])) {
+      *n = i;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool reel(const char* s, double lo, double hi, double* v) {
+  char* fin = nullptr;
+  const double x = std::strtod(s, &fin);
+  if (!s[0] || *fin || !(x >= lo && x <= hi)) return false;
+  *v = x;
+  return true;
 }
 
 bool entier(const char* s, long lo, long hi, long* v) {
@@ -35,9 +60,12 @@ int main(int argc, char** argv) {
   std::vector<int> circuits;
   long tours = 3, graine = 1, courses = 1;
   std::string dossier = "build/game";
+  double vitesse_cpu = 0;
   for (int i = 1; i < argc; i++) {
     const char* a = argv[i];
     long v = 0;
+    int n = 0;
+    double x = 0;
     const bool suivant = i + 1 < argc;
     if (!std::strcmp(a, "--all")) {
       circuits = {1, 2, 3, 4, 5};
@@ -47,6 +75,10 @@ int main(int argc, char** argv) {
       graine = v, i++;
     } else if (!std::strcmp(a, "--races") && suivant && entier(argv[i + 1], 1, 10000, &v)) {
       courses = v, i++;
+    } else if (!std::strcmp(a, "--difficulty") && suivant && difficulte(argv[i + 1], &n)) {
+      vitesse_cpu = DIFFICULTES[n].vitesse_max, i++;
+    } else if (!std::strcmp(a, "--cpu-speed") && suivant && reel(argv[i + 1], 0.5, 10, &x)) {
+      vitesse_cpu = x, i++;
     } else if (!std::strcmp(a, "--data") && suivant) {
       dossier = argv[++i];
     } else if (entier(a, 1, 5, &v)) {
@@ -65,6 +97,7 @@ int main(int argc, char** argv) {
 
   std::vector<ResultatCourse> tout;
   SessionSim session;
+  session.fixe_vitesse_cpu(static_cast<float>(vitesse_cpu));
   for (int c : circuits) {
     std::string erreur;
     if (!session.charge(absolu, c, &erreur)) {
