@@ -11,8 +11,8 @@ banc="$jeu/../tools/veltra-bench-rendu"
 out=${E2E_OUT:-$(mktemp -d)}
 mkdir -p "$out"
 ecarts=""
-for attendu in 1:ecb2733821a54cd2a2857f23629b607d 2:5faf0fa45811b3e89e39e32ac87c3e34 \
-    3:36677e9e4db954cd3cf25578cc94f6c7 4:743afd5461e6875d69c0a748b2712e4b 5:7a01d3607d406811ff4c6b05a5e6ee93; do
+for attendu in 1:d62453624ebb6f3a02afb24fef9bb4d1 2:a6a287809051c8b872fad0077a9a273c \
+    3:14f43b926ce72fd68643bc182590a73e 4:cec255a63b7c376d0bf0c8ba6c3d4623 5:1a1d69ccb611744d92fa0ef94100a475; do
   c=${attendu%%:*}
   env VELTRA_BENCH_SANS_MUSIQUE=1 "$banc" --data "$jeu" --size 800 600 --circuit "$c" --frames 140 \
     --capture "$out/c${c}_800.png" --capture-frame 130 >"$out/c$c.log" 2>&1 || fail "circuit $c: benchmark failed"
