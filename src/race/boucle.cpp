@@ -19,6 +19,7 @@
 #include "race/classement.h"
 #include "race/course.h"
 #include "race/rendu_course.h"
+#include "race/replays.h"
 #include "ui/texte3d.h"
 #include "world/camera.h"
 
@@ -218,6 +219,10 @@ int Scan_clavier() {
 
 int MainLoop() {
   PiloteAutomatique autopilote;
+  CEnregistreur enregistreur;
+  auto note = [&enregistreur] {
+    if (controle) enregistreur.note(*controle);
+  };
   fps = nb_fps = 0;
   brouillard_course();
   if (Joueurs[5]) g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
@@ -250,6 +255,7 @@ int MainLoop() {
     } else {
       pas_decompte(compteur_secondes, &compteur_sons);
     }
+    note();
   }
   joue_depart_manque(compteur_sons);
 
@@ -271,6 +277,7 @@ int MainLoop() {
       chrono_course();
       const auto t0 = Profil::Horloge::now();
       etape_course(etat);
+      note();
       const auto t1 = Profil::Horloge::now();
       RenderClean();
       RenderInfos();
@@ -288,6 +295,7 @@ int MainLoop() {
 
   arrete_sons();
   if (fin == 20) {
+    enregistreur.termine();
     RenderClean();
     return humain_sur_podium() ? 1 : 0;
   }

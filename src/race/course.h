@@ -37,6 +37,10 @@ void etape_course(EtatCourse& etat);
 // The listener follows the camera, with the human's speed; then the sound system advances.
 void place_auditeur();
 
+// The countdown runs the pilots once a step for its six seconds (the last of them at the start
+// signal): the player's controls are polled that many times before the race.
+constexpr int PAS_DECOMPTE = 6 * 30;
+
 // Countdown chronometer: the sixtieths left in the current second. Returns true when the start
 // is due (the second counter went below 0).
 bool chrono_compte_a_rebours(int* compteur_secondes);
