@@ -21,6 +21,7 @@
 #include "objects/cpu.h"
 #include "objects/humain.h"
 #include "race/classement.h"
+#include "race/revoir.h"
 #include "ui/avis_fichiers.h"
 #include "ui/controle.h"
 #include "ui/texte3d.h"
@@ -117,7 +118,7 @@ bool demarre_sons_controles_police() {
   return true;
 }
 
-int lance_jeu(int argc, char** argv) {
+int lance_jeu(int argc, char** argv, const tReplay* replay) {
   lit_ligne_commande(argc, argv);
 
   // Without a screen there is nothing to play on: stop after the message box.
@@ -131,6 +132,10 @@ int lance_jeu(int argc, char** argv) {
   if (!charge_modeles()) return 1;
   g_RapportArrivee = rapporte_arrivee;
 
+  if (replay) {
+    const bool vu = joue_replay(*replay);
+    return arrete_jeu() && vu ? 0 : 1;
+  }
   principal();
 
   ecrit_type_jeu();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/chemins.h"
+#include "common/replay.h"
 
 // The folders of this run: the data beside the program, in DIR of --data (`donnees_imposees`) or
 // in the installed share/veltra; written files beside a portable program, else in the player's
@@ -21,8 +22,9 @@ void lit_ligne_commande(int argc, char** argv);
 // box): the game cannot go on.
 bool demarre_sons_controles_police();
 
-// Start-up, main loop, shutdown. Returns the process exit code.
-int lance_jeu(int argc, char** argv);
+// Start-up, main loop, shutdown. Returns the process exit code. With `replay`, the game shows
+// that race instead of its menus, then stops.
+int lance_jeu(int argc, char** argv, const tReplay* replay = nullptr);
 
 // The shutdown sequence after the menus: lists, models, pilots, font, materials, controller,
 // sounds, the sound system and the screen. False when the sound system would not close (the

@@ -58,7 +58,7 @@ tLigneCommande analyse_ligne_commande(int argc, const char* const* argv) {
       arg.resize(egal);
       a_valeur = true;
     }
-    const bool veut_valeur = arg == "--size" || arg == "--lang" || arg == "--data";
+    const bool veut_valeur = arg == "--size" || arg == "--lang" || arg == "--data" || arg == "--replay";
     if (veut_valeur && !a_valeur) {
       if (i + 1 >= argc) return erreur("option " + arg + " needs a value");
       valeur = argv[++i];
@@ -82,6 +82,9 @@ tLigneCommande analyse_ligne_commande(int argc, const char* const* argv) {
     } else if (arg == "--data") {
       if (valeur.empty()) return erreur("option --data needs a folder");
       l.donnees = valeur;
+    } else if (arg == "--replay") {
+      if (valeur.empty()) return erreur("option --replay needs a file");
+      l.replay = valeur;
     } else {
       return erreur("unknown option " + arg);
     }
@@ -108,6 +111,7 @@ std::string texte_usage(const tDossiers& d) {
       "      --size WxH     a window of W x H pixels, e.g. 1280x720 (full screen with --fullscreen)\n"
       "      --lang fr|en   texts in French or in English\n"
       "      --data DIR     read the game's data from DIR\n"
+      "      --replay FILE  watch the race recorded in FILE (C or Tab: next pilot, Escape: quit)\n"
       "  WIDTH HEIGHT       a window of that size (as --size WIDTHxHEIGHT)\n"
       "These choices hold for this run; the Options menu keeps its own in config.cfg.\n"
       "\n"
@@ -115,6 +119,8 @@ std::string texte_usage(const tDossiers& d) {
       "  data, read:              " + d.donnees + "/\n"
       "  settings:                " + config + "\n"
       "  hiscores:                " + perso + "/hiscores/\n"
+      "  replays (last.rpl, best_CIRCUIT_LAPS.rpl):\n"
+      "                           " + perso + "/replays/\n"
       "  circuits saved by the editors (traj_C.dat, deco_C.dat, efson_C.dat):\n"
       "                           " + perso + "/objets/\n";
   if (!d.portable) t += "  A circuit file saved there is read before the game's own.\n";

@@ -4,6 +4,7 @@
 //   veltra                       the configured screen
 //   veltra 1000 700              a 1000 x 700 window, whatever config.cfg says
 //   veltra --size 1280x720 --fullscreen --lang en --data /srv/veltra
+//   veltra --replay replays/last.rpl   watches a recorded race, then quits
 #pragma once
 
 #include <string>
@@ -18,6 +19,7 @@ struct tLigneCommande {
   int plein_ecran = -1;         // -1 as configured, 0 --windowed, 1 --fullscreen
   std::string langue;           // "fr", "en", or empty: as configured
   std::string donnees;          // --data, or empty
+  std::string replay;           // --replay, or empty
   std::string erreur;           // what was wrong, for ERREUR
 };
 

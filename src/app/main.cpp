@@ -5,6 +5,7 @@
 
 #include "app/demarrage.h"
 #include "app/ligne_commande.h"
+#include "common/replay.h"
 
 int main(int argc, char** argv) {
   const tLigneCommande ligne = analyse_ligne_commande(argc, argv);
@@ -26,7 +27,16 @@ int main(int argc, char** argv) {
     std::fputs(texte_usage(d).c_str(), stdout);
     return 0;
   }
+  // A replay is read from where the program was started, before the data folder is entered.
+  tReplay replay;
+  if (!ligne.replay.empty()) {
+    std::string erreur;
+    if (!charge_replay(ligne.replay, &replay, &erreur)) {
+      std::fprintf(stderr, "veltra: %s\n", erreur.c_str());
+      return 2;
+    }
+  }
   if (!entre_dans_dossiers(d)) std::fprintf(stderr, "veltra: cannot enter the data folder %s\n", d.donnees.c_str());
-  return lance_jeu(argc, argv);
+  return lance_jeu(argc, argv, ligne.replay.empty() ? nullptr : &replay);
 }
 END_OF_MAIN()

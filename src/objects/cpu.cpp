@@ -211,3 +211,9 @@ void CJoueurCPU::CheckDouble() {
     ralentir = true;
   }
 }
+
+void CJoueurCPU::remet_a_neuf() {
+  CJoueurCPU neuf;
+  neuf.garde_identite(*this);
+  *this = neuf;
+}

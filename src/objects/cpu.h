@@ -14,6 +14,7 @@ class CJoueurCPU : public CObjJoueur {
   CJoueurCPU(float x, float y, float z, float cap);
 
   void action() override;
+  void remet_a_neuf() override;
   // Remembers the wall for a few steps, to steer off it.
   void SetContactDecor(bool contact, CVector3 normal) override;
   void render(tMateriaux* materiaux) override;

@@ -168,3 +168,9 @@ void CJoueurHumain::Finish() {
   ancien_deplacement = deplacement;
   position += deplacement * vitesse;
 }
+
+void CJoueurHumain::remet_a_neuf() {
+  CJoueurHumain neuf;
+  neuf.garde_identite(*this);
+  *this = neuf;
+}

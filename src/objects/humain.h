@@ -11,6 +11,7 @@ class CJoueurHumain : public CObjJoueur {
   CJoueurHumain(float x, float y, float z, float cap);
 
   void action() override;
+  void remet_a_neuf() override;
   void render(tMateriaux* materiaux) override;
   void affiche_coord(tMateriaux* materiaux, int fps, int minutes, int secondes, int soixantiemes) override;
   void ResetPosition(float x, float y, float z, float cap) override;

@@ -11,6 +11,26 @@ CObjJoueur::CObjJoueur() : CObjJoueur(0, 0, 0, 0) {}
 
 CObjJoueur::CObjJoueur(float x, float y, float z, float cap) : Cobjet(x, y, z, cap) {}
 
+void CObjJoueur::remet_a_neuf() {
+  CObjJoueur neuf;
+  neuf.garde_identite(*this);
+  *this = neuf;
+}
+
+void CObjJoueur::garde_identite(const CObjJoueur& ancien) {
+  SetNom(ancien.nom);
+  obj3D = ancien.obj3D;
+  son_moteur = ancien.son_moteur;
+  canal_moteur = ancien.canal_moteur;
+  son_boost = ancien.son_boost;
+  canal_boost = ancien.canal_boost;
+  son_glisse = ancien.son_glisse;
+  canal_glisse = ancien.canal_glisse;
+  resultat_son = ancien.resultat_son;
+  frequence_moteur = ancien.frequence_moteur;
+  frequence_glisse = ancien.frequence_glisse;
+}
+
 void CObjJoueur::SetContactDecor(bool contact, CVector3 normal) {
   // The wall search adds up the way out of every face touched; against many faces at once (an
   // arch over the road, hit while blown up) that sum could throw the ship through the road.

@@ -34,6 +34,10 @@ class CObjJoueur : public Cobjet {
   void Set_Roule() override;
   void Set_Collision() override;
   virtual void ResetPosition(float x, float y, float z, float cap);
+  // A new race: everything a race left in the pilot goes back to a new pilot's, keeping what the
+  // pilot is (name, ship model, sound loops). So a race runs the same whether it is the first of
+  // the game or not, as its seed and the player's controls say.
+  virtual void remet_a_neuf();
   virtual void ResetContacts();
   virtual void set_ptr_destination(Point_Traj*) {}
   virtual void CheckDouble() {}
@@ -155,6 +159,8 @@ class CObjJoueur : public Cobjet {
   bool declenche_bonus(int f);
 
  protected:
+  // Copies into this new pilot what `ancien` is (see remet_a_neuf).
+  void garde_identite(const CObjJoueur& ancien);
   // State bodies, given behaviour by the pilot kinds.
   virtual void Roule() {}
   virtual void Saute() {}

@@ -19,6 +19,8 @@
 #include "race/classement.h"
 #include "race/course.h"
 #include "race/rendu_course.h"
+#include "race/replays.h"
+#include "ui/controle_replay.h"
 #include "ui/texte3d.h"
 #include "world/camera.h"
 
@@ -47,9 +49,14 @@ void couleur_decompte(int seuil, int* r, int* g, int* b, int* a) {
   }
 }
 
+// Over each frame of a replay.
+void marque_replay() {
+  Texte.print_spe(2, CVector3(0, 1.25f, -4.0f), "REPLAY", true, 255, 13, 0, 220, true, 0);
+}
+
 // One countdown frame. A beep that cannot be played (its file missing) leaves that second silent:
 // the countdown and the race go on.
-void pas_decompte(int compteur_secondes, int* compteur_sons) {
+void pas_decompte(int compteur_secondes, int* compteur_sons, bool replay) {
   etape_pilotes();
   RenderClean();
   RenderInfos();
@@ -61,6 +68,7 @@ void pas_decompte(int compteur_secondes, int* compteur_sons) {
   joue_son_decompte(compteur_secondes, compteur_sons);
   couleur_decompte(7, &r, &g, &b, &a);
   Texte.print_spe(2, CVector3(0, 0.5f, -1.2f), "[ ]", false, r, g, b, a, true, 0);
+  if (replay) marque_replay();
   presente();
 }
 
@@ -95,12 +103,12 @@ int invite_sortie() {
 }
 
 // With VELTRA_AUTOPILOT=1 the human's ship drives itself for the length of a race (demonstrations
-// and end-to-end tests); the menus keep reading the player's controller.
+// and end-to-end tests); the menus keep reading the player's controller. Not in a replay.
 class PiloteAutomatique {
  public:
-  PiloteAutomatique() {
+  explicit PiloteAutomatique(bool actif) {
     const char* v = std::getenv("VELTRA_AUTOPILOT");
-    if (!v || std::strcmp(v, "1") != 0 || !Joueurs[5]) return;
+    if (!actif || !v || std::strcmp(v, "1") != 0 || !Joueurs[5]) return;
     ancien_ = controle;
     bot_ = std::make_unique<CcontrolBot>(Joueurs[5]);
     controle = bot_.get();
@@ -216,8 +224,33 @@ int Scan_clavier() {
   return key[KEY_ESC] ? 1 : 0;
 }
 
-int MainLoop() {
-  PiloteAutomatique autopilote;
+namespace {
+
+// Which pilot the camera follows next: C or Tab, on their press.
+class ChoixCamera {
+ public:
+  bool presse() {
+    const bool bas = key[KEY_C] || key[KEY_TAB];
+    const bool nouveau = bas && !avant_;
+    avant_ = bas;
+    return nouveau;
+  }
+
+ private:
+  bool avant_ = false;
+};
+
+// The race: countdown, steps until the player ends it. A replay plays `rejeu` instead of the
+// player's controller and records nothing.
+int deroule_course(CcontrolReplay* rejeu) {
+  PiloteAutomatique autopilote(rejeu == nullptr);
+  Ccontrol* ancien_controle = controle;
+  if (rejeu) controle = rejeu;
+  std::unique_ptr<CEnregistreur> enregistreur;
+  if (!rejeu) enregistreur = std::make_unique<CEnregistreur>();
+  auto note = [&enregistreur] {
+    if (enregistreur && controle) enregistreur->note(*controle);
+  };
   fps = nb_fps = 0;
   brouillard_course();
   if (Joueurs[5]) g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
@@ -248,8 +281,9 @@ int MainLoop() {
     if (depart) {
       etape_pilotes();  // the countdown's last step; the race's first frame shows it
     } else {
-      pas_decompte(compteur_secondes, &compteur_sons);
+      pas_decompte(compteur_secondes, &compteur_sons, rejeu != nullptr);
     }
+    note();
   }
   joue_depart_manque(compteur_sons);
 
@@ -262,24 +296,35 @@ int MainLoop() {
 
   EtatCourse etat;
   Profil profil;
+  ChoixCamera camera;
   int fin = 0;
   while (fin == 0) {
     fin = Scan_clavier();
+    if (rejeu && camera.presse()) {
+      // The next pilot, the camera put straight behind it (rather than flying there through
+      // the walls), the circling after an arrival starting again.
+      etat.suivi = (etat.suivi + 1) % NB_JOUEURS;
+      etat.pas_depuis_arrivee = 0;
+      if (CObjJoueur* p = Joueurs[etat.suivi]) g_Camera.InitSurJoueur(p->GetVectorPosition(), p->GetAngleDeplacement());
+    }
     if (game_time >= 2) {
       game_time = 0;
       game_CHRONO += 2;
       chrono_course();
       const auto t0 = Profil::Horloge::now();
       etape_course(etat);
+      note();
       const auto t1 = Profil::Horloge::now();
       RenderClean();
       RenderInfos();
+      if (rejeu) marque_replay();
       if (profil.actif()) glFinish();  // so that the drawing time is the drawing, not its queueing
       profil.compte(t0, t1, Profil::Horloge::now());
       presente();
     } else {
       rest(1);
     }
+    if (rejeu) continue;  // Escape leaves a replay at once; no editing from one
     if (fin == 1) fin = invite_sortie();
     if (key[KEY_F10]) fin = 2;
     if (key[KEY_F11]) fin = 3;
@@ -287,10 +332,23 @@ int MainLoop() {
   }
 
   arrete_sons();
+  controle = ancien_controle;
+  if (rejeu) {
+    attend_relache(KEY_ESC);
+    clear_keybuf();
+    return 0;
+  }
   if (fin == 20) {
+    enregistreur->termine();
     RenderClean();
     return humain_sur_podium() ? 1 : 0;
   }
   // The editing modes leave the race abandoned.
   return lance_editeur(fin);
 }
+
+}  // namespace
+
+int MainLoop() { return deroule_course(nullptr); }
+
+void boucle_replay(CcontrolReplay& rejeu) { deroule_course(&rejeu); }

@@ -1,10 +1,16 @@
 // The race loop: countdown, paced race steps with drawing, the Escape prompt, the developer keys.
 #pragma once
 
+class CcontrolReplay;
+
 // Runs one race on the loaded circuit with the pilots on the grid. 1 when the player confirmed
 // the end with the human on the podium, else 0. Countdown sounds that cannot be played are
 // skipped: the race runs all the same.
 int MainLoop();
+// Runs the race prepared on the loaded circuit once more, the human driven by `rejeu` from the
+// countdown's first step, under a "REPLAY" mark: C or Tab moves the chase camera to the next
+// pilot, Escape leaves at once. Nothing is recorded or scored.
+void boucle_replay(CcontrolReplay& rejeu);
 // The race's clear colour and linear fog up to the camera's depth of field.
 void brouillard_course();
 // Mouse buttons flip the fill mode and the lighting while held; 1 while Escape is down.

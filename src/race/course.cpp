@@ -75,7 +75,7 @@ void pousse_paires() {
 }
 
 void suit_camera(EtatCourse& etat) {
-  CObjJoueur* h = Joueurs[5];
+  CObjJoueur* h = etat.suivi >= 0 && etat.suivi < NB_JOUEURS ? Joueurs[etat.suivi] : nullptr;
   if (!h) return;
   const CVector3 pos = h->GetVectorPosition();
   if (!h->GetFinish()) {

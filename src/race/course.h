@@ -14,8 +14,9 @@
 
 // What the race step keeps from one step to the next.
 struct EtatCourse {
-  int pas_depuis_arrivee = 0;  // steps since the human finished
+  int pas_depuis_arrivee = 0;  // steps since the followed pilot finished
   CVector3 decalage_camera{0, 0, 0};
+  int suivi = 5;  // the pilot the chase camera follows (the human, but for a replay's choice)
 };
 
 // The seed of the race being prepared or run: with the settings and the player's controls at
@@ -36,6 +37,10 @@ void etape_pilotes();
 void etape_course(EtatCourse& etat);
 // The listener follows the camera, with the human's speed; then the sound system advances.
 void place_auditeur();
+
+// The countdown runs the pilots once a step for its six seconds (the last of them at the start
+// signal): the player's controls are polled that many times before the race.
+constexpr int PAS_DECOMPTE = 6 * 30;
 
 // Countdown chronometer: the sixtieths left in the current second. Returns true when the start
 // is due (the second counter went below 0).

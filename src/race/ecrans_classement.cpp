@@ -77,9 +77,9 @@ struct Tableau {
 };
 
 // Circles the camera round the point it looks at until a key is pressed; `textes` draws the
-// table over each frame.
+// table over each frame. Returns the key's scancode.
 template <class Textes>
-void boucle_ecran(bool musique, bool vide_touches, Textes textes) {
+int boucle_ecran(bool musique, bool vide_touches, Textes textes) {
   const CVector3 v = g_Camera.View();
   CVector3 d = g_Camera.Position() - v;
   if (musique) demarre_musique();
@@ -99,14 +99,16 @@ void boucle_ecran(bool musique, bool vide_touches, Textes textes) {
     glFlush();
     allegro_gl_flip();
   }
+  const int touche = readkey() >> 8;
   clear_keybuf();
   if (musique) arrete_musique();
+  return touche;
 }
 
 }  // namespace
 
-void ecran_classement_simple() {
-  boucle_ecran(true, false, [] {
+bool ecran_classement_simple(bool revoir) {
+  const int touche = boucle_ecran(true, false, [revoir] {
     char t[96];
     std::snprintf(t, sizeof t, texte_langue("Classement circuit %i sur %i tours", "Classification circuit %i with %i laps"),
                   LEVEL_ACTIF, NOMBRE_TOURS);
@@ -120,7 +122,9 @@ void ecran_classement_simple() {
       std::snprintf(tab.cases[i][1], sizeof tab.cases[i][1], "- %02i:%02i:%02i", r[0], r[1], r[2]);
     }
     tab.dessine(CVector3(-3, 1, -4));
+    if (revoir) titre(texte_langue("R : Revoir", "R : Replay"), CVector3(0, -2.6f, -4));
   });
+  return revoir && touche == KEY_R;
 }
 
 void ecran_classement_course(int course) {

@@ -64,6 +64,7 @@ bool charge_course(void (*annonce)(const char*), uint32_t graine) {
   Effacement_liste_effetSon();
   for (int i = 0; i < NB_JOUEURS; i++) {
     if (!Joueurs[i]) continue;
+    Joueurs[i]->remet_a_neuf();
     Joueurs[i]->set_ptr_destination(prem_list_ptraj);
     if (i < 5) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
   }

@@ -13,6 +13,8 @@
 #include "race/ecrans_classement.h"
 #include "race/evenement.h"
 #include "race/hiscores.h"
+#include "race/replays.h"
+#include "race/revoir.h"
 #include "ui/menus.h"
 #include "world/trajectoire.h"
 
@@ -92,7 +94,9 @@ void MENU_Single_Race() {
     attend_pret();
     if (MainLoop() == 1 && tous_arrives()) {
       maj_hiscores_simple(NOMBRE_TOURS * LONGUEUR_CIRCUIT);
-      ecran_classement_simple();
+      // The race just run may be watched again, as often as wished, before going back.
+      const tReplay* replay = dernier_replay();
+      while (ecran_classement_simple(replay != nullptr)) revoit_course(*replay);
     }
     libere_course();
     break;

@@ -18,6 +18,7 @@ TEST(LigneCommande, GoodLines) {
     tLigneCommande::tAction action;
     int largeur, hauteur, plein_ecran;
     const char *langue, *donnees;
+    const char* replay = "";
   };
   using L = tLigneCommande;
   const Cas cas[] = {
@@ -31,6 +32,8 @@ TEST(LigneCommande, GoodLines) {
       {{"--lang", "fr", "--lang=en"}, L::JOUER, 0, 0, -1, "en", ""},
       {{"--data", "/srv/veltra", "640", "480"}, L::JOUER, 640, 480, -1, "", "/srv/veltra"},
       {{"--data=rel/dossier"}, L::JOUER, 0, 0, -1, "", "rel/dossier"},
+      {{"--replay", "last.rpl", "800", "600"}, L::JOUER, 800, 600, -1, "", "", "last.rpl"},
+      {{"--replay=/tmp/a b.rpl"}, L::JOUER, 0, 0, -1, "", "", "/tmp/a b.rpl"},
       {{"--version"}, L::VERSION, 0, 0, -1, "", ""},
       {{"--version", "-h"}, L::AIDE, 0, 0, -1, "", ""},
       {{"--help", "--version"}, L::AIDE, 0, 0, -1, "", ""},
@@ -45,6 +48,7 @@ TEST(LigneCommande, GoodLines) {
     EXPECT_EQ(l.plein_ecran, c.plein_ecran);
     EXPECT_EQ(l.langue, c.langue);
     EXPECT_EQ(l.donnees, c.donnees);
+    EXPECT_EQ(l.replay, c.replay);
   }
 }
 
@@ -69,6 +73,8 @@ TEST(LigneCommande, BadLinesAreRefusedWithTheirReason) {
       {{"--lang", "FR"}, "bad language"},
       {{"--lang"}, "needs a value"},
       {{"--data="}, "needs a folder"},
+      {{"--replay"}, "needs a value"},
+      {{"--replay="}, "needs a file"},
       {{"large", "700"}, "bad window size 'large 700'"},  // once a window 0 pixels wide
       {{"800", "0"}, "bad window size"},
       {{"--help", "--vitesse"}, "unknown option"},
@@ -90,7 +96,8 @@ TEST(LigneCommande, UsageSaysWhereEachFileIs) {
   std::string u = texte_usage(d);
   for (const char* attendu : {"--size WxH", "--lang fr|en", "--data DIR", "/usr/share/veltra/",
                               "/home/ana/.config/veltra/config.cfg", "/home/ana/.local/share/veltra/hiscores/",
-                              "/home/ana/.local/share/veltra/objets/"})
+                              "/home/ana/.local/share/veltra/objets/",
+                              "--replay FILE", "/home/ana/.local/share/veltra/replays/"})
     EXPECT_NE(u.find(attendu), std::string::npos) << attendu;
   d = tDossiers();
   d.donnees = "/jeux/veltra";

@@ -3,7 +3,8 @@
 # the autopilot to the classification screen: each circuit chosen in the single-race dialog, each
 # result kept in that circuit's hiscore file. Two of those files are damaged beforehand: one cut
 # short (kept aside as .bad and replaced by the default table), one without a single name
-# terminator (read as it is).
+# terminator (read as it is). Each race is kept as a replay, and the headless simulator replays
+# every one of them to the player's place and time in the game.
 set -u
 . "$(dirname "$0")/lib.sh"
 prepare_game "$1"
@@ -50,6 +51,9 @@ for k in 1 2 3 4 5; do
          fail "the short hiscore file of circuit 2 was set aside without a word" ;;
     4) grep -q Human hiscores/s_4_1.dat || fail "the player did not enter the damaged table of circuit 4" ;;
   esac
+  [ -s replays/best_${k}_1.rpl ] || fail "no best replay for circuit $k"
+  cmp -s replays/last.rpl replays/best_${k}_1.rpl || fail "the first race on circuit $k is not its best replay"
+  cp replays/last.rpl replay_$k.rpl
   echo "circuit $k: $(( $(date +%s) - t0 )) s, $(grep 'arrival .*(player)' log.txt | tail -n 1)"
   grep -i 'ms' log.txt | tail -n 1
 done
@@ -59,6 +63,16 @@ quitte_jeu "$OUT/menu.png"
   fail "hiscores: $(ls hiscores)"
 grep -q '^Level_actif = 5$' config.cfg || fail "last circuit not stored"
 echo "five races in $(( $(date +%s) - debut )) s"
+# The races again, headless, from their replay files: the player's place and time to the
+# sixtieth, whatever rate the game drew its frames at.
+sim="$(dirname "$1")/../tools/veltra-sim"
+for k in 1 2 3 4 5; do
+  "$sim" --replay replay_$k.rpl --data "$GAME_DIR" > sim_$k.txt || { cat sim_$k.txt; fail "circuit $k not replayed"; }
+  jeu=$(grep 'arrival .*(player)' log.txt | sed -n "${k}p" | awk '{print $3, $(NF)}')
+  rejeu=$(awk '/\(replay\)/ {print $1, $3}' sim_$k.txt)
+  echo "circuit $k: game $jeu, replay $rejeu"
+  [ -n "$jeu" ] && [ "$jeu" = "$rejeu" ] || { cat sim_$k.txt; fail "circuit $k replayed to $rejeu, not $jeu"; }
+done
 rm -f "$OUT"/*.xwd
 cd / && rm -rf "$GAME_DIR"
 echo PASS

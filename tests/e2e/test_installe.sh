@@ -66,6 +66,8 @@ press_key "$win" space
 attend_menu "$win" "$OUT/menu.png" || fail "not back in the menu"
 quitte_jeu "$OUT/menu.png"
 verifie_hiscores "$HIS/s_1_1.dat" 48 Human "$(temps_joueur 1)"
+# The race's replay beside the hiscores, in the player's folder.
+[ -s "$HIS/../replays/last.rpl" ] && [ -s "$HIS/../replays/best_1_1.rpl" ] || fail "no replay in the player's folder"
 grep -q '^Level_actif = 1$' "$CFG" || fail "the circuit raced was not stored in the player's config.cfg"
 
 find "$PREFIX" -printf '%p %s %T@ %m\n' | sort > "$T/apres.txt"

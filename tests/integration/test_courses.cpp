@@ -11,6 +11,7 @@
 
 #include "assetgen/circuits/circuits.h"
 #include "common/difficulte.h"
+#include "common/fichier.h"
 #include "common/hasard.h"
 #include "objects/particules.h"
 #include "sim/course_sim.h"
@@ -122,6 +123,44 @@ TEST_P(Courses, TheSameSeedRunsTheSameRaceWhateverIsDrawn) {
     EXPECT_EQ(a.pilotes[i].chocs_mur, b.pilotes[i].chocs_mur);
     EXPECT_EQ(a.pilotes[i].bonus_tires, b.pilotes[i].bonus_tires);
   }
+}
+
+// A race driven by the bot, written as a replay file, read back and played again with no bot:
+// the same pilots finish in the same order with the same times.
+TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameTimes) {
+  ASSERT_TRUE(genere);
+  char ici[4096];
+  ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
+  SessionSim session;
+  const float vitesse = DIFFICULTES[DIFFICULTE_DIFFICILE].vitesse_max;
+  session.fixe_vitesse_cpu(vitesse);
+  std::string erreur;
+  ASSERT_TRUE(session.charge(dossier(), GetParam(), &erreur)) << erreur;
+  tReplay replay;
+  const ResultatCourse a = session.course(TOURS, 11, {}, &replay.etats);
+  session.libere();
+  replay.circuit = GetParam();
+  replay.tours = TOURS;
+  replay.vitesse_cpu = vitesse;
+  replay.graine = 11;
+  replay.nom = "Lou";
+  const std::string chemin = dossier() + "/replay.rpl";
+  const std::vector<uint8_t> octets = ecrit_replay(replay);
+  ASSERT_TRUE(ecrit_fichier_atomique(chemin, octets.data(), octets.size()));
+  tReplay lu;
+  ASSERT_TRUE(charge_replay(chemin, &lu, &erreur)) << erreur;
+  ResultatCourse b;
+  ASSERT_TRUE(session.rejoue(dossier(), lu, &b, &erreur)) << erreur;
+  session.libere();
+  ASSERT_EQ(chdir(ici), 0);
+  ASSERT_TRUE(a.tous_finis);
+  EXPECT_EQ(b.pilotes[5].nom, "Lou");
+  for (size_t i = 0; i < a.pilotes.size(); i++) {
+    EXPECT_EQ(a.pilotes[i].place, b.pilotes[i].place) << a.pilotes[i].nom;
+    EXPECT_EQ(a.pilotes[i].temps / 60.0 * 100, b.pilotes[i].temps / 60.0 * 100) << a.pilotes[i].nom;
+    EXPECT_EQ(a.pilotes[i].bonus_tires, b.pilotes[i].bonus_tires) << a.pilotes[i].nom;
+  }
+  std::printf("circuit %i: %zu steps in %zu bytes\n", GetParam(), lu.etats.size(), octets.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Circuits, Courses, ::testing::Values(1, 2, 3, 4, 5));

@@ -410,3 +410,36 @@ TEST_F(CPU, ACircuitWithoutRacingLineLeavesNoTargetFromThePreviousOne) {
   for (int i = 0; i < 30; i++) pas(p);  // would read the freed points (seen by ASan)
   EXPECT_EQ(p.GetPtrTraj(), nullptr);
 }
+
+namespace {
+
+// The game keeps its six pilots from race to race: what one race left in them (a boost
+// multiplier, a slide, counters, a bonus aimed at) must not change the next race.
+TEST(PiloteNeuf, ANewRaceLeavesNothingOfTheLastButThePilotsIdentity) {
+  t3DModel modele;
+  CJoueurCPU p;
+  p.SetNom("Peluk");
+  p.Set3Dobj(&modele);
+  p.multiplicateur = 1.6f;
+  p.glisse = 12;
+  p.compteur_explosion = 9;
+  p.attente = 250;
+  p.ancien_deplacement = CVector3(0, -3, 1);
+  p.compteur_double_droite = 4;
+  p.stats.bonus_pris = 3;
+  p.Set_Explode();
+  p.remet_a_neuf();
+  const CJoueurCPU neuf;
+  EXPECT_STREQ(p.GetNom(), "Peluk");
+  EXPECT_EQ(p.obj3D, &modele);
+  EXPECT_EQ(p.multiplicateur, neuf.multiplicateur);
+  EXPECT_EQ(p.glisse, neuf.glisse);
+  EXPECT_EQ(p.compteur_explosion, neuf.compteur_explosion);
+  EXPECT_EQ(p.attente, neuf.attente);
+  EXPECT_EQ(p.ancien_deplacement.y, neuf.ancien_deplacement.y);
+  EXPECT_EQ(p.compteur_double_droite, neuf.compteur_double_droite);
+  EXPECT_EQ(p.stats.bonus_pris, 0);
+  EXPECT_EQ(p.GetEtat(), neuf.GetEtat());
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 
 #include "common/globals.h"
 #include "ui/controle.h"
+#include "ui/controle_replay.h"
 
 namespace {
 
@@ -121,6 +122,37 @@ TEST_F(Controle, TheJoystickSetUpWaitEndsOnEscape) {
   key[KEY_ESC] = 1;
   EXPECT_EQ(attend_bouton_joystick(0, 1), -1);
   joy[0].num_buttons = 0;
+}
+
+// What the human pilot reads, step by step as it reads it (the fire edge before the poll), is
+// the same from the keys and from their recording, with a fire key in each bank: Enter released
+// while Space is held still fires.
+TEST_F(Controle, ARecordingPlaysBackWhatThePilotReadIncludingEachBanksFireEdges) {
+  Cclavier c;
+  applique_touches_clavier(&c);
+  c.SetBtValide(KEY_SPACE);
+  const int touches[] = {KEY_UP, KEY_ENTER, KEY_SPACE, KEY_RIGHT, KEY_DOWN, KEY_O};
+  std::vector<uint8_t> octets;
+  std::string lu_clavier, lu_replay;
+  auto lit = [](Ccontrol& k, std::string& s) {
+    s += k.Relache_Valide() ? 'F' : '-';
+    k.Pool();
+    s += std::to_string(k.Haut()) + std::to_string(k.Bas()) + std::to_string(k.Gauche()) +
+         std::to_string(k.Droite()) + std::to_string(k.Special()) + std::to_string(k.Special_1()) + ' ';
+  };
+  for (int pas = 0; pas < 64; pas++) {
+    for (int i = 0; i < 6; i++) key[touches[i]] = (pas >> i) & 1 ? 0 : ((pas * 7 + i) % 5 < 2);
+    lit(c, lu_clavier);
+    octets.push_back(octet_controle(c));
+  }
+  CcontrolReplay r(octets);
+  for (int pas = 0; pas < 64; pas++) lit(r, lu_replay);
+  EXPECT_TRUE(r.fini());
+  EXPECT_EQ(lu_replay, lu_clavier);
+  EXPECT_NE(lu_clavier.find('F'), std::string::npos);
+  // Past its end the recording presses nothing.
+  r.Pool();
+  EXPECT_EQ(octet_controle(r), 0);
 }
 
 TEST_F(Controle, KeyNames) {

@@ -25,6 +25,7 @@
 #include "race/course.h"
 #include "race/evenement.h"
 #include "ui/controle.h"
+#include "ui/controle_replay.h"
 #include "world/monde.h"
 #include "world/trajectoire.h"
 
@@ -90,7 +91,24 @@ void SessionSim::libere() {
   m_charge = false;
 }
 
-ResultatCourse SessionSim::course(int tours, unsigned graine, const std::function<void(int pas)>& apres_pas) {
+ResultatCourse SessionSim::course(int tours, unsigned graine, const std::function<void(int pas)>& apres_pas,
+                                  std::vector<uint8_t>* enregistre) {
+  return deroule(tours, graine, nullptr, noms[5], nullptr, apres_pas, enregistre);
+}
+
+bool SessionSim::rejoue(const std::string& dossier, const tReplay& replay, ResultatCourse* r, std::string* erreur) {
+  fixe_vitesse_cpu(replay.vitesse_cpu);
+  if (!charge(dossier, replay.circuit, erreur)) return false;
+  CcontrolReplay rejeu(replay.etats);
+  *r = deroule(replay.tours, replay.graine, &rejeu, replay.nom.empty() ? noms[5] : replay.nom, replay.grille, {},
+               nullptr);
+  r->rejeu = true;
+  return true;
+}
+
+ResultatCourse SessionSim::deroule(int tours, unsigned graine, Ccontrol* pilote, const std::string& nom,
+                                   const uint8_t* grille, const std::function<void(int pas)>& apres_pas,
+                                   std::vector<uint8_t>* enregistre) {
   ResultatCourse r;
   r.circuit = m_circuit;
   r.graine = graine;
@@ -102,11 +120,11 @@ ResultatCourse SessionSim::course(int tours, unsigned graine, const std::functio
   pilotes[5] = std::make_unique<CJoueurHumain>();
   for (int i = 0; i < NB_JOUEURS; i++) {
     Joueurs[i] = pilotes[i].get();
-    Joueurs[i]->SetNom(noms[i]);
+    Joueurs[i]->SetNom(i == 5 ? nom.c_str() : noms[i]);
   }
   CcontrolBot bot(Joueurs[5]);
   Ccontrol* ancien_controle = controle;
-  controle = &bot;
+  controle = pilote ? pilote : &bot;
 
   // As the race event prepares it, without the loading messages.
   NOMBRE_TOURS = tours;
@@ -117,10 +135,16 @@ ResultatCourse SessionSim::course(int tours, unsigned graine, const std::functio
     Joueurs[i]->set_ptr_destination(prem_list_ptraj);
     if (i < 5) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
   }
-  place_grille(Joueurs);
+  CObjJoueur* ordre[NB_JOUEURS];
+  for (int i = 0; i < NB_JOUEURS; i++) ordre[i] = Joueurs[grille ? grille[i] : i];
+  place_grille(ordre);
   prepare_pilotes();
-  // The countdown: six seconds of waiting steps.
-  for (int i = 0; i < 6 * 30; i++) etape_pilotes();
+  // The countdown's waiting steps, as many as the game's; the player's controls count from the
+  // first of them (the ship may be turned on the grid).
+  for (int i = 0; i < PAS_DECOMPTE; i++) {
+    etape_pilotes();
+    if (enregistre) enregistre->push_back(octet_controle(*controle));
+  }
   demarre_course();
   game_CHRONO = 0;
   CHRONO_MINUTES = CHRONO_SECONDES = CHRONO_MILISECONDES = 0;
@@ -133,7 +157,7 @@ ResultatCourse SessionSim::course(int tours, unsigned graine, const std::functio
   for (int i = 0; i < NB_JOUEURS; i++) {
     etat_avant[i] = Joueurs[i]->GetEtat();
     y_avant[i] = Joueurs[i]->position.y;
-    r.pilotes[i].nom = noms[i];
+    r.pilotes[i].nom = i == 5 ? nom : noms[i];
     r.pilotes[i].humain = i == 5;
   }
   std::vector<double> durees;
@@ -152,6 +176,7 @@ ResultatCourse SessionSim::course(int tours, unsigned graine, const std::functio
     etape_course(etat);
     // Particles age per drawn frame (they are only drawn): one frame per step, nothing drawn.
     avance_particules(false);
+    if (enregistre) enregistre->push_back(octet_controle(*controle));
     durees.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count());
     if (apres_pas) apres_pas(pas);
 

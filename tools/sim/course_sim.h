@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "common/replay.h"
+
+class Ccontrol;
+
 struct ResultatPilote {
   std::string nom;
   bool humain = false;
@@ -38,6 +42,7 @@ struct ResultatCourse {
   double us_par_pas_median = 0;
   bool nan = false;             // a position or speed went NaN
   bool tous_finis = false;
+  bool rejeu = false;           // the human pilot played a replay file back
   std::vector<ResultatPilote> pilotes;  // index = pilot number (5 is the human)
 };
 
@@ -53,10 +58,20 @@ class SessionSim {
   void fixe_vitesse_cpu(float v) { m_vitesse_cpu = v; }
   // One race from the grid; stops once every pilot has finished or after a time limit.
   // `apres_pas`, when given, runs after each race step (what a game would do between steps).
-  ResultatCourse course(int tours, unsigned graine, const std::function<void(int pas)>& apres_pas = {});
+  // `enregistre`, when given, receives the human pilot's control byte at each race step: the
+  // replay of this race.
+  ResultatCourse course(int tours, unsigned graine, const std::function<void(int pas)>& apres_pas = {},
+                        std::vector<uint8_t>* enregistre = nullptr);
+  // The race of a replay file, its player's controls played back: loads its circuit from
+  // `dossier` with its computer pilots' top speed. False with a reason when it cannot be loaded.
+  bool rejoue(const std::string& dossier, const tReplay& replay, ResultatCourse* r, std::string* erreur);
   void libere();
 
  private:
+  // `grille`: the pilots' numbers in grid order (null: 0 to 5).
+  ResultatCourse deroule(int tours, unsigned graine, Ccontrol* pilote, const std::string& nom, const uint8_t* grille,
+                         const std::function<void(int pas)>& apres_pas, std::vector<uint8_t>* enregistre);
+
   bool m_charge = false;
   int m_circuit = 0;
   float m_vitesse_cpu = 0;  // 0: the configuration's

@@ -3,6 +3,7 @@
 //
 //   veltra-sim [CIRCUIT | --all] [--laps N] [--seed S] [--races N] [--data DIR]
 //              [--difficulty LEVEL | --cpu-speed V]
+//   veltra-sim --replay FILE [--data DIR]
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include <strings.h>
 
 #include "common/difficulte.h"
+#include "common/replay.h"
 #include "course_sim.h"
 #include "rapport.h"
 
@@ -22,9 +24,11 @@ void usage() {
   std::fprintf(stderr,
                "usage: veltra-sim [CIRCUIT | --all] [--laps N] [--seed S] [--races N] [--data DIR]\n"
                "                  [--difficulty LEVEL | --cpu-speed V]\n"
+               "       veltra-sim --replay FILE [--data DIR]\n"
                "  CIRCUIT 1..5 (default 1); --all runs every circuit; seeds S, S+1, ... for the races;\n"
                "  DIR holds objets/ (default build/game); LEVEL easy, normal, hard or expert, or the\n"
-               "  computer pilots' top speed V (0.5..10); both default to DIR's config.cfg\n");
+               "  computer pilots' top speed V (0.5..10); both default to DIR's config.cfg\n"
+               "  --replay runs the race of a replay file again, its player's controls played back\n");
 }
 
 // A level by its English name or its number 0..3.
@@ -54,6 +58,24 @@ bool entier(const char* s, long lo, long hi, long* v) {
   return true;
 }
 
+// The race of a replay file, printed as any other; 1 when the file cannot be played.
+int rejoue(const char* dossier, const char* fichier) {
+  tReplay r;
+  std::string erreur;
+  if (!charge_replay(fichier, &r, &erreur)) {
+    std::fprintf(stderr, "veltra-sim: %s\n", erreur.c_str());
+    return 2;
+  }
+  SessionSim session;
+  ResultatCourse resultat;
+  if (!session.rejoue(dossier, r, &resultat, &erreur)) {
+    std::fprintf(stderr, "veltra-sim: circuit %i: %s\n", r.circuit, erreur.c_str());
+    return 2;
+  }
+  imprime_course(stdout, resultat);
+  return resultat.nan ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -61,6 +83,7 @@ int main(int argc, char** argv) {
   long tours = 3, graine = 1, courses = 1;
   std::string dossier = "build/game";
   double vitesse_cpu = 0;
+  const char* replay = nullptr;
   for (int i = 1; i < argc; i++) {
     const char* a = argv[i];
     long v = 0;
@@ -79,6 +102,8 @@ int main(int argc, char** argv) {
       vitesse_cpu = DIFFICULTES[n].vitesse_max, i++;
     } else if (!std::strcmp(a, "--cpu-speed") && suivant && reel(argv[i + 1], 0.5, 10, &x)) {
       vitesse_cpu = x, i++;
+    } else if (!std::strcmp(a, "--replay") && suivant) {
+      replay = argv[++i];
     } else if (!std::strcmp(a, "--data") && suivant) {
       dossier = argv[++i];
     } else if (entier(a, 1, 5, &v)) {
@@ -94,6 +119,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "veltra-sim: no data folder %s\n", dossier.c_str());
     return 2;
   }
+
+  if (replay) return rejoue(absolu, replay);
 
   std::vector<ResultatCourse> tout;
   SessionSim session;

@@ -39,7 +39,7 @@ void imprime_course(std::FILE* f, const ResultatCourse& r) {
     std::fprintf(f, "  %-3i %-8s %-9s %-9s %6.2f %6.2f %5i %5i %6i %6i %6i %6i%s\n", p->place, p->nom.c_str(),
                  p->fini ? chrono(p->temps).c_str() : "DNF", chrono(p->meilleur_tour).c_str(), p->vitesse_moyenne,
                  p->vitesse_pointe, p->chocs_mur, p->explosions, p->bonus_pris, p->bonus_tires, p->sauvetages,
-                 p->chutes, p->humain ? "  (bot)" : "");
+                 p->chutes, p->humain ? (r.rejeu ? "  (replay)" : "  (bot)") : "");
   }
   const double ps = r.secondes > 0 ? r.pas / r.secondes : 0;
   const double ps_cpu = r.secondes_cpu > 0 ? r.pas / r.secondes_cpu : 0;

@@ -1,0 +1,119 @@
+// Replay files: what is written reads back, and what the game did not write is refused.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/binio.h"
+#include "common/replay.h"
+
+namespace {
+
+tReplay exemple() {
+  tReplay r;
+  r.circuit = 4;
+  r.tours = 7;
+  r.vitesse_cpu = 2.75f;
+  r.graine = 0xDEADBEEF;
+  r.temps = 7261;
+  r.nom = "Lou";
+  const uint8_t grille[6] = {3, 5, 0, 1, 4, 2};
+  std::copy(grille, grille + 6, r.grille);
+  // Short runs, and one longer than a run can hold.
+  for (int i = 0; i < 300; i++) r.etats.push_back(static_cast<uint8_t>(i % 7 == 0 ? 0x45 : 0x01));
+  r.etats.insert(r.etats.end(), 70000, 0x09);
+  r.etats.push_back(0xC0);
+  return r;
+}
+
+tLectureReplay lit(const std::vector<uint8_t>& o, tReplay* r, std::string* e = nullptr) {
+  return lit_replay(o.data(), o.size(), r, e);
+}
+
+TEST(Replay, RoundTripKeepsEverySettingAndEveryStep) {
+  const tReplay a = exemple();
+  tReplay b;
+  ASSERT_EQ(lit(ecrit_replay(a), &b), tLectureReplay::ok);
+  EXPECT_EQ(b.circuit, a.circuit);
+  EXPECT_EQ(b.tours, a.tours);
+  EXPECT_EQ(b.vitesse_cpu, a.vitesse_cpu);
+  EXPECT_EQ(b.graine, a.graine);
+  EXPECT_EQ(b.temps, a.temps);
+  EXPECT_EQ(b.nom, a.nom);
+  EXPECT_TRUE(std::equal(a.grille, a.grille + 6, b.grille));
+  EXPECT_EQ(b.etats, a.etats);
+  // A name too long for the file is cut, not spilled into the steps.
+  tReplay c = a;
+  c.nom = std::string(80, 'x');
+  ASSERT_EQ(lit(ecrit_replay(c), &b), tLectureReplay::ok);
+  EXPECT_EQ(b.nom, std::string(NOM_MAX_REPLAY, 'x'));
+  EXPECT_EQ(b.etats, a.etats);
+}
+
+TEST(Replay, EveryTruncationAndEveryExtraByteIsRefusedAndLeavesTheReplayAlone) {
+  const std::vector<uint8_t> o = ecrit_replay(exemple());
+  tReplay r;
+  r.nom = "avant";
+  for (size_t n = 0; n < o.size(); n++) {
+    const std::vector<uint8_t> court(o.begin(), o.begin() + static_cast<long>(n));
+    ASSERT_NE(lit(court, &r), tLectureReplay::ok) << n << " bytes";
+  }
+  std::vector<uint8_t> long_ = o;
+  long_.push_back(0);
+  EXPECT_EQ(lit(long_, &r), tLectureReplay::invalide);
+  EXPECT_EQ(r.nom, "avant");
+}
+
+TEST(Replay, AnotherVersionIsRefusedWithBothVersionsNamed) {
+  std::vector<uint8_t> o = ecrit_replay(exemple());
+  o[4] = static_cast<uint8_t>(VERSION_REPLAY + 1);
+  tReplay r;
+  std::string erreur;
+  EXPECT_EQ(lit(o, &r, &erreur), tLectureReplay::autre_version);
+  EXPECT_NE(erreur.find("version " + std::to_string(VERSION_REPLAY + 1)), std::string::npos) << erreur;
+  EXPECT_NE(erreur.find("version " + std::to_string(VERSION_REPLAY)), std::string::npos) << erreur;
+  o[0] = 'X';
+  EXPECT_EQ(lit(o, &r, &erreur), tLectureReplay::pas_un_replay);
+}
+
+// A file made by hand from its header fields and runs.
+std::vector<uint8_t> fabrique(uint32_t pas, uint32_t runs, const std::vector<std::pair<uint8_t, uint16_t>>& liste,
+                              uint8_t circuit = 1, float vitesse = 2.5f, uint8_t place_joueur = 5) {
+  Ecrivain e;
+  e.octets("VRPL", 4);
+  e.u16(VERSION_REPLAY);
+  e.u8(circuit);
+  e.u8(3);
+  e.f32(vitesse);
+  e.u32(1);
+  e.u32(0);
+  for (uint8_t i = 0; i < 6; i++) e.u8(i == 5 ? place_joueur : i);
+  e.u8(0);
+  e.u32(pas);
+  e.u32(runs);
+  for (const auto& p : liste) {
+    e.u8(p.first);
+    e.u16(p.second);
+  }
+  return e.donnees();
+}
+
+TEST(Replay, AbsurdCountsAndSettingsAreRefusedBeforeAnythingIsAllocated) {
+  tReplay r;
+  EXPECT_EQ(lit(fabrique(3, 2, {{1, 1}, {2, 2}}), &r), tLectureReplay::ok);
+  // Steps beyond an hour, runs beyond the steps, runs beyond the bytes present.
+  EXPECT_EQ(lit(fabrique(0xFFFFFFFF, 1, {{1, 0xFFFF}}), &r), tLectureReplay::invalide);
+  EXPECT_EQ(lit(fabrique(2, 3, {{1, 1}, {1, 1}}), &r), tLectureReplay::invalide);
+  EXPECT_EQ(lit(fabrique(100000, 100000, {{1, 1}}), &r), tLectureReplay::invalide);
+  // Runs that do not add up to the steps, or an empty run.
+  EXPECT_EQ(lit(fabrique(3, 2, {{1, 1}, {2, 1}}), &r), tLectureReplay::invalide);
+  EXPECT_EQ(lit(fabrique(3, 2, {{1, 3}, {2, 0xFFFF}}), &r), tLectureReplay::invalide);
+  EXPECT_EQ(lit(fabrique(3, 2, {{1, 0}, {2, 3}}), &r), tLectureReplay::invalide);
+  // A circuit, a speed or a grid the game has not.
+  EXPECT_EQ(lit(fabrique(1, 1, {{1, 1}}, 1, 2.5f, 4), &r), tLectureReplay::invalide);
+  EXPECT_EQ(lit(fabrique(1, 1, {{1, 1}}, 9), &r), tLectureReplay::invalide);
+  EXPECT_EQ(lit(fabrique(1, 1, {{1, 1}}, 1, 1e30f), &r), tLectureReplay::invalide);
+}
+
+}  // namespace
