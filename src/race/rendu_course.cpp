@@ -37,8 +37,7 @@ void debut_scene() {
   g_Octree.DrawOctree(&g_Octree, &g_World);
 }
 
-void RenderClean() {
-  debut_scene();
+void dessine_objets_scene() {
   for (CObjetDeco* d = prem_list_deco; d; d = d->suivant) {
     if (g_Frustum.SphereInFrustum(d->position.x, d->position.y, d->position.z, d->GetRadius())) d->render(&g_Materiaux);
   }
@@ -48,6 +47,11 @@ void RenderClean() {
   for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
     if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) b->render(&g_Materiaux);
   }
+}
+
+void RenderClean() {
+  debut_scene();
+  dessine_objets_scene();
   avance_particules(true);
 }
 

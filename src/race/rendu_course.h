@@ -4,6 +4,8 @@
 
 // The start of every scene frame: frame count, clear, camera, frustum, the circuit.
 void debut_scene();
+// The plants, the ships and the bonuses in view, after debut_scene.
+void dessine_objets_scene();
 void RenderClean();
 void RenderInfos();
 void message(const char* texte);

@@ -163,15 +163,7 @@ void redessine_image() {
   g_Camera.Look();
   g_Frustum.CalculateFrustum();
   g_Octree.DrawOctree(&g_Octree, &g_World);
-  for (CObjetDeco* d = prem_list_deco; d; d = d->suivant) {
-    if (g_Frustum.SphereInFrustum(d->position.x, d->position.y, d->position.z, d->GetRadius())) d->render(&g_Materiaux);
-  }
-  for (CObjJoueur* p : Joueurs) {
-    if (p) p->render(&g_Materiaux);
-  }
-  for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
-    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) b->render(&g_Materiaux);
-  }
+  dessine_objets_scene();
   CParticules* p = prem_list_partic;
   while (p && p->GetSuivant()) p = p->GetSuivant();
   for (; p; p = p->GetPrecedent()) {
