@@ -1,0 +1,21 @@
+# Fails when a program that must run without a window or a sound device (the simulator, the logic
+# tests) is linked against a drawing, windowing or sound library.
+# cmake "-DBINAIRES=a;b;..." -P verifie_liens.cmake
+set(interdites libGL libGLU libOpenGL libGLX liballeggl libjpgalleg libopenal libsndfile libopenmpt)
+set(fautes "")
+foreach(binaire ${BINAIRES})
+  execute_process(COMMAND ldd ${binaire} OUTPUT_VARIABLE liens RESULT_VARIABLE code)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "ldd ${binaire} failed (${code})")
+  endif()
+  foreach(lib ${interdites})
+    if(liens MATCHES "(^|[ \t\n/])${lib}\\.so")
+      string(APPEND fautes "  ${binaire} links ${lib}\n")
+    endif()
+  endforeach()
+endforeach()
+if(fautes)
+  message(FATAL_ERROR "core programs linked to platform libraries:\n${fautes}")
+endif()
+list(LENGTH BINAIRES n)
+message(STATUS "${n} core programs, none linked to a drawing, windowing or sound library")
