@@ -67,8 +67,8 @@ void pousse_paires() {
       if (!Joueurs[i] || !Joueurs[j]) continue;
       const CVector3 milieu = (Joueurs[i]->GetPositionCollision() + Joueurs[j]->GetPositionCollision()) * 0.5f;
       if (pousse_vaisseaux(Joueurs[i], Joueurs[j])) {
-        creation_partic(3, milieu.x, milieu.y, milieu.z);
-        creation_partic(3, milieu.x, milieu.y, milieu.z);
+        creation_partic(PARTIC_CHOC, milieu.x, milieu.y, milieu.z);
+        creation_partic(PARTIC_CHOC, milieu.x, milieu.y, milieu.z);
       }
     }
   }

@@ -111,7 +111,7 @@ TEST_P(Courses, TheSameSeedRunsTheSameRaceWhateverIsDrawn) {
   // and aged, the cosmetic generator drawn from.
   const ResultatCourse b = session.course(1, 9, [](int pas) {
     for (int k = 0; k < pas % 4; k++) {
-      creation_partic(7, 0, 0, 0);
+      creation_partic(PARTIC_ETINCELLE_ROUGE, 0, 0, 0);
       avance_particules(false);
       g_HasardDecor.suivant();
     }
