@@ -3,7 +3,7 @@
 // backs out when stuck, and fires what it holds. The headless simulator gives it to the human
 // pilot; the game may use it as an autopilot.
 //
-//   CcontrolBot bot(Joueurs[5]);
+//   CcontrolBot bot(Joueurs[JOUEUR_HUMAIN]);
 //   controle = &bot;            // the human pilot polls it each step
 #pragma once
 

@@ -75,7 +75,7 @@ void pas_decompte(int compteur_secondes, int* compteur_sons, bool replay) {
 // Escape prompt: the frame stays on screen while the race is frozen. Returns the end code.
 int invite_sortie() {
   attend_relache(KEY_ESC);
-  const bool fini = Joueurs[5] && Joueurs[5]->GetFinish();
+  const bool fini = Joueurs[JOUEUR_HUMAIN] && Joueurs[JOUEUR_HUMAIN]->GetFinish();
   RenderClean();
   RenderInfos();
   const char* texte = fini ? texte_langue("Fini ?", "Finish ?") : texte_langue("Sortie ?", "Exit ?");
@@ -108,9 +108,9 @@ class PiloteAutomatique {
  public:
   explicit PiloteAutomatique(bool actif) {
     const char* v = std::getenv("VELTRA_AUTOPILOT");
-    if (!actif || !v || std::strcmp(v, "1") != 0 || !Joueurs[5]) return;
+    if (!actif || !v || std::strcmp(v, "1") != 0 || !Joueurs[JOUEUR_HUMAIN]) return;
     ancien_ = controle;
-    bot_ = std::make_unique<CcontrolBot>(Joueurs[5]);
+    bot_ = std::make_unique<CcontrolBot>(Joueurs[JOUEUR_HUMAIN]);
     controle = bot_.get();
   }
   ~PiloteAutomatique() {
@@ -253,7 +253,7 @@ int deroule_course(CcontrolReplay* rejeu) {
   };
   fps = nb_fps = 0;
   brouillard_course();
-  if (Joueurs[5]) g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
+  if (CObjJoueur* h = Joueurs[JOUEUR_HUMAIN]) g_Camera.InitSurJoueur(h->GetVectorPosition(), h->GetAngleDeplacement());
   son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_BOUCLE, &SON_MUSIQUE);  // music loops for the whole race
   son_joue(g_SystemeSon, SON_MUSIQUE, true, &channel_SON_MUSIQUE);
   place_auditeur();

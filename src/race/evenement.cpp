@@ -53,7 +53,7 @@ bool charge_course(void (*annonce)(const char*), uint32_t graine) {
     return false;
   }
   if (annonce) annonce(texte_langue("Preparation du jeu . . .", "Preparing game . . ."));
-  if (Joueurs[5]) Joueurs[5]->SetNom(NOM_JOUEUR);
+  if (Joueurs[JOUEUR_HUMAIN]) Joueurs[JOUEUR_HUMAIN]->SetNom(NOM_JOUEUR);
   std::snprintf(FICHIER_MUSIQUE, sizeof FICHIER_MUSIQUE, "./sons/music%i.it", LEVEL_ACTIF);
   // A new race from here on: the bonuses' places are its first draws.
   seme_course(graine);
@@ -66,7 +66,7 @@ bool charge_course(void (*annonce)(const char*), uint32_t graine) {
     if (!Joueurs[i]) continue;
     Joueurs[i]->remet_a_neuf();
     Joueurs[i]->set_ptr_destination(prem_list_ptraj);
-    if (i < 5) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
+    if (i < NB_PILOTES_CPU) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
   }
   return true;
 }

@@ -54,7 +54,7 @@ void CEnregistreur::note(const Ccontrol& c) {
 }
 
 bool CEnregistreur::termine() {
-  const CObjJoueur* h = Joueurs[5];
+  const CObjJoueur* h = Joueurs[JOUEUR_HUMAIN];
   if (!h || !h->GetFinish()) return true;
   for (int k = 0; k < NB_JOUEURS; k++) {
     if (tab_arrive[k] == h) replay_.temps = static_cast<uint32_t>(tab_temps[k].total);

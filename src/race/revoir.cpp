@@ -27,14 +27,14 @@ void revoit_course(const tReplay& r) {
     if (!Joueurs[i]) continue;
     Joueurs[i]->remet_a_neuf();
     Joueurs[i]->set_ptr_destination(prem_list_ptraj);
-    if (i < 5) Joueurs[i]->set_vitesse_max(r.vitesse_cpu);
+    if (i < NB_PILOTES_CPU) Joueurs[i]->set_vitesse_max(r.vitesse_cpu);
   }
-  if (Joueurs[5]) Joueurs[5]->SetNom(r.nom.c_str());
+  if (Joueurs[JOUEUR_HUMAIN]) Joueurs[JOUEUR_HUMAIN]->SetNom(r.nom.c_str());
   place_grille(grille);
   CcontrolReplay rejeu(r.etats);
   boucle_replay(rejeu);
-  if (Joueurs[5]) Joueurs[5]->SetNom(NOM_JOUEUR);
-  for (int i = 0; i < 5; i++) {
+  if (Joueurs[JOUEUR_HUMAIN]) Joueurs[JOUEUR_HUMAIN]->SetNom(NOM_JOUEUR);
+  for (int i = 0; i < NB_PILOTES_CPU; i++) {
     if (Joueurs[i]) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
   }
   NOMBRE_TOURS = tours;

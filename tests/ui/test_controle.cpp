@@ -46,10 +46,10 @@ TEST_F(Controle, AHeldKeyReportsItsReleaseExactlyOnce) {
 }
 
 TEST_F(Controle, DefaultKeysAccelerateAndBrakeThroughEitherBank) {
-  BOUTON_HAUT = 84;
-  BOUTON_BAS = 85;
-  BOUTON_SPE = 80;
-  BOUTON_SPE_1 = 81;
+  BOUTON_HAUT = KEY_UP;
+  BOUTON_BAS = KEY_DOWN;
+  BOUTON_SPE = KEY_PGUP;
+  BOUTON_SPE_1 = KEY_PGDN;
   Cclavier c;
   applique_touches_clavier(&c);
   for (int k : {KEY_UP, KEY_PGUP, KEY_INSERT}) {

@@ -93,15 +93,15 @@ void SessionSim::libere() {
 
 ResultatCourse SessionSim::course(int tours, unsigned graine, const std::function<void(int pas)>& apres_pas,
                                   std::vector<uint8_t>* enregistre) {
-  return deroule(tours, graine, nullptr, noms[5], nullptr, apres_pas, enregistre);
+  return deroule(tours, graine, nullptr, noms[JOUEUR_HUMAIN], nullptr, apres_pas, enregistre);
 }
 
 bool SessionSim::rejoue(const std::string& dossier, const tReplay& replay, ResultatCourse* r, std::string* erreur) {
   fixe_vitesse_cpu(replay.vitesse_cpu);
   if (!charge(dossier, replay.circuit, erreur)) return false;
   CcontrolReplay rejeu(replay.etats);
-  *r = deroule(replay.tours, replay.graine, &rejeu, replay.nom.empty() ? noms[5] : replay.nom, replay.grille, {},
-               nullptr);
+  *r = deroule(replay.tours, replay.graine, &rejeu, replay.nom.empty() ? noms[JOUEUR_HUMAIN] : replay.nom, replay.grille,
+               {}, nullptr);
   r->rejeu = true;
   return true;
 }
@@ -116,13 +116,13 @@ ResultatCourse SessionSim::deroule(int tours, unsigned graine, Ccontrol* pilote,
   seme_course(graine);
 
   std::unique_ptr<CObjJoueur> pilotes[NB_JOUEURS];
-  for (int i = 0; i < 5; i++) pilotes[i] = std::make_unique<CJoueurCPU>();
-  pilotes[5] = std::make_unique<CJoueurHumain>();
+  for (int i = 0; i < NB_PILOTES_CPU; i++) pilotes[i] = std::make_unique<CJoueurCPU>();
+  pilotes[JOUEUR_HUMAIN] = std::make_unique<CJoueurHumain>();
   for (int i = 0; i < NB_JOUEURS; i++) {
     Joueurs[i] = pilotes[i].get();
-    Joueurs[i]->SetNom(i == 5 ? nom.c_str() : noms[i]);
+    Joueurs[i]->SetNom(i == JOUEUR_HUMAIN ? nom.c_str() : noms[i]);
   }
-  CcontrolBot bot(Joueurs[5]);
+  CcontrolBot bot(Joueurs[JOUEUR_HUMAIN]);
   Ccontrol* ancien_controle = controle;
   controle = pilote ? pilote : &bot;
 
@@ -157,8 +157,8 @@ ResultatCourse SessionSim::deroule(int tours, unsigned graine, Ccontrol* pilote,
   for (int i = 0; i < NB_JOUEURS; i++) {
     etat_avant[i] = Joueurs[i]->GetEtat();
     y_avant[i] = Joueurs[i]->position.y;
-    r.pilotes[i].nom = i == 5 ? nom : noms[i];
-    r.pilotes[i].humain = i == 5;
+    r.pilotes[i].nom = i == JOUEUR_HUMAIN ? nom : noms[i];
+    r.pilotes[i].humain = i == JOUEUR_HUMAIN;
   }
   std::vector<double> durees;
   durees.reserve(8192);
