@@ -20,7 +20,7 @@
 #include "race/course.h"
 #include "race/rendu_course.h"
 #include "race/replays.h"
-#include "ui/controle_replay.h"
+#include "common/controle_replay.h"
 #include "ui/texte3d.h"
 #include "world/camera.h"
 

@@ -9,7 +9,7 @@
 #include "race/boucle.h"
 #include "race/course.h"
 #include "race/evenement.h"
-#include "ui/controle_replay.h"
+#include "common/controle_replay.h"
 #include "world/camera.h"
 #include "world/trajectoire.h"
 
