@@ -22,7 +22,7 @@
 #include "race/course.h"
 #include "race/evenement.h"
 #include "sim/course_sim.h"
-#include "ui/controle.h"
+#include "common/controle.h"
 #include "world/camera.h"
 #include "world/trajectoire.h"
 
