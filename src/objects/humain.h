@@ -12,8 +12,6 @@ class CJoueurHumain : public CObjJoueur {
 
   void action() override;
   void remet_a_neuf() override;
-  void render(tMateriaux* materiaux) override;
-  void affiche_coord(tMateriaux* materiaux, int fps, int minutes, int secondes, int soixantiemes) override;
   void ResetPosition(float x, float y, float z, float cap) override;
   void set_ptr_destination(Point_Traj* p) override { vise_point(p); }
 

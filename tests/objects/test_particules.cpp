@@ -1,12 +1,11 @@
-// Particles: life spans per drawn frame, growth, motion, culling that never stops ageing, the
-// list they live in, and the explosion sound heard once.
+// Particles: life spans per frame, growth, motion, the list they live in, and the explosion sound
+// heard once.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 
 #include "common/hasard.h"
-#include "math/frustum.h"
 #include "objects/particules.h"
 
 namespace {
@@ -15,13 +14,8 @@ class Particules : public ::testing::Test {
  protected:
   void SetUp() override {
     g_HasardDecor.seme(3);
-    // A view volume that is the cube -1..1: everything the tests make lies outside it, so
-    // nothing is drawn (there is no screen) but every particle lives its life.
-    const float unite[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    g_Frustum.CalculateFrustum(unite, unite);
   }
   void TearDown() override { Effacement_liste_partic(); }
-  static constexpr float LOIN = 1000;
 };
 
 TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
@@ -29,13 +23,13 @@ TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
     int kind, frames;
   };
   for (Vie v : {Vie{1, 35}, Vie{2, 35}, Vie{3, 35}, Vie{7, 35}, Vie{4, 60}, Vie{6, 60}, Vie{5, 25}}) {
-    creation_partic(v.kind, LOIN, 0, 0);
+    creation_partic(v.kind, 0, 0, 0);
     ASSERT_EQ(nb_partic, 1);
     for (int f = 1; f <= v.frames; f++) {
-      ASSERT_EQ(avance_particules(true), 0) << "kind " << v.kind << " frame " << f;
+      ASSERT_EQ(avance_particules(), 0) << "kind " << v.kind << " frame " << f;
       ASSERT_EQ(nb_partic, 1);
     }
-    EXPECT_EQ(avance_particules(true), 1) << "kind " << v.kind;
+    EXPECT_EQ(avance_particules(), 1) << "kind " << v.kind;
     EXPECT_EQ(nb_partic, 0);
     EXPECT_EQ(prem_list_partic, nullptr);
     EXPECT_EQ(haut_list_partic, nullptr);
@@ -44,7 +38,7 @@ TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
 }
 
 TEST_F(Particules, SphereGrowsTo13Point2AndTurns) {
-  creation_partic(4, LOIN, 0, 0);
+  creation_partic(4, 0, 0, 0);
   auto* s = dynamic_cast<CPartSphere*>(haut_list_partic);
   ASSERT_NE(s, nullptr);
   EXPECT_EQ(s->obj3D != nullptr, true);
@@ -95,14 +89,14 @@ TEST_F(Particules, SmokeRisesAndSwells) {
 
 TEST_F(Particules, ExplosionAndImpactSoundsPlayOnceAtCreation) {
   const int avant = nb_sons_impact();
-  creation_partic(6, LOIN, 0, 0);
+  creation_partic(6, 0, 0, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 1);
-  for (int f = 0; f < 61; f++) avance_particules(true);
+  for (int f = 0; f < 61; f++) avance_particules();
   EXPECT_EQ(nb_partic, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 1);
-  creation_partic(3, LOIN, 0, 0);
-  creation_partic(4, LOIN, 0, 0);
-  creation_partic(5, LOIN, 0, 0);
+  creation_partic(3, 0, 0, 0);
+  creation_partic(4, 0, 0, 0);
+  creation_partic(5, 0, 0, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 2);
   // With no sound system the sound is skipped, not the particle.
   EXPECT_EQ(Son_Explosion(0, 0, 0), 1);
@@ -110,7 +104,7 @@ TEST_F(Particules, ExplosionAndImpactSoundsPlayOnceAtCreation) {
 }
 
 TEST_F(Particules, TheListKeepsOrderAndMovesTheCurrentToThePredecessor) {
-  for (int i = 0; i < 3; i++) creation_partic(1, LOIN + i, 0, 0);
+  for (int i = 0; i < 3; i++) creation_partic(1, static_cast<float>(i), 0, 0);
   CParticules* a = prem_list_partic;
   CParticules* b = a->suivant;
   CParticules* c = b->suivant;
@@ -125,11 +119,11 @@ TEST_F(Particules, TheListKeepsOrderAndMovesTheCurrentToThePredecessor) {
   EXPECT_EQ(prem_list_partic, c);
   EXPECT_EQ(nb_partic, 1);
   // Particles of different ages die in different frames, the others untouched.
-  for (int f = 0; f < 20; f++) avance_particules(true);
-  creation_partic(1, LOIN, 0, 0);
-  for (int f = 0; f < 15; f++) avance_particules(true);
+  for (int f = 0; f < 20; f++) avance_particules();
+  creation_partic(1, 0, 0, 0);
+  for (int f = 0; f < 15; f++) avance_particules();
   EXPECT_EQ(nb_partic, 2);
-  EXPECT_EQ(avance_particules(true), 1);
+  EXPECT_EQ(avance_particules(), 1);
   EXPECT_EQ(nb_partic, 1);
   EXPECT_EQ(haut_list_partic->age, 16);
 }
