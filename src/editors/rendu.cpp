@@ -226,7 +226,9 @@ void RenderScene_traj() {
   cadre_commun();
   if (g_bDisplayNodes) g_Debug.RenderDebugLines();
   for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
-    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) dessine_bonus(*b, &g_Materiaux);
+    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) {
+      dessine_bonus(*b, &g_Materiaux);
+    }
   }
   glDisable(GL_LIGHTING);
   int index = 0;

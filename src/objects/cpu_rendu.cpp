@@ -13,5 +13,7 @@ void affiche_decisions(const CJoueurCPU& j, int fps_affiche) {
   std::snprintf(lignes[2], sizeof lignes[2], "dist:%5.2f|ang_:%3.2f", j.distance_cible, j.angle_cible);
   std::snprintf(lignes[3], sizeof lignes[3], "Angle:%3.3f|Delta:%2.2f", j.angle_deplacement, j.Delta);
   std::snprintf(lignes[4], sizeof lignes[4], "Delta_max:%3.3f|Delta_min:%3.3f", j.Delta_max, j.Delta_min);
-  for (int i = 0; i < 5; i++) Texte.print(0, CVector3(-4.2f + ecart_bord_gauche(-4.0f), 3.2f - 0.35f * i, -4.0f), lignes[i], 0);
+  for (int i = 0; i < 5; i++) {
+    Texte.print(0, CVector3(-4.2f + ecart_bord_gauche(-4.0f), 3.2f - 0.35f * i, -4.0f), lignes[i], 0);
+  }
 }

@@ -74,9 +74,11 @@ void affiche_tableau_de_bord(CJoueurHumain& j, tMateriaux* materiaux, int minute
 
   j.rotation_bonus++;
   if (j.rotation_bonus > 360) j.rotation_bonus = 0;
-  t3DModel* icone = j.bonus == 1 ? &bonus_boost : (j.bonus == 2 ? &bonus_mine : (j.bonus == 3 ? &bonus_missile : nullptr));
+  t3DModel* icone =
+      j.bonus == 1 ? &bonus_boost : (j.bonus == 2 ? &bonus_mine : (j.bonus == 3 ? &bonus_missile : nullptr));
   if (icone) {
-    icone_bonus.render_obj(icone, materiaux, -4.7f + ecart_bord_gauche(-5.0f), 2.2f, -5.0f, 40, static_cast<float>(j.rotation_bonus), 20, 0.2f);
+    icone_bonus.render_obj(icone, materiaux, -4.7f + ecart_bord_gauche(-5.0f), 2.2f, -5.0f, 40,
+                           static_cast<float>(j.rotation_bonus), 20, 0.2f);
   }
 
   // Lap and rank top left, the time top right, each as far from its edge as in a 4:3 window.

@@ -46,7 +46,9 @@ void dessine_objets_scene() {
     if (p) dessine_pilote(*p, &g_Materiaux);
   }
   for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
-    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) dessine_bonus(*b, &g_Materiaux);
+    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) {
+      dessine_bonus(*b, &g_Materiaux);
+    }
   }
 }
 
