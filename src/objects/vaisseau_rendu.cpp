@@ -2,8 +2,6 @@
 // boost sparks, brake lights.
 #include <GL/gl.h>
 
-#include <cmath>
-
 #include "common/hasard.h"
 #include "objects/cpu.h"
 #include "objects/humain.h"
@@ -44,11 +42,6 @@ const StyleVaisseau style_cpu = {
     ombre_cpu, 16, true,
     {207, 38, 255, 60}, {100, 235, 253, 80}, {254, 40, 30, 128}, {200, 188, 168, 60},
     {{0.4f, 3.4f, -2.3f}, {1.1f, 3.7f, -2.3f}, {1.1f, 3.1f, -2.3f}}};
-
-float degres_inclinaison(float c) {
-  c = c > 1 ? 1 : (c < -1 ? -1 : c);
-  return static_cast<float>(static_cast<int>(std::asin(c) * 57.2957));
-}
 
 // Tilts the drawing to a ground normal, then turns it to the heading.
 void incline(CVector3 n, float cap) {
@@ -153,9 +146,6 @@ void dessine_vaisseau(CObjJoueur& j, tMateriaux* materiaux, const StyleVaisseau&
 }
 
 }  // namespace
-
-// The turn about z takes up (0, 1, 0) to (-sin z, cos z, 0): asin(-n.x) brings its x onto n.x.
-Inclinaison inclinaison_sol(CVector3 n) { return {degres_inclinaison(-n.x), degres_inclinaison(n.z)}; }
 
 void dessine_pilote(CObjJoueur& p, tMateriaux* materiaux) {
   if (auto* h = dynamic_cast<CJoueurHumain*>(&p)) {
