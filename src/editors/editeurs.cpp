@@ -10,8 +10,7 @@
 #include "editors/commandes.h"
 #include "editors/rendu.h"
 #include "editors/touches.h"
-#include "math/frustum.h"
-#include "objects/particules.h"
+#include "objects/rendu_objets.h"
 #include "ui/avis_fichiers.h"
 #include "world/camera.h"
 #include "world/decorations.h"
@@ -37,18 +36,11 @@ bool premier_objet(int mode) {
   return false;
 }
 
-// The race's particles stay frozen where they were: drawn, not aged.
-void dessine_particules() {
-  for (CParticules* p = haut_list_partic; p; p = p->precedent) {
-    if (g_Frustum.SphereInFrustum(p->position.x, p->position.y, p->position.z, p->GetRadius())) p->render();
-  }
-}
-
 void pas_editeur(int mode) {
   g_Camera.Update();
   if (mode == FIN_EDITEUR_TRAJ) {
     RenderScene_traj();
-    dessine_particules();
+    dessine_particules();  // the race's particles stay frozen where they were
   } else if (mode == FIN_EDITEUR_DECO) {
     RenderScene_deco();
   } else {
