@@ -76,7 +76,7 @@ void BM_ParticulesFrame(benchmark::State& state) {
     Effacement_liste_partic();
     for (int i = 0; i < n; i++) creation_partic(i % 2 ? PARTIC_ETINCELLE_ROUGE : PARTIC_ETINCELLE, 1000, 0, 0);
     state.ResumeTiming();
-    avance_particules(true);
+    avance_particules();
   }
   state.SetItemsProcessed(state.iterations() * n);
   Effacement_liste_partic();

@@ -21,7 +21,7 @@
 #include "objects/cpu.h"
 #include "objects/humain.h"
 #include "race/classement.h"
-#include "race/revoir.h"
+#include "app/parties.h"
 #include "ui/avis_fichiers.h"
 #include "ui/controle.h"
 #include "ui/texte3d.h"

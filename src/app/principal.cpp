@@ -3,7 +3,7 @@
 
 #include "audio/son.h"
 #include "common/globals.h"
-#include "race/evenements.h"
+#include "app/parties.h"
 #include "ui/menus.h"
 #include "world/camera.h"
 

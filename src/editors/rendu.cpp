@@ -12,6 +12,7 @@
 #include "math/frustum.h"
 #include "objects/bonus.h"
 #include "objects/joueur.h"
+#include "objects/rendu_objets.h"
 #include "ui/texte3d.h"
 #include "world/camera.h"
 #include "world/debug.h"
@@ -27,7 +28,7 @@ namespace {
 void cadre_commun() {
   debut_scene();
   for (CObjJoueur* p : Joueurs) {
-    if (p) p->render(&g_Materiaux);
+    if (p) dessine_pilote(*p, &g_Materiaux);
   }
 }
 
@@ -225,7 +226,9 @@ void RenderScene_traj() {
   cadre_commun();
   if (g_bDisplayNodes) g_Debug.RenderDebugLines();
   for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
-    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) b->render(&g_Materiaux);
+    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) {
+      dessine_bonus(*b, &g_Materiaux);
+    }
   }
   glDisable(GL_LIGHTING);
   int index = 0;

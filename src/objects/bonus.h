@@ -26,8 +26,6 @@ class CObjBonus : public Cobjet {
 
   void SetContactDecor(bool, CVector3) override {}
   void action() override;
-  void render(tMateriaux* materiaux) override;
-  void affiche_coord(tMateriaux*, int, int, int, int) override {}
   void Set_Chute() override {}
   void Set_Roule() override {}
   // A bonus that meets a wall is destroyed.

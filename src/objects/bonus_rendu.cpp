@@ -2,18 +2,19 @@
 #include <GL/gl.h>
 
 #include "objects/bonus.h"
+#include "objects/rendu_objets.h"
 #include "world/objsup.h"
 
-void CObjBonus::render(tMateriaux* materiaux) {
-  if (!etat || !obj3D) return;
-  if (type < BONUS_MINE) {
-    rotation.y -= 5;
-    if (rotation.y < 0) rotation.y += 360;
+void dessine_bonus(CObjBonus& b, tMateriaux* materiaux) {
+  if (!b.etat || !b.obj3D) return;
+  if (b.type < BONUS_MINE) {
+    b.rotation.y -= 5;
+    if (b.rotation.y < 0) b.rotation.y += 360;
   }
   glPushMatrix();
-  glTranslatef(position.x, position.y, position.z);
-  glRotatef(rotation.y, 0, 1, 0);
-  for (auto o = obj3D->objects.rbegin(); o != obj3D->objects.rend(); ++o) {
+  glTranslatef(b.position.x, b.position.y, b.position.z);
+  glRotatef(b.rotation.y, 0, 1, 0);
+  for (auto o = b.obj3D->objects.rbegin(); o != b.obj3D->objects.rend(); ++o) {
     const bool brille = o->surfaceType == SURFACE_BRILLANTE;
     if (brille) {
       glEnable(GL_BLEND);

@@ -17,9 +17,6 @@ class CJoueurCPU : public CObjJoueur {
   void remet_a_neuf() override;
   // Remembers the wall for a few steps, to steer off it.
   void SetContactDecor(bool contact, CVector3 normal) override;
-  void render(tMateriaux* materiaux) override;
-  // Debug overlay of the decisions.
-  void affiche_coord(tMateriaux* materiaux, int fps, int, int, int) override;
   void ResetPosition(float x, float y, float z, float cap) override;
   void set_ptr_destination(Point_Traj* p) override;
   // Overtaking: called by the ranking right after it told the pilot who is ahead.

@@ -7,7 +7,7 @@
 //   controle = &bot;            // the human pilot polls it each step
 #pragma once
 
-#include "ui/controle.h"
+#include "common/controle.h"
 
 class CObjJoueur;
 

@@ -1,6 +1,7 @@
 // The player's ship, driven through the global controller: throttle, brake and reverse,
 // steering that builds up, the slide, jumps, wall hits, explosions, the autopilot after the
-// finish, bonus firing, the wrong-way warning and the player's head-up display.
+// finish, bonus firing and the wrong-way warning. Its head-up display is drawn by
+// affiche_tableau_de_bord (humain_rendu.cpp).
 #pragma once
 
 #include "objects/joueur.h"
@@ -12,8 +13,6 @@ class CJoueurHumain : public CObjJoueur {
 
   void action() override;
   void remet_a_neuf() override;
-  void render(tMateriaux* materiaux) override;
-  void affiche_coord(tMateriaux* materiaux, int fps, int minutes, int secondes, int soixantiemes) override;
   void ResetPosition(float x, float y, float z, float cap) override;
   void set_ptr_destination(Point_Traj* p) override { vise_point(p); }
 

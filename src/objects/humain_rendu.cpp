@@ -1,4 +1,4 @@
-// The player's ship as drawn, and its head-up display.
+// The player's head-up display.
 #include <GL/gl.h>
 
 #include <cstdio>
@@ -7,34 +7,21 @@
 #include "common/vue.h"
 #include "objects/humain.h"
 #include "objects/jauge.h"
-#include "objects/vaisseau_style.h"
+#include "objects/rendu_objets.h"
 #include "world/modeles.h"
 #include "world/objsup.h"
 #include "ui/texte3d.h"
 
 namespace {
 
-// Outline of a ship's shadow, as a quad strip of (x, z) pairs.
-const float ombre_vaisseau[20][2] = {
-    {-4.4f, -2.2f}, {-5.0f, 1.9f},  {-3.9f, -1.3f}, {-4.6f, 2.3f},  {-3.5f, -1.0f}, {-3.9f, 0.3f}, {-0.4f, -2.1f},
-    {-2.35f, 1.7f}, {-0.05f, -2.8f}, {-1.1f, 4.7f}, {0.05f, -2.8f}, {1.1f, 4.7f},   {0.4f, -2.1f}, {2.35f, 1.7f},
-    {3.5f, -1.0f},  {3.9f, 0.3f},   {3.9f, -1.3f},  {4.6f, 2.3f},   {4.4f, -2.2f},  {5.0f, 1.9f}};
-
-const CObjJoueur::StyleVaisseau style_humain = {
-    ombre_vaisseau, 20, false,
-    {207, 38, 255, 60}, {100, 235, 253, 80}, {254, 59, 43, 128}, {200, 235, 210, 60},
-    {{0.4f, 2.9f, -1.9f}, {1.1f, 3.2f, -1.9f}, {1.1f, 2.6f, -1.9f}}};
-
 // The held bonus turns slowly beside the lap counter.
 CObjSup icone_bonus;
 
 }  // namespace
 
-void CJoueurHumain::render(tMateriaux* materiaux) { dessine_vaisseau(materiaux, style_humain, accelere, freinage); }
-
-void CJoueurHumain::affiche_coord(tMateriaux* materiaux, int, int minutes, int secondes, int soixantiemes) {
+void affiche_tableau_de_bord(CJoueurHumain& j, tMateriaux* materiaux, int minutes, int secondes, int soixantiemes) {
   // Speed gauge, in camera space, in the bottom-right corner of the view.
-  const float aiguille = angle_aiguille(vitesse, vitesse_max);
+  const float aiguille = angle_aiguille(j.vitesse, j.vitesse_max);
   PointJauge coins[3];
   aiguille_jauge(aiguille, coins);
   float projection[16];
@@ -50,12 +37,12 @@ void CJoueurHumain::affiche_coord(tMateriaux* materiaux, int, int minutes, int s
   glPointSize(4);
   glBegin(GL_POINTS);
   for (int k = 0; k < NB_GRADUATIONS; k++) {
-    if (graduation_allumee(k, vitesse_max, aiguille)) {
+    if (graduation_allumee(k, j.vitesse_max, aiguille)) {
       glColor4ub(253, 59, 43, 250);
     } else {
       glColor4ub(60, 60, 60, 150);
     }
-    const PointJauge g = graduation(k, vitesse_max);
+    const PointJauge g = graduation(k, j.vitesse_max);
     glVertex3f(g.x, g.y, 0);
   }
   glEnd();
@@ -65,8 +52,8 @@ void CJoueurHumain::affiche_coord(tMateriaux* materiaux, int, int minutes, int s
   for (const PointJauge& c : coins) glVertex3f(c.x, c.y, 0);
   glEnd();
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  const float epaisseur = boost ? 10.0f : 7.0f;
-  if (boost) {
+  const float epaisseur = j.boost ? 10.0f : 7.0f;
+  if (j.boost) {
     glColor4ub(253, 59, 43, 250);
   } else {
     glColor4ub(92, 4, 14, 250);
@@ -85,28 +72,30 @@ void CJoueurHumain::affiche_coord(tMateriaux* materiaux, int, int minutes, int s
   glEnable(GL_LIGHTING);
   glPopMatrix();
 
-  rotation_bonus++;
-  if (rotation_bonus > 360) rotation_bonus = 0;
-  t3DModel* icone = bonus == 1 ? &bonus_boost : (bonus == 2 ? &bonus_mine : (bonus == 3 ? &bonus_missile : nullptr));
+  j.rotation_bonus++;
+  if (j.rotation_bonus > 360) j.rotation_bonus = 0;
+  t3DModel* icone =
+      j.bonus == 1 ? &bonus_boost : (j.bonus == 2 ? &bonus_mine : (j.bonus == 3 ? &bonus_missile : nullptr));
   if (icone) {
-    icone_bonus.render_obj(icone, materiaux, -4.7f + ecart_bord_gauche(-5.0f), 2.2f, -5.0f, 40, static_cast<float>(rotation_bonus), 20, 0.2f);
+    icone_bonus.render_obj(icone, materiaux, -4.7f + ecart_bord_gauche(-5.0f), 2.2f, -5.0f, 40,
+                           static_cast<float>(j.rotation_bonus), 20, 0.2f);
   }
 
   // Lap and rank top left, the time top right, each as far from its edge as in a 4:3 window.
   const float gauche = -3.6f + ecart_bord_gauche(-2.8f), droite = 1.8f + ecart_bord_droit(-2.8f);
   char ligne[64];
   const bool fr = LANGUAGE == 0;
-  if (tour + 1 < nb_tours) {
-    std::snprintf(ligne, sizeof ligne, fr ? "Tour: %i/%i" : "Lap: %i/%i", tour, nb_tours);
+  if (j.tour + 1 < j.nb_tours) {
+    std::snprintf(ligne, sizeof ligne, fr ? "Tour: %i/%i" : "Lap: %i/%i", j.tour, j.nb_tours);
   } else {
-    std::snprintf(ligne, sizeof ligne, fr ? "Tour: %i/%i Dernier !" : "Lap: %i/%i Last Lap !", tour, nb_tours);
+    std::snprintf(ligne, sizeof ligne, fr ? "Tour: %i/%i Dernier !" : "Lap: %i/%i Last Lap !", j.tour, j.nb_tours);
   }
   Texte.print_spe(0, CVector3(gauche, 2.4f, -2.8f), ligne, false, 20, 188, 186, 100, true, 0);
-  std::snprintf(ligne, sizeof ligne, fr ? "Position: %i" : "Rank: %i", classement);
+  std::snprintf(ligne, sizeof ligne, fr ? "Position: %i" : "Rank: %i", j.classement);
   Texte.print_spe(0, CVector3(gauche, 2.1f, -2.8f), ligne, false, 20, 188, 186, 100, true, 0);
   std::snprintf(ligne, sizeof ligne, "%02i:%02i:%02i", minutes, secondes, soixantiemes);
   Texte.print_spe(0, CVector3(droite, 2.4f, -2.8f), ligne, false, 20, 188, 186, 100, true, 0);
-  if (sens_interdit && !GetFinish()) {
+  if (j.sens_interdit && !j.GetFinish()) {
     if (fr) {
       Texte.print_spe(2, CVector3(0, 0.5f, -2.5f), "Mauvaise direction !", false, 250, 10, 10, 128, true, 0);
     } else {

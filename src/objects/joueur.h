@@ -26,8 +26,6 @@ class CObjJoueur : public Cobjet {
   // Wall contact from the octree: remembers the wall and steps off it.
   void SetContactDecor(bool contact, CVector3 normal) override;
   void action() override;
-  void render(tMateriaux* materiaux) override;
-  void affiche_coord(tMateriaux* materiaux, int fps, int, int, int) override;
 
   // State setters with their guards (shared by every pilot kind).
   void Set_Chute() override;
@@ -151,8 +149,6 @@ class CObjJoueur : public Cobjet {
   bool glisse_active = false;
   bool glisse_active_avant = false;
   StatsPilote stats;
-  // How a pilot kind's ship looks (vaisseau_style.h).
-  struct StyleVaisseau;
 
   // Fires the held bonus when it is of kind f (1 boost, 2 mine behind, 3 missile ahead); a speed
   // bonus waits while a boost runs. True when something was fired.
@@ -213,8 +209,6 @@ class CObjJoueur : public Cobjet {
   void cap_vers_arrivee(bool* gauche, bool* droite) const;
   // Counts the steps of a running boost and ends it after 450.
   void compte_temps_boost();
-  // The hull, its shadow, the reactor flame (with sparks while boosting) and the brake lights.
-  void dessine_vaisseau(tMateriaux* materiaux, const StyleVaisseau& style, bool flamme, bool feux);
 
   EtatPilote etat = EtatPilote::Saute;
 

@@ -3,11 +3,6 @@
 
 #include <cstring>
 
-const float Cobjet::Vertices[8][3] = {{-0.5f, 0.5f, 0.5f},  {-0.5f, -0.5f, 0.5f},  {0.5f, -0.5f, 0.5f},
-                                      {0.5f, 0.5f, 0.5f},   {-0.5f, 0.5f, -0.5f},  {-0.5f, -0.5f, -0.5f},
-                                      {0.5f, -0.5f, -0.5f}, {0.5f, 0.5f, -0.5f}};
-const int Cobjet::Indices[6][4] = {{0, 1, 2, 3}, {7, 6, 5, 4}, {3, 2, 6, 7}, {1, 0, 4, 5}, {0, 3, 7, 4}, {5, 6, 2, 1}};
-
 void SFace_contact::reset() {
   objet = 0;
   face = 0;

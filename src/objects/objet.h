@@ -27,14 +27,8 @@ class Cobjet : public CObjetMonde {
   Cobjet();
   Cobjet(float x, float y, float z, float cap);
 
-  // Unit cube of the debug renderer: 8 corners and 6 quads.
-  static const float Vertices[8][3];
-  static const int Indices[6][4];
-
   void SetContactDecor(bool, CVector3) override {}
   virtual void action() {}
-  virtual void render(tMateriaux* materiaux);
-  virtual void affiche_coord(tMateriaux*, int, int, int, int) {}
   void Set_Chute() override {}
   void Set_Roule() override {}
   void Set_Collision() override {}

@@ -7,7 +7,6 @@
 #include "common/globals.h"
 #include "common/hasard.h"
 #include "common/liste.h"
-#include "math/frustum.h"
 #include "world/modeles.h"
 
 CParticules* prem_list_partic = nullptr;
@@ -133,17 +132,18 @@ void Destruct_partic(CParticules* p) { liste_partic().retire(p); }
 
 void Effacement_liste_partic() { liste_partic().efface(); }
 
-int avance_particules(bool dessiner) {
+bool avance_particule(CParticules* p) {
+  if (p->action()) return true;
+  Destruct_partic(p);
+  return false;
+}
+
+int avance_particules() {
   int morts = 0;
   CParticules* p = haut_list_partic;
   while (p) {
     CParticules* prec = p->precedent;
-    if (!p->action()) {
-      Destruct_partic(p);
-      morts++;
-    } else if (dessiner && g_Frustum.SphereInFrustum(p->position.x, p->position.y, p->position.z, p->GetRadius())) {
-      p->render();
-    }
+    if (!avance_particule(p)) morts++;
     p = prec;
   }
   return morts;

@@ -1,9 +1,10 @@
 // Particles of a race: spark bursts, growing explosion spheres and missile smoke, in one list,
-// aged once per drawn frame; and the three one-shot positional sounds of impacts.
+// aged once per drawn frame; and the three one-shot positional sounds of impacts. Their drawing
+// is in particules_rendu.cpp (objects/rendu_objets.h).
 //
-//   creation_partic(PARTIC_EXPLOSION, x, y, z);  // an explosion, heard at once
-//   avance_particules(true);                     // once per drawn frame: age, free the dead, draw the rest
-//   Effacement_liste_partic();                   // end of a race event
+//   creation_partic(PARTIC_EXPLOSION, x, y, z); // an explosion, heard at once
+//   avance_particules();              // once per frame: age, free the dead
+//   Effacement_liste_partic();        // end of a race event
 #pragma once
 
 #include "math/vector.h"
@@ -16,7 +17,6 @@ class CParticules {
 
   // One frame of life; false once the particle is over.
   virtual bool action();
-  virtual void render();
 
   CParticules* GetSuivant() const { return suivant; }
   CParticules* GetPrecedent() const { return precedent; }
@@ -52,7 +52,6 @@ class CParticules {
 class CPartSphere : public CParticules {
  public:
   bool action() override;
-  void render() override;
   float angle_rotation = 0;
 };
 
@@ -60,7 +59,6 @@ class CPartSphere : public CParticules {
 class CPartFumee : public CParticules {
  public:
   bool action() override;
-  void render() override;
   float angle_rotation = 0;
 };
 
@@ -86,9 +84,11 @@ void creation_partic(int kind, float x, float y, float z);
 void Destruct_partic(CParticules* p);
 void Effacement_liste_partic();
 
-// Once per drawn frame, from the last particle to the first: one frame of life, the dead freed,
-// the living drawn when `dessiner` and their sphere is inside g_Frustum. Returns how many died.
-int avance_particules(bool dessiner);
+// One frame of life of `p`; false once it is over, and then `p` is freed.
+bool avance_particule(CParticules* p);
+// Once per frame, from the last particle to the first: one frame of life, the dead freed.
+// Returns how many died.
+int avance_particules();
 
 // One-shot sounds at a world position; 1 when the sound could not be played.
 int Son_Explosion(float x, float y, float z);

@@ -1,8 +1,11 @@
-// Drawing of the particles: flickering spark bursts and the shaded sphere and smoke puffs.
+// Drawing of the particles: flickering spark bursts and the shaded sphere and smoke puffs, and the
+// drawn frame that ages them as it draws them.
 #include <GL/gl.h>
 
 #include "common/hasard.h"
+#include "math/frustum.h"
 #include "objects/particules.h"
+#include "objects/rendu_objets.h"
 #include "world/listes_objets.h"
 
 namespace {
@@ -39,21 +42,21 @@ void dessine_boule(const CParticules& p, float angle, int r, int g, int b, int a
   glPopMatrix();
 }
 
-}  // namespace
-
-void CParticules::render() {
+// A spark burst: lines from the particle out to random points, fewer and smaller as it ages.
+void dessine_eclats(const CParticules& p) {
+  const int age = p.age;
   glPushMatrix();
-  glTranslatef(position.x, position.y, position.z);
-  const float e = age < 15 ? echelle : (age < 25 ? echelle * 0.8f : echelle * 0.5f);
+  glTranslatef(p.position.x, p.position.y, p.position.z);
+  const float e = age < 15 ? p.echelle : (age < 25 ? p.echelle * 0.8f : p.echelle * 0.5f);
   glScalef(e, e, e);
   glDisable(GL_TEXTURE_2D);
   glDisable(GL_LIGHTING);
   glEnable(GL_BLEND);
   glEnable(GL_LINE_SMOOTH);
   glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
-  glColor4ub(static_cast<GLubyte>(couleur[0]), static_cast<GLubyte>(couleur[1]), static_cast<GLubyte>(couleur[2]),
-             static_cast<GLubyte>(couleur[3]));
-  glLineWidth(epaisseur);
+  glColor4ub(static_cast<GLubyte>(p.couleur[0]), static_cast<GLubyte>(p.couleur[1]), static_cast<GLubyte>(p.couleur[2]),
+             static_cast<GLubyte>(p.couleur[3]));
+  glLineWidth(p.epaisseur);
   // The burst thins out as it ages.
   const int traits = age < 15 ? 4 : (age < 25 ? 3 : 2);
   glBegin(GL_LINES);
@@ -70,6 +73,39 @@ void CParticules::render() {
   glPopMatrix();
 }
 
-void CPartSphere::render() { dessine_boule(*this, angle_rotation, 255 - 3 * age, 5, 5, 200 - 3 * age); }
+bool visible(const CParticules& p) {
+  return g_Frustum.SphereInFrustum(p.position.x, p.position.y, p.position.z, p.GetRadius());
+}
 
-void CPartFumee::render() { dessine_boule(*this, angle_rotation, 219 - 8 * age, 20, 20, 180 - 7 * age); }
+}  // namespace
+
+void dessine_particule(const CParticules& p) {
+  if (auto* s = dynamic_cast<const CPartSphere*>(&p)) {
+    dessine_boule(p, s->angle_rotation, 255 - 3 * p.age, 5, 5, 200 - 3 * p.age);
+  } else if (auto* f = dynamic_cast<const CPartFumee*>(&p)) {
+    dessine_boule(p, f->angle_rotation, 219 - 8 * p.age, 20, 20, 180 - 7 * p.age);
+  } else {
+    dessine_eclats(p);
+  }
+}
+
+void dessine_particules() {
+  for (CParticules* p = haut_list_partic; p; p = p->precedent) {
+    if (visible(*p)) dessine_particule(*p);
+  }
+}
+
+int avance_et_dessine_particules() {
+  int morts = 0;
+  CParticules* p = haut_list_partic;
+  while (p) {
+    CParticules* prec = p->precedent;
+    if (!avance_particule(p)) {
+      morts++;
+    } else if (visible(*p)) {
+      dessine_particule(*p);
+    }
+    p = prec;
+  }
+  return morts;
+}

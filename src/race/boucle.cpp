@@ -13,14 +13,13 @@
 
 #include "audio/son.h"
 #include "common/globals.h"
-#include "editors/editeurs.h"
 #include "objects/cpu_bot.h"
 #include "objects/joueur.h"
 #include "race/classement.h"
 #include "race/course.h"
 #include "race/rendu_course.h"
 #include "race/replays.h"
-#include "ui/controle_replay.h"
+#include "common/controle_replay.h"
 #include "ui/texte3d.h"
 #include "world/camera.h"
 
@@ -81,7 +80,7 @@ int invite_sortie() {
   const char* texte = fini ? texte_langue("Fini ?", "Finish ?") : texte_langue("Sortie ?", "Exit ?");
   Texte.print_spe(2, CVector3(0, 0, -1.5f), texte, false, 250, 10, 10, 150, true, 0);
   presente();
-  int fin = 0;
+  int fin = FIN_EN_COURS;
   for (;;) {
     if (key[KEY_ESC]) {
       attend_relache(KEY_ESC);
@@ -89,7 +88,7 @@ int invite_sortie() {
     }
     if (key[KEY_ENTER]) {
       attend_relache(KEY_ENTER);
-      fin = 20;
+      fin = FIN_CONFIRMEE;
       if (fini) {
         const int vides = complete_classement();
         if (vides > 0) allegro_message("Il manque %i joueur au classement, sa va planter !", vides);
@@ -221,7 +220,7 @@ int Scan_clavier() {
       glDisable(GL_LIGHTING);
     }
   }
-  return key[KEY_ESC] ? 1 : 0;
+  return key[KEY_ESC] ? FIN_ECHAP : FIN_EN_COURS;
 }
 
 namespace {
@@ -297,8 +296,8 @@ int deroule_course(CcontrolReplay* rejeu) {
   EtatCourse etat;
   Profil profil;
   ChoixCamera camera;
-  int fin = 0;
-  while (fin == 0) {
+  int fin = FIN_EN_COURS;
+  while (fin == FIN_EN_COURS) {
     fin = Scan_clavier();
     if (rejeu && camera.presse()) {
       // The next pilot, the camera put straight behind it (rather than flying there through
@@ -325,10 +324,10 @@ int deroule_course(CcontrolReplay* rejeu) {
       rest(1);
     }
     if (rejeu) continue;  // Escape leaves a replay at once; no editing from one
-    if (fin == 1) fin = invite_sortie();
-    if (key[KEY_F10]) fin = 2;
-    if (key[KEY_F11]) fin = 3;
-    if (key[KEY_F12]) fin = 4;
+    if (fin == FIN_ECHAP) fin = invite_sortie();
+    if (key[KEY_F10]) fin = FIN_EDITEUR_TRAJ;
+    if (key[KEY_F11]) fin = FIN_EDITEUR_DECO;
+    if (key[KEY_F12]) fin = FIN_EDITEUR_SON;
   }
 
   arrete_sons();
@@ -336,15 +335,15 @@ int deroule_course(CcontrolReplay* rejeu) {
   if (rejeu) {
     attend_relache(KEY_ESC);
     clear_keybuf();
-    return 0;
+    return FIN_HORS_PODIUM;
   }
-  if (fin == 20) {
+  if (fin == FIN_CONFIRMEE) {
     enregistreur->termine();
     RenderClean();
-    return humain_sur_podium() ? 1 : 0;
+    return humain_sur_podium() ? FIN_PODIUM : FIN_HORS_PODIUM;
   }
-  // The editing modes leave the race abandoned.
-  return lance_editeur(fin);
+  // The editing mode asked for; the race is left abandoned.
+  return fin;
 }
 
 }  // namespace

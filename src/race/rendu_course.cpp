@@ -13,6 +13,7 @@
 #include "objects/bonus.h"
 #include "objects/joueur.h"
 #include "objects/particules.h"
+#include "objects/rendu_objets.h"
 #include "race/classement.h"
 #include "ui/texte3d.h"
 #include "world/camera.h"
@@ -42,17 +43,19 @@ void dessine_objets_scene() {
     if (g_Frustum.SphereInFrustum(d->position.x, d->position.y, d->position.z, d->GetRadius())) d->render(&g_Materiaux);
   }
   for (CObjJoueur* p : Joueurs) {
-    if (p) p->render(&g_Materiaux);
+    if (p) dessine_pilote(*p, &g_Materiaux);
   }
   for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
-    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) b->render(&g_Materiaux);
+    if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius())) {
+      dessine_bonus(*b, &g_Materiaux);
+    }
   }
 }
 
 void RenderClean() {
   debut_scene();
   dessine_objets_scene();
-  avance_particules(true);
+  avance_et_dessine_particules();
 }
 
 namespace {
@@ -81,7 +84,7 @@ void RenderInfos() {
   // must not hide the lists or the time.
   glClear(GL_DEPTH_BUFFER_BIT);
   if (Joueurs[JOUEUR_HUMAIN]) {
-    Joueurs[JOUEUR_HUMAIN]->affiche_coord(&g_Materiaux, nb_fps, CHRONO_MINUTES, CHRONO_SECONDES, CHRONO_MILISECONDES);
+    affiche_infos_pilote(*Joueurs[JOUEUR_HUMAIN], &g_Materiaux, nb_fps, CHRONO_MINUTES, CHRONO_SECONDES, CHRONO_MILISECONDES);
   }
   g_Minimap.renderSpe(&g_Materiaux);
   // The arrivals from the left edge, the running order under the time from the right edge.

@@ -10,7 +10,7 @@
 #include "objects/joueur.h"
 #include "race/classement.h"
 #include "race/course.h"
-#include "ui/controle_replay.h"
+#include "common/controle_replay.h"
 
 namespace {
 

@@ -9,8 +9,7 @@
 #include "race/boucle.h"
 #include "race/course.h"
 #include "race/evenement.h"
-#include "ui/controle_replay.h"
-#include "world/camera.h"
+#include "common/controle_replay.h"
 #include "world/trajectoire.h"
 
 void revoit_course(const tReplay& r) {
@@ -38,18 +37,4 @@ void revoit_course(const tReplay& r) {
     if (Joueurs[i]) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
   }
   NOMBRE_TOURS = tours;
-}
-
-bool joue_replay(const tReplay& r) {
-  // Straight from the start-up, the camera has not been set up by the menus yet.
-  g_Camera.PositionCamera(30, 10, 65, -50, 10, 35, 0, 1, 0);
-  const int circuit = LEVEL_ACTIF;
-  LEVEL_ACTIF = r.circuit;
-  const bool pret = charge_course_jeu(r.graine);
-  if (pret) {
-    revoit_course(r);
-    libere_course();
-  }
-  LEVEL_ACTIF = circuit;
-  return pret;
 }

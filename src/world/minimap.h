@@ -11,7 +11,7 @@ class CMinimap : public CObjSup {
   void init();
   void setPositionJoueurs(int i, CVector3 p);
   CVector3 GetPositionJoueur(int i) const { return (i >= 0 && i < 6) ? positionsJoueurs[i] : CVector3(0, 0, 0); }
-  void renderSpe(tMateriaux* materiaux) override;
+  void renderSpe(tMateriaux* materiaux);
   // Extent of the model in x and z; always includes 0.
   void GetVal(float* minX, float* maxX, float* minZ, float* maxZ) const;
   // Whether (x, z) lies on the track seen from above, and the height there (the first face

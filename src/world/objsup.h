@@ -10,9 +10,6 @@ class CObjSup {
   CObjSup() = default;
   virtual ~CObjSup() = default;
 
-  // Special drawing of the kind; nothing for plain placed models.
-  virtual void renderSpe(tMateriaux*) {}
-
   float GetPosX() const { return position.x; }
   float GetPosY() const { return position.y; }
   float GetPosZ() const { return position.z; }

@@ -22,7 +22,7 @@
 #include "race/course.h"
 #include "race/evenement.h"
 #include "sim/course_sim.h"
-#include "ui/controle.h"
+#include "common/controle.h"
 #include "world/camera.h"
 #include "world/trajectoire.h"
 
@@ -100,7 +100,7 @@ TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheGridToFullSpeed) {
     game_CHRONO += 2;
     chrono_course();
     etape_course(etat);
-    avance_particules(false);
+    avance_particules();
     ecoute_pas();
   }
   controle = ancien;

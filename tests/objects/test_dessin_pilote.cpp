@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "objects/jauge.h"
-#include "objects/vaisseau_style.h"
+#include "objects/inclinaison.h"
 
 namespace {
 

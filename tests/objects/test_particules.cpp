@@ -1,12 +1,11 @@
-// Particles: life spans per drawn frame, growth, motion, culling that never stops ageing, the
-// list they live in, and the explosion sound heard once.
+// Particles: life spans per frame, growth, motion, the list they live in, and the explosion sound
+// heard once.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 
 #include "common/hasard.h"
-#include "math/frustum.h"
 #include "objects/particules.h"
 
 namespace {
@@ -15,30 +14,22 @@ class Particules : public ::testing::Test {
  protected:
   void SetUp() override {
     g_HasardDecor.seme(3);
-    // A view volume that is the cube -1..1: everything the tests make lies outside it, so
-    // nothing is drawn (there is no screen) but every particle lives its life.
-    const float unite[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    g_Frustum.CalculateFrustum(unite, unite);
   }
   void TearDown() override { Effacement_liste_partic(); }
-  static constexpr float LOIN = 1000;
 };
 
 TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
   struct Vie {
     int kind, frames;
   };
-  const Vie vies[] = {{PARTIC_ETINCELLE, 35},       {PARTIC_ETINCELLE_BOOST, 35}, {PARTIC_CHOC, 35},
-                      {PARTIC_ETINCELLE_ROUGE, 35}, {PARTIC_SPHERE, 60},          {PARTIC_EXPLOSION, 60},
-                      {PARTIC_FUMEE, 25}};
-  for (Vie v : vies) {
-    creation_partic(v.kind, LOIN, 0, 0);
+  for (Vie v : {Vie{PARTIC_ETINCELLE, 35}, Vie{PARTIC_ETINCELLE_BOOST, 35}, Vie{PARTIC_CHOC, 35}, Vie{PARTIC_ETINCELLE_ROUGE, 35}, Vie{PARTIC_SPHERE, 60}, Vie{PARTIC_EXPLOSION, 60}, Vie{PARTIC_FUMEE, 25}}) {
+    creation_partic(v.kind, 0, 0, 0);
     ASSERT_EQ(nb_partic, 1);
     for (int f = 1; f <= v.frames; f++) {
-      ASSERT_EQ(avance_particules(true), 0) << "kind " << v.kind << " frame " << f;
+      ASSERT_EQ(avance_particules(), 0) << "kind " << v.kind << " frame " << f;
       ASSERT_EQ(nb_partic, 1);
     }
-    EXPECT_EQ(avance_particules(true), 1) << "kind " << v.kind;
+    EXPECT_EQ(avance_particules(), 1) << "kind " << v.kind;
     EXPECT_EQ(nb_partic, 0);
     EXPECT_EQ(prem_list_partic, nullptr);
     EXPECT_EQ(haut_list_partic, nullptr);
@@ -47,7 +38,7 @@ TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
 }
 
 TEST_F(Particules, SphereGrowsTo13Point2AndTurns) {
-  creation_partic(PARTIC_SPHERE, LOIN, 0, 0);
+  creation_partic(PARTIC_SPHERE, 0, 0, 0);
   auto* s = dynamic_cast<CPartSphere*>(haut_list_partic);
   ASSERT_NE(s, nullptr);
   EXPECT_EQ(s->obj3D != nullptr, true);
@@ -98,14 +89,14 @@ TEST_F(Particules, SmokeRisesAndSwells) {
 
 TEST_F(Particules, ExplosionAndImpactSoundsPlayOnceAtCreation) {
   const int avant = nb_sons_impact();
-  creation_partic(PARTIC_EXPLOSION, LOIN, 0, 0);
+  creation_partic(PARTIC_EXPLOSION, 0, 0, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 1);
-  for (int f = 0; f < 61; f++) avance_particules(true);
+  for (int f = 0; f < 61; f++) avance_particules();
   EXPECT_EQ(nb_partic, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 1);
-  creation_partic(PARTIC_CHOC, LOIN, 0, 0);
-  creation_partic(PARTIC_SPHERE, LOIN, 0, 0);
-  creation_partic(PARTIC_FUMEE, LOIN, 0, 0);
+  creation_partic(PARTIC_CHOC, 0, 0, 0);
+  creation_partic(PARTIC_SPHERE, 0, 0, 0);
+  creation_partic(PARTIC_FUMEE, 0, 0, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 2);
   // With no sound system the sound is skipped, not the particle.
   EXPECT_EQ(Son_Explosion(0, 0, 0), 1);
@@ -113,7 +104,7 @@ TEST_F(Particules, ExplosionAndImpactSoundsPlayOnceAtCreation) {
 }
 
 TEST_F(Particules, TheListKeepsOrderAndMovesTheCurrentToThePredecessor) {
-  for (int i = 0; i < 3; i++) creation_partic(PARTIC_ETINCELLE, LOIN + i, 0, 0);
+  for (int i = 0; i < 3; i++) creation_partic(PARTIC_ETINCELLE, static_cast<float>(i), 0, 0);
   CParticules* a = prem_list_partic;
   CParticules* b = a->suivant;
   CParticules* c = b->suivant;
@@ -128,11 +119,11 @@ TEST_F(Particules, TheListKeepsOrderAndMovesTheCurrentToThePredecessor) {
   EXPECT_EQ(prem_list_partic, c);
   EXPECT_EQ(nb_partic, 1);
   // Particles of different ages die in different frames, the others untouched.
-  for (int f = 0; f < 20; f++) avance_particules(true);
-  creation_partic(PARTIC_ETINCELLE, LOIN, 0, 0);
-  for (int f = 0; f < 15; f++) avance_particules(true);
+  for (int f = 0; f < 20; f++) avance_particules();
+  creation_partic(PARTIC_ETINCELLE, 0, 0, 0);
+  for (int f = 0; f < 15; f++) avance_particules();
   EXPECT_EQ(nb_partic, 2);
-  EXPECT_EQ(avance_particules(true), 1);
+  EXPECT_EQ(avance_particules(), 1);
   EXPECT_EQ(nb_partic, 1);
   EXPECT_EQ(haut_list_partic->age, 16);
 }

@@ -27,7 +27,7 @@
 #include "objects/cpu.h"
 #include "objects/cpu_bot.h"
 #include "objects/humain.h"
-#include "objects/particules.h"
+#include "objects/rendu_objets.h"
 #include "preview/png_ecrit.h"
 #include "race/boucle.h"
 #include "race/classement.h"
@@ -143,15 +143,15 @@ void dessine_en_parties(MesureImage& m) {
   });
   partie(m.vaisseaux, [] {
     for (CObjJoueur* p : Joueurs) {
-      if (p) p->render(&g_Materiaux);
+      if (p) dessine_pilote(*p, &g_Materiaux);
     }
   });
   partie(m.bonus_particules, [] {
     for (CObjBonus* b = prem_list_bonus; b; b = b->suivant) {
       if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius()))
-        b->render(&g_Materiaux);
+        dessine_bonus(*b, &g_Materiaux);
     }
-    avance_particules(true);
+    avance_et_dessine_particules();
   });
   partie(m.infos, [] { RenderInfos(); });
 }
@@ -164,11 +164,7 @@ void redessine_image() {
   g_Frustum.CalculateFrustum();
   g_Octree.DrawOctree(&g_Octree, &g_World);
   dessine_objets_scene();
-  CParticules* p = prem_list_partic;
-  while (p && p->GetSuivant()) p = p->GetSuivant();
-  for (; p; p = p->GetPrecedent()) {
-    if (g_Frustum.SphereInFrustum(p->GetPositionX(), p->GetPositionY(), p->GetPositionZ(), p->GetRadius())) p->render();
-  }
+  dessine_particules();
   RenderInfos();
 }
 

@@ -13,6 +13,8 @@
 #include <ctime>
 #include <memory>
 
+#include "common/controle.h"
+#include "common/controle_replay.h"
 #include "common/globals.h"
 #include "math/degres.h"
 #include "objects/bonus.h"
@@ -24,9 +26,6 @@
 #include "race/classement.h"
 #include "race/course.h"
 #include "race/evenement.h"
-#include "ui/controle.h"
-#include "ui/controle_replay.h"
-#include "world/monde.h"
 #include "world/trajectoire.h"
 
 namespace {
@@ -70,11 +69,15 @@ bool SessionSim::charge(const std::string& dossier, int circuit, std::string* er
   VITESSE_MAX_CPU = get_config_float("physics", "Vitesse_max_cpu", 2.5f);
   if (m_vitesse_cpu > 0) VITESSE_MAX_CPU = m_vitesse_cpu;
   LEVEL_ACTIF = circuit;
-  charge_monde();
-  charge_trajectoire();
-  m_charge = true;
+  // The game's set-up, to see that the circuit can be raced; each race sets it up again.
+  const tChargeCourse chargee = charge_course(nullptr, 0);
+  if (chargee.modele_absent) {
+    *erreur = "a model of circuit " + std::to_string(circuit) + " cannot be loaded";
+    return false;
+  }
+  m_charge = chargee.pret;
   m_circuit = circuit;
-  if (nb_point_t < 3) {
+  if (!chargee.pret || nb_point_t < 3) {
     *erreur = "circuit without a racing line";
     libere();
     return false;
@@ -84,10 +87,7 @@ bool SessionSim::charge(const std::string& dossier, int circuit, std::string* er
 
 void SessionSim::libere() {
   if (!m_charge) return;
-  Effacement_liste_bonus();
-  Effacement_liste_partic();
-  Effacement_liste_point_t();
-  destroy_monde();
+  libere_course();
   m_charge = false;
 }
 
@@ -113,28 +113,26 @@ ResultatCourse SessionSim::deroule(int tours, unsigned graine, Ccontrol* pilote,
   r.circuit = m_circuit;
   r.graine = graine;
   r.tours = tours;
-  seme_course(graine);
 
   std::unique_ptr<CObjJoueur> pilotes[NB_JOUEURS];
   for (int i = 0; i < NB_PILOTES_CPU; i++) pilotes[i] = std::make_unique<CJoueurCPU>();
   pilotes[JOUEUR_HUMAIN] = std::make_unique<CJoueurHumain>();
-  for (int i = 0; i < NB_JOUEURS; i++) {
-    Joueurs[i] = pilotes[i].get();
-    Joueurs[i]->SetNom(i == JOUEUR_HUMAIN ? nom.c_str() : noms[i]);
-  }
+  for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i] = pilotes[i].get();
   CcontrolBot bot(Joueurs[JOUEUR_HUMAIN]);
   Ccontrol* ancien_controle = controle;
   controle = pilote ? pilote : &bot;
 
-  // As the race event prepares it, without the loading messages.
+  // The game's race set-up, without the loading messages, on a freshly loaded circuit.
   NOMBRE_TOURS = tours;
-  Effacement_liste_bonus();
-  Effacement_liste_partic();
-  charge_positions_bonus();
-  for (int i = 0; i < NB_JOUEURS; i++) {
-    Joueurs[i]->set_ptr_destination(prem_list_ptraj);
-    if (i < 5) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
+  libere();
+  m_charge = charge_course(nullptr, graine).pret;
+  if (!m_charge) {
+    // Its files went away since charge: no race to run.
+    controle = ancien_controle;
+    for (CObjJoueur*& j : Joueurs) j = nullptr;
+    return r;
   }
+  for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i]->SetNom(i == JOUEUR_HUMAIN ? nom.c_str() : noms[i]);
   CObjJoueur* ordre[NB_JOUEURS];
   for (int i = 0; i < NB_JOUEURS; i++) ordre[i] = Joueurs[grille ? grille[i] : i];
   place_grille(ordre);
@@ -175,7 +173,7 @@ ResultatCourse SessionSim::deroule(int tours, unsigned graine, Ccontrol* pilote,
     const auto t0 = std::chrono::steady_clock::now();
     etape_course(etat);
     // Particles age per drawn frame (they are only drawn): one frame per step, nothing drawn.
-    avance_particules(false);
+    avance_particules();
     if (enregistre) enregistre->push_back(octet_controle(*controle));
     durees.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count());
     if (apres_pas) apres_pas(pas);
