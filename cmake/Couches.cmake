@@ -13,6 +13,7 @@ set(VELTRA_MODULES common math audio world ui objects race editors app)
 set(VELTRA_PLATEFORME
   "^(app|ui|editors)/"
   "_rendu\\.(cpp|h)$"
+  "^objects/rendu_objets\\.h$"
   "^audio/son_(systeme|canaux|sons|flux|decodeur|efx|reverb|geometrie|interne)\\.(cpp|h)$"
   "^race/(boucle|ecrans_classement|revoir|rendu_course)\\.(cpp|h)$")
 

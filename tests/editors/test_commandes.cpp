@@ -9,6 +9,7 @@
 #include "common/globals.h"
 #include "editors/commandes.h"
 #include "editors/touches.h"
+#include "support/clavier_essai.h"
 #include "support/outils_essai.h"
 #include "world/decorations.h"
 #include "world/modeles.h"

@@ -12,6 +12,7 @@
 #include "editors/commandes.h"
 #include "editors/touches.h"
 #include "support/ecriture_limitee.h"
+#include "support/clavier_essai.h"
 #include "support/outils_essai.h"
 #include "world/decorations.h"
 #include "world/trajectoire.h"

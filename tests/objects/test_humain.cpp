@@ -1,6 +1,5 @@
 // The player's driving model with no window: pedals, friction, boost timing, the wrong-way
 // blink, racing-line targets and steering in the air.
-#include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +8,6 @@
 #include "objects/humain.h"
 #include "world/trajectoire.h"
 #include "support/outils_essai.h"
-#include "ui/controle.h"
 
 namespace {
 
@@ -33,13 +31,13 @@ class Humain : public ::testing::Test {
     controle->Pool();
     p.Roule();
   }
-  ClavierEssai clavier;
+  ControleEssai clavier;
   PiloteHumain p;
 };
 
 TEST_F(Humain, BrakingSlowsThenReversesAndLevelFrictionStops) {
   p.vitesse = 0.3f;
-  key[KEY_DOWN] = 1;
+  clavier.bt[BT_BAS] = 1;
   roule();
   EXPECT_NEAR(p.vitesse, 0.3f - 0.05f - 0.035f, 1e-6);
   EXPECT_TRUE(p.freinage);
@@ -54,7 +52,7 @@ TEST_F(Humain, BrakingSlowsThenReversesAndLevelFrictionStops) {
   // The reverse gain stops at -0.8 on level ground.
   EXPECT_LT(plus_bas, -0.7f);
   EXPECT_GT(plus_bas, -0.8f - 0.1f - 1e-4f);
-  key[KEY_DOWN] = 0;
+  clavier.bt[BT_BAS] = 0;
   // Let go: friction brings it back by 0.035 a step, then snaps to 0.
   float avant = p.vitesse;
   roule();
@@ -62,7 +60,7 @@ TEST_F(Humain, BrakingSlowsThenReversesAndLevelFrictionStops) {
   for (int i = 0; i < 40; i++) roule();
   EXPECT_EQ(p.vitesse, 0);
   // Throttle after reversing: plain acceleration until forward mode is back.
-  key[KEY_UP] = 1;
+  clavier.bt[BT_HAUT] = 1;
   roule();
   EXPECT_TRUE(p.marche_avant);
   EXPECT_TRUE(p.accelere);
@@ -81,12 +79,12 @@ TEST_F(Humain, FrictionSnapsSmallSpeedsToZero) {
 }
 
 TEST_F(Humain, ThrottleNeverPassesTheLimitAndSteepReverseIsCapped) {
-  key[KEY_UP] = 1;
+  clavier.bt[BT_HAUT] = 1;
   for (int i = 0; i < 300; i++) roule();
   EXPECT_LE(p.vitesse, p.vitesse_max);
   EXPECT_GT(p.vitesse, p.vitesse_max - 0.2f);
   // Backwards down a steep slope: never faster than -2.0.
-  key[KEY_UP] = 0;
+  clavier.bt[BT_HAUT] = 0;
   p.vitesse = -1.9f;
   p.marche_avant = false;
   p.face_sol.normale = Normalize(CVector3(0, 1, 1.5f));
@@ -96,9 +94,9 @@ TEST_F(Humain, ThrottleNeverPassesTheLimitAndSteepReverseIsCapped) {
 
 TEST_F(Humain, BoostEndsInThe451stStepAtExactlyOne) {
   p.bonus = 1;
-  key[KEY_ENTER] = 1;
+  clavier.bt[BT_VALIDE] = 1;
   p.action();
-  key[KEY_ENTER] = 0;
+  clavier.bt[BT_VALIDE] = 0;
   p.action();  // the release is seen by this poll
   p.action();  // and fires here
   ASSERT_EQ(p.boost, 1);
@@ -117,9 +115,9 @@ TEST_F(Humain, BoostEndsInThe451stStepAtExactlyOne) {
 TEST_F(Humain, SecondSpeedBonusDuringABoostStaysHeld) {
   p.boost = 1;
   p.bonus = 1;
-  key[KEY_ENTER] = 1;
+  clavier.bt[BT_VALIDE] = 1;
   p.action();
-  key[KEY_ENTER] = 0;
+  clavier.bt[BT_VALIDE] = 0;
   p.action();
   p.action();
   EXPECT_EQ(p.bonus, 1);
@@ -174,11 +172,11 @@ TEST_F(Humain, AirSteeringIsSymmetric) {
     q->vitesse = 1.5f;
     q->face_sol.normale = CVector3(0, 1, 0);
   }
-  key[KEY_LEFT] = 1;
+  clavier.bt[BT_GAUCHE] = 1;
   controle->Pool();
   for (int i = 0; i < 10; i++) g.Saute();
-  key[KEY_LEFT] = 0;
-  key[KEY_RIGHT] = 1;
+  clavier.bt[BT_GAUCHE] = 0;
+  clavier.bt[BT_DROITE] = 1;
   controle->Pool();
   for (int i = 0; i < 10; i++) d.Saute();
   EXPECT_EQ(g.compteur_gauche, 10);

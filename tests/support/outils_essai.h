@@ -1,14 +1,13 @@
-// Shared fixtures of the unit tests: a private working folder, and a keyboard controller on the
-// arrow keys driven through Allegro's key array.
+// Shared fixtures of the unit tests: a private working folder, and a controller whose buttons a
+// test presses directly (core tests; the keyboard's own fixture is in clavier_essai.h).
 #pragma once
 
-#include <allegro.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "ui/controle.h"
+#include "common/controle.h"
 
 // Creates a fresh folder, makes it the current one, and removes it with everything in it when
 // the test ends.
@@ -34,38 +33,14 @@ class DossierTemporaire {
   char ancien_[4096] = {0};
 };
 
-inline void relache_touches() {
-  for (int i = 0; i < KEY_MAX; i++) key[i] = 0;
-}
-
-// The arrow keys, Enter, Page Up and Page Down, installed as the active controller.
-class ClavierEssai {
+// The active controller, its buttons set by the test: `bt[BT_BAS] = 1` holds Down until reset;
+// each poll derives the edges as a device would.
+class ControleEssai : public Ccontrol {
  public:
-  ClavierEssai() {
-    relache_touches();
-    clavier_.SetBtHaut(KEY_UP);
-    clavier_.SetBtBas(KEY_DOWN);
-    clavier_.SetBtGauche(KEY_LEFT);
-    clavier_.SetBtDroite(KEY_RIGHT);
-    clavier_.SetBtValide(KEY_ENTER);
-    clavier_.SetBtSpe(KEY_PGUP);
-    clavier_.SetBtSpe_1(KEY_PGDN);
-    controle = &clavier_;
-  }
-  ~ClavierEssai() {
-    controle = nullptr;
-    relache_touches();
-  }
-  ClavierEssai(const ClavierEssai&) = delete;
-  ClavierEssai& operator=(const ClavierEssai&) = delete;
-  // Press and release across two polls: the release edge is then waiting.
-  void tape(int k) {
-    key[k] = 1;
-    clavier_.Pool();
-    key[k] = 0;
-    clavier_.Pool();
-  }
-
- private:
-  Cclavier clavier_;
+  ControleEssai() : Ccontrol(1) { controle = this; }
+  ~ControleEssai() override { controle = nullptr; }
+  ControleEssai(const ControleEssai&) = delete;
+  ControleEssai& operator=(const ControleEssai&) = delete;
+  void Pool() override { avance_banque(etat, etat_avant, relache, bt); }
+  int bt[NB_BOUTONS] = {0};
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "audio/son.h"
+#include "support/clavier_essai.h"
 #include "support/outils_essai.h"
 #include "ui/controle.h"
 #include "ui/dialogue.h"
