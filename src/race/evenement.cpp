@@ -72,7 +72,10 @@ bool charge_course(void (*annonce)(const char*), uint32_t graine) {
 }
 
 bool charge_course_jeu(uint32_t graine) {
-  if (charge_course(message, graine)) return true;
+  if (charge_course(message, graine)) {
+    prepare_rendu_monde();
+    return true;
+  }
   dialogue_course_impossible(LEVEL_ACTIF);
   return false;
 }

@@ -16,6 +16,7 @@
 #include "race/replays.h"
 #include "race/revoir.h"
 #include "ui/menus.h"
+#include "world/monde.h"
 #include "world/trajectoire.h"
 
 namespace {
@@ -98,6 +99,7 @@ void MENU_Single_Race() {
       const tReplay* replay = dernier_replay();
       while (ecran_classement_simple(replay != nullptr)) revoit_course(*replay);
     }
+    libere_rendu_monde();
     libere_course();
     break;
   }
@@ -130,6 +132,7 @@ void MENU_ShampionShip() {
     // LEVEL_ACTIF already names the next circuit here.
     if (suite & CHAMP_CLASSEMENT_COURSE) ecran_classement_course(LEVEL_ACTIF - 1);
     if (suite & CHAMP_HISCORES) ecran_classement_championnat();
+    libere_rendu_monde();
     libere_course();
     if (!(suite & CHAMP_CONTINUE)) break;
   }

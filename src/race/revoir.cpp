@@ -11,6 +11,7 @@
 #include "race/evenement.h"
 #include "ui/controle_replay.h"
 #include "world/camera.h"
+#include "world/monde.h"
 #include "world/trajectoire.h"
 
 void revoit_course(const tReplay& r) {
@@ -48,6 +49,7 @@ bool joue_replay(const tReplay& r) {
   const bool pret = charge_course_jeu(r.graine);
   if (pret) {
     revoit_course(r);
+    libere_rendu_monde();
     libere_course();
   }
   LEVEL_ACTIF = circuit;
