@@ -71,8 +71,8 @@ extern int nb_partic;
 
 // Creates a particle of `kind` at (x, y, z) at the end of the list (it becomes current).
 // Kinds: 1 spark, 2 boost spark, 3 impact spark with its sound, 4 sphere, 5 smoke, 6 explosion
-// with its sound, 7 falling red sparks; any other kind makes a plain spark and says so.
-void creation_partic(int kind, float x, float y, float z);
+// with its sound, 7 falling red sparks; any other kind makes a plain spark and returns false.
+bool creation_partic(int kind, float x, float y, float z);
 void Destruct_partic(CParticules* p);
 void Effacement_liste_partic();
 

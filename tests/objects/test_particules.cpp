@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <typeinfo>
 
 #include "common/hasard.h"
 #include "math/frustum.h"
@@ -29,7 +30,7 @@ TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
     int kind, frames;
   };
   for (Vie v : {Vie{1, 35}, Vie{2, 35}, Vie{3, 35}, Vie{7, 35}, Vie{4, 60}, Vie{6, 60}, Vie{5, 25}}) {
-    creation_partic(v.kind, LOIN, 0, 0);
+    EXPECT_TRUE(creation_partic(v.kind, LOIN, 0, 0));
     ASSERT_EQ(nb_partic, 1);
     for (int f = 1; f <= v.frames; f++) {
       ASSERT_EQ(avance_particules(true), 0) << "kind " << v.kind << " frame " << f;
@@ -41,6 +42,15 @@ TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
     EXPECT_EQ(haut_list_partic, nullptr);
     EXPECT_EQ(act_partic, nullptr);
   }
+}
+
+// An unknown kind is an error of the caller: a plain spark stands in, and the call says so
+// instead of stopping the race with a message box.
+TEST_F(Particules, UnknownKindMakesAPlainSparkAndReportsIt) {
+  EXPECT_FALSE(creation_partic(0, LOIN, 0, 0));
+  ASSERT_EQ(nb_partic, 1);
+  EXPECT_EQ(typeid(*haut_list_partic), typeid(CParticules));
+  EXPECT_FLOAT_EQ(haut_list_partic->echelle, 1.0f);
 }
 
 TEST_F(Particules, SphereGrowsTo13Point2AndTurns) {
