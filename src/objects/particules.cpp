@@ -132,7 +132,7 @@ void Destruct_partic(CParticules* p) { liste_partic().retire(p); }
 
 void Effacement_liste_partic() { liste_partic().efface(); }
 
-int avance_particules(bool dessiner) {
+int avance_particules(void (*dessine)(CParticules&)) {
   int morts = 0;
   CParticules* p = haut_list_partic;
   while (p) {
@@ -140,8 +140,8 @@ int avance_particules(bool dessiner) {
     if (!p->action()) {
       Destruct_partic(p);
       morts++;
-    } else if (dessiner && g_Frustum.SphereInFrustum(p->position.x, p->position.y, p->position.z, p->GetRadius())) {
-      p->render();
+    } else if (dessine && g_Frustum.SphereInFrustum(p->position.x, p->position.y, p->position.z, p->GetRadius())) {
+      dessine(*p);
     }
     p = prec;
   }

@@ -2,7 +2,7 @@
 // aged once per drawn frame; and the three one-shot positional sounds of impacts.
 //
 //   creation_partic(6, x, y, z);      // an explosion, heard at once
-//   avance_particules(true);          // once per drawn frame: age, free the dead, draw the rest
+//   avance_particules(dessine_particule);  // once per drawn frame: age, free the dead, draw the rest
 //   Effacement_liste_partic();        // end of a race event
 #pragma once
 
@@ -16,7 +16,8 @@ class CParticules {
 
   // One frame of life; false once the particle is over.
   virtual bool action();
-  virtual void render();
+  // Drawing (particules_rendu.cpp); dessine_particule picks the one of the particle's class.
+  void render();
 
   CParticules* GetSuivant() const { return suivant; }
   CParticules* GetPrecedent() const { return precedent; }
@@ -52,7 +53,7 @@ class CParticules {
 class CPartSphere : public CParticules {
  public:
   bool action() override;
-  void render() override;
+  void render();
   float angle_rotation = 0;
 };
 
@@ -60,7 +61,7 @@ class CPartSphere : public CParticules {
 class CPartFumee : public CParticules {
  public:
   bool action() override;
-  void render() override;
+  void render();
   float angle_rotation = 0;
 };
 
@@ -77,8 +78,12 @@ void Destruct_partic(CParticules* p);
 void Effacement_liste_partic();
 
 // Once per drawn frame, from the last particle to the first: one frame of life, the dead freed,
-// the living drawn when `dessiner` and their sphere is inside g_Frustum. Returns how many died.
-int avance_particules(bool dessiner);
+// and, when `dessine` is given, each living one whose sphere is inside g_Frustum handed to it in
+// the same pass (sparks are drawn and smoke moves from the same random generator, in this order).
+// Returns how many died.
+int avance_particules(void (*dessine)(CParticules&) = nullptr);
+// Draws a particle as its class looks (particules_rendu.cpp, GL context needed).
+void dessine_particule(CParticules& p);
 
 // One-shot sounds at a world position; 1 when the sound could not be played.
 int Son_Explosion(float x, float y, float z);

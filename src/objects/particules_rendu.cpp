@@ -73,3 +73,13 @@ void CParticules::render() {
 void CPartSphere::render() { dessine_boule(*this, angle_rotation, 255 - 3 * age, 5, 5, 200 - 3 * age); }
 
 void CPartFumee::render() { dessine_boule(*this, angle_rotation, 219 - 8 * age, 20, 20, 180 - 7 * age); }
+
+void dessine_particule(CParticules& p) {
+  if (auto* sphere = dynamic_cast<CPartSphere*>(&p)) {
+    sphere->render();
+  } else if (auto* fumee = dynamic_cast<CPartFumee*>(&p)) {
+    fumee->render();
+  } else {
+    p.render();
+  }
+}

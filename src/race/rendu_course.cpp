@@ -52,7 +52,7 @@ void dessine_objets_scene() {
 void RenderClean() {
   debut_scene();
   dessine_objets_scene();
-  avance_particules(true);
+  avance_particules(dessine_particule);
 }
 
 namespace {

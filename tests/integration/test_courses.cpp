@@ -111,7 +111,7 @@ TEST_P(Courses, TheSameSeedRunsTheSameRaceWhateverIsDrawn) {
   const ResultatCourse b = session.course(1, 9, [](int pas) {
     for (int k = 0; k < pas % 4; k++) {
       creation_partic(7, 0, 0, 0);
-      avance_particules(false);
+      avance_particules();
       g_HasardDecor.suivant();
     }
   });

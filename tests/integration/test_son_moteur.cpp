@@ -100,7 +100,7 @@ TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheGridToFullSpeed) {
     game_CHRONO += 2;
     chrono_course();
     etape_course(etat);
-    avance_particules(false);
+    avance_particules();
     ecoute_pas();
   }
   controle = ancien;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <typeinfo>
+#include <vector>
 
 #include "common/hasard.h"
 #include "math/frustum.h"
@@ -23,7 +24,18 @@ class Particules : public ::testing::Test {
   }
   void TearDown() override { Effacement_liste_partic(); }
   static constexpr float LOIN = 1000;
+  static void hors_vue(CParticules&) { ADD_FAILURE() << "a particle outside the view was drawn"; }
 };
+
+TEST_F(Particules, OnlyTheLivingInViewAreHandedToTheDrawingLastFirst) {
+  creation_partic(1, 0, 0, 0);
+  creation_partic(1, 0.5f, 0, 0);
+  creation_partic(1, LOIN, 0, 0);
+  static std::vector<float> dessinees;
+  dessinees.clear();
+  avance_particules([](CParticules& p) { dessinees.push_back(p.position.x); });
+  EXPECT_EQ(dessinees, (std::vector<float>{0.5f, 0.0f}));
+}
 
 TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
   struct Vie {
@@ -33,10 +45,10 @@ TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
     EXPECT_TRUE(creation_partic(v.kind, LOIN, 0, 0));
     ASSERT_EQ(nb_partic, 1);
     for (int f = 1; f <= v.frames; f++) {
-      ASSERT_EQ(avance_particules(true), 0) << "kind " << v.kind << " frame " << f;
+      ASSERT_EQ(avance_particules(hors_vue), 0) << "kind " << v.kind << " frame " << f;
       ASSERT_EQ(nb_partic, 1);
     }
-    EXPECT_EQ(avance_particules(true), 1) << "kind " << v.kind;
+    EXPECT_EQ(avance_particules(hors_vue), 1) << "kind " << v.kind;
     EXPECT_EQ(nb_partic, 0);
     EXPECT_EQ(prem_list_partic, nullptr);
     EXPECT_EQ(haut_list_partic, nullptr);
@@ -107,7 +119,7 @@ TEST_F(Particules, ExplosionAndImpactSoundsPlayOnceAtCreation) {
   const int avant = nb_sons_impact();
   creation_partic(6, LOIN, 0, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 1);
-  for (int f = 0; f < 61; f++) avance_particules(true);
+  for (int f = 0; f < 61; f++) avance_particules(hors_vue);
   EXPECT_EQ(nb_partic, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 1);
   creation_partic(3, LOIN, 0, 0);
@@ -135,11 +147,11 @@ TEST_F(Particules, TheListKeepsOrderAndMovesTheCurrentToThePredecessor) {
   EXPECT_EQ(prem_list_partic, c);
   EXPECT_EQ(nb_partic, 1);
   // Particles of different ages die in different frames, the others untouched.
-  for (int f = 0; f < 20; f++) avance_particules(true);
+  for (int f = 0; f < 20; f++) avance_particules(hors_vue);
   creation_partic(1, LOIN, 0, 0);
-  for (int f = 0; f < 15; f++) avance_particules(true);
+  for (int f = 0; f < 15; f++) avance_particules(hors_vue);
   EXPECT_EQ(nb_partic, 2);
-  EXPECT_EQ(avance_particules(true), 1);
+  EXPECT_EQ(avance_particules(hors_vue), 1);
   EXPECT_EQ(nb_partic, 1);
   EXPECT_EQ(haut_list_partic->age, 16);
 }

@@ -151,7 +151,7 @@ void dessine_en_parties(MesureImage& m) {
       if (g_Frustum.SphereInFrustum(b->position.x, b->position.y, b->position.z, b->GetRadius()))
         b->render(&g_Materiaux);
     }
-    avance_particules(true);
+    avance_particules(dessine_particule);
   });
   partie(m.infos, [] { RenderInfos(); });
 }

@@ -175,7 +175,7 @@ ResultatCourse SessionSim::deroule(int tours, unsigned graine, Ccontrol* pilote,
     const auto t0 = std::chrono::steady_clock::now();
     etape_course(etat);
     // Particles age per drawn frame (they are only drawn): one frame per step, nothing drawn.
-    avance_particules(false);
+    avance_particules();
     if (enregistre) enregistre->push_back(octet_controle(*controle));
     durees.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count());
     if (apres_pas) apres_pas(pas);
