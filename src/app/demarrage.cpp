@@ -130,6 +130,7 @@ int lance_jeu(int argc, char** argv, const tReplay* replay) {
   if (!demarre_sons_controles_police()) return 1;
   cree_pilotes();
   if (!charge_modeles()) return 1;
+  charge_textures_modeles();
   g_RapportArrivee = rapporte_arrivee;
 
   if (replay) {
@@ -144,6 +145,7 @@ int lance_jeu(int argc, char** argv, const tReplay* replay) {
 
 bool arrete_jeu() {
   Effacement_liste_deco();
+  libere_rendu_materiaux();
   destroy_bonus();
   destroy_deco();
   destroy_mesh_joueurs();

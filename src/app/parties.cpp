@@ -23,6 +23,7 @@
 #include "ui/avis_fichiers.h"
 #include "ui/menus.h"
 #include "world/camera.h"
+#include "world/monde.h"
 #include "world/trajectoire.h"
 
 namespace {
@@ -70,6 +71,8 @@ bool charge_course_jeu(uint32_t graine) {
     return false;
   }
   if (r.effetSons_par_defaut) signale_effetSons_par_defaut(r.effetSons_crees);
+  // The circuit's textures, vertex buffers and fog, once it is loaded.
+  if (r.pret) prepare_rendu_monde();
   return r.pret;
 }
 
@@ -105,6 +108,7 @@ void MENU_Single_Race() {
       const tReplay* replay = dernier_replay();
       while (ecran_classement_simple(replay != nullptr)) revoit_course(*replay);
     }
+    libere_rendu_monde();
     libere_course();
     break;
   }
@@ -137,6 +141,7 @@ void MENU_ShampionShip() {
     // LEVEL_ACTIF already names the next circuit here.
     if (suite & CHAMP_CLASSEMENT_COURSE) ecran_classement_course(LEVEL_ACTIF - 1);
     if (suite & CHAMP_HISCORES) ecran_classement_championnat();
+    libere_rendu_monde();
     libere_course();
     if (!(suite & CHAMP_CONTINUE)) break;
   }
@@ -152,6 +157,7 @@ bool joue_replay(const tReplay& r) {
   const bool pret = charge_course_jeu(r.graine);
   if (pret) {
     revoit_course(r);
+    libere_rendu_monde();
     libere_course();
   }
   LEVEL_ACTIF = circuit;

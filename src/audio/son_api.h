@@ -46,6 +46,10 @@ enum : unsigned {
   SON_MODE_LOGICIEL = 0x40,  // accepted and ignored: all mixing is done in software
 };
 
+// The mode of a sound after `nouveau` is applied over `ancien` (what creating a sound over the
+// default 2D, non-looping mode and son_son_set_mode do).
+unsigned son_mode_combine(unsigned ancien, unsigned nouveau);
+
 // Init flags.
 enum : unsigned {
   SON_INIT_NORMAL = 0x00,

@@ -22,16 +22,6 @@ std::vector<int16_t> en_mono(const std::vector<int16_t>& pcm, int canaux) {
   return m;
 }
 
-unsigned mode_combine(unsigned ancien, unsigned nouveau) {
-  unsigned m = ancien;
-  if (nouveau & (SON_MODE_BOUCLE | SON_MODE_BOUCLE_OFF))
-    m = (m & ~(SON_MODE_BOUCLE | SON_MODE_BOUCLE_OFF)) | (nouveau & (SON_MODE_BOUCLE | SON_MODE_BOUCLE_OFF));
-  if (nouveau & (SON_MODE_2D | SON_MODE_3D))
-    m = (m & ~(SON_MODE_2D | SON_MODE_3D)) | (nouveau & (SON_MODE_2D | SON_MODE_3D));
-  m |= nouveau & SON_MODE_LOGICIEL;
-  return m;
-}
-
 // A handle or state error is reported before the file is even looked at.
 int verifie_systeme(HSysteme h) {
   std::lock_guard<std::mutex> l(son_verrou());
@@ -96,7 +86,7 @@ int son_cree_son(HSysteme h, const char* fichier, unsigned mode, HSon* out) {
   if (!s) return SON_ERR_HANDLE_INVALIDE;
   if (!s->initialise) return SON_ERR_NON_INITIALISE;
   Son son;
-  son.mode = mode_combine(SON_MODE_2D | SON_MODE_BOUCLE_OFF, mode);
+  son.mode = son_mode_combine(SON_MODE_2D | SON_MODE_BOUCLE_OFF, mode);
   son.frequence = frequence;
   son.nb_canaux_audio = canaux;
   son.duree = static_cast<double>(pcm.size() / static_cast<size_t>(canaux)) / frequence;
@@ -131,7 +121,7 @@ int son_cree_flux(HSysteme h, const char* fichier, unsigned mode, HSon* out) {
   if (!s->initialise) return SON_ERR_NON_INITIALISE;
   Son son;
   son.flux = true;
-  son.mode = mode_combine(SON_MODE_2D | SON_MODE_BOUCLE_OFF, mode);
+  son.mode = son_mode_combine(SON_MODE_2D | SON_MODE_BOUCLE_OFF, mode);
   son.frequence = decodeur->frequence();
   son.nb_canaux_audio = decodeur->canaux();
   son.duree = decodeur->duree();
@@ -151,7 +141,7 @@ int son_son_set_mode(HSon h, unsigned mode) {
   std::lock_guard<std::mutex> l(son_verrou());
   Son* son = son_de(h, nullptr);
   if (!son) return SON_ERR_HANDLE_INVALIDE;
-  unsigned m = mode_combine(son->mode, mode);
+  unsigned m = son_mode_combine(son->mode, mode);
   // A stereo sound cannot be placed: it stays 2D.
   if ((m & SON_MODE_3D) && son->nb_canaux_audio != 1) return SON_ERR_FORMAT;
   son->mode = m;

@@ -212,14 +212,6 @@ void ferme_systeme(Systeme& s, std::unique_lock<std::mutex>& verrou) {
 
 using namespace son_detail;
 
-const SonProprietesReverb SON_REVERB_AUCUNE = {0,     -1,    7.5f,   1.0f,      -10000, -10000, 0,         1.00f, 1.00f,
-                                               1.0f,  -2602, 0.007f, {0, 0, 0}, 200,    0.011f, {0, 0, 0}, 0.25f, 0.0f,
-                                               0.25f, 0.0f,  -5.0f,  5000.0f,   250.0f, 0.0f,   0.0f,      0.0f,  0x33};
-
-const SonProprietesReverb SON_REVERB_CARPETEDHALLWAY = {
-    0,      11,        1.9f,  1.0f, -1000, -4000, 0,     0.30f,   0.10f,  1.0f, -1831,  0.002f, {0, 0, 0}, -1630,
-    0.030f, {0, 0, 0}, 0.25f, 0.0f, 0.25f, 0.0f,  -5.0f, 5000.0f, 250.0f, 0.0f, 100.0f, 100.0f, 0x3f};
-
 int son_systeme_cree(HSysteme* h) {
   if (!h) return SON_ERR_PARAMETRE;
   std::lock_guard<std::mutex> l(son_verrou());

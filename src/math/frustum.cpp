@@ -1,8 +1,6 @@
 // Frustum plane extraction and the sphere and cube tests.
 #include "math/frustum.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 CFrustum g_Frustum;
@@ -14,13 +12,6 @@ void NormalizePlane(float planes[6][4], int index) {
   p[1] /= longueur;
   p[2] /= longueur;
   p[3] /= longueur;
-}
-
-void CFrustum::CalculateFrustum() {
-  float proj[16], modl[16];
-  glGetFloatv(GL_PROJECTION_MATRIX, proj);
-  glGetFloatv(GL_MODELVIEW_MATRIX, modl);
-  CalculateFrustum(proj, modl);
 }
 
 void CFrustum::CalculateFrustum(const float proj[16], const float modl[16]) {

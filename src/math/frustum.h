@@ -9,7 +9,7 @@ void NormalizePlane(float planes[6][4], int index);
 
 class CFrustum {
  public:
-  // Reads the current OpenGL projection and model-view matrices.
+  // Reads the current OpenGL projection and model-view matrices (frustum_rendu.cpp, drawing side).
   void CalculateFrustum();
   // The same from two column-major 4x4 matrices; no OpenGL needed.
   void CalculateFrustum(const float proj[16], const float modl[16]);

@@ -1,8 +1,6 @@
 // Particle kinds, their life per frame, the particle list and the impact sounds.
 #include "objects/particules.h"
 
-#include <allegro.h>
-
 #include "audio/son.h"
 #include "common/globals.h"
 #include "common/hasard.h"
@@ -84,7 +82,7 @@ bool CPartFumee::action() {
   return age < 26;
 }
 
-void creation_partic(int kind, float x, float y, float z) {
+bool creation_partic(int kind, float x, float y, float z) {
   CParticules* p = nullptr;
   switch (kind) {
     case PARTIC_SPHERE:
@@ -122,10 +120,11 @@ void creation_partic(int kind, float x, float y, float z) {
     }
     default:
       p->SetEchelle(1.0f);
-      allegro_message("on cree un default");
-      break;
+      liste_partic().insere(p);
+      return false;
   }
   liste_partic().insere(p);
+  return true;
 }
 
 void Destruct_partic(CParticules* p) { liste_partic().retire(p); }

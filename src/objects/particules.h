@@ -79,8 +79,8 @@ enum {
 };
 
 // Creates a particle of `kind` (a PARTIC_ value) at (x, y, z) at the end of the list (it becomes
-// current); any other kind makes a plain spark and says so.
-void creation_partic(int kind, float x, float y, float z);
+// current); any other kind makes a plain spark and returns false.
+bool creation_partic(int kind, float x, float y, float z);
 void Destruct_partic(CParticules* p);
 void Effacement_liste_partic();
 

@@ -1,9 +1,6 @@
-// Camera motion: easing rules of the race follow, collision hooks and free flight. Only Look and
-// the mouse and key reads touch the platform.
+// Camera motion: easing rules of the race follow, collision hooks and the free flight's moves.
+// Look and the mouse and key reads are in camera_rendu.cpp.
 #include "world/camera.h"
-
-#include <allegro.h>
-#include <GL/glu.h>
 
 #include <cmath>
 
@@ -26,10 +23,6 @@ void CCamera::PositionCamera(float px, float py, float pz, float vx, float vy, f
   position = CVector3(px, py, pz);
   view = CVector3(vx, vy, vz);
   upVector = CVector3(ux, uy, uz);
-}
-
-void CCamera::Look() const {
-  gluLookAt(position.x, position.y, position.z, view.x, view.y, view.z, upVector.x, upVector.y, upVector.z);
 }
 
 // Eased approach of the eye: slow when close, capped at 4 below 30 units, 6 beyond.
@@ -91,23 +84,6 @@ void CCamera::SetContactDecor(CVector3 offset) {
   view.y -= 0.5f * Magnitude(offset);  // pushed out of a wall, the view tips down
 }
 
-void CCamera::Update() {
-  strafe = Normalize(Cross(view - position, upVector));
-  SetViewByMouse();
-  CheckForMovement();
-}
-
-void CCamera::GetCursPos(tPointSouris* point) const {
-  point->x = mouse_x;
-  point->y = mouse_y;
-}
-
-void CCamera::SetViewByMouse() {
-  tPointSouris souris;
-  GetCursPos(&souris);
-  if (TourneVueSouris(souris.x, souris.y)) position_mouse(SCREEN_WIDTH / 2, SCREEN_HEIGHT / 2);
-}
-
 bool CCamera::TourneVueSouris(int mouseX, int mouseY) {
   const int centreX = SCREEN_WIDTH / 2, centreY = SCREEN_HEIGHT / 2;
   if (mouseX == centreX && mouseY == centreY) return false;
@@ -125,21 +101,6 @@ bool CCamera::TourneVueSouris(int mouseX, int mouseY) {
     RotateView(angleY, 0, 1, 0);
   }
   return true;
-}
-
-void CCamera::CheckForMovement() {
-  float pas = 1.0f;
-  if (key[KEY_LSHIFT] || key[KEY_RSHIFT]) {
-    pas = 0.5f;
-  } else if (key[KEY_LCONTROL] || key[KEY_RCONTROL]) {
-    pas = 4.0f;
-  }
-  if (key[KEY_UP]) MoveCamera(pas);
-  if (key[KEY_DOWN]) MoveCamera(-pas);
-  if (key[KEY_LEFT]) StrafeCamera(-pas);
-  if (key[KEY_RIGHT]) StrafeCamera(pas);
-  if (key[KEY_PGUP]) MoveVertCamera(pas);
-  if (key[KEY_PGDN]) MoveVertCamera(-pas);
 }
 
 void CCamera::RotateView(float angle, float x, float y, float z) {

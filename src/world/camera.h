@@ -14,7 +14,7 @@ class CCamera {
   CCamera();
 
   void PositionCamera(float px, float py, float pz, float vx, float vy, float vz, float ux, float uy, float uz);
-  // Applies the look-at transform to the current matrix (GL context needed).
+  // Applies the look-at transform to the current matrix (GL context needed; camera_rendu.cpp).
   void Look() const;
 
   CVector3 Position() const { return position; }
@@ -40,7 +40,8 @@ class CCamera {
   bool OverlappsCube(float cx, float cy, float cz, float halfWidth) const;
   void SetContactDecor(CVector3 offset);
 
-  // Free flight, once per frame: strafe vector, mouse look, arrow keys.
+  // Free flight, once per frame: strafe vector, mouse look, arrow keys. Update, SetViewByMouse,
+  // CheckForMovement and GetCursPos read the devices and live in camera_rendu.cpp.
   void Update();
   void SetViewByMouse();
   // The mouse part of SetViewByMouse for a mouse read at (mouseX, mouseY); false when the mouse

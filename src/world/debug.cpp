@@ -1,11 +1,5 @@
-// Debug segments: gathered without OpenGL, drawn as yellow lines when asked.
+// Debug segments, gathered while building; debug_rendu.cpp draws them.
 #include "world/debug.h"
-
-#include <GL/gl.h>
-
-#include <cstddef>
-
-#include "common/globals.h"
 
 CDebug g_Debug;
 bool g_bDisplayNodes = false;
@@ -33,19 +27,6 @@ void CDebug::AddDebugRectangle(CVector3 c, float width, float height, float dept
   AddDebugLine(hautAvantD, basAvantD);
   AddDebugLine(hautArriereG, basArriereG);
   AddDebugLine(hautArriereD, basArriereD);
-}
-
-void CDebug::RenderDebugLines() const {
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_LIGHTING);
-  glBegin(GL_LINES);
-  glColor3ub(255, 255, 0);
-  for (size_t i = 0; i + 1 < m_vLines.size(); i += 2) {
-    glVertex3f(m_vLines[i].x, m_vLines[i].y, m_vLines[i].z);
-    glVertex3f(m_vLines[i + 1].x, m_vLines[i + 1].y, m_vLines[i + 1].z);
-  }
-  glEnd();
-  if (g_bLighting) glEnable(GL_LIGHTING);
 }
 
 void CDebug::Clear() { m_vLines.clear(); }

@@ -6,7 +6,7 @@
 //   ...
 //   oublie_listes_modele(model);  // before the model's objects are freed
 //
-// A list holds the geometry only (normals, texture coordinates when asked, vertices, in face
+// Drawing side only (listes_objets_rendu.cpp). A list holds the geometry only (normals, texture coordinates when asked, vertices, in face
 // order); colour, texture and blending are set by the caller around it.
 #pragma once
 
@@ -20,3 +20,5 @@ bool appelle_liste_objet(const t3DObject& o, bool uv);
 
 // Deletes the lists of the objects of `model` (its objects are about to be freed or replaced).
 void oublie_listes_modele(const t3DModel& model);
+// Deletes every list (shutdown).
+void oublie_toutes_listes();

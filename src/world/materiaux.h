@@ -1,8 +1,8 @@
 // The shared material table, the texture names that go with it, and loading and freeing models
 // with their materials and textures.
 //
-// Importing a model and uploading its textures are two steps: without an OpenGL context
-// (tests, the headless simulator) models load whole and no texture is created.
+// Importing a model and uploading its textures are two steps: the import is the same everywhere;
+// only the drawing side (with an OpenGL context) creates and deletes textures.
 #pragma once
 
 #include <string>
@@ -28,26 +28,32 @@ extern tMateriaux g_Materiaux;
 // The texture of material i is entry i: material indices stay below MAX_TEXTURES.
 extern unsigned int g_Texture[MAX_TEXTURES];
 
-// True once the OpenGL screen is up: textures and display lists are then uploaded. The start-up
+// True once the OpenGL screen is up: textures and display lists can then be made. The start-up
 // sets it; headless runs leave it false.
 extern bool g_ContexteGL;
 
-// Loads "./maps/<fileName>" (a JPEG whatever its extension) into entry `slot` of `textures`,
-// mip-mapped with nearest filters. A missing texture shows a message and ends the program (code 0).
-void CreateTexture(unsigned int* textures, const char* fileName, int slot);
-
-// Imports a model and creates its textures (when there is a GL context).
+// Imports a model and gives its materials their texture slots (no upload: see charge_textures).
 void charge_mesh(t3DModel* model, const char* path, tRapports3DS* rapports);
 // Gives each of the model's materials its texture slot (its own index), without uploading.
 void attribue_slots(t3DModel* model);
-// Uploads the textures of the model's materials that name a file (needs a GL context).
-void charge_textures(t3DModel* model);
 
-// Frees a model's objects, and its materials and textures from the end of the table: models are
-// freed in the reverse order of loading.
+// Frees a model's objects, and its materials from the end of the table: models are freed in the
+// reverse order of loading. Its textures and object lists go first (libere_rendu_modele).
 void destroy_obj(t3DModel* model);
 // Frees the objects only, leaving the materials in the table.
 void vide_objets(t3DModel* model);
 
 void clear_g_Materiaux();   // start-up: an empty table
-void destroy_materiaux();   // shutdown: every material and texture goes
+void destroy_materiaux();   // shutdown: every material goes (libere_rendu_materiaux before)
+
+// Drawing side (materiaux_rendu.cpp, GL context needed).
+// Loads "./maps/<fileName>" (a JPEG whatever its extension) into entry `slot` of `textures`,
+// with nearest filters. A missing texture shows a message and ends the program (code 1).
+void CreateTexture(unsigned int* textures, const char* fileName, int slot);
+// Uploads the textures of the model's materials that name a file.
+void charge_textures(t3DModel* model);
+// Deletes the textures of the model's materials and the object lists of its objects, before the
+// model is freed.
+void libere_rendu_modele(const t3DModel& model);
+// Deletes every texture of the table and every object list (shutdown, before the models go).
+void libere_rendu_materiaux();

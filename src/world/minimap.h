@@ -11,6 +11,7 @@ class CMinimap : public CObjSup {
   void init();
   void setPositionJoueurs(int i, CVector3 p);
   CVector3 GetPositionJoueur(int i) const { return (i >= 0 && i < 6) ? positionsJoueurs[i] : CVector3(0, 0, 0); }
+  // Draws it in front of the eye (minimap_rendu.cpp).
   void renderSpe(tMateriaux* materiaux);
   // Extent of the model in x and z; always includes 0.
   void GetVal(float* minX, float* maxX, float* minZ, float* maxZ) const;
@@ -23,6 +24,7 @@ class CMinimap : public CObjSup {
   CVector3 positionsJoueurs[6] = {};
   int rouge = 0, vert = 0, bleu = 0, alpha = 255;
   float facteurRouge = 0, facteurVert = 0, facteurBleu = 0;
+  int generation = 0;  // counts changes of colours and model (setColors, init): the drawing remakes its arrays
 };
 
 extern CMinimap g_Minimap;

@@ -83,6 +83,14 @@ tRapports3DS charge_mesh_bonus() {
 
 void destroy_bonus() { detruit_a_rebours(BONUS); }
 
+std::vector<t3DModel*> modeles_textures() {
+  std::vector<t3DModel*> modeles;
+  for (const tModeleFichier& m : JOUEURS) modeles.push_back(m.modele);
+  for (const tModeleFichier& m : DECOS) modeles.push_back(m.modele);
+  for (const tModeleFichier& m : BONUS) modeles.push_back(m.modele);
+  return modeles;
+}
+
 void set_type_mesh_bonus(t3DModel* model) {
   for (t3DObject& o : model->objects) o.surfaceType = (o.name[0] == 'A') ? SURFACE_BRILLANTE : SURFACE_OPAQUE;
 }

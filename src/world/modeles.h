@@ -5,6 +5,8 @@
 // file leaves its model empty.
 #pragma once
 
+#include <vector>
+
 #include "world/materiaux.h"
 #include "world/modele3d.h"
 
@@ -25,6 +27,11 @@ tRapports3DS charge_mesh_deco();
 void destroy_deco();
 tRapports3DS charge_mesh_bonus();
 void destroy_bonus();
+
+// The ships, decorations and bonus models in loading order: the models whose textures the
+// drawing uploads (charge_textures_modeles, modeles_rendu.cpp, once they are loaded).
+std::vector<t3DModel*> modeles_textures();
+void charge_textures_modeles();
 
 // Bonus models flag their glowing objects: SURFACE_BRILLANTE when the name begins with 'A', else SURFACE_OPAQUE.
 void set_type_mesh_bonus(t3DModel* model);

@@ -1,9 +1,8 @@
-// Loading and freeing the circuit of a race event.
+// Loading and freeing the circuit of a race event; monde_rendu.cpp makes and frees what the
+// drawing needs of it.
 #include "world/monde.h"
 
 #include <allegro.h>
-
-#include <GL/gl.h>
 
 #include <cstdio>
 
@@ -17,12 +16,6 @@ t3DModel g_World;
 t3DModel Minimap;
 float wminx = 0, wmaxx = 0, wminy = 0, wmaxy = 0, wminz = 0, wmaxz = 0;
 float glissement = 0.5f;
-
-namespace {
-
-bool listes_creees = false;  // the circuit's vertex buffers exist only when there was a GL context
-
-}  // namespace
 
 unsigned char classe_surface(const char* nom) {
   switch (nom[0]) {
@@ -76,20 +69,11 @@ tChargeMonde charge_monde() {
   CheckMinMax(&g_World, &wminx, &wmaxx, &wminy, &wmaxy, &wminz, &wmaxz);
   set_type_surfaces(&g_World);
 
-  // Without "mappings" the circuit is drawn in its material colours only.
   attribue_slots(&g_World);
-  if (g_ContexteGL && get_config_int("Graphics", "mappings", 0) == 1) charge_textures(&g_World);
 
   g_Octree.GetSceneDimensions(&g_World);
   g_Octree.CreateNode(&g_World, g_Octree.GetSceneTriangleCount(&g_World), g_Octree.GetCenter(),
                       g_Octree.GetWidth());
-
-  if (g_ContexteGL) {
-    g_Octree.CreateDisplayList(&g_Materiaux, &g_Octree, &g_World, 0);
-    listes_creees = true;
-    glFogf(GL_FOG_START, PROFONDEUR_CHAMP_CAM - 100);
-    glFogf(GL_FOG_END, PROFONDEUR_CHAMP_CAM);
-  }
   return etat;
 }
 
@@ -98,7 +82,5 @@ void destroy_monde() {
   destroy_obj(&g_World);
   destroy_obj(&Minimap);
   g_Octree.DestroyOctree();
-  if (listes_creees && g_ContexteGL) libere_rendu_circuit();
-  listes_creees = false;
   g_EndNodeCount = 0;
 }

@@ -1,5 +1,5 @@
 // The circuit of a race: its model and minimap model, world bounds, surface classes, octree,
-// display lists and fog, loaded at the start of a race event and freed at its end.
+// loaded at the start of a race event and freed at its end (the drawing's part in monde_rendu.cpp).
 #pragma once
 
 #include "world/materiaux.h"
@@ -27,8 +27,13 @@ struct tChargeMonde {
 };
 
 // Loads the circuit's decorations, "./objets/kan_m1_<LEVEL_ACTIF>.3ds" into the minimap and
-// "./objets/kan_<LEVEL_ACTIF>.3ds", builds the octree, and with a GL context its textures
-// (configuration "mappings" = 1), display lists and fog. A missing model leaves its part empty.
+// "./objets/kan_<LEVEL_ACTIF>.3ds", and builds the octree. A missing model leaves its part empty.
 tChargeMonde charge_monde();
 // Frees what charge_monde made, the circuit's materials first.
 void destroy_monde();
+
+// Drawing side (monde_rendu.cpp). Right after the circuit is loaded, with a GL context: its
+// textures (configuration "mappings" = 1), vertex buffers and fog distances.
+void prepare_rendu_monde();
+// Before the circuit is freed: deletes what prepare_rendu_monde made.
+void libere_rendu_monde();

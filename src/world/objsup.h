@@ -33,7 +33,7 @@ class CObjSup {
   void ModifAngZ(float d) { angles.z += d; }
   void ModifEchelle(float d) { echelle += d; }
 
-  // The model at its place in the world.
+  // Drawing (objsup_rendu.cpp). The model at its place in the world.
   void render(tMateriaux* materiaux);
   // Stores the model and placement, then draws it relative to the eye: opaque, with glowing
   // objects added on (see fusion_oeil).
@@ -55,6 +55,6 @@ class CObjSup {
 enum class FusionOeil { opaque, additive };
 FusionOeil fusion_oeil(const t3DObject& o);
 
-// Draws the faces of one object: vertex normals, and texture coordinates when textured, else the
+// Draws the faces of one object (objsup_rendu.cpp): vertex normals, and texture coordinates when textured, else the
 // material colour with `alpha` (255: opaque).
 void dessine_objet_3d(const t3DObject& o, tMateriaux* materiaux, int alpha);

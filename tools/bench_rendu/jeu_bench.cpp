@@ -279,6 +279,7 @@ bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::stri
   t3DModel* vaisseaux[NB_JOUEURS] = {&Joueur_2, &Joueur_3, &Joueur_4, &Joueur_5, &Joueur_6, &Joueur_1};
   for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i]->Set3Dobj(vaisseaux[i]);
   for (const tRapports3DS& r : {charge_mesh_deco(), charge_mesh_bonus()}) rapports.insert(rapports.end(), r.begin(), r.end());
+  charge_textures_modeles();
   for (const tRapport3DS& r : rapports) {
     if (r.resultat == IMPORT_ABSENT) {
       *erreur = "missing model " + r.chemin;
@@ -297,12 +298,16 @@ double charge_circuit(int circuit) {
   LEVEL_ACTIF = circuit;
   const auto t0 = Horloge::now();
   charge_course(message, 1);  // the same bonus places every run
+  prepare_rendu_monde();
   place_grille(Joueurs);
   glFinish();
   return ms_depuis(t0);
 }
 
-void libere_circuit() { libere_course(); }
+void libere_circuit() {
+  libere_rendu_monde();
+  libere_course();
+}
 
 std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool detail, const std::string& capture,
                                         int capture_image, int plancher_tous, bool capture_infos) {

@@ -143,6 +143,7 @@ int main(int argc, char** argv) {
     if (g_Load3DS.Import3DS(&g_Materiaux, &modele, cible.c_str()) == IMPORT_ABSENT) return 1;
     charge_textures_presentes(&modele);
     image = rendu_tourniquet(modele, largeur, hauteur);
+    libere_rendu_modele(modele);
     destroy_obj(&modele);
   } else {
     LEVEL_ACTIF = std::atoi(cible.c_str());
@@ -150,11 +151,14 @@ int main(int argc, char** argv) {
     for (const tRapport3DS& r : charge_monde().modeles) {
       if (r.resultat == IMPORT_ABSENT) return 1;
     }
+    prepare_rendu_monde();
     if (!oeil_donne) oeil = CVector3(wmaxx, wmaxy + 30, wmaxz);
     if (!vers_donne) vers = CVector3((wminx + wmaxx) / 2, 0, (wminz + wmaxz) / 2);
     image = rendu_circuit(largeur, hauteur, oeil, vers);
+    libere_rendu_monde();
     destroy_monde();
   }
+  libere_rendu_materiaux();
   destroy_materiaux();
   if (!ecrit_png(sortie, largeur, hauteur, image)) {
     std::fprintf(stderr, "veltra-preview: cannot write %s\n", sortie.c_str());

@@ -114,3 +114,10 @@ void oublie_listes_modele(const t3DModel& model) {
     }
   }
 }
+
+void oublie_toutes_listes() {
+  for (auto& [cle, e] : listes()) {
+    if (g_ContexteGL && e.liste != 0) glDeleteLists(e.liste, 1);
+  }
+  listes().clear();
+}

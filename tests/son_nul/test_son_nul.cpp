@@ -1,0 +1,88 @@
+// The silent sound API: the game's sound bank starts and stops on it without a file or a device,
+// and channels end, loop, pause and stop as a silent game expects.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "audio/son.h"
+
+namespace {
+
+bool en_cours(HCanal c) {
+  bool oui = true;
+  EXPECT_EQ(son_canal_en_cours(c, &oui), SON_OK);
+  return oui;
+}
+
+TEST(SonNul, TheSoundBankStartsLoadsAndStopsWithoutFiles) {
+  ASSERT_EQ(Init_son(), SON_OK);
+  bool nulle = false;
+  EXPECT_EQ(son_systeme_sortie_nulle(g_SystemeSon, &nulle), SON_OK);
+  EXPECT_TRUE(nulle);
+  std::FILE* erreurs = std::tmpfile();
+  ASSERT_NE(erreurs, nullptr);
+  Charge_sons(erreurs);  // no ./sons folder here
+  EXPECT_EQ(result, SON_OK);
+  EXPECT_EQ(std::ftell(erreurs), 0L) << "no effect may be reported missing";
+  std::fclose(erreurs);
+  EXPECT_FALSE(son_handle_vide(SON_MOTEUR));
+  EXPECT_NE(SON_MOTEUR.serie, SON_CHOC.serie);
+  unsigned mode = 0;
+  ASSERT_EQ(son_son_get_mode(SON_MOTEUR, &mode), SON_OK);
+  EXPECT_EQ(mode & (SON_MODE_3D | SON_MODE_BOUCLE), SON_MODE_3D | SON_MODE_BOUCLE);
+  float mini = 0, maxi = 0;
+  ASSERT_EQ(son_son_get_distances_3d(SON_MOTEUR, &mini, &maxi), SON_OK);
+  EXPECT_FLOAT_EQ(mini, 30.0f);
+  EXPECT_FLOAT_EQ(maxi, 100.0f);
+  Delete_sons();
+  EXPECT_EQ(result, SON_OK);
+  EXPECT_TRUE(son_handle_vide(SON_MOTEUR));
+  EXPECT_EQ(Ferme_son(), SON_OK);
+  EXPECT_EQ(Libere_son(), SON_OK);
+}
+
+TEST(SonNul, OneShotsEndAtOnceLoopsKeepTheirStateUntilStopped) {
+  HSysteme sys;
+  ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
+  ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_NORMAL), SON_OK);
+  HSon choc, moteur;
+  ASSERT_EQ(son_cree_son(sys, "./absent.wav", SON_MODE_3D, &choc), SON_OK);
+  ASSERT_EQ(son_cree_son(sys, "./absent.wav", SON_MODE_3D | SON_MODE_BOUCLE, &moteur), SON_OK);
+  double duree = -1;
+  EXPECT_EQ(son_son_duree(choc, &duree), SON_OK);
+  EXPECT_EQ(duree, 0.0);
+
+  HCanal c;
+  ASSERT_EQ(son_joue(sys, choc, false, &c), SON_OK);
+  EXPECT_FALSE(son_handle_vide(c));
+  EXPECT_FALSE(en_cours(c));
+  EXPECT_EQ(son_canal_set_volume(c, 0.5f), SON_OK);  // an ended channel is still a quiet success
+
+  // Paused, a one-shot waits; resumed, it ends.
+  ASSERT_EQ(son_joue(sys, choc, true, &c), SON_OK);
+  EXPECT_TRUE(en_cours(c));
+  EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
+  EXPECT_FALSE(en_cours(c));
+
+  HCanal m;
+  ASSERT_EQ(son_joue(sys, moteur, true, &m), SON_OK);
+  EXPECT_EQ(son_canal_set_frequence(m, 22050.0f), SON_OK);
+  EXPECT_EQ(son_canal_set_pause(m, false), SON_OK);
+  EXPECT_TRUE(en_cours(m));
+  float f = 0;
+  EXPECT_EQ(son_canal_get_frequence(m, &f), SON_OK);
+  EXPECT_FLOAT_EQ(f, 22050.0f);
+  int joues = 0;
+  EXPECT_EQ(son_systeme_canaux_joues(sys, &joues), SON_OK);
+  EXPECT_EQ(joues, 1);
+  EXPECT_EQ(son_canal_stop(m), SON_OK);
+  EXPECT_FALSE(en_cours(m));
+  EXPECT_EQ(son_canal_set_frequence(m, -1.0f), SON_ERR_PARAMETRE);
+
+  float trames[8] = {1, 1, 1, 1, 1, 1, 1, 1};
+  EXPECT_EQ(son_systeme_rendu(sys, trames, 4), SON_OK);
+  for (float v : trames) EXPECT_EQ(v, 0.0f);
+  EXPECT_EQ(son_systeme_libere(sys), SON_OK);
+}
+
+}  // namespace
