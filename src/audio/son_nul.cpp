@@ -180,7 +180,9 @@ int son_son_libere(HSon son) {
 }
 
 // Channels.
-int son_joue(HSysteme, HSon son, bool en_pause, HCanal* out) {
+int son_joue(HSysteme sys, HSon son, bool en_pause, HCanal* out) {
+  // As the real layer: a system never created (no sound at all) or an empty sound plays nothing.
+  if (son_handle_vide(sys) || son_handle_vide(son)) return SON_ERR_HANDLE_INVALIDE;
   if (!out) return SON_ERR_PARAMETRE;
   Etat& e = etat();
   std::lock_guard<std::mutex> l(e.verrou);

@@ -168,16 +168,6 @@ void arrete_sons() {
 
 }  // namespace
 
-int son_decompte(int compteur_secondes, int* compteur_sons) {
-  // The second whose sound is owed. A second whose last sixtieths fell between two steps (a slow
-  // frame) still gets its sound, one step late, instead of silencing the rest of the countdown.
-  const int du = *compteur_sons;
-  const bool a_l_heure = CHRONO_MILISECONDES <= 3 && du == compteur_secondes;
-  if (!a_l_heure && du <= compteur_secondes) return 0;
-  (*compteur_sons)--;
-  return du > 0 ? 1 : 2;
-}
-
 void brouillard_course() {
   glClearColor(0.14f, 0.37f, 0.36f, 1.0f);
   glEnable(GL_FOG);

@@ -31,9 +31,6 @@ void boucle_replay(CcontrolReplay& rejeu);
 void brouillard_course();
 // Mouse buttons flip the fill mode and the lighting while held; FIN_ECHAP while Escape is down.
 int Scan_clavier();
-// Which countdown sound this step plays: 0 none, 1 the beep, 2 the start signal. Each second gets
-// its sound once, in its last sixtieths, or at the next step when a slow frame skipped them.
-int son_decompte(int compteur_secondes, int* compteur_sons);
 // Plays this countdown step's sound, if it has one; false when it could not be played.
 bool joue_son_decompte(int compteur_secondes, int* compteur_sons);
 // The start signal is never skipped: played after the countdown when the last step came too late

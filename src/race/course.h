@@ -50,5 +50,9 @@ bool chrono_compte_a_rebours(int* compteur_secondes);
 // second per call). The race adds 2 ticks to game_CHRONO per step before calling it.
 void chrono_course();
 
+// Which countdown sound this step plays: 0 none, 1 the beep, 2 the start signal. Each second gets
+// its sound once, in its last sixtieths, or at the next step when a slow frame skipped them.
+int son_decompte(int compteur_secondes, int* compteur_sons);
+
 // True when the human has finished among the first three.
 bool humain_sur_podium();

@@ -1,4 +1,8 @@
 // How a placed model lays its objects over the scene.
 #include "world/objsup.h"
 
-FusionOeil fusion_oeil(const t3DObject& o) { return o.surfaceType == SURFACE_BRILLANTE ? FusionOeil::additive : FusionOeil::opaque; }
+#include "world/surfaces.h"
+
+FusionOeil fusion_oeil(const t3DObject& o) {
+  return o.surfaceType == SURFACE_BRILLANTE ? FusionOeil::additive : FusionOeil::opaque;
+}

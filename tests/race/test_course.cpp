@@ -3,7 +3,6 @@
 
 #include "common/globals.h"
 #include "objects/joueur.h"
-#include "race/boucle.h"
 #include "race/classement.h"
 #include "race/course.h"
 
