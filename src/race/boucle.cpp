@@ -24,6 +24,8 @@
 #include "ui/texte3d.h"
 #include "world/camera.h"
 
+tCrochetsCourse g_CrochetsCourse;
+
 namespace {
 
 void presente() {
@@ -244,6 +246,7 @@ class ChoixCamera {
 // player's controller and records nothing.
 int deroule_course(CcontrolReplay* rejeu) {
   PiloteAutomatique autopilote(rejeu == nullptr);
+  const tCrochetsCourse crochets = rejeu ? tCrochetsCourse() : g_CrochetsCourse;
   Ccontrol* ancien_controle = controle;
   if (rejeu) controle = rejeu;
   std::unique_ptr<CEnregistreur> enregistreur;
@@ -314,9 +317,12 @@ int deroule_course(CcontrolReplay* rejeu) {
       const auto t0 = Profil::Horloge::now();
       etape_course(etat);
       note();
+      if (crochets.apres_etape) crochets.apres_etape();
       const auto t1 = Profil::Horloge::now();
       RenderClean();
+      if (crochets.scene) crochets.scene();
       RenderInfos();
+      if (crochets.infos) crochets.infos();
       if (rejeu) marque_replay();
       if (profil.actif()) glFinish();  // so that the drawing time is the drawing, not its queueing
       profil.compte(t0, t1, Profil::Horloge::now());
