@@ -18,6 +18,7 @@
 #include "race/fantome.h"
 #include "race/replays.h"
 #include "ui/menus.h"
+#include "world/minimap.h"
 #include "world/trajectoire.h"
 
 namespace {
@@ -42,6 +43,11 @@ void apres_etape() {
   if (h && h->GetTour() <= NOMBRE_TOURS) {
     s.chrono.note(h->GetTour(), CHRONO_MINUTES * 3600 + CHRONO_SECONDES * 60 + CHRONO_MILISECONDES);
   }
+  // The minimap's five other dots: the ghost, or hidden under the player's own.
+  if (!h) return;
+  const bool fantome = static_cast<size_t>(s.pas) <= s.fantome.poses.size();
+  const CVector3 p = fantome ? s.fantome.poses[s.pas - 1].position : h->position;
+  for (int i = 0; i < NB_JOUEURS - 1; i++) g_Minimap.setPositionJoueurs(i, p);
 }
 
 void scene() {
@@ -97,6 +103,9 @@ bool course(Seance& s, uint32_t graine) {
     std::fprintf(stderr, "veltra: no ghost: %s\n", erreur.c_str());  // there is a file, but not one to race
   }
   prepare_contre_la_montre(graine);
+  if (const CObjJoueur* h = Joueurs[NB_JOUEURS - 1]) {
+    for (int i = 0; i < NB_JOUEURS; i++) g_Minimap.setPositionJoueurs(i, h->position);
+  }
   g_Seance = &s;
   g_CrochetsCourse = {apres_etape, scene, infos};
   attend_pret();

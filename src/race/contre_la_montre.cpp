@@ -76,8 +76,11 @@ bool sauve_fantome(const tReplay& r) {
   if (r.temps == 0) return false;
   tReplay garde;
   if (charge_fantome(r.circuit, r.tours, &garde, nullptr) && garde.temps <= r.temps) return false;
+  // The player starts alone on the first place; the computer pilots, absent, keep the others.
+  tReplay f = r;
+  for (int i = 0; i < NB_JOUEURS; i++) f.grille[i] = static_cast<uint8_t>(i == 0 ? NB_JOUEURS - 1 : i - 1);
   assure_dossier_hiscores();
-  const std::vector<uint8_t> octets = ecrit_replay(r);
+  const std::vector<uint8_t> octets = ecrit_replay(f);
   const std::string chemin = chemin_ecriture(relatif(r.circuit, r.tours, "rpl"));
   if (ecrit_fichier_atomique(chemin, octets.data(), octets.size())) return true;
   std::fprintf(stderr, "veltra: ghost not saved, %s could not be written\n", chemin.c_str());

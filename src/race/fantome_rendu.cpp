@@ -1,4 +1,5 @@
-// The ghost's ship: the player's hull, lit, in a pale blue that lets the circuit show through.
+// The ghost's ship: the player's hull in a see-through blue, unlit (the scene's lights would wash
+// it out to white), shaded by how much each face looks up.
 #include <GL/gl.h>
 
 #include "objects/vaisseau_style.h"
@@ -18,14 +19,17 @@ void dessine_fantome(const tPoseFantome& pose, const t3DModel* modele) {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   // Seen through, and hiding nothing behind it: the player's ship inside it stays whole.
   glDepthMask(GL_FALSE);
-  glColor4ub(110, 150, 255, 130);
+  glDisable(GL_LIGHTING);
   glBegin(GL_TRIANGLES);
   for (const t3DObject& o : modele->objects) {
     for (const tFace& f : o.faces) {
       for (int k = 0; k < 3; k++) {
         const int v = f.vertexIndex[k];
         if (v < 0 || v >= o.vertexCount) continue;
-        if (static_cast<size_t>(v) < o.normals.size()) glNormal3f(o.normals[v].x, o.normals[v].y, o.normals[v].z);
+        const float haut = static_cast<size_t>(v) < o.normals.size() ? o.normals[v].y : 0.0f;
+        const float clair = 0.6f + 0.4f * haut;
+        glColor4ub(static_cast<GLubyte>(40 * clair), static_cast<GLubyte>(110 * clair),
+                   static_cast<GLubyte>(255 * clair), 160);
         glVertex3f(o.vertices[v].x, o.vertices[v].y, o.vertices[v].z);
       }
     }
