@@ -79,7 +79,9 @@ int invite_sortie() {
   attend_relache(KEY_ESC);
   const bool fini = Joueurs[5] && Joueurs[5]->GetFinish();
   RenderClean();
+  if (g_CrochetsCourse.scene) g_CrochetsCourse.scene();
   RenderInfos();
+  if (g_CrochetsCourse.infos) g_CrochetsCourse.infos();
   const char* texte = fini ? texte_langue("Fini ?", "Finish ?") : texte_langue("Sortie ?", "Exit ?");
   Texte.print_spe(2, CVector3(0, 0, -1.5f), texte, false, 250, 10, 10, 150, true, 0);
   presente();

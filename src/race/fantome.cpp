@@ -5,6 +5,7 @@
 #include "common/globals.h"
 #include "objects/joueur.h"
 #include "objects/particules.h"
+#include "race/classement.h"
 #include "race/contre_la_montre.h"
 #include "race/course.h"
 #include "ui/controle_replay.h"
@@ -22,13 +23,14 @@ tPoseFantome pose_joueur() {
 namespace {
 
 // What the run would otherwise leave changed for the game around it: the controller, the sound
-// system (silenced for the run), the lap count and the clocks.
+// system and the arrivals' report (both silenced for the run), the lap count and the clocks.
 class Sauvegarde {
  public:
   Sauvegarde()
       : controle_(controle), son_(g_SystemeSon), tours_(NOMBRE_TOURS), chrono_(game_CHRONO),
-        m_(CHRONO_MINUTES), s_(CHRONO_SECONDES), ss_(CHRONO_MILISECONDES) {
+        m_(CHRONO_MINUTES), s_(CHRONO_SECONDES), ss_(CHRONO_MILISECONDES), rapport_(g_RapportArrivee) {
     g_SystemeSon = HSysteme{};
+    g_RapportArrivee = nullptr;
   }
   ~Sauvegarde() {
     controle = controle_;
@@ -38,6 +40,7 @@ class Sauvegarde {
     CHRONO_MINUTES = m_;
     CHRONO_SECONDES = s_;
     CHRONO_MILISECONDES = ss_;
+    g_RapportArrivee = rapport_;
   }
   Sauvegarde(const Sauvegarde&) = delete;
   Sauvegarde& operator=(const Sauvegarde&) = delete;
@@ -46,6 +49,7 @@ class Sauvegarde {
   Ccontrol* controle_;
   HSysteme son_;
   int tours_, chrono_, m_, s_, ss_;
+  void (*rapport_)(int, const CObjJoueur*, const tTemps&);
 };
 
 }  // namespace

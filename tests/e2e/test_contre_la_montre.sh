@@ -13,6 +13,8 @@ mkdir hiscores
 printf '[Graphics]\nfull_screen = 0\n[Game]\nNb_levels = 5\nNb_tours = 1\ntype_jeu = 2\n' > config.cfg
 printf 'drivers = null\n' > alsoft.conf
 export ALSOFT_CONF="$GAME_DIR/alsoft.conf"
+# A failure leaves no game behind it.
+trap '[ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
 
 # The ghost's blue, and the blue of the word about it under the time.
 BLEU='(b>0.55 && b>r+0.22 && b>g+0.12)'
@@ -70,6 +72,7 @@ done
 quitte_course "$win" "$OUT/second_sortie.png"
 attend_menu "$win" "$OUT/retour_2.png" || { cat log.txt; fail "not back in the menu"; }
 quitte_jeu "$OUT/retour_2.png"
+grep 'arrival' log.txt && fail "an arrival in a run where the player waited (the ghost's?)"
 cmp -s records.dat hiscores/t_1_1.dat || fail "an abandoned run changed the records"
 cmp -s fantome.rpl hiscores/t_1_1.rpl || fail "an abandoned run changed the ghost"
 rm -f "$OUT"/*.xwd

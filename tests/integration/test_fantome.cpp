@@ -96,7 +96,13 @@ TEST(Fantome, FollowsTheRecordedRunStepByStep) {
     r.graine = 1234;
     r.temps = static_cast<uint32_t>(fait.temps);
     r.etats = fait.etats;
+    // Its run reports no arrival: the game logs those as the player's.
+    static int arrivees = 0;
+    g_RapportArrivee = [](int, const CObjJoueur*, const tTemps&) { arrivees++; };
     const tFantome f = calcule_fantome(r);
+    EXPECT_EQ(arrivees, 0);
+    EXPECT_NE(g_RapportArrivee, nullptr);
+    g_RapportArrivee = nullptr;
     EXPECT_EQ(ecart_max(f.poses, fait.poses), 0.0f);
     ASSERT_EQ(f.tours.size(), 1u);
     EXPECT_EQ(f.tours[0], fait.temps);
