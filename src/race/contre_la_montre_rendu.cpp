@@ -26,10 +26,11 @@ void dessine_tours(const std::vector<tTourChrono>& tours) {
     std::snprintf(ligne, sizeof ligne, "%s %2i  %s", texte_langue("Tour", "Lap"), static_cast<int>(k + 1), temps);
     Texte.print_spe(0, CVector3(x, y, -5.0f), ligne, false, 20, 188, 186, 150, true, 0);
     if (!t.avec_ecart) continue;
+    const float apres = x + Texte.longueur_texte(ligne) + 0.3f;
     ecrit_temps(ecart, sizeof ecart, std::abs(t.ecart));
     std::snprintf(ligne, sizeof ligne, "%c%s", t.ecart <= 0 ? '-' : '+', ecart);
     const bool mieux = t.ecart <= 0;
-    Texte.print_spe(0, CVector3(x + 3.0f, y, -5.0f), ligne, false, mieux ? 40 : 240, mieux ? 220 : 40, 40, 200, true, 0);
+    Texte.print_spe(0, CVector3(apres, y, -5.0f), ligne, false, mieux ? 40 : 240, mieux ? 220 : 40, 40, 200, true, 0);
   }
 }
 
