@@ -74,7 +74,7 @@ void BM_ParticulesFrame(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     Effacement_liste_partic();
-    for (int i = 0; i < n; i++) creation_partic(1 + i % 2 * 6, 1000, 0, 0);  // sparks and red sparks
+    for (int i = 0; i < n; i++) creation_partic(i % 2 ? PARTIC_ETINCELLE_ROUGE : PARTIC_ETINCELLE, 1000, 0, 0);
     state.ResumeTiming();
     avance_particules(true);
   }

@@ -54,13 +54,13 @@ void check_config() {
   set_config_string("Game", "Nom_CPU_4", "Peluk");
   set_config_string("Game", "Nom_CPU_5", "Ravin");
   set_config_string("Game", "Nom_Player", "Human");
-  set_config_int("Control_kb", "Haut", 5);
-  set_config_int("Control_kb", "Bas", 4);
-  set_config_int("Control_kb", "Droite", 12);
-  set_config_int("Control_kb", "Gauche", 11);
-  set_config_int("Control_kb", "Spe", 5);
-  set_config_int("Control_kb", "Valide", 75);
-  set_config_int("Control_kb", "Spe_1", 4);
+  set_config_int("Control_kb", "Haut", KEY_E);
+  set_config_int("Control_kb", "Bas", KEY_D);
+  set_config_int("Control_kb", "Droite", KEY_L);
+  set_config_int("Control_kb", "Gauche", KEY_K);
+  set_config_int("Control_kb", "Spe", KEY_E);
+  set_config_int("Control_kb", "Valide", KEY_SPACE);
+  set_config_int("Control_kb", "Spe_1", KEY_D);
   set_config_int("Control_type", "Type", 0);
   set_config_float("Sons", "Volume_music", 0.5f);
   set_config_float("Sons", "Volume_sons", 0.5f);
@@ -109,11 +109,11 @@ void lit_config_volumes() {
 }
 
 void lit_config_touches() {
-  BOUTON_HAUT = get_config_int("Control_kb", "Haut", 84);
-  BOUTON_BAS = get_config_int("Control_kb", "Bas", 85);
-  BOUTON_DROITE = get_config_int("Control_kb", "Droite", 83);
-  BOUTON_GAUCHE = get_config_int("Control_kb", "Gauche", 82);
-  BOUTON_VALIDE = get_config_int("Control_kb", "Valide", 67);
+  BOUTON_HAUT = get_config_int("Control_kb", "Haut", KEY_UP);
+  BOUTON_BAS = get_config_int("Control_kb", "Bas", KEY_DOWN);
+  BOUTON_DROITE = get_config_int("Control_kb", "Droite", KEY_RIGHT);
+  BOUTON_GAUCHE = get_config_int("Control_kb", "Gauche", KEY_LEFT);
+  BOUTON_VALIDE = get_config_int("Control_kb", "Valide", KEY_ENTER);
   BOUTON_SPE = get_config_int("Control_kb", "Spe", BOUTON_SPE);
   BOUTON_SPE_1 = get_config_int("Control_kb", "Spe_1", BOUTON_SPE_1);
   BOUTON_JS_SHOOT = get_config_int("Control_js", "shoot", BOUTON_JS_SHOOT);

@@ -21,7 +21,7 @@
 #include "objects/cpu.h"
 #include "objects/humain.h"
 #include "race/classement.h"
-#include "race/revoir.h"
+#include "app/parties.h"
 #include "ui/avis_fichiers.h"
 #include "ui/controle.h"
 #include "ui/texte3d.h"
@@ -43,22 +43,22 @@ void sons_pilote(CObjJoueur* p) {
 
 // Arrivals go to the standard output, one line each: the race's log.
 void rapporte_arrivee(int place, const CObjJoueur* pilote, const tTemps& t) {
-  std::printf("veltra: arrival %d %s%s %02d:%02d:%02d\n", place, pilote->GetNom(), pilote == Joueurs[5] ? " (player)" : "",
-              t.minutes, t.secondes, t.soixantiemes);
+  std::printf("veltra: arrival %d %s%s %02d:%02d:%02d\n", place, pilote->GetNom(),
+              pilote == Joueurs[JOUEUR_HUMAIN] ? " (player)" : "", t.minutes, t.secondes, t.soixantiemes);
   std::fflush(stdout);
 }
 
 void cree_pilotes() {
-  for (int i = 0; i < 5; i++) Joueurs[i] = new CJoueurCPU;
-  Joueurs[5] = new CJoueurHumain;
-  for (int k = 1; k <= 5; k++) {
+  for (int i = 0; i < NB_PILOTES_CPU; i++) Joueurs[i] = new CJoueurCPU;
+  Joueurs[JOUEUR_HUMAIN] = new CJoueurHumain;
+  for (int k = 1; k <= NB_PILOTES_CPU; k++) {
     char nom[TAILLE_NOM];
     lit_nom_cpu(k, nom);
     Joueurs[k - 1]->SetNom(nom);
     sons_pilote(Joueurs[k - 1]);
   }
   lit_nom_joueur();
-  sons_pilote(Joueurs[5]);
+  sons_pilote(Joueurs[JOUEUR_HUMAIN]);
 }
 
 // False when a model file is missing: the player has been told, and the game cannot go on.

@@ -4,7 +4,7 @@
 #include "app/contre_la_montre.h"
 #include "audio/son.h"
 #include "common/globals.h"
-#include "race/evenements.h"
+#include "app/parties.h"
 #include "ui/menus.h"
 #include "world/camera.h"
 

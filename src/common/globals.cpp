@@ -70,6 +70,7 @@ int NUM_LANGUE = 1;
 const char* tab_type_jeux[] = {"Single race", "Championship", "Time trial", "Stop"};
 const char* tab_type_jeux_fr[] = {"Course simple", "Championat", "Contre la montre", "Stop"};
 // The first five keep the indices older config.cfg files were written with; the wide sizes follow.
+// The window size of a listed entry is read from its label (taille_de_resol).
 const char* tab_resol[] = {"640x480",  "800x600",  "1024x768",  "1280x1024", "User",    "1280x720",
                            "1366x768", "1600x900", "1920x1080", "2560x1440", "Desktop", "Stop"};
 const char* tab_type_screen[] = {"Windowed", "Full screen", "Stop"};

@@ -4,14 +4,12 @@
 #include <allegro.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "common/globals.h"
 
 namespace {
 constexpr double DEMI_LARGEUR_4_3 = 1.33;
-// Window sizes of the entries of tab_resol; "User" (4) and "Desktop" (10) have none.
-const int tailles_resol[RESOL_BUREAU][2] = {{640, 480},  {800, 600},  {1024, 768},  {1280, 1024}, {0, 0},
-                                            {1280, 720}, {1366, 768}, {1600, 900}, {1920, 1080}, {2560, 1440}};
 }  // namespace
 
 double demi_largeur_vue(int largeur, int hauteur) {
@@ -34,8 +32,12 @@ float recul_pour_largeur(float demi_largeur, float z, float marge) {
 
 bool taille_de_resol(int resol, int* largeur, int* hauteur) {
   if (resol < 0 || resol >= RESOL_BUREAU || resol == RESOL_USER) return false;
-  *largeur = tailles_resol[resol][0];
-  *hauteur = tailles_resol[resol][1];
+  // A listed size is read from its label, "WxH".
+  int l = 0, h = 0;
+  char reste = 0;
+  if (std::sscanf(tab_resol[resol], "%dx%d%c", &l, &h, &reste) != 2) return false;
+  *largeur = l;
+  *hauteur = h;
   return true;
 }
 

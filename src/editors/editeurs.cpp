@@ -26,11 +26,11 @@ void attend_relache(int k) {
 bool premier_objet(int mode) {
   if (!touche_une_fois(KEY_INSERT)) return false;
   const CVector3 v = g_Camera.View();
-  if (mode == 3 && !act_deco) {
+  if (mode == FIN_EDITEUR_DECO && !act_deco) {
     creation_deco(v.x, v.y, v.z);
     return true;
   }
-  if (mode == 4 && !act_effetSon) {
+  if (mode == FIN_EDITEUR_SON && !act_effetSon) {
     creation_effetSon(v.x, v.y, v.z, 0);
     return true;
   }
@@ -46,10 +46,10 @@ void dessine_particules() {
 
 void pas_editeur(int mode) {
   g_Camera.Update();
-  if (mode == 2) {
+  if (mode == FIN_EDITEUR_TRAJ) {
     RenderScene_traj();
     dessine_particules();
-  } else if (mode == 3) {
+  } else if (mode == FIN_EDITEUR_DECO) {
     RenderScene_deco();
   } else {
     RenderScene_Occlu();
@@ -61,23 +61,23 @@ void pas_editeur(int mode) {
     touches_fin_pas();
     return;
   }
-  if (mode == 2) CommandesTraj();
-  if (mode == 3) CommandesDeco();
-  if (mode == 4) CommandesEffetSon();
+  if (mode == FIN_EDITEUR_TRAJ) CommandesTraj();
+  if (mode == FIN_EDITEUR_DECO) CommandesDeco();
+  if (mode == FIN_EDITEUR_SON) CommandesEffetSon();
 }
 
 }  // namespace
 
 void prepare_editeur_effetSon() {
   // The race kept only the sound system's objects: the list comes back from the file.
-  if (!charge_effetSons()) signale_effetSons_par_defaut();
+  if (!charge_effetSons()) signale_effetSons_par_defaut(nb_effetSon);
   point_effetSon_actif = 0;
 }
 
-int lance_editeur(int mode) {
-  if (mode < 2 || mode > 4) return 0;
-  attend_relache(mode == 2 ? KEY_F10 : mode == 3 ? KEY_F11 : KEY_F12);
-  if (mode == 4) prepare_editeur_effetSon();
+void lance_editeur(int mode) {
+  if (!fin_vers_editeur(mode)) return;
+  attend_relache(mode == FIN_EDITEUR_TRAJ ? KEY_F10 : mode == FIN_EDITEUR_DECO ? KEY_F11 : KEY_F12);
+  if (mode == FIN_EDITEUR_SON) prepare_editeur_effetSon();
   touches_reinit();
   while (!key[KEY_ESC]) {
     if (game_time < 2) {
@@ -89,6 +89,5 @@ int lance_editeur(int mode) {
   }
   attend_relache(KEY_ESC);
   clear_keybuf();
-  if (mode == 4) Effacement_liste_effetSon();
-  return 0;
+  if (mode == FIN_EDITEUR_SON) Effacement_liste_effetSon();
 }

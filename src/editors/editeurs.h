@@ -1,7 +1,10 @@
-// The editing modes entered from a race: 2 racing line (F10), 3 decorations (F11), 4 sound
-// environment (F12). Each runs until Escape and returns 0.
+// The editing modes entered from a race: FIN_EDITEUR_TRAJ racing line (F10), FIN_EDITEUR_DECO
+// decorations (F11), FIN_EDITEUR_SON sound environment (F12), the codes the race loop ends with.
+// Each runs until Escape, on the circuit the race left loaded.
 #pragma once
 
-int lance_editeur(int mode);
+#include "race/boucle.h"
+
+void lance_editeur(int mode);
 // Sound-environment mode with nothing loaded yet: the circuit's elements, for editing.
 void prepare_editeur_effetSon();

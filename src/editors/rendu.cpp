@@ -233,9 +233,9 @@ void RenderScene_traj() {
     if (g_Frustum.SphereInFrustum(p->position.x, p->position.y, p->position.z, 4)) point_traj(p, index);
   }
   glEnable(GL_LIGHTING);
-  if (g_bDisplayNodes && Joueurs[5]) {
+  if (g_bDisplayNodes && Joueurs[JOUEUR_HUMAIN]) {
     g_Debug.RenderDebugLines();
-    g_Octree.DrawActiveNodeOctree(&g_Octree, &g_World, Joueurs[5]->GetVectorPosition());
+    g_Octree.DrawActiveNodeOctree(&g_Octree, &g_World, Joueurs[JOUEUR_HUMAIN]->GetVectorPosition());
   }
 }
 

@@ -109,7 +109,7 @@ void CObjBonus::action() {
     if (age > 210) destruct = true;
     position += CVector3(deplacement.x * vitesse, 0, deplacement.z * vitesse);
     const CVector3 fumee = position_collision - deplacement * 3.0f;
-    creation_partic(5, fumee.x, fumee.y, fumee.z);
+    creation_partic(PARTIC_FUMEE, fumee.x, fumee.y, fumee.z);
     if (!son_handle_vide(canal)) {
       const SonVecteur pos{position.x, position.y, -position.z};
       const SonVecteur vel{deplacement.x * vitesse, deplacement.y * vitesse, -deplacement.z * vitesse};

@@ -9,10 +9,10 @@
 
 namespace {
 
-void explosion_au(CVector3 p) { creation_partic(6, p.x, p.y, p.z); }
+void explosion_au(CVector3 p) { creation_partic(PARTIC_EXPLOSION, p.x, p.y, p.z); }
 
 void sept_etincelles(CVector3 p) {
-  for (int i = 0; i < 7; i++) creation_partic(7, p.x, p.y, p.z);
+  for (int i = 0; i < 7; i++) creation_partic(PARTIC_ETINCELLE_ROUGE, p.x, p.y, p.z);
 }
 
 }  // namespace

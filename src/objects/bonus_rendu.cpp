@@ -14,7 +14,7 @@ void CObjBonus::render(tMateriaux* materiaux) {
   glTranslatef(position.x, position.y, position.z);
   glRotatef(rotation.y, 0, 1, 0);
   for (auto o = obj3D->objects.rbegin(); o != obj3D->objects.rend(); ++o) {
-    const bool brille = o->surfaceType == 1;
+    const bool brille = o->surfaceType == SURFACE_BRILLANTE;
     if (brille) {
       glEnable(GL_BLEND);
       glBlendFunc(GL_SRC_ALPHA, GL_ONE);

@@ -73,7 +73,7 @@ void CObjJoueur::calcule_pente() {
 }
 
 void CObjJoueur::applique_pente(float V, bool friction, float perte_montee) {
-  const bool ralenti = face_sol.type_sol == SOL_RALENTI;
+  const bool ralenti = face_sol.type_sol == SURFACE_LENTE;
   if (pente > 1.02f) {
     if (vitesse <= V * pente) {
       vitesse += (pente - 1) / 10;

@@ -134,7 +134,7 @@ int CJoueurCPU::decide_tir(int f) {
     const Point_Traj* q = point_avant_cible();
     if (q && q->longueur > 80) f = 1;
   }
-  if (bonus == BONUS_MINE_A_PRENDRE && classement < 6 && face_sol.type_sol == SOL_ROUTE) {
+  if (bonus == BONUS_MINE_A_PRENDRE && classement < 6 && face_sol.type_sol == SURFACE_RAPIDE) {
     if (d2 > 36 && d2 < 90000 && std::fabs(glisse) < 3) f = 2;
   }
   if (bonus == BONUS_MISSILE_A_PRENDRE && classement != 1 && d2 > 25 && d2 < 2600) {

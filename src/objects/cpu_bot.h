@@ -3,11 +3,11 @@
 // backs out when stuck, and fires what it holds. The headless simulator gives it to the human
 // pilot; the game may use it as an autopilot.
 //
-//   CcontrolBot bot(Joueurs[5]);
+//   CcontrolBot bot(Joueurs[JOUEUR_HUMAIN]);
 //   controle = &bot;            // the human pilot polls it each step
 #pragma once
 
-#include "ui/controle.h"
+#include "common/controle.h"
 
 class CObjJoueur;
 

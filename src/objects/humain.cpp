@@ -6,7 +6,7 @@
 
 #include "math/degres.h"
 #include "world/trajectoire.h"
-#include "ui/controle.h"
+#include "common/controle.h"
 #include "world/monde.h"
 
 CJoueurHumain::CJoueurHumain() : CJoueurHumain(0, 0, 0, 0) {}

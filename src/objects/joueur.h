@@ -234,4 +234,6 @@ float angle_0_360(float a);
 
 // The six pilots: 0 to 4 the computer pilots, 5 the human.
 constexpr int NB_JOUEURS = 6;
+constexpr int NB_PILOTES_CPU = 5;             // Joueurs[0 .. NB_PILOTES_CPU - 1]
+constexpr int JOUEUR_HUMAIN = NB_PILOTES_CPU;  // Joueurs[JOUEUR_HUMAIN], the last one
 extern CObjJoueur* Joueurs[NB_JOUEURS];

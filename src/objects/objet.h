@@ -6,6 +6,7 @@
 #include "math/vector.h"
 #include "world/modele3d.h"
 #include "world/objet_monde.h"
+#include "world/surfaces.h"
 
 // One ground contact: the circuit face under the object.
 struct SFace_contact {
@@ -20,10 +21,6 @@ struct SFace_contact {
 
   void reset();
 };
-
-// Surface classes that change driving.
-constexpr unsigned char SOL_RALENTI = 7;  // slowing ground
-constexpr unsigned char SOL_ROUTE = 3;
 
 class Cobjet : public CObjetMonde {
  public:

@@ -88,12 +88,12 @@ bool CPartFumee::action() {
 void creation_partic(int kind, float x, float y, float z) {
   CParticules* p = nullptr;
   switch (kind) {
-    case 4:
-    case 6:
+    case PARTIC_SPHERE:
+    case PARTIC_EXPLOSION:
       p = new CPartSphere;
       p->Set3Dobj(&explosion);
       break;
-    case 5:
+    case PARTIC_FUMEE:
       p = new CPartFumee;
       p->Set3Dobj(&explosion);
       break;
@@ -105,16 +105,16 @@ void creation_partic(int kind, float x, float y, float z) {
   p->SetColor(250, 250, 250, 100, 5);
   p->SetEchelle(1.2f);
   switch (kind) {
-    case 1: p->SetEchelle(1.0f); break;
-    case 2:
+    case PARTIC_ETINCELLE: p->SetEchelle(1.0f); break;
+    case PARTIC_ETINCELLE_BOOST:
       p->SetColor(240, 119, 21, 100, 6);
       p->SetEchelle(1.8f);
       break;
-    case 3: Son_Choc(x, y, z); break;
-    case 4:
-    case 5: break;
-    case 6: Son_Explosion(x, y, z); break;
-    case 7: {
+    case PARTIC_CHOC: Son_Choc(x, y, z); break;
+    case PARTIC_SPHERE:
+    case PARTIC_FUMEE: break;
+    case PARTIC_EXPLOSION: Son_Explosion(x, y, z); break;
+    case PARTIC_ETINCELLE_ROUGE: {
       p->SetColor(250, 50, 50, 100, 7);
       p->SetEchelle(3.0f);
       const CVector3 d(au_hasard(-0.25f, 50), 0.8f, au_hasard(-0.25f, 50));

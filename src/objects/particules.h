@@ -1,9 +1,9 @@
 // Particles of a race: spark bursts, growing explosion spheres and missile smoke, in one list,
 // aged once per drawn frame; and the three one-shot positional sounds of impacts.
 //
-//   creation_partic(6, x, y, z);      // an explosion, heard at once
-//   avance_particules(true);          // once per drawn frame: age, free the dead, draw the rest
-//   Effacement_liste_partic();        // end of a race event
+//   creation_partic(PARTIC_EXPLOSION, x, y, z);  // an explosion, heard at once
+//   avance_particules(true);                     // once per drawn frame: age, free the dead, draw the rest
+//   Effacement_liste_partic();                   // end of a race event
 #pragma once
 
 #include "math/vector.h"
@@ -69,9 +69,19 @@ extern CParticules* haut_list_partic;
 extern CParticules* act_partic;
 extern int nb_partic;
 
-// Creates a particle of `kind` at (x, y, z) at the end of the list (it becomes current).
-// Kinds: 1 spark, 2 boost spark, 3 impact spark with its sound, 4 sphere, 5 smoke, 6 explosion
-// with its sound, 7 falling red sparks; any other kind makes a plain spark and says so.
+// The kinds of particle creation_partic makes.
+enum {
+  PARTIC_ETINCELLE = 1,        // spark
+  PARTIC_ETINCELLE_BOOST = 2,  // orange spark of a boosting ship
+  PARTIC_CHOC = 3,             // spark of an impact, with its sound
+  PARTIC_SPHERE = 4,           // growing sphere
+  PARTIC_FUMEE = 5,            // missile smoke
+  PARTIC_EXPLOSION = 6,        // growing sphere, with the explosion's sound
+  PARTIC_ETINCELLE_ROUGE = 7,  // falling red spark
+};
+
+// Creates a particle of `kind` (a PARTIC_ value) at (x, y, z) at the end of the list (it becomes
+// current); any other kind makes a plain spark and says so.
 void creation_partic(int kind, float x, float y, float z);
 void Destruct_partic(CParticules* p);
 void Effacement_liste_partic();

@@ -104,6 +104,7 @@ void CObjJoueur::dessine_vaisseau(tMateriaux* materiaux, const StyleVaisseau& st
 
   // Sparks behind a boosting ship, two per frame.
   if (boost) {
-    for (int i = 0; i < 2; i++) creation_partic(2, position.x + eclat(), position.y + eclat(), position.z + eclat());
+    for (int i = 0; i < 2; i++)
+      creation_partic(PARTIC_ETINCELLE_BOOST, position.x + eclat(), position.y + eclat(), position.z + eclat());
   }
 }

@@ -13,14 +13,13 @@
 
 #include "audio/son.h"
 #include "common/globals.h"
-#include "editors/editeurs.h"
 #include "objects/cpu_bot.h"
 #include "objects/joueur.h"
 #include "race/classement.h"
 #include "race/course.h"
 #include "race/rendu_course.h"
 #include "race/replays.h"
-#include "ui/controle_replay.h"
+#include "common/controle_replay.h"
 #include "ui/texte3d.h"
 #include "world/camera.h"
 
@@ -77,7 +76,7 @@ void pas_decompte(int compteur_secondes, int* compteur_sons, bool replay) {
 // Escape prompt: the frame stays on screen while the race is frozen. Returns the end code.
 int invite_sortie() {
   attend_relache(KEY_ESC);
-  const bool fini = Joueurs[5] && Joueurs[5]->GetFinish();
+  const bool fini = Joueurs[JOUEUR_HUMAIN] && Joueurs[JOUEUR_HUMAIN]->GetFinish();
   RenderClean();
   if (g_CrochetsCourse.scene) g_CrochetsCourse.scene();
   RenderInfos();
@@ -85,7 +84,7 @@ int invite_sortie() {
   const char* texte = fini ? texte_langue("Fini ?", "Finish ?") : texte_langue("Sortie ?", "Exit ?");
   Texte.print_spe(2, CVector3(0, 0, -1.5f), texte, false, 250, 10, 10, 150, true, 0);
   presente();
-  int fin = 0;
+  int fin = FIN_EN_COURS;
   for (;;) {
     if (key[KEY_ESC]) {
       attend_relache(KEY_ESC);
@@ -93,7 +92,7 @@ int invite_sortie() {
     }
     if (key[KEY_ENTER]) {
       attend_relache(KEY_ENTER);
-      fin = 20;
+      fin = FIN_CONFIRMEE;
       if (fini) {
         const int vides = complete_classement();
         if (vides > 0) allegro_message("Il manque %i joueur au classement, sa va planter !", vides);
@@ -112,9 +111,9 @@ class PiloteAutomatique {
  public:
   explicit PiloteAutomatique(bool actif) {
     const char* v = std::getenv("VELTRA_AUTOPILOT");
-    if (!actif || !v || std::strcmp(v, "1") != 0 || !Joueurs[5]) return;
+    if (!actif || !v || std::strcmp(v, "1") != 0 || !Joueurs[JOUEUR_HUMAIN]) return;
     ancien_ = controle;
-    bot_ = std::make_unique<CcontrolBot>(Joueurs[5]);
+    bot_ = std::make_unique<CcontrolBot>(Joueurs[JOUEUR_HUMAIN]);
     controle = bot_.get();
   }
   ~PiloteAutomatique() {
@@ -225,7 +224,7 @@ int Scan_clavier() {
       glDisable(GL_LIGHTING);
     }
   }
-  return key[KEY_ESC] ? 1 : 0;
+  return key[KEY_ESC] ? FIN_ECHAP : FIN_EN_COURS;
 }
 
 namespace {
@@ -258,7 +257,7 @@ int deroule_course(CcontrolReplay* rejeu) {
   };
   fps = nb_fps = 0;
   brouillard_course();
-  if (Joueurs[5]) g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
+  if (CObjJoueur* h = Joueurs[JOUEUR_HUMAIN]) g_Camera.InitSurJoueur(h->GetVectorPosition(), h->GetAngleDeplacement());
   son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_BOUCLE, &SON_MUSIQUE);  // music loops for the whole race
   son_joue(g_SystemeSon, SON_MUSIQUE, true, &channel_SON_MUSIQUE);
   place_auditeur();
@@ -302,8 +301,8 @@ int deroule_course(CcontrolReplay* rejeu) {
   EtatCourse etat;
   Profil profil;
   ChoixCamera camera;
-  int fin = 0;
-  while (fin == 0) {
+  int fin = FIN_EN_COURS;
+  while (fin == FIN_EN_COURS) {
     fin = Scan_clavier();
     if (rejeu && camera.presse()) {
       // The next pilot, the camera put straight behind it (rather than flying there through
@@ -333,10 +332,10 @@ int deroule_course(CcontrolReplay* rejeu) {
       rest(1);
     }
     if (rejeu) continue;  // Escape leaves a replay at once; no editing from one
-    if (fin == 1) fin = invite_sortie();
-    if (key[KEY_F10]) fin = 2;
-    if (key[KEY_F11]) fin = 3;
-    if (key[KEY_F12]) fin = 4;
+    if (fin == FIN_ECHAP) fin = invite_sortie();
+    if (key[KEY_F10]) fin = FIN_EDITEUR_TRAJ;
+    if (key[KEY_F11]) fin = FIN_EDITEUR_DECO;
+    if (key[KEY_F12]) fin = FIN_EDITEUR_SON;
   }
 
   arrete_sons();
@@ -344,15 +343,15 @@ int deroule_course(CcontrolReplay* rejeu) {
   if (rejeu) {
     attend_relache(KEY_ESC);
     clear_keybuf();
-    return 0;
+    return FIN_HORS_PODIUM;
   }
-  if (fin == 20) {
+  if (fin == FIN_CONFIRMEE) {
     enregistreur->termine();
     RenderClean();
-    return humain_sur_podium() ? 1 : 0;
+    return humain_sur_podium() ? FIN_PODIUM : FIN_HORS_PODIUM;
   }
-  // The editing modes leave the race abandoned.
-  return lance_editeur(fin);
+  // The editing mode asked for; the race is left abandoned.
+  return fin;
 }
 
 }  // namespace

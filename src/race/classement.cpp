@@ -100,8 +100,8 @@ void classement_etape() {
   for (int k = 0; k < NB_JOUEURS; k++) {
     if (tab_classement_joueurs[k]) tab_classement_joueurs[k]->SetClassement(k + 1);
   }
-  if (Joueurs[5]) {
-    const int place_humain = Joueurs[5]->GetClassement();
+  if (Joueurs[JOUEUR_HUMAIN]) {
+    const int place_humain = Joueurs[JOUEUR_HUMAIN]->GetClassement();
     for (CObjJoueur* p : Joueurs) {
       if (p) p->SetClassementH(place_humain);
     }

@@ -67,8 +67,8 @@ void pousse_paires() {
       if (!Joueurs[i] || !Joueurs[j]) continue;
       const CVector3 milieu = (Joueurs[i]->GetPositionCollision() + Joueurs[j]->GetPositionCollision()) * 0.5f;
       if (pousse_vaisseaux(Joueurs[i], Joueurs[j])) {
-        creation_partic(3, milieu.x, milieu.y, milieu.z);
-        creation_partic(3, milieu.x, milieu.y, milieu.z);
+        creation_partic(PARTIC_CHOC, milieu.x, milieu.y, milieu.z);
+        creation_partic(PARTIC_CHOC, milieu.x, milieu.y, milieu.z);
       }
     }
   }
@@ -94,7 +94,7 @@ void suit_camera(EtatCourse& etat) {
 }  // namespace
 
 void place_auditeur() {
-  const float v = Joueurs[5] ? Joueurs[5]->GetVitesse() : 0;
+  const float v = Joueurs[JOUEUR_HUMAIN] ? Joueurs[JOUEUR_HUMAIN]->GetVitesse() : 0;
   const CVector3 p = g_Camera.Position();
   const CVector3 d = g_Camera.Direction();
   const SonVecteur pos{p.x, p.y, -p.z};
@@ -107,7 +107,7 @@ void place_auditeur() {
 
 void etape_course(EtatCourse& etat) {
   etape_pilotes();
-  if (Joueurs[5]) act_ptraj = Joueurs[5]->GetPtrTraj();
+  if (Joueurs[JOUEUR_HUMAIN]) act_ptraj = Joueurs[JOUEUR_HUMAIN]->GetPtrTraj();
   etape_bonus();
   contacts_pilotes_bonus();
   pousse_paires();
@@ -139,7 +139,7 @@ void chrono_course() {
 }
 
 bool humain_sur_podium() {
-  CObjJoueur* h = Joueurs[5];
+  CObjJoueur* h = Joueurs[JOUEUR_HUMAIN];
   if (!h || !h->GetFinish()) return false;
   const int place = h->GetClassement();
   return place >= 1 && place <= 3;

@@ -11,12 +11,13 @@
 #include <cstdint>
 
 #include "math/vector.h"
+#include "objects/joueur.h"
 
 // What the race step keeps from one step to the next.
 struct EtatCourse {
   int pas_depuis_arrivee = 0;  // steps since the followed pilot finished
   CVector3 decalage_camera{0, 0, 0};
-  int suivi = 5;  // the pilot the chase camera follows (the human, but for a replay's choice)
+  int suivi = JOUEUR_HUMAIN;  // the pilot the chase camera follows (the human, but for a replay's choice)
 };
 
 // The seed of the race being prepared or run: with the settings and the player's controls at

@@ -1,10 +1,8 @@
-// Race preparation and teardown shared by the events.
+// Race set-up and teardown shared by the game, its replays, the simulator and the benches.
 #include "race/evenement.h"
 
-#include <allegro.h>
-
 #include <cstdio>
-#include <cstdlib>
+#include <utility>
 
 #include "audio/effets_son.h"
 #include "audio/son.h"
@@ -12,11 +10,9 @@
 #include "objects/bonus_placement.h"
 #include "objects/particules.h"
 #include "common/globals.h"
-#include "race/boucle.h"
 #include "race/classement.h"
 #include "race/course.h"
-#include "race/rendu_course.h"
-#include "ui/avis_fichiers.h"
+#include "world/decorations.h"
 #include "world/monde.h"
 #include "world/trajectoire.h"
 
@@ -36,11 +32,18 @@ void borne_tours() {
   if (NOMBRE_TOURS < 1) NOMBRE_TOURS = 1;
 }
 
-bool charge_course(void (*annonce)(const char*), uint32_t graine) {
+tChargeCourse charge_course(void (*annonce)(const char*), uint32_t graine) {
+  tChargeCourse r;
   if (annonce) annonce(texte_langue("Preparation du jeu .", "Preparing game ."));
-  const tChargeMonde monde = charge_monde();
-  if (monde.deco_absente) signale_deco_par_defaut();
-  if (!signale_modeles(monde.modeles)) std::exit(1);
+  tChargeMonde monde = charge_monde();
+  r.deco_par_defaut = monde.deco_absente;
+  r.decos_par_defaut = nb_deco;
+  r.modeles = std::move(monde.modeles);
+  for (const tRapport3DS& m : r.modeles) r.modele_absent = r.modele_absent || m.resultat == IMPORT_ABSENT;
+  if (r.modele_absent) {
+    libere_course();
+    return r;
+  }
   borne_tours();
   if (annonce) annonce(texte_langue("Preparation du jeu . .", "Preparing game . ."));
   charge_trajectoire();
@@ -49,48 +52,35 @@ bool charge_course(void (*annonce)(const char*), uint32_t graine) {
   if (nb_point_t < POINTS_TRAJ_MIN) {
     std::fprintf(stderr, "veltra: %s holds %i point(s); a race needs %i\n", chemin_trajectoire().c_str(), nb_point_t,
                  POINTS_TRAJ_MIN);
+    r.trajectoire_courte = true;
     libere_course();
-    return false;
+    return r;
   }
   if (annonce) annonce(texte_langue("Preparation du jeu . . .", "Preparing game . . ."));
-  if (Joueurs[5]) Joueurs[5]->SetNom(NOM_JOUEUR);
+  if (Joueurs[JOUEUR_HUMAIN]) Joueurs[JOUEUR_HUMAIN]->SetNom(NOM_JOUEUR);
   std::snprintf(FICHIER_MUSIQUE, sizeof FICHIER_MUSIQUE, "./sons/music%i.it", LEVEL_ACTIF);
   // A new race from here on: the bonuses' places are its first draws.
   seme_course(graine);
   charge_positions_bonus();
   // Only the sound system's objects live through the race.
-  if (!charge_effetSons()) signale_effetSons_par_defaut();
+  r.effetSons_par_defaut = !charge_effetSons();
+  r.effetSons_crees = nb_effetSon;
   CreationOcclusion(wminx, wmaxx, wminy, wmaxy, wminz, wmaxz);
   Effacement_liste_effetSon();
   for (int i = 0; i < NB_JOUEURS; i++) {
     if (!Joueurs[i]) continue;
     Joueurs[i]->remet_a_neuf();
     Joueurs[i]->set_ptr_destination(prem_list_ptraj);
-    if (i < 5) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
+    if (i < NB_PILOTES_CPU) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
   }
-  return true;
-}
-
-bool charge_course_jeu(uint32_t graine) {
-  if (charge_course(message, graine)) return true;
-  dialogue_course_impossible(LEVEL_ACTIF);
-  return false;
+  r.pret = true;
+  return r;
 }
 
 void place_grille(CObjJoueur* const* ordre) {
   for (int i = 0; i < NB_JOUEURS; i++) {
     if (ordre[i]) SetPositionDepart(i, ordre[i]);
   }
-}
-
-void attend_pret() {
-  // Keys pressed before the prompt are forgotten first: a player who answers as soon as the
-  // prompt shows must not have the key cleared away after it.
-  clear_keybuf();
-  message(texte_langue("Pret ?", "Ready ?"));
-  if (son_joue(g_SystemeSon, SON_PRET, false, &channel) == SON_OK) son_canal_set_volume(channel, VOLUME_SONS);
-  while (!keypressed()) rest(1);
-  clear_keybuf();
 }
 
 void libere_course() {

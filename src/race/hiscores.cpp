@@ -170,7 +170,7 @@ void fusionne_arrivees_simple() {
       r[S_SOIX] = t.soixantiemes;
       r[S_TOTAL] = t.total;
       r[4] = 0;
-      CLASSEMENT_LITE[j] = p == Joueurs[5];
+      CLASSEMENT_LITE[j] = p == Joueurs[JOUEUR_HUMAIN];
       break;
     }
   }
@@ -244,7 +244,7 @@ void classement_championnat() {
       w[C_SEC] = c.secondes;
       w[C_SOIX] = c.soixantiemes;
       w[C_TOTAL] = c.total;
-      CLASSEMENT_LITE[j] = i == 5;
+      CLASSEMENT_LITE[j] = i == JOUEUR_HUMAIN;
       break;
     }
   }

@@ -80,16 +80,16 @@ void RenderInfos() {
   // The overlays stand in front of the scene: a wall near the camera at the edge of a wide window
   // must not hide the lists or the time.
   glClear(GL_DEPTH_BUFFER_BIT);
-  if (Joueurs[5]) {
-    Joueurs[5]->affiche_coord(&g_Materiaux, nb_fps, CHRONO_MINUTES, CHRONO_SECONDES, CHRONO_MILISECONDES);
+  if (Joueurs[JOUEUR_HUMAIN]) {
+    Joueurs[JOUEUR_HUMAIN]->affiche_coord(&g_Materiaux, nb_fps, CHRONO_MINUTES, CHRONO_SECONDES, CHRONO_MILISECONDES);
   }
   g_Minimap.renderSpe(&g_Materiaux);
   // The arrivals from the left edge, the running order under the time from the right edge.
   liste(-2.9f + ecart_bord_gauche(-5.0f), 3.3f, -5.0f, 0.35f, 150, tab_arrive, tab_temps);
   liste(5.5f + ecart_bord_droit(-7.0f), 5.25f, -7.0f, 0.35f, 100, tab_classement_joueurs, nullptr);
-  if (g_bDisplayNodes && Joueurs[5]) {
+  if (g_bDisplayNodes && Joueurs[JOUEUR_HUMAIN]) {
     g_Debug.RenderDebugLines();
-    g_Octree.DrawActiveNodeOctree(&g_Octree, &g_World, Joueurs[5]->GetVectorPosition());
+    g_Octree.DrawActiveNodeOctree(&g_Octree, &g_World, Joueurs[JOUEUR_HUMAIN]->GetVectorPosition());
   }
 }
 

@@ -11,7 +11,7 @@
 #include "race/classement.h"
 #include "race/contre_la_montre.h"
 #include "race/course.h"
-#include "ui/controle_replay.h"
+#include "common/controle_replay.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ void CEnregistreur::note(const Ccontrol& c) {
 }
 
 bool CEnregistreur::termine() {
-  const CObjJoueur* h = Joueurs[5];
+  const CObjJoueur* h = Joueurs[JOUEUR_HUMAIN];
   if (!h || !h->GetFinish()) return true;
   for (int k = 0; k < NB_JOUEURS; k++) {
     if (tab_arrive[k] == h) replay_.temps = static_cast<uint32_t>(tab_temps[k].total);

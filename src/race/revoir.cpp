@@ -9,8 +9,7 @@
 #include "race/boucle.h"
 #include "race/course.h"
 #include "race/evenement.h"
-#include "ui/controle_replay.h"
-#include "world/camera.h"
+#include "common/controle_replay.h"
 #include "world/trajectoire.h"
 
 void revoit_course(const tReplay& r) {
@@ -27,29 +26,15 @@ void revoit_course(const tReplay& r) {
     if (!Joueurs[i]) continue;
     Joueurs[i]->remet_a_neuf();
     Joueurs[i]->set_ptr_destination(prem_list_ptraj);
-    if (i < 5) Joueurs[i]->set_vitesse_max(r.vitesse_cpu);
+    if (i < NB_PILOTES_CPU) Joueurs[i]->set_vitesse_max(r.vitesse_cpu);
   }
-  if (Joueurs[5]) Joueurs[5]->SetNom(r.nom.c_str());
+  if (Joueurs[JOUEUR_HUMAIN]) Joueurs[JOUEUR_HUMAIN]->SetNom(r.nom.c_str());
   place_grille(grille);
   CcontrolReplay rejeu(r.etats);
   boucle_replay(rejeu);
-  if (Joueurs[5]) Joueurs[5]->SetNom(NOM_JOUEUR);
-  for (int i = 0; i < 5; i++) {
+  if (Joueurs[JOUEUR_HUMAIN]) Joueurs[JOUEUR_HUMAIN]->SetNom(NOM_JOUEUR);
+  for (int i = 0; i < NB_PILOTES_CPU; i++) {
     if (Joueurs[i]) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
   }
   NOMBRE_TOURS = tours;
-}
-
-bool joue_replay(const tReplay& r) {
-  // Straight from the start-up, the camera has not been set up by the menus yet.
-  g_Camera.PositionCamera(30, 10, 65, -50, 10, 35, 0, 1, 0);
-  const int circuit = LEVEL_ACTIF;
-  LEVEL_ACTIF = r.circuit;
-  const bool pret = charge_course_jeu(r.graine);
-  if (pret) {
-    revoit_course(r);
-    libere_course();
-  }
-  LEVEL_ACTIF = circuit;
-  return pret;
 }

@@ -1,5 +1,5 @@
-// Watching a recorded race: from the classification screen on the circuit still loaded, or from
-// a replay file given on the command line.
+// Watching a recorded race again on the circuit loaded: from the classification screen, or from a
+// replay file given on the command line once its circuit is loaded.
 #pragma once
 
 #include "common/replay.h"
@@ -8,5 +8,3 @@
 // speed, grid and player's name, the player's controls played back. The settings of the game are
 // left as they were.
 void revoit_course(const tReplay& r);
-// Loads the replay's circuit, runs it, frees the circuit. False when the circuit cannot be raced.
-bool joue_replay(const tReplay& r);

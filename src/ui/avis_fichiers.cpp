@@ -36,9 +36,9 @@ bool signale_modeles(const tRapports3DS& rapports) {
   return true;
 }
 
-void signale_deco_par_defaut() { allegro_message("creation de %i objet deco", nb_deco); }
+void signale_deco_par_defaut(int n) { allegro_message("creation de %i objet deco", n); }
 
-void signale_effetSons_par_defaut() { allegro_message("creation de %i point(s) occlu", nb_effetSon); }
+void signale_effetSons_par_defaut(int n) { allegro_message("creation de %i point(s) occlu", n); }
 
 void dialogue_course_impossible(int circuit) {
   char ligne[96];

@@ -11,9 +11,9 @@
 // missing file (nothing after it is shown): the caller ends the program with exit code 1.
 bool signale_modeles(const tRapports3DS& rapports);
 
-// The message boxes of the stand-ins: one default decoration, one default occlusion polygon.
-void signale_deco_par_defaut();
-void signale_effetSons_par_defaut();
+// The message boxes of the stand-ins: `n` default decorations, `n` default occlusion polygons.
+void signale_deco_par_defaut(int n);
+void signale_effetSons_par_defaut(int n);
 
 // A dialog in the menus' style saying that the race on `circuit` cannot start because its racing
 // line is missing or has fewer than two points; Enter closes it.

@@ -1,4 +1,4 @@
-// Keyboard and joystick controllers, key names, and the choice of the active controller.
+// Keyboard and joystick reading, key names, and the choice of the active controller.
 #include "ui/controle.h"
 
 #include <allegro.h>
@@ -9,13 +9,9 @@
 
 #include "common/globals.h"
 
-Ccontrol* controle = nullptr;
-
 namespace {
 
 const int clavier_fixe[NB_BOUTONS] = {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_ENTER, KEY_INSERT, KEY_DEL, KEY_ESC};
-
-void efface(int* t) { std::memset(t, 0, sizeof(int) * NB_BOUTONS); }
 
 }  // namespace
 
@@ -43,56 +39,19 @@ int attend_bouton_joystick(int sauf1, int sauf2) {
   }
 }
 
-Ccontrol::Ccontrol(int t) : type(t) {
-  const int defaut[NB_BOUTONS] = {KEY_O, KEY_L, KEY_LEFT, KEY_RIGHT, KEY_ENTER, KEY_ALT, KEY_ALT, KEY_ESC};
-  std::memcpy(touche, defaut, sizeof touche);
+bool escape_presse(const Ccontrol& c) { return touche_pressee(c.touche[BT_ESCAPE]); }
+
+CcontrolClavierFixe::CcontrolClavierFixe(int t) : Ccontrol(t) {
   std::memcpy(touche_2, clavier_fixe, sizeof touche_2);
-  efface(etat);
-  efface(etat_avant);
-  efface(relache);
-  efface(etat_2);
-  efface(etat_avant_2);
-  efface(relache_2);
 }
 
-bool Ccontrol::Escape() const { return touche_pressee(touche[BT_ESCAPE]); }
-
-bool Ccontrol::consomme(int i) {
-  if (relache[i]) {
-    relache[i] = 0;
-    return true;
-  }
-  if (relache_2[i]) {
-    relache_2[i] = 0;
-    return true;
-  }
-  return false;
-}
-
-bool Ccontrol::Relache_Escape() {
-  if (!relache[BT_ESCAPE]) return false;
-  relache[BT_ESCAPE] = 0;
-  return true;
-}
-
-void Ccontrol::regle(int i, int code) {
-  touche[i] = code;
-  etat[i] = etat_avant[i] = relache[i] = 0;
-}
-
-void Ccontrol::avance_banque(int* e, int* avant, int* rel, const int* lu) {
-  std::memcpy(avant, e, sizeof(int) * NB_BOUTONS);
-  for (int i = 0; i < NB_BOUTONS; i++) e[i] = lu[i] ? 1 : 0;
-  for (int i = 0; i < NB_BOUTONS; i++) rel[i] = (avant[i] == 1 && e[i] == 0) ? 1 : 0;
-}
-
-void Ccontrol::lit_banque_clavier_2() {
+void CcontrolClavierFixe::lit_banque_clavier_2() {
   int lu[NB_BOUTONS];
   for (int i = 0; i < NB_BOUTONS; i++) lu[i] = touche_pressee(touche_2[i]);
   avance_banque(etat_2, etat_avant_2, relache_2, lu);
 }
 
-Cclavier::Cclavier() : Ccontrol(1) {
+Cclavier::Cclavier() : CcontrolClavierFixe(1) {
   const int premiere[NB_BOUTONS] = {KEY_O, KEY_L, KEY_LEFT, KEY_RIGHT, KEY_ENTER, KEY_INSERT, KEY_DEL, KEY_ESC};
   std::memcpy(touche, premiere, sizeof touche);
 }
@@ -104,7 +63,7 @@ void Cclavier::Pool() {
   lit_banque_clavier_2();
 }
 
-Cjoystick::Cjoystick() : Ccontrol(2) { std::memcpy(touche, clavier_fixe, sizeof touche); }
+Cjoystick::Cjoystick() : CcontrolClavierFixe(2) { std::memcpy(touche, clavier_fixe, sizeof touche); }
 
 void Cjoystick::Pool() {
   poll_joystick();

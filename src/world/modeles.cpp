@@ -2,6 +2,7 @@
 #include "world/modeles.h"
 
 #include "world/materiaux.h"
+#include "world/surfaces.h"
 
 t3DModel Police;
 t3DModel Joueur_1, Joueur_2, Joueur_3, Joueur_4, Joueur_5, Joueur_6;
@@ -83,5 +84,5 @@ tRapports3DS charge_mesh_bonus() {
 void destroy_bonus() { detruit_a_rebours(BONUS); }
 
 void set_type_mesh_bonus(t3DModel* model) {
-  for (t3DObject& o : model->objects) o.surfaceType = (o.name[0] == 'A') ? 1 : 0;
+  for (t3DObject& o : model->objects) o.surfaceType = (o.name[0] == 'A') ? SURFACE_BRILLANTE : SURFACE_OPAQUE;
 }

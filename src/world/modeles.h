@@ -26,5 +26,5 @@ void destroy_deco();
 tRapports3DS charge_mesh_bonus();
 void destroy_bonus();
 
-// Bonus models flag their glowing objects: surfaceType 1 when the name begins with 'A', else 0.
+// Bonus models flag their glowing objects: SURFACE_BRILLANTE when the name begins with 'A', else SURFACE_OPAQUE.
 void set_type_mesh_bonus(t3DModel* model);

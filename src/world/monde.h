@@ -4,6 +4,7 @@
 
 #include "world/materiaux.h"
 #include "world/modele3d.h"
+#include "world/surfaces.h"
 
 extern t3DModel g_World;  // the circuit
 extern t3DModel Minimap;  // its minimap model
@@ -12,14 +13,7 @@ extern float wminx, wmaxx, wminy, wmaxy, wminz, wmaxz;
 // Slide recovery factor of the pilots, read from the configuration at each circuit load.
 extern float glissement;
 
-// Surface classes of circuit objects, from the first letter of their names.
-enum {
-  SURFACE_RAPIDE = 3,    // 'R' road
-  SURFACE_LENTE = 7,     // 'G' slowing ground
-  SURFACE_SOL = 15,      // 'L' other ground
-  SURFACE_DECOR = 16,    // anything else: only the camera touches it
-  SURFACE_MUR = 31,      // 'D' wall
-};
+// Surface class of a circuit object, from the first letter of its name.
 unsigned char classe_surface(const char* nom);
 void set_type_surfaces(t3DModel* model);
 

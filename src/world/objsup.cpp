@@ -5,6 +5,7 @@
 
 #include "world/listes_objets.h"
 #include "world/materiaux.h"
+#include "world/surfaces.h"
 
 void dessine_objet_3d(const t3DObject& o, tMateriaux* materiaux, int alpha) {
   const bool texture = o.hasTexture && o.materialIndex >= 0 && o.materialIndex < MAX_TEXTURES;
@@ -36,7 +37,9 @@ void dessine_objet_3d(const t3DObject& o, tMateriaux* materiaux, int alpha) {
   glEnd();
 }
 
-FusionOeil fusion_oeil(const t3DObject& o) { return o.surfaceType == 1 ? FusionOeil::additive : FusionOeil::opaque; }
+FusionOeil fusion_oeil(const t3DObject& o) {
+  return o.surfaceType == SURFACE_BRILLANTE ? FusionOeil::additive : FusionOeil::opaque;
+}
 
 void CObjSup::dessine(tMateriaux* materiaux, bool oeil) {
   if (!modele) return;

@@ -53,7 +53,7 @@ class CObjSup {
   void dessine(tMateriaux* materiaux, bool oeil);
 };
 
-// How render_obj lays one object over the scene: a glowing object (surfaceType 1) is added on at
+// How render_obj lays one object over the scene: a glowing object (SURFACE_BRILLANTE) is added on at
 // half strength (alpha 128); any other is drawn opaque.
 enum class FusionOeil { opaque, additive };
 FusionOeil fusion_oeil(const t3DObject& o);

@@ -4,11 +4,9 @@
 
 #include "world/camera.h"
 #include "world/octree.h"
+#include "world/surfaces.h"
 
 namespace {
-
-bool est_sol(unsigned char type) { return type == 3 || type == 7 || type == 15; }
-constexpr unsigned char TYPE_MUR = 31;
 
 // Vertex indices of triangle j of the node's object; false when the node does not match the
 // circuit it is asked about.
@@ -107,7 +105,7 @@ bool COctree::CollisionsObjetmonde(CObjetMonde* object, t3DModel* circuit) {
   for (int i : objectList) {
     if (i >= static_cast<int>(circuit->objects.size()) || i >= static_cast<int>(world->objects.size())) continue;
     const t3DObject& W = circuit->objects[i];
-    if (W.surfaceType != TYPE_MUR) continue;
+    if (W.surfaceType != SURFACE_MUR) continue;
     const t3DObject& N = world->objects[i];
     const int n = nombre_faces(N);
     for (int j = 0; j < n; j++) {

@@ -55,8 +55,6 @@ tCharge& circuit(int i) {
   return *cache[i];
 }
 
-bool sol(unsigned char s) { return s == SURFACE_RAPIDE || s == SURFACE_LENTE || s == SURFACE_SOL; }
-
 // Visits every face of the end nodes whose cube passes `garde(centre, demi_largeur)`.
 template <class G, class V>
 void parcourt(const COctree* n, const t3DModel& monde, G garde, V visite) {
@@ -169,7 +167,7 @@ float distance_aux_murs(tCharge& t, CVector3 p, float rayon, CVector3 sens = CVe
 
 const tImpact* premier_sol_sous(const std::vector<tImpact>& v, float y) {
   for (const tImpact& i : v) {
-    if (i.y <= y && sol(i.surface)) return &i;
+    if (i.y <= y && est_sol(i.surface)) return &i;
   }
   return nullptr;
 }
@@ -329,7 +327,7 @@ TEST_P(Circuits, GroundIsWholeAndSound) {
       triangles++;
       const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]], c = o.vertices[f.vertexIndex[2]];
       ASSERT_GT(Magnitude(Cross(b - a, c - a)) / 2, 0.01f) << o.name;
-      if (!sol(o.surfaceType)) continue;
+      if (!est_sol(o.surfaceType)) continue;
       EXPECT_GE(f.normal.y, 0.7f) << o.name;
       for (int k = 0; k < 3; k++) {
         auto u = cle(o.vertices[f.vertexIndex[k]]), w = cle(o.vertices[f.vertexIndex[(k + 1) % 3]]);
@@ -393,7 +391,7 @@ TEST_P(Circuits, MinimapFloatsOverTheTrackAndStaysOnScreen) {
         ASSERT_NE(premier_sol_sous(v, p.y), nullptr) << "minimap off the track at (" << p.x << ", " << p.z << ")";
         // Nothing of the ground above it either: the highest ground there is below it.
         for (const tImpact& i : v) {
-          if (sol(i.surface)) {
+          if (est_sol(i.surface)) {
             EXPECT_LE(i.y, p.y);
             break;
           }
@@ -430,7 +428,7 @@ TEST_P(Circuits, PlantsStandBesideTheTrack) {
     EXPECT_LE(d.echelle, 1.6f);
     caps.insert(static_cast<int>(d.angles.y / 10));
     for (const tImpact& i : verticale(t, d.position.x, d.position.z)) {
-      EXPECT_FALSE(sol(i.surface) || i.surface == SURFACE_MUR)
+      EXPECT_FALSE(est_sol(i.surface) || i.surface == SURFACE_MUR)
           << "plant on the track at (" << d.position.x << ", " << d.position.z << "): " << i.lettre;
     }
   }

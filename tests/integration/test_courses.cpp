@@ -13,6 +13,7 @@
 #include "common/difficulte.h"
 #include "common/fichier.h"
 #include "common/hasard.h"
+#include "objects/joueur.h"
 #include "objects/particules.h"
 #include "sim/course_sim.h"
 #include "sim/rapport.h"
@@ -110,7 +111,7 @@ TEST_P(Courses, TheSameSeedRunsTheSameRaceWhateverIsDrawn) {
   // and aged, the cosmetic generator drawn from.
   const ResultatCourse b = session.course(1, 9, [](int pas) {
     for (int k = 0; k < pas % 4; k++) {
-      creation_partic(7, 0, 0, 0);
+      creation_partic(PARTIC_ETINCELLE_ROUGE, 0, 0, 0);
       avance_particules(false);
       g_HasardDecor.suivant();
     }
@@ -154,7 +155,7 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameTimes) {
   session.libere();
   ASSERT_EQ(chdir(ici), 0);
   ASSERT_TRUE(a.tous_finis);
-  EXPECT_EQ(b.pilotes[5].nom, "Lou");
+  EXPECT_EQ(b.pilotes[JOUEUR_HUMAIN].nom, "Lou");
   for (size_t i = 0; i < a.pilotes.size(); i++) {
     EXPECT_EQ(a.pilotes[i].place, b.pilotes[i].place) << a.pilotes[i].nom;
     EXPECT_EQ(a.pilotes[i].temps / 60.0 * 100, b.pilotes[i].temps / 60.0 * 100) << a.pilotes[i].nom;
@@ -178,7 +179,7 @@ TEST_F(CircuitsGeneres, EasyLetsTheBotWinMostRacesExpertNoneAndHardSitsBetween) 
       std::string erreur;
       ASSERT_TRUE(session.charge(dossier(), circuit, &erreur)) << erreur;
       for (unsigned g : GRAINES) {
-        const ResultatPilote& bot = session.course(TOURS, g).pilotes[5];
+        const ResultatPilote& bot = session.course(TOURS, g).pilotes[JOUEUR_HUMAIN];
         ASSERT_TRUE(bot.fini) << DIFFICULTES[n].nom_en << " circuit " << circuit << " seed " << g;
         places[n][bot.place]++;
       }

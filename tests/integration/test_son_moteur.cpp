@@ -22,7 +22,7 @@
 #include "race/course.h"
 #include "race/evenement.h"
 #include "sim/course_sim.h"
-#include "ui/controle.h"
+#include "common/controle.h"
 #include "world/camera.h"
 #include "world/trajectoire.h"
 
@@ -62,29 +62,29 @@ TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheGridToFullSpeed) {
   ASSERT_TRUE(son.ok());
   g_HasardCourse.seme(7);  // the pilots' choices: the same race every run
   std::unique_ptr<CObjJoueur> pilotes[NB_JOUEURS];
-  for (int i = 0; i < 5; i++) pilotes[i] = std::make_unique<CJoueurCPU>();
-  pilotes[5] = std::make_unique<CJoueurHumain>();
+  for (int i = 0; i < NB_PILOTES_CPU; i++) pilotes[i] = std::make_unique<CJoueurCPU>();
+  pilotes[JOUEUR_HUMAIN] = std::make_unique<CJoueurHumain>();
   for (int i = 0; i < NB_JOUEURS; i++) {
     Joueurs[i] = pilotes[i].get();
     Joueurs[i]->set_ptr_destination(prem_list_ptraj);
-    if (i < 5) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
+    if (i < NB_PILOTES_CPU) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
   }
-  CcontrolBot bot(Joueurs[5]);
+  CcontrolBot bot(Joueurs[JOUEUR_HUMAIN]);
   Ccontrol* ancien = controle;
   controle = &bot;
   NOMBRE_TOURS = 1;
   Effacement_liste_bonus();
   place_grille(Joueurs);
   // Only the player's engine is started: the capture holds that one engine.
-  ASSERT_EQ(Joueurs[5]->SetSonMoteur(SON_MOTEUR), 0);
-  g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
+  ASSERT_EQ(Joueurs[JOUEUR_HUMAIN]->SetSonMoteur(SON_MOTEUR), 0);
+  g_Camera.InitSurJoueur(Joueurs[JOUEUR_HUMAIN]->GetVectorPosition(), Joueurs[JOUEUR_HUMAIN]->GetAngleDeplacement());
   prepare_pilotes();
-  Joueurs[5]->BeginMoteur();
+  Joueurs[JOUEUR_HUMAIN]->BeginMoteur();
 
   std::vector<double> vitesses, demandees;
   auto ecoute_pas = [&] {
-    vitesses.push_back(Joueurs[5]->GetVitesse());
-    demandees.push_back(Joueurs[5]->frequence_moteur_voulue());
+    vitesses.push_back(Joueurs[JOUEUR_HUMAIN]->GetVitesse());
+    demandees.push_back(Joueurs[JOUEUR_HUMAIN]->frequence_moteur_voulue());
     son.rend_trames(TRAMES_PAR_PAS);
   };
   // One second waiting on the grid, then eight seconds of race.
@@ -133,7 +133,7 @@ TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheGridToFullSpeed) {
     return a.vitesse < b.vitesse;
   });
   EXPECT_LT(grille.vitesse, 0.01);
-  ASSERT_GT(vite.vitesse, 0.8 * pilotes[5]->vitesse_max);
+  ASSERT_GT(vite.vitesse, 0.8 * pilotes[JOUEUR_HUMAIN]->vitesse_max);
   EXPECT_GT(vite.mesuree, 4.0 * grille.mesuree) << "idle " << grille.mesuree << " Hz, fast " << vite.mesuree << " Hz";
 
   // The loop's own pitch at idle sets the scale: every window is then heard within the range of

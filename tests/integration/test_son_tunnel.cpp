@@ -212,7 +212,7 @@ class SonTunnel : public ::testing::TestWithParam<CircuitTunnel> {
     son.rend(0.2);
     const size_t debut = son.trames();
     const CVector3 e = ship + direction * 20.0f + CVector3(0, 3, 0);
-    creation_partic(6, e.x, e.y, e.z);
+    creation_partic(PARTIC_EXPLOSION, e.x, e.y, e.z);
     for (int i = 0; i < 5 * 30; i++) {
       place_auditeur();
       son.rend_trames(TRAMES_PAR_PAS);

@@ -352,7 +352,7 @@ TEST_F(CPU, FiresItsBonusesByTheRules) {
   circuit_essai::installe();
   Joueurs[0] = &p;
   sur_la_grille(p, -100, 0);
-  p.face_sol.type_sol = SOL_ROUTE;
+  p.face_sol.type_sol = SURFACE_RAPIDE;
   // Speed bonus on a long stretch: boost at once.
   p.SetBonus(BONUS_VITESSE);
   p.action();

@@ -28,7 +28,10 @@ TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
   struct Vie {
     int kind, frames;
   };
-  for (Vie v : {Vie{1, 35}, Vie{2, 35}, Vie{3, 35}, Vie{7, 35}, Vie{4, 60}, Vie{6, 60}, Vie{5, 25}}) {
+  const Vie vies[] = {{PARTIC_ETINCELLE, 35},       {PARTIC_ETINCELLE_BOOST, 35}, {PARTIC_CHOC, 35},
+                      {PARTIC_ETINCELLE_ROUGE, 35}, {PARTIC_SPHERE, 60},          {PARTIC_EXPLOSION, 60},
+                      {PARTIC_FUMEE, 25}};
+  for (Vie v : vies) {
     creation_partic(v.kind, LOIN, 0, 0);
     ASSERT_EQ(nb_partic, 1);
     for (int f = 1; f <= v.frames; f++) {
@@ -44,7 +47,7 @@ TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
 }
 
 TEST_F(Particules, SphereGrowsTo13Point2AndTurns) {
-  creation_partic(4, LOIN, 0, 0);
+  creation_partic(PARTIC_SPHERE, LOIN, 0, 0);
   auto* s = dynamic_cast<CPartSphere*>(haut_list_partic);
   ASSERT_NE(s, nullptr);
   EXPECT_EQ(s->obj3D != nullptr, true);
@@ -57,7 +60,7 @@ TEST_F(Particules, SphereGrowsTo13Point2AndTurns) {
 }
 
 TEST_F(Particules, RedSparksFlyUpThenFallNoFasterThanOne) {
-  creation_partic(7, 0, 0, 0);
+  creation_partic(PARTIC_ETINCELLE_ROUGE, 0, 0, 0);
   CParticules* p = haut_list_partic;
   EXPECT_TRUE(p->mobile && p->gravite);
   EXPECT_FLOAT_EQ(p->deplacement.y, 0.8f);
@@ -76,14 +79,14 @@ TEST_F(Particules, RedSparksFlyUpThenFallNoFasterThanOne) {
   EXPECT_GT(plus_haut, 0);
   EXPECT_LT(p->position.y, plus_haut);
   // A plain spark stays where it was made.
-  creation_partic(1, 5, 6, 7);
+  creation_partic(PARTIC_ETINCELLE, 5, 6, 7);
   CParticules* s = haut_list_partic;
   for (int f = 0; f < 10; f++) s->action();
   EXPECT_EQ(Distance(s->position, CVector3(5, 6, 7)), 0);
 }
 
 TEST_F(Particules, SmokeRisesAndSwells) {
-  creation_partic(5, 0, 0, 0);
+  creation_partic(PARTIC_FUMEE, 0, 0, 0);
   CParticules* p = haut_list_partic;
   for (int f = 0; f < 25; f++) ASSERT_TRUE(p->action());
   // Each frame rises 0.5 to 2.5 and drifts at most 0.45 sideways.
@@ -95,14 +98,14 @@ TEST_F(Particules, SmokeRisesAndSwells) {
 
 TEST_F(Particules, ExplosionAndImpactSoundsPlayOnceAtCreation) {
   const int avant = nb_sons_impact();
-  creation_partic(6, LOIN, 0, 0);
+  creation_partic(PARTIC_EXPLOSION, LOIN, 0, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 1);
   for (int f = 0; f < 61; f++) avance_particules(true);
   EXPECT_EQ(nb_partic, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 1);
-  creation_partic(3, LOIN, 0, 0);
-  creation_partic(4, LOIN, 0, 0);
-  creation_partic(5, LOIN, 0, 0);
+  creation_partic(PARTIC_CHOC, LOIN, 0, 0);
+  creation_partic(PARTIC_SPHERE, LOIN, 0, 0);
+  creation_partic(PARTIC_FUMEE, LOIN, 0, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 2);
   // With no sound system the sound is skipped, not the particle.
   EXPECT_EQ(Son_Explosion(0, 0, 0), 1);
@@ -110,7 +113,7 @@ TEST_F(Particules, ExplosionAndImpactSoundsPlayOnceAtCreation) {
 }
 
 TEST_F(Particules, TheListKeepsOrderAndMovesTheCurrentToThePredecessor) {
-  for (int i = 0; i < 3; i++) creation_partic(1, LOIN + i, 0, 0);
+  for (int i = 0; i < 3; i++) creation_partic(PARTIC_ETINCELLE, LOIN + i, 0, 0);
   CParticules* a = prem_list_partic;
   CParticules* b = a->suivant;
   CParticules* c = b->suivant;
@@ -126,7 +129,7 @@ TEST_F(Particules, TheListKeepsOrderAndMovesTheCurrentToThePredecessor) {
   EXPECT_EQ(nb_partic, 1);
   // Particles of different ages die in different frames, the others untouched.
   for (int f = 0; f < 20; f++) avance_particules(true);
-  creation_partic(1, LOIN, 0, 0);
+  creation_partic(PARTIC_ETINCELLE, LOIN, 0, 0);
   for (int f = 0; f < 15; f++) avance_particules(true);
   EXPECT_EQ(nb_partic, 2);
   EXPECT_EQ(avance_particules(true), 1);

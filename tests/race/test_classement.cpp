@@ -98,14 +98,14 @@ TEST_F(Classement, ArrivalOnTheStepOfTheLastLapKeepsPlaceAndTime) {
 }
 
 TEST_F(Classement, CompletionFillsAllSixInRunningOrder) {
-  pilotes[5].tour = 2;
+  pilotes[JOUEUR_HUMAIN].tour = 2;
   classement_etape();  // the human arrives
   pilotes[1].point_valide = 8;
   pilotes[3].point_valide = 6;
   CHRONO_SECONDES = 55;
   classement_etape();
   EXPECT_EQ(complete_classement(), 0);
-  EXPECT_EQ(tab_arrive[0], &pilotes[5]);
+  EXPECT_EQ(tab_arrive[0], &pilotes[JOUEUR_HUMAIN]);
   EXPECT_EQ(tab_arrive[1], &pilotes[1]);
   EXPECT_EQ(tab_arrive[2], &pilotes[3]);
   for (auto* a : tab_arrive) EXPECT_NE(a, nullptr);

@@ -92,11 +92,11 @@ TEST(Course, StartReleasesEveryPilotAndPodiumNeedsAFinish) {
     EXPECT_TRUE(p.peut_bouger);
     EXPECT_EQ(p.GetEtat(), EtatPilote::Roule);
   }
-  pilotes[5].SetClassement(2);
+  pilotes[JOUEUR_HUMAIN].SetClassement(2);
   EXPECT_FALSE(humain_sur_podium());
-  pilotes[5].Set_Finish();
+  pilotes[JOUEUR_HUMAIN].Set_Finish();
   EXPECT_TRUE(humain_sur_podium());
-  pilotes[5].SetClassement(4);
+  pilotes[JOUEUR_HUMAIN].SetClassement(4);
   EXPECT_FALSE(humain_sur_podium());
   for (auto& j : Joueurs) j = nullptr;
 }

@@ -9,7 +9,7 @@
 #include "common/fichier.h"
 #include "race/classement.h"
 #include "race/evenement.h"
-#include "race/evenements.h"
+#include "race/championnat.h"
 #include "race/hiscores.h"
 #include "support/outils_essai.h"
 #include "world/trajectoire.h"

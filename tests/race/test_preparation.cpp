@@ -1,5 +1,5 @@
-// Race set-up: a racing line that cannot be raced refuses the race before anything runs, and
-// leaves nothing loaded behind it.
+// Race set-up: a racing line that cannot be raced, or a missing model, refuses the race before
+// anything runs, says why, and leaves nothing loaded behind it.
 #include <gtest/gtest.h>
 
 #include <allegro.h>
@@ -41,7 +41,7 @@ void ecrit_trajectoire(int compte, int n) {
   ASSERT_TRUE(ecrit_fichier_atomique(chemin_trajectoire(), octets.data(), octets.size()));
 }
 
-TEST(Preparation, RacingLineOfFewerThanTwoPointsRefusesTheRace) {
+TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverything) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());
   ASSERT_EQ(mkdir("objets", 0755), 0);
@@ -57,24 +57,41 @@ TEST(Preparation, RacingLineOfFewerThanTwoPointsRefusesTheRace) {
                        Cas{"one point", 1, 1}, Cas{"count above the points", 9, 1}}) {
     std::remove(chemin_trajectoire().c_str());
     if (c.points >= 0) ecrit_trajectoire(c.compte, c.points);
-    testing::internal::CaptureStdout();  // the default-decoration box, without a screen
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(charge_course(nullptr, 1)) << c.quoi;
-    testing::internal::GetCapturedStdout();
+    const tChargeCourse r = charge_course(nullptr, 1);
+    EXPECT_FALSE(r.pret) << c.quoi;
+    EXPECT_TRUE(r.trajectoire_courte) << c.quoi;
+    EXPECT_TRUE(r.deco_par_defaut) << c.quoi;
     EXPECT_NE(testing::internal::GetCapturedStderr().find("traj_6.dat"), std::string::npos) << c.quoi;
     // Everything the set-up loaded is freed again.
     EXPECT_EQ(nb_point_t, 0) << c.quoi;
     EXPECT_EQ(g_World.objectCount, 0) << c.quoi;
     EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant) << c.quoi;
   }
-  // Two points make a lap: the race is set up.
+  // Two points make a lap: the race is set up, the missing files' stand-ins counted.
   ecrit_trajectoire(2, 2);
-  testing::internal::CaptureStdout();
-  EXPECT_TRUE(charge_course(nullptr, 1));
-  testing::internal::GetCapturedStdout();
+  tChargeCourse r = charge_course(nullptr, 1);
+  EXPECT_TRUE(r.pret);
+  EXPECT_FALSE(r.trajectoire_courte || r.modele_absent);
+  EXPECT_TRUE(r.deco_par_defaut && r.effetSons_par_defaut);
+  EXPECT_GT(r.decos_par_defaut, 0);
+  EXPECT_GT(r.effetSons_crees, 0);
   EXPECT_EQ(nb_point_t, 2);
   EXPECT_GT(g_World.objectCount, 0);
   libere_course();
+
+  // A missing model is reported, not the end of the program; nothing stays loaded.
+  std::remove("objets/kan_m1_6.3ds");
+  r = charge_course(nullptr, 1);
+  EXPECT_FALSE(r.pret);
+  EXPECT_TRUE(r.modele_absent);
+  bool absent_nomme = false;
+  for (const tRapport3DS& m : r.modeles)
+    absent_nomme = absent_nomme || (m.resultat == IMPORT_ABSENT && m.chemin.find("kan_m1_6") != std::string::npos);
+  EXPECT_TRUE(absent_nomme);
+  EXPECT_EQ(nb_point_t, 0);
+  EXPECT_EQ(g_World.objectCount, 0);
+  EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant);
   LEVEL_ACTIF = 1;
 }
 

@@ -7,7 +7,7 @@
 
 #include "common/globals.h"
 #include "ui/controle.h"
-#include "ui/controle_replay.h"
+#include "common/controle_replay.h"
 
 namespace {
 
@@ -46,10 +46,10 @@ TEST_F(Controle, AHeldKeyReportsItsReleaseExactlyOnce) {
 }
 
 TEST_F(Controle, DefaultKeysAccelerateAndBrakeThroughEitherBank) {
-  BOUTON_HAUT = 84;
-  BOUTON_BAS = 85;
-  BOUTON_SPE = 80;
-  BOUTON_SPE_1 = 81;
+  BOUTON_HAUT = KEY_UP;
+  BOUTON_BAS = KEY_DOWN;
+  BOUTON_SPE = KEY_PGUP;
+  BOUTON_SPE_1 = KEY_PGDN;
   Cclavier c;
   applique_touches_clavier(&c);
   for (int k : {KEY_UP, KEY_PGUP, KEY_INSERT}) {
@@ -77,10 +77,10 @@ TEST_F(Controle, DefaultKeysAccelerateAndBrakeThroughEitherBank) {
 TEST_F(Controle, EscapeIsLiveAndItsEdgeComesFromTheFirstBankOnly) {
   Cclavier c;
   key[KEY_ESC] = 1;
-  EXPECT_TRUE(c.Escape());  // no poll needed
+  EXPECT_TRUE(escape_presse(c));  // no poll needed
   c.Pool();
   key[KEY_ESC] = 0;
-  EXPECT_FALSE(c.Escape());
+  EXPECT_FALSE(escape_presse(c));
   c.Pool();
   EXPECT_TRUE(c.Relache_Escape());
   EXPECT_FALSE(c.Relache_Escape());

@@ -106,7 +106,7 @@ TEST_F(Menus, KeyboardSetUpWritesAllSevenKeys) {
   EXPECT_EQ(get_config_int("Control_kb", "Spe", 0), KEY_A);
   EXPECT_EQ(get_config_int("Control_kb", "Haut", 0), BOUTON_HAUT);
   EXPECT_EQ(get_config_int("Control_kb", "Spe_1", 0), BOUTON_SPE_1);
-  BOUTON_SPE = 80;
+  BOUTON_SPE = KEY_PGUP;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "math/vector.h"
 #include "world/modele3d.h"
+#include "world/monde.h"
 #include "world/objet_monde.h"
 
 // Appends an object whose surface class follows the first letter of its name; one face per three
@@ -15,13 +16,7 @@
 inline int ajoute_objet(t3DModel& m, const char* nom, const std::vector<CVector3>& coins) {
   t3DObject o;
   std::strncpy(o.name, nom, sizeof o.name - 1);
-  switch (nom[0]) {
-    case 'L': o.surfaceType = 15; break;
-    case 'G': o.surfaceType = 7; break;
-    case 'R': o.surfaceType = 3; break;
-    case 'D': o.surfaceType = 31; break;
-    default: o.surfaceType = 16; break;
-  }
+  o.surfaceType = classe_surface(nom);
   o.vertices = coins;
   o.vertexCount = static_cast<int>(coins.size());
   o.normals.assign(coins.size(), CVector3(0, 1, 0));

@@ -10,6 +10,7 @@
 #include "world/decorations.h"
 #include "world/modeles.h"
 #include "world/objsup.h"
+#include "world/surfaces.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ TEST_F(Decorations, TruncatedFilesKeepCompleteRecords) {
 // The held-bonus icon in front of the eye: its body hides what is behind, only the glow adds on.
 TEST(ObjetOeil, OnlyGlowingObjectsAreBlended) {
   t3DObject corps, lueur;
-  lueur.surfaceType = 1;
+  lueur.surfaceType = SURFACE_BRILLANTE;
   EXPECT_EQ(fusion_oeil(corps), FusionOeil::opaque);
   EXPECT_EQ(fusion_oeil(lueur), FusionOeil::additive);
 }

@@ -73,8 +73,8 @@ TEST_F(Materiaux, ModelsLoadHeadlessWithSlotsAndFreeAsAStack) {
   EXPECT_TRUE(b.objects[0].hasTexture);
 
   set_type_mesh_bonus(&a);
-  EXPECT_EQ(a.objects[0].surfaceType, 1);
-  EXPECT_EQ(a.objects[1].surfaceType, 0);
+  EXPECT_EQ(a.objects[0].surfaceType, SURFACE_BRILLANTE);
+  EXPECT_EQ(a.objects[1].surfaceType, SURFACE_OPAQUE);
 
   destroy_obj(&b);
   EXPECT_EQ(g_Materiaux.materialCount, 2);
@@ -110,8 +110,8 @@ TEST_F(Materiaux, StartUpModelsLoadInOrderAndShutdownEmptiesTheTable) {
   EXPECT_EQ(anneau.firstMaterial, 16);
   EXPECT_EQ(explosion.endMaterial, 30);
   EXPECT_EQ(g_Materiaux.materialCount, 30);
-  EXPECT_EQ(missile.objects[0].surfaceType, 1);
-  EXPECT_EQ(missile.objects[1].surfaceType, 0);
+  EXPECT_EQ(missile.objects[0].surfaceType, SURFACE_BRILLANTE);
+  EXPECT_EQ(missile.objects[1].surfaceType, SURFACE_OPAQUE);
   for (int i = 0; i < 30; i++) EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
 
   destroy_bonus();
@@ -220,10 +220,10 @@ TEST_F(Circuit, LoadedTwiceGetsTheSameIndicesAndClasses) {
     EXPECT_EQ(g_World.endMaterial, 4);
     EXPECT_EQ(g_World.objects[0].materialIndex, 2);
     EXPECT_EQ(g_World.objects[1].materialIndex, 3);
-    EXPECT_EQ(g_World.objects[0].surfaceType, 3);
-    EXPECT_EQ(g_World.objects[1].surfaceType, 31);
-    EXPECT_EQ(g_World.objects[2].surfaceType, 16);
-    EXPECT_EQ(g_World.objects[3].surfaceType, 7);
+    EXPECT_EQ(g_World.objects[0].surfaceType, SURFACE_RAPIDE);
+    EXPECT_EQ(g_World.objects[1].surfaceType, SURFACE_MUR);
+    EXPECT_EQ(g_World.objects[2].surfaceType, SURFACE_DECOR);
+    EXPECT_EQ(g_World.objects[3].surfaceType, SURFACE_LENTE);
     for (int i = 2; i < 4; i++) EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
     EXPECT_EQ(wminx, -100);
     EXPECT_EQ(wmaxy, 32);

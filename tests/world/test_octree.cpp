@@ -365,7 +365,7 @@ TEST_F(OctreeRecherche, WallsPushUnlessMovingAwayAndClass16OnlyStopsTheCamera) {
   EXPECT_TRUE(partant.journal.empty());
 
   CObjetTest sur_decor;  // resting on a scenery face: no ground
-  m.objects[0].surfaceType = 16;  // the road becomes scenery
+  m.objects[0].surfaceType = SURFACE_DECOR;  // the road becomes scenery
   sur_decor.position = CVector3(0, 0.5f, 0);
   EXPECT_FALSE(arbre.ChercheSolObjet(&sur_decor, &m));
   EXPECT_TRUE(sur_decor.journal.empty());
@@ -399,7 +399,7 @@ TEST(OctreeRechercheAleatoire, TreeFindsGroundWhereverABruteForceScanDoes) {
     ship.rayonSol = 6.0f;
     bool attendu = false;
     for (t3DObject& o : m.objects) {
-      if (o.surfaceType != 3) continue;
+      if (o.surfaceType != SURFACE_RAPIDE) continue;
       for (const tFace& f : o.faces) {
         CVector3 t[3] = {o.vertices[f.vertexIndex[0]], o.vertices[f.vertexIndex[1]], o.vertices[f.vertexIndex[2]]};
         attendu = attendu || ship.Analise_contact(t, f.normal);
@@ -427,7 +427,7 @@ TEST(OctreeRechercheAleatoire, TreeFindsWallsWhereverABruteForceScanDoes) {
     ship.rayon = 5.0f;
     bool attendu = false;
     for (t3DObject& o : m.objects) {
-      if (o.surfaceType != 31) continue;
+      if (o.surfaceType != SURFACE_MUR) continue;
       for (tFace& f : o.faces) {
         CVector3 t[3] = {o.vertices[f.vertexIndex[0]], o.vertices[f.vertexIndex[1]], o.vertices[f.vertexIndex[2]]};
         float d;

@@ -270,9 +270,9 @@ bool demarre_jeu(const std::string& dossier, int largeur, int hauteur, std::stri
     *erreur = "font model missing";
     return false;
   }
-  for (int i = 0; i < 5; i++) Joueurs[i] = new CJoueurCPU;
-  Joueurs[5] = new CJoueurHumain;
-  for (int k = 1; k <= 5; k++) {
+  for (int i = 0; i < NB_PILOTES_CPU; i++) Joueurs[i] = new CJoueurCPU;
+  Joueurs[JOUEUR_HUMAIN] = new CJoueurHumain;
+  for (int k = 1; k <= NB_PILOTES_CPU; k++) {
     char n[TAILLE_NOM];
     lit_nom_cpu(k, n);
     Joueurs[k - 1]->SetNom(n);
@@ -311,14 +311,14 @@ void libere_circuit() { libere_course(); }
 std::vector<MesureImage> course_mesuree(int images, int pas_par_image, bool detail, const std::string& capture,
                                         int capture_image, int plancher_tous, bool capture_infos) {
   seme_course(1);
-  CcontrolBot bot(Joueurs[5]);
+  CcontrolBot bot(Joueurs[JOUEUR_HUMAIN]);
   Ccontrol* ancien = controle;
   controle = &bot;
   brouillard_course();
   // The main menu leaves the camera's up vector vertical before any race; without the menu the
   // camera would keep its constructor's and draw every frame rolled.
   g_Camera.PositionCamera(30, 10, 65, -50, 10, 35, 0, 1, 0);
-  g_Camera.InitSurJoueur(Joueurs[5]->GetVectorPosition(), Joueurs[5]->GetAngleDeplacement());
+  g_Camera.InitSurJoueur(Joueurs[JOUEUR_HUMAIN]->GetVectorPosition(), Joueurs[JOUEUR_HUMAIN]->GetAngleDeplacement());
   if (!std::getenv("VELTRA_BENCH_SANS_MUSIQUE")) {
     son_cree_flux(g_SystemeSon, FICHIER_MUSIQUE, SON_MODE_BOUCLE, &SON_MUSIQUE);
     son_joue(g_SystemeSon, SON_MUSIQUE, false, &channel_SON_MUSIQUE);

@@ -13,6 +13,8 @@
 #include <ctime>
 #include <memory>
 
+#include "common/controle.h"
+#include "common/controle_replay.h"
 #include "common/globals.h"
 #include "math/degres.h"
 #include "objects/bonus.h"
@@ -24,9 +26,6 @@
 #include "race/classement.h"
 #include "race/course.h"
 #include "race/evenement.h"
-#include "ui/controle.h"
-#include "ui/controle_replay.h"
-#include "world/monde.h"
 #include "world/trajectoire.h"
 
 namespace {
@@ -70,11 +69,15 @@ bool SessionSim::charge(const std::string& dossier, int circuit, std::string* er
   VITESSE_MAX_CPU = get_config_float("physics", "Vitesse_max_cpu", 2.5f);
   if (m_vitesse_cpu > 0) VITESSE_MAX_CPU = m_vitesse_cpu;
   LEVEL_ACTIF = circuit;
-  charge_monde();
-  charge_trajectoire();
-  m_charge = true;
+  // The game's set-up, to see that the circuit can be raced; each race sets it up again.
+  const tChargeCourse chargee = charge_course(nullptr, 0);
+  if (chargee.modele_absent) {
+    *erreur = "a model of circuit " + std::to_string(circuit) + " cannot be loaded";
+    return false;
+  }
+  m_charge = chargee.pret;
   m_circuit = circuit;
-  if (nb_point_t < 3) {
+  if (!chargee.pret || nb_point_t < 3) {
     *erreur = "circuit without a racing line";
     libere();
     return false;
@@ -84,24 +87,21 @@ bool SessionSim::charge(const std::string& dossier, int circuit, std::string* er
 
 void SessionSim::libere() {
   if (!m_charge) return;
-  Effacement_liste_bonus();
-  Effacement_liste_partic();
-  Effacement_liste_point_t();
-  destroy_monde();
+  libere_course();
   m_charge = false;
 }
 
 ResultatCourse SessionSim::course(int tours, unsigned graine, const std::function<void(int pas)>& apres_pas,
                                   std::vector<uint8_t>* enregistre) {
-  return deroule(tours, graine, nullptr, noms[5], nullptr, apres_pas, enregistre);
+  return deroule(tours, graine, nullptr, noms[JOUEUR_HUMAIN], nullptr, apres_pas, enregistre);
 }
 
 bool SessionSim::rejoue(const std::string& dossier, const tReplay& replay, ResultatCourse* r, std::string* erreur) {
   fixe_vitesse_cpu(replay.vitesse_cpu);
   if (!charge(dossier, replay.circuit, erreur)) return false;
   CcontrolReplay rejeu(replay.etats);
-  *r = deroule(replay.tours, replay.graine, &rejeu, replay.nom.empty() ? noms[5] : replay.nom, replay.grille, {},
-               nullptr);
+  *r = deroule(replay.tours, replay.graine, &rejeu, replay.nom.empty() ? noms[JOUEUR_HUMAIN] : replay.nom, replay.grille,
+               {}, nullptr);
   r->rejeu = true;
   return true;
 }
@@ -113,28 +113,26 @@ ResultatCourse SessionSim::deroule(int tours, unsigned graine, Ccontrol* pilote,
   r.circuit = m_circuit;
   r.graine = graine;
   r.tours = tours;
-  seme_course(graine);
 
   std::unique_ptr<CObjJoueur> pilotes[NB_JOUEURS];
-  for (int i = 0; i < 5; i++) pilotes[i] = std::make_unique<CJoueurCPU>();
-  pilotes[5] = std::make_unique<CJoueurHumain>();
-  for (int i = 0; i < NB_JOUEURS; i++) {
-    Joueurs[i] = pilotes[i].get();
-    Joueurs[i]->SetNom(i == 5 ? nom.c_str() : noms[i]);
-  }
-  CcontrolBot bot(Joueurs[5]);
+  for (int i = 0; i < NB_PILOTES_CPU; i++) pilotes[i] = std::make_unique<CJoueurCPU>();
+  pilotes[JOUEUR_HUMAIN] = std::make_unique<CJoueurHumain>();
+  for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i] = pilotes[i].get();
+  CcontrolBot bot(Joueurs[JOUEUR_HUMAIN]);
   Ccontrol* ancien_controle = controle;
   controle = pilote ? pilote : &bot;
 
-  // As the race event prepares it, without the loading messages.
+  // The game's race set-up, without the loading messages, on a freshly loaded circuit.
   NOMBRE_TOURS = tours;
-  Effacement_liste_bonus();
-  Effacement_liste_partic();
-  charge_positions_bonus();
-  for (int i = 0; i < NB_JOUEURS; i++) {
-    Joueurs[i]->set_ptr_destination(prem_list_ptraj);
-    if (i < 5) Joueurs[i]->set_vitesse_max(VITESSE_MAX_CPU);
+  libere();
+  m_charge = charge_course(nullptr, graine).pret;
+  if (!m_charge) {
+    // Its files went away since charge: no race to run.
+    controle = ancien_controle;
+    for (CObjJoueur*& j : Joueurs) j = nullptr;
+    return r;
   }
+  for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i]->SetNom(i == JOUEUR_HUMAIN ? nom.c_str() : noms[i]);
   CObjJoueur* ordre[NB_JOUEURS];
   for (int i = 0; i < NB_JOUEURS; i++) ordre[i] = Joueurs[grille ? grille[i] : i];
   place_grille(ordre);
@@ -157,8 +155,8 @@ ResultatCourse SessionSim::deroule(int tours, unsigned graine, Ccontrol* pilote,
   for (int i = 0; i < NB_JOUEURS; i++) {
     etat_avant[i] = Joueurs[i]->GetEtat();
     y_avant[i] = Joueurs[i]->position.y;
-    r.pilotes[i].nom = i == 5 ? nom : noms[i];
-    r.pilotes[i].humain = i == 5;
+    r.pilotes[i].nom = i == JOUEUR_HUMAIN ? nom : noms[i];
+    r.pilotes[i].humain = i == JOUEUR_HUMAIN;
   }
   std::vector<double> durees;
   durees.reserve(8192);

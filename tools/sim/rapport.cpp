@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <map>
 
+#include "objects/joueur.h"
+
 namespace {
 
 std::string chrono(int soixantiemes) {
@@ -17,7 +19,7 @@ std::string chrono(int soixantiemes) {
 
 double ecart_temps_cpu(const ResultatCourse& r) {
   int lo = 0, hi = 0;
-  for (int i = 0; i < 5 && i < static_cast<int>(r.pilotes.size()); i++) {
+  for (int i = 0; i < NB_PILOTES_CPU && i < static_cast<int>(r.pilotes.size()); i++) {
     const ResultatPilote& p = r.pilotes[i];
     if (!p.fini || p.temps <= 0) return -1;
     lo = lo == 0 ? p.temps : std::min(lo, p.temps);
@@ -68,7 +70,7 @@ void imprime_bilan(std::FILE* f, const std::vector<ResultatCourse>& courses) {
     int nb_bot = 0;
     double ecart = 0;
     for (const ResultatCourse* r : rs) {
-      for (int i = 0; i < 5; i++) {
+      for (int i = 0; i < NB_PILOTES_CPU; i++) {
         const ResultatPilote& p = r->pilotes[i];
         sauvetages += p.sauvetages;
         if (!p.fini) continue;
@@ -77,13 +79,13 @@ void imprime_bilan(std::FILE* f, const std::vector<ResultatCourse>& courses) {
         somme += p.temps;
         n++;
       }
-      if (r->pilotes[5].fini) somme_bot += r->pilotes[5].temps, nb_bot++;
+      if (r->pilotes[JOUEUR_HUMAIN].fini) somme_bot += r->pilotes[JOUEUR_HUMAIN].temps, nb_bot++;
       ecart = std::max(ecart, ecart_temps_cpu(*r));
     }
     std::fprintf(f, "%-8i %5zu %-9s %-9s %-9s %7.1f%% %-9s %7.2f\n", c, rs.size(), chrono(meilleur).c_str(),
                  chrono(n ? static_cast<int>(somme / n) : 0).c_str(), chrono(pire).c_str(), ecart * 100,
                  chrono(nb_bot ? static_cast<int>(somme_bot / nb_bot) : 0).c_str(),
-                 static_cast<double>(sauvetages) / (5.0 * rs.size()));
+                 static_cast<double>(sauvetages) / (1.0 * NB_PILOTES_CPU * rs.size()));
   }
   std::sort(medianes.begin(), medianes.end());
   std::fprintf(f,

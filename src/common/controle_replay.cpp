@@ -1,5 +1,5 @@
 // Recording and playing back the player's controls.
-#include "ui/controle_replay.h"
+#include "common/controle_replay.h"
 
 #include <utility>
 

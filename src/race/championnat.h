@@ -1,8 +1,8 @@
-// The two race events of the main menu, with their dialogs and classification screens.
+// What follows a championship race: its scoring, the next circuit, the championship's hiscores.
 #pragma once
 
-void MENU_Single_Race();
-void MENU_ShampionShip();
+// True once every pilot has an arrival place.
+bool tous_arrives();
 
 // What follows a championship race (the scoring and the hiscore update are done here). `podium`
 // is what MainLoop said; it counts only when every pilot has an arrival place.

@@ -1,21 +1,28 @@
-// Single race and championship: their dialogs, races, scoring and hiscores.
-#include "race/evenements.h"
+// Single race and championship: their dialogs, races, editing modes, scoring and hiscores.
+#include "app/parties.h"
 
 #include <allegro.h>
 
+#include <cstdlib>
 #include <cstring>
 
+#include "audio/son.h"
 #include "common/globals.h"
+#include "editors/editeurs.h"
 #include "objects/joueur.h"
 #include "race/boucle.h"
+#include "race/championnat.h"
 #include "race/classement.h"
 #include "race/course.h"
 #include "race/ecrans_classement.h"
 #include "race/evenement.h"
 #include "race/hiscores.h"
+#include "race/rendu_course.h"
 #include "race/replays.h"
 #include "race/revoir.h"
+#include "ui/avis_fichiers.h"
 #include "ui/menus.h"
+#include "world/camera.h"
 #include "world/trajectoire.h"
 
 namespace {
@@ -47,13 +54,6 @@ int dialogue_evenement(bool championnat, int* choix, int* max, int id_sortie) {
   return r;
 }
 
-bool tous_arrives() {
-  for (CObjJoueur* a : tab_arrive) {
-    if (!a) return false;
-  }
-  return true;
-}
-
 // A circuit number the single race can load.
 void borne_circuit() {
   if (NB_LEVELS >= 1 && (LEVEL_ACTIF < 1 || LEVEL_ACTIF > NB_LEVELS)) LEVEL_ACTIF = LEVEL_ACTIF < 1 ? 1 : NB_LEVELS;
@@ -61,26 +61,33 @@ void borne_circuit() {
 
 }  // namespace
 
-int fin_course_championnat(bool podium) {
-  // Only a race run to its confirmed end is scored: all six arrived. One that stopped early is
-  // neither a podium nor a reason to go on to the next circuit.
-  podium = podium && tous_arrives();
-  int suite = 0;
-  if (podium) {
-    score_course_championnat();
-    classement_championnat();
-    suite |= CHAMP_CLASSEMENT_COURSE;
+bool charge_course_jeu(uint32_t graine) {
+  const tChargeCourse r = charge_course(message, graine);
+  if (r.deco_par_defaut) signale_deco_par_defaut(r.decos_par_defaut);
+  if (!signale_modeles(r.modeles)) std::exit(1);
+  if (r.trajectoire_courte) {
+    dialogue_course_impossible(LEVEL_ACTIF);
+    return false;
   }
-  LEVEL_ACTIF++;
-  const bool fin = LEVEL_ACTIF > 5;
-  // The last race counts for the hiscores once everybody arrived, even off the podium: its
-  // standings rows then stay empty.
-  if (fin && tous_arrives()) {
-    maj_hiscores_championnat(NOMBRE_TOURS * LONGUEUR_CHAMPIONNAT);
-    suite |= CHAMP_HISCORES;
-  }
-  if (podium && !fin) suite |= CHAMP_CONTINUE;
-  return suite;
+  if (r.effetSons_par_defaut) signale_effetSons_par_defaut(r.effetSons_crees);
+  return r.pret;
+}
+
+void attend_pret() {
+  // Keys pressed before the prompt are forgotten first: a player who answers as soon as the
+  // prompt shows must not have the key cleared away after it.
+  clear_keybuf();
+  message(texte_langue("Pret ?", "Ready ?"));
+  if (son_joue(g_SystemeSon, SON_PRET, false, &channel) == SON_OK) son_canal_set_volume(channel, VOLUME_SONS);
+  while (!keypressed()) rest(1);
+  clear_keybuf();
+}
+
+int course_ou_editeur() {
+  const int fin = MainLoop();
+  if (!fin_vers_editeur(fin)) return fin;
+  lance_editeur(fin);
+  return FIN_HORS_PODIUM;
 }
 
 void MENU_Single_Race() {
@@ -92,7 +99,7 @@ void MENU_Single_Race() {
     if (!charge_course_jeu(graine_horloge())) break;
     place_grille(Joueurs);
     attend_pret();
-    if (MainLoop() == 1 && tous_arrives()) {
+    if (course_ou_editeur() == FIN_PODIUM && tous_arrives()) {
       maj_hiscores_simple(NOMBRE_TOURS * LONGUEUR_CIRCUIT);
       // The race just run may be watched again, as often as wished, before going back.
       const tReplay* replay = dernier_replay();
@@ -125,7 +132,7 @@ void MENU_ShampionShip() {
     if (!charge_course_jeu(graine_horloge())) break;
     place_grille(grille);
     attend_pret();
-    const bool podium = MainLoop() == 1;
+    const bool podium = course_ou_editeur() == FIN_PODIUM;
     const int suite = fin_course_championnat(podium);
     // LEVEL_ACTIF already names the next circuit here.
     if (suite & CHAMP_CLASSEMENT_COURSE) ecran_classement_course(LEVEL_ACTIF - 1);
@@ -135,4 +142,18 @@ void MENU_ShampionShip() {
   }
   // Back to a circuit the single race offers.
   if (NB_LEVELS >= 1 && LEVEL_ACTIF > NB_LEVELS) LEVEL_ACTIF = NB_LEVELS;
+}
+
+bool joue_replay(const tReplay& r) {
+  // Straight from the start-up, the camera has not been set up by the menus yet.
+  g_Camera.PositionCamera(30, 10, 65, -50, 10, 35, 0, 1, 0);
+  const int circuit = LEVEL_ACTIF;
+  LEVEL_ACTIF = r.circuit;
+  const bool pret = charge_course_jeu(r.graine);
+  if (pret) {
+    revoit_course(r);
+    libere_course();
+  }
+  LEVEL_ACTIF = circuit;
+  return pret;
 }

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/controle.h"
+#include "common/controle.h"
 
 // What the human pilot reads of a controller after its poll: the six driving buttons pressed in
 // either bank (bits 0..5: up, down, left, right, special, special 1), and the validate button of
