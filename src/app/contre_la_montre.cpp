@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/parties.h"
 #include "common/globals.h"
 #include "objects/joueur.h"
 #include "race/boucle.h"
@@ -39,7 +40,7 @@ Seance* g_Seance = nullptr;
 void apres_etape() {
   Seance& s = *g_Seance;
   s.pas++;
-  const CObjJoueur* h = Joueurs[NB_JOUEURS - 1];
+  const CObjJoueur* h = Joueurs[JOUEUR_HUMAIN];
   if (h && h->GetTour() <= NOMBRE_TOURS) {
     s.chrono.note(h->GetTour(), CHRONO_MINUTES * 3600 + CHRONO_SECONDES * 60 + CHRONO_MILISECONDES);
   }
@@ -47,12 +48,12 @@ void apres_etape() {
   if (!h) return;
   const bool fantome = static_cast<size_t>(s.pas) <= s.fantome.poses.size();
   const CVector3 p = fantome ? s.fantome.poses[s.pas - 1].position : h->position;
-  for (int i = 0; i < NB_JOUEURS - 1; i++) g_Minimap.setPositionJoueurs(i, p);
+  for (int i = 0; i < NB_PILOTES_CPU; i++) g_Minimap.setPositionJoueurs(i, p);
 }
 
 void scene() {
   const Seance& s = *g_Seance;
-  const CObjJoueur* h = Joueurs[NB_JOUEURS - 1];
+  const CObjJoueur* h = Joueurs[JOUEUR_HUMAIN];
   if (!h || s.pas < 1 || static_cast<size_t>(s.pas) > s.fantome.poses.size()) return;
   dessine_fantome(s.fantome.poses[s.pas - 1], h->obj3D);
 }
@@ -103,16 +104,16 @@ bool course(Seance& s, uint32_t graine) {
     std::fprintf(stderr, "veltra: no ghost: %s\n", erreur.c_str());  // there is a file, but not one to race
   }
   prepare_contre_la_montre(graine);
-  if (const CObjJoueur* h = Joueurs[NB_JOUEURS - 1]) {
+  if (const CObjJoueur* h = Joueurs[JOUEUR_HUMAIN]) {
     for (int i = 0; i < NB_JOUEURS; i++) g_Minimap.setPositionJoueurs(i, h->position);
   }
   g_Seance = &s;
   g_CrochetsCourse = {apres_etape, scene, infos};
   attend_pret();
-  const int fin = MainLoop();
+  const int fin = course_ou_editeur();
   g_CrochetsCourse = tCrochetsCourse();
   g_Seance = nullptr;
-  return fin == 1 && tab_arrive[0] == Joueurs[NB_JOUEURS - 1];
+  return fin == FIN_PODIUM && tab_arrive[0] == Joueurs[JOUEUR_HUMAIN];
 }
 
 }  // namespace

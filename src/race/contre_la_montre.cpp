@@ -16,7 +16,7 @@
 bool CONTRE_LA_MONTRE = false;
 
 PiloteSeul::PiloteSeul() {
-  for (int i = 0; i < NB_JOUEURS - 1; i++) {
+  for (int i = 0; i < NB_PILOTES_CPU; i++) {
     cpu_[i] = Joueurs[i];
     Joueurs[i] = nullptr;
   }
@@ -24,7 +24,7 @@ PiloteSeul::PiloteSeul() {
 }
 
 PiloteSeul::~PiloteSeul() {
-  for (int i = 0; i < NB_JOUEURS - 1; i++) Joueurs[i] = cpu_[i];
+  for (int i = 0; i < NB_PILOTES_CPU; i++) Joueurs[i] = cpu_[i];
   CONTRE_LA_MONTRE = false;
 }
 
@@ -32,7 +32,7 @@ void prepare_contre_la_montre(uint32_t graine) {
   Effacement_liste_bonus();
   Effacement_liste_partic();
   seme_course(graine);
-  CObjJoueur* h = Joueurs[NB_JOUEURS - 1];
+  CObjJoueur* h = Joueurs[JOUEUR_HUMAIN];
   if (!h) return;
   h->remet_a_neuf();
   h->SetNom(NOM_JOUEUR);
@@ -78,7 +78,7 @@ bool sauve_fantome(const tReplay& r) {
   if (charge_fantome(r.circuit, r.tours, &garde, nullptr) && garde.temps <= r.temps) return false;
   // The player starts alone on the first place; the computer pilots, absent, keep the others.
   tReplay f = r;
-  for (int i = 0; i < NB_JOUEURS; i++) f.grille[i] = static_cast<uint8_t>(i == 0 ? NB_JOUEURS - 1 : i - 1);
+  for (int i = 0; i < NB_JOUEURS; i++) f.grille[i] = static_cast<uint8_t>(i == 0 ? JOUEUR_HUMAIN : i - 1);
   assure_dossier_hiscores();
   const std::vector<uint8_t> octets = ecrit_replay(f);
   const std::string chemin = chemin_ecriture(relatif(r.circuit, r.tours, "rpl"));

@@ -30,7 +30,7 @@ class PiloteSeul {
   PiloteSeul& operator=(const PiloteSeul&) = delete;
 
  private:
-  CObjJoueur* cpu_[NB_JOUEURS - 1];
+  CObjJoueur* cpu_[NB_PILOTES_CPU];
 };
 
 // A run on the loaded circuit from its start: no bonuses or particles, the race generator on

@@ -8,11 +8,11 @@
 #include "race/classement.h"
 #include "race/contre_la_montre.h"
 #include "race/course.h"
-#include "ui/controle_replay.h"
+#include "common/controle_replay.h"
 
 tPoseFantome pose_joueur() {
   tPoseFantome p;
-  const CObjJoueur* h = Joueurs[NB_JOUEURS - 1];
+  const CObjJoueur* h = Joueurs[JOUEUR_HUMAIN];
   if (!h) return p;
   p.position = h->position;
   p.angle = h->angle;
@@ -56,7 +56,7 @@ class Sauvegarde {
 
 tFantome calcule_fantome(const tReplay& r) {
   tFantome f;
-  CObjJoueur* h = Joueurs[NB_JOUEURS - 1];
+  CObjJoueur* h = Joueurs[JOUEUR_HUMAIN];
   if (!h || r.etats.size() <= static_cast<size_t>(PAS_DECOMPTE)) return f;
   Sauvegarde sauvegarde;
   NOMBRE_TOURS = r.tours;

@@ -20,7 +20,7 @@
 #include "race/course.h"
 #include "race/fantome.h"
 #include "sim/course_sim.h"
-#include "ui/controle_replay.h"
+#include "common/controle_replay.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ Parcours roule(Ccontrol* pilote, uint32_t graine) {
     avance_particules(false);
     p.etats.push_back(octet_controle(*controle));
     p.poses.push_back(pose_joueur());
-    if (Joueurs[5]->GetFinish()) apres++;
+    if (Joueurs[JOUEUR_HUMAIN]->GetFinish()) apres++;
   }
   p.temps = tab_arrive[0] ? tab_temps[0].total : 0;
   controle = nullptr;
@@ -83,7 +83,7 @@ TEST(Fantome, FollowsTheRecordedRunStepByStep) {
     ASSERT_TRUE(session.charge(dossier, 2, &erreur)) << erreur;
     CJoueurHumain humain;
     for (auto& j : Joueurs) j = nullptr;
-    Joueurs[5] = &humain;
+    Joueurs[JOUEUR_HUMAIN] = &humain;
     CONTRE_LA_MONTRE = true;
     NOMBRE_TOURS = 1;
     CcontrolBot bot(&humain);
@@ -117,7 +117,7 @@ TEST(Fantome, FollowsTheRecordedRunStepByStep) {
     EXPECT_GT(ecart_max(roule(&autre, 99).poses, fait.poses), 0.0f);
 
     CONTRE_LA_MONTRE = false;
-    Joueurs[5] = nullptr;
+    Joueurs[JOUEUR_HUMAIN] = nullptr;
     session.libere();
   }
   ASSERT_EQ(chdir(ici), 0);

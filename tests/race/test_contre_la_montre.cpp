@@ -94,15 +94,15 @@ TEST(ContreLaMontre, OnePilotRaceEndsWithItsRecordInItsOwnFile) {
   {
     PiloteSeul seul;
     EXPECT_TRUE(CONTRE_LA_MONTRE);
-    for (int i = 0; i < NB_JOUEURS - 1; i++) EXPECT_EQ(Joueurs[i], nullptr);
-    pilotes[5].SetNom("Moi");
+    for (int i = 0; i < NB_PILOTES_CPU; i++) EXPECT_EQ(Joueurs[i], nullptr);
+    pilotes[JOUEUR_HUMAIN].SetNom("Moi");
     init_classement();
-    tab_classement_joueurs[0] = &pilotes[5];
+    tab_classement_joueurs[0] = &pilotes[JOUEUR_HUMAIN];
     for (int k = 1; k < NB_JOUEURS; k++) tab_classement_joueurs[k] = nullptr;
     CHRONO_MINUTES = 0, CHRONO_SECONDES = 40, CHRONO_MILISECONDES = 0;
     // The player alone: the end confirmed leaves no place of a present pilot empty.
     EXPECT_EQ(complete_classement(), 0);
-    EXPECT_EQ(tab_arrive[0], &pilotes[5]);
+    EXPECT_EQ(tab_arrive[0], &pilotes[JOUEUR_HUMAIN]);
     LEVEL_ACTIF = 3;
     NOMBRE_TOURS = 2;
     EXPECT_EQ(chemin_hiscores_contre_la_montre(), "./hiscores/t_3_2.dat");
