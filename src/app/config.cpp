@@ -130,7 +130,7 @@ void init_globales() {
   NB_LEVELS = get_config_int("Game", "Nb_levels", 0);
   LEVEL_ACTIF = get_config_int("Game", "Level_actif", 1);
   TYPE_JEU = get_config_int("Game", "type_jeu", 0);
-  if (TYPE_JEU > 1) TYPE_JEU = 0;
+  if (TYPE_JEU < 0 || TYPE_JEU > NB_TYPE_JEUX) TYPE_JEU = 0;
   NOMBRE_TOURS = get_config_int("Game", "Nb_tours", 5);
   VITESSE_MAX_CPU = get_config_float("physics", "Vitesse_max_cpu", 2.5f);
   NB_CHAMPIONNAT = get_config_int("Game", "Nb_championnat", 1);

@@ -1,6 +1,7 @@
 // Main menu.
 #include "app/principal.h"
 
+#include "app/contre_la_montre.h"
 #include "audio/son.h"
 #include "common/globals.h"
 #include "app/parties.h"
@@ -30,6 +31,8 @@ void principal() {
     if (r == 10) {
       if (TYPE_JEU == 0) {
         MENU_Single_Race();
+      } else if (TYPE_JEU == 2) {
+        MENU_Contre_la_montre();
       } else {
         MENU_ShampionShip();
       }

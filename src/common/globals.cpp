@@ -33,7 +33,7 @@ unsigned char g_bLighting = 1;
 float MenuFogColor[4] = {0.16f, 0.60f, 0.59f, 1.0f};
 float InGameFogColor[4] = {0.16f, 0.60f, 0.59f, 1.0f};
 
-int NB_TYPE_JEUX = 1;
+int NB_TYPE_JEUX = 2;
 int NB_TYPE_RESOL = RESOL_BUREAU;
 int NB_TYPE_SCREEN = 1;
 int NB_LANGUES = 1;
@@ -67,8 +67,8 @@ char LANG[TAILLE_NOM] = "en";
 int LANGUAGE = 1;
 int NUM_LANGUE = 1;
 
-const char* tab_type_jeux[] = {"Single race", "Championship", "Stop"};
-const char* tab_type_jeux_fr[] = {"Course simple", "Championat", "Stop"};
+const char* tab_type_jeux[] = {"Single race", "Championship", "Time trial", "Stop"};
+const char* tab_type_jeux_fr[] = {"Course simple", "Championat", "Contre la montre", "Stop"};
 // The first five keep the indices older config.cfg files were written with; the wide sizes follow.
 // The window size of a listed entry is read from its label (taille_de_resol).
 const char* tab_resol[] = {"640x480",  "800x600",  "1024x768",  "1280x1024", "User",    "1280x720",

@@ -71,7 +71,7 @@ extern int NOMBRE_TOURS;
 extern int NB_LIMIT_TOURS;
 extern int NB_LEVELS;
 extern int LEVEL_ACTIF;  // 1-based circuit number
-extern int TYPE_JEU;     // 0 single race, 1 championship
+extern int TYPE_JEU;     // 0 single race, 1 championship, 2 time trial
 extern int NB_CHAMPIONNAT;
 extern int CHAMPIONNAT_ACTIF;
 

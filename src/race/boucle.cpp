@@ -23,6 +23,8 @@
 #include "ui/texte3d.h"
 #include "world/camera.h"
 
+tCrochetsCourse g_CrochetsCourse;
+
 namespace {
 
 void presente() {
@@ -76,7 +78,9 @@ int invite_sortie() {
   attend_relache(KEY_ESC);
   const bool fini = Joueurs[JOUEUR_HUMAIN] && Joueurs[JOUEUR_HUMAIN]->GetFinish();
   RenderClean();
+  if (g_CrochetsCourse.scene) g_CrochetsCourse.scene();
   RenderInfos();
+  if (g_CrochetsCourse.infos) g_CrochetsCourse.infos();
   const char* texte = fini ? texte_langue("Fini ?", "Finish ?") : texte_langue("Sortie ?", "Exit ?");
   Texte.print_spe(2, CVector3(0, 0, -1.5f), texte, false, 250, 10, 10, 150, true, 0);
   presente();
@@ -233,6 +237,7 @@ class ChoixCamera {
 // player's controller and records nothing.
 int deroule_course(CcontrolReplay* rejeu) {
   PiloteAutomatique autopilote(rejeu == nullptr);
+  const tCrochetsCourse crochets = rejeu ? tCrochetsCourse() : g_CrochetsCourse;
   Ccontrol* ancien_controle = controle;
   if (rejeu) controle = rejeu;
   std::unique_ptr<CEnregistreur> enregistreur;
@@ -303,9 +308,12 @@ int deroule_course(CcontrolReplay* rejeu) {
       const auto t0 = Profil::Horloge::now();
       etape_course(etat);
       note();
+      if (crochets.apres_etape) crochets.apres_etape();
       const auto t1 = Profil::Horloge::now();
       RenderClean();
+      if (crochets.scene) crochets.scene();
       RenderInfos();
+      if (crochets.infos) crochets.infos();
       if (rejeu) marque_replay();
       if (profil.actif()) glFinish();  // so that the drawing time is the drawing, not its queueing
       profil.compte(t0, t1, Profil::Horloge::now());

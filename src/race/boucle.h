@@ -27,6 +27,15 @@ int MainLoop();
 // countdown's first step, under a "REPLAY" mark: C or Tab moves the chase camera to the next
 // pilot, Escape leaves at once. Nothing is recorded or scored.
 void boucle_replay(CcontrolReplay& rejeu);
+// What a game type adds to a race (the time trial's ghost and lap times): after each race step
+// (not the countdown's), inside each race frame's scene, and over its overlays. None when null;
+// MainLoop keeps them, a replay does not call them.
+struct tCrochetsCourse {
+  void (*apres_etape)() = nullptr;
+  void (*scene)() = nullptr;
+  void (*infos)() = nullptr;
+};
+extern tCrochetsCourse g_CrochetsCourse;
 // The race's clear colour and linear fog up to the camera's depth of field.
 void brouillard_course();
 // Mouse buttons flip the fill mode and the lighting while held; FIN_ECHAP while Escape is down.

@@ -145,9 +145,10 @@ int complete_classement() {
     rang++;
     enregistre_arrivee(p, temps(CHRONO_MINUTES, CHRONO_SECONDES + 10 * rang, CHRONO_MILISECONDES));
   }
+  // Only the places of the pilots racing count: a time trial has one.
+  int presents = 0;
+  for (CObjJoueur* p : Joueurs) presents += p ? 1 : 0;
   int vides = 0;
-  for (CObjJoueur* a : tab_arrive) {
-    if (!a) vides++;
-  }
+  for (int k = 0; k < presents; k++) vides += tab_arrive[k] ? 0 : 1;
   return vides;
 }

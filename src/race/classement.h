@@ -29,6 +29,7 @@ void decal_classement(int k);
 // One ranking step over Joueurs, after the ship-against-ship pushes.
 void classement_etape();
 // The player confirmed the end: every pilot still racing gets an arrival place, in running
-// order, timed 10 seconds apart after the chronometer. Returns the places still empty (none
-// unless a pilot is missing), for the caller to tell.
+// order, timed 10 seconds apart after the chronometer. Returns how many of the first places,
+// one per pilot in Joueurs, are still empty (none unless something went wrong), for the caller
+// to tell; the places of absent pilots (a time trial races one) are not counted.
 int complete_classement();

@@ -176,9 +176,10 @@ void fusionne_arrivees_simple() {
   }
 }
 
-bool maj_hiscores_simple(float longueur) {
+bool maj_hiscores_simple(float longueur) { return maj_hiscores_simple_dans(chemin_hiscores_simple(), longueur); }
+
+bool maj_hiscores_simple_dans(const std::string& chemin, float longueur) {
   std::memset(CLASSEMENT_LITE, 0, sizeof CLASSEMENT_LITE);
-  const std::string chemin = chemin_hiscores_simple();
   std::vector<uint8_t> octets;
   bool enregistre = true;
   switch (examine(chemin, NB_RANGS * TAILLE_RANG_SIMPLE)) {

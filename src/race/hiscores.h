@@ -40,6 +40,8 @@ std::string chemin_hiscores_champ();   // hiscores/c_<championship>_<laps>.dat i
 // the wrong size is kept beside it as <file>.bad (replacing an older one) before the default
 // table takes its place; when it cannot be kept aside it is left untouched and nothing is saved.
 bool maj_hiscores_simple(float longueur);
+// The same on another file of that layout (the time trial's records).
+bool maj_hiscores_simple_dans(const std::string& chemin, float longueur);
 // The parts of it, for tests and tools.
 void hiscores_simple_defaut(float longueur);
 void lit_hiscores_simple(const uint8_t* data, size_t taille);

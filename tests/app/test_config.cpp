@@ -111,15 +111,15 @@ TEST_F(Config, AnExistingFileIsLeftAloneAndMissingKeysTakeTheReadersDefaults) {
   EXPECT_EQ(FULL_SCREEN, 1);
 }
 
-TEST_F(Config, GameTypeAboveOneAndUpperCaseLanguage) {
-  ecrit("[system]\nlang = FR\n[Game]\ntype_jeu = 2\n");
+TEST_F(Config, GameTypeOutOfRangeAndUpperCaseLanguage) {
+  ecrit("[system]\nlang = FR\n[Game]\ntype_jeu = 3\n");
   demarre();
   EXPECT_EQ(TYPE_JEU, 0);
   EXPECT_EQ(LANGUAGE, 1);
   EXPECT_EQ(NUM_LANGUE, 1);
-  ecrit("[system]\nlang = fr\n[Game]\ntype_jeu = 1\n");
+  ecrit("[system]\nlang = fr\n[Game]\ntype_jeu = 2\n");
   demarre();
-  EXPECT_EQ(TYPE_JEU, 1);
+  EXPECT_EQ(TYPE_JEU, 2);
   EXPECT_EQ(LANGUAGE, 0);
 }
 

@@ -46,6 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   verifie_nom(LANG);
   if (RESOL < 0 || RESOL > NB_TYPE_RESOL) std::abort();
   if (LANGUAGE != 0 && LANGUAGE != 1) std::abort();
-  if (TYPE_JEU > 1) std::abort();
+  if (TYPE_JEU < 0 || TYPE_JEU > 2) std::abort();
   return 0;
 }

@@ -1,0 +1,127 @@
+// The time trial's ghost follows the recorded run exactly: a one-lap run of the self-driving
+// ship alone on a generated circuit, its controls recorded as the race loop records them, then
+// the ghost computed from them; and the run raced again after the ghost is the same run.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "assetgen/circuits/circuits.h"
+#include "common/globals.h"
+#include "objects/cpu_bot.h"
+#include "objects/humain.h"
+#include "objects/particules.h"
+#include "race/classement.h"
+#include "race/contre_la_montre.h"
+#include "race/course.h"
+#include "race/fantome.h"
+#include "sim/course_sim.h"
+#include "common/controle_replay.h"
+
+namespace {
+
+struct Parcours {
+  std::vector<uint8_t> etats;
+  std::vector<tPoseFantome> poses;
+  int temps = 0;
+};
+
+// The time trial as MainLoop runs it, with `pilote` as the player's controller: the countdown's
+// steps, then race steps until 30 after the finish.
+Parcours roule(Ccontrol* pilote, uint32_t graine) {
+  Parcours p;
+  controle = pilote;
+  prepare_contre_la_montre(graine);
+  prepare_pilotes();
+  for (int i = 0; i < PAS_DECOMPTE; i++) {
+    etape_pilotes();
+    p.etats.push_back(octet_controle(*controle));
+  }
+  demarre_course();
+  game_CHRONO = 0;
+  CHRONO_MINUTES = CHRONO_SECONDES = CHRONO_MILISECONDES = 0;
+  EtatCourse etat;
+  int apres = 0;
+  for (int pas = 0; pas < 30 * 60 * 5 && apres < 30; pas++) {
+    game_CHRONO += 2;
+    chrono_course();
+    etape_course(etat);
+    avance_particules(false);
+    p.etats.push_back(octet_controle(*controle));
+    p.poses.push_back(pose_joueur());
+    if (Joueurs[JOUEUR_HUMAIN]->GetFinish()) apres++;
+  }
+  p.temps = tab_arrive[0] ? tab_temps[0].total : 0;
+  controle = nullptr;
+  return p;
+}
+
+float ecart_max(const std::vector<tPoseFantome>& a, const std::vector<tPoseFantome>& b) {
+  float e = a.size() == b.size() ? 0 : INFINITY;
+  for (size_t i = 0; i < a.size() && i < b.size(); i++) {
+    const CVector3 d = a[i].position - b[i].position;
+    e = std::fmax(e, std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z));
+    if (!(a[i] == b[i])) e = std::fmax(e, 1e-6f);  // heading or lean apart: not the same track
+  }
+  return e;
+}
+
+TEST(Fantome, FollowsTheRecordedRunStepByStep) {
+  char modele[] = "/tmp/veltra_fantome_XXXXXX";
+  ASSERT_NE(mkdtemp(modele), nullptr);
+  const std::string dossier = modele;
+  std::string erreur;
+  ASSERT_TRUE(genere_circuits(dossier, &erreur)) << erreur;
+  char ici[4096];
+  ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
+  {
+    SessionSim session;
+    ASSERT_TRUE(session.charge(dossier, 2, &erreur)) << erreur;
+    CJoueurHumain humain;
+    for (auto& j : Joueurs) j = nullptr;
+    Joueurs[JOUEUR_HUMAIN] = &humain;
+    CONTRE_LA_MONTRE = true;
+    NOMBRE_TOURS = 1;
+    CcontrolBot bot(&humain);
+    const Parcours fait = roule(&bot, 1234);
+    ASSERT_GT(fait.temps, 0) << "the self-driving ship did not finish its lap";
+
+    tReplay r;
+    r.circuit = 2;
+    r.tours = 1;
+    r.graine = 1234;
+    r.temps = static_cast<uint32_t>(fait.temps);
+    r.etats = fait.etats;
+    // Its run reports no arrival: the game logs those as the player's.
+    static int arrivees = 0;
+    g_RapportArrivee = [](int, const CObjJoueur*, const tTemps&) { arrivees++; };
+    const tFantome f = calcule_fantome(r);
+    EXPECT_EQ(arrivees, 0);
+    EXPECT_NE(g_RapportArrivee, nullptr);
+    g_RapportArrivee = nullptr;
+    EXPECT_EQ(ecart_max(f.poses, fait.poses), 0.0f);
+    ASSERT_EQ(f.tours.size(), 1u);
+    EXPECT_EQ(f.tours[0], fait.temps);
+
+    // The ghost computed before a run leaves nothing that changes it.
+    CcontrolReplay rejeu(fait.etats);
+    const Parcours encore = roule(&rejeu, 1234);
+    EXPECT_EQ(ecart_max(encore.poses, fait.poses), 0.0f);
+    EXPECT_EQ(encore.temps, fait.temps);
+    // Another seed is another race: the same controls do not give the same track.
+    CcontrolReplay autre(fait.etats);
+    EXPECT_GT(ecart_max(roule(&autre, 99).poses, fait.poses), 0.0f);
+
+    CONTRE_LA_MONTRE = false;
+    Joueurs[JOUEUR_HUMAIN] = nullptr;
+    session.libere();
+  }
+  ASSERT_EQ(chdir(ici), 0);
+  EXPECT_EQ(std::system(("rm -rf '" + dossier + "'").c_str()), 0);
+}
+
+}  // namespace

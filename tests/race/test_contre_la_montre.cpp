@@ -1,0 +1,124 @@
+// Time trial: lap differences, the ghost file kept only for a faster run of its own circuit,
+// the records in their own file, and a race of one pilot that ends without missing places.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "common/fichier.h"
+#include "race/classement.h"
+#include "race/contre_la_montre.h"
+#include "race/hiscores.h"
+#include "support/outils_essai.h"
+
+namespace {
+
+TEST(ChronoTours, EachLapAgainstTheBestBeforeIt) {
+  // Ghost laps 700 and 650: the first lap of the run is measured against 650.
+  CChronoTours c({700, 650});
+  EXPECT_FALSE(c.note(0, 400));
+  EXPECT_TRUE(c.note(1, 640));   // 640 - 650
+  EXPECT_FALSE(c.note(1, 642));  // the same lap is noted once
+  EXPECT_TRUE(c.note(2, 1300));  // 660 against the run's own 640
+  EXPECT_TRUE(c.note(3, 1930));  // 630 against 640
+  ASSERT_EQ(c.tours().size(), 3u);
+  EXPECT_EQ(c.tours()[0].temps, 640);
+  EXPECT_EQ(c.tours()[0].ecart, -10);
+  EXPECT_EQ(c.tours()[1].temps, 660);
+  EXPECT_EQ(c.tours()[1].ecart, 20);
+  EXPECT_EQ(c.tours()[2].ecart, -10);
+  for (const tTourChrono& t : c.tours()) EXPECT_TRUE(t.avec_ecart);
+  // No ghost: the first lap has nothing to compare with.
+  CChronoTours seul;
+  seul.note(1, 500);
+  seul.note(2, 990);
+  EXPECT_FALSE(seul.tours()[0].avec_ecart);
+  EXPECT_TRUE(seul.tours()[1].avec_ecart);
+  EXPECT_EQ(seul.tours()[1].ecart, -10);
+}
+
+tReplay course(int circuit, int tours, uint32_t temps, uint8_t octet) {
+  tReplay r;
+  r.circuit = circuit;
+  r.tours = tours;
+  r.temps = temps;
+  r.graine = temps * 7;
+  r.nom = "Moi";
+  r.grille[0] = 5;  // as a time trial's recording has it: the places of absent pilots unchanged
+  r.etats.assign(300, octet);
+  return r;
+}
+
+TEST(Fantome, KeptOnlyWhenFasterAndReadOnlyForItsCircuitAndLaps) {
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
+  tReplay lu;
+  EXPECT_FALSE(charge_fantome(2, 3, &lu, nullptr));  // the first run has none
+  EXPECT_FALSE(sauve_fantome(course(2, 3, 0, 1)));   // an unfinished run is no ghost
+  ASSERT_TRUE(sauve_fantome(course(2, 3, 5000, 1)));
+  EXPECT_EQ(chemin_fantome(2, 3), "./hiscores/t_2_3.rpl");
+  ASSERT_TRUE(charge_fantome(2, 3, &lu, nullptr));
+  EXPECT_EQ(lu.temps, 5000u);
+  EXPECT_EQ(lu.graine, 35000u);
+  EXPECT_EQ(lu.etats, std::vector<uint8_t>(300, 1));
+  EXPECT_FALSE(sauve_fantome(course(2, 3, 5000, 2)));  // a tie keeps the older run
+  EXPECT_FALSE(sauve_fantome(course(2, 3, 6000, 2)));
+  EXPECT_TRUE(sauve_fantome(course(2, 3, 4000, 3)));
+  ASSERT_TRUE(charge_fantome(2, 3, &lu, nullptr));
+  EXPECT_EQ(lu.temps, 4000u);
+  EXPECT_FALSE(charge_fantome(2, 1, &lu, nullptr));  // other lap counts have their own
+
+  // A file that is not this circuit's run, or is cut short, is no ghost, and the next finished
+  // run takes its place.
+  const auto fichier = [](tReplay r) {
+    for (int i = 0; i < 6; i++) r.grille[i] = static_cast<uint8_t>(i);
+    return ecrit_replay(r);
+  };
+  std::vector<uint8_t> octets = fichier(course(4, 3, 3000, 1));
+  ASSERT_TRUE(ecrit_fichier_atomique(chemin_fantome(2, 3), octets.data(), octets.size()));
+  std::string erreur;
+  EXPECT_FALSE(charge_fantome(2, 3, &lu, &erreur));
+  EXPECT_NE(erreur.find("another circuit"), std::string::npos) << erreur;
+  octets = fichier(course(2, 3, 3000, 1));
+  ASSERT_TRUE(ecrit_fichier_atomique(chemin_fantome(2, 3), octets.data(), octets.size() - 2));
+  EXPECT_FALSE(charge_fantome(2, 3, &lu, &erreur));
+  EXPECT_TRUE(sauve_fantome(course(2, 3, 9000, 1)));
+  ASSERT_TRUE(charge_fantome(2, 3, &lu, nullptr));
+  EXPECT_EQ(lu.temps, 9000u);
+}
+
+TEST(ContreLaMontre, OnePilotRaceEndsWithItsRecordInItsOwnFile) {
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
+  CObjJoueur pilotes[NB_JOUEURS];
+  for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i] = &pilotes[i];
+  {
+    PiloteSeul seul;
+    EXPECT_TRUE(CONTRE_LA_MONTRE);
+    for (int i = 0; i < NB_PILOTES_CPU; i++) EXPECT_EQ(Joueurs[i], nullptr);
+    pilotes[JOUEUR_HUMAIN].SetNom("Moi");
+    init_classement();
+    tab_classement_joueurs[0] = &pilotes[JOUEUR_HUMAIN];
+    for (int k = 1; k < NB_JOUEURS; k++) tab_classement_joueurs[k] = nullptr;
+    CHRONO_MINUTES = 0, CHRONO_SECONDES = 40, CHRONO_MILISECONDES = 0;
+    // The player alone: the end confirmed leaves no place of a present pilot empty.
+    EXPECT_EQ(complete_classement(), 0);
+    EXPECT_EQ(tab_arrive[0], &pilotes[JOUEUR_HUMAIN]);
+    LEVEL_ACTIF = 3;
+    NOMBRE_TOURS = 2;
+    EXPECT_EQ(chemin_hiscores_contre_la_montre(), "./hiscores/t_3_2.dat");
+    ASSERT_TRUE(maj_hiscores_contre_la_montre(5000));
+  }
+  for (int i = 0; i < NB_JOUEURS; i++) EXPECT_EQ(Joueurs[i], &pilotes[i]);
+  EXPECT_FALSE(CONTRE_LA_MONTRE);
+  std::vector<uint8_t> octets;
+  ASSERT_TRUE(lit_fichier("./hiscores/t_3_2.dat", octets));
+  ASSERT_EQ(octets.size(), 480u);  // the single race's layout
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "Moi");
+  EXPECT_EQ(CLASSEMENTS_POINTS[0][3], 50 * 60);  // still racing at the end: 10 s after the clock
+  EXPECT_TRUE(CLASSEMENT_LITE[0]);
+  struct stat st;
+  EXPECT_NE(stat("./hiscores/s_3_2.dat", &st), 0);  // the single race's records are untouched
+  for (auto& j : Joueurs) j = nullptr;
+}
+
+}  // namespace
