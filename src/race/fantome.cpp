@@ -76,7 +76,7 @@ tFantome calcule_fantome(const tReplay& r) {
     game_CHRONO += 2;
     chrono_course();
     etape_course(etat);
-    avance_particules(false);
+    avance_particules();
     f.poses.push_back(pose_joueur());
     if (h->GetTour() <= r.tours) chrono.note(h->GetTour(), CHRONO_MINUTES * 3600 + CHRONO_SECONDES * 60 + CHRONO_MILISECONDES);
   }

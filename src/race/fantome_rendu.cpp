@@ -2,7 +2,7 @@
 // it out to white), shaded by how much each face looks up.
 #include <GL/gl.h>
 
-#include "objects/vaisseau_style.h"
+#include "objects/inclinaison.h"
 #include "race/contre_la_montre_rendu.h"
 
 void dessine_fantome(const tPoseFantome& pose, const t3DModel* modele) {

@@ -50,7 +50,7 @@ Parcours roule(Ccontrol* pilote, uint32_t graine) {
     game_CHRONO += 2;
     chrono_course();
     etape_course(etat);
-    avance_particules(false);
+    avance_particules();
     p.etats.push_back(octet_controle(*controle));
     p.poses.push_back(pose_joueur());
     if (Joueurs[JOUEUR_HUMAIN]->GetFinish()) apres++;
