@@ -64,33 +64,6 @@ void infos() {
   if (s.pas < PAS_ANNONCE) dessine_annonce_fantome(s.avec_fantome, s.temps_fantome);
 }
 
-int dialogue() {
-  CDialogue d;
-  prepare_dialogue(d);
-  char copie_nom_joueur[TAILLE_NOM];
-  copie_nom(copie_nom_joueur, NOM_JOUEUR);
-  char* saisie = copie_nom_joueur;
-  float y = 1.0f;
-  d.AddTitre(texte_langue("Contre la montre", "Time trial"), CVector3(0, y, -2), 2);
-  d.AddClick(texte_langue("Jouer", "Play"), CVector3(0, y -= 0.5f, -2), 2, 10);
-  d.AddChoixNum("Stage ", CVector3(0, y -= 0.5f, -2), 2, 0, &LEVEL_ACTIF, &NB_LEVELS);
-  d.AddSaisieBouton(texte_langue("Nom :", "Name :"), CVector3(0, y -= 0.5f, -2), 2, 9, &saisie);
-  d.AddClick(texte_langue("Sortie", "Exit"), CVector3(0, y -= 0.5f, -2), 2, 12);
-  clear_color_menu();
-  d.OuvertureDialogueZoom();
-  int r;
-  while ((r = execute_dialogue(d)) == 9) {
-    copie_nom(NOM_JOUEUR, saisie);
-    set_config_string("Game", "Nom_Player", NOM_JOUEUR);
-  }
-  d.FermetureDialogueZoom();
-  return r;
-}
-
-void borne_circuit() {
-  if (NB_LEVELS >= 1 && (LEVEL_ACTIF < 1 || LEVEL_ACTIF > NB_LEVELS)) LEVEL_ACTIF = LEVEL_ACTIF < 1 ? 1 : NB_LEVELS;
-}
-
 // The run on the loaded circuit; true when the player finished it and confirmed the end.
 bool course(Seance& s, uint32_t graine) {
   tReplay meilleur;
@@ -120,7 +93,7 @@ bool course(Seance& s, uint32_t graine) {
 
 void MENU_Contre_la_montre() {
   borne_circuit();
-  if (dialogue() == 10) {
+  if (dialogue_evenement(texte_langue("Contre la montre", "Time trial"), "Stage ", &LEVEL_ACTIF, &NB_LEVELS, 12) == 10) {
     borne_circuit();
     PiloteSeul seul;
     const uint32_t graine = graine_horloge();

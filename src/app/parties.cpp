@@ -26,10 +26,7 @@
 #include "world/monde.h"
 #include "world/trajectoire.h"
 
-namespace {
-
-// The event dialog; returns the identifier that closed it (10 play, the exit id to leave).
-int dialogue_evenement(bool championnat, int* choix, int* max, int id_sortie) {
+int dialogue_evenement(const char* titre, const char* choix_libelle, int* choix, int* max, int id_sortie) {
   CDialogue d;
   prepare_dialogue(d);
   char copie_nom_joueur[TAILLE_NOM];
@@ -37,11 +34,9 @@ int dialogue_evenement(bool championnat, int* choix, int* max, int id_sortie) {
   char* saisie = copie_nom_joueur;
   float y = 1.0f;
   const CVector3 p(0, y, -2);
-  d.AddTitre(championnat ? texte_langue("Championnat", "ShampionShip") : texte_langue("Course simple", "Single Race"),
-             p, 2);
+  d.AddTitre(titre, p, 2);
   d.AddClick(texte_langue("Jouer", "Play"), CVector3(0, y -= 0.5f, -2), 2, 10);
-  d.AddChoixNum(championnat ? texte_langue("Championnat ", "ShampionShip ") : "Stage ", CVector3(0, y -= 0.5f, -2), 2,
-                0, choix, max);
+  d.AddChoixNum(choix_libelle, CVector3(0, y -= 0.5f, -2), 2, 0, choix, max);
   d.AddSaisieBouton(texte_langue("Nom :", "Name :"), CVector3(0, y -= 0.5f, -2), 2, 9, &saisie);
   d.AddClick(texte_langue("Sortie", "Exit"), CVector3(0, y -= 0.5f, -2), 2, id_sortie);
   clear_color_menu();
@@ -55,12 +50,9 @@ int dialogue_evenement(bool championnat, int* choix, int* max, int id_sortie) {
   return r;
 }
 
-// A circuit number the single race can load.
 void borne_circuit() {
   if (NB_LEVELS >= 1 && (LEVEL_ACTIF < 1 || LEVEL_ACTIF > NB_LEVELS)) LEVEL_ACTIF = LEVEL_ACTIF < 1 ? 1 : NB_LEVELS;
 }
-
-}  // namespace
 
 bool charge_course_jeu(uint32_t graine) {
   const tChargeCourse r = charge_course(message, graine);
@@ -96,7 +88,7 @@ int course_ou_editeur() {
 void MENU_Single_Race() {
   borne_circuit();
   for (;;) {
-    const int r = dialogue_evenement(false, &LEVEL_ACTIF, &NB_LEVELS, 12);
+    const int r = dialogue_evenement(texte_langue("Course simple", "Single Race"), "Stage ", &LEVEL_ACTIF, &NB_LEVELS, 12);
     if (r != 10) break;
     borne_circuit();
     if (!charge_course_jeu(graine_horloge())) break;
@@ -119,7 +111,8 @@ void MENU_ShampionShip() {
   std::memset(CLASSEMENT_NOM_CHAMP, 0, sizeof CLASSEMENT_NOM_CHAMP);
   std::memset(CLASSEMENTS_POINTS_CHAMP, 0, sizeof CLASSEMENTS_POINTS_CHAMP);
   for (auto& c : LISTE_CHAMP) c = tCompteChamp();
-  const int r = dialogue_evenement(true, &CHAMPIONNAT_ACTIF, &NB_CHAMPIONNAT, 20);
+  const int r = dialogue_evenement(texte_langue("Championnat", "ShampionShip"), texte_langue("Championnat ", "ShampionShip "),
+                                   &CHAMPIONNAT_ACTIF, &NB_CHAMPIONNAT, 20);
   if (r != 10) return;
 
   LONGUEUR_CHAMPIONNAT = 0;

@@ -10,6 +10,12 @@
 void MENU_Single_Race();
 void MENU_ShampionShip();
 
+// An event's dialog (title, the numbered choice's label and value, the player's name); returns
+// the identifier that closed it: 10 play, id_sortie to leave.
+int dialogue_evenement(const char* titre, const char* choix_libelle, int* choix, int* max, int id_sortie);
+// A circuit number the races can load.
+void borne_circuit();
+
 // charge_course with its messages on screen, then what went wrong in message boxes: the default
 // decorations, the models (a missing one ends the program with exit code 1 after its box), a
 // racing line too short (a dialog, then false), the default sound environment.

@@ -4,7 +4,7 @@
 
 #include <allegro.h>
 
-#include <cmath>
+#include <utility>
 
 #include "common/globals.h"
 #include "math/degres.h"
@@ -12,29 +12,26 @@
 
 namespace {
 
+// The mouse's centre is that of a 640 x 480 window; no key is held at the start or the end.
 class VolLibre : public ::testing::Test {
  protected:
   void SetUp() override {
     init_cosin();
-    largeur = SCREEN_WIDTH, hauteur = SCREEN_HEIGHT;
-    currentRotX = 0;
-    SCREEN_WIDTH = 640;
-    SCREEN_HEIGHT = 480;
+    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
     for (int k = 0; k < KEY_MAX; k++) key[k] = 0;
   }
   void TearDown() override {
     for (int k = 0; k < KEY_MAX; k++) key[k] = 0;
-    SCREEN_WIDTH = largeur, SCREEN_HEIGHT = hauteur;
-    currentRotX = 0;
+    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
   }
   CCamera cam;
-  int largeur = 0, hauteur = 0;
+  int largeur = 640, hauteur = 480;
 };
 
-void proche(CVector3 a, CVector3 b, float tol = 1e-4f) {
-  EXPECT_NEAR(a.x, b.x, tol);
-  EXPECT_NEAR(a.y, b.y, tol);
-  EXPECT_NEAR(a.z, b.z, tol);
+void proche(CVector3 a, CVector3 b) {
+  EXPECT_NEAR(a.x, b.x, 1e-4f);
+  EXPECT_NEAR(a.y, b.y, 1e-4f);
+  EXPECT_NEAR(a.z, b.z, 1e-4f);
 }
 
 }  // namespace
