@@ -1,8 +1,10 @@
 // File helpers and the bounded reader: nothing read past the end, nothing half-written.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -37,13 +39,25 @@ TEST(Fichier, FailedWriteKeepsTheOldFile) {
   const std::string d = dossier_temp();
   const std::string f = d + "/donnees.dat";
   ASSERT_TRUE(ecrit_fichier_atomique(f, "ancien", 6));
-  // A folder in the way of the rename: the write must fail and the old content stay.
-  EXPECT_FALSE(ecrit_fichier_atomique(d + "/absent/x.dat", "x", 1));
+  // A file size limit below the new content makes the write of that same file fail half-way
+  // (as a full disk would); the signal the limit raises is ignored so the write reports it.
+  struct rlimit avant;
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &avant), 0);
+  void (*signal_avant)(int) = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit limite = avant;
+  limite.rlim_cur = 16;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
+  const std::string nouveau(100000, 'n');
+  const bool ecrit = ecrit_fichier_atomique(f, nouveau.data(), nouveau.size());
+  setrlimit(RLIMIT_FSIZE, &avant);
+  std::signal(SIGXFSZ, signal_avant);
+  EXPECT_FALSE(ecrit);
   std::vector<uint8_t> lu;
   ASSERT_TRUE(lit_fichier(f, lu));
   EXPECT_EQ(std::string(lu.begin(), lu.end()), "ancien");
-  std::remove(f.c_str());
-  rmdir(d.c_str());
+  // Nothing half-written is left beside it.
+  EXPECT_EQ(std::remove(f.c_str()), 0);
+  EXPECT_EQ(rmdir(d.c_str()), 0);
 }
 
 TEST(Fichier, ReadRefusesMissingAndOversizedFiles) {
