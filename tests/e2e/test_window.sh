@@ -22,16 +22,15 @@ geom=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w 
 
 # The menu: clear colour (0.5, 0.55, 0.7) around the title, and the title drawn in red.
 wait_colour_band "$win" 100 120 "$RED" 60 "$OUT/menu.png" || fail "no menu title"
+attend_stable "$win" "$OUT/menu.png" 60 || fail "the menu never settled"
 rgb=$(pixel_rgb "$OUT/menu.png" 20 680)
 case "$rgb" in
   127,140,178|128,140,179|128,140,178|127,140,179) ;;
   *) fail "clear colour is $rgb" ;;
 esac
 
-# Down three times to "Sortie", then Enter.
-for k in Down Down Down Return; do press_key "$win" $k; sleep 0.3; done
-wait_exit $pid 60 || { kill $pid; fail "did not exit from the menu"; }
-[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+# Down three times to "Sortie", each move seen on screen, then Enter: an orderly end, code 0.
+quitte_jeu "$OUT/menu.png"
 
 # Shutdown stores the game type (read as 1 here); the forced size is never written.
 grep -q '^type_jeu = 1$' "$GAME_DIR/config.cfg" || fail "type_jeu not stored: $(cat "$GAME_DIR/config.cfg")"
