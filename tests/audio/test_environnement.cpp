@@ -13,6 +13,7 @@
 #include "common/fichier.h"
 #include "common/globals.h"
 #include "outils_son.h"
+#include "support/donnees_essai.h"
 #include "support/outils_essai.h"
 
 namespace {
@@ -209,13 +210,15 @@ TEST_F(Environnement, CreationOcclusionBuildsGeometryAndZonesInTheSystem) {
   g_SystemeSon = HSysteme{};
 }
 
-// The circuit generator's files (the build always makes them): every record is read and written
-// back to the same bytes.
+// The circuit generator's files: every record is read and written back to the same bytes.
 TEST_F(Environnement, GeneratedCircuitFilesLoadAndSaveBackUnchanged) {
+  std::string pourquoi;
+  const std::string donnees = donnees_jeu(&pourquoi);
+  ASSERT_FALSE(donnees.empty()) << pourquoi;
   for (int i = 1; i <= 5; i++) {
-    const std::string f = std::string(VELTRA_GAME_DIR) + "/objets/efson_" + std::to_string(i) + ".dat";
+    const std::string f = donnees + "/objets/efson_" + std::to_string(i) + ".dat";
     std::vector<uint8_t> d;
-    ASSERT_TRUE(lit_fichier(f, d)) << f << " is missing: build the target veltra-game-data first";
+    ASSERT_TRUE(lit_fichier(f, d)) << f << " is missing";
     ASSERT_TRUE(lit_effetSons(d.data(), d.size())) << i;
     EXPECT_EQ(nb_effetSon, file_nb_effetSon) << i;
     EXPECT_EQ(encode_effetSon(), d) << i;

@@ -7,43 +7,17 @@
 #include <cmath>
 #include <filesystem>
 
-#include "assetgen/circuits/circuits.h"
-#include "assetgen/sons/sons.h"
 #include "audio/son.h"
+#include "support/donnees_essai.h"
 
 namespace capture_jeu {
 
-namespace {
-
-std::string& dossier_cree() {
-  static std::string d;
-  return d;
-}
-
-// Removes the generated folder when the whole run ends.
-class Nettoyage : public ::testing::Environment {
- public:
-  void TearDown() override {
-    if (dossier_cree().empty()) return;
-    std::error_code erreur;
-    std::filesystem::remove_all(dossier_cree(), erreur);
-  }
-};
-const auto* const g_nettoyage = ::testing::AddGlobalTestEnvironment(new Nettoyage);
-
-}  // namespace
-
 const std::string& dossier_jeu() {
   static const std::string d = [] {
-    char modele[] = "/tmp/veltra_ecoute_XXXXXX";
-    if (!mkdtemp(modele)) return std::string();
-    dossier_cree() = modele;
-    std::string erreur;
-    if (!genere_circuits(modele, &erreur) || !genere_sons(modele, &erreur)) {
-      ADD_FAILURE() << "game data not generated: " << erreur;
-      return std::string();
-    }
-    return std::string(modele);
+    std::string pourquoi;
+    const std::string d = donnees_jeu(&pourquoi);
+    if (d.empty()) ADD_FAILURE() << pourquoi;
+    return d;
   }();
   return d;
 }

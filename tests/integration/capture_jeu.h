@@ -13,8 +13,8 @@
 
 namespace capture_jeu {
 
-// The five circuits and the sound bank, generated once per process into a temporary folder that
-// is removed when the tests end. Empty when the generation failed (the reason is reported).
+// The shared generated data: the five circuits and the sound bank. Empty (the reason reported)
+// when the fixture has not written it.
 const std::string& dossier_jeu();
 
 // The game's sound system (g_SystemeSon) on the render output, started with the game's flags and

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "assetgen/circuits/circuits.h"
 #include "common/difficulte.h"
 #include "common/fichier.h"
 #include "common/hasard.h"
@@ -17,6 +16,8 @@
 #include "objects/particules.h"
 #include "sim/course_sim.h"
 #include "sim/rapport.h"
+#include "support/donnees_essai.h"
+#include "support/outils_essai.h"
 
 namespace {
 
@@ -26,18 +27,10 @@ constexpr unsigned GRAINES[] = {1, 2, 3, 4, 5};
 class CircuitsGeneres : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    char modele[] = "/tmp/veltra_courses_XXXXXX";
-    if (!mkdtemp(modele)) return;
-    dossier() = modele;
-    std::string erreur;
-    genere = genere_circuits(dossier(), &erreur);
-    if (!genere) ADD_FAILURE() << "circuits not generated: " << erreur;
-  }
-  static void TearDownTestSuite() {
-    if (!dossier().empty()) {
-      const std::string commande = "rm -rf '" + dossier() + "'";
-      if (std::system(commande.c_str()) != 0) ADD_FAILURE() << "could not remove " << dossier();
-    }
+    std::string pourquoi;
+    dossier() = donnees_jeu(&pourquoi);
+    genere = !dossier().empty();
+    if (!genere) ADD_FAILURE() << pourquoi;
   }
   static std::string& dossier() {
     static std::string d;
@@ -145,7 +138,9 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameTimes) {
   replay.vitesse_cpu = vitesse;
   replay.graine = 11;
   replay.nom = "Lou";
-  const std::string chemin = dossier() + "/replay.rpl";
+  DossierTemporaire ecriture;
+  ASSERT_TRUE(ecriture.pret());
+  const std::string chemin = ecriture.chemin() + "/replay.rpl";
   const std::vector<uint8_t> octets = ecrit_replay(replay);
   ASSERT_TRUE(ecrit_fichier_atomique(chemin, octets.data(), octets.size()));
   tReplay lu;

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "assetgen/circuits/circuits.h"
 #include "common/globals.h"
 #include "objects/cpu_bot.h"
 #include "objects/humain.h"
@@ -21,6 +20,7 @@
 #include "race/fantome.h"
 #include "sim/course_sim.h"
 #include "common/controle_replay.h"
+#include "support/donnees_essai.h"
 
 namespace {
 
@@ -71,11 +71,9 @@ float ecart_max(const std::vector<tPoseFantome>& a, const std::vector<tPoseFanto
 }
 
 TEST(Fantome, FollowsTheRecordedRunStepByStep) {
-  char modele[] = "/tmp/veltra_fantome_XXXXXX";
-  ASSERT_NE(mkdtemp(modele), nullptr);
-  const std::string dossier = modele;
   std::string erreur;
-  ASSERT_TRUE(genere_circuits(dossier, &erreur)) << erreur;
+  const std::string dossier = donnees_jeu(&erreur);
+  ASSERT_FALSE(dossier.empty()) << erreur;
   char ici[4096];
   ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
   {
@@ -121,7 +119,6 @@ TEST(Fantome, FollowsTheRecordedRunStepByStep) {
     session.libere();
   }
   ASSERT_EQ(chdir(ici), 0);
-  EXPECT_EQ(std::system(("rm -rf '" + dossier + "'").c_str()), 0);
 }
 
 }  // namespace
