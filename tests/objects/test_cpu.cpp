@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "common/difficulte.h"
 #include "common/hasard.h"
@@ -84,7 +85,8 @@ TEST_F(CPU, PedalsFollowTheTableByAngleSlideAndSpeed) {
       {20, 27, 0.6f * V, 1, false, false},
   };
   for (const LignePedales& l : lignes) {
-    SCOPED_TRACE(testing::Message() << "Delta " << l.delta << " glisse " << l.glisse << " vitesse " << l.vitesse);
+    SCOPED_TRACE(testing::Message() << "Delta " << l.delta << " glisse " << l.glisse << " vitesse "
+                                    << l.vitesse);
     p.Delta = l.delta;
     p.glisse = l.glisse;
     p.vitesse = l.vitesse;
@@ -118,8 +120,9 @@ TEST_F(CPU, AboveNormalThePilotsLiftAndBrakeBeforeABendNormalOnesDriveInto) {
       p.vitesse = c.vitesse;
       p.distance_cible = c.distance * c.distance;
       p.decide_pedales();
-      EXPECT_EQ(p.accelere, c.gaz) << "level " << niveau << " at " << c.distance << " speed " << c.vitesse;
-      EXPECT_EQ(p.freine_cpu, c.frein) << "level " << niveau << " at " << c.distance << " speed " << c.vitesse;
+      SCOPED_TRACE(testing::Message() << "level " << niveau << " at " << c.distance << " speed " << c.vitesse);
+      EXPECT_EQ(p.accelere, c.gaz);
+      EXPECT_EQ(p.freine_cpu, c.frein);
     }
   }
   // Easy and Normal keep the table alone: throttle on up to the corner.
@@ -204,12 +207,11 @@ TEST_F(CPU, AStoppedPilotLosesItsSlideAndDrivesTowardsItsTarget) {
 TEST_F(CPU, CatchUpSpeedOnlyWhileTheHumanLeads) {
   const float V = p.vitesse_max;
   p.SetClassementH(1);
-  p.SetClassement(2);
-  EXPECT_NEAR(p.plafond_vitesse(), 1.11f * V, 1e-5);
-  p.SetClassement(3);
-  EXPECT_NEAR(p.plafond_vitesse(), 1.08f * V, 1e-5);
-  p.SetClassement(5);
-  EXPECT_NEAR(p.plafond_vitesse(), 1.06f * V, 1e-5);
+  const std::pair<int, float> aides[] = {{2, 1.11f}, {3, 1.08f}, {5, 1.06f}};
+  for (const auto& [place, aide] : aides) {
+    p.SetClassement(place);
+    EXPECT_NEAR(p.plafond_vitesse(), aide * V, 1e-5) << place;
+  }
   // The human second or further back: no help.
   for (int h = 2; h <= 6; h++) {
     p.SetClassementH(h);
