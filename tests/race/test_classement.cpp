@@ -36,6 +36,10 @@ class Classement : public ::testing::Test {
     for (const auto& p : pilotes) v.push_back(p.GetClassement());
     return v;
   }
+  // Minutes, seconds, sixtieths and total of arrival `k`.
+  static std::vector<int> temps(int k) {
+    return {tab_temps[k].minutes, tab_temps[k].secondes, tab_temps[k].soixantiemes, tab_temps[k].total};
+  }
   CObjJoueur pilotes[NB_JOUEURS];
 };
 
@@ -81,10 +85,7 @@ TEST_F(Classement, ArrivalOnTheStepOfTheLastLapKeepsPlaceAndTime) {
   ASSERT_EQ(tab_arrive[0], &pilotes[4]);
   EXPECT_TRUE(pilotes[4].GetFinish());
   EXPECT_EQ(pilotes[4].GetClassement(), 1);
-  EXPECT_EQ(tab_temps[0].minutes, 1);
-  EXPECT_EQ(tab_temps[0].secondes, 2);
-  EXPECT_EQ(tab_temps[0].soixantiemes, 3);
-  EXPECT_EQ(tab_temps[0].total, 3600 + 120 + 3);
+  EXPECT_EQ(temps(0), (std::vector<int>{1, 2, 3, 3600 + 120 + 3}));
   // Later steps: the others overtake on score, the arrival keeps place 1 and its time.
   CHRONO_SECONDES = 30;
   pilotes[0].point_valide = 10;
@@ -111,10 +112,8 @@ TEST_F(Classement, CompletionFillsAllSixInRunningOrder) {
   EXPECT_EQ(tab_arrive[2], &pilotes[3]);
   for (auto* a : tab_arrive) EXPECT_NE(a, nullptr);
   // 10 seconds apart, carried into minutes.
-  EXPECT_EQ(tab_temps[1].minutes, 2);
-  EXPECT_EQ(tab_temps[1].secondes, 5);
-  EXPECT_EQ(tab_temps[2].secondes, 15);
-  EXPECT_EQ(tab_temps[2].total, 2 * 3600 + 15 * 60 + 3);
+  EXPECT_EQ(temps(1), (std::vector<int>{2, 5, 3, 2 * 3600 + 5 * 60 + 3}));
+  EXPECT_EQ(temps(2), (std::vector<int>{2, 15, 3, 2 * 3600 + 15 * 60 + 3}));
   for (int k = 1; k < NB_JOUEURS; k++) EXPECT_GT(tab_temps[k].total, tab_temps[k - 1].total);
   EXPECT_EQ(pilotes[3].GetClassement(), 3);
 }

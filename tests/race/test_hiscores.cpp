@@ -106,17 +106,12 @@ TEST_F(Hiscores, DamagedFilesKeepCompleteRecordsAndTerminatedNames) {
 }
 
 TEST_F(Hiscores, ChampionshipPointsTimesAndStandings) {
-  arrivee(0, 1, 7200);
-  arrivee(1, 4, 7300);
-  arrivee(2, 5, 7400);
-  arrivee(3, 2, 8003);
-  arrivee(4, 0, 8004);
-  arrivee(5, 3, 8005);
+  const int ordre[] = {1, 4, 5, 2, 0, 3}, temps[] = {7200, 7300, 7400, 8003, 8004, 8005};
+  for (int k = 0; k < 6; k++) arrivee(k, ordre[k], temps[k]);
   score_course_championnat();
-  EXPECT_EQ(LISTE_CHAMP[1].points, 4);
-  EXPECT_EQ(LISTE_CHAMP[4].points, 2);
-  EXPECT_EQ(LISTE_CHAMP[5].points, 1);
-  EXPECT_EQ(LISTE_CHAMP[0].points, 0);
+  std::vector<int> points;
+  for (const tCompteChamp& c : LISTE_CHAMP) points.push_back(c.points);
+  EXPECT_EQ(points, (std::vector<int>{0, 4, 0, 0, 2, 1}));  // 4, 2 and 1 for the podium
   EXPECT_EQ(LISTE_CHAMP[1].minutes, 2);
   // Same points: the smaller total time first.
   LISTE_CHAMP[4].points = 4;
