@@ -120,7 +120,8 @@ TEST_F(CPU, AboveNormalThePilotsLiftAndBrakeBeforeABendNormalOnesDriveInto) {
       p.vitesse = c.vitesse;
       p.distance_cible = c.distance * c.distance;
       p.decide_pedales();
-      SCOPED_TRACE(testing::Message() << "level " << niveau << " at " << c.distance << " speed " << c.vitesse);
+      SCOPED_TRACE(testing::Message() << "level " << niveau << " at " << c.distance << " speed "
+                                      << c.vitesse);
       EXPECT_EQ(p.accelere, c.gaz);
       EXPECT_EQ(p.freine_cpu, c.frein);
     }

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "common/binio.h"
 #include "common/fichier.h"
