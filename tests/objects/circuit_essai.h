@@ -1,15 +1,7 @@
-// A small circuit built in memory for the pilot and bonus tests: a flat rectangular ring of road
-// 60 wide with walls on both sides, its minimap, octree and racing line, installed in the
-// game's globals (g_World, g_Octree, g_Minimap, the racing line) and freed again.
-//
-//        x = -460 ............................. 460
-//   z = 30   +---------------------------------+
-//            |  start straight, driven along -x |
-//   z = -30  |   +-------------------------+    |
-//            |   |        (no road)        |    |
-//   z = -300 |   +-------------------------+    |
-//            |        back straight, +x         |
-//   z = -360 +---------------------------------+
+// A small circuit built in memory for the pilot and bonus tests, installed in the game's globals
+// (g_World, g_Octree, g_Minimap, the racing line) and freed again: a flat rectangular ring of road
+// 60 wide walled on both sides, x from -460 to 460; the start straight at z -30..30 is driven
+// along -x, the back straight at z -360..-300 along +x.
 #pragma once
 
 #include <algorithm>

@@ -47,6 +47,16 @@ class Bonus : public ::testing::Test {
     for (CParticules* p = prem_list_partic; p; p = p->suivant) n += dynamic_cast<CPartSphere*>(p) != nullptr;
     return n;
   }
+  // Steps the bonuses, with their contacts, until none is left: the number of steps.
+  static int jusqu_a_la_fin() {
+    int pas = 0;
+    while (nb_bonus > 0 && pas < 300) {
+      etape_bonus();
+      contacts_pilotes_bonus();
+      pas++;
+    }
+    return pas;
+  }
   // Bonuses settle on the ground in a few steps.
   static void laisse_poser(int pas = 20) {
     for (int i = 0; i < pas; i++) etape_bonus();
@@ -142,74 +152,34 @@ TEST_F(Bonus, AMineDroppedBehindSparesItsPilotUntilItComesBack) {
   EXPECT_EQ(nb_kind(50), 7);
 }
 
-TEST_F(Bonus, AMissileFliesStraightAndDiesOnAWallWithAnExplosion) {
+TEST_F(Bonus, AMissileDiesOnAWallOrAShipWithAnExplosionOrExpiresAfter210Steps) {
   CJoueurCPU& a = pilotes[0];
   pose(a, 0, 0);
   a.angle = a.angle_deplacement = 0;  // towards +z: the outer wall at z = 30
   a.SetBonus(BONUS_MISSILE_A_PRENDRE);
   ASSERT_TRUE(a.declenche_bonus(BONUS_MISSILE_A_PRENDRE));
-  CObjBonus* m = act_bonus;
-  EXPECT_EQ(m->GetType(), BONUS_MISSILE);
-  EXPECT_NEAR(m->position.z, 8, 1e-3);
-  EXPECT_FLOAT_EQ(m->rotation.y, 0);
-  int fin = -1;
-  for (int i = 1; i < 50 && fin < 0; i++) {
-    etape_bonus();
-    if (nb_bonus == 0) fin = i;
-  }
+  EXPECT_EQ(act_bonus->GetType(), BONUS_MISSILE);
+  EXPECT_NEAR(act_bonus->position.z, 8, 1e-3);
   // 22 units at 3.5 a step, give or take its radius.
+  const int fin = jusqu_a_la_fin();
   EXPECT_GT(fin, 3);
   EXPECT_LT(fin, 9);
   EXPECT_EQ(nb_explosions(), 1);
-  const CParticules* e = haut_list_partic;
-  EXPECT_NE(dynamic_cast<const CPartSphere*>(e), nullptr);
-  EXPECT_GT(e->position.z, 20);
-  // It left smoke behind it every step.
-  EXPECT_GE(nb_partic, fin);
-}
-
-TEST_F(Bonus, AMissileWithNothingToHitExpiresAfter210Steps) {
+  EXPECT_GT(haut_list_partic->position.z, 20);
+  EXPECT_GE(nb_partic, fin);  // it left smoke behind it every step
+  // Along the back straight with nothing to hit.
   creation_bonus(BONUS_MISSILE, -400, 0, -330);
-  act_bonus->SetDeplacement(90);  // along the back straight, +x
-  int fin = -1;
-  for (int i = 1; i < 300 && fin < 0; i++) {
-    etape_bonus();
-    if (nb_bonus == 0) fin = i;
-  }
-  EXPECT_EQ(fin, 211);
-}
-
-TEST_F(Bonus, AMissileHitsTheShipItReaches) {
-  CJoueurCPU& cible = pilotes[2];
-  Joueurs[2] = &cible;
-  pose(cible, -100, 0);
+  act_bonus->SetDeplacement(90);
+  EXPECT_EQ(jusqu_a_la_fin(), 211);
+  // Into the ship it reaches.
+  const int explosions = nb_explosions();
+  Joueurs[2] = &pilotes[2];
+  pose(pilotes[2], -100, 0);
   creation_bonus(BONUS_MISSILE, -40, 0, 0);
   act_bonus->SetDeplacement(270);
-  for (int i = 0; i < 30 && nb_bonus > 0; i++) {
-    etape_bonus();
-    contacts_pilotes_bonus();
-  }
-  EXPECT_EQ(nb_bonus, 0);
-  EXPECT_EQ(cible.GetEtat(), EtatPilote::Explode);
-  EXPECT_EQ(nb_explosions(), 1);
-}
-
-TEST_F(Bonus, RemovingTheOnlyBonusEmptiesTheList) {
-  creation_bonus(BONUS_VITESSE, 0, 0, 0);
-  Destruct_bonus(act_bonus);
-  EXPECT_EQ(prem_list_bonus, nullptr);
-  EXPECT_EQ(haut_list_bonus, nullptr);
-  EXPECT_EQ(act_bonus, nullptr);
-  EXPECT_EQ(nb_bonus, 0);
-  // In a longer list the predecessor becomes current, or the successor for the first.
-  for (int i = 0; i < 3; i++) creation_bonus(BONUS_VITESSE, 200.0f * i, 0, 0);
-  CObjBonus* premier = prem_list_bonus;
-  CObjBonus* milieu = premier->suivant;
-  Destruct_bonus(milieu);
-  EXPECT_EQ(act_bonus, premier);
-  Destruct_bonus(premier);
-  EXPECT_EQ(act_bonus, prem_list_bonus);
-  EXPECT_EQ(nb_bonus, 1);
+  EXPECT_LT(jusqu_a_la_fin(), 30);
+  EXPECT_EQ(pilotes[2].GetEtat(), EtatPilote::Explode);
+  EXPECT_EQ(nb_explosions(), explosions + 1);
 }
 
 TEST_F(Bonus, PickUpsSlideOffSteepGround) {
@@ -264,7 +234,7 @@ TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
   }
 }
 
-TEST_F(Bonus, ALineOfTwoPointsOrFewerGetsPickUpsButNoLinks) {
+TEST_F(Bonus, PlacementOnALineOfTwoPointsOrFewerLinksNothingAndGivesUpWithoutTrack) {
   for (int n : {0, 1, 2}) {
     std::vector<CVector3> pts;
     for (int i = 0; i < n; i++) pts.push_back(CVector3(-100.0f * (i + 1), 0, 0));
@@ -274,14 +244,10 @@ TEST_F(Bonus, ALineOfTwoPointsOrFewerGetsPickUpsButNoLinks) {
     for (Point_Traj* p = prem_list_ptraj; p; p = p->suivant) EXPECT_EQ(p->bonus, nullptr);
     Effacement_liste_bonus();
   }
-}
-
-TEST_F(Bonus, PlacementGivesUpOnAMapWithoutTrack) {
   t3DModel vide;
   g_Minimap.Set3Dobj(&vide);
   charge_positions_bonus();
   EXPECT_EQ(nb_bonus, 0);
-  EXPECT_EQ(prem_list_bonus, nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Ship base: state guards, the wall bounce, pushes between ships, the world box, ground contact,
-// cube overlap and the engine pitch floor.
+// Ship base: state guards, the wall bounce, pushes between ships, cube overlap and the engine
+// pitch floor.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,7 +13,6 @@ namespace {
 class PiloteEssai : public CObjJoueur {
  public:
   using CObjJoueur::applique_choc;
-  using CObjJoueur::contraint_limites;
 };
 
 void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-4f) {
@@ -27,29 +26,7 @@ class Vaisseau : public ::testing::Test {
   void SetUp() override { init_cosin(); }
 };
 
-TEST_F(Vaisseau, FinishIsFinalButExplosionStillKicks) {
-  PiloteEssai p;
-  p.SetMove();
-  p.Set_Finish();
-  p.Set_Roule();
-  p.Set_Chute();
-  p.normale_decor = CVector3(-1, 0, 0);
-  p.Set_Collision();
-  p.ResetContacts();
-  EXPECT_EQ(p.GetEtat(), EtatPilote::Finish);
-  p.position = CVector3(0, 1, 0);
-  p.Set_Explode();
-  EXPECT_EQ(p.GetEtat(), EtatPilote::Finish);
-  EXPECT_TRUE(p.GetFinish());
-  EXPECT_FLOAT_EQ(p.position.y, 1.6f);
-  EXPECT_FLOAT_EQ(p.deplacement.y, 0.8f);
-  // Before the start, Set_Roule waits, even from Finish.
-  p.StopMove();
-  p.Set_Roule();
-  EXPECT_EQ(p.GetEtat(), EtatPilote::Attend);
-}
-
-TEST_F(Vaisseau, StateGuardsWhileCollidingOrExploding) {
+TEST_F(Vaisseau, StateGuardsFinishIsFinalButExplosionStillKicks) {
   PiloteEssai p;
   p.SetMove();
   p.Set_Roule();
@@ -61,11 +38,27 @@ TEST_F(Vaisseau, StateGuardsWhileCollidingOrExploding) {
   p.Set_Chute();  // only Finish resists a fall
   EXPECT_EQ(p.GetEtat(), EtatPilote::Saute);
   p.Set_Roule();
-  p.ResetContacts();
-  EXPECT_EQ(p.GetEtat(), EtatPilote::Saute);
   p.contact_sol = p.contact_decor = p.contact_ombre = true;
   p.ResetContacts();
+  EXPECT_EQ(p.GetEtat(), EtatPilote::Saute);
   EXPECT_FALSE(p.contact_sol || p.contact_decor || p.contact_ombre);
+  p.Set_Finish();
+  p.Set_Roule();
+  p.Set_Chute();
+  p.normale_decor = CVector3(-1, 0, 0);
+  p.Set_Collision();
+  p.ResetContacts();
+  EXPECT_EQ(p.GetEtat(), EtatPilote::Finish);
+  p.position = CVector3(0, 1, 0);
+  p.deplacement = CVector3();
+  p.Set_Explode();
+  EXPECT_EQ(p.GetEtat(), EtatPilote::Finish);
+  EXPECT_FLOAT_EQ(p.position.y, 1.6f);
+  EXPECT_FLOAT_EQ(p.deplacement.y, 0.8f);
+  // Before the start, Set_Roule waits, even from Finish.
+  p.StopMove();
+  p.Set_Roule();
+  EXPECT_EQ(p.GetEtat(), EtatPilote::Attend);
 }
 
 TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
@@ -104,47 +97,38 @@ TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
 }
 
 TEST_F(Vaisseau, PushesFromBehindHeadOnAndSide) {
-  // Hit from behind by a faster ship.
-  PiloteEssai a;
-  a.deplacement = CVector3(0, 0, 1);
-  a.vitesse = 1.0f;
-  a.SetChoc(CVector3(0, 0, 2), 4.0f, CVector3(0, 0, 1), 2.0f);
-  EXPECT_FLOAT_EQ(a.vitesse, 1.0f - 1.0f * 0.45f);
-  EXPECT_FLOAT_EQ(a.force_choc, (1 + 1.0f / 2.5f) * 1.5f);
-  expect_vec(a.dir_choc, 0, 0, 1);
-  expect_vec(a.position, 0, 0, 2 / 2.1f);
-  // Hit from behind by a slower ship.
-  PiloteEssai b;
-  b.deplacement = CVector3(0, 0, 1);
-  b.vitesse = 2.0f;
-  b.SetChoc(CVector3(0, 0, 1), 1.0f, CVector3(0, 0, 1), 1.0f);
-  EXPECT_FLOAT_EQ(b.vitesse, 2.35f);
-  EXPECT_FLOAT_EQ(b.force_choc, 1.0f / 2.5f * 1.5f);
-  // Driving into a ship going the same way keeps the old push direction.
-  PiloteEssai c;
-  c.deplacement = CVector3(0, 0, 1);
-  c.vitesse = 2.0f;
-  c.dir_choc = CVector3(1, 0, 0);
-  c.SetChoc(CVector3(0, 0, -1), 1.0f, CVector3(0, 0, 1), 1.0f);
-  EXPECT_FLOAT_EQ(c.vitesse, 2.0f - 0.65f);
-  expect_vec(c.dir_choc, 1, 0, 0);
-  // Head on: never below 0.
-  PiloteEssai d;
-  d.deplacement = CVector3(0, 0, 1);
-  d.vitesse = 0.5f;
-  d.SetChoc(CVector3(0, 0, -1), 1.0f, CVector3(0, 0, -1), 2.0f);
-  EXPECT_FLOAT_EQ(d.vitesse, 0);
-  EXPECT_FLOAT_EQ(d.force_choc, 2.0f / 2.5f);
-  expect_vec(d.dir_choc, 0, 0, -1);
-  // Side contact.
-  PiloteEssai e;
-  e.deplacement = CVector3(0, 0, 1);
-  e.vitesse = 2.0f;
-  e.SetChoc(CVector3(1, 0, 0), 1.0f, CVector3(0, 0, 1), 1.0f);
-  EXPECT_FLOAT_EQ(e.vitesse, 1.35f);
-  EXPECT_FLOAT_EQ(e.force_choc, 1.5f);
+  struct Choc {
+    CVector3 eloigne;
+    float vitesse, autre_z, autre_vitesse;  // the other ship moves along z
+    float vitesse_apres, force, recul;
+    CVector3 dir;
+  };
+  // The ship drives along +z at `vitesse`, its push direction (0, 1, 0) before the contact.
+  const Choc chocs[] = {
+      {{0, 0, 4}, 1, 1, 2, 0.55f, 2.1f, 0.95238f, {0, 0, 1}},  // hit from behind by a faster ship
+      {{0, 0, 1}, 2, 1, 1, 2.35f, 0.6f, 0.47619f, {0, 0, 1}},  // by a slower one
+      // Driving into a ship going the same way keeps the old push direction.
+      {{0, 0, -1}, 2, 1, 1, 1.35f, 0.6f, 0.47619f, {0, 1, 0}},
+      {{0, 0, -1}, 0.5f, -1, 2, 0, 0.8f, 0.47619f, {0, 0, -1}},  // head on: never below 0
+      {{1, 0, 0}, 2, 1, 1, 1.35f, 1.5f, 0.47619f, {1, 0, 0}},    // side contact
+  };
+  for (const Choc& c : chocs) {
+    SCOPED_TRACE(testing::Message() << c.eloigne.x << " " << c.eloigne.z << " " << c.vitesse);
+    PiloteEssai p;
+    p.deplacement = CVector3(0, 0, 1);
+    p.vitesse = c.vitesse;
+    p.dir_choc = CVector3(0, 1, 0);
+    const float recouvrement = Magnitude(c.eloigne);
+    p.SetChoc(c.eloigne, recouvrement, CVector3(0, 0, c.autre_z), c.autre_vitesse);
+    EXPECT_NEAR(p.vitesse, c.vitesse_apres, 1e-5);
+    EXPECT_NEAR(p.force_choc, c.force, 1e-5);
+    expect_vec(p.dir_choc, c.dir.x, c.dir.y, c.dir.z);
+    EXPECT_NEAR(Magnitude(p.position), c.recul, 1e-4);
+  }
   // The push wears off by 0.2 a step, never below 0.
-  e.position = CVector3(0, 0, 0);
+  PiloteEssai e;
+  e.force_choc = 1.5f;
+  e.dir_choc = CVector3(1, 0, 0);
   for (int i = 0; i < 10; i++) e.applique_choc();
   EXPECT_EQ(e.force_choc, 0);
   EXPECT_NEAR(e.position.x, 1.5f + 1.3f + 1.1f + 0.9f + 0.7f + 0.5f + 0.3f + 0.1f, 1e-3f);
@@ -162,50 +146,6 @@ TEST_F(Vaisseau, ShipsExactlyTouchingDoNotPush) {
   EXPECT_TRUE(pousse_vaisseaux(&a, &b));
   EXPECT_LT(a.position.x, 0);  // pushed away from b
   EXPECT_GT(b.position.x, 0);
-}
-
-TEST_F(Vaisseau, FallingOutOfTheBoxDropsBackInFromTheTop) {
-  PiloteEssai p;
-  p.SetMondeLimits(-100, 100, 0, 50, -200, 200);
-  p.position = CVector3(10, -5.5f, 20);
-  p.vitesse = 1.7f;
-  p.deplacement = CVector3(0, -1, 0);
-  p.contraint_limites();
-  expect_vec(p.position, 10, 50, 20, 0);
-  EXPECT_FLOAT_EQ(p.vitesse, 1.7f);
-  p.position = CVector3(10, -4.9f, 20);  // less than 5 below: stays
-  p.contraint_limites();
-  EXPECT_FLOAT_EQ(p.position.y, -4.9f);
-  p.position = CVector3(103, 0, -203);
-  p.contraint_limites();
-  expect_vec(p.position, 100, 0, -200, 0);
-  p.position = CVector3(101.5f, 0, 0);  // within the 2-unit margin
-  p.contraint_limites();
-  EXPECT_FLOAT_EQ(p.position.x, 101.5f);
-}
-
-TEST_F(Vaisseau, GroundProbeSettlesOnTheFaceAndCastsAShadow) {
-  CVector3 sol[3] = {CVector3(-50, 0, 50), CVector3(50, 0, 50), CVector3(0, 0, -50)};
-  PiloteEssai p;
-  p.position = CVector3(0, -0.5f, 0);
-  ASSERT_TRUE(p.Analise_contact(sol, CVector3(0, 1, 0)));
-  EXPECT_TRUE(p.contact_sol);
-  EXPECT_TRUE(p.contact_ombre);
-  expect_vec(p.position, 0, 0, 0);  // lifted onto the contact point
-  p.position = CVector3(0, 0.1f, 0);
-  ASSERT_TRUE(p.Analise_contact(sol, CVector3(0, 1, 0)));
-  EXPECT_NEAR(p.position.y, 0.05f, 1e-5f);  // settles by 0.05
-  p.position = CVector3(0, 0.03f, 0);
-  ASSERT_TRUE(p.Analise_contact(sol, CVector3(0, 1, 0)));
-  EXPECT_FLOAT_EQ(p.position.y, 0);  // never below the face
-  p.position = CVector3(0, 20, 0);
-  EXPECT_FALSE(p.Analise_contact(sol, CVector3(0, 1, 0)));
-  EXPECT_TRUE(p.Analise_contact_ombre(CVector3(), sol, CVector3(0, 1, 0)));
-  expect_vec(p.face_ombre.point, 0, 0, 0);
-  p.position = CVector3(0, -1, 0);
-  p.contact_ombre = false;
-  EXPECT_FALSE(p.Analise_contact_ombre(CVector3(), sol, CVector3(0, 1, 0)));
-  EXPECT_FALSE(p.contact_ombre);
 }
 
 TEST_F(Vaisseau, CubeOverlapUsesTheProbeOrTheCollisionSphere) {
@@ -231,27 +171,6 @@ TEST_F(Vaisseau, EnginePitchHasAFloorAtLowSpeed) {
   EXPECT_FLOAT_EQ(p.frequence_moteur_voulue(), 44100 * 0.3f / 2.5f);
   p.vitesse = 2.5f;
   EXPECT_FLOAT_EQ(p.frequence_moteur_voulue(), 44100);
-}
-
-TEST_F(Vaisseau, ResetPositionClearsTheRace) {
-  PiloteEssai p;
-  p.tour = 3;
-  p.bonus = 2;
-  p.boost = 1;
-  p.vitesse = 2;
-  p.point_valide = 40;
-  p.multiplicateur = 1.2f;
-  p.glisse_active = true;
-  p.ResetPosition(20, 3, 7, 270);
-  EXPECT_EQ(p.tour, 0);
-  EXPECT_EQ(p.bonus, 0);
-  EXPECT_EQ(p.boost, 0);
-  EXPECT_EQ(p.vitesse, 0);
-  EXPECT_EQ(p.point_valide, -1);
-  EXPECT_FLOAT_EQ(p.angle_deplacement, 270);
-  EXPECT_FLOAT_EQ(p.multiplicateur, 1.2f);  // the pilot kinds reset it
-  EXPECT_FALSE(p.glisse_active);
-  expect_vec(p.position, 20, 3, 7, 0);
 }
 
 }  // namespace

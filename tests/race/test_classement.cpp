@@ -2,6 +2,8 @@
 // the completion of the classification.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "common/globals.h"
 #include "race/classement.h"
 #include "world/trajectoire.h"
@@ -28,6 +30,16 @@ class Classement : public ::testing::Test {
     for (auto& j : Joueurs) j = nullptr;
     nb_point_t = 0;
   }
+  // The place of each pilot, in the array's order.
+  std::vector<int> places() const {
+    std::vector<int> v;
+    for (const auto& p : pilotes) v.push_back(p.GetClassement());
+    return v;
+  }
+  // Minutes, seconds, sixtieths and total of arrival `k`.
+  static std::vector<int> temps(int k) {
+    return {tab_temps[k].minutes, tab_temps[k].secondes, tab_temps[k].soixantiemes, tab_temps[k].total};
+  }
   CObjJoueur pilotes[NB_JOUEURS];
 };
 
@@ -38,13 +50,8 @@ TEST_F(Classement, SameProgressNearerTargetIsAhead) {
   pilotes[3].distance_cible = 20;
   pilotes[5].point_valide = 7;
   classement_etape();
-  EXPECT_EQ(pilotes[5].GetClassement(), 1);
-  EXPECT_EQ(pilotes[3].GetClassement(), 2);
-  EXPECT_EQ(pilotes[0].GetClassement(), 3);
-  // Equal score and distance: array order keeps the better place.
-  EXPECT_EQ(pilotes[1].GetClassement(), 4);
-  EXPECT_EQ(pilotes[2].GetClassement(), 5);
-  EXPECT_EQ(pilotes[4].GetClassement(), 6);
+  // Pilots 1, 2 and 4 have equal score and distance: array order keeps the better place.
+  EXPECT_EQ(places(), (std::vector<int>{3, 4, 5, 2, 6, 1}));
   for (auto& p : pilotes) EXPECT_EQ(p.classementH, 1);
   // Neighbours.
   EXPECT_EQ(pilotes[3].joueur_devant, &pilotes[5]);
@@ -63,11 +70,9 @@ TEST_F(Classement, LapCountsOnceAndTheStepDoublesTheScore) {
   EXPECT_EQ(pilotes[2].GetTour(), 1);
   EXPECT_EQ(pilotes[2].GetPointValide(), 0);
   // Score 10 + 10 for that one step: ahead of pilot 1 (5 + 10).
-  EXPECT_EQ(pilotes[2].GetClassement(), 1);
-  EXPECT_EQ(pilotes[1].GetClassement(), 2);
+  EXPECT_EQ(places(), (std::vector<int>{3, 2, 1, 4, 5, 6}));
   classement_etape();  // corrected the next step
-  EXPECT_EQ(pilotes[1].GetClassement(), 1);
-  EXPECT_EQ(pilotes[2].GetClassement(), 2);
+  EXPECT_EQ(places(), (std::vector<int>{3, 1, 2, 4, 5, 6}));
   EXPECT_EQ(pilotes[2].GetTour(), 1);
 }
 
@@ -80,10 +85,7 @@ TEST_F(Classement, ArrivalOnTheStepOfTheLastLapKeepsPlaceAndTime) {
   ASSERT_EQ(tab_arrive[0], &pilotes[4]);
   EXPECT_TRUE(pilotes[4].GetFinish());
   EXPECT_EQ(pilotes[4].GetClassement(), 1);
-  EXPECT_EQ(tab_temps[0].minutes, 1);
-  EXPECT_EQ(tab_temps[0].secondes, 2);
-  EXPECT_EQ(tab_temps[0].soixantiemes, 3);
-  EXPECT_EQ(tab_temps[0].total, 3600 + 120 + 3);
+  EXPECT_EQ(temps(0), (std::vector<int>{1, 2, 3, 3600 + 120 + 3}));
   // Later steps: the others overtake on score, the arrival keeps place 1 and its time.
   CHRONO_SECONDES = 30;
   pilotes[0].point_valide = 10;
@@ -110,24 +112,10 @@ TEST_F(Classement, CompletionFillsAllSixInRunningOrder) {
   EXPECT_EQ(tab_arrive[2], &pilotes[3]);
   for (auto* a : tab_arrive) EXPECT_NE(a, nullptr);
   // 10 seconds apart, carried into minutes.
-  EXPECT_EQ(tab_temps[1].minutes, 2);
-  EXPECT_EQ(tab_temps[1].secondes, 5);
-  EXPECT_EQ(tab_temps[2].secondes, 15);
-  EXPECT_EQ(tab_temps[2].total, 2 * 3600 + 15 * 60 + 3);
+  EXPECT_EQ(temps(1), (std::vector<int>{2, 5, 3, 2 * 3600 + 5 * 60 + 3}));
+  EXPECT_EQ(temps(2), (std::vector<int>{2, 15, 3, 2 * 3600 + 15 * 60 + 3}));
   for (int k = 1; k < NB_JOUEURS; k++) EXPECT_GT(tab_temps[k].total, tab_temps[k - 1].total);
   EXPECT_EQ(pilotes[3].GetClassement(), 3);
-}
-
-TEST_F(Classement, DecalMovesPlacesDown) {
-  for (int k = 0; k < NB_JOUEURS; k++) {
-    tab_points_valides[k] = 10 - k;
-    tab_classement_joueurs[k] = &pilotes[k];
-  }
-  decal_classement(2);
-  EXPECT_EQ(tab_points_valides[2], 8);  // left for the caller
-  EXPECT_EQ(tab_points_valides[3], 8);
-  EXPECT_EQ(tab_points_valides[5], 6);
-  EXPECT_EQ(tab_classement_joueurs[5], &pilotes[4]);
 }
 
 }  // namespace

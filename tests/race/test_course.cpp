@@ -1,4 +1,4 @@
-// Race pacing: the countdown and race chronometers, the start, the podium result.
+// Race pacing: the countdown and its sounds, the race chronometer, the start, the podium result.
 #include <gtest/gtest.h>
 
 #include "common/globals.h"
@@ -8,24 +8,43 @@
 
 namespace {
 
-TEST(Chrono, CountdownShowsFiveToZeroThenStarts) {
+// Runs a countdown in which a step comes every `pas` ticks: the seconds shown, the sounds in
+// order, and the ticks up to the start.
+struct Decompte {
+  std::vector<int> affiches, sons;
+  int ticks = 0;
+};
+Decompte decompte(int pas) {
   game_CHRONO = 0;
   CHRONO_SECONDES = 5;
-  int secondes = 5;
-  std::vector<int> affiches;
-  bool depart = false;
-  int ticks = 0;
-  while (!depart && ticks < 1000) {
+  int secondes = 5, sons = 5;
+  Decompte d;
+  for (bool depart = false; !depart && d.ticks < 1000; d.ticks++) {
     depart = chrono_compte_a_rebours(&secondes);
-    if (affiches.empty() || affiches.back() != CHRONO_SECONDES) affiches.push_back(CHRONO_SECONDES);
+    if (d.affiches.empty() || d.affiches.back() != CHRONO_SECONDES) d.affiches.push_back(CHRONO_SECONDES);
     EXPECT_GE(CHRONO_MILISECONDES, 1);
     EXPECT_LE(CHRONO_MILISECONDES, 60);
+    if (d.ticks % pas == 0) {
+      if (const int s = son_decompte(secondes, &sons)) d.sons.push_back(s);
+    }
     game_CHRONO++;
-    ticks++;
   }
-  EXPECT_TRUE(depart);
-  EXPECT_EQ(affiches, (std::vector<int>{5, 4, 3, 2, 1, 0, -1}));
-  EXPECT_EQ(ticks, 6 * 60 + 1);
+  return d;
+}
+
+TEST(Chrono, CountdownShowsFiveToZeroAndEverySecondGetsItsSoundEvenWithSlowFrames) {
+  const Decompte d = decompte(2);
+  EXPECT_EQ(d.affiches, (std::vector<int>{5, 4, 3, 2, 1, 0, -1}));
+  EXPECT_EQ(d.ticks, 6 * 60 + 1);
+  const std::vector<int> attendu{1, 1, 1, 1, 1, 2};
+  EXPECT_EQ(d.sons, attendu);
+  // Steps every 5 or 7 ticks skip some 3-tick windows; the sound then comes a step late.
+  EXPECT_EQ(decompte(5).sons, attendu);
+  EXPECT_EQ(decompte(7).sons, attendu);
+  // Very slow frames: the beeps all come, and at most the start signal is left for after the loop.
+  const auto lent = decompte(40).sons;
+  ASSERT_GE(lent.size(), 5u);
+  for (int i = 0; i < 5; i++) EXPECT_EQ(lent[i], 1);
 }
 
 TEST(Chrono, RaceChronometerCarriesAtMostOneSecondPerPass) {
@@ -47,35 +66,6 @@ TEST(Chrono, RaceChronometerCarriesAtMostOneSecondPerPass) {
   chrono_course();
   EXPECT_EQ(CHRONO_MILISECONDES, 30);
   EXPECT_EQ(CHRONO_SECONDES, 1);
-}
-
-// Runs a countdown in which a step comes every `pas` ticks; returns the sounds in order.
-std::vector<int> sons_decompte(int pas) {
-  game_CHRONO = 0;
-  CHRONO_SECONDES = 5;
-  int secondes = 5, sons = 5;
-  std::vector<int> joues;
-  bool depart = false;
-  for (int tick = 0; !depart && tick < 1000; tick++) {
-    depart = chrono_compte_a_rebours(&secondes);
-    if (tick % pas == 0) {
-      if (const int s = son_decompte(secondes, &sons)) joues.push_back(s);
-    }
-    game_CHRONO++;
-  }
-  return joues;
-}
-
-TEST(Chrono, EverySecondGetsItsSoundEvenWithSlowFrames) {
-  const std::vector<int> attendu{1, 1, 1, 1, 1, 2};
-  EXPECT_EQ(sons_decompte(2), attendu);
-  // Steps every 5 ticks skip some 3-tick windows; the sound then comes a step late.
-  EXPECT_EQ(sons_decompte(5), attendu);
-  EXPECT_EQ(sons_decompte(7), attendu);
-  // Very slow frames: the beeps all come, and at most the start signal is left for after the loop.
-  const auto lent = sons_decompte(40);
-  ASSERT_GE(lent.size(), 5u);
-  for (int i = 0; i < 5; i++) EXPECT_EQ(lent[i], 1);
 }
 
 TEST(Course, StartReleasesEveryPilotAndPodiumNeedsAFinish) {

@@ -1,16 +1,20 @@
-// Hiscores: default tables, merge rules and ties, standings order, files that are short or hostile.
+// Hiscores: default tables, merge rules and ties, championship standings and endings, the files'
+// layout, saves cut short (the old file kept) and files of the wrong size (kept aside as .bad).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "common/binio.h"
 #include "common/fichier.h"
-#include "race/classement.h"
-#include "race/evenement.h"
 #include "race/championnat.h"
+#include "race/classement.h"
+#include "race/contre_la_montre.h"
+#include "race/evenement.h"
 #include "race/hiscores.h"
+#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 #include "world/trajectoire.h"
 
@@ -22,9 +26,7 @@ class Hiscores : public ::testing::Test {
     ASSERT_TRUE(dossier.pret());
     for (int i = 0; i < 6; i++) {
       pilotes[i] = CObjJoueur();
-      char nom[8];
-      std::snprintf(nom, sizeof nom, "P%d", i);
-      pilotes[i].SetNom(nom);
+      pilotes[i].SetNom(("P" + std::to_string(i)).c_str());
       Joueurs[i] = &pilotes[i];
       LISTE_CHAMP[i] = tCompteChamp();
     }
@@ -36,6 +38,7 @@ class Hiscores : public ::testing::Test {
   void TearDown() override {
     for (auto& j : Joueurs) j = nullptr;
   }
+  // Pilot `pilote` arrives in place `place` (from 0) after `total` sixtieths.
   void arrivee(int place, int pilote, int total) {
     tab_arrive[place] = &pilotes[pilote];
     tab_temps[place].minutes = total / 3600;
@@ -44,6 +47,10 @@ class Hiscores : public ::testing::Test {
     tab_temps[place].total = total;
     pilotes[pilote].SetClassement(place + 1);
   }
+  static bool existe(const char* chemin) {
+    struct stat st;
+    return stat(chemin, &st) == 0;
+  }
   DossierTemporaire dossier;
   CObjJoueur pilotes[6];
 };
@@ -51,13 +58,9 @@ class Hiscores : public ::testing::Test {
 TEST_F(Hiscores, DefaultTimesFollowTheLapLength) {
   int m, s, ss;
   convert_temp(0, 3000, &m, &s, &ss);  // 3300 sixtieths
-  EXPECT_EQ(m, 0);
-  EXPECT_EQ(s, 55);
-  EXPECT_EQ(ss, 0);
+  EXPECT_EQ((std::vector<int>{m, s, ss}), (std::vector<int>{0, 55, 0}));
   convert_temp(9, 10000, &m, &s, &ss);  // (900 + 10000) * 1.1 = 11990
-  EXPECT_EQ(m, 3);
-  EXPECT_EQ(s, 19);
-  EXPECT_EQ(ss, 50);
+  EXPECT_EQ((std::vector<int>{m, s, ss}), (std::vector<int>{3, 19, 50}));
 }
 
 TEST_F(Hiscores, FirstWinTopsTheDefaultTableAndTiesGoBelow) {
@@ -75,9 +78,7 @@ TEST_F(Hiscores, FirstWinTopsTheDefaultTableAndTiesGoBelow) {
   EXPECT_STREQ(CLASSEMENT_NOM[2], "P2");
   EXPECT_EQ(CLASSEMENT_LITE[2], 0);
   EXPECT_EQ(CLASSEMENTS_POINTS[9][3], huitieme);  // two rows in: the old ninth and tenth dropped
-  std::vector<uint8_t> octets;
-  ASSERT_TRUE(lit_fichier("./hiscores/s_2_3.dat", octets));
-  EXPECT_EQ(octets.size(), 480u);
+  EXPECT_EQ(octets_de("./hiscores/s_2_3.dat").size(), 480u);
   // A second race reloads the file and merges again.
   init_classement();
   arrivee(0, 3, premier - 20);
@@ -107,18 +108,12 @@ TEST_F(Hiscores, DamagedFilesKeepCompleteRecordsAndTerminatedNames) {
 }
 
 TEST_F(Hiscores, ChampionshipPointsTimesAndStandings) {
-  arrivee(0, 1, 7200);
-  arrivee(1, 4, 7300);
-  arrivee(2, 5, 7400);
-  for (int k = 3; k < 6; k++) arrivee(k, k - 3 == 1 ? 0 : (k == 3 ? 2 : 3), 8000 + k);
-  pilotes[0].SetClassement(5);
-  pilotes[2].SetClassement(4);
-  pilotes[3].SetClassement(6);
+  const int ordre[] = {1, 4, 5, 2, 0, 3}, temps[] = {7200, 7300, 7400, 8003, 8004, 8005};
+  for (int k = 0; k < 6; k++) arrivee(k, ordre[k], temps[k]);
   score_course_championnat();
-  EXPECT_EQ(LISTE_CHAMP[1].points, 4);
-  EXPECT_EQ(LISTE_CHAMP[4].points, 2);
-  EXPECT_EQ(LISTE_CHAMP[5].points, 1);
-  EXPECT_EQ(LISTE_CHAMP[0].points, 0);
+  std::vector<int> points;
+  for (const tCompteChamp& c : LISTE_CHAMP) points.push_back(c.points);
+  EXPECT_EQ(points, (std::vector<int>{0, 4, 0, 0, 2, 1}));  // 4, 2 and 1 for the podium
   EXPECT_EQ(LISTE_CHAMP[1].minutes, 2);
   // Same points: the smaller total time first.
   LISTE_CHAMP[4].points = 4;
@@ -135,9 +130,7 @@ TEST_F(Hiscores, ChampionshipPointsTimesAndStandings) {
   EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[2], "P5");
   EXPECT_EQ(CLASSEMENT_LITE_CHAMP[2], 1);
   EXPECT_EQ(CLASSEMENT_LITE_CHAMP[0], 0);
-  std::vector<uint8_t> octets;
-  ASSERT_TRUE(lit_fichier("./hiscores/c_1_3.dat", octets));
-  EXPECT_EQ(octets.size(), 520u);
+  EXPECT_EQ(octets_de("./hiscores/c_1_3.dat").size(), 520u);
 }
 
 TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
@@ -153,10 +146,9 @@ TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
   LEVEL_ACTIF = 5;
   LONGUEUR_CHAMPIONNAT = 10000;
   ASSERT_EQ(fin_course_championnat(true), CHAMP_CLASSEMENT_COURSE | CHAMP_HISCORES);
-  // The race-5 standings, drawn after the merge: only the human's row is lit.
+  // The race-5 standings, drawn after the merge, and the final table: only the human's row lit.
   for (int j = 0; j < 6; j++) EXPECT_EQ(CLASSEMENT_LITE[j], std::strcmp(CLASSEMENT_NOM[j], "P5") == 0) << j;
   EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");
-  // The final table lights the human's hiscore row.
   for (int j = 0; j < NB_RANGS; j++) {
     EXPECT_EQ(CLASSEMENT_LITE_CHAMP[j], std::strcmp(CLASSEMENT_NOM_CHAMP[j], "P5") == 0) << j;
   }
@@ -178,25 +170,6 @@ TEST_F(Hiscores, ZeroPointRowsEnterOnlyAboveZeroPointRows) {
   EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[9], "Vide");
 }
 
-TEST_F(Hiscores, FileNamesAndDamagedFilesOnDisk) {
-  CHAMPIONNAT_ACTIF = 2;
-  NOMBRE_TOURS = 3;
-  EXPECT_EQ(chemin_hiscores_champ(), "./hiscores/c_2_3.dat");
-  LEVEL_ACTIF = 4;
-  EXPECT_EQ(chemin_hiscores_simple(), "./hiscores/s_4_3.dat");
-  // A file of the wrong size is treated as absent: the default table, then written whole.
-  assure_dossier_hiscores();
-  ASSERT_TRUE(ecrit_fichier_atomique(chemin_hiscores_simple(), "garbage", 7));
-  arrivee(0, 5, 100);
-  EXPECT_TRUE(maj_hiscores_simple(1000));
-  EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");
-  EXPECT_STREQ(CLASSEMENT_NOM[1], "Tazul");
-  std::vector<uint8_t> octets;
-  ASSERT_TRUE(lit_fichier(chemin_hiscores_simple(), octets));
-  EXPECT_EQ(octets.size(), 480u);
-  CHAMPIONNAT_ACTIF = 1;
-}
-
 TEST_F(Hiscores, ZeroLapsAreOneLapAlsoInTheFileName) {
   NOMBRE_TOURS = 0;
   LEVEL_ACTIF = 1;
@@ -215,8 +188,7 @@ TEST_F(Hiscores, ChampionshipRaceEndings) {
   LEVEL_ACTIF = 3;
   EXPECT_EQ(fin_course_championnat(false), 0);
   EXPECT_EQ(LISTE_CHAMP[0].points, 4);
-  struct stat st;
-  EXPECT_NE(stat("./hiscores/c_1_3.dat", &st), 0);
+  EXPECT_FALSE(existe("./hiscores/c_1_3.dat"));
   // Fourth in the fifth race, everybody arrived: not scored, but the hiscores are updated with
   // the empty standings rows, which stay below the default one-point rows.
   std::memset(CLASSEMENTS_POINTS, 0, sizeof CLASSEMENTS_POINTS);
@@ -225,16 +197,14 @@ TEST_F(Hiscores, ChampionshipRaceEndings) {
   LONGUEUR_CHAMPIONNAT = 10000;
   EXPECT_EQ(fin_course_championnat(false), CHAMP_HISCORES);
   EXPECT_EQ(LEVEL_ACTIF, 6);
-  std::vector<uint8_t> octets;
-  ASSERT_TRUE(lit_fichier("./hiscores/c_1_3.dat", octets));
-  EXPECT_EQ(octets.size(), 520u);
+  EXPECT_EQ(octets_de("./hiscores/c_1_3.dat").size(), 520u);
   for (int j = 0; j < NB_RANGS; j++) EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[j], "Tazul");
   // Not everybody arrived: no hiscores.
   std::remove("./hiscores/c_1_3.dat");
   tab_arrive[5] = nullptr;
   LEVEL_ACTIF = 5;
   EXPECT_EQ(fin_course_championnat(false), 0);
-  EXPECT_NE(stat("./hiscores/c_1_3.dat", &st), 0);
+  EXPECT_FALSE(existe("./hiscores/c_1_3.dat"));
 }
 
 // A race that stopped before its end (no arrivals recorded) is no podium, whatever the race loop
@@ -245,8 +215,125 @@ TEST_F(Hiscores, ARaceWithoutItsArrivalsIsNeverScored) {
     EXPECT_EQ(fin_course_championnat(true), 0);
   }
   for (const tCompteChamp& c : LISTE_CHAMP) EXPECT_EQ(c.points, 0);
-  struct stat st;
-  EXPECT_NE(stat("./hiscores/c_1_3.dat", &st), 0);
+  EXPECT_FALSE(existe("./hiscores/c_1_3.dat"));
+}
+
+// A save cut short keeps the old file, leaves no temporary, and is reported; the screen shows the
+// new results all the same.
+TEST_F(Hiscores, ASaveCutShortKeepsTheOldFile) {
+  arrivee(0, 1, 100);
+  arrivee(1, 2, 200);
+  ASSERT_TRUE(maj_hiscores_simple(4000));
+  const std::vector<uint8_t> avant = octets_de("hiscores/s_2_3.dat");
+  ASSERT_EQ(avant.size(), 480u);
+  arrivee(0, 5, 50);
+  testing::internal::CaptureStderr();
+  {
+    EcritureLimitee limite(200);
+    ASSERT_TRUE(limite.pret());
+    EXPECT_FALSE(maj_hiscores_simple(4000));
+  }
+  const std::string message = testing::internal::GetCapturedStderr();
+  EXPECT_NE(message.find("hiscores/s_2_3.dat could not be written"), std::string::npos) << message;
+  EXPECT_EQ(octets_de("hiscores/s_2_3.dat"), avant);
+  EXPECT_EQ(noms_dans("hiscores"), std::vector<std::string>{"s_2_3.dat"});
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");
+  EXPECT_EQ(CLASSEMENT_LITE[0], 1);
+  // The next race with room saves its result: the failed one was never in the file.
+  arrivee(0, 4, 60);
+  ASSERT_TRUE(maj_hiscores_simple(4000));
+  std::vector<uint8_t> octets = octets_de("hiscores/s_2_3.dat");
+  lit_hiscores_simple(octets.data(), octets.size());
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "P4");
+  EXPECT_STREQ(CLASSEMENT_NOM[1], "P1");
+
+  // The championship's table the same way.
+  for (int i = 0; i < 6; i++) LISTE_CHAMP[i].points = i, LISTE_CHAMP[i].total = 9000 + i;
+  classement_championnat();
+  ASSERT_TRUE(maj_hiscores_championnat(20000));
+  const std::vector<uint8_t> champ = octets_de("hiscores/c_1_3.dat");
+  ASSERT_EQ(champ.size(), 520u);
+  LISTE_CHAMP[0].points = 20;
+  classement_championnat();
+  testing::internal::CaptureStderr();
+  {
+    EcritureLimitee limite(100);
+    ASSERT_TRUE(limite.pret());
+    EXPECT_FALSE(maj_hiscores_championnat(20000));
+  }
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(octets_de("hiscores/c_1_3.dat"), champ);
+  EXPECT_EQ(noms_dans("hiscores").size(), 2u);
+  EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[0], "P0");
+  EXPECT_EQ(CLASSEMENTS_POINTS_CHAMP[0][3], 20);
+}
+
+TEST_F(Hiscores, AWrongSizedFileIsKeptAsideAndGivesWayToTheDefaultTable) {
+  // A file that merely grew still holds its records: it goes to <file>.bad, replacing an older
+  // one. Rows of the screen from an earlier event must not be taken for the file's.
+  ASSERT_EQ(mkdir("hiscores", 0755), 0);
+  std::string gros(480 * 20, '\x7f');
+  ASSERT_TRUE(ecrit_fichier_atomique("hiscores/s_2_3.dat", gros.data(), gros.size()));
+  ASSERT_TRUE(ecrit_fichier_atomique("hiscores/s_2_3.dat.bad", "older", 5));
+  ASSERT_TRUE(ecrit_fichier_atomique("hiscores/c_1_3.dat", gros.data(), 519));
+  copie_nom(CLASSEMENT_NOM[5], "Ancien");
+  CLASSEMENTS_POINTS[5][3] = 1;
+  copie_nom(CLASSEMENT_NOM_CHAMP[5], "Ancien");
+  init_classement();
+  testing::internal::CaptureStderr();
+  ASSERT_TRUE(maj_hiscores_simple(4000));
+  std::string message = testing::internal::GetCapturedStderr();
+  EXPECT_NE(message.find("s_2_3.dat has the wrong size; kept as ./hiscores/s_2_3.dat.bad"), std::string::npos)
+      << message;
+  for (int i = 0; i < NB_RANGS; i++) EXPECT_STREQ(CLASSEMENT_NOM[i], "Tazul") << i;
+  EXPECT_EQ(octets_de("hiscores/s_2_3.dat").size(), 480u);
+  EXPECT_EQ(octets_de("hiscores/s_2_3.dat.bad"), std::vector<uint8_t>(gros.begin(), gros.end()));
+
+  classement_championnat();  // six empty accounts: no row beats the default ones
+  testing::internal::CaptureStderr();
+  ASSERT_TRUE(maj_hiscores_championnat(20000));
+  message = testing::internal::GetCapturedStderr();
+  EXPECT_NE(message.find("kept as ./hiscores/c_1_3.dat.bad"), std::string::npos) << message;
+  for (int i = 0; i < NB_RANGS; i++) EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[i], "Tazul") << i;
+  EXPECT_EQ(octets_de("hiscores/c_1_3.dat").size(), 520u);
+  EXPECT_EQ(octets_de("hiscores/c_1_3.dat.bad"), std::vector<uint8_t>(gros.begin(), gros.begin() + 519));
+
+  // Where it cannot be kept aside, the damaged file is not written over.
+  ASSERT_TRUE(ecrit_fichier_atomique("hiscores/s_2_3.dat", gros.data(), 481));
+  ASSERT_EQ(std::remove("hiscores/s_2_3.dat.bad"), 0);
+  ASSERT_EQ(mkdir("hiscores/s_2_3.dat.bad", 0755), 0);
+  arrivee(0, 5, 50);
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(maj_hiscores_simple(4000));
+  message = testing::internal::GetCapturedStderr();
+  EXPECT_NE(message.find("could not be kept as"), std::string::npos) << message;
+  EXPECT_EQ(octets_de("hiscores/s_2_3.dat").size(), 481u);
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");  // the screen still shows the race
+}
+
+// The time trial keeps its records in a file of the single race's layout, apart from the single
+// race's, while the computer pilots are out of the race.
+TEST_F(Hiscores, ATimeTrialOfOnePilotEndsWithItsRecordInItsOwnFile) {
+  {
+    PiloteSeul seul;
+    EXPECT_TRUE(CONTRE_LA_MONTRE);
+    for (int i = 0; i < NB_PILOTES_CPU; i++) EXPECT_EQ(Joueurs[i], nullptr);
+    tab_classement_joueurs[0] = &pilotes[JOUEUR_HUMAIN];
+    for (int k = 1; k < NB_JOUEURS; k++) tab_classement_joueurs[k] = nullptr;
+    CHRONO_MINUTES = 0, CHRONO_SECONDES = 40, CHRONO_MILISECONDES = 0;
+    // The player alone: the end confirmed leaves no place of a present pilot empty.
+    EXPECT_EQ(complete_classement(), 0);
+    EXPECT_EQ(tab_arrive[0], &pilotes[JOUEUR_HUMAIN]);
+    EXPECT_EQ(chemin_hiscores_contre_la_montre(), "./hiscores/t_2_3.dat");
+    ASSERT_TRUE(maj_hiscores_contre_la_montre(5000));
+  }
+  for (int i = 0; i < NB_JOUEURS; i++) EXPECT_EQ(Joueurs[i], &pilotes[i]);
+  EXPECT_FALSE(CONTRE_LA_MONTRE);
+  EXPECT_EQ(octets_de("./hiscores/t_2_3.dat").size(), 480u);
+  EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");
+  EXPECT_EQ(CLASSEMENTS_POINTS[0][3], 50 * 60);  // still racing at the end: 10 s after the clock
+  EXPECT_TRUE(CLASSEMENT_LITE[0]);
+  EXPECT_FALSE(existe("./hiscores/s_2_3.dat"));  // the single race's records are untouched
 }
 
 }  // namespace
