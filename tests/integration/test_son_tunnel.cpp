@@ -155,7 +155,7 @@ class SonTunnel : public ::testing::TestWithParam<CircuitTunnel> {
       env_ = prepare_environnement();
       libere_environnement();
     }
-    ASSERT_TRUE(trouve_tunnel(env_, GetParam().preset, &t_)) << "the circuit's file has a tunnel zone and walls";
+    ASSERT_TRUE(trouve_tunnel(env_, GetParam().preset, &t_)) << "the file has a tunnel zone and walls";
     g_Camera.InitSurJoueur(t_.ship, t_.cap);
   }
   void TearDown() override {
@@ -259,7 +259,8 @@ TEST_P(SonTunnel, AnEngineBehindTheRockWallIsQuieterAndDullerThanInPlainView) {
 }
 
 TEST_P(SonTunnel, AnExplosionInTheTunnelRingsLongerThanOnTheOpenTrack) {
-  ASSERT_LE(Magnitude(g_Camera.Position() - t_.zone.centre), t_.zone.min_dist) << "the camera fully in the zone";
+  const float au_centre = Magnitude(g_Camera.Position() - t_.zone.centre);
+  ASSERT_LE(au_centre, t_.zone.min_dist) << "the camera is fully in the zone";
 
   // Out in the open: a racing-line point well beyond every zone, nothing between camera and blast.
   const Point_Traj* dehors = nullptr;
