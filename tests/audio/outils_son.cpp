@@ -208,55 +208,21 @@ Capture Session::ferme() {
   return c;
 }
 
-double rms(const std::vector<float>& x, size_t debut, size_t n) {
-  if (debut >= x.size()) return 0.0;
-  n = std::min(n, x.size() - debut);
-  double s = 0;
-  for (size_t i = debut; i < debut + n; ++i) s += static_cast<double>(x[i]) * x[i];
-  return n ? std::sqrt(s / n) : 0.0;
-}
-
-size_t fin_du_son(const std::vector<float>& x, float seuil) {
-  size_t i = x.size();
-  while (i > 0 && std::fabs(x[i - 1]) <= seuil) --i;
-  return i;
-}
-
-size_t premier_au_dessus(const std::vector<float>& x, float seuil, size_t depuis) {
-  for (size_t i = depuis; i < x.size(); ++i)
-    if (std::fabs(x[i]) > seuil) return i;
-  return x.size();
-}
-
-double goertzel(const std::vector<float>& x, size_t debut, size_t n, double hz, int frequence) {
-  if (debut >= x.size()) return 0.0;
-  n = std::min(n, x.size() - debut);
-  double re = 0, im = 0, somme_fenetre = 0;
-  for (size_t i = 0; i < n; ++i) {
-    const double w = 0.5 - 0.5 * std::cos(2 * PI * i / (n - 1));
-    const double a = 2 * PI * hz * i / frequence;
-    re += w * x[debut + i] * std::cos(a);
-    im -= w * x[debut + i] * std::sin(a);
-    somme_fenetre += w;
-  }
-  return 2 * std::sqrt(re * re + im * im) / somme_fenetre;
-}
-
-double hauteur(const std::vector<float>& x, size_t debut, size_t n, int frequence) {
-  n = std::min(n, x.size() > debut ? x.size() - debut : 0);
-  size_t premier = 0, dernier = 0;
-  int passages = -1;
-  for (size_t i = debut + 1; i < debut + n; ++i) {
-    if (x[i - 1] < 0 && x[i] >= 0) {
-      if (passages < 0) premier = i;
-      dernier = i;
-      ++passages;
+Capture rend(HSysteme sys, double secondes, int bloc) {
+  Capture c;
+  c.frequence = SON_FREQUENCE_RENDU;
+  const int trames = static_cast<int>(std::lround(secondes * c.frequence));
+  std::vector<float> b;
+  for (int fait = 0; fait < trames; fait += bloc) {
+    const int n = std::min(bloc, trames - fait);
+    b.assign(static_cast<size_t>(n) * 2, 0.0f);
+    EXPECT_EQ(son_systeme_rendu(sys, b.data(), n), SON_OK);
+    for (size_t i = 0; i < static_cast<size_t>(n); ++i) {
+      c.g.push_back(b[2 * i]);
+      c.d.push_back(b[2 * i + 1]);
     }
   }
-  if (passages <= 0) return 0.0;
-  return passages * static_cast<double>(frequence) / static_cast<double>(dernier - premier);
+  return c;
 }
-
-double db(double rapport) { return 20.0 * std::log10(std::max(rapport, 1e-12)); }
 
 }  // namespace test_son

@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "audio/son_api.h"
+#include "support/son_essai.h"
 
 namespace test_son {
 
-constexpr double PI = 3.14159265358979323846;
+using namespace son_essai;  // the shared measures
 
 // Folder of this run's files (created once, with the alsoft.conf that routes output to a WAV).
 const std::string& dossier();
@@ -48,17 +49,7 @@ class Session {
   bool m_ferme = false;
 };
 
-// Helpers on captured signals.
-double rms(const std::vector<float>& x, size_t debut, size_t n);
-// One past the last sample whose magnitude exceeds `seuil` (0 when none does). The capture goes on
-// for a moment after the system stops its sounds at close, longer on a busy machine.
-size_t fin_du_son(const std::vector<float>& x, float seuil = 0.003f);
-// First index whose magnitude exceeds `seuil`, or x.size().
-size_t premier_au_dessus(const std::vector<float>& x, float seuil, size_t depuis = 0);
-// Amplitude of the `hz` component over a Hann window.
-double goertzel(const std::vector<float>& x, size_t debut, size_t n, double hz, int frequence);
-// Pitch from rising zero crossings.
-double hauteur(const std::vector<float>& x, size_t debut, size_t n, int frequence);
-double db(double rapport);
+// Mixes `secondes` of a system on the render output, `bloc` frames at a time.
+Capture rend(HSysteme sys, double secondes, int bloc = 1024);
 
 }  // namespace test_son

@@ -2,7 +2,9 @@
 // handles fail cleanly; loading errors; the null output; init flags.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 #include "outils_son.h"
@@ -20,26 +22,6 @@ bool attend_fin(HCanal c) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return true;
-}
-
-// Lengths of the sounding stretch and of the longest silence inside it, in seconds.
-void duree_sonore(const std::vector<float>& x, int frequence, double* sonore, double* plus_long_silence) {
-  const size_t bloc = static_cast<size_t>(frequence / 200);  // 5 ms
-  size_t n_sonores = 0, silence = 0, max_silence = 0;
-  bool commence = false;
-  for (size_t i = 0; i + bloc <= x.size(); i += bloc) {
-    const bool fort = rms(x, i, bloc) > 0.02;
-    if (fort) {
-      ++n_sonores;
-      if (commence) max_silence = std::max(max_silence, silence);
-      commence = true;
-      silence = 0;
-    } else if (commence) {
-      ++silence;
-    }
-  }
-  *sonore = static_cast<double>(n_sonores * bloc) / frequence;
-  *plus_long_silence = static_cast<double>(max_silence * bloc) / frequence;
 }
 
 }  // namespace
@@ -69,11 +51,12 @@ TEST(Canaux, PauseKeepsThePlaceAndResumesThenTheEndedChannelGoesStale) {
   s.marque();
   ASSERT_TRUE(s.attend(0.05));
   Capture cap = s.ferme();
-  double sonore = 0, silence = 0;
-  duree_sonore(cap.g, cap.frequence, &sonore, &silence);
   // Nothing skipped, nothing played twice: the whole second, cut by the pause.
+  const auto debut = std::find_if(cap.g.begin(), cap.g.end(), [](float x) { return std::fabs(x) > 0.02f; });
+  const double sonore = duree_sonore(cap.g, cap.frequence, 0.02);
   EXPECT_NEAR(sonore, 1.0, 0.03);
-  EXPECT_GT(silence, 0.3);
+  const size_t etendue = fin_du_son(cap.g, 0.02f) - static_cast<size_t>(debut - cap.g.begin());
+  EXPECT_GT(static_cast<double>(etendue) / cap.frequence, sonore + 0.3);
 }
 
 TEST(Canaux, StopFreesTheChannelAndOldHandlesStayStaleWhenItIsReused) {

@@ -40,15 +40,6 @@ void trois_elements() {
   creation_effetSon(-5, 0, 7, 2);
 }
 
-std::vector<int32_t> entete(const std::vector<uint8_t>& d) {
-  Lecteur lec(d.data(), d.size());
-  int32_t a = 0, b = 0, c = 0;
-  lec.i32(a);
-  lec.i32(b);
-  lec.i32(c);
-  return {a, b, c};
-}
-
 TEST_F(Environnement, NewElementsGoAfterTheCurrentAndRemovalKeepsANeighbourCurrent) {
   creation_effetSon(1, 0, 0, 0);
   creation_effetSon(2, 0, 0, 1);
@@ -92,11 +83,15 @@ TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   std::vector<uint8_t> premier;
   ASSERT_TRUE(lit_fichier("./objets/efson_3.dat", premier));
   ASSERT_EQ(premier.size(), 264u);
-  EXPECT_EQ(entete(premier), (std::vector<int32_t>{3, 2, 1}));
-  // Second record (the zone): type at 96, position at 100, radii at 156 and 160, preset at 164.
+  // Header: three records, two polygons, one zone. The second record (the zone): type at 96,
+  // position at 100, radii at 156 and 160, preset at 164.
   Lecteur lec(premier.data(), premier.size());
-  int32_t type = 0, preset = 0;
+  int32_t nb = 0, polygones = 0, zones = 0, type = 0, preset = 0;
   float x = 0, min_dist = 0;
+  lec.i32(nb);
+  lec.i32(polygones);
+  lec.i32(zones);
+  EXPECT_EQ(std::vector<int32_t>({nb, polygones, zones}), (std::vector<int32_t>{3, 2, 1}));
   lec.va(96);
   lec.i32(type);
   lec.f32(x);

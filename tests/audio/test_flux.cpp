@@ -5,27 +5,9 @@
 #include <chrono>
 #include <thread>
 
-#include "audio/son_interne.h"
 #include "outils_son.h"
 
 using namespace test_son;
-
-namespace {
-
-// Time spent above a low level, in 10 ms blocks, in seconds. A total rather than the longest run:
-// the capture writer catches up in bursts after a stall of the machine, which may leave a gap.
-double duree_sonore(const std::vector<float>& x, int frequence) {
-  const size_t bloc = static_cast<size_t>(frequence / 100);
-  size_t n = 0;
-  for (size_t i = 0; i + bloc <= x.size(); i += bloc)
-    if (rms(x, i, bloc) > 0.01) ++n;
-  return static_cast<double>(n * bloc) / frequence;
-}
-
-const double k_duree_tampons =
-    static_cast<double>(son_detail::NB_TAMPONS_FLUX * son_detail::TRAMES_TAMPON_FLUX) / 44100.0;
-
-}  // namespace
 
 TEST(Flux, AModulePlaysOnWhileTheCallerDoesNothingAndItsChannelEndsWithTheSong) {
   const std::string it = chemin("essai.it");
@@ -51,12 +33,11 @@ TEST(Flux, AModulePlaysOnWhileTheCallerDoesNothingAndItsChannelEndsWithTheSong) 
   EXPECT_EQ(son_canal_stop(c), SON_ERR_HANDLE_INVALIDE);
   Capture cap = s.ferme();
   const double sonore = duree_sonore(cap.somme(), cap.frequence);
-  EXPECT_GT(sonore, 2 * k_duree_tampons);
-  EXPECT_GT(sonore, 1.8);  // the whole song, and not much more
+  EXPECT_GT(sonore, 1.8);  // the whole song, far more than the queued buffers, and not much more
   EXPECT_LT(sonore, 2.2);
 }
 
-TEST(Flux, ALoopingStreamShorterThanTheBuffersPlaysWithoutEndAndRestartsWhenPlayedAgain) {
+TEST(Flux, ALoopingStreamShorterThanTheBuffersPlaysWithoutEndAndReleasingItStopsItsChannel) {
   const std::string wav = chemin("boucle_courte.wav");
   ecrit_wav(wav, sinus(400, 0.25, 44100), 44100);
   Session s;
@@ -72,30 +53,13 @@ TEST(Flux, ALoopingStreamShorterThanTheBuffersPlaysWithoutEndAndRestartsWhenPlay
   ASSERT_TRUE(s.attend(1.5));
   bool en_cours = false;
   EXPECT_EQ(son_canal_en_cours(c, &en_cours), SON_OK);
-  EXPECT_EQ(son_canal_stop(c), SON_OK);
   EXPECT_EQ(son_son_libere(flux), SON_OK);
-  Capture cap = s.ferme();
-  EXPECT_GT(duree_sonore(cap.g, cap.frequence), 1.0);
-}
-
-TEST(Flux, ReleasingAPlayingStreamStopsItsChannel) {
-  const std::string it = chemin("essai_long.it");
-  ecrit_module_it(it, 64);
-  HSysteme sys;
-  ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
-  ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_NULLE), SON_OK);
-  ASSERT_EQ(son_systeme_init(sys, 100, 0), SON_OK);
-  HSon musique;
-  ASSERT_EQ(son_cree_flux(sys, it.c_str(), SON_MODE_DEFAUT, &musique), SON_OK);
-  HCanal c;
-  ASSERT_EQ(son_joue(sys, musique, false, &c), SON_OK);
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));  // let the thread run meanwhile
-  EXPECT_EQ(son_son_libere(musique), SON_OK);
   EXPECT_EQ(son_canal_set_pause(c, true), SON_ERR_HANDLE_INVALIDE);
   int nb = -1;
-  EXPECT_EQ(son_systeme_canaux_joues(sys, &nb), SON_OK);
+  EXPECT_EQ(son_systeme_canaux_joues(s.sys, &nb), SON_OK);
   EXPECT_EQ(nb, 0);
-  EXPECT_EQ(son_systeme_libere(sys), SON_OK);
+  Capture cap = s.ferme();
+  EXPECT_GT(duree_sonore(cap.g, cap.frequence), 1.0);
 }
 
 TEST(Flux, ALoopingModulePlaysPastItsEnd) {

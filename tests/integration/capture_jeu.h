@@ -1,11 +1,5 @@
 // The game's sound rendered offline for listening tests: the game's sound system started on the
 // layer's render output with the game's own sound bank, and a game data folder to run in.
-//
-//   ASSERT_EQ(chdir(capture_jeu::dossier_jeu().c_str()), 0);
-//   capture_jeu::SonRendu son;          // g_SystemeSon, bank loaded from ./sons
-//   ... game code plays sounds ...
-//   son.rend(1.0 / 30);                 // one race step of sound
-//   analyse(son.mono(), son.frequence);
 #pragma once
 
 #include <string>

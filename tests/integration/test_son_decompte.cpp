@@ -7,19 +7,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
-#include "analyse_son.h"
 #include "audio/son.h"
 #include "capture_jeu.h"
+#include "support/son_essai.h"
 #include "common/globals.h"
 #include "race/boucle.h"
 #include "race/course.h"
 
 namespace {
 
-using analyse_son::debuts;
-using analyse_son::frequence_dominante;
+using namespace son_essai;
 
 constexpr int TRAMES_PAR_TICK = SON_FREQUENCE_RENDU / 60;
 
@@ -90,10 +88,6 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAHigherLongerStartSignal) {
   EXPECT_EQ(e.joues, 6);
   const std::vector<double> t = debuts(e.son, e.frequence);
   ASSERT_EQ(t.size(), 6u) << "sounds heard";
-
-  std::printf("%d ticks per step:", ticks_par_pas);
-  for (size_t i = 0; i < t.size(); i++) std::printf(" %.3f", t[i]);
-  std::printf(" s, race from %.3f s\n", e.depart_course);
   // A step comes every 2 ticks, or every `ticks_par_pas` when drawing takes longer; the first
   // step after 2 ticks. Each second's sound comes at its second-to-last step (29 of 30).
   const double periode = std::max(2, ticks_par_pas) / 60.0;
@@ -106,24 +100,21 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAHigherLongerStartSignal) {
 
   // The beeps are one tone; the start signal an octave above it and held longer.
   const size_t fenetre = static_cast<size_t>(0.1 * e.frequence);
-  std::vector<double> hauteur;
+  std::vector<double> hz;
   for (double d : t) {
-    hauteur.push_back(frequence_dominante(e.son, static_cast<size_t>(d * e.frequence) + fenetre / 4, fenetre,
+    hz.push_back(frequence_dominante(e.son, static_cast<size_t>(d * e.frequence) + fenetre / 4, fenetre,
                                           e.frequence, 200, 4000));
   }
-  for (size_t i = 0; i < 5; i++) EXPECT_NEAR(hauteur[i], hauteur[0], 5.0) << "beep " << i;
-  EXPECT_NEAR(hauteur[5] / hauteur[0], 2.0, 0.05) << hauteur[0] << " Hz then " << hauteur[5] << " Hz";
+  for (size_t i = 0; i < 5; i++) EXPECT_NEAR(hz[i], hz[0], 5.0) << "beep " << i;
+  EXPECT_NEAR(hz[5] / hz[0], 2.0, 0.05) << hz[0] << " Hz then " << hz[5] << " Hz";
   auto duree = [&](double debut, double fin) {
-    const size_t bloc = static_cast<size_t>(e.frequence / 200);
-    double dernier = debut;
-    for (double s = debut; s + 0.005 < fin; s += 0.005)
-      if (analyse_son::rms(e.son, static_cast<size_t>(s * e.frequence), bloc) > 0.01) dernier = s;
-    return dernier - debut;
+    const size_t a = static_cast<size_t>(debut * e.frequence);
+    const size_t b = std::min(e.son.size(), static_cast<size_t>(fin * e.frequence));
+    return duree_sonore(std::vector<float>(e.son.begin() + a, e.son.begin() + b), e.frequence);
   };
   const double bip = duree(t[0], t[1]), signal = duree(t[5], t[5] + 1.5);
-  std::printf("beeps %.1f Hz for %.3f s, start signal %.1f Hz for %.3f s\n", hauteur[0], bip, hauteur[5], signal);
-  EXPECT_LT(bip, 0.3);
-  EXPECT_GT(signal, 2 * bip) << "beep " << bip << " s, start signal " << signal << " s";
+  EXPECT_LT(bip, 0.3) << hz[0] << " Hz";
+  EXPECT_GT(signal, 2 * bip) << "beep " << bip << " s, start signal " << signal << " s at " << hz[5] << " Hz";
 }
 
 // 0: every step in time; 1 and 3: steps drawn in one or three ticks; 7: a very slow machine.

@@ -5,13 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
-#include "analyse_son.h"
 #include "audio/son.h"
 #include "capture_jeu.h"
+#include "support/son_essai.h"
 #include "common/globals.h"
 #include "common/hasard.h"
 #include "objects/bonus.h"
@@ -117,15 +116,11 @@ TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheGridToFullSpeed) {
       w.demandee_min = std::min(w.demandee_min, demandees[k]);
       w.demandee_max = std::max(w.demandee_max, demandees[k]);
     }
-    w.mesuree = analyse_son::frequence_dominante(m, debut * TRAMES_PAR_PAS, PAS_PAR_FENETRE * TRAMES_PAR_PAS,
+    w.mesuree = son_essai::frequence_dominante(m, debut * TRAMES_PAR_PAS, PAS_PAR_FENETRE * TRAMES_PAR_PAS,
                                                  son.frequence, 4, 400);
     f.push_back(w);
   }
   ASSERT_GE(f.size(), 10u);
-  for (const Fenetre& w : f) {
-    std::printf("speed %.2f to %.2f, asked %.0f to %.0f Hz, heard %.1f Hz\n", w.vitesse_min, w.vitesse_max,
-                w.demandee_min, w.demandee_max, w.mesuree);
-  }
 
   // On the grid the engine idles at its floor; the ship reaches most of its top speed.
   const Fenetre& grille = f.front();
@@ -140,8 +135,9 @@ TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheGridToFullSpeed) {
   // frequencies the ship asked for during it, so the pitch follows the speed up and down.
   const double echelle = grille.mesuree / grille.demandee_min;
   for (size_t i = 0; i < f.size(); i++) {
-    EXPECT_GE(f[i].mesuree, 0.97 * echelle * f[i].demandee_min) << "window " << i;
-    EXPECT_LE(f[i].mesuree, 1.03 * echelle * f[i].demandee_max) << "window " << i;
+    SCOPED_TRACE(testing::Message() << "window " << i << " at speed " << f[i].vitesse);
+    EXPECT_GE(f[i].mesuree, 0.97 * echelle * f[i].demandee_min);
+    EXPECT_LE(f[i].mesuree, 1.03 * echelle * f[i].demandee_max);
   }
   // Of two windows at steady speeds, the clearly faster one sounds higher.
   for (const Fenetre& a : f) {

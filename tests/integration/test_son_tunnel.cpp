@@ -7,14 +7,13 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "analyse_son.h"
 #include "audio/effets_son.h"
 #include "audio/son.h"
 #include "capture_jeu.h"
+#include "support/son_essai.h"
 #include "common/globals.h"
 #include "objects/cpu.h"
 #include "objects/particules.h"
@@ -26,8 +25,7 @@
 
 namespace {
 
-using analyse_son::db;
-using analyse_son::energie_bande;
+using namespace son_essai;
 
 // A circuit with a tunnel and the reverb preset of its tunnel zone.
 struct CircuitTunnel {
@@ -151,6 +149,14 @@ class SonTunnel : public ::testing::TestWithParam<CircuitTunnel> {
     ASSERT_NE(getcwd(ici_, sizeof ici_), nullptr);
     std::string erreur;
     ASSERT_TRUE(sim_.charge(capture_jeu::dossier_jeu(), GetParam().circuit, &erreur)) << erreur;
+    {
+      capture_jeu::SonRendu son;
+      ASSERT_TRUE(son.ok());
+      env_ = prepare_environnement();
+      libere_environnement();
+    }
+    ASSERT_TRUE(trouve_tunnel(env_, GetParam().preset, &t_)) << "the file has a tunnel zone and walls";
+    g_Camera.InitSurJoueur(t_.ship, t_.cap);
   }
   void TearDown() override {
     for (CObjJoueur*& j : Joueurs) j = nullptr;
@@ -160,11 +166,10 @@ class SonTunnel : public ::testing::TestWithParam<CircuitTunnel> {
   }
 
   // A computer pilot held at full revs at `ou`, heard from the camera behind a ship at `ship`.
-  Mesure ecoute_moteur(CVector3 ship, float cap, CVector3 ou, Environnement* env = nullptr) {
+  Mesure ecoute_moteur(CVector3 ship, float cap, CVector3 ou) {
     capture_jeu::SonRendu son;
     EXPECT_TRUE(son.ok());
-    Environnement e = prepare_environnement();
-    if (env) *env = e;
+    prepare_environnement();
     CJoueurCPU cpu;
     Joueurs[0] = &cpu;
     cpu.set_ptr_destination(prem_list_ptraj);
@@ -187,15 +192,12 @@ class SonTunnel : public ::testing::TestWithParam<CircuitTunnel> {
     // The last second, once the reverb has filled.
     const size_t n = static_cast<size_t>(son.frequence), debut = son.trames() - n;
     const int f = son.frequence;
-    Mesure m;
-    const double p = analyse_son::rms(son.g, debut, n) * analyse_son::rms(son.g, debut, n) +
-                     analyse_son::rms(son.d, debut, n) * analyse_son::rms(son.d, debut, n);
-    m.niveau_db = 10 * std::log10(std::max(p, 1e-24));
-    const double graves = energie_bande(son.g, debut, n, f, 40, 400) + energie_bande(son.d, debut, n, f, 40, 400);
-    const double aigus = energie_bande(son.g, debut, n, f, 4000, 16000) + energie_bande(son.d, debut, n, f, 4000, 16000);
-    m.graves_db = 10 * std::log10(std::max(graves, 1e-30));
-    m.aigus_db = 10 * std::log10(std::max(aigus, 1e-30));
-    return m;
+    auto bande = [&](double f1, double f2) {
+      const double e = energie_bande(son.g, debut, n, f, f1, f2) + energie_bande(son.d, debut, n, f, f1, f2);
+      return 10 * std::log10(std::max(e, 1e-30));
+    };
+    const double p = std::pow(rms(son.g, debut, n), 2) + std::pow(rms(son.d, debut, n), 2);
+    return Mesure{10 * std::log10(std::max(p, 1e-24)), bande(40, 400), bande(4000, 16000)};
   }
 
   // An explosion particle 20 ahead of the camera's ship, heard for five seconds.
@@ -224,82 +226,61 @@ class SonTunnel : public ::testing::TestWithParam<CircuitTunnel> {
     const std::vector<float> m = son.mono();
     const size_t bloc = static_cast<size_t>(son.frequence / 100);
     double pic = 0;
-    for (size_t i = 0; i + bloc <= m.size(); i += bloc) pic = std::max(pic, analyse_son::rms(m, i, bloc));
+    for (size_t i = 0; i + bloc <= m.size(); i += bloc) pic = std::max(pic, rms(m, i, bloc));
     Traine t;
-    t.secondes = analyse_son::traine(m, son.frequence, 60.0);
-    t.apres_db = db(analyse_son::rms(m, debut + static_cast<size_t>((duree + 0.5) * son.frequence), bloc * 10) / pic);
+    t.secondes = traine(m, son.frequence, 60.0);
+    t.apres_db = db(rms(m, debut + static_cast<size_t>((duree + 0.5) * son.frequence), bloc * 10) / pic);
     return t;
   }
 
   SessionSim sim_;
   char ici_[4096] = {};
+  Environnement env_;
+  PlaceTunnel t_;
 };
 
 TEST_P(SonTunnel, AnEngineBehindTheRockWallIsQuieterAndDullerThanInPlainView) {
-  Environnement env;
-  {
-    capture_jeu::SonRendu son;
-    ASSERT_TRUE(son.ok());
-    env = prepare_environnement();
-    libere_environnement();
-  }
-  PlaceTunnel t;
-  ASSERT_TRUE(trouve_tunnel(env, GetParam().preset, &t)) << "the circuit's file has a tunnel zone and walls";
-  g_Camera.InitSurJoueur(t.ship, t.cap);
   const CVector3 oreille = g_Camera.Position();
   // Same distance from the camera: across the rock wall, and along the tunnel.
-  const CVector3 derriere = oreille + t.vers_mur * DISTANCE_MOTEUR;
-  CVector3 en_vue = oreille + t.axe * DISTANCE_MOTEUR;
-  if (murs_traverses(env, oreille, en_vue) > 0) en_vue = oreille - t.axe * DISTANCE_MOTEUR;
-  ASSERT_GE(murs_traverses(env, oreille, derriere), 1);
-  ASSERT_EQ(murs_traverses(env, oreille, en_vue), 0);
+  const CVector3 derriere = oreille + t_.vers_mur * DISTANCE_MOTEUR;
+  CVector3 en_vue = oreille + t_.axe * DISTANCE_MOTEUR;
+  if (murs_traverses(env_, oreille, en_vue) > 0) en_vue = oreille - t_.axe * DISTANCE_MOTEUR;
+  ASSERT_GE(murs_traverses(env_, oreille, derriere), 1);
+  ASSERT_EQ(murs_traverses(env_, oreille, en_vue), 0);
 
-  const Mesure vue = ecoute_moteur(t.ship, t.cap, en_vue);
-  const Mesure mur = ecoute_moteur(t.ship, t.cap, derriere);
+  const Mesure vue = ecoute_moteur(t_.ship, t_.cap, en_vue);
+  const Mesure mur = ecoute_moteur(t_.ship, t_.cap, derriere);
   const double perte = vue.niveau_db - mur.niveau_db, perte_graves = vue.graves_db - mur.graves_db,
                perte_aigus = vue.aigus_db - mur.aigus_db;
-  std::printf("behind the wall: %.1f dB quieter, lows %.1f dB, highs %.1f dB\n", perte, perte_graves, perte_aigus);
   // The tunnel's reverb still carries the engine round the wall, so the loss is less than the
   // direct sound's; it is still plain to hear.
   EXPECT_GT(perte, 6.0) << "quieter";
-  EXPECT_GT(perte_aigus, perte_graves + 4.0) << "duller: the highs lose more than the lows";
+  EXPECT_GT(perte_aigus, perte_graves + 4.0) << "duller: highs lose " << perte_aigus << " dB";
 }
 
 TEST_P(SonTunnel, AnExplosionInTheTunnelRingsLongerThanOnTheOpenTrack) {
-  Environnement env;
-  {
-    capture_jeu::SonRendu son;
-    ASSERT_TRUE(son.ok());
-    env = prepare_environnement();
-    libere_environnement();
-  }
-  PlaceTunnel t;
-  ASSERT_TRUE(trouve_tunnel(env, GetParam().preset, &t));
-  g_Camera.InitSurJoueur(t.ship, t.cap);
-  ASSERT_LE(Magnitude(g_Camera.Position() - t.zone.centre), t.zone.min_dist) << "the camera is fully in the zone";
+  const float au_centre = Magnitude(g_Camera.Position() - t_.zone.centre);
+  ASSERT_LE(au_centre, t_.zone.min_dist) << "the camera is fully in the zone";
 
   // Out in the open: a racing-line point well beyond every zone, nothing between camera and blast.
   const Point_Traj* dehors = nullptr;
   for (const Point_Traj* p = prem_list_ptraj; p && !dehors; p = p->suivant) {
     bool loin = true;
-    for (const Zone& z : env.zones) loin = loin && Magnitude(p->position - z.centre) > z.max_dist + 40;
+    for (const Zone& z : env_.zones) loin = loin && Magnitude(p->position - z.centre) > z.max_dist + 40;
     if (!loin) continue;
     const CVector3 d = Normalize(horizontal(p->normale));
     g_Camera.InitSurJoueur(p->position, cap_de(d));
-    if (murs_traverses(env, g_Camera.Position(), p->position + d * 20.0f) == 0) dehors = p;
+    if (murs_traverses(env_, g_Camera.Position(), p->position + d * 20.0f) == 0) dehors = p;
   }
   ASSERT_NE(dehors, nullptr);
   const CVector3 d = Normalize(horizontal(dehors->normale));
 
-  const Traine tunnel = ecoute_explosion(t.ship, t.cap, t.axe);
+  const Traine tunnel = ecoute_explosion(t_.ship, t_.cap, t_.axe);
   const Traine ouvert = ecoute_explosion(dehors->position, cap_de(d), d);
-  std::printf("explosion tail: %.2f s in the tunnel, %.2f s in the open; half a second after the sound: %.1f dB "
-              "in the tunnel, %.1f dB in the open\n",
-              tunnel.secondes, ouvert.secondes, tunnel.apres_db, ouvert.apres_db);
   EXPECT_GT(tunnel.secondes, ouvert.secondes + 0.3);
-  // The open track's short ambient has died away by then; the tunnel still rings.
+  // Half a second after the sound: the open track's short ambient has died away, the tunnel rings.
   EXPECT_GT(tunnel.apres_db, -90.0);
-  EXPECT_GT(tunnel.apres_db, ouvert.apres_db + 30.0);
+  EXPECT_GT(tunnel.apres_db, ouvert.apres_db + 30.0) << "tunnel " << tunnel.apres_db << " dB";
 }
 
 // The canyon's tunnel is a cave; the ruins' vaulted passage a stone corridor.
