@@ -202,16 +202,12 @@ TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
   }
 }
 
-// Heading change at each point of the line, in degrees, positive to the left.
-std::vector<float> virages(const std::vector<tPointLigne>& l) {
+// Heading change at point k of the line, in degrees, positive to the left.
+float virage(const std::vector<tPointLigne>& l, size_t k) {
   const size_t n = l.size();
-  std::vector<float> a(n);
-  for (size_t k = 0; k < n; k++) {
-    const CVector3 p = l[(k + n - 1) % n].position, q = l[k].position, r = l[(k + 1) % n].position;
-    const CVector3 u = Normalize(CVector3(q.x - p.x, 0, q.z - p.z)), v = Normalize(CVector3(r.x - q.x, 0, r.z - q.z));
-    a[k] = std::atan2(Cross(u, v).y, Dot(u, v)) * 180 / 3.14159265f;
-  }
-  return a;
+  const CVector3 p = l[(k + n - 1) % n].position, q = l[k].position, r = l[(k + 1) % n].position;
+  const CVector3 u = Normalize(CVector3(q.x - p.x, 0, q.z - p.z)), v = Normalize(CVector3(r.x - q.x, 0, r.z - q.z));
+  return std::atan2(Cross(u, v).y, Dot(u, v)) * 180 / 3.14159265f;
 }
 
 // Radius of the circle through a point of the line and its two neighbours, in the ground plane.
@@ -230,7 +226,6 @@ constexpr float RAYON_PLEINE_VITESSE = 2.5f / ((6 - 2.5f) * (6 - 2.5f) / 2.5f * 
 
 TEST_P(Circuits, RacingLineIsFineInTurnsSpreadOnStraightsWithAFewBrakingCorners) {
   const std::vector<tPointLigne>& l = circuit(GetParam()).c.ligne;
-  const std::vector<float> a = virages(l);
   const size_t n = l.size();
   float plus_long = 0;
   int freinages = 0;
@@ -239,7 +234,7 @@ TEST_P(Circuits, RacingLineIsFineInTurnsSpreadOnStraightsWithAFewBrakingCorners)
     EXPECT_GE(ecart, 30) << "after point " << k;
     EXPECT_LE(ecart, 150) << "after point " << k;
     // A stretch that bends tightly at either end is part of a turn.
-    if (std::fabs(a[k]) > 5 && std::min(rayon_ligne(l, k), rayon_ligne(l, (k + 1) % n)) < 250) {
+    if (std::fabs(virage(l, k)) > 5 && std::min(rayon_ligne(l, k), rayon_ligne(l, (k + 1) % n)) < 250) {
       EXPECT_LE(ecart, 60) << "turn after point " << k;
     }
     plus_long = std::max(plus_long, ecart);

@@ -144,7 +144,8 @@ TEST_F(ModelesGeneres, EveryNamedTextureIsOneTheGeneratorMakes) {
 bool traverse(const t3DModel& m, CVector3 a, CVector3 b) {
   for (const t3DObject& o : m.objects) {
     for (const tFace& f : o.faces) {
-      const CVector3 t[3] = {o.vertices[f.vertexIndex[0]], o.vertices[f.vertexIndex[1]], o.vertices[f.vertexIndex[2]]};
+      const CVector3 t[3] = {o.vertices[f.vertexIndex[0]], o.vertices[f.vertexIndex[1]],
+                             o.vertices[f.vertexIndex[2]]};
       const double l = touche(a, b - a, t);
       if (l >= 0 && l <= 1) return true;
     }
@@ -160,8 +161,10 @@ TEST_F(ModelesGeneres, ShipsFitTheirShadowsWearTheirOwnLiveryAndShowReactorAndBr
     const t3DModel& m = modele(f);
     // the computer pilots' ships draw untextured objects plain white
     for (const t3DObject& o : m.objects) EXPECT_TRUE(o.hasTexture) << o.name;
-    for (int i = m.firstMaterial; i < m.endMaterial; i++)
-      if (std::string(table_->materials[i].fileName).rfind("livree", 0) == 0) livrees.insert(table_->materials[i].fileName);
+    for (int i = m.firstMaterial; i < m.endMaterial; i++) {
+      const std::string nom = table_->materials[i].fileName;
+      if (nom.rfind("livree", 0) == 0) livrees.insert(nom);
+    }
     const int t = triangles(m);
     EXPECT_GE(t, 300);
     EXPECT_LE(t, 1500);

@@ -37,8 +37,9 @@ tCadre cadre_jpeg(const std::vector<uint8_t>& o) {
   tCadre c;
   if (o.size() < 4 || o[0] != 0xFF || o[1] != 0xD8) return {};
   for (size_t p = 2; p + 9 <= o.size() && o[p] == 0xFF; p += 2 + (size_t(o[p + 2]) << 8 | o[p + 3])) {
-    if (o[p + 1] == 0xDA) return c;
-    if (o[p + 1] == 0xC0 || o[p + 1] == 0xC2) c = {o[p + 1], o[p + 5] << 8 | o[p + 6], o[p + 7] << 8 | o[p + 8]};
+    const int marque = o[p + 1];
+    if (marque == 0xDA) return c;  // the scan starts: the frame header came before it
+    if (marque == 0xC0 || marque == 0xC2) c = {marque, o[p + 5] << 8 | o[p + 6], o[p + 7] << 8 | o[p + 8]};
   }
   return {};
 }
