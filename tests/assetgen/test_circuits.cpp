@@ -14,13 +14,12 @@
 #include <vector>
 
 #include "assetgen/circuits/circuits.h"
+#include "assetgen/charge_modele.h"
 #include "assetgen/circuits/interne.h"
-#include "assetgen/ecrit3ds.h"
-#include "assetgen/modeles/modeles.h"
-#include "assetgen/police/police.h"
 #include "assetgen/textures/textures.h"
-#include "common/binio.h"
+#include "audio/effets_son.h"
 #include "common/fichier.h"
+#include "world/decorations.h"
 #include "world/load3ds.h"
 #include "world/minimap.h"
 #include "world/monde.h"
@@ -72,22 +71,6 @@ void parcourt(const COctree* n, const t3DModel& monde, G garde, V visite) {
   }
 }
 
-// Distance along the ray to the triangle, or a negative value when missed.
-double touche(CVector3 o, CVector3 d, const CVector3* t) {
-  const double e1[3] = {t[1].x - t[0].x, t[1].y - t[0].y, t[1].z - t[0].z};
-  const double e2[3] = {t[2].x - t[0].x, t[2].y - t[0].y, t[2].z - t[0].z};
-  const double p[3] = {d.y * e2[2] - d.z * e2[1], d.z * e2[0] - d.x * e2[2], d.x * e2[1] - d.y * e2[0]};
-  const double det = e1[0] * p[0] + e1[1] * p[1] + e1[2] * p[2];
-  if (std::fabs(det) < 1e-12) return -1;
-  const double s[3] = {o.x - t[0].x, o.y - t[0].y, o.z - t[0].z};
-  const double u = (s[0] * p[0] + s[1] * p[1] + s[2] * p[2]) / det;
-  if (u < -1e-6 || u > 1 + 1e-6) return -1;
-  const double q[3] = {s[1] * e1[2] - s[2] * e1[1], s[2] * e1[0] - s[0] * e1[2], s[0] * e1[1] - s[1] * e1[0]};
-  const double v = (d.x * q[0] + d.y * q[1] + d.z * q[2]) / det;
-  if (v < -1e-6 || u + v > 1 + 1e-6) return -1;
-  return (e2[0] * q[0] + e2[1] * q[1] + e2[2] * q[2]) / det;
-}
-
 struct tImpact {
   float y;
   unsigned char surface;
@@ -133,16 +116,11 @@ CVector3 plus_proche_sur_triangle(CVector3 p, const CVector3* t) {
   const CVector3 n = Normalize(Cross(t[1] - t[0], t[2] - t[0]));
   const CVector3 q = p - n * Dot(p - t[0], n);
   bool dedans = true;
-  for (int k = 0; k < 3; k++) {
-    if (Dot(Cross(t[(k + 1) % 3] - t[k], q - t[k]), n) < 0) dedans = false;
-  }
+  for (int k = 0; k < 3; k++) dedans &= Dot(Cross(t[(k + 1) % 3] - t[k], q - t[k]), n) >= 0;
   if (dedans) return q;
   CVector3 meilleur = t[0];
   for (int k = 0; k < 3; k++) {
-    const CVector3 a = t[k], b = t[(k + 1) % 3];
-    const float l = Dot(b - a, b - a);
-    const float s = l > 0 ? std::clamp(Dot(p - a, b - a) / l, 0.0f, 1.0f) : 0;
-    const CVector3 c = a + (b - a) * s;
+    const CVector3 c = ClosestPointOnLine(t[k], t[(k + 1) % 3], p);
     if (Distance(c, p) < Distance(meilleur, p)) meilleur = c;
   }
   return meilleur;
@@ -182,6 +160,10 @@ float largeur_pres(const tCircuit& c, CVector3 p) {
   return l;
 }
 
+// Edges keyed by their ends to the hundredth, to find the edges faces share.
+using tCle = std::tuple<long, long, long>;
+tCle cle(CVector3 v) { return {std::lround(v.x * 100), std::lround(v.y * 100), std::lround(v.z * 100)}; }
+
 class Circuits : public ::testing::TestWithParam<int> {};
 
 TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
@@ -220,16 +202,12 @@ TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
   }
 }
 
-// Heading change at each point of the line, in degrees, positive to the left.
-std::vector<float> virages(const std::vector<tPointLigne>& l) {
+// Heading change at point k of the line, in degrees, positive to the left.
+float virage(const std::vector<tPointLigne>& l, size_t k) {
   const size_t n = l.size();
-  std::vector<float> a(n);
-  for (size_t k = 0; k < n; k++) {
-    const CVector3 p = l[(k + n - 1) % n].position, q = l[k].position, r = l[(k + 1) % n].position;
-    const CVector3 u = Normalize(CVector3(q.x - p.x, 0, q.z - p.z)), v = Normalize(CVector3(r.x - q.x, 0, r.z - q.z));
-    a[k] = std::atan2(Cross(u, v).y, Dot(u, v)) * 180 / 3.14159265f;
-  }
-  return a;
+  const CVector3 p = l[(k + n - 1) % n].position, q = l[k].position, r = l[(k + 1) % n].position;
+  const CVector3 u = Normalize(CVector3(q.x - p.x, 0, q.z - p.z)), v = Normalize(CVector3(r.x - q.x, 0, r.z - q.z));
+  return std::atan2(Cross(u, v).y, Dot(u, v)) * 180 / 3.14159265f;
 }
 
 // Radius of the circle through a point of the line and its two neighbours, in the ground plane.
@@ -241,43 +219,35 @@ float rayon_ligne(const std::vector<tPointLigne>& l, size_t k) {
   return aire2 > 1e-3f ? Distance(a, b) * Distance(b, c) * Distance(a, c) / (2 * aire2) : 1e9f;
 }
 
-TEST_P(Circuits, RacingLinePointsAreCloseInTurnsAndSpreadOnStraights) {
-  const std::vector<tPointLigne>& l = circuit(GetParam()).c.ligne;
-  const std::vector<float> a = virages(l);
-  const size_t n = l.size();
-  float plus_long = 0;
-  for (size_t k = 0; k < n; k++) {
-    const float ecart = Distance(l[k].position, l[(k + 1) % n].position);
-    EXPECT_GE(ecart, 30) << "after point " << k;
-    EXPECT_LE(ecart, 150) << "after point " << k;
-    // A stretch that bends tightly at either end is part of a turn.
-    if (std::fabs(a[k]) > 5 && std::min(rayon_ligne(l, k), rayon_ligne(l, (k + 1) % n)) < 250) {
-      EXPECT_LE(ecart, 60) << "turn after point " << k;
-    }
-    plus_long = std::max(plus_long, ecart);
-  }
-  EXPECT_GT(plus_long, 100);  // the straights are not cut as finely as the turns
-}
-
 // The direction of travel turns at most by (6 - v)^2 / 2.5 * glissement degrees a step while the
 // slide stays small: at top speed (2.5, glissement 0.5) that is 2.45 degrees over 2.5 units, a
 // circle of about 58 units. A tighter line can only be taken after slowing down.
 constexpr float RAYON_PLEINE_VITESSE = 2.5f / ((6 - 2.5f) * (6 - 2.5f) / 2.5f * 0.5f * 3.14159265f / 180);
 
-TEST_P(Circuits, BrakingCornersAmongFastSweepers) {
-  const int numero = GetParam();
-  const std::vector<tPointLigne>& l = circuit(numero).c.ligne;
+TEST_P(Circuits, RacingLineIsFineInTurnsSpreadOnStraightsWithAFewBrakingCorners) {
+  const std::vector<tPointLigne>& l = circuit(GetParam()).c.ligne;
   const size_t n = l.size();
-  // A braking corner: a run of points where the line is tighter than top speed allows.
+  float plus_long = 0;
   int freinages = 0;
   for (size_t k = 0; k < n; k++) {
+    const float ecart = Distance(l[k].position, l[(k + 1) % n].position);
+    EXPECT_GE(ecart, 30) << "after point " << k;
+    EXPECT_LE(ecart, 150) << "after point " << k;
+    // A stretch that bends tightly at either end is part of a turn.
+    if (std::fabs(virage(l, k)) > 5 && std::min(rayon_ligne(l, k), rayon_ligne(l, (k + 1) % n)) < 250) {
+      EXPECT_LE(ecart, 60) << "turn after point " << k;
+    }
+    plus_long = std::max(plus_long, ecart);
+    // A braking corner: a run of points where the line is tighter than top speed allows.
     const bool serre = rayon_ligne(l, k) < RAYON_PLEINE_VITESSE;
-    if (serre && !(rayon_ligne(l, (k + n - 1) % n) < RAYON_PLEINE_VITESSE)) freinages++;
+    freinages += serre && !(rayon_ligne(l, (k + n - 1) % n) < RAYON_PLEINE_VITESSE);
   }
+  EXPECT_GT(plus_long, 100);  // the straights are not cut as finely as the turns
   EXPECT_NEAR(RAYON_PLEINE_VITESSE, 58.5f, 0.5f);
-  // Every circuit has a corner to brake for; the hilly jungle and the volcano at least two.
-  EXPECT_GE(freinages, numero == 3 || numero == 5 ? 2 : 1);
-  EXPECT_LE(freinages, 5);  // a few: the rest are sweepers taken flat out
+  // Every circuit has a corner to brake for; the hilly jungle and the volcano at least two; the
+  // rest are sweepers taken flat out.
+  EXPECT_GE(freinages, GetParam() == 3 || GetParam() == 5 ? 2 : 1);
+  EXPECT_LE(freinages, 5);
 }
 
 TEST_P(Circuits, WallsOnBothSidesAllTheWayRound) {
@@ -317,10 +287,7 @@ TEST_P(Circuits, WallsOnBothSidesAllTheWayRound) {
 TEST_P(Circuits, GroundIsWholeAndSound) {
   tCharge& t = circuit(GetParam());
   // Edges used by one ground triangle only must run along a wall or at a jump's gap.
-  std::map<std::pair<std::tuple<long, long, long>, std::tuple<long, long, long>>, int> aretes;
-  auto cle = [](CVector3 v) {
-    return std::make_tuple(std::lround(v.x * 100), std::lround(v.y * 100), std::lround(v.z * 100));
-  };
+  std::map<std::pair<tCle, tCle>, int> aretes;
   int triangles = 0;
   for (const t3DObject& o : t.monde.objects) {
     for (const tFace& f : o.faces) {
@@ -462,8 +429,7 @@ TEST_P(Circuits, SoundEnvironmentCoversTunnelsAndCanyons) {
 TEST_P(Circuits, MaterialsFitTheSharedTable) {
   tCharge& t = circuit(GetParam());
   // The font, ships, plants and bonus models share the same 100 slots: the circuit and its map
-  // take at most 26 of them.
-  EXPECT_LE(t.c.piste.materiaux.size(), 25u);
+  // take at most 26 of them (the models' test keeps them under 60).
   EXPECT_LE(t.table.materialCount, 26);
   std::set<std::string> connues;
   for (const tTextureConnue& k : textures_connues()) connues.insert(k.nom);
@@ -528,7 +494,9 @@ TEST(CircuitSet, TheFiveDifferAsPlanned) {
   EXPECT_EQ(types.size(), 9u);
 }
 
-TEST(CircuitFiles, LayoutsSizesAndReadBack) {
+// The written files are the bytes of this process's own build of each circuit (the same bytes on
+// every build), and the game's readers take them whole and write them back unchanged.
+TEST(CircuitFiles, SameBytesOnEveryBuildInTheGamesLayouts) {
   char modele[] = "/tmp/veltra-circuits-XXXXXX";
   const std::string dossier = mkdtemp(modele);
   std::string erreur;
@@ -543,15 +511,15 @@ TEST(CircuitFiles, LayoutsSizesAndReadBack) {
     ASSERT_TRUE(lit_fichier(o + "efson_" + n + ".dat", efson));
     ASSERT_TRUE(lit_fichier(o + "kan_" + n + ".3ds", kan));
     ASSERT_TRUE(lit_fichier(o + "kan_m1_" + n + ".3ds", carte));
-    EXPECT_EQ(traj.size(), 4 + 24 * c.ligne.size());
-    EXPECT_EQ(deco.size(), 4 + 36 * c.decos.size());
-    EXPECT_EQ(efson.size(), 12 + 84 * c.effets.size());
     EXPECT_EQ(kan, ecrit_3ds(c.piste));
     EXPECT_EQ(carte, ecrit_3ds(c.carte));
+    EXPECT_EQ(traj, encode_ligne(c.ligne));
+    EXPECT_EQ(deco, encode_decos(c.decos));
+    EXPECT_EQ(efson, encode_effets(c.effets));
 
-    // The racing line through the game's reader.
     ASSERT_TRUE(lit_trajectoire(traj.data(), traj.size()));
     ASSERT_EQ(nb_point_t, static_cast<int>(c.ligne.size()));
+    EXPECT_EQ(encode_trajectoire(), traj);
     int k = 0;
     for (Point_Traj* p = prem_list_ptraj; p; p = p->suivant, k++) {
       EXPECT_EQ(Distance(p->position, c.ligne[k].position), 0);
@@ -560,56 +528,36 @@ TEST(CircuitFiles, LayoutsSizesAndReadBack) {
     }
     Effacement_liste_point_t();
 
-    Lecteur d(deco.data(), deco.size());
-    int32_t nombre = 0;
-    ASSERT_TRUE(d.i32(nombre));
-    ASSERT_EQ(nombre, static_cast<int32_t>(c.decos.size()));
-    for (const tDeco& attendu : c.decos) {
-      float v[8];
-      int32_t type = 0;
-      for (float& f : v) ASSERT_TRUE(d.f32(f));
-      ASSERT_TRUE(d.i32(type));
-      EXPECT_EQ(v[0], attendu.position.x);
-      EXPECT_EQ(v[2], attendu.position.z);
-      EXPECT_EQ(v[4], attendu.angles.y);
-      EXPECT_EQ(v[6], attendu.echelle);
-      EXPECT_FLOAT_EQ(v[7], rayon_plante(type) * v[6]);
-      EXPECT_EQ(type, attendu.type);
+    // The radius written is the game's own for the type, at the plant's scale.
+    ASSERT_TRUE(lit_deco(deco.data(), deco.size()));
+    ASSERT_EQ(nb_deco, static_cast<int>(c.decos.size()));
+    EXPECT_EQ(encode_deco(), deco);
+    k = 0;
+    for (const CObjetDeco* d = prem_list_deco; d; d = d->GetSuivant(), k++) {
+      EXPECT_EQ(Distance(CVector3(d->GetPosX(), d->GetPosY(), d->GetPosZ()), c.decos[k].position), 0);
+      EXPECT_EQ(d->GetAngY(), c.decos[k].angles.y);
+      EXPECT_EQ(d->GetEchelle(), c.decos[k].echelle);
+      EXPECT_EQ(d->GetType(), c.decos[k].type);
     }
-    EXPECT_TRUE(d.fin());
+    Effacement_liste_deco();
 
-    Lecteur e(efson.data(), efson.size());
-    int32_t total = 0, occlusions = 0, reverbs = 0;
-    ASSERT_TRUE(e.i32(total) && e.i32(occlusions) && e.i32(reverbs));
-    ASSERT_EQ(total, static_cast<int32_t>(c.effets.size()));
-    int vus[3] = {0, 0, 0};
-    for (const tEffetSon& attendu : c.effets) {
-      int32_t type = 0, preset = 0;
-      float v[16];
-      ASSERT_TRUE(e.i32(type));
-      for (float& f : v) ASSERT_TRUE(e.f32(f));
-      ASSERT_TRUE(e.i32(preset));
-      for (int z = 0; z < 3; z++) {
-        int32_t reste = -1;
-        ASSERT_TRUE(e.i32(reste));
-        EXPECT_EQ(reste, 0);
-      }
-      ASSERT_TRUE(type == 1 || type == 2);
-      vus[type]++;
-      EXPECT_EQ(v[0], attendu.position.x);
-      EXPECT_EQ(v[3], attendu.sommets[0].x);
-      EXPECT_EQ(v[14], attendu.min_dist);
-      EXPECT_EQ(preset, attendu.preset);
+    ASSERT_TRUE(lit_effetSons(efson.data(), efson.size()));
+    ASSERT_EQ(nb_effetSon, static_cast<int>(c.effets.size()));
+    EXPECT_EQ(encode_effetSon(), efson);
+    k = 0;
+    for (const SEffetSon* e = prem_list_effetSon; e; e = e->suivant, k++) {
+      EXPECT_EQ(e->type, c.effets[k].type);
+      EXPECT_EQ(Distance(e->position, c.effets[k].position), 0);
+      EXPECT_EQ(Distance(e->sommets[1], c.effets[k].sommets[0]), 0);
+      EXPECT_EQ(e->min_dist, c.effets[k].min_dist);
+      EXPECT_EQ(e->preset, c.effets[k].preset);
     }
-    EXPECT_TRUE(e.fin());
-    EXPECT_EQ(vus[1], occlusions);
-    EXPECT_EQ(vus[2], reverbs);
-  }
-  // Every texture a circuit names is there, as a JPEG.
-  for (int i = 1; i <= NOMBRE_CIRCUITS; i++) {
-    for (const tMateriauMaillage& m : circuit(i).c.piste.materiaux) {
-      if (m.fichier.empty()) continue;
+    Effacement_liste_effetSon();
+
+    // Every texture the circuit names is there, as a JPEG.
+    for (const tMateriauMaillage& m : c.piste.materiaux) {
       std::vector<uint8_t> j;
+      if (m.fichier.empty()) continue;
       ASSERT_TRUE(lit_fichier(dossier + "/maps/" + m.fichier, j)) << m.fichier;
       ASSERT_GE(j.size(), 2u);
       EXPECT_EQ(j[0], 0xFF);
@@ -624,13 +572,9 @@ TEST(CircuitSet, ArchesAndPiersAreClosedOutwardSolids) {
   for (int i = 1; i <= NOMBRE_CIRCUITS; i++) {
     for (const tObjetMaillage& o : circuit(i).c.piste.objets) {
       if (o.nom != "Ouvrage") continue;
-      std::map<std::pair<std::tuple<long, long, long>, std::tuple<long, long, long>>, int> sens;
-      auto cle = [&](int k) {
-        const CVector3 v = o.sommets[k];
-        return std::make_tuple(std::lround(v.x * 100), std::lround(v.y * 100), std::lround(v.z * 100));
-      };
+      std::map<std::pair<tCle, tCle>, int> sens;
       for (const auto& f : o.faces) {
-        for (int k = 0; k < 3; k++) sens[{cle(f[k]), cle(f[(k + 1) % 3])}]++;
+        for (int k = 0; k < 3; k++) sens[{cle(o.sommets[f[k]]), cle(o.sommets[f[(k + 1) % 3]])}]++;
       }
       int ouverts = 0;
       for (const auto& [arete, nombre] : sens) {
@@ -645,45 +589,6 @@ TEST(CircuitSet, ArchesAndPiersAreClosedOutwardSolids) {
       }
     }
   }
-}
-
-TEST(CircuitSet, SharedMaterialTableHoldsTheHeaviestCircuit) {
-  // The table as a race has it: font, ships, plants and bonus models from start-up, then the
-  // minimap and the circuit with the most materials.
-  tMateriaux table;
-  std::vector<std::unique_ptr<t3DModel>> modeles;
-  auto charge = [&](const CMaillage& m, const char* nom) {
-    const std::vector<uint8_t> o = ecrit_3ds(m);
-    modeles.push_back(std::make_unique<t3DModel>());
-    EXPECT_EQ(g_Load3DS.Import3DSMemoire(&table, modeles.back().get(), o.data(), o.size(), nom), IMPORT_OK);
-  };
-  CMaillage police;
-  std::string erreur;
-  ASSERT_TRUE(construit_police(&police, &erreur)) << erreur;
-  charge(police, "police");
-  for (const tModeleConnu& k : modeles_connus()) {
-    CMaillage m;
-    ASSERT_TRUE(construit_modele(k.fichier, &m)) << k.fichier;
-    charge(m, k.fichier.c_str());
-  }
-  int lourd = 1;
-  for (int i = 2; i <= NOMBRE_CIRCUITS; i++) {
-    if (circuit(i).c.piste.materiaux.size() > circuit(lourd).c.piste.materiaux.size()) lourd = i;
-  }
-  charge(circuit(lourd).c.carte, "carte");
-  charge(circuit(lourd).c.piste, "piste");
-  EXPECT_LT(table.materialCount, MAX_TEXTURES) << "with circuit " << lourd;
-  RecordProperty("materiaux", table.materialCount);
-}
-
-TEST(CircuitFiles, SameBytesOnEveryBuild) {
-  tCircuit a, b;
-  construit_circuit(3, &a);
-  construit_circuit(3, &b);
-  EXPECT_EQ(ecrit_3ds(a.piste), ecrit_3ds(b.piste));
-  EXPECT_EQ(encode_ligne(a.ligne), encode_ligne(b.ligne));
-  EXPECT_EQ(encode_decos(a.decos), encode_decos(b.decos));
-  EXPECT_EQ(encode_effets(a.effets), encode_effets(b.effets));
 }
 
 TEST(CircuitFiles, UnwritableFolderIsReported) {

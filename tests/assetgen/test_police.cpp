@@ -13,25 +13,28 @@
 
 namespace {
 
+// The font built and loaded once, with the text object the game measures and lays out with.
 class PoliceGeneree : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    CMaillage m;
-    std::string erreur;
-    construit_ = construit_police(&m, &erreur);
-    ASSERT_TRUE(construit_) << erreur;
-    table_ = new tMateriaux;
-    modele_ = new t3DModel;
-    relu_ = relit_modele(m, table_, modele_, "police");
-    texte_ = new Ctext;
-    texte_->init(modele_, 255, 123, 51, 255);
+  struct tPolice {
+    tMateriaux table;
+    t3DModel modele;
+    tModeleRelu relu;
+    Ctext texte;
+    tPolice() {
+      CMaillage m;
+      std::string erreur;
+      EXPECT_TRUE(construit_police(&m, &erreur)) << erreur;
+      relu = relit_modele(m, &table, &modele, "police");
+      texte.init(&modele, 255, 123, 51, 255);
+    }
+  };
+  static tPolice& police() {
+    static tPolice* p = new tPolice;
+    return *p;
   }
-  static void TearDownTestSuite() {
-    delete texte_;
-    delete modele_;
-    delete table_;
-  }
-  static const t3DObject& glyphe(char c) { return modele_->objects[static_cast<size_t>(c - 32)]; }
+  void SetUp() override { ASSERT_EQ(police().modele.objectCount, 95); }
+  static const t3DObject& glyphe(char c) { return police().modele.objects[static_cast<size_t>(c - 32)]; }
 
   struct tEncre {
     float x0 = 1e9f, x1 = -1e9f, y0 = 1e9f, y1 = -1e9f;
@@ -70,22 +73,12 @@ class PoliceGeneree : public ::testing::Test {
     return s;
   }
 
-  static bool construit_;
-  static tMateriaux* table_;
-  static t3DModel* modele_;
-  static tModeleRelu relu_;
-  static Ctext* texte_;
+  Ctext* const texte_ = &police().texte;
 };
-bool PoliceGeneree::construit_ = false;
-tMateriaux* PoliceGeneree::table_ = nullptr;
-t3DModel* PoliceGeneree::modele_ = nullptr;
-tModeleRelu PoliceGeneree::relu_;
-Ctext* PoliceGeneree::texte_ = nullptr;
 
 TEST_F(PoliceGeneree, HasOneFlatGlyphPerPrintableCharacterFacingTheViewer) {
-  EXPECT_EQ(relu_.resultat, IMPORT_OK);
-  EXPECT_EQ(relu_.plaintes, "");
-  ASSERT_EQ(modele_->objectCount, 95);
+  EXPECT_EQ(police().relu.resultat, IMPORT_OK);
+  EXPECT_EQ(police().relu.plaintes, "");
   EXPECT_EQ(glyphe(' ').faceCount, 0);
   EXPECT_GT(glyphe(' ').vertexCount, 0);
   for (char c = '!'; c <= '~'; c++) {
@@ -95,10 +88,10 @@ TEST_F(PoliceGeneree, HasOneFlatGlyphPerPrintableCharacterFacingTheViewer) {
     for (const CVector3& p : o.vertices) ASSERT_EQ(p.z, 0.f);
     for (const tFace& f : o.faces) ASSERT_GT(f.normal.z, 0.999f) << "faces the viewer";
   }
-  EXPECT_EQ(table_->materialCount, 1);
+  EXPECT_EQ(police().table.materialCount, 1);
 }
 
-TEST_F(PoliceGeneree, CapitalsStandAQuarterHighOnTheBaseline) {
+TEST_F(PoliceGeneree, CapitalsStandAQuarterHighOnTheBaselineWithTheAdvancesOfABoldFace) {
   EXPECT_NEAR(texte_->GetHauteur('H' - 32), 0.25f, 0.002f);
   EXPECT_NEAR(encre('H').y0, 0.f, 1e-4f);
   EXPECT_NEAR(encre('x').y1, 0.25f * 0.75f, 0.03f) << "x height";
@@ -106,9 +99,7 @@ TEST_F(PoliceGeneree, CapitalsStandAQuarterHighOnTheBaseline) {
   EXPECT_LT(encre('_').y1, 0.f);
   EXPECT_GT(texte_->GetMaxH(), 0.25f);
   EXPECT_LT(texte_->GetMaxH(), 0.32f);
-}
-
-TEST_F(PoliceGeneree, WidthsAreTheAdvancesOfABoldFace) {
+  // widths: the advances of a bold face
   const float espace = texte_->GetLargeur(0);
   EXPECT_GT(espace, 0.05f);
   EXPECT_LT(espace, 0.15f);

@@ -1,59 +1,23 @@
 // Writes the sound decoder's seed corpus: a short sound in every container and encoding the file
-// reader writes itself, plus one small module per tracker format. Each seed is checked to open in
-// the game's decoder before it is written. A few containers stamp the date or a random stream
-// serial, so those seeds differ by a few bytes from one run to the next.
+// reader writes itself, and a small IT module from the asset generator's own writer. Each seed is
+// checked to open in the game's decoder. The MOD, S3M and XM seeds were laid out by hand and stay
+// as they are. A few containers stamp the date or a random stream serial, so those seeds differ by
+// a few bytes from one run to the next.
 //
 //   genere_corpus_son tests/fuzz/corpus/decodeur_son
 #include <sndfile.h>
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "assetgen/musique/module_it.h"
 #include "audio/son_decodeur.h"
-#include "corpus_son_modules.h"
 
 namespace {
-
-// A growable buffer seen by the file writer as a file.
-struct tTampon {
-  std::vector<uint8_t> octets;
-  sf_count_t pos = 0;
-};
-
-sf_count_t taille(void* u) { return static_cast<sf_count_t>(static_cast<tTampon*>(u)->octets.size()); }
-
-sf_count_t cherche(sf_count_t decalage, int depuis, void* u) {
-  auto* t = static_cast<tTampon*>(u);
-  const sf_count_t base = depuis == SEEK_CUR ? t->pos : depuis == SEEK_END ? taille(u) : 0;
-  if (base + decalage < 0) return -1;
-  t->pos = base + decalage;
-  return t->pos;
-}
-
-sf_count_t lit(void* dest, sf_count_t n, void* u) {
-  auto* t = static_cast<tTampon*>(u);
-  const sf_count_t reste = taille(u) - t->pos;
-  if (n > reste) n = reste;
-  if (n <= 0) return 0;
-  std::memcpy(dest, t->octets.data() + t->pos, static_cast<size_t>(n));
-  t->pos += n;
-  return n;
-}
-
-sf_count_t ecrit(const void* src, sf_count_t n, void* u) {
-  auto* t = static_cast<tTampon*>(u);
-  if (n <= 0) return 0;
-  const size_t fin = static_cast<size_t>(t->pos + n);
-  if (t->octets.size() < fin) t->octets.resize(fin, 0);
-  std::memcpy(t->octets.data() + t->pos, src, static_cast<size_t>(n));
-  t->pos += n;
-  return n;
-}
-
-sf_count_t dit(void* u) { return static_cast<tTampon*>(u)->pos; }
 
 struct tFormat {
   const char* nom;
@@ -110,51 +74,81 @@ const tFormat FORMATS[] = {
     {"wve.wve", SF_FORMAT_WVE | SF_FORMAT_ALAW, 8000, 1, 300},
 };
 
-bool encode(const tFormat& f, std::vector<uint8_t>& octets, std::string& erreur) {
+bool ecrit_son(const std::string& chemin, const tFormat& f) {
   std::vector<short> pcm(static_cast<size_t>(f.trames * f.canaux));
-  for (int i = 0; i < f.trames; i++)
-    for (int c = 0; c < f.canaux; c++) {
-      // A rising tone, different on each side.
-      const double t = static_cast<double>(i) / f.frequence;
-      pcm[static_cast<size_t>(i * f.canaux + c)] =
-          static_cast<short>(16000.0 * std::sin(2.0 * M_PI * (440.0 * (c + 1) + 400.0 * t) * t));
-    }
-  tTampon t;
-  SF_VIRTUAL_IO io{taille, cherche, lit, ecrit, dit};
+  for (size_t i = 0; i < pcm.size(); i++) {
+    // A rising tone, different on each side.
+    const double t = static_cast<double>(i / f.canaux) / f.frequence;
+    const int c = static_cast<int>(i % f.canaux);
+    pcm[i] = static_cast<short>(16000.0 * std::sin(2.0 * M_PI * (440.0 * (c + 1) + 400.0 * t) * t));
+  }
   SF_INFO info{};
   info.samplerate = f.frequence;
   info.channels = f.canaux;
   info.format = f.format;
-  SNDFILE* sf = sf_open_virtual(&io, SFM_WRITE, &info, &t);
-  if (!sf) {
-    erreur = sf_strerror(nullptr);
-    return false;
-  }
+  SNDFILE* sf = sf_open(chemin.c_str(), SFM_WRITE, &info);
+  if (!sf) return false;
   const bool ok = sf_writef_short(sf, pcm.data(), f.trames) == f.trames;
-  if (sf_close(sf) != 0 || !ok) {
-    erreur = "short write";
-    return false;
-  }
-  octets = std::move(t.octets);
-  return true;
+  return sf_close(sf) == 0 && ok;
 }
 
-bool ecrit_graine(const std::string& dossier, const tGraine& g) {
-  auto d = ouvre_decodeur(g.octets, false);
-  if (!d) {
-    std::fprintf(stderr, "%s: the decoder refuses it\n", g.nom.c_str());
-    return false;
+// A few rows of two short samples, one looped, through an instrument with a sustained envelope,
+// a filter, a fade and a new-note action; speed 1, tempo 255 and a jump back to the first order
+// after eight rows, so the song ends within a fraction of a second.
+bool ecrit_module(const std::string& chemin) {
+  tModuleIT m;
+  m.nom = "graine";
+  m.canaux = 2;
+  m.vitesse = 1;
+  m.tempo = 255;
+  tEchantillonIT onde, coup;
+  onde.nom = "onde";
+  coup.nom = "coup";
+  for (int i = 0; i < 64; i++) onde.pcm.push_back(static_cast<int16_t>(20000 * std::sin(2 * M_PI * i / 64)));
+  for (int i = 0; i < 48; i++) coup.pcm.push_back(static_cast<int16_t>(onde.pcm[i] * (48 - i) / 48));
+  onde.boucle = true;
+  onde.fin_boucle = 64;
+  m.echantillons = {onde, coup};
+  tInstrumentIT nappe, sec;
+  nappe.nom = "nappe";
+  nappe.zones = {{59, 1}, {119, 2}};
+  nappe.nna = 3;
+  nappe.fondu = 256;
+  nappe.coupure = 90;
+  nappe.resonance = 40;
+  tEnveloppeIT& e = nappe.enveloppe_volume;
+  e.active = e.maintien = true;
+  e.points = {{0, 64}, {3, 40}, {8, 0}};
+  e.debut_maintien = e.fin_maintien = 1;
+  sec.nom = "sec";
+  sec.zones = {{119, 2}};
+  m.instruments = {nappe, sec};
+  tPatternIT p(32, m.canaux);
+  for (int rang = 0; rang < 8; rang++) {
+    p.at(rang, 0) = {48 + rang * 2, 1, -1, 0, 0};
+    if (rang % 2 == 0) p.at(rang, 1) = {60 + rang, 2, 48, 0, 0};
   }
-  std::vector<int16_t> pcm;
-  int frequence = 0, canaux = 0;
-  decode_tout(g.octets, 44100L * 10, pcm, frequence, canaux);
-  std::printf("%-20s %6zu bytes  %d Hz x%d  %.3f s (%zu frames decoded)\n", g.nom.c_str(), g.octets.size(), frequence,
-              canaux, d->duree(), pcm.size() / static_cast<size_t>(canaux));
-  const std::string chemin = dossier + "/" + g.nom;
-  FILE* f = std::fopen(chemin.c_str(), "wb");
-  if (!f) return false;
-  const bool ok = std::fwrite(g.octets.data(), 1, g.octets.size(), f) == g.octets.size();
-  return std::fclose(f) == 0 && ok;
+  p.at(2, 0).effet = IT_EFFET_VIBRATO;
+  p.at(2, 0).parametre = 0x48;
+  p.at(4, 0).note = IT_NOTE_RELACHE;
+  p.at(5, 1).note = IT_NOTE_COUPE;
+  p.at(7, 1).effet = IT_EFFET_SAUT_ORDRE;
+  m.patterns = {p};
+  m.ordres = {0};
+  std::vector<uint8_t> octets;
+  std::ofstream f(chemin, std::ios::binary);
+  return ecrit_module_it(m, octets, nullptr) && f.write(reinterpret_cast<const char*>(octets.data()),
+                                                        static_cast<std::streamsize>(octets.size()));
+}
+
+// The seed as written must open in the game's decoder.
+bool verifie(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary);
+  std::vector<uint8_t> octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  auto d = ouvre_decodeur(octets, false);
+  if (d) std::printf("%-40s %6zu bytes  %d Hz x%d  %.3f s\n", chemin.c_str(), octets.size(), d->frequence(),
+                     d->canaux(), d->duree());
+  return d != nullptr;
 }
 
 }  // namespace
@@ -164,20 +158,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
     return 2;
   }
-  std::vector<tGraine> graines;
+  const std::string dossier = argv[1];
   int echecs = 0;
   for (const tFormat& f : FORMATS) {
-    tGraine g{f.nom, {}};
-    std::string erreur;
-    if (!encode(f, g.octets, erreur)) {
-      std::fprintf(stderr, "%s: %s\n", f.nom, erreur.c_str());
+    const std::string chemin = dossier + "/" + f.nom;
+    if (!ecrit_son(chemin, f) || !verifie(chemin)) {
+      std::fprintf(stderr, "%s: not written or refused by the decoder\n", f.nom);
       echecs++;
-      continue;
     }
-    graines.push_back(std::move(g));
   }
-  for (tGraine& g : graines_modules()) graines.push_back(std::move(g));
-  for (const tGraine& g : graines)
-    if (!ecrit_graine(argv[1], g)) echecs++;
+  if (!ecrit_module(dossier + "/onde.it") || !verifie(dossier + "/onde.it")) {
+    std::fprintf(stderr, "onde.it: not written or refused by the decoder\n");
+    echecs++;
+  }
   return echecs == 0 ? 0 : 1;
 }
