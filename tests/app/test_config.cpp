@@ -4,17 +4,17 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/config.h"
 #include "app/demarrage.h"
 #include "app/ligne_commande.h"
 #include "common/globals.h"
+#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 
 namespace {
@@ -38,11 +38,9 @@ class Config : public ::testing::Test {
   }
 
   static void ecrit(const std::string& texte) { std::ofstream(fichier_config()) << texte; }
-  static std::string lit() {
-    std::ifstream f(fichier_config());
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
+  static std::string lit() { return texte_de(fichier_config()); }
+  static std::vector<int> touches() {
+    return {BOUTON_HAUT, BOUTON_BAS, BOUTON_DROITE, BOUTON_GAUCHE, BOUTON_VALIDE, BOUTON_SPE, BOUTON_SPE_1};
   }
   // What start-up reads, in its order.
   static void demarre() {
@@ -68,13 +66,7 @@ TEST_F(Config, FirstStartWritesAWindowedFiveCircuitSetup) {
   EXPECT_EQ(NOMBRE_TOURS, 5);
   EXPECT_EQ(LANGUAGE, 0);
   EXPECT_EQ(get_config_int("Graphics", "mappings", 0), 1);
-  EXPECT_EQ(BOUTON_HAUT, 5);
-  EXPECT_EQ(BOUTON_BAS, 4);
-  EXPECT_EQ(BOUTON_DROITE, 12);
-  EXPECT_EQ(BOUTON_GAUCHE, 11);
-  EXPECT_EQ(BOUTON_VALIDE, 75);
-  EXPECT_EQ(BOUTON_SPE, 5);
-  EXPECT_EQ(BOUTON_SPE_1, 4);
+  EXPECT_EQ(touches(), (std::vector<int>{5, 4, 12, 11, 75, 5, 4}));
   EXPECT_FLOAT_EQ(VITESSE_MAX_CPU, 2.5f);
   EXPECT_STREQ(NOM_JOUEUR, "Human");
   const std::string texte = lit();
@@ -92,13 +84,7 @@ TEST_F(Config, AnExistingFileIsLeftAloneAndMissingKeysTakeTheReadersDefaults) {
   EXPECT_EQ(SCREEN_WIDTH, 800);
   EXPECT_EQ(SCREEN_HEIGHT, 600);
   EXPECT_FLOAT_EQ(PROFONDEUR_CHAMP_CAM, 400.0f);
-  EXPECT_EQ(BOUTON_HAUT, 84);
-  EXPECT_EQ(BOUTON_BAS, 85);
-  EXPECT_EQ(BOUTON_DROITE, 83);
-  EXPECT_EQ(BOUTON_GAUCHE, 82);
-  EXPECT_EQ(BOUTON_VALIDE, 67);
-  EXPECT_EQ(BOUTON_SPE, 80);
-  EXPECT_EQ(BOUTON_SPE_1, 81);
+  EXPECT_EQ(touches(), (std::vector<int>{84, 85, 83, 82, 67, 80, 81}));
   EXPECT_EQ(NOMBRE_TOURS, 5);
   EXPECT_EQ(NB_LEVELS, 0);
   EXPECT_EQ(LANGUAGE, 1);
@@ -109,18 +95,6 @@ TEST_F(Config, AnExistingFileIsLeftAloneAndMissingKeysTakeTheReadersDefaults) {
   set_config_file(fichier_config());
   lit_config_ecran();
   EXPECT_EQ(FULL_SCREEN, 1);
-}
-
-TEST_F(Config, GameTypeOutOfRangeAndUpperCaseLanguage) {
-  ecrit("[system]\nlang = FR\n[Game]\ntype_jeu = 3\n");
-  demarre();
-  EXPECT_EQ(TYPE_JEU, 0);
-  EXPECT_EQ(LANGUAGE, 1);
-  EXPECT_EQ(NUM_LANGUE, 1);
-  ecrit("[system]\nlang = fr\n[Game]\ntype_jeu = 2\n");
-  demarre();
-  EXPECT_EQ(TYPE_JEU, 2);
-  EXPECT_EQ(LANGUAGE, 0);
 }
 
 TEST_F(Config, ShutdownStoresTheGameType) {
@@ -134,39 +108,39 @@ TEST_F(Config, ShutdownStoresTheGameType) {
   EXPECT_NE(texte.find("Nb_tours = 3"), std::string::npos) << texte;
 }
 
-TEST_F(Config, ForcedWindowWinsOverTheFile) {
-  ecrit("[Graphics]\nfull_screen = 1\nscreen_width = 640\nscreen_height = 480\n");
-  char prog[] = "veltra", w[] = "1000", h[] = "700";
-  char* argv[] = {prog, w, h, nullptr};
-  lit_ligne_commande(3, argv);
-  demarre();
-  EXPECT_EQ(FULL_SCREEN, 0);
-  EXPECT_EQ(SCREEN_WIDTH, 1000);
-  EXPECT_EQ(SCREEN_HEIGHT, 700);
-  EXPECT_EQ(RESOL, 4);
-  FORCE_SCREEN = 0;
-  demarre();
-  EXPECT_EQ(RESOL, 0);
-  EXPECT_EQ(FULL_SCREEN, 1);
-}
-
-// The wide sizes have their own entries; "Desktop" where the desktop's size cannot be known (no
-// display) opens the written size as a window, and a size from the command line wins over it.
-TEST_F(Config, WideSizesAndDesktop) {
-  ecrit("[Graphics]\nscreen_width = 1920\nscreen_height = 1080\n");
-  demarre();
-  EXPECT_EQ(RESOL, 8);
-  ecrit("[Graphics]\nscreen_width = 1366\nscreen_height = 768\ndesktop = 1\n");
-  demarre();
-  EXPECT_EQ(RESOL, 6);
-  EXPECT_EQ(SCREEN_WIDTH, 1366);
-  EXPECT_EQ(SCREEN_HEIGHT, 768);
-  char prog[] = "veltra", w[] = "1000", h[] = "700";
-  char* argv[] = {prog, w, h, nullptr};
-  lit_ligne_commande(3, argv);
-  demarre();
-  EXPECT_EQ(RESOL, RESOL_USER);
-  EXPECT_EQ(SCREEN_WIDTH, 1000);
+// A size forced on the command line wins over the file and opens a window. The wide sizes have
+// their own entries; "Desktop" where the desktop's size cannot be known (no display) opens the
+// written size as a window.
+TEST_F(Config, ScreenFromTheFileOrTheCommandLine) {
+  const std::string plein_640 = "[Graphics]\nfull_screen = 1\nscreen_width = 640\nscreen_height = 480\n";
+  const std::string bureau = "[Graphics]\nscreen_width = 1366\nscreen_height = 768\ndesktop = 1\n";
+  struct Cas {
+    std::string fichier;
+    bool force;
+    int plein_ecran, largeur, hauteur, resol;
+  };
+  const Cas cas[] = {
+      {plein_640, true, 0, 1000, 700, RESOL_USER},
+      {plein_640, false, 1, 640, 480, 0},
+      {"[Graphics]\nscreen_width = 1920\nscreen_height = 1080\n", false, 1, 1920, 1080, 8},
+      {bureau, false, -1, 1366, 768, 6},
+      {bureau, true, 0, 1000, 700, RESOL_USER},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.fichier + (c.force ? "forced 1000 700" : ""));
+    ecrit(c.fichier);
+    char prog[] = "veltra", w[] = "1000", h[] = "700";
+    char* argv[] = {prog, w, h, nullptr};
+    FORCE_SCREEN = 0;
+    if (c.force) lit_ligne_commande(3, argv);
+    demarre();
+    if (c.plein_ecran >= 0) {
+      EXPECT_EQ(FULL_SCREEN, c.plein_ecran);
+    }
+    EXPECT_EQ(SCREEN_WIDTH, c.largeur);
+    EXPECT_EQ(SCREEN_HEIGHT, c.hauteur);
+    EXPECT_EQ(RESOL, c.resol);
+  }
   FORCE_SCREEN = 0;
 }
 
@@ -201,7 +175,7 @@ TEST_F(Config, CommandLineChoicesHoldForTheRunAndLeaveTheFileAlone) {
 }
 
 // The first start speaks the system's language; a file already there keeps its own.
-TEST_F(Config, FirstLanguageFromTheSystem) {
+TEST_F(Config, FirstLanguageFromTheSystemThenTheFiles) {
   struct Cas {
     const char *lc_all, *lc_messages, *lang, *attendue;
   };
@@ -218,9 +192,17 @@ TEST_F(Config, FirstLanguageFromTheSystem) {
   demarre();
   EXPECT_EQ(LANGUAGE, 1);
   EXPECT_NE(lit().find("lang = en"), std::string::npos);
-  ecrit("[system]\nlang = fr\n");
+  // A file keeps its own language; an upper-case one is not French, and a game type out of
+  // range is the single race.
+  ecrit("[system]\nlang = FR\n[Game]\ntype_jeu = 3\n");
   demarre();
-  EXPECT_EQ(LANGUAGE, 0);
+  EXPECT_EQ(TYPE_JEU, 0);
+  EXPECT_EQ(LANGUAGE, 1);
+  EXPECT_EQ(NUM_LANGUE, 1);
+  ecrit("[system]\nlang = fr\n[Game]\ntype_jeu = 2\n");
+  demarre();
+  EXPECT_EQ(TYPE_JEU, 2);
+  EXPECT_EQ(LANGUAGE, 0);  // the system says English
 }
 
 }  // namespace

@@ -12,85 +12,58 @@
 
 namespace {
 
-struct Machine {
-  std::map<std::string, std::string> env;
-  std::set<std::string> avec_donnees;
-  std::set<std::string> inscriptibles;
-
-  tSysteme systeme() const {
-    tSysteme s;
-    s.variable = [this](const char* nom) {
-      auto it = env.find(nom);
-      return it == env.end() ? std::string() : it->second;
-    };
-    s.a_donnees = [this](const std::string& d) { return avec_donnees.count(d) > 0; };
-    s.inscriptible = [this](const std::string& d) { return inscriptibles.count(d) > 0; };
-    return s;
-  }
-};
-
-const std::vector<std::string> INSTALLEES = {"/opt/jeu/share/veltra", "/usr/share/veltra"};
-
-TEST(Dossiers, APortableGameKeepsEverythingBesideItselfAsBefore) {
-  Machine m;
-  m.env["HOME"] = "/home/ana";
-  m.avec_donnees = {"/jeux/veltra"};
-  m.inscriptibles = {"/jeux/veltra"};
-  tDossiers d = choisit_dossiers("/jeux/veltra", "", INSTALLEES, m.systeme());
-  EXPECT_TRUE(d.portable);
-  EXPECT_EQ(d.donnees, "/jeux/veltra");
-  EXPECT_EQ(d.config, "");  // config.cfg, ./hiscores, ./objets: the very paths of old
-  EXPECT_EQ(d.utilisateur, "");
-  // Another data folder on the command line: the written files stay beside the program.
-  m.avec_donnees.insert("/media/cle/donnees");
-  d = choisit_dossiers("/jeux/veltra", "/media/cle/donnees", INSTALLEES, m.systeme());
-  EXPECT_EQ(d.donnees, "/media/cle/donnees");
-  EXPECT_EQ(d.config, "/jeux/veltra");
-  EXPECT_EQ(d.utilisateur, "/jeux/veltra");
-}
-
-TEST(Dossiers, AnInstalledGameWritesInTheXdgFolders) {
-  Machine m;
-  m.env = {{"HOME", "/home/ana"}, {"XDG_CONFIG_HOME", "/home/ana/cfg"}, {"XDG_DATA_HOME", "/home/ana/donnees"}};
-  m.avec_donnees = {"/usr/share/veltra"};
-  m.inscriptibles = {"/home/ana"};
-  tDossiers d = choisit_dossiers("/usr/bin", "", INSTALLEES, m.systeme());
-  EXPECT_FALSE(d.portable);
-  EXPECT_TRUE(d.donnees_trouvees);
-  EXPECT_EQ(d.donnees, "/usr/share/veltra");
-  EXPECT_EQ(d.config, "/home/ana/cfg/veltra");
-  EXPECT_EQ(d.utilisateur, "/home/ana/donnees/veltra");
+TEST(Dossiers, TheChoiceOnEachKindOfMachine) {
+  using Env = std::map<std::string, std::string>;
+  struct Cas {
+    const char *programme, *impose;
+    Env env;
+    std::set<std::string> avec_donnees, inscriptibles;
+    bool portable, trouvees;
+    const char *donnees, *config, *utilisateur;
+  };
+  const Env ana = {{"HOME", "/home/ana"}};
+  const Env xdg = {
+      {"HOME", "/home/ana"}, {"XDG_CONFIG_HOME", "/home/ana/cfg"}, {"XDG_DATA_HOME", "/home/ana/d"}};
   // Unset, empty or relative XDG variables give the defaults under the home folder.
-  m.env = {{"HOME", "/home/ana"}, {"XDG_CONFIG_HOME", "cfg"}, {"XDG_DATA_HOME", ""}};
-  d = choisit_dossiers("/usr/bin", "", INSTALLEES, m.systeme());
-  EXPECT_EQ(d.config, "/home/ana/.config/veltra");
-  EXPECT_EQ(d.utilisateur, "/home/ana/.local/share/veltra");
-  // A moved prefix is found before the configured one.
-  m.avec_donnees.insert("/opt/jeu/share/veltra");
-  EXPECT_EQ(choisit_dossiers("/opt/jeu/bin", "", INSTALLEES, m.systeme()).donnees, "/opt/jeu/share/veltra");
-}
-
-TEST(Dossiers, AGameBesideItsDataInAReadOnlyFolderWritesInTheXdgFolders) {
-  Machine m;
-  m.env["HOME"] = "/home/ana";
-  m.avec_donnees = {"/mnt/cd/veltra"};
-  const tDossiers d = choisit_dossiers("/mnt/cd/veltra", "", INSTALLEES, m.systeme());
-  EXPECT_EQ(d.donnees, "/mnt/cd/veltra");
-  EXPECT_FALSE(d.portable);
-  EXPECT_EQ(d.config, "/home/ana/.config/veltra");
-}
-
-TEST(Dossiers, MissingDataIsSaid) {
-  Machine m;
-  m.inscriptibles = {"/usr/bin"};
-  tDossiers d = choisit_dossiers("/usr/bin", "", INSTALLEES, m.systeme());
-  EXPECT_FALSE(d.donnees_trouvees);
-  EXPECT_EQ(d.donnees, "/usr/bin");  // the loaders then say which file is missing
-  // A writable program folder without data is no portable game: nothing is written into bin/.
-  EXPECT_FALSE(d.portable);
-  d = choisit_dossiers("/usr/bin", "/nulle/part", INSTALLEES, m.systeme());
-  EXPECT_FALSE(d.donnees_trouvees);
-  EXPECT_EQ(d.donnees, "/nulle/part");
+  const Env xdg_faux = {{"HOME", "/home/ana"}, {"XDG_CONFIG_HOME", "cfg"}, {"XDG_DATA_HOME", ""}};
+  const char* cfg = "/home/ana/.config/veltra";
+  const char* perso = "/home/ana/.local/share/veltra";
+  const Cas cas[] = {
+      // Portable: config.cfg, ./hiscores, ./objets are the very paths of old...
+      {"/jeux/veltra", "", ana, {"/jeux/veltra"}, {"/jeux/veltra"}, true, true, "/jeux/veltra", "", ""},
+      // ...and with another data folder on the command line the written files stay beside it.
+      {"/jeux/veltra", "/media/cle", ana, {"/jeux/veltra", "/media/cle"}, {"/jeux/veltra"}, true, true,
+       "/media/cle", "/jeux/veltra", "/jeux/veltra"},
+      // Installed: the XDG folders; a moved prefix is found before the configured one.
+      {"/usr/bin", "", xdg, {"/usr/share/veltra"}, {"/home/ana"}, false, true, "/usr/share/veltra",
+       "/home/ana/cfg/veltra", "/home/ana/d/veltra"},
+      {"/usr/bin", "", xdg_faux, {"/usr/share/veltra"}, {}, false, true, "/usr/share/veltra", cfg, perso},
+      {"/opt/jeu/bin", "", ana, {"/usr/share/veltra", "/opt/jeu/share/veltra"}, {}, false, true,
+       "/opt/jeu/share/veltra", cfg, perso},
+      // Beside its data in a read-only folder.
+      {"/mnt/cd/veltra", "", ana, {"/mnt/cd/veltra"}, {}, false, true, "/mnt/cd/veltra", cfg, perso},
+      // No data: the loaders then say which file is missing; a writable program folder without
+      // data is no portable game, nothing is written into bin/.
+      {"/usr/bin", "", {}, {}, {"/usr/bin"}, false, false, "/usr/bin", "", ""},
+      {"/usr/bin", "/nulle/part", {}, {}, {"/usr/bin"}, false, false, "/nulle/part", "", ""},
+  };
+  const std::vector<std::string> installees = {"/opt/jeu/share/veltra", "/usr/share/veltra"};
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(std::string(c.programme) + " " + c.impose);
+    tSysteme s;
+    s.variable = [&](const char* nom) {
+      auto it = c.env.find(nom);
+      return it == c.env.end() ? std::string() : it->second;
+    };
+    s.a_donnees = [&](const std::string& d) { return c.avec_donnees.count(d) > 0; };
+    s.inscriptible = [&](const std::string& d) { return c.inscriptibles.count(d) > 0; };
+    const tDossiers d = choisit_dossiers(c.programme, c.impose, installees, s);
+    EXPECT_EQ(d.portable, c.portable);
+    EXPECT_EQ(d.donnees_trouvees, c.trouvees);
+    EXPECT_EQ(d.donnees, c.donnees);
+    EXPECT_EQ(d.config, c.config);
+    EXPECT_EQ(d.utilisateur, c.utilisateur);
+  }
 }
 
 // The player's folder on disk: written files make their folders, circuit files saved there are
@@ -108,12 +81,12 @@ TEST(Chemins, ThePlayersCopyIsReadFirstAndFoldersAreMadeOnWrite) {
   d.utilisateur = dossier.chemin() + "/perso/veltra";
   fixe_dossiers(d);
   EXPECT_EQ(std::string(fichier_config()), dossier.chemin() + "/cfg/veltra/config.cfg");
-  EXPECT_EQ(chemin_utilisateur("./hiscores/s_1_5.dat"), dossier.chemin() + "/perso/veltra/hiscores/s_1_5.dat");
+  EXPECT_EQ(chemin_utilisateur("./hiscores/s_1_5.dat"), d.utilisateur + "/hiscores/s_1_5.dat");
 
   const std::string ecrit = chemin_ecriture("./objets/traj_1.dat");
-  EXPECT_EQ(ecrit, dossier.chemin() + "/perso/veltra/objets/traj_1.dat");
+  EXPECT_EQ(ecrit, d.utilisateur + "/objets/traj_1.dat");
   struct stat st;
-  ASSERT_EQ(stat((dossier.chemin() + "/perso/veltra/objets").c_str(), &st), 0);
+  ASSERT_EQ(stat((d.utilisateur + "/objets").c_str(), &st), 0);
   std::ofstream(ecrit) << "joueur";
   EXPECT_EQ(chemin_lecture("./objets/traj_1.dat"), ecrit);
   EXPECT_EQ(chemin_lecture("./objets/traj_2.dat"), "./objets/traj_2.dat");

@@ -1,78 +1,60 @@
 // File helpers and the bounded reader: nothing read past the end, nothing half-written.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <csignal>
-#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
+#include "support/ecriture_limitee.h"
+#include "support/outils_essai.h"
 
 namespace {
 
-std::string dossier_temp() {
-  char modele[] = "/tmp/veltra-fichier-XXXXXX";
-  return mkdtemp(modele);
-}
-
-TEST(Fichier, AtomicWriteReplacesAndLeavesNoTemporary) {
-  const std::string d = dossier_temp();
-  const std::string f = d + "/donnees.dat";
-  ASSERT_TRUE(ecrit_fichier_atomique(f, "ancien", 6));
-  ASSERT_TRUE(ecrit_fichier_atomique(f, "nouveau!", 8));
-  std::vector<uint8_t> lu;
-  ASSERT_TRUE(lit_fichier(f, lu));
-  EXPECT_EQ(std::string(lu.begin(), lu.end()), "nouveau!");
+TEST(Fichier, AtomicWriteReplacesAndReadIsBounded) {
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
+  const std::string contenu(100000, 'x');
+  ASSERT_TRUE(ecrit_fichier_atomique("gros.dat", "ancien", 6));
+  ASSERT_TRUE(ecrit_fichier_atomique("gros.dat", contenu.data(), contenu.size()));
   struct stat st;
-  ASSERT_EQ(stat(f.c_str(), &st), 0);
+  ASSERT_EQ(stat("gros.dat", &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0644u);
-  // Only the one file is left in the folder.
-  EXPECT_EQ(std::remove(f.c_str()), 0);
-  EXPECT_EQ(rmdir(d.c_str()), 0);
-}
-
-TEST(Fichier, FailedWriteKeepsTheOldFile) {
-  const std::string d = dossier_temp();
-  const std::string f = d + "/donnees.dat";
-  ASSERT_TRUE(ecrit_fichier_atomique(f, "ancien", 6));
-  // A file size limit below the new content makes the write of that same file fail half-way
-  // (as a full disk would); the signal the limit raises is ignored so the write reports it.
-  struct rlimit avant;
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &avant), 0);
-  void (*signal_avant)(int) = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit limite = avant;
-  limite.rlim_cur = 16;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
-  const std::string nouveau(100000, 'n');
-  const bool ecrit = ecrit_fichier_atomique(f, nouveau.data(), nouveau.size());
-  setrlimit(RLIMIT_FSIZE, &avant);
-  std::signal(SIGXFSZ, signal_avant);
-  EXPECT_FALSE(ecrit);
-  std::vector<uint8_t> lu;
-  ASSERT_TRUE(lit_fichier(f, lu));
-  EXPECT_EQ(std::string(lu.begin(), lu.end()), "ancien");
-  // Nothing half-written is left beside it.
-  EXPECT_EQ(std::remove(f.c_str()), 0);
-  EXPECT_EQ(rmdir(d.c_str()), 0);
-}
-
-TEST(Fichier, ReadRefusesMissingAndOversizedFiles) {
+  EXPECT_EQ(noms_dans("."), std::vector<std::string>{"gros.dat"});
   std::vector<uint8_t> lu{1, 2, 3};
   EXPECT_FALSE(lit_fichier("/nonexistent/veltra", lu));
   EXPECT_TRUE(lu.empty());
-  const std::string d = dossier_temp();
-  const std::string f = d + "/gros.dat";
-  std::string contenu(100000, 'x');
-  ASSERT_TRUE(ecrit_fichier_atomique(f, contenu.data(), contenu.size()));
-  EXPECT_FALSE(lit_fichier(f, lu, 99999));
-  EXPECT_TRUE(lit_fichier(f, lu, 100000));
-  EXPECT_EQ(lu.size(), 100000u);
-  std::remove(f.c_str());
-  rmdir(d.c_str());
+  EXPECT_FALSE(lit_fichier("gros.dat", lu, 99999));
+  EXPECT_TRUE(lit_fichier("gros.dat", lu, 100000));
+  EXPECT_EQ(texte_de("gros.dat"), contenu);
+}
+
+// The disk refusing the bytes half way (a file size limit, as a full disk would): the write of
+// that same file fails, the old file stays whole, no temporary is left behind, and the next
+// write with room succeeds. The limit is what fails it, not the size of the data.
+TEST(Fichier, AWriteCutShortKeepsTheOldFileAndLeavesNothingElse) {
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
+  const std::string ancien(300, 'a'), nouveau(200000, 'n');
+  ASSERT_TRUE(ecrit_fichier_atomique("donnees.dat", ancien.data(), ancien.size()));
+  {
+    // Room for 4096 bytes: the first write() goes through in part, the next one fails.
+    EcritureLimitee limite(4096);
+    ASSERT_TRUE(limite.pret());
+    EXPECT_FALSE(ecrit_fichier_atomique("donnees.dat", nouveau.data(), nouveau.size()));
+    EXPECT_TRUE(ecrit_fichier_atomique("juste.dat", nouveau.data(), 4096));
+    EXPECT_FALSE(ecrit_fichier_atomique("juste.dat", nouveau.data(), 4097));
+    // Nothing written at all also fails cleanly.
+    EcritureLimitee rien(0);
+    EXPECT_FALSE(ecrit_fichier_atomique("donnees.dat", nouveau.data(), nouveau.size()));
+  }
+  EXPECT_EQ(texte_de("donnees.dat"), ancien);
+  EXPECT_EQ(octets_de("juste.dat").size(), 4096u);
+  EXPECT_EQ(noms_dans(".").size(), 2u);
+  ASSERT_TRUE(ecrit_fichier_atomique("donnees.dat", nouveau.data(), nouveau.size()));
+  EXPECT_EQ(texte_de("donnees.dat"), nouveau);
 }
 
 TEST(Lecteur, ReadsLittleEndianAndStopsAtTheEnd) {
@@ -97,18 +79,14 @@ TEST(Lecteur, ReadsLittleEndianAndStopsAtTheEnd) {
   EXPECT_EQ(b, 7u);
   EXPECT_FALSE(l.saute(1));
   EXPECT_FALSE(l.va(e.taille() + 1));
-}
-
-TEST(Lecteur, StringWithoutTerminatorInReachFails) {
-  const char octets[6] = {'a', 'b', 'c', 'd', 'e', 'f'};
-  Lecteur l(octets, sizeof octets);
-  std::string s;
-  EXPECT_FALSE(l.chaine(s, 255));
-  EXPECT_EQ(l.position(), 0u);
-  const char court[5] = {'a', 'b', 'c', 'd', 0};
-  Lecteur m(court, sizeof court);
-  EXPECT_FALSE(m.chaine(s, 4));  // terminator beyond the limit
-  EXPECT_TRUE(m.chaine(s, 5));
+  // A string with no terminator in reach fails and stays unread.
+  const char octets[5] = {'a', 'b', 'c', 'd', 0};
+  Lecteur m(octets, 4);
+  EXPECT_FALSE(m.chaine(s, 255));
+  EXPECT_EQ(m.position(), 0u);
+  Lecteur n(octets, sizeof octets);
+  EXPECT_FALSE(n.chaine(s, 4));  // terminator beyond the limit
+  EXPECT_TRUE(n.chaine(s, 5));
 }
 
 TEST(Noms, CopyIsBoundedAndTerminated) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <initializer_list>
 
 #include "audio/effets_son.h"
@@ -26,6 +27,13 @@ void pas(void (*commandes)(), std::initializer_list<int> touches, int modificate
   relache_touches();
   key_shifts = 0;
   touches_fin_pas();
+}
+
+// Within a hair of (x, y, z).
+testing::AssertionResult en(const CVector3& v, float x, float y, float z) {
+  if (std::fabs(v.x - x) < 1e-4f && std::fabs(v.y - y) < 1e-4f && std::fabs(v.z - z) < 1e-4f)
+    return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "at (" << v.x << ", " << v.y << ", " << v.z << ")";
 }
 
 bool joints(const SEffetSon* a, const SEffetSon* b) {
@@ -60,11 +68,8 @@ TEST_F(Editeurs, InsertContinuesTheWallFromTheFarCornerWithTheTopHeights) {
   const SEffetSon* n = act_effetSon;
   EXPECT_EQ(n, haut_list_effetSon);
   EXPECT_EQ(n->numero, 2);
-  EXPECT_FLOAT_EQ(n->position.x, 18);
-  EXPECT_FLOAT_EQ(n->position.y, 3);
-  EXPECT_FLOAT_EQ(n->position.z, 23);
-  EXPECT_FLOAT_EQ(n->sommets[1].x, 5);
-  EXPECT_FLOAT_EQ(n->sommets[1].z, 0);
+  EXPECT_TRUE(en(n->position, 18, 3, 23));
+  EXPECT_TRUE(en(n->sommets[1], 5, 0, 0));
   EXPECT_FLOAT_EQ(n->sommets[2].y, 40);
   EXPECT_FLOAT_EQ(n->sommets[3].y, 30);
   EXPECT_EQ(point_effetSon_actif, 0);
@@ -86,8 +91,7 @@ TEST_F(Editeurs, JoinedPolygonsStayJoinedWhicheverEdgeMoves) {
   pas(CommandesOcclu, {KEY_6_PAD});                // near edge, +1 along x
   pas(CommandesOcclu, {KEY_6_PAD}, KB_CTRL_FLAG);  // then +5
   pas(CommandesOcclu, {KEY_2_PAD}, KB_CTRL_FLAG);  // and +5 along z
-  EXPECT_FLOAT_EQ(second->position.x, 11);
-  EXPECT_FLOAT_EQ(second->position.z, 5);
+  EXPECT_TRUE(en(second->position, 11, 0, 5));
   EXPECT_TRUE(joints(premier, second));
   EXPECT_FLOAT_EQ(premier->position.x, 0);  // the first only bends at its far edge
   EXPECT_FLOAT_EQ(premier->sommets[2].x, 11);
@@ -174,12 +178,9 @@ TEST_F(Editeurs, ReverbRadiiKeepTheirBounds) {
 TEST_F(Editeurs, F5TurnsAPolygonIntoAZoneAndBack) {
   creation_effetSon(0, 0, 0, 0);
   // Held over two steps, F5 switches once.
-  relache_touches();
   key[KEY_F5] = 1;
   CommandesEffetSon();
-  CommandesEffetSon();
-  relache_touches();
-  touches_fin_pas();
+  pas(CommandesEffetSon, {KEY_F5});
   EXPECT_EQ(act_effetSon->type, EFSON_REVERB);
   EXPECT_FLOAT_EQ(act_effetSon->min_dist, 5);
   EXPECT_FLOAT_EQ(act_effetSon->max_dist, 6);
@@ -226,9 +227,7 @@ TEST_F(Editeurs, DecorationCommands) {
   pas(CommandesDeco, {KEY_9_PAD});
   pas(CommandesDeco, {KEY_8_PAD}, KB_SHIFT_FLAG);
   pas(CommandesDeco, {KEY_PLUS_PAD});
-  EXPECT_FLOAT_EQ(copie->position.x, 6);
-  EXPECT_FLOAT_EQ(copie->position.y, 2.8f);
-  EXPECT_FLOAT_EQ(copie->position.z, 2.8f);
+  EXPECT_TRUE(en(copie->position, 6, 2.8f, 2.8f));
   pas(CommandesDeco, {KEY_Y});
   pas(CommandesDeco, {KEY_S}, KB_SHIFT_FLAG);
   EXPECT_FLOAT_EQ(copie->angles.y, -1);
@@ -271,9 +270,7 @@ TEST_F(Editeurs, AMovedRacingLinePointIsWhereItWasLeftAfterSavingAndLoading) {
   charge_trajectoire();
   ASSERT_EQ(nb_point_t, 3);
   const Point_Traj* p = prem_list_ptraj->suivant;
-  EXPECT_FLOAT_EQ(p->position.x, 55);
-  EXPECT_FLOAT_EQ(p->position.y, 0.2f);
-  EXPECT_FLOAT_EQ(p->position.z, 0.2f);
+  EXPECT_TRUE(en(p->position, 55, 0.2f, 0.2f));
   // Tab wraps from the last to the first.
   act_ptraj = haut_list_ptraj;
   pas(CommandesTraj, {KEY_TAB});

@@ -1,13 +1,13 @@
 // The editors' free flight: arrow keys with Shift and Ctrl steps, and the strafe of a view that
 // looks up, read from the keyboard and the mouse by the camera's platform side.
-#include <gtest/gtest.h>
-
 #include <allegro.h>
+#include <gtest/gtest.h>
 
 #include <utility>
 
 #include "common/globals.h"
 #include "math/degres.h"
+#include "support/clavier_essai.h"
 #include "world/camera.h"
 
 namespace {
@@ -18,10 +18,10 @@ class VolLibre : public ::testing::Test {
   void SetUp() override {
     init_cosin();
     std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
-    for (int k = 0; k < KEY_MAX; k++) key[k] = 0;
+    relache_touches();
   }
   void TearDown() override {
-    for (int k = 0; k < KEY_MAX; k++) key[k] = 0;
+    relache_touches();
     std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
   }
   CCamera cam;

@@ -2,10 +2,7 @@
 // must be drivable by the five computer pilots and by the self-driving player's ship.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -24,81 +21,59 @@ namespace {
 constexpr int TOURS = 3;
 constexpr unsigned GRAINES[] = {1, 2, 3, 4, 5};
 
-class CircuitsGeneres : public ::testing::Test {
+// The shared game data, and the folder given back after the loads that change it.
+class SurCircuits : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    std::string pourquoi;
-    dossier() = donnees_jeu(&pourquoi);
-    genere = !dossier().empty();
-    if (!genere) ADD_FAILURE() << pourquoi;
+  void SetUp() override {
+    dossier = donnees_jeu(&erreur);
+    ASSERT_FALSE(dossier.empty()) << erreur;
   }
-  static std::string& dossier() {
-    static std::string d;
-    return d;
-  }
-  static bool genere;
+  GardeDossier retour;
+  std::string dossier, erreur;
+  SessionSim session;
 };
 
-bool CircuitsGeneres::genere = false;
-
-class Courses : public CircuitsGeneres, public ::testing::WithParamInterface<int> {};
+class Courses : public SurCircuits, public ::testing::WithParamInterface<int> {};
 
 TEST_P(Courses, FiveRacesOfThreeLapsAllSixFinishWithoutNaNOrManyResets) {
-  ASSERT_TRUE(genere);
-  const int circuit = GetParam();
-  char ici[4096];
-  ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
-  SessionSim session;
-  std::string erreur;
-  ASSERT_TRUE(session.charge(dossier(), circuit, &erreur)) << erreur;
+  ASSERT_TRUE(session.charge(dossier, GetParam(), &erreur)) << erreur;
   std::vector<ResultatCourse> courses;
   for (unsigned g : GRAINES) courses.push_back(session.course(TOURS, g));
   session.libere();
-  ASSERT_EQ(chdir(ici), 0);
 
-  // Every pilot finishes with no NaN, nobody falls out of the world box, the watchdog stays
-  // rare (at most one reset per computer pilot and race on average) and the computer pilots'
-  // race times stay within 15 % of each other in every race.
+  // Every pilot finishes all its laps with real lap times and no NaN, nobody falls out of the
+  // world box, bonuses are taken in every race, the watchdog stays rare (at most one reset per
+  // computer pilot and race on average) and the computer pilots' race times stay within 15 % of
+  // each other in every race.
   int sauvetages = 0, pilotes_cpu = 0;
   for (const ResultatCourse& r : courses) {
-    EXPECT_FALSE(r.nan) << "seed " << r.graine;
-    EXPECT_TRUE(r.tous_finis) << "seed " << r.graine;
-    int chutes = 0;
+    SCOPED_TRACE("seed " + std::to_string(r.graine));
+    EXPECT_FALSE(r.nan);
+    EXPECT_TRUE(r.tous_finis);
+    int chutes = 0, pris = 0;
     for (const ResultatPilote& p : r.pilotes) {
-      EXPECT_TRUE(p.fini) << p.nom << " seed " << r.graine;
+      EXPECT_TRUE(p.fini) << p.nom;
+      EXPECT_EQ(p.tours, TOURS) << p.nom;
+      EXPECT_GT(p.meilleur_tour, 0) << p.nom;
       chutes += p.chutes;
+      pris += p.bonus_pris;
       if (!p.humain) sauvetages += p.sauvetages, pilotes_cpu++;
     }
-    EXPECT_EQ(chutes, 0) << "seed " << r.graine;
+    EXPECT_EQ(chutes, 0);
+    EXPECT_GT(pris, 0);
     const double ecart = ecart_temps_cpu(r);
-    EXPECT_GT(ecart, 0) << "seed " << r.graine;
-    EXPECT_LE(ecart, 0.15) << "seed " << r.graine;
-    std::printf("circuit %i seed %u: computer pilots %.1f %% apart, %i falls\n", r.circuit, r.graine, 100 * ecart,
-                chutes);
+    EXPECT_GT(ecart, 0);
+    EXPECT_LE(ecart, 0.15);
+    std::printf("circuit %i seed %u: computer pilots %.1f %% apart\n", r.circuit, r.graine, 100 * ecart);
   }
   EXPECT_LE(sauvetages, pilotes_cpu);
   // The simulator's own verdict, the one its exit code gives, agrees.
   std::string pourquoi;
   EXPECT_TRUE(verifie_barre(courses, &pourquoi)) << pourquoi;
-  for (const ResultatCourse& r : courses) {
-    // Every pilot raced: lap times are real and each one took bonuses at some point.
-    int pris = 0;
-    for (const ResultatPilote& p : r.pilotes) {
-      EXPECT_EQ(p.tours, TOURS) << p.nom;
-      EXPECT_GT(p.meilleur_tour, 0) << p.nom;
-      pris += p.bonus_pris;
-    }
-    EXPECT_GT(pris, 0) << "seed " << r.graine;
-  }
 }
 
 TEST_P(Courses, TheSameSeedRunsTheSameRaceWhateverIsDrawn) {
-  ASSERT_TRUE(genere);
-  char ici[4096];
-  ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
-  SessionSim session;
-  std::string erreur;
-  ASSERT_TRUE(session.charge(dossier(), GetParam(), &erreur)) << erreur;
+  ASSERT_TRUE(session.charge(dossier, GetParam(), &erreur)) << erreur;
   const ResultatCourse a = session.course(1, 9);
   // The second time as a game drawing a varying number of frames per step would: sparks made
   // and aged, the cosmetic generator drawn from.
@@ -110,7 +85,6 @@ TEST_P(Courses, TheSameSeedRunsTheSameRaceWhateverIsDrawn) {
     }
   });
   session.libere();
-  ASSERT_EQ(chdir(ici), 0);
   EXPECT_EQ(a.pas, b.pas);
   for (size_t i = 0; i < a.pilotes.size(); i++) {
     EXPECT_EQ(a.pilotes[i].temps, b.pilotes[i].temps);
@@ -122,14 +96,9 @@ TEST_P(Courses, TheSameSeedRunsTheSameRaceWhateverIsDrawn) {
 // A race driven by the bot, written as a replay file, read back and played again with no bot:
 // the same pilots finish in the same order with the same times.
 TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameTimes) {
-  ASSERT_TRUE(genere);
-  char ici[4096];
-  ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
-  SessionSim session;
   const float vitesse = DIFFICULTES[DIFFICULTE_DIFFICILE].vitesse_max;
   session.fixe_vitesse_cpu(vitesse);
-  std::string erreur;
-  ASSERT_TRUE(session.charge(dossier(), GetParam(), &erreur)) << erreur;
+  ASSERT_TRUE(session.charge(dossier, GetParam(), &erreur)) << erreur;
   tReplay replay;
   const ResultatCourse a = session.course(TOURS, 11, {}, &replay.etats);
   session.libere();
@@ -146,9 +115,8 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameTimes) {
   tReplay lu;
   ASSERT_TRUE(charge_replay(chemin, &lu, &erreur)) << erreur;
   ResultatCourse b;
-  ASSERT_TRUE(session.rejoue(dossier(), lu, &b, &erreur)) << erreur;
+  ASSERT_TRUE(session.rejoue(dossier, lu, &b, &erreur)) << erreur;
   session.libere();
-  ASSERT_EQ(chdir(ici), 0);
   ASSERT_TRUE(a.tous_finis);
   EXPECT_EQ(b.pilotes[JOUEUR_HUMAIN].nom, "Lou");
   for (size_t i = 0; i < a.pilotes.size(); i++) {
@@ -162,17 +130,12 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameTimes) {
 INSTANTIATE_TEST_SUITE_P(Circuits, Courses, ::testing::Values(1, 2, 3, 4, 5));
 
 // The levels as calibrated, with the self-driving ship against them on every circuit.
-TEST_F(CircuitsGeneres, EasyLetsTheBotWinMostRacesExpertNoneAndHardSitsBetween) {
-  ASSERT_TRUE(genere);
-  char ici[4096];
-  ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
+TEST_F(SurCircuits, EasyLetsTheBotWinMostRacesExpertNoneAndHardSitsBetween) {
   int places[NB_DIFFICULTES][7] = {};  // by place 1..6
-  SessionSim session;
   for (int n = 0; n < NB_DIFFICULTES; n++) {
     session.fixe_vitesse_cpu(DIFFICULTES[n].vitesse_max);
     for (int circuit = 1; circuit <= 5; circuit++) {
-      std::string erreur;
-      ASSERT_TRUE(session.charge(dossier(), circuit, &erreur)) << erreur;
+      ASSERT_TRUE(session.charge(dossier, circuit, &erreur)) << erreur;
       for (unsigned g : GRAINES) {
         const ResultatPilote& bot = session.course(TOURS, g).pilotes[JOUEUR_HUMAIN];
         ASSERT_TRUE(bot.fini) << DIFFICULTES[n].nom_en << " circuit " << circuit << " seed " << g;
@@ -181,15 +144,10 @@ TEST_F(CircuitsGeneres, EasyLetsTheBotWinMostRacesExpertNoneAndHardSitsBetween) 
       session.libere();
     }
   }
-  ASSERT_EQ(chdir(ici), 0);
   double moyenne[NB_DIFFICULTES] = {};
   for (int n = 0; n < NB_DIFFICULTES; n++) {
-    std::printf("%-7s the bot's places 1..6:", DIFFICULTES[n].nom_en);
-    for (int p = 1; p <= 6; p++) {
-      std::printf(" %2i", places[n][p]);
-      moyenne[n] += p * places[n][p] / 25.0;
-    }
-    std::printf("  (mean %.2f)\n", moyenne[n]);
+    for (int p = 1; p <= 6; p++) moyenne[n] += p * places[n][p] / 25.0;
+    std::printf("%-7s the bot won %2i of 25, mean place %.2f\n", DIFFICULTES[n].nom_en, places[n][1], moyenne[n]);
   }
   EXPECT_GE(places[DIFFICULTE_FACILE][1], 20);
   EXPECT_EQ(places[DIFFICULTE_EXPERT][1], 0);

@@ -3,8 +3,6 @@
 // the ghost computed from them; and the run raced again after the ghost is the same run.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -21,6 +19,7 @@
 #include "sim/course_sim.h"
 #include "common/controle_replay.h"
 #include "support/donnees_essai.h"
+#include "support/outils_essai.h"
 
 namespace {
 
@@ -74,51 +73,47 @@ TEST(Fantome, FollowsTheRecordedRunStepByStep) {
   std::string erreur;
   const std::string dossier = donnees_jeu(&erreur);
   ASSERT_FALSE(dossier.empty()) << erreur;
-  char ici[4096];
-  ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
-  {
-    SessionSim session;
-    ASSERT_TRUE(session.charge(dossier, 2, &erreur)) << erreur;
-    CJoueurHumain humain;
-    for (auto& j : Joueurs) j = nullptr;
-    Joueurs[JOUEUR_HUMAIN] = &humain;
-    CONTRE_LA_MONTRE = true;
-    NOMBRE_TOURS = 1;
-    CcontrolBot bot(&humain);
-    const Parcours fait = roule(&bot, 1234);
-    ASSERT_GT(fait.temps, 0) << "the self-driving ship did not finish its lap";
+  GardeDossier retour;
+  SessionSim session;
+  ASSERT_TRUE(session.charge(dossier, 2, &erreur)) << erreur;
+  CJoueurHumain humain;
+  for (auto& j : Joueurs) j = nullptr;
+  Joueurs[JOUEUR_HUMAIN] = &humain;
+  CONTRE_LA_MONTRE = true;
+  NOMBRE_TOURS = 1;
+  CcontrolBot bot(&humain);
+  const Parcours fait = roule(&bot, 1234);
+  ASSERT_GT(fait.temps, 0) << "the self-driving ship did not finish its lap";
 
-    tReplay r;
-    r.circuit = 2;
-    r.tours = 1;
-    r.graine = 1234;
-    r.temps = static_cast<uint32_t>(fait.temps);
-    r.etats = fait.etats;
-    // Its run reports no arrival: the game logs those as the player's.
-    static int arrivees = 0;
-    g_RapportArrivee = [](int, const CObjJoueur*, const tTemps&) { arrivees++; };
-    const tFantome f = calcule_fantome(r);
-    EXPECT_EQ(arrivees, 0);
-    EXPECT_NE(g_RapportArrivee, nullptr);
-    g_RapportArrivee = nullptr;
-    EXPECT_EQ(ecart_max(f.poses, fait.poses), 0.0f);
-    ASSERT_EQ(f.tours.size(), 1u);
-    EXPECT_EQ(f.tours[0], fait.temps);
+  tReplay r;
+  r.circuit = 2;
+  r.tours = 1;
+  r.graine = 1234;
+  r.temps = static_cast<uint32_t>(fait.temps);
+  r.etats = fait.etats;
+  // Its run reports no arrival: the game logs those as the player's.
+  static int arrivees = 0;
+  g_RapportArrivee = [](int, const CObjJoueur*, const tTemps&) { arrivees++; };
+  const tFantome f = calcule_fantome(r);
+  EXPECT_EQ(arrivees, 0);
+  EXPECT_NE(g_RapportArrivee, nullptr);
+  g_RapportArrivee = nullptr;
+  EXPECT_EQ(ecart_max(f.poses, fait.poses), 0.0f);
+  ASSERT_EQ(f.tours.size(), 1u);
+  EXPECT_EQ(f.tours[0], fait.temps);
 
-    // The ghost computed before a run leaves nothing that changes it.
-    CcontrolReplay rejeu(fait.etats);
-    const Parcours encore = roule(&rejeu, 1234);
-    EXPECT_EQ(ecart_max(encore.poses, fait.poses), 0.0f);
-    EXPECT_EQ(encore.temps, fait.temps);
-    // Another seed is another race: the same controls do not give the same track.
-    CcontrolReplay autre(fait.etats);
-    EXPECT_GT(ecart_max(roule(&autre, 99).poses, fait.poses), 0.0f);
+  // The ghost computed before a run leaves nothing that changes it.
+  CcontrolReplay rejeu(fait.etats);
+  const Parcours encore = roule(&rejeu, 1234);
+  EXPECT_EQ(ecart_max(encore.poses, fait.poses), 0.0f);
+  EXPECT_EQ(encore.temps, fait.temps);
+  // Another seed is another race: the same controls do not give the same track.
+  CcontrolReplay autre(fait.etats);
+  EXPECT_GT(ecart_max(roule(&autre, 99).poses, fait.poses), 0.0f);
 
-    CONTRE_LA_MONTRE = false;
-    Joueurs[JOUEUR_HUMAIN] = nullptr;
-    session.libere();
-  }
-  ASSERT_EQ(chdir(ici), 0);
+  CONTRE_LA_MONTRE = false;
+  Joueurs[JOUEUR_HUMAIN] = nullptr;
+  session.libere();
 }
 
 }  // namespace

@@ -3,9 +3,7 @@
 // the same circuit starts from the same table. Under AddressSanitizer this is the memory check
 // of a race's loading, steps and freeing.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "objects/bonus.h"
@@ -14,6 +12,7 @@
 #include "world/decorations.h"
 #include "world/materiaux.h"
 #include "support/donnees_essai.h"
+#include "support/outils_essai.h"
 #include "world/trajectoire.h"
 
 namespace {
@@ -33,26 +32,22 @@ TEST(Memoire, OneLapRaceThenTheCircuitIsGivenBackWhole) {
   std::string erreur;
   const std::string dossier = donnees_jeu(&erreur);
   ASSERT_FALSE(dossier.empty()) << erreur;
-  char ici[4096];
-  ASSERT_NE(getcwd(ici, sizeof ici), nullptr);
+  GardeDossier retour;
 
   const int materiaux = g_Materiaux.materialCount;
-  {
-    SessionSim session;
-    for (int charge = 0; charge < 2; charge++) {
-      ASSERT_TRUE(session.charge(dossier, 1, &erreur)) << erreur;
-      EXPECT_GT(g_Materiaux.materialCount, materiaux);
-      if (charge == 0) {
-        const ResultatCourse r = session.course(1, 3);
-        EXPECT_TRUE(r.tous_finis);
-        EXPECT_FALSE(r.nan);
-      }
-      session.libere();
-      EXPECT_EQ(g_Materiaux.materialCount, materiaux) << "load " << charge;
-      verifie_vide();
+  SessionSim session;
+  for (int charge = 0; charge < 2; charge++) {
+    ASSERT_TRUE(session.charge(dossier, 1, &erreur)) << erreur;
+    EXPECT_GT(g_Materiaux.materialCount, materiaux);
+    if (charge == 0) {
+      const ResultatCourse r = session.course(1, 3);
+      EXPECT_TRUE(r.tous_finis);
+      EXPECT_FALSE(r.nan);
     }
+    session.libere();
+    EXPECT_EQ(g_Materiaux.materialCount, materiaux) << "load " << charge;
+    verifie_vide();
   }
-  ASSERT_EQ(chdir(ici), 0);
 }
 
 }  // namespace

@@ -44,6 +44,12 @@ inline std::vector<uint8_t> octets_de(const std::string& chemin) {
   return o;
 }
 
+// The text of a file (empty when it cannot be read).
+inline std::string texte_de(const std::string& chemin) {
+  const std::vector<uint8_t> o = octets_de(chemin);
+  return std::string(o.begin(), o.end());
+}
+
 // Names in folder `dossier` (no "." or ".."), to see that a failed save leaves no temporary.
 inline std::vector<std::string> noms_dans(const std::string& dossier) {
   std::vector<std::string> noms;

@@ -9,6 +9,22 @@
 
 #include "common/controle.h"
 
+// Goes back, at the end of the scope, to the folder that was current at its start (loading a
+// circuit changes it).
+class GardeDossier {
+ public:
+  GardeDossier() {
+    if (!getcwd(ici_, sizeof ici_)) ici_[0] = '\0';
+  }
+  ~GardeDossier() { revient(); }
+  GardeDossier(const GardeDossier&) = delete;
+  GardeDossier& operator=(const GardeDossier&) = delete;
+  bool revient() const { return ici_[0] && chdir(ici_) == 0; }
+
+ private:
+  char ici_[4096];
+};
+
 // Creates a fresh folder, makes it the current one, and removes it with everything in it when
 // the test ends.
 class DossierTemporaire {
@@ -16,21 +32,17 @@ class DossierTemporaire {
   DossierTemporaire() {
     char modele[] = "/tmp/veltra-essai-XXXXXX";
     if (mkdtemp(modele)) chemin_ = modele;
-    if (!getcwd(ancien_, sizeof ancien_)) ancien_[0] = '\0';
     if (!chemin_.empty() && chdir(chemin_.c_str()) != 0) chemin_.clear();
   }
   ~DossierTemporaire() {
-    if (ancien_[0] && chdir(ancien_) != 0) return;
-    if (!chemin_.empty()) std::system(("rm -rf '" + chemin_ + "'").c_str());
+    if (ancien_.revient() && !chemin_.empty()) std::system(("rm -rf '" + chemin_ + "'").c_str());
   }
-  DossierTemporaire(const DossierTemporaire&) = delete;
-  DossierTemporaire& operator=(const DossierTemporaire&) = delete;
   bool pret() const { return !chemin_.empty(); }
   const std::string& chemin() const { return chemin_; }
 
  private:
+  GardeDossier ancien_;
   std::string chemin_;
-  char ancien_[4096] = {0};
 };
 
 // The active controller, its buttons set by the test: `bt[BT_BAS] = 1` holds Down until reset;

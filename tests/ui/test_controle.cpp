@@ -5,19 +5,17 @@
 #include <cstring>
 #include <string>
 
-#include "common/globals.h"
-#include "ui/controle.h"
 #include "common/controle_replay.h"
+#include "common/globals.h"
+#include "support/clavier_essai.h"
+#include "ui/controle.h"
 
 namespace {
 
 class Controle : public ::testing::Test {
  protected:
-  void SetUp() override { relache_tout(); }
-  void TearDown() override { relache_tout(); }
-  static void relache_tout() {
-    for (int i = 0; i < KEY_MAX; i++) key[i] = 0;
-  }
+  void SetUp() override { relache_touches(); }
+  void TearDown() override { relache_touches(); }
 };
 
 TEST_F(Controle, AHeldKeyReportsItsReleaseExactlyOnce) {
@@ -52,17 +50,12 @@ TEST_F(Controle, DefaultKeysAccelerateAndBrakeThroughEitherBank) {
   BOUTON_SPE_1 = KEY_PGDN;
   Cclavier c;
   applique_touches_clavier(&c);
-  for (int k : {KEY_UP, KEY_PGUP, KEY_INSERT}) {
+  for (int k : {KEY_UP, KEY_PGUP, KEY_INSERT, KEY_DOWN, KEY_PGDN, KEY_DEL}) {
     key[k] = 1;
     c.Pool();
-    EXPECT_TRUE(c.Haut() || c.Special()) << k;
-    key[k] = 0;
-    c.Pool();
-  }
-  for (int k : {KEY_DOWN, KEY_PGDN, KEY_DEL}) {
-    key[k] = 1;
-    c.Pool();
-    EXPECT_TRUE(c.Bas() || c.Special_1()) << k;
+    const bool accelere = k == KEY_UP || k == KEY_PGUP || k == KEY_INSERT;
+    EXPECT_EQ(c.Haut() || c.Special(), accelere) << k;
+    EXPECT_EQ(c.Bas() || c.Special_1(), !accelere) << k;
     key[k] = 0;
     c.Pool();
   }
@@ -84,6 +77,10 @@ TEST_F(Controle, EscapeIsLiveAndItsEdgeComesFromTheFirstBankOnly) {
   c.Pool();
   EXPECT_TRUE(c.Relache_Escape());
   EXPECT_FALSE(c.Relache_Escape());
+  // The key reader takes the highest code held.
+  key[KEY_LSHIFT] = 1;
+  key[KEY_A] = 1;
+  EXPECT_EQ(get_all_key(), 115);
 }
 
 TEST_F(Controle, OutOfRangeCodesAreNeverPressed) {
@@ -99,7 +96,7 @@ TEST_F(Controle, OutOfRangeCodesAreNeverPressed) {
   EXPECT_FALSE(bouton_joystick_presse(-1));
 }
 
-TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnter) {
+TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnterAndItsSetUpEndsOnEscape) {
   Cjoystick j;
   applique_boutons_joystick(&j);
   EXPECT_EQ(j.GetType(), 2);
@@ -114,9 +111,6 @@ TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnter) {
   key[KEY_ENTER] = 0;
   j.Pool();
   EXPECT_TRUE(j.Relache_Valide());
-}
-
-TEST_F(Controle, TheJoystickSetUpWaitEndsOnEscape) {
   // A pad of two buttons, both already chosen, asked for a third: only Escape can end the wait.
   joy[0].num_buttons = 2;
   key[KEY_ESC] = 1;
@@ -155,31 +149,15 @@ TEST_F(Controle, ARecordingPlaysBackWhatThePilotReadIncludingEachBanksFireEdges)
   EXPECT_EQ(octet_controle(r), 0);
 }
 
-TEST_F(Controle, KeyNames) {
+TEST_F(Controle, KeyNamesAtEachEndOfTheirRangesFitTheBuffer) {
+  const std::pair<int, const char*> noms[] = {
+      {1, "A"},          {26, "Z"},     {27, "0"},      {46, "9 pad"},           {58, "F12"},
+      {60, "*"},         {71, "2nd Back Slash"},        {75, "Space"},           {85, "Down"},
+      {102, "KanJi"},    {115, "Left Shift"},           {126, "Caps Lock"},      {0, "Not managed !"},
+      {104, "Not managed !"},           {127, "Not managed !"}};
   char nom[15];
-  EXPECT_STREQ(key_convert(nom, 60), "*");
-  EXPECT_STREQ(key_convert(nom, 104), "Not managed !");
-  EXPECT_STREQ(key_convert(nom, 0), "Not managed !");
-  EXPECT_STREQ(key_convert(nom, 127), "Not managed !");
-  EXPECT_STREQ(key_convert(nom, 1), "A");
-  EXPECT_STREQ(key_convert(nom, 26), "Z");
-  EXPECT_STREQ(key_convert(nom, 27), "0");
-  EXPECT_STREQ(key_convert(nom, 46), "9 pad");
-  EXPECT_STREQ(key_convert(nom, 58), "F12");
-  EXPECT_STREQ(key_convert(nom, 71), "2nd Back Slash");
-  EXPECT_STREQ(key_convert(nom, 75), "Space");
-  EXPECT_STREQ(key_convert(nom, 85), "Down");
-  EXPECT_STREQ(key_convert(nom, 102), "KanJi");
-  EXPECT_STREQ(key_convert(nom, 115), "Left Shift");
-  EXPECT_STREQ(key_convert(nom, 126), "Caps Lock");
-  // Every name fits the 15-byte buffer.
+  for (const auto& [code, attendu] : noms) EXPECT_STREQ(key_convert(nom, code), attendu) << code;
   for (int code = -2; code < 140; code++) EXPECT_LT(std::strlen(key_convert(nom, code)), 15u);
-}
-
-TEST_F(Controle, GetAllKeyReturnsTheHighestHeld) {
-  key[KEY_LSHIFT] = 1;
-  key[KEY_A] = 1;
-  EXPECT_EQ(get_all_key(), 115);
 }
 
 TEST_F(Controle, ChangingKindKeepsAKeyboardWhenNoJoystickLoads) {

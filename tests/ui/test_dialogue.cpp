@@ -31,9 +31,6 @@ TEST_F(Dialogue, NumberChoiceWrapsWithinOneToMax) {
   tape(KEY_LEFT);
   EXPECT_EQ(b.Gere(), DLG_CHANGE);
   EXPECT_EQ(valeur, 3);
-  // The change stays inside the dialog: it returns 0.
-  CDialogue d;
-  EXPECT_EQ(d.traite_resultat(DLG_CHANGE), 0);
 }
 
 TEST_F(Dialogue, WordChoiceTogglesAndReturnsItsIdentifier) {
@@ -55,7 +52,7 @@ TEST_F(Dialogue, WordChoiceTogglesAndReturnsItsIdentifier) {
   EXPECT_STREQ(c.affichage_courant(), "Controle: Joystick");
 }
 
-TEST_F(Dialogue, FocusWrapsAndSkipsTitles) {
+TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
   CDialogue d;
   d.AddTitre("Menu", CVector3(0, 1, -3), 2);
   d.AddClick("Un", CVector3(0, 0, -3), 2, 1);
@@ -70,12 +67,11 @@ TEST_F(Dialogue, FocusWrapsAndSkipsTitles) {
   EXPECT_EQ(d.GetFocus(), 1);
   d.traite_resultat(DLG_BAS);  // skips the middle title
   EXPECT_EQ(d.GetFocus(), 3);
+  EXPECT_EQ(d.traite_resultat(DLG_CHANGE), 0);  // a choice's change stays inside the dialog
   // An eleventh button is not added.
   for (int i = 0; i < 10; i++) d.AddClick("x", CVector3(0, 0, -3), 2, 10 + i);
   EXPECT_EQ(d.GetNbBoutons(), CDialogue::MAX_BOUTONS);
-}
-
-TEST_F(Dialogue, ClickButtonReportsValidateAndNavigation) {
+  // A click button reports navigation, and its identifier on Enter.
   CClickBouton b("Jouer", CVector3(0, 0, -3), 2, 9);
   tape(KEY_DOWN);
   EXPECT_EQ(b.Gere(), DLG_BAS);
@@ -160,23 +156,17 @@ TEST_F(Dialogue, KeyCaptureTakesTheHeldKey) {
   EXPECT_STREQ(b.affichage_courant(), "Haut: E");
 }
 
-}  // namespace
-
-namespace {
-
 // A short tone written with libsndfile, for the menu sounds.
-std::string ecrit_bip(const std::string& dossier) {
-  const std::string chemin = dossier + "/bip.wav";
+std::string ecrit_bip() {
   SF_INFO info{};
   info.samplerate = 22050;
   info.channels = 1;
   info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-  SNDFILE* f = sf_open(chemin.c_str(), SFM_WRITE, &info);
-  std::vector<short> pcm(22050);
-  for (size_t i = 0; i < pcm.size(); i++) pcm[i] = static_cast<short>(8000 * ((i / 25) % 2 ? 1 : -1));
+  SNDFILE* f = sf_open("bip.wav", SFM_WRITE, &info);
+  const std::vector<short> pcm(2205, 8000);
   sf_write_short(f, pcm.data(), static_cast<sf_count_t>(pcm.size()));
   sf_close(f);
-  return chemin;
+  return "bip.wav";
 }
 
 TEST(DialogueSons, NoSoundAtAllWithoutTheFocusSound) {
@@ -186,8 +176,12 @@ TEST(DialogueSons, NoSoundAtAllWithoutTheFocusSound) {
   ASSERT_EQ(son_systeme_set_sortie(g_SystemeSon, SON_SORTIE_NULLE), SON_OK);
   ASSERT_EQ(son_systeme_init(g_SystemeSon, 100, SON_INIT_NORMAL), SON_OK);
   HSon bip;
-  ASSERT_EQ(son_cree_son(g_SystemeSon, ecrit_bip(dossier.chemin()).c_str(), SON_MODE_DEFAUT, &bip), SON_OK);
-  int joues = -1;
+  ASSERT_EQ(son_cree_son(g_SystemeSon, ecrit_bip().c_str(), SON_MODE_DEFAUT, &bip), SON_OK);
+  auto joues = [] {
+    int n = -1;
+    EXPECT_EQ(son_systeme_canaux_joues(g_SystemeSon, &n), SON_OK);
+    return n;
+  };
   {
     CDialogue d;
     d.AddClick("Un", CVector3(0, 0, -3), 2, 1);
@@ -195,15 +189,12 @@ TEST(DialogueSons, NoSoundAtAllWithoutTheFocusSound) {
     d.SetSonClick(bip);  // the click alone: gated by the focus sound
     EXPECT_EQ(d.traite_resultat(1), 1);
     d.traite_resultat(DLG_BAS);
-    ASSERT_EQ(son_systeme_canaux_joues(g_SystemeSon, &joues), SON_OK);
-    EXPECT_EQ(joues, 0);
+    EXPECT_EQ(joues(), 0);
     d.SetSonBouton(bip);
     EXPECT_EQ(d.traite_resultat(2), 2);
-    ASSERT_EQ(son_systeme_canaux_joues(g_SystemeSon, &joues), SON_OK);
-    EXPECT_EQ(joues, 1);
+    EXPECT_EQ(joues(), 1);
     d.traite_resultat(DLG_HAUT);
-    ASSERT_EQ(son_systeme_canaux_joues(g_SystemeSon, &joues), SON_OK);
-    EXPECT_EQ(joues, 2);
+    EXPECT_EQ(joues(), 2);
   }
   son_systeme_libere(g_SystemeSon);
   g_SystemeSon = HSysteme();

@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "common/difficulte.h"
 #include "common/globals.h"
+#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 #include "ui/menus.h"
 
@@ -23,45 +22,34 @@ class Menus : public ::testing::Test {
   void TearDown() override { set_config_file("/dev/null"); }
   static std::string fichier() {
     flush_config_file();
-    std::ifstream f("config.cfg");
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
+    return texte_de("config.cfg");
   }
   DossierTemporaire dossier;
 };
 
+// A listed resolution writes its size; User and "Desktop" keep the current window's, "Desktop"
+// as a key of its own beside a size an older game can open.
 TEST_F(Menus, ScreenSizesComeFromTheResolutionAndUserKeepsTheCurrentOne) {
-  RESOL = 2;
-  FULL_SCREEN = 1;
-  ecrit_config_ecran();
-  EXPECT_EQ(get_config_int("Graphics", "screen_width", 0), 1024);
-  EXPECT_EQ(get_config_int("Graphics", "screen_height", 0), 768);
-  EXPECT_EQ(get_config_int("Graphics", "full_screen", 0), 1);
-  RESOL = 4;
+  const int cas[][4] = {{2, 1024, 768, 0}, {4, 1000, 700, 0}, {8, 1920, 1080, 0}, {RESOL_BUREAU, 1000, 700, 1}};
   SCREEN_WIDTH = 1000;
   SCREEN_HEIGHT = 700;
-  ecrit_config_ecran();
-  EXPECT_EQ(get_config_int("Graphics", "screen_width", 0), 1000);
-  EXPECT_EQ(get_config_int("Graphics", "screen_height", 0), 700);
+  FULL_SCREEN = 1;
+  for (const auto& c : cas) {
+    RESOL = c[0];
+    ecrit_config_ecran();
+    EXPECT_EQ(get_config_int("Graphics", "screen_width", 0), c[1]) << c[0];
+    EXPECT_EQ(get_config_int("Graphics", "screen_height", 0), c[2]) << c[0];
+    EXPECT_EQ(get_config_int("Graphics", "desktop", -1), c[3]) << c[0];
+  }
+  EXPECT_EQ(get_config_int("Graphics", "full_screen", 0), 1);
   EXPECT_NE(fichier().find("screen_width = 1000"), std::string::npos);
-  EXPECT_EQ(get_config_int("Graphics", "desktop", -1), 0);
-  RESOL = 8;
-  ecrit_config_ecran();
-  EXPECT_EQ(get_config_int("Graphics", "screen_width", 0), 1920);
-  EXPECT_EQ(get_config_int("Graphics", "screen_height", 0), 1080);
-  // "Desktop" is a key of its own beside a size an older game can open.
-  RESOL = RESOL_BUREAU;
-  ecrit_config_ecran();
-  EXPECT_EQ(get_config_int("Graphics", "desktop", 0), 1);
-  EXPECT_EQ(get_config_int("Graphics", "screen_width", 0), 1000);
   RESOL = 1;
   SCREEN_WIDTH = 800;
   SCREEN_HEIGHT = 600;
   FULL_SCREEN = 0;
 }
 
-TEST_F(Menus, LanguageAndLapsAndVolumes) {
+TEST_F(Menus, LanguageLapsVolumesAndKeys) {
   NOMBRE_TOURS = 7;
   ecrit_config_jeu(0);
   EXPECT_EQ(LANGUAGE, 0);
@@ -75,6 +63,11 @@ TEST_F(Menus, LanguageAndLapsAndVolumes) {
   EXPECT_FLOAT_EQ(VOLUME_SONS, 0.55f);
   EXPECT_FLOAT_EQ(get_config_float("Sons", "Volume_sons", 0), 0.55f);
   NOMBRE_TOURS = 2;
+  BOUTON_SPE = KEY_A;
+  ecrit_config_clavier();
+  EXPECT_EQ(get_config_int("Control_kb", "Spe", 0), KEY_A);
+  EXPECT_EQ(get_config_int("Control_kb", "Spe_1", 0), BOUTON_SPE_1);
+  BOUTON_SPE = KEY_PGUP;
 }
 
 TEST_F(Menus, DifficultyIsKeptAsTheTopSpeedAndAnyOldSpeedShowsTheNearestLevel) {
@@ -98,15 +91,6 @@ TEST_F(Menus, DifficultyIsKeptAsTheTopSpeedAndAnyOldSpeedShowsTheNearestLevel) {
   EXPECT_FLOAT_EQ(VITESSE_MAX_CPU, 2.45f);
   EXPECT_FLOAT_EQ(get_config_float("physics", "Vitesse_max_cpu", 0), 2.45f);
   VITESSE_MAX_CPU = 2.5f;
-}
-
-TEST_F(Menus, KeyboardSetUpWritesAllSevenKeys) {
-  BOUTON_SPE = KEY_A;
-  ecrit_config_clavier();
-  EXPECT_EQ(get_config_int("Control_kb", "Spe", 0), KEY_A);
-  EXPECT_EQ(get_config_int("Control_kb", "Haut", 0), BOUTON_HAUT);
-  EXPECT_EQ(get_config_int("Control_kb", "Spe_1", 0), BOUTON_SPE_1);
-  BOUTON_SPE = KEY_PGUP;
 }
 
 }  // namespace
