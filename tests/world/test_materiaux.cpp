@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <allegro.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "assetgen/ecrit3ds.h"
 #include "common/globals.h"
+#include "support/outils_essai.h"
 #include "world/materiaux.h"
 #include "world/minimap.h"
 #include "world/modeles.h"
@@ -23,22 +23,12 @@ namespace {
 class Dossier : public testing::Test {
  protected:
   void SetUp() override {
-    char modele[] = "/tmp/veltra_materiauxXXXXXX";
-    ASSERT_NE(mkdtemp(modele), nullptr);
-    dossier_ = modele;
-    ASSERT_NE(getcwd(ancien_, sizeof ancien_), nullptr);
-    ASSERT_EQ(chdir(dossier_.c_str()), 0);
-    mkdir("objets", 0755);
-    mkdir("files", 0755);
-    mkdir("maps", 0755);
+    ASSERT_TRUE(dossier_.pret());
+    for (const char* d : {"objets", "files", "maps"}) mkdir(d, 0755);
     clear_g_Materiaux();
     for (unsigned int& t : g_Texture) t = 0;
   }
-  void TearDown() override {
-    destroy_materiaux();
-    ASSERT_EQ(chdir(ancien_), 0);
-    std::system(("rm -rf " + dossier_).c_str());
-  }
+  void TearDown() override { destroy_materiaux(); }
   // A model of one textured material per object name.
   static void ecrit(const std::string& chemin, std::initializer_list<const char*> objets) {
     CMaillage m;
@@ -49,8 +39,7 @@ class Dossier : public testing::Test {
     }
     ASSERT_TRUE(ecrit_3ds_fichier(chemin, m));
   }
-  std::string dossier_;
-  char ancien_[4096];
+  DossierTemporaire dossier_;
 };
 
 using Materiaux = Dossier;
