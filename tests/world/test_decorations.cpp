@@ -43,11 +43,16 @@ TEST_F(Decorations, InsertAfterCurrentAndRemoveToThePredecessor) {
 }
 
 TEST_F(Decorations, TypeTableWithAFernForUnknownTypes) {
-  EXPECT_EQ(modele_deco(5), &arbre);
-  EXPECT_FLOAT_EQ(rayon_deco(5), 32);
-  EXPECT_EQ(modele_deco(9), &clochettes);
-  EXPECT_EQ(modele_deco(42), &fougere);
-  EXPECT_FLOAT_EQ(rayon_deco(0), 15);
+  const struct {
+    int type;
+    const t3DModel* modele;
+    float rayon;
+  } cas[] = {{0, &fougere, 15},  {2, &fougere_1, 16}, {3, &herbe, 6},   {4, &herbe_1, 5},    {5, &arbre, 32},
+             {6, &orchid, 17},   {7, &orchid_1, 17},  {8, &palmier, 32}, {9, &clochettes, 6}, {42, &fougere, 15}};
+  for (const auto& c : cas) {
+    EXPECT_EQ(modele_deco(c.type), c.modele) << c.type;
+    EXPECT_FLOAT_EQ(rayon_deco(c.type), c.rayon) << c.type;
+  }
 }
 
 TEST_F(Decorations, FileRoundTripWithScaledRadius) {
