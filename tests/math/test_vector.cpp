@@ -22,8 +22,11 @@ void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-5f) {
 TEST_F(Geometrie, DegreeTablesWrapByWholeTurnsAndKeep360) {
   const struct {
     int table, degres, indice;  // table 0 is the cosine, 1 the sine
-  } cas[] = {{0, 720, 360}, {0, 360, 360}, {0, 1080, 360}, {1, -30, 330}, {1, 361, 1}, {1, -360, 0}, {1, -361, 359}};
-  for (const auto& c : cas) EXPECT_EQ((c.table ? sinus : cosinus)(c.degres), cosin[c.table][c.indice]) << c.degres;
+  } cas[] = {{0, 720, 360}, {0, 360, 360}, {0, 1080, 360}, {1, -30, 330},
+             {1, 361, 1},    {1, -360, 0},   {1, -361, 359}};
+  for (const auto& c : cas) {
+    EXPECT_EQ((c.table ? sinus : cosinus)(c.degres), cosin[c.table][c.indice]) << c.degres;
+  }
   // Extreme arguments must land inside the table rather than overflow.
   EXPECT_TRUE(std::isfinite(sinus(2147483647)));
   EXPECT_TRUE(std::isfinite(sinus(-2147483647 - 1)));

@@ -19,7 +19,8 @@ struct Import {
   std::string erreurs;
   explicit Import(const std::vector<uint8_t>& octets, tMateriaux* partagee = nullptr) {
     testing::internal::CaptureStderr();
-    r = CLoad3DS().Import3DSMemoire(partagee ? partagee : &table, &model, octets.data(), octets.size(), "test");
+    tMateriaux* t = partagee ? partagee : &table;
+    r = CLoad3DS().Import3DSMemoire(t, &model, octets.data(), octets.size(), "test");
     erreurs = testing::internal::GetCapturedStderr();
   }
 };

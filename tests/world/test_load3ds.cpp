@@ -85,7 +85,8 @@ TEST(Load3DS, VersionAboveThreeWarnsAndStillLoads) {
   CMaillage::boite(m.objet("Dboite"), CVector3(0, 0, 0), CVector3(1, 1, 1));
   m.version = 4;
   Import i(ecrit_3ds(m));
-  EXPECT_NE(i.erreurs.find("This 3DS file is over version 3 so it may load incorrectly Warning"), std::string::npos);
+  EXPECT_NE(i.erreurs.find("This 3DS file is over version 3 so it may load incorrectly Warning"),
+            std::string::npos);
   EXPECT_EQ(i.r, IMPORT_OK);
   EXPECT_EQ(i.model.objects[0].faceCount, 12);
   m.version = 3;

@@ -29,7 +29,8 @@ template <class T>
 std::map<Triangle, int> compte_triangles(const std::vector<T>& idx) {
   std::map<Triangle, int> n;
   for (size_t k = 0; k + 2 < idx.size(); k += 3) {
-    n[{static_cast<uint32_t>(idx[k]), static_cast<uint32_t>(idx[k + 1]), static_cast<uint32_t>(idx[k + 2])}]++;
+    const auto u = [&idx](size_t i) { return static_cast<uint32_t>(idx[i]); };
+    n[{u(k), u(k + 1), u(k + 2)}]++;
   }
   return n;
 }
@@ -75,7 +76,8 @@ TEST(LotsCircuit, NodesInViewDrawEachOfTheirFacesOnceAndEachFrameStartsAfresh) {
     std::map<Triangle, int> attendus;
     bool sol_vu = false;
     for (const t3DModel* n : images[image]) {
-      for (const auto& t : compte_triangles(n->objects[static_cast<size_t>(c.petits)].indices)) attendus[t.first] = 1;
+      const t3DObject& o = n->objects[static_cast<size_t>(c.petits)];
+      for (const auto& t : compte_triangles(o.indices)) attendus[t.first] = 1;
       sol_vu |= n->objects[static_cast<size_t>(c.sol)].faceCount > 0;
     }
     lots.rassemble(images[image]);

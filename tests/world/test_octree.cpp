@@ -373,8 +373,8 @@ TEST(OctreeRechercheAleatoire, TreeFindsGroundAndWallsWhereverABruteForceScanDoe
         CVector3 t[3] = {o.vertices[f.vertexIndex[0]], o.vertices[f.vertexIndex[1]], o.vertices[f.vertexIndex[2]]};
         if (o.surfaceType == SURFACE_RAPIDE) sol = sol || ship.Analise_contact(t, f.normal);
         float d;
-        if (o.surfaceType != SURFACE_MUR || ClassifySphere(ship.position, f.normal, t[0], ship.rayon, d) != INTERSECTS)
-          continue;
+        if (o.surfaceType != SURFACE_MUR) continue;
+        if (ClassifySphere(ship.position, f.normal, t[0], ship.rayon, d) != INTERSECTS) continue;
         const CVector3 p = ship.position - f.normal * d;
         const bool touche = InsidePolygon(p, t, 3) || EdgeSphereCollision(ship.position, t, 3, ship.rayon);
         mur = mur || (touche && Dot(ship.deplacement, f.normal) < 0.3f);
