@@ -1,5 +1,8 @@
-// Hand-made 3DS chunks for loader tests that need bytes the writer would never produce.
+// Hand-made 3DS chunks for loader tests that need bytes the writer would never produce, and one
+// import from memory with its error lines.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <initializer_list>
@@ -7,6 +10,20 @@
 #include <vector>
 
 #include "common/binio.h"
+#include "world/load3ds.h"
+
+struct Import {
+  tMateriaux table;
+  t3DModel model;
+  tResultat3DS r;
+  std::string erreurs;
+  explicit Import(const std::vector<uint8_t>& octets, tMateriaux* partagee = nullptr) {
+    testing::internal::CaptureStderr();
+    tMateriaux* t = partagee ? partagee : &table;
+    r = CLoad3DS().Import3DSMemoire(t, &model, octets.data(), octets.size(), "test");
+    erreurs = testing::internal::GetCapturedStderr();
+  }
+};
 
 // A chunk: id, then length (header included) unless `longueur` forces another value.
 inline std::vector<uint8_t> chunk(uint16_t id, const std::vector<uint8_t>& corps, int64_t longueur = -1) {

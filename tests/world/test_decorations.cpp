@@ -1,11 +1,12 @@
-// Decorations: the insertion and removal rules, the type table, the file both ways, and the
-// blending of a placed model drawn in front of the eye.
+// Decorations: the insertion and removal rules, the type table, the file both ways (saves the disk
+// cuts short included), and the blending of a placed model drawn in front of the eye.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/binio.h"
 #include "common/fichier.h"
+#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 #include "world/decorations.h"
 #include "world/modeles.h"
@@ -42,11 +43,17 @@ TEST_F(Decorations, InsertAfterCurrentAndRemoveToThePredecessor) {
 }
 
 TEST_F(Decorations, TypeTableWithAFernForUnknownTypes) {
-  EXPECT_EQ(modele_deco(5), &arbre);
-  EXPECT_FLOAT_EQ(rayon_deco(5), 32);
-  EXPECT_EQ(modele_deco(9), &clochettes);
-  EXPECT_EQ(modele_deco(42), &fougere);
-  EXPECT_FLOAT_EQ(rayon_deco(0), 15);
+  const struct {
+    int type;
+    const t3DModel* modele;
+    float rayon;
+  } cas[] = {{0, &fougere, 15}, {2, &fougere_1, 16}, {3, &herbe, 6},      {4, &herbe_1, 5},
+             {5, &arbre, 32},   {6, &orchid, 17},    {7, &orchid_1, 17},  {8, &palmier, 32},
+             {9, &clochettes, 6}, {42, &fougere, 15}};
+  for (const auto& c : cas) {
+    EXPECT_EQ(modele_deco(c.type), c.modele) << c.type;
+    EXPECT_FLOAT_EQ(rayon_deco(c.type), c.rayon) << c.type;
+  }
 }
 
 TEST_F(Decorations, FileRoundTripWithScaledRadius) {
@@ -65,6 +72,14 @@ TEST_F(Decorations, FileRoundTripWithScaledRadius) {
   std::vector<uint8_t> octets;
   ASSERT_TRUE(lit_fichier("./objets/deco_4.dat", octets));
   ASSERT_EQ(octets.size(), 4u + 36 * 2);
+  {  // the disk cuts the save short: it says so and the old file stays whole
+    EcritureLimitee limite(40);
+    ASSERT_TRUE(limite.pret());
+    EXPECT_FALSE(sauve_deco(4));
+  }
+  EXPECT_EQ(octets_de("objets/deco_4.dat"), octets);
+  EXPECT_EQ(noms_dans("objets"), std::vector<std::string>{"deco_4.dat"});
+  EXPECT_EQ(encode_deco().size(), 4u + 36 * 2);  // the list is kept
   Lecteur lec(octets.data(), octets.size());
   lec.saute(4 + 28);
   float rayon;

@@ -6,22 +6,8 @@
 
 #include "assetgen/ecrit3ds.h"
 #include "world/chunks3ds.h"
-#include "world/load3ds.h"
 
 namespace {
-
-struct Import {
-  tMateriaux table;
-  t3DModel model;
-  tResultat3DS r;
-  std::string erreurs;
-  explicit Import(const std::vector<uint8_t>& octets) {
-    testing::internal::CaptureStderr();
-    CLoad3DS loader;
-    r = loader.Import3DSMemoire(&table, &model, octets.data(), octets.size(), "test");
-    erreurs = testing::internal::GetCapturedStderr();
-  }
-};
 
 const std::vector<uint8_t> BON = objet3ds("Rbon", concat({sommets3ds({0, 0, 0, 1, 0, 0, 0, 1, 0}), faces3ds({0, 1, 2})}));
 

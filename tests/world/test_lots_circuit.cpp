@@ -25,9 +25,13 @@ void noeuds_terminaux(const COctree* n, std::vector<const t3DModel*>* sortie) {
   }
 }
 
-std::map<Triangle, int> compte_triangles(const std::vector<uint32_t>& idx) {
+template <class T>
+std::map<Triangle, int> compte_triangles(const std::vector<T>& idx) {
   std::map<Triangle, int> n;
-  for (size_t k = 0; k + 2 < idx.size(); k += 3) n[{idx[k], idx[k + 1], idx[k + 2]}]++;
+  for (size_t k = 0; k + 2 < idx.size(); k += 3) {
+    const auto u = [&idx](size_t i) { return static_cast<uint32_t>(idx[i]); };
+    n[{u(k), u(k + 1), u(k + 2)}]++;
+  }
   return n;
 }
 
@@ -54,52 +58,30 @@ struct CircuitLarge {
   ~CircuitLarge() { g_MaxTriangles = ancien_seuil; }
 };
 
-TEST(LotsCircuit, EveryNodeInViewDrawsEachFaceOnceWhateverHowManyNodesHoldIt) {
+TEST(LotsCircuit, NodesInViewDrawEachOfTheirFacesOnceAndEachFrameStartsAfresh) {
   CircuitLarge c;
   std::vector<const t3DModel*> noeuds;
   noeuds_terminaux(&c.arbre, &noeuds);
   int porteurs_sol = 0;
   for (const t3DModel* n : noeuds) porteurs_sol += n->objects[static_cast<size_t>(c.sol)].faceCount;
   ASSERT_GT(porteurs_sol, 4);  // the ground triangle is stored many times over
-
-  LotsCircuit lots;
-  lots.prepare(c.m);
-  for (int image = 0; image < 3; image++) {  // and again on the next frames
-    lots.rassemble(noeuds);
-    const auto sol = compte_triangles(lots.indices(c.sol));
-    ASSERT_EQ(sol.size(), 1u);
-    EXPECT_EQ(sol.begin()->second, 1);
-    const auto petits = compte_triangles(lots.indices(c.petits));
-    EXPECT_EQ(petits.size(), c.m.objects[static_cast<size_t>(c.petits)].faces.size());
-    for (const auto& [t, n] : petits) EXPECT_EQ(n, 1);
-  }
-}
-
-TEST(LotsCircuit, OnlyTheGivenNodesAreDrawnAndEachFrameStartsAfresh) {
-  CircuitLarge c;
-  std::vector<const t3DModel*> noeuds;
-  noeuds_terminaux(&c.arbre, &noeuds);
-  ASSERT_GT(noeuds.size(), 4u);
   LotsCircuit lots;
   lots.prepare(c.m);
 
-  // Frame 1: the first half of the nodes. Frame 2: the other half, which still holds the ground.
-  const size_t moitie = noeuds.size() / 2;
-  for (int image = 0; image < 2; image++) {
-    std::vector<const t3DModel*> vus(image == 0 ? noeuds.begin() : noeuds.begin() + moitie,
-                                     image == 0 ? noeuds.begin() + moitie : noeuds.end());
+  // Every node, the first half, the other half (which still holds the ground), every node again.
+  const auto moitie = noeuds.begin() + static_cast<long>(noeuds.size() / 2);
+  const std::vector<std::vector<const t3DModel*>> images = {
+      noeuds, {noeuds.begin(), moitie}, {moitie, noeuds.end()}, noeuds};
+  for (size_t image = 0; image < images.size(); image++) {
     std::map<Triangle, int> attendus;
-    for (const t3DModel* n : vus) {
-      const t3DObject& o = n->objects[static_cast<size_t>(c.petits)];
-      for (size_t k = 0; k + 2 < o.indices.size(); k += 3) {
-        attendus[{static_cast<uint32_t>(o.indices[k]), static_cast<uint32_t>(o.indices[k + 1]),
-                  static_cast<uint32_t>(o.indices[k + 2])}] = 1;
-      }
-    }
-    lots.rassemble(vus);
-    EXPECT_EQ(compte_triangles(lots.indices(c.petits)), attendus) << "frame " << image;
     bool sol_vu = false;
-    for (const t3DModel* n : vus) sol_vu |= n->objects[static_cast<size_t>(c.sol)].faceCount > 0;
+    for (const t3DModel* n : images[image]) {
+      const t3DObject& o = n->objects[static_cast<size_t>(c.petits)];
+      for (const auto& t : compte_triangles(o.indices)) attendus[t.first] = 1;
+      sol_vu |= n->objects[static_cast<size_t>(c.sol)].faceCount > 0;
+    }
+    lots.rassemble(images[image]);
+    EXPECT_EQ(compte_triangles(lots.indices(c.petits)), attendus) << "frame " << image;
     EXPECT_EQ(lots.indices(c.sol).size(), sol_vu ? 3u : 0u) << "frame " << image;
   }
 }

@@ -1,6 +1,8 @@
 // Minimap: height shading, extent, and the on-track test used to place bonuses.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "world/minimap.h"
 
 namespace {
@@ -28,20 +30,17 @@ TEST(Minimap, ShadesFromTheBaseColourToWhite) {
   c.Set3Dobj(&m);
   c.setColors(173, 111, 6, 160);
   c.init();
-  int r, g, b;
-  c.couleur(8, &r, &g, &b);
-  EXPECT_EQ(r, 255);
-  EXPECT_EQ(g, 255);
-  EXPECT_EQ(b, 255);
-  c.couleur(0, &r, &g, &b);
-  EXPECT_EQ(r, 173);
-  EXPECT_EQ(g, 111);
-  EXPECT_EQ(b, 6);
+  const auto rgb = [&c](float hauteur) {
+    int r, g, b;
+    c.couleur(hauteur, &r, &g, &b);
+    return std::vector<int>{r, g, b};
+  };
+  EXPECT_EQ(rgb(8), (std::vector<int>{255, 255, 255}));
+  EXPECT_EQ(rgb(0), (std::vector<int>{173, 111, 6}));
   // A flat map keeps its base colour instead of dividing by zero.
   for (auto& v : m.objects[0].vertices) v.y = 0;
   c.init();
-  c.couleur(0, &r, &g, &b);
-  EXPECT_EQ(r, 173);
+  EXPECT_EQ(rgb(0), (std::vector<int>{173, 111, 6}));
 }
 
 TEST(Minimap, SharedEdgeAnswersWithTheFirstFace) {

@@ -1,5 +1,5 @@
 // Racing line: the list pattern's insert and removal rules, the file format both ways, truncated
-// files, and the editor's operations at the list's ends.
+// files, saves the disk cuts short, and the editor's operations at the list's ends.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +10,7 @@
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
+#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 #include "world/trajectoire.h"
 
@@ -115,6 +116,14 @@ TEST_F(Trajectoire, SaveWritesCountThenSixFloatsPerPointAndRoundTrips) {
   ASSERT_TRUE(lit_fichier("./objets/traj_3.dat", octets));
   EXPECT_EQ(octets.size(), 28u);
   creation_point_t(7, 8, 9, 1);
+  {  // the disk cuts the save short: it says so, the old file stays whole and the list is kept
+    EcritureLimitee limite(40);
+    ASSERT_TRUE(limite.pret());
+    EXPECT_FALSE(sauve_trajectoire());
+  }
+  EXPECT_EQ(octets_de("objets/traj_3.dat"), octets);
+  EXPECT_EQ(noms_dans("objets"), std::vector<std::string>{"traj_3.dat"});
+  EXPECT_EQ(nb_point_t, 2);
   ASSERT_TRUE(sauve_trajectoire());
   const auto attendu = encode_trajectoire();
   Effacement_liste_point_t();
