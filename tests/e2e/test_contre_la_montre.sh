@@ -24,11 +24,7 @@ bleu_scene() { colour_share "$1" 250 350 "$BLEU"; }
 # From the main menu to the race's start; then screenshots $1_0..6.png in its first seconds.
 depart() {
   attend_menu "$win" "$OUT/$1_menu.png" || fail "no main menu"
-  copie_ecran "$OUT/$1_menu.png" "$OUT/$1_dialogue.png"
-  touche "$win" Return "$OUT/$1_dialogue.png"
-  press_key "$win" Return
-  attend_pret "$win" 120 "$OUT/$1_pret.png" || { cat log.txt; fail "no ready prompt"; }
-  repond_pret "$win" "$OUT/$1_depart.png"
+  lance_course "$1" "$OUT/$1_menu.png"
   # The word about the ghost comes with the start, under the time, for five seconds.
   attend_bande "$win" 190 50 "$BLEU" 60 "$OUT/$1_0.png" 's > 0.002' || fail "no word about the ghost"
   for i in 1 2 3 4 5 6; do
