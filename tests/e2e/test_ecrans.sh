@@ -32,12 +32,10 @@ infos() {  # $1 width, $2 height -> $OUT/infos_WxH.png
 # side, centred (c) by its middle. $3 names the part, $4 is its area as shares of width and height.
 compare_partie() {
   l=$1 h=$2 nom=$3 zone=$4 ancre=$5 marge=${6:-0}
-  z800=$(echo "$zone" | awk '{ printf "%dx%d+%d+%d", $1 * 800, $2 * 600, $3 * 800, $4 * 600 }')
-  z=$(echo "$zone" | awk -v l="$l" -v h="$h" '{ printf "%dx%d+%d+%d", $1 * l, $2 * h, $3 * l, $4 * h }')
-  ox=$(echo "$zone" | awk -v l="$l" '{ print int($3 * l) }')
-  oy=$(echo "$zone" | awk -v h="$h" '{ print int($4 * h) }')
-  ox8=$(echo "$zone" | awk '{ print int($3 * 800) }')
-  oy8=$(echo "$zone" | awk '{ print int($4 * 600) }')
+  # The area at both sizes, and its corners.
+  set -- $(echo "$zone" | awk -v l="$l" -v h="$h" '{ printf "%dx%d+%d+%d %dx%d+%d+%d %d %d %d %d",
+    $1 * 800, $2 * 600, $3 * 800, $4 * 600, $1 * l, $2 * h, $3 * l, $4 * h, $3 * l, $4 * h, $3 * 800, $4 * 600 }')
+  z800=$1 z=$2 ox=$3 oy=$4 ox8=$5 oy8=$6
   set -- $(boite "$OUT/infos_800x600.png" "$z800") $(boite "$OUT/infos_${l}x${h}.png" "$z")
   [ $# -eq 8 ] || fail "$l x $h: no $nom"
   awk -v w0="$1" -v h0="$2" -v x0="$(( $3 + ox8 ))" -v y0="$(( $4 + oy8 ))" \
