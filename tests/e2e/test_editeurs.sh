@@ -11,11 +11,20 @@ export ALSOFT_CONF="$GAME_DIR/alsoft.conf"
 demarre_jeu 800 600
 attend_menu "$win" "$OUT/menu.png" || fail "no main menu"
 
-# From the menu into a race, then editing mode $1 (F10, F11 or F12): held through the countdown,
-# the race takes the key on its first step.
+# From the menu into a race, then editing mode $1 (F10, F11 or F12). The race takes the key once
+# its countdown is over, then stops drawing until the key is let go: it is held until two dumps
+# well apart are the same.
 edite() {
   lance_course "$1" "$OUT/menu.png"
-  press_key "$win" "$1" 12
+  xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
+  xdotool keydown "$1"
+  fin=$(( $(date +%s) + 120 ))
+  vidage "$win" a.xwd
+  until sleep 1.5 && vidage "$win" b.xwd && cmp -s a.xwd b.xwd; do
+    [ "$(date +%s)" -lt "$fin" ] || { xdotool keyup "$1"; fail "the race never took $1"; }
+    mv b.xwd a.xwd
+  done
+  xdotool keyup "$1"
 }
 
 # Back to the main menu from an editing mode.
