@@ -93,8 +93,12 @@ grep -q '^Level_actif = 2$' "$CFG" || fail "the circuit raced was not stored in 
 # The kept file from the command line, until Escape.
 demarre_jeu --replay "$RPL/last.rpl" 800 600
 attend_bande "$win" 185 30 "$RED" 60 "$OUT/ligne_commande.png" 's > 0.01' || fail "no REPLAY mark from the command line"
-press_key "$win" Escape
-wait_exit $pid 60 || { kill $pid; fail "Escape did not end the replay"; }
+# Escape is taken once the countdown is over.
+for essai in 1 2 3 4 5 6 7 8 9 10; do
+  press_key "$win" Escape
+  wait_exit $pid 6 && break
+done
+kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not end the replay"; }
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
 # A file of another version is refused with its reason, before any window.
 printf 'VRPL\011\000' > autre.rpl
