@@ -1,19 +1,17 @@
-# Shared helpers of the real-window tests (sourced). Needs DISPLAY (see scripts/xvfb-session).
+# Shared helpers of the real-window tests (sourced; DISPLAY from scripts/xvfb-session). They wait
+# for what a key put on screen, in a file or in the log, however slow the frames: no fixed pauses.
 
-# Copies the built game into a fresh folder so each test owns its config.cfg and data.
-# Sets GAME_DIR.
+# Copies the built game into a fresh folder GAME_DIR: each test owns its config.cfg and data.
 prepare_game() {
   GAME_DIR=$(mktemp -d)
   cp "$1" "$GAME_DIR/veltra"
-  if [ -d "$(dirname "$1")/objets" ]; then
-    for d in objets files maps sons hiscores; do
-      [ -d "$(dirname "$1")/$d" ] && cp -r "$(dirname "$1")/$d" "$GAME_DIR/"
-    done
-  fi
+  for d in objets files maps sons hiscores; do
+    [ -d "$(dirname "$1")/$d" ] && cp -r "$(dirname "$1")/$d" "$GAME_DIR/"
+  done
+  return 0
 }
 
-# Folder for the screenshots and captures of a test: $E2E_OUT (the build folder keeps them as
-# artefacts), else the game folder.
+# Folder for the screenshots of a test: $E2E_OUT (the build folder keeps them), else the game's.
 dossier_captures() {
   d=${E2E_OUT:-$GAME_DIR}
   mkdir -p "$d" && echo "$d"
@@ -24,17 +22,13 @@ fail() {
   exit 1
 }
 
-# Waits (up to $2 seconds) for a visible window named veltra of at least 640 pixels wide;
-# prints its id.
+# Prints the id of the game's window (wider than the first, tiny one), waiting $2 s at most.
 wait_window() {
   end=$(( $(date +%s) + ${2:-60} ))
   while [ "$(date +%s)" -lt "$end" ]; do
     for w in $(xdotool search --onlyvisible --name '^veltra$' 2>/dev/null); do
       width=$(xwininfo -id "$w" 2>/dev/null | awk '/Width:/ {print $2}')
-      if [ -n "$width" ] && [ "$width" -ge 320 ] && [ "$width" != 320 ]; then
-        echo "$w"
-        return 0
-      fi
+      [ -n "$width" ] && [ "$width" -gt 320 ] && { echo "$w"; return 0; }
     done
     kill -0 "$1" 2>/dev/null || return 1
     sleep 0.2
@@ -63,18 +57,16 @@ wait_exit() {
   return 0
 }
 
-# Screenshot of window $1 into PNG $2. Fails at once when the window has gone (where `import`
-# would wait for a click to choose another one).
+# Raw dump of window $1 into $2: quick to take and to compare byte for byte. Fails at once when
+# the window has gone (where `import` would wait for a click to choose another one).
+vidage() { timeout 30 xwd -silent -id "$1" > "$2" 2>/dev/null; }
+
+# Screenshot of window $1 into PNG $2.
 capture() {
-  timeout 30 xwd -silent -id "$1" > "$2.xwd.tmp" 2>/dev/null && convert "xwd:$2.xwd.tmp" "$2"
+  vidage "$1" "$2.xwd.tmp" && convert "xwd:$2.xwd.tmp" "$2"
   r=$?
   rm -f "$2.xwd.tmp"
   return $r
-}
-
-# Prints the colour of a pixel of a PNG as "r,g,b" (0..255).
-pixel_rgb() {
-  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
 }
 
 # Pixel tests for the -fx operator of ImageMagick.
@@ -82,35 +74,35 @@ RED='(r>0.7 && g<0.4 && b<0.4)'
 ORANGE='(r>0.8 && g>0.35 && g<0.65 && b<0.4)'
 # The half-transparent red of the race's prompts over the scene.
 INVITE='(r>0.5 && r>g+0.3 && r>b+0.3)'
+# The menus' clear colour (0.5, 0.55, 0.7): a menu, not a race scene.
+FOND_MENU='(abs(r-0.5)<0.02 && abs(g-0.55)<0.02 && abs(b-0.7)<0.02)'
+# The rows of the classification tables (20, 188, 186), not the fog's teal.
+RANGEE='(r<0.25 && g>0.68 && b>0.68)'
 
 # Share (0..1) of the pixels matching test $4 in the band of rows $2..$2+$3 of PNG $1.
 colour_share() {
   convert "$1" -crop "10000x$3+0+$2" +repage -fx "$4 ? 1 : 0" -format '%[fx:mean]' info:
 }
 
-# Takes screenshots of window $1 until the share of pixels of colour $4 in the band of rows
-# $2..$2+$3 passes the awk test $7 on s, or up to $5 seconds; the last screenshot stays in $6.
+# True when the share of the pixels of colour $4 in the band of rows $2..$2+$3 of PNG $1 passes
+# the awk test $5 on s.
+bande() { awk -v s="$(colour_share "$1" "$2" "$3" "$4")" "BEGIN { exit !($5) }"; }
+
+# Screenshots of window $1 into $6 until its band passes test $7 (as bande), $5 seconds at most.
 attend_bande() {
   end=$(( $(date +%s) + ${5:-60} ))
   while [ "$(date +%s)" -lt "$end" ]; do
-    if capture "$1" "$6"; then
-      share=$(colour_share "$6" "$2" "$3" "$4")
-      awk -v s="$share" "BEGIN { exit !($7) }" && return 0
-    fi
+    capture "$1" "$6" && bande "$6" "$2" "$3" "$4" "$7" && return 0
     sleep 0.3
   done
   return 1
 }
 
 # Waits for text of colour $4 in the band (arguments as attend_bande without the test).
-wait_colour_band() {
-  attend_bande "$1" "$2" "$3" "$4" "$5" "$6" 's > 0.01'
-}
+wait_colour_band() { attend_bande "$1" "$2" "$3" "$4" "$5" "$6" 's > 0.01'; }
 
-# Waits for the band to hold no more text of colour $4.
-wait_band_clears() {
-  attend_bande "$1" "$2" "$3" "$4" "$5" "$6" 's <= 0.01'
-}
+# Waits for a classification table over the circling camera; the screenshot stays in $2.
+attend_tableau() { wait_colour_band "$1" 200 250 "$RANGEE" "${3:-60}" "$2"; }
 
 # Answers "Pret ?" with the space bar and waits for the prompt to go (a second press if the first
 # was not taken); the last screenshot stays in $2.
@@ -121,7 +113,7 @@ repond_pret() {
       fail "the game stopped at the start of the race"
     fi
     press_key "$1" space
-    wait_band_clears "$1" 250 100 "$ORANGE" 15 "$2" && return 0
+    attend_bande "$1" 250 100 "$ORANGE" 15 "$2" 's <= 0.01' && return 0
   done
   fail "the ready prompt stayed"
 }
@@ -134,14 +126,10 @@ attend_invite() {
   while [ "$(date +%s)" -lt "$fin_invite" ]; do
     if vidage "$1" "$2.a.xwd" && sleep 0.3 && vidage "$1" "$2.b.xwd" && cmp -s "$2.a.xwd" "$2.b.xwd"; then
       convert "xwd:$2.b.xwd" "$2"
-      share=$(colour_share "$2" 270 60 "$INVITE")
-      if awk -v s="$share" 'BEGIN { exit !(s > 0.01) }'; then
-        rm -f "$2.a.xwd" "$2.b.xwd"
-        return 0
-      fi
+      bande "$2" 270 60 "$INVITE" 's > 0.01' && { rm -f "$2".?.xwd; return 0; }
     fi
   done
-  rm -f "$2.a.xwd" "$2.b.xwd"
+  rm -f "$2".?.xwd
   return 1
 }
 
@@ -153,19 +141,22 @@ quitte_course() {
   press_key "$1" Return
 }
 
-# Number of pixels that differ between two PNGs.
-pixels_differents() {
-  compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1
+# The same just after the start: Escape is taken once the countdown is over, so it is pressed
+# again until the prompt comes.
+abandonne_course() {
+  for essai in 1 2 3 4 5 6; do
+    kill -0 "$pid" 2>/dev/null || { cat log.txt; fail "the game stopped in the race"; }
+    press_key "$1" Escape
+    attend_invite "$1" "$2" 5 && { press_key "$1" Return; return 0; }
+  done
+  fail "no exit prompt"
 }
 
-# --- Helpers that wait for what a key put on screen, whatever the speed of the machine ---
+# Number of pixels that differ between two PNGs.
+pixels_differents() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
 
-# The menus' clear colour (0.5, 0.55, 0.7) at the bottom left corner: a menu, not a race scene.
-FOND_MENU='(abs(r-0.5)<0.02 && abs(g-0.55)<0.02 && abs(b-0.7)<0.02)'
-
-# Raw dump of window $1 into $2: quick to take and to compare byte for byte; PNGs are made
-# only from the dumps worth keeping.
-vidage() { timeout 30 xwd -silent -id "$1" > "$2" 2>/dev/null; }
+# True when two screenshots show the same pixels.
+meme_ecran() { [ "$(pixels_differents "$1" "$2")" = 0 ]; }
 
 # Takes dumps of window $1 until three in a row are the same (a menu whose zoom is over), up to
 # $3 seconds; the settled screen is kept as PNG $2 with its dump beside it ($2.xwd).
@@ -178,12 +169,7 @@ attend_stable() {
     vidage "$1" "$2.b.xwd" || continue
     if cmp -s "$2.a.xwd" "$2.b.xwd"; then
       pareils=$((pareils + 1))
-      if [ $pareils -ge 2 ]; then
-        mv "$2.b.xwd" "$2.xwd"
-        rm -f "$2.a.xwd"
-        convert "xwd:$2.xwd" "$2"
-        return 0
-      fi
+      [ $pareils -ge 2 ] && { mv "$2.b.xwd" "$2.xwd"; rm -f "$2.a.xwd"; convert "xwd:$2.xwd" "$2"; return 0; }
     else
       pareils=0
       mv "$2.b.xwd" "$2.a.xwd"
@@ -199,50 +185,34 @@ copie_ecran() {
   cp "$1.xwd" "$2.xwd"
 }
 
-# True when two screenshots show the same pixels.
-meme_ecran() { [ "$(pixels_differents "$1" "$2")" = 0 ]; }
-
-# Holds key $2 in window $1 until its dump differs from dump $3 (the last one stays in $4), but
-# $5 seconds at most: a key whose effect is already on screen has been seen, so it is let go at
-# once, and a slow frame still gets the whole hold. True when the screen changed.
-tiens_jusqu_a_changement() {
-  fin_tenue=$(( $(date +%s%N) / 1000000 + $(echo "$5" | awk '{print int($1 * 1000)}') ))
-  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-  xdotool keydown "$2"
-  _change=1
-  while [ $(( $(date +%s%N) / 1000000 )) -lt "$fin_tenue" ]; do
-    if vidage "$1" "$4" && ! cmp -s "$3" "$4"; then
-      _change=0
-      break
-    fi
-    sleep 0.05
+# True once the dump of window $1 differs from the settled screen $2 ($2.xwd), within $3 seconds.
+change_ecran() {
+  fin_change=$(( $(date +%s%N) / 1000000 + $(awk -v s="$3" 'BEGIN { print int(s * 1000) }') ))
+  while [ $(( $(date +%s%N) / 1000000 )) -lt "$fin_change" ]; do
+    vidage "$1" "$2.n.xwd" && ! cmp -s "$2.xwd" "$2.n.xwd" && { rm -f "$2.n.xwd"; return 0; }
+    sleep 0.1
   done
-  xdotool keyup "$2"
-  return $_change
+  rm -f "$2.n.xwd"
+  return 1
 }
 
 # Presses key $2 in window $1 whose settled screen is $3 (from attend_stable), then waits until
-# the screen has changed and settled again; the new screen replaces $3. A press that changed
-# nothing was not seen (a slow frame): it is made once more. $4 holds the key longer (seconds).
+# the screen has changed and settled again; the new screen replaces $3. The key is let go as soon
+# as its effect shows, else after $4 seconds (0.6); a press that changed nothing within 30 s was
+# not seen (a slow frame) and is made once more.
 touche() {
   for _essai_touche in 1 2; do
-    tiens_jusqu_a_changement "$1" "$2" "$3.xwd" "$3.n.xwd" "${4:-0.6}" && {
-      rm -f "$3.n.xwd"
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    xdotool keydown "$2"
+    change_ecran "$1" "$3" "${4:-0.6}"
+    _vu=$?
+    xdotool keyup "$2"
+    if [ $_vu -eq 0 ] || change_ecran "$1" "$3" 30; then
       attend_stable "$1" "$3" 60 || fail "the screen never settled after $2"
       return 0
-    }
-    fin_touche=$(( $(date +%s) + 30 ))
-    while [ "$(date +%s)" -lt "$fin_touche" ]; do
-      if vidage "$1" "$3.n.xwd" && ! cmp -s "$3.xwd" "$3.n.xwd"; then
-        rm -f "$3.n.xwd"
-        attend_stable "$1" "$3" 60 || fail "the screen never settled after $2"
-        return 0
-      fi
-      sleep 0.15
-    done
+    fi
     echo "key $2 changed nothing; pressed again" >&2
   done
-  rm -f "$3.n.xwd"
   fail "key $2 changed nothing on screen"
 }
 
@@ -259,19 +229,16 @@ attend_menu() {
   while [ "$(date +%s)" -lt "$fin_menu" ]; do
     if wait_colour_band "$1" 60 120 "$RED" 30 "$2"; then
       h=$(identify -format %h "$2")
-      fond=$(colour_share "$2" $((h - 20)) 20 "$FOND_MENU")
-      if awk -v s="$fond" 'BEGIN { exit !(s > 0.9) }'; then
-        attend_stable "$1" "$2" 60 && return 0
-      fi
+      bande "$2" $((h - 20)) 20 "$FOND_MENU" 's > 0.9' && attend_stable "$1" "$2" 60 && return 0
     fi
     sleep 0.3
   done
   return 1
 }
 
-# Starts the game from $GAME_DIR with the arguments given, output in log.txt; sets pid and win.
-# A second try when the window does not come: the software OpenGL context under Xvfb has failed
-# to open now and then.
+# Starts the game from the current folder with the arguments given, output in log.txt; sets pid
+# and win. A second try when the window does not come: the software OpenGL context under Xvfb
+# has failed to open now and then.
 demarre_jeu() {
   for _essai_jeu in 1 2; do
     ./veltra "$@" > log.txt 2>&1 &
@@ -292,6 +259,26 @@ quitte_jeu() {
   press_key "$win" Return
   wait_exit $pid 60 || { kill $pid; fail "did not exit"; }
   [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+}
+
+# From the main menu whose settled screen is $2 to the start of a race: the dialog of the stored
+# game type, keys $3... there, "Jouer", then "Pret ?" answered; screenshots in $OUT/$1_*.png.
+lance_course() {
+  n=$1
+  copie_ecran "$2" "$OUT/${n}_dialogue.png"
+  shift 2
+  touches "$win" "$OUT/${n}_dialogue.png" Return "$@"
+  press_key "$win" Return
+  attend_pret "$win" 120 "$OUT/${n}_pret.png" || { cat log.txt; fail "no ready prompt ($n)"; }
+  repond_pret "$win" "$OUT/${n}_depart.png"
+}
+
+# The value of key $1 in config.cfg (${CFG:-config.cfg}); attendu checks key=value pairs.
+valeur() { awk -F' = ' -v k="$1" '$1 == k {print $2}' "${CFG:-config.cfg}"; }
+attendu() {
+  for kv in "$@"; do
+    [ "$(valeur "${kv%=*}")" = "${kv#*=}" ] || fail "${kv%=*} is '$(valeur "${kv%=*}")', expected ${kv#*=}"
+  done
 }
 
 # Waits (up to $2 seconds) until log.txt holds $1 arrivals of the player; fails if the game ends.
@@ -338,15 +325,6 @@ verifie_hiscores() {
   fi
 }
 
-# The rows of the classification tables (20, 188, 186), not the fog's teal.
-RANGEE='(r<0.25 && g>0.68 && b>0.68)'
-
-# Waits for a classification table over the circling camera (rows in the middle of the screen,
-# $3 seconds at most); the screenshot stays in $2.
-attend_tableau() {
-  wait_colour_band "$1" 200 250 "$RANGEE" "${3:-60}" "$2"
-}
-
 # Waits (up to $2 seconds) for the prompt "Pret ?" / "Ready ?" of window $1: one short orange
 # line in the middle of the menus' clear colour and no other text on screen (the loading messages
 # are wider, a closing dialog has more lines). Only then is a key taken; screenshot in $3.
@@ -359,9 +337,8 @@ attend_pret() {
         \( mpr:o -format '%[fx:mean*w*h] ' -write info: \) \
         \( mpr:o -crop 80x25+60+62 -format '%[fx:mean*w*h] ' -write info: \) null: 2>/dev/null)
       h=$(identify -format %h "$3")
-      fond=$(colour_share "$3" $((h - 20)) 20 "$FOND_MENU")
-      if [ $# -ge 5 ] && awk -v tout="$4" -v boite="$5" -v f="$fond" \
-          'BEGIN { exit !(boite > 20 && tout - boite < 1 && f > 0.9) }'; then
+      if [ $# -ge 5 ] && bande "$3" $((h - 20)) 20 "$FOND_MENU" 's > 0.9' &&
+          awk -v tout="$4" -v boite="$5" 'BEGIN { exit !(boite > 20 && tout - boite < 1) }'; then
         return 0
       fi
       set -- "$1" "$2" "$3"
@@ -378,15 +355,13 @@ ferme_message() {
   end=$(( $(date +%s) + ${2:-60} ))
   while [ "$(date +%s)" -lt "$end" ]; do
     x=$(pgrep -P "$1" -x xmessage | head -n 1)
-    if [ -n "$x" ]; then
-      box=$(xdotool search --onlyvisible --name '^xmessage$' 2>/dev/null | head -n 1)
-      if [ -n "$box" ]; then
-        # The text follows the six options of its command line.
-        tr '\0' '\n' < "/proc/$x/cmdline" | awk 'NR > 6' > message.txt
-        h=$(xwininfo -id "$box" | awk '/Height:/ {print $2}')
-        xdotool mousemove --window "$box" 19 $((h - 15)) click 1
-        return 0
-      fi
+    box=$(xdotool search --onlyvisible --name '^xmessage$' 2>/dev/null | head -n 1)
+    if [ -n "$x" ] && [ -n "$box" ]; then
+      # The text follows the six options of its command line.
+      tr '\0' '\n' < "/proc/$x/cmdline" | awk 'NR > 6' > message.txt
+      h=$(xwininfo -id "$box" | awk '/Height:/ {print $2}')
+      xdotool mousemove --window "$box" 19 $((h - 15)) click 1
+      return 0
     fi
     kill -0 "$1" 2>/dev/null || return 1
     sleep 0.2

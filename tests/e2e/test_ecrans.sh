@@ -3,7 +3,10 @@
 # with a disc in the middle) and the main menu keep the places and the shapes they have in a 4:3
 # window - the lap block, the time and the running order, the minimap and the gauge each as far
 # from their corner as there, measured in window heights, nothing past the window's edges - and
-# the disc stays round. Needs a virtual screen of at least 2560 x 1080.
+# the disc stays round. Then Options -> Screen through restarts: "Desktop" gives a frameless
+# window over the whole desktop (here a 2560 x 1440 virtual screen, which refuses mode switches)
+# at the next start; from there a wide size is chosen, found again at its own index at the start
+# after, and changed once more. Needs a virtual screen of 2560 x 1440.
 set -u
 . "$(dirname "$0")/lib.sh"
 jeu=$(cd "$(dirname "$1")" && pwd)
@@ -29,12 +32,10 @@ infos() {  # $1 width, $2 height -> $OUT/infos_WxH.png
 # side, centred (c) by its middle. $3 names the part, $4 is its area as shares of width and height.
 compare_partie() {
   l=$1 h=$2 nom=$3 zone=$4 ancre=$5 marge=${6:-0}
-  z800=$(echo "$zone" | awk '{ printf "%dx%d+%d+%d", $1 * 800, $2 * 600, $3 * 800, $4 * 600 }')
-  z=$(echo "$zone" | awk -v l="$l" -v h="$h" '{ printf "%dx%d+%d+%d", $1 * l, $2 * h, $3 * l, $4 * h }')
-  ox=$(echo "$zone" | awk -v l="$l" '{ print int($3 * l) }')
-  oy=$(echo "$zone" | awk -v h="$h" '{ print int($4 * h) }')
-  ox8=$(echo "$zone" | awk '{ print int($3 * 800) }')
-  oy8=$(echo "$zone" | awk '{ print int($4 * 600) }')
+  # The area at both sizes, and its corners.
+  set -- $(echo "$zone" | awk -v l="$l" -v h="$h" '{ printf "%dx%d+%d+%d %dx%d+%d+%d %d %d %d %d",
+    $1 * 800, $2 * 600, $3 * 800, $4 * 600, $1 * l, $2 * h, $3 * l, $4 * h, $3 * l, $4 * h, $3 * 800, $4 * 600 }')
+  z800=$1 z=$2 ox=$3 oy=$4 ox8=$5 oy8=$6
   set -- $(boite "$OUT/infos_800x600.png" "$z800") $(boite "$OUT/infos_${l}x${h}.png" "$z")
   [ $# -eq 8 ] || fail "$l x $h: no $nom"
   awk -v w0="$1" -v h0="$2" -v x0="$(( $3 + ox8 ))" -v y0="$(( $4 + oy8 ))" \
@@ -62,15 +63,22 @@ verifie_infos() {  # $1 width, $2 height
   [ $# -eq 4 ] && [ $(( $1 - $2 )) -le 2 ] && [ $(( $2 - $1 )) -le 2 ] || fail "the disc is $1 x $2 pixels, not round"
 }
 
+# Starts the game (arguments $@) and waits for its main menu in $E, settled, at any size.
+demarre_menu() {
+  demarre_jeu "$@"
+  h=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
+  wait_colour_band "$win" $(( h / 5 )) $(( h / 8 )) "$RED" 90 "$E" || fail "no main menu"
+  attend_stable "$win" "$E" 60 || fail "the menu never settled"
+}
+fenetre() { xwininfo -id "$win" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+  /Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h "+" x "+" y}'; }
+
 # The main menu at a size: the box of its texts (all that is not the menus' plain background) in
 # $OUT/menu_WxH.box.
 menu() {  # $1 width, $2 height
-  demarre_jeu "$1" "$2"
   E="$OUT/menu_$1x$2.png"
-  wait_colour_band "$win" $(( $2 / 5 )) $(( $2 / 8 )) "$RED" 60 "$E" || fail "$1x$2: no main menu"
-  attend_stable "$win" "$E" 60 || fail "$1x$2: the menu never settled"
-  geom=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
-  [ "$geom" = "$1x$2" ] || fail "window $geom, expected $1x$2"
+  demarre_menu "$1" "$2"
+  [ "$(fenetre | cut -d+ -f1)" = "$1x$2" ] || fail "window $(fenetre), expected $1x$2"
   convert "$E" -fuzz 6% -format '%@' info: | tr 'x+' '  ' > "$OUT/menu_$1x$2.box"
   quitte_jeu "$E"
 }
@@ -92,6 +100,44 @@ for taille in 1920x1080 2560x1080 1280x1024; do
   }' || fail "menu at $taille: box $5x$6 at $7, from 800x600 ($1x$2 at $3) expected $(( $1 * h / 600 ))x$(( $2 * h / 600 )) centred"
   echo "ok: $taille"
 done
+
+rm -f config.cfg
+E=$OUT/ecran.png
+# From the main menu to Options -> Screen, keys $@ on the size, then back out and quit.
+ecran() {
+  touches "$win" "$E" Down Down Return Down Down Down Return
+  touches "$win" "$E" "$@"
+  copie_ecran "$E" "$OUT/ecran_$n.png"
+  touches "$win" "$E" Down Down Return
+  touches "$win" "$E" Down Down Down Down Return
+  quitte_jeu "$E"
+}
+
+n=1
+demarre_menu
+[ "$(fenetre)" = "800x600+0+0" ] || [ "$(fenetre | cut -d+ -f1)" = 800x600 ] || fail "first start window $(fenetre)"
+ecran Left Left  # 800x600 -> 640x480 -> Desktop
+attendu desktop=1 screen_width=2560 screen_height=1440 full_screen=0
+
+n=2
+demarre_menu
+[ "$(fenetre)" = "2560x1440+0+0" ] || fail "desktop window $(fenetre), expected 2560x1440+0+0"
+xprop -id "$win" _MOTIF_WM_HINTS | grep -q '= 0x2, 0x0, 0x0' || fail "the desktop window keeps its frame"
+ecran Left Left  # Desktop -> 2560x1440 -> 1920x1080
+attendu desktop=0 screen_width=1920 screen_height=1080 full_screen=0
+
+n=3
+demarre_menu
+[ "$(fenetre | cut -d+ -f1)" = 1920x1080 ] || fail "window $(fenetre), expected 1920x1080"
+ecran Right  # read back as 1920x1080: the next entry is 2560x1440
+attendu desktop=0 screen_width=2560 screen_height=1440
+
+n=4
+demarre_menu
+[ "$(fenetre | cut -d+ -f1)" = 2560x1440 ] || fail "window $(fenetre), expected 2560x1440"
+xprop -id "$win" _MOTIF_WM_HINTS | grep -q '= 0x2, 0x0, 0x0' && fail "an ordinary window without its frame"
+quitte_jeu "$E"
+
 rm -f "$OUT"/*.xwd
 cd / && rm -rf "$GAME_DIR"
 echo PASS

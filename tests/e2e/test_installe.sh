@@ -2,7 +2,8 @@
 # The installed game: `cmake --install` into a fresh prefix made read-only, a player's home of
 # their own, and on an English system. A bad option is refused with the usage and writes nothing;
 # the first start writes config.cfg in English into the player's config folder; a single race won
-# by the autopilot writes its hiscores into the player's data folder; nothing under the prefix
+# by the autopilot writes its hiscores and its replay into the player's data folder, and the
+# replay plays from the classification and from the command line; nothing under the prefix
 # changes.
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -48,27 +49,61 @@ attend_menu "$win" "$OUT/premier_menu.png" || { cat log.txt; fail "no main menu 
 grep -q '^lang = en$' "$CFG" || fail "first start on an English system: $(grep lang "$CFG")"
 quitte_jeu "$OUT/premier_menu.png"
 
-# A single race of one lap, won against slow computer pilots: its hiscores in the player's folder.
+# A single race of one lap on circuit 2, won against slow computer pilots, over a hiscore file of
+# that circuit cut short: the file is kept aside as .bad and the default table takes its place.
 printf '[system]\nlang = en\n[Graphics]\nfull_screen = 0\nmappings = 1\n[physics]\nVitesse_max_cpu = 1.0\n[Game]\nNb_levels = 5\nNb_tours = 1\n' > "$CFG"
+mkdir -p "$HIS"
+head -c 100 /dev/urandom > "$HIS/s_2_1.dat"
+cp "$HIS/s_2_1.dat" court.dat
+RPL="$HIS/../replays"
 VELTRA_AUTOPILOT=1 demarre_jeu
 attend_menu "$win" "$OUT/menu.png" || fail "no main menu"
-copie_ecran "$OUT/menu.png" "$OUT/dialogue.png"
-touche "$win" Return "$OUT/dialogue.png"
-press_key "$win" Return
-attend_pret "$win" 120 "$OUT/pret.png" || { cat log.txt; fail "no ready prompt"; }
-repond_pret "$win" "$OUT/depart.png"
+# The dialog opens on circuit 1: one step to the right.
+lance_course course "$OUT/menu.png" Down Right Up
 attend_arrivee_joueur 1 600
 quitte_course "$win" "$OUT/fini.png"
-attend_fichier "$HIS/s_1_1.dat" 60 || { cat log.txt; fail "no hiscores in $HIS"; }
-sleep 1.5
-capture "$win" "$OUT/classement.png"
+# The race kept as a replay beside the hiscores, in the player's folder.
+attend_fichier "$RPL/best_2_1.rpl" 60 || { cat log.txt; fail "the finished race was not kept in $RPL"; }
+cmp -s "$RPL/last.rpl" "$RPL/best_2_1.rpl" || fail "the first race on circuit 2 is not its best"
+# The classification offers it: "R : Replay" in the title's red near the bottom.
+attend_bande "$win" 480 60 "$RED" 30 "$OUT/classement.png" 's > 0.002' || fail "no replay offered"
+
+# The replay: the player arrives again, at the same time, under the red mark; C changes the
+# camera, Escape goes back to the classification.
+press_key "$win" r
+attend_arrivee_joueur 2 600
+[ "$(temps_joueur 2)" = "$(temps_joueur 1)" ] || fail "replayed to $(temps_joueur 2), raced in $(temps_joueur 1)"
+capture "$win" "$OUT/replay.png"
+bande "$OUT/replay.png" 185 30 "$RED" 's > 0.01' || fail "no REPLAY mark"
+press_key "$win" c
+capture "$win" "$OUT/replay_camera.png"
+press_key "$win" Escape
+attend_bande "$win" 480 60 "$RED" 30 "$OUT/classement_2.png" 's > 0.002' || fail "Escape did not leave the replay"
 press_key "$win" space
 attend_menu "$win" "$OUT/menu.png" || fail "not back in the menu"
 quitte_jeu "$OUT/menu.png"
-verifie_hiscores "$HIS/s_1_1.dat" 48 Human "$(temps_joueur 1)"
-# The race's replay beside the hiscores, in the player's folder.
-[ -s "$HIS/../replays/last.rpl" ] && [ -s "$HIS/../replays/best_1_1.rpl" ] || fail "no replay in the player's folder"
-grep -q '^Level_actif = 1$' "$CFG" || fail "the circuit raced was not stored in the player's config.cfg"
+verifie_hiscores "$HIS/s_2_1.dat" 48 Human "$(temps_joueur 1)"
+[ "$(tr -d '\0' < "$HIS/s_2_1.dat" | grep -a -o Tazul | wc -l)" -ge 7 ] || fail "the short file was not replaced by the default table"
+cmp -s "$HIS/s_2_1.dat.bad" court.dat || fail "the short hiscore file was not kept aside"
+grep -q 's_2_1.dat has the wrong size; kept as .*s_2_1.dat.bad' log.txt || fail "the short file was set aside without a word"
+grep -q '^Level_actif = 2$' "$CFG" || fail "the circuit raced was not stored in the player's config.cfg"
+# Watching records nothing.
+[ "$(ls "$RPL" | tr '\n' ' ')" = "best_2_1.rpl last.rpl " ] || fail "replays: $(ls "$RPL")"
+
+# The kept file from the command line, until Escape.
+demarre_jeu --replay "$RPL/last.rpl" 800 600
+attend_bande "$win" 185 30 "$RED" 60 "$OUT/ligne_commande.png" 's > 0.01' || fail "no REPLAY mark from the command line"
+# Escape is taken once the countdown is over.
+for essai in 1 2 3 4 5 6 7 8 9 10; do
+  press_key "$win" Escape
+  wait_exit $pid 6 && break
+done
+kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not end the replay"; }
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+# A file of another version is refused with its reason, before any window.
+printf 'VRPL\011\000' > autre.rpl
+./veltra --replay autre.rpl > log.txt 2>&1 && fail "a replay of another version was played"
+grep -q 'version 9, this game plays version 1' log.txt || { cat log.txt; fail "no reason given"; }
 
 find "$PREFIX" -printf '%p %s %T@ %m\n' | sort > "$T/apres.txt"
 cmp -s "$T/avant.txt" "$T/apres.txt" || { diff "$T/avant.txt" "$T/apres.txt" | head; fail "the prefix changed"; }
