@@ -90,7 +90,8 @@ inline void installe(bool avec_ligne = true) {
   CheckMinMax(&g_World, &wminx, &wmaxx, &wminy, &wmaxy, &wminz, &wmaxz);
   g_Octree.DestroyOctree();
   g_Octree.GetSceneDimensions(&g_World);
-  g_Octree.CreateNode(&g_World, g_Octree.GetSceneTriangleCount(&g_World), g_Octree.GetCenter(), g_Octree.GetWidth());
+  g_Octree.CreateNode(&g_World, g_Octree.GetSceneTriangleCount(&g_World), g_Octree.GetCenter(),
+                      g_Octree.GetWidth());
   carte() = t3DModel();
   ajoute_route(carte());
   g_Minimap.Set3Dobj(&carte());
