@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 #include "common/difficulte.h"
@@ -408,14 +409,13 @@ TEST(PiloteNeuf, ANewRaceLeavesNothingOfTheLastButThePilotsIdentity) {
   const CJoueurCPU neuf;
   EXPECT_STREQ(p.GetNom(), "Peluk");
   EXPECT_EQ(p.obj3D, &modele);
-  EXPECT_EQ(p.multiplicateur, neuf.multiplicateur);
-  EXPECT_EQ(p.glisse, neuf.glisse);
-  EXPECT_EQ(p.compteur_explosion, neuf.compteur_explosion);
-  EXPECT_EQ(p.attente, neuf.attente);
-  EXPECT_EQ(p.ancien_deplacement.y, neuf.ancien_deplacement.y);
-  EXPECT_EQ(p.compteur_double_droite, neuf.compteur_double_droite);
-  EXPECT_EQ(p.stats.bonus_pris, 0);
-  EXPECT_EQ(p.GetEtat(), neuf.GetEtat());
+  const auto course = [](const CJoueurCPU& j) {
+    return std::make_tuple(j.multiplicateur, j.glisse, j.compteur_explosion, j.attente,
+                           j.ancien_deplacement.y, j.compteur_double_droite, j.stats.bonus_pris,
+                           static_cast<int>(j.GetEtat()));
+  };
+  EXPECT_EQ(course(p), course(neuf));
+  EXPECT_EQ(neuf.stats.bonus_pris, 0);
 }
 
 }  // namespace
