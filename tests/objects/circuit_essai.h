@@ -1,10 +1,9 @@
-// A small circuit built in memory for the pilot and bonus tests, installed in the game's globals
-// (g_World, g_Octree, g_Minimap, the racing line) and freed again: a flat rectangular ring of road
-// 60 wide walled on both sides, x from -460 to 460; the start straight at z -30..30 is driven
-// along -x, the back straight at z -360..-300 along +x.
+// A flat rectangular ring of road 60 wide, walled both sides, x -460..460, set in the game's globals:
+// the start straight (z -30..30) is driven along -x, the back straight (z -360..-300) along +x.
 #pragma once
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "math/degres.h"
@@ -26,8 +25,7 @@ inline std::vector<CVector3> mur(float x0, float z0, float x1, float z1, float h
   return {a, b, c, a, c, d};
 }
 
-// A rectangle of road cut into tiles of at most 60 by 60 (the octree files a triangle in the
-// nodes its own extent reaches, as with a real circuit's mesh).
+// Road cut into tiles of at most 60 by 60, as a real circuit's mesh is (for the octree's nodes).
 inline std::vector<CVector3> pavage(float x0, float z0, float x1, float z1) {
   std::vector<CVector3> v;
   for (float x = x0; x < x1; x += 60) {
@@ -50,8 +48,7 @@ inline void ajoute_route(t3DModel& m) {
   for (const auto& d : routes()) ajoute_objet(m, i++ == 0 ? "Rdepart" : "Rroute", d);
 }
 
-// Racing line around the ring, anticlockwise seen from above: first point ahead of the grid,
-// last point behind it.
+// Racing line round the ring, anticlockwise from above: first point ahead of the grid, last behind.
 inline std::vector<CVector3> points_ligne() {
   return {CVector3(-60, 0, 0),     CVector3(-220, 0, 0),    CVector3(-370, 0, -4),   CVector3(-428, 0, -50),
           CVector3(-430, 0, -165), CVector3(-426, 0, -280), CVector3(-370, 0, -328), CVector3(-200, 0, -330),
@@ -80,19 +77,21 @@ inline void installe(bool avec_ligne = true) {
   init_cosin();
   g_World = t3DModel();
   ajoute_route(g_World);
-  const float h = 15;
-  ajoute_objet(g_World, "Dext1", mur(-460, 30, 460, 30, h, 0, 0));
-  ajoute_objet(g_World, "Dext2", mur(-460, -360, 460, -360, h, 0, -330));
-  ajoute_objet(g_World, "Dext3", mur(-460, -360, -460, 30, h, -430, -165));
-  ajoute_objet(g_World, "Dext4", mur(460, -360, 460, 30, h, 430, -165));
-  ajoute_objet(g_World, "Dint1", mur(-400, -30, 400, -30, h, 0, 0));
-  ajoute_objet(g_World, "Dint2", mur(-400, -300, 400, -300, h, 0, -330));
-  ajoute_objet(g_World, "Dint3", mur(-400, -300, -400, -30, h, -430, -165));
-  ajoute_objet(g_World, "Dint4", mur(400, -300, 400, -30, h, 430, -165));
+  // Outer then inner walls: ends, and a point on the road they face.
+  const float murs[8][6] = {{-460, 30, 460, 30, 0, 0},        {-460, -360, 460, -360, 0, -330},
+                            {-460, -360, -460, 30, -430, -165}, {460, -360, 460, 30, 430, -165},
+                            {-400, -30, 400, -30, 0, 0},        {-400, -300, 400, -300, 0, -330},
+                            {-400, -300, -400, -30, -430, -165}, {400, -300, 400, -30, 430, -165}};
+  for (int i = 0; i < 8; i++) {
+    const float* m = murs[i];
+    const std::string nom = (i < 4 ? "Dext" : "Dint") + std::to_string(i % 4 + 1);
+    ajoute_objet(g_World, nom.c_str(), mur(m[0], m[1], m[2], m[3], 15, m[4], m[5]));
+  }
   CheckMinMax(&g_World, &wminx, &wmaxx, &wminy, &wmaxy, &wminz, &wmaxz);
   g_Octree.DestroyOctree();
   g_Octree.GetSceneDimensions(&g_World);
-  g_Octree.CreateNode(&g_World, g_Octree.GetSceneTriangleCount(&g_World), g_Octree.GetCenter(), g_Octree.GetWidth());
+  g_Octree.CreateNode(&g_World, g_Octree.GetSceneTriangleCount(&g_World), g_Octree.GetCenter(),
+                      g_Octree.GetWidth());
   carte() = t3DModel();
   ajoute_route(carte());
   g_Minimap.Set3Dobj(&carte());

@@ -1,5 +1,4 @@
-// Bonuses: taking pick-ups, their comeback, mines and missiles against ships and walls, the
-// bonus list, and the placement of a race's pick-ups on a circuit.
+// Bonuses: pick-ups and their comeback, mines and missiles against ships and walls, placement.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -64,8 +63,7 @@ class Bonus : public ::testing::Test {
 };
 
 TEST_F(Bonus, PickUpsGoToShipsWithEmptyHandsOnly) {
-  CJoueurCPU& a = pilotes[0];
-  CJoueurCPU& b = pilotes[1];
+  CJoueurCPU &a = pilotes[0], &b = pilotes[1];
   Joueurs[0] = &a;
   Joueurs[1] = &b;
   creation_bonus(BONUS_MISSILE_A_PRENDRE, -100, 0, 0);
@@ -111,21 +109,19 @@ TEST_F(Bonus, ATakenPickUpComesBackAsARandomKind) {
     if (b->GetEtat()) revenu = i;
   }
   EXPECT_EQ(revenu, 51);
-  EXPECT_GE(b->GetType(), 1);
-  EXPECT_LE(b->GetType(), 3);
   EXPECT_FLOAT_EQ(b->GetRadius(), 4.7f);
-  // Over many comebacks every kind appears.
+  // Over many comebacks every kind appears, and only those.
   int vus[4] = {0, 0, 0, 0};
   b->SetTempDeactif(0);
   for (int i = 0; i < 60; i++) {
     b->DeActive();
     etape_bonus();
     etape_bonus();
+    ASSERT_GE(b->GetType(), 1);
+    ASSERT_LE(b->GetType(), 3);
     vus[b->GetType()]++;
   }
-  EXPECT_GT(vus[1], 5);
-  EXPECT_GT(vus[2], 5);
-  EXPECT_GT(vus[3], 5);
+  for (int k = 1; k <= 3; k++) EXPECT_GT(vus[k], 5) << k;
 }
 
 TEST_F(Bonus, AMineDroppedBehindSparesItsPilotUntilItComesBack) {
@@ -213,14 +209,10 @@ TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
       EXPECT_NEAR(b->position.y, 0, 0.5f);
       float y;
       EXPECT_TRUE(g_Minimap.PointSurPiste(b->position.x, b->position.z, &y));
-      for (CVector3 interdit : {CVector3(10, 0, 0), CVector3(100, 0, 0)}) {
-        const float dx = b->position.x - interdit.x, dz = b->position.z - interdit.z;
-        EXPECT_GE(dx * dx + dz * dz, 100.0f * 100.0f);
-      }
-      for (CObjBonus* c = b->suivant; c; c = c->suivant) {
-        const float dx = b->position.x - c->position.x, dz = b->position.z - c->position.z;
-        EXPECT_GE(dx * dx + dz * dz, 100.0f * 100.0f);
-      }
+      // 100 units from the grid's two marks and from each other.
+      std::vector<CVector3> loin = {CVector3(10, 0, 0), CVector3(100, 0, 0)};
+      for (CObjBonus* c = b->suivant; c; c = c->suivant) loin.push_back(c->position);
+      for (const CVector3& q : loin) EXPECT_GE(std::hypot(b->position.x - q.x, b->position.z - q.z), 100.0f);
     }
     for (Point_Traj* p = prem_list_ptraj; p; p = p->suivant) {
       if (!p->bonus) continue;

@@ -64,8 +64,8 @@ TEST(Jauge, WholeDialSitsInTheBottomRightCornerOfAnyView) {
     for (const PointJauge& p : c) EXPECT_LE(std::hypot(p.x, p.y) + 0.03f, RAYON_JAUGE);
   }
   // 4:3 as the game sets it, then views made from other window shapes, wider or taller.
-  const float boites[][4] = {{-1.33f, 1.33f, -1, 1},         {-1.25f, 1.25f, -1, 1},  {-1.778f, 1.778f, -1, 1},
-                             {-1.33f, 1.33f, -0.75f, 0.75f}, {-0.8f, 0.8f, -1, 1},    {-1, 1, -1.25f, 1.25f}};
+  const float boites[][4] = {{-1.33f, 1.33f, -1, 1}, {-1.25f, 1.25f, -1, 1}, {-1.778f, 1.778f, -1, 1},
+                             {-1.33f, 1.33f, -0.75f, 0.75f}, {-0.8f, 0.8f, -1, 1}, {-1, 1, -1.25f, 1.25f}};
   for (const auto& b : boites) {
     SCOPED_TRACE(b[1] / b[3]);
     float m[16];

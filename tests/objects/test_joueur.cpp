@@ -1,8 +1,8 @@
-// Ship base: state guards, the wall bounce, pushes between ships, cube overlap and the engine
-// pitch floor.
+// Ship base: state guards, the wall bounce, pushes between ships, cube overlap, the engine pitch.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "math/degres.h"
 #include "objects/joueur.h"
@@ -24,10 +24,10 @@ void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-4f) {
 class Vaisseau : public ::testing::Test {
  protected:
   void SetUp() override { init_cosin(); }
+  PiloteEssai p;
 };
 
 TEST_F(Vaisseau, StateGuardsFinishIsFinalButExplosionStillKicks) {
-  PiloteEssai p;
   p.SetMove();
   p.Set_Roule();
   EXPECT_EQ(p.GetEtat(), EtatPilote::Roule);
@@ -62,7 +62,6 @@ TEST_F(Vaisseau, StateGuardsFinishIsFinalButExplosionStillKicks) {
 }
 
 TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
-  PiloteEssai p;
   p.SetMove();
   p.Set_Roule();
   p.vitesse = 2.0f;
@@ -83,17 +82,14 @@ TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
   m.SetContactDecor(true, CVector3(0, 60, 0));
   EXPECT_NEAR(m.position.y, 4.5f * 1.1f, 1e-4f);
   EXPECT_NEAR(Magnitude(m.normale_decor), 4.5f, 1e-4f);
-  // Head-on: straight back.
-  PiloteEssai q;
-  q.deplacement = CVector3(1, 0, 0);
-  q.normale_decor = CVector3(-3, 0, 0);  // kept un-normalised, used normalised
-  q.Set_Collision();
-  expect_vec(q.deplacement, -1, 0, 0);
-  // No wall normal: no bounce, no non-finite direction.
-  PiloteEssai r;
-  r.deplacement = CVector3(1, 0, 0);
-  r.Set_Collision();
-  expect_vec(r.deplacement, 1, 0, 0);
+  // Head-on: straight back (the normal kept un-normalised, used normalised); no normal: no bounce.
+  for (auto [normale, apres] : {std::pair{CVector3(-3, 0, 0), -1.0f}, {CVector3(0, 0, 0), 1.0f}}) {
+    PiloteEssai q;
+    q.deplacement = CVector3(1, 0, 0);
+    q.normale_decor = normale;
+    q.Set_Collision();
+    expect_vec(q.deplacement, apres, 0, 0);
+  }
 }
 
 TEST_F(Vaisseau, PushesFromBehindHeadOnAndSide) {
@@ -136,8 +132,6 @@ TEST_F(Vaisseau, PushesFromBehindHeadOnAndSide) {
 
 TEST_F(Vaisseau, ShipsExactlyTouchingDoNotPush) {
   PiloteEssai a, b;
-  a.position_collision = CVector3(0, 0, 0);
-  b.position_collision = CVector3(std::sqrt(2.0f) * 4.5f, 0, 0);
   a.rayon = b.rayon = 4.5f;
   b.position_collision.x = std::sqrt(a.GetRadiusCarre() + b.GetRadiusCarre());
   EXPECT_FALSE(pousse_vaisseaux(&a, &b));
@@ -149,8 +143,6 @@ TEST_F(Vaisseau, ShipsExactlyTouchingDoNotPush) {
 }
 
 TEST_F(Vaisseau, CubeOverlapUsesTheProbeOrTheCollisionSphere) {
-  PiloteEssai p;
-  p.position = CVector3(0, 0, 0);
   // Collision sphere: centre (0, 2.2, 0), radius 4.5.
   EXPECT_TRUE(p.OverlappsCube(0, 0, 0, 1, 2, 0));
   EXPECT_TRUE(p.OverlappsCube(5.5f, 2.2f, 0, 1, 2, 0));   // exactly touching
@@ -162,15 +154,13 @@ TEST_F(Vaisseau, CubeOverlapUsesTheProbeOrTheCollisionSphere) {
 }
 
 TEST_F(Vaisseau, EnginePitchHasAFloorAtLowSpeed) {
-  PiloteEssai p;
   p.frequence_moteur = 44100;
   p.vitesse_max = 2.5f;
-  p.vitesse = 0.1f;
-  EXPECT_FLOAT_EQ(p.frequence_moteur_voulue(), 44100 * 0.3f / 2.5f);
-  p.vitesse = -2.0f;  // reversing
-  EXPECT_FLOAT_EQ(p.frequence_moteur_voulue(), 44100 * 0.3f / 2.5f);
-  p.vitesse = 2.5f;
-  EXPECT_FLOAT_EQ(p.frequence_moteur_voulue(), 44100);
+  // Slow, reversing, flat out.
+  for (auto [v, f] : {std::pair{0.1f, 44100 * 0.3f / 2.5f}, {-2.0f, 44100 * 0.3f / 2.5f}, {2.5f, 44100.0f}}) {
+    p.vitesse = v;
+    EXPECT_FLOAT_EQ(p.frequence_moteur_voulue(), f) << v;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Particles: life spans per kind, the explosion's sphere, and the explosion sound heard once.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "common/hasard.h"
 #include "objects/particules.h"
 
@@ -32,9 +34,8 @@ TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
     }
     EXPECT_EQ(avance_particules(), 1) << "kind " << v.kind;
     EXPECT_EQ(nb_partic, 0);
-    EXPECT_EQ(prem_list_partic, nullptr);
-    EXPECT_EQ(haut_list_partic, nullptr);
-    EXPECT_EQ(act_partic, nullptr);
+    EXPECT_EQ((std::vector<CParticules*>{prem_list_partic, haut_list_partic, act_partic}),
+              std::vector<CParticules*>(3, nullptr));
   }
 }
 

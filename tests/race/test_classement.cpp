@@ -1,5 +1,4 @@
-// Ranking: tie-breaks, arrivals that hold their places and times, the lap-completion step, and
-// the completion of the classification.
+// Ranking: tie-breaks, arrivals holding their places and times, the lap step, the completion.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -93,8 +92,8 @@ TEST_F(Classement, ArrivalOnTheStepOfTheLastLapKeepsPlaceAndTime) {
   EXPECT_EQ(tab_arrive[1], &pilotes[0]);
   EXPECT_EQ(tab_temps[1].secondes, 30);
   classement_etape();
-  EXPECT_EQ(pilotes[4].GetClassement(), 1);
-  EXPECT_EQ(pilotes[0].GetClassement(), 2);
+  EXPECT_EQ(places()[4], 1);
+  EXPECT_EQ(places()[0], 2);
   EXPECT_EQ(tab_temps[0].secondes, 2);
   EXPECT_EQ(tab_arrive[2], nullptr);
 }
@@ -107,9 +106,8 @@ TEST_F(Classement, CompletionFillsAllSixInRunningOrder) {
   CHRONO_SECONDES = 55;
   classement_etape();
   EXPECT_EQ(complete_classement(), 0);
-  EXPECT_EQ(tab_arrive[0], &pilotes[JOUEUR_HUMAIN]);
-  EXPECT_EQ(tab_arrive[1], &pilotes[1]);
-  EXPECT_EQ(tab_arrive[2], &pilotes[3]);
+  EXPECT_EQ((std::vector<CObjJoueur*>(tab_arrive, tab_arrive + 3)),
+            (std::vector<CObjJoueur*>{&pilotes[JOUEUR_HUMAIN], &pilotes[1], &pilotes[3]}));
   for (auto* a : tab_arrive) EXPECT_NE(a, nullptr);
   // 10 seconds apart, carried into minutes.
   EXPECT_EQ(temps(1), (std::vector<int>{2, 5, 3, 2 * 3600 + 5 * 60 + 3}));

@@ -1,10 +1,10 @@
-// Race set-up: a racing line that cannot be raced, or a missing model, refuses the race before
-// anything runs, says why, and leaves nothing loaded behind it.
+// Race set-up: an unraceable racing line or a missing model refuses the race, says why, frees all.
 #include <gtest/gtest.h>
 
 #include <allegro.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "assetgen/ecrit3ds.h"
@@ -21,10 +21,11 @@ namespace {
 void ecrit_circuit(int circuit) {
   CMaillage c;
   c.materiau("route", 90, 90, 90);
-  CMaillage::grille(c.objet("Rroute", "route"), CVector3(-200, 0, -200), 8, 8, 50.0f, [](float, float) { return 0.0f; });
+  const auto plat = [](float, float) { return 0.0f; };
+  CMaillage::grille(c.objet("Rroute", "route"), CVector3(-200, 0, -200), 8, 8, 50.0f, plat);
   CMaillage m;
   m.materiau("carte", 1, 1, 1);
-  CMaillage::grille(m.objet("carte", "carte"), CVector3(-200, 0, -200), 2, 2, 200.0f, [](float, float) { return 0.0f; });
+  CMaillage::grille(m.objet("carte", "carte"), CVector3(-200, 0, -200), 2, 2, 200.0f, plat);
   const std::string n = std::to_string(circuit);
   ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_" + n + ".3ds", c));
   ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_m1_" + n + ".3ds", m));
@@ -85,10 +86,9 @@ TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverythin
   r = charge_course(nullptr, 1);
   EXPECT_FALSE(r.pret);
   EXPECT_TRUE(r.modele_absent);
-  bool absent_nomme = false;
-  for (const tRapport3DS& m : r.modeles)
-    absent_nomme = absent_nomme || (m.resultat == IMPORT_ABSENT && m.chemin.find("kan_m1_6") != std::string::npos);
-  EXPECT_TRUE(absent_nomme);
+  EXPECT_TRUE(std::any_of(r.modeles.begin(), r.modeles.end(), [](const tRapport3DS& m) {
+    return m.resultat == IMPORT_ABSENT && m.chemin.find("kan_m1_6") != std::string::npos;
+  }));
   EXPECT_EQ(nb_point_t, 0);
   EXPECT_EQ(g_World.objectCount, 0);
   EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant);
