@@ -117,7 +117,7 @@ TEST_F(ModelesGeneres, MaterialsAreFewWithNamesOfTheirOwnAndTexturesTheGenerator
   for (const tTextureConnue& k : textures_connues()) connues.insert(k.nom);
   for (int i = 0; i < table_->materialCount; i++) {
     const tMaterialInfo& m = table_->materials[i];
-    EXPECT_TRUE(noms.insert(m.name).second) << m.name << ": a later model would draw with an earlier one's material";
+    EXPECT_TRUE(noms.insert(m.name).second) << m.name << ": a later model would draw with an earlier one's";
     if (m.fileName[0]) textures.insert(m.fileName);
     EXPECT_TRUE(!m.fileName[0] || connues.count(m.fileName)) << m.fileName;
   }

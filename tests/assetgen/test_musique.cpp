@@ -87,16 +87,10 @@ TEST(ModuleIT, CellsAndHeaderReadBackByThePlayer) {
   tModuleIT m = module_sinus();
   m.patterns.push_back(tPatternIT(32, 2));
   m.ordres = {0, 1, 0};
-  tCelluleIT& a = m.patterns[0].at(0, 0);
-  a.note = 60;
-  a.instrument = 1;
-  a.volume = 40;
-  tCelluleIT& b = m.patterns[0].at(5, 1);
-  b.note = IT_NOTE_RELACHE;
-  b.effet = IT_EFFET_VIBRATO;
-  b.parametre = 0x42;
-  m.patterns[1].at(31, 0).effet = IT_EFFET_SAUT_ORDRE;
-  m.patterns[1].at(31, 0).parametre = 2;
+  // {note, instrument, volume, effect, parameter}
+  m.patterns[0].at(0, 0) = {60, 1, 40, 0, 0};
+  m.patterns[0].at(5, 1) = {IT_NOTE_RELACHE, 0, -1, IT_EFFET_VIBRATO, 0x42};
+  m.patterns[1].at(31, 0) = {IT_NOTE_VIDE, 0, -1, IT_EFFET_SAUT_ORDRE, 2};
   m.patterns[1].at(2, 1).note = 119;  // highest note, second pattern
 
   std::vector<uint8_t> octets;
