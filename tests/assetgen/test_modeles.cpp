@@ -1,11 +1,8 @@
-// The generated models as the game reads them: sound 3DS files, materials of their own, textures
-// that exist, sizes the game's radii, shadows and lights are drawn for, and the same bytes on
-// every run.
+// The generated models as the game reads them: sound 3DS files, own materials, existing textures,
+// the sizes the game's radii, shadows and lights are drawn for, the same bytes on every run.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cmath>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -15,8 +12,6 @@
 #include "assetgen/police/police.h"
 #include "assetgen/textures/textures.h"
 #include "common/fichier.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -46,40 +41,34 @@ int triangles(const t3DModel& m) {
 // Every model loaded once, in the game's order, into one shared table as at start-up.
 class ModelesGeneres : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    table_ = new tMateriaux;
-    modeles_ = new std::map<std::string, t3DModel>;
-    plaintes_ = new std::map<std::string, tModeleRelu>;
-    octets_ = new std::map<std::string, std::vector<uint8_t>>;
-    CMaillage police;
-    std::string erreur;
-    ASSERT_TRUE(construit_police(&police, &erreur)) << erreur;
-    (*octets_)[FICHIER_POLICE] = ecrit_3ds(police);
-    (*plaintes_)[FICHIER_POLICE] = relit_modele(police, table_, &(*modeles_)[FICHIER_POLICE], FICHIER_POLICE);
-    for (const tModeleConnu& c : modeles_connus()) {
-      CMaillage m;
-      ASSERT_TRUE(construit_modele(c.fichier, &m)) << c.fichier;
-      (*octets_)[c.fichier] = ecrit_3ds(m);
-      (*plaintes_)[c.fichier] = relit_modele(m, table_, &(*modeles_)[c.fichier], c.fichier.c_str());
+  struct tJeu {
+    tMateriaux table;
+    std::map<std::string, t3DModel> modeles;
+    std::map<std::string, tModeleRelu> plaintes;
+    std::map<std::string, std::vector<uint8_t>> octets;
+    void ajoute(const std::string& f, const CMaillage& m) {
+      octets[f] = ecrit_3ds(m);
+      plaintes[f] = relit_modele(m, &table, &modeles[f], f.c_str());
     }
+    tJeu() {
+      CMaillage police;
+      std::string erreur;
+      EXPECT_TRUE(construit_police(&police, &erreur)) << erreur;
+      ajoute(FICHIER_POLICE, police);
+      for (const tModeleConnu& c : modeles_connus()) {
+        CMaillage m;
+        EXPECT_TRUE(construit_modele(c.fichier, &m)) << c.fichier;
+        ajoute(c.fichier, m);
+      }
+    }
+  };
+  static tJeu& jeu() {
+    static tJeu* j = new tJeu;
+    return *j;
   }
-  static void TearDownTestSuite() {
-    delete table_;
-    delete modeles_;
-    delete plaintes_;
-    delete octets_;
-  }
-  static const t3DModel& modele(const std::string& f) { return modeles_->at(f); }
-
-  static tMateriaux* table_;
-  static std::map<std::string, t3DModel>* modeles_;
-  static std::map<std::string, tModeleRelu>* plaintes_;
-  static std::map<std::string, std::vector<uint8_t>>* octets_;
+  static const t3DModel& modele(const std::string& f) { return jeu().modeles.at(f); }
+  tMateriaux* const table_ = &jeu().table;
 };
-tMateriaux* ModelesGeneres::table_ = nullptr;
-std::map<std::string, t3DModel>* ModelesGeneres::modeles_ = nullptr;
-std::map<std::string, tModeleRelu>* ModelesGeneres::plaintes_ = nullptr;
-std::map<std::string, std::vector<uint8_t>>* ModelesGeneres::octets_ = nullptr;
 
 TEST(ListeModeles, HoldsEveryFileStartUpLoadsUnderItsExactName) {
   const char* attendus[] = {"objets/vaisseau1_1.3ds", "objets/vaisseau2_1.3ds", "objets/vaisseau3_1.3ds",
@@ -95,7 +84,7 @@ TEST(ListeModeles, HoldsEveryFileStartUpLoadsUnderItsExactName) {
 }
 
 TEST_F(ModelesGeneres, LoadWholeWithoutComplaintWithinSixteenBitCountsAndNoSliverFaces) {
-  for (const auto& [fichier, relu] : *plaintes_) {
+  for (const auto& [fichier, relu] : jeu().plaintes) {
     SCOPED_TRACE(fichier);
     EXPECT_EQ(relu.resultat, IMPORT_OK);
     EXPECT_EQ(relu.plaintes, "");
@@ -120,24 +109,19 @@ TEST_F(ModelesGeneres, LoadWholeWithoutComplaintWithinSixteenBitCountsAndNoSlive
   }
 }
 
-TEST_F(ModelesGeneres, MaterialsStayFewAndNeverShareANameAcrossModels) {
+TEST_F(ModelesGeneres, MaterialsAreFewWithNamesOfTheirOwnAndTexturesTheGeneratorMakes) {
   // a circuit and its map take up to 26 of the 100 texture slots after them
   EXPECT_LT(table_->materialCount, 60);
   EXPECT_LE(60 + 26, MAX_TEXTURES);
-  std::set<std::string> noms;
-  for (int i = 0; i < table_->materialCount; i++) {
-    EXPECT_TRUE(noms.insert(table_->materials[i].name).second)
-        << table_->materials[i].name << ": a later model would draw with an earlier one's material";
-  }
-}
-
-TEST_F(ModelesGeneres, EveryNamedTextureIsOneTheGeneratorMakes) {
-  std::set<std::string> connues, noms;
+  std::set<std::string> connues, noms, textures;
   for (const tTextureConnue& k : textures_connues()) connues.insert(k.nom);
-  for (int i = 0; i < table_->materialCount; i++)
-    if (table_->materials[i].fileName[0]) noms.insert(table_->materials[i].fileName);
-  EXPECT_GE(noms.size(), 10u);
-  for (const std::string& nom : noms) EXPECT_TRUE(connues.count(nom)) << nom;
+  for (int i = 0; i < table_->materialCount; i++) {
+    const tMaterialInfo& m = table_->materials[i];
+    EXPECT_TRUE(noms.insert(m.name).second) << m.name << ": a later model would draw with an earlier one's";
+    if (m.fileName[0]) textures.insert(m.fileName);
+    EXPECT_TRUE(!m.fileName[0] || connues.count(m.fileName)) << m.fileName;
+  }
+  EXPECT_GE(textures.size(), 10u);
 }
 
 // Does the segment from `a` to `b` cross a triangle of the model?
@@ -165,9 +149,7 @@ TEST_F(ModelesGeneres, ShipsFitTheirShadowsWearTheirOwnLiveryAndShowReactorAndBr
       const std::string nom = table_->materials[i].fileName;
       if (nom.rfind("livree", 0) == 0) livrees.insert(nom);
     }
-    const int t = triangles(m);
-    EXPECT_GE(t, 300);
-    EXPECT_LE(t, 1500);
+    EXPECT_TRUE(entre(triangles(m), 300, 1500));
     const tBoite b = boite(m);
     EXPECT_NEAR(b.mx.x - b.mn.x, 10.f, 1.f) << "width";
     // About 8 long and 3.5 high, within an eighth and a seventh: the bar the game draws the
@@ -231,8 +213,8 @@ TEST_F(ModelesGeneres, PlantsStandOnTheGroundInsideTheirTypeRadius) {
     if (c.famille != FAMILLE_DECOR) continue;
     SCOPED_TRACE(c.fichier);
     const tBoite b = boite(modele(c.fichier));
-    EXPECT_LE(b.portee, c.rayon) << "the frustum test would cut it";
-    EXPECT_GE(b.portee, 0.6f * c.rayon) << "too small for its radius";
+    // within the radius the frustum test uses, and not too small for it
+    EXPECT_TRUE(entre(b.portee, 0.6f * c.rayon, c.rayon));
     EXPECT_NEAR(b.mn.y, 0.f, 0.35f) << "stands on its base";
   }
 }
@@ -246,10 +228,8 @@ TEST_F(ModelesGeneres, PickUpsShowAGlowingRingAroundASolidIcon) {
     EXPECT_EQ(m.objects[0].name[0], 'A');
     EXPECT_NE(m.objects.back().name[0], 'A');
     const tBoite b = boite(m);
-    EXPECT_LE(std::max(std::fabs(b.mn.x), b.mx.x), 4.7f);
-    EXPECT_LE(std::max(std::fabs(b.mn.z), b.mx.z), 4.7f);
-    EXPECT_GE(b.mn.y, 0.f);
-    EXPECT_LE(b.mx.y, 6.f);
+    EXPECT_LE(std::max({std::fabs(b.mn.x), b.mx.x, std::fabs(b.mn.z), b.mx.z}), 4.7f);
+    EXPECT_TRUE(entre(b.mn.y, 0, 6) && entre(b.mx.y, 0, 6));
   }
   EXPECT_EQ(modele("objets/anneau.3DS").objects[0].name[0], 'A');
   EXPECT_EQ(modele("objets/mine.3DS").objects[0].name[0], 'A');
@@ -272,18 +252,15 @@ TEST_F(ModelesGeneres, WeaponsFitTheirCollisionRadiiTheMissileFliesAlongZAndTheB
 
 // Written files are the bytes of this process's own build: the same on every run.
 TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuild) {
-  char modele[] = "/tmp/veltra-modeles-XXXXXX";
-  ASSERT_NE(mkdtemp(modele), nullptr);
+  const tDossierTemp d;
   std::string erreur;
-  ASSERT_TRUE(genere_modeles(modele, &erreur)) << erreur;
-  ASSERT_TRUE(genere_police(modele, &erreur)) << erreur;
-  for (const auto& [f, octets] : *octets_) {
+  ASSERT_TRUE(genere_modeles(d.chemin, &erreur)) << erreur;
+  ASSERT_TRUE(genere_police(d.chemin, &erreur)) << erreur;
+  for (const auto& [f, octets] : jeu().octets) {
     std::vector<uint8_t> lu;
-    ASSERT_TRUE(lit_fichier(std::string(modele) + "/" + f, lu)) << f;
+    ASSERT_TRUE(lit_fichier(d.chemin + "/" + f, lu)) << f;
     EXPECT_TRUE(lu == octets) << f;
   }
-  std::error_code ec;
-  fs::remove_all(modele, ec);
 }
 
 TEST(GenerationModeles, ReportsAFolderItCannotCreate) {

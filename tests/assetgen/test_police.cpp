@@ -1,6 +1,5 @@
-// The generated 3D font as the game's text object measures and lays it out: 95 glyphs in
-// character order, capitals 0.25 high on the baseline, faces toward the viewer, counters left
-// open, and glyphs that never run into one another.
+// The generated 3D font as the game's text object measures and lays it out: 95 flat glyphs,
+// capitals 0.25 high on the baseline, counters left open, glyphs that never run together.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -97,16 +96,12 @@ TEST_F(PoliceGeneree, CapitalsStandAQuarterHighOnTheBaselineWithTheAdvancesOfABo
   EXPECT_NEAR(encre('x').y1, 0.25f * 0.75f, 0.03f) << "x height";
   for (char c : {'g', 'p', 'y', 'j'}) EXPECT_LT(encre(c).y0, -0.04f) << c << " descends";
   EXPECT_LT(encre('_').y1, 0.f);
-  EXPECT_GT(texte_->GetMaxH(), 0.25f);
-  EXPECT_LT(texte_->GetMaxH(), 0.32f);
+  EXPECT_TRUE(entre(texte_->GetMaxH(), 0.25f, 0.32f));
   // widths: the advances of a bold face
-  const float espace = texte_->GetLargeur(0);
-  EXPECT_GT(espace, 0.05f);
-  EXPECT_LT(espace, 0.15f);
+  EXPECT_TRUE(entre(texte_->GetLargeur(0), 0.05f, 0.15f)) << "space";
   for (char c = '!'; c <= '~'; c++) {
     const float w = texte_->GetLargeur(c - 32);
-    EXPECT_GT(w, 0.06f) << c;
-    EXPECT_LT(w, 0.42f) << c;
+    EXPECT_TRUE(entre(w, 0.06f, 0.42f)) << c;
     EXPECT_GE(w, encre(c).x1 - 1e-5f) << c << ": ink past the measured width";
   }
   // proportional, not monospaced

@@ -1,13 +1,12 @@
 // The generated sound bank: names, formats, levels, seamless loops, same bytes on every run.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cmath>
-#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "assetgen/charge_modele.h"
 #include "assetgen/sons/mesure.h"
 #include "assetgen/sons/sons.h"
 #include "common/fichier.h"
@@ -16,35 +15,32 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string dossier_temp() {
-  char modele[] = "/tmp/veltra-sons-XXXXXX";
-  return mkdtemp(modele);
-}
-
 // The bank is written once for all the tests of this file.
 class SonsGeneres : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    dossier_ = new std::string(dossier_temp());
-    std::string erreur;
-    ok_ = genere_sons(*dossier_, &erreur);
-    if (!ok_) std::fprintf(stderr, "genere_sons: %s\n", erreur.c_str());
+  static const tDossierTemp& banque() {
+    static tDossierTemp* d = [] {
+      auto* r = new tDossierTemp;
+      std::string erreur;
+      EXPECT_TRUE(genere_sons(r->chemin, &erreur)) << erreur;
+      return r;
+    }();
+    return *d;
   }
-  static void TearDownTestSuite() {
-    std::error_code ec;
-    fs::remove_all(*dossier_, ec);
-    delete dossier_;
-  }
-  static std::vector<uint8_t> octets(const std::string& nom) {
+  void SetUp() override { ASSERT_TRUE(fs::exists(banque().chemin + "/sons/pret.wav")); }
+  static std::vector<uint8_t> octets(const std::string& nom, const std::string& dossier = banque().chemin) {
     std::vector<uint8_t> o;
-    EXPECT_TRUE(lit_fichier(*dossier_ + "/sons/" + nom, o)) << nom;
+    EXPECT_TRUE(lit_fichier(dossier + "/sons/" + nom, o)) << nom;
     return o;
   }
-  static std::string* dossier_;
-  static bool ok_;
+  static tMesureSon mesure(const std::string& nom, tSonPCM* son = nullptr) {
+    tSonPCM s;
+    const std::vector<uint8_t> o = octets(nom);
+    EXPECT_TRUE(decode_wav(o.data(), o.size(), &s)) << nom;
+    if (son) *son = s;
+    return mesure_son(s);
+  }
 };
-std::string* SonsGeneres::dossier_ = nullptr;
-bool SonsGeneres::ok_ = false;
 
 tSonPCM sinus(double f, double secondes) {
   tSonPCM s;
@@ -57,37 +53,30 @@ tSonPCM sinus(double f, double secondes) {
 
 }  // namespace
 
-TEST_F(SonsGeneres, WritesExactlyTheTwelveNamesTheGameOpens) {
-  ASSERT_TRUE(ok_);
+TEST_F(SonsGeneres, WritesExactlyTheTwelveNamesTheGameOpensInItsOrder) {
   std::set<std::string> trouves;
-  for (const auto& e : fs::directory_iterator(*dossier_ + "/sons")) trouves.insert(e.path().filename().string());
-  const std::set<std::string> attendus = {"bouton.wav", "CLICK.WAV", "vaisseau.wav", "missile.wav",
+  for (const auto& e : fs::directory_iterator(banque().chemin + "/sons")) trouves.insert(e.path().filename());
+  const std::vector<std::string> ordre = {"bouton.wav", "CLICK.WAV", "vaisseau.wav", "missile.wav",
                                           "explode.wav", "choc.wav",  "bonus.wav",    "boost.wav",
                                           "slide.wav",  "chrono.wav", "depart.wav",  "pret.wav"};
-  EXPECT_EQ(trouves, attendus);
+  EXPECT_EQ(trouves, std::set<std::string>(ordre.begin(), ordre.end()));
   // The game loads them in this order and stops at the first failure.
-  ASSERT_EQ(sons_banque().size(), 12u);
-  EXPECT_STREQ(sons_banque().front().fichier, "bouton.wav");
-  EXPECT_STREQ(sons_banque()[4].fichier, "explode.wav");
-  EXPECT_STREQ(sons_banque().back().fichier, "pret.wav");
+  std::vector<std::string> banque_ordre;
+  for (const tSonBanque& b : sons_banque()) banque_ordre.push_back(b.fichier);
+  EXPECT_EQ(banque_ordre, ordre);
 }
 
 // Safe levels; loops wrap like any other step and one-shots start and end on silence.
 TEST_F(SonsGeneres, EveryFileDecodesWithItsLayoutLevelAndEnds) {
-  ASSERT_TRUE(ok_);
   for (const tSonBanque& b : sons_banque()) {
     SCOPED_TRACE(b.fichier);
-    const std::vector<uint8_t> o = octets(b.fichier);
     tSonPCM son;
-    ASSERT_TRUE(decode_wav(o.data(), o.size(), &son));
+    const tMesureSon m = mesure(b.fichier, &son);
     EXPECT_EQ(son.canaux, b.en_3d ? 1 : 2);  // only mono sources are positioned in 3D
     EXPECT_EQ(son.frequence, 44100);
-    const tMesureSon m = mesure_son(son);
-    EXPECT_LT(m.crete_dbfs, -0.5);
-    EXPECT_GT(m.crete_dbfs, -9.0);
+    EXPECT_TRUE(entre(m.crete_dbfs, -9.0, -0.5));
     EXPECT_GT(m.rms_dbfs, -30.0);
-    EXPECT_GT(m.duree_s, 0.04);
-    EXPECT_LT(m.duree_s, 3.0);
+    EXPECT_TRUE(entre(m.duree_s, 0.04, 3.0));
     if (b.boucle) {
       EXPECT_LT(m.rang_saut, 0.995);
       EXPECT_LT(m.saut_boucle, 4.0);
@@ -103,32 +92,20 @@ TEST_F(SonsGeneres, EveryFileDecodesWithItsLayoutLevelAndEnds) {
 }
 
 TEST_F(SonsGeneres, EngineHumIsLowAndRichInHarmonicsWhileTheHissIsBright) {
-  ASSERT_TRUE(ok_);
-  auto mesure = [](const std::vector<uint8_t>& o) {
-    tSonPCM s;
-    EXPECT_TRUE(decode_wav(o.data(), o.size(), &s));
-    return mesure_son(s);
-  };
-  const tMesureSon moteur = mesure(octets("vaisseau.wav"));
+  const tMesureSon moteur = mesure("vaisseau.wav");
   // Its pitch is raised with speed: a low base with harmonics well above the fundamental.
-  EXPECT_GT(moteur.centroide_hz, 150.0);
-  EXPECT_LT(moteur.centroide_hz, 800.0);
-  EXPECT_GT(mesure(octets("slide.wav")).centroide_hz, 3000.0);
-  EXPECT_LT(mesure(octets("explode.wav")).centroide_hz, moteur.centroide_hz * 2.0);
+  EXPECT_TRUE(entre(moteur.centroide_hz, 150.0, 800.0));
+  EXPECT_GT(mesure("slide.wav").centroide_hz, 3000.0);
+  EXPECT_LT(mesure("explode.wav").centroide_hz, moteur.centroide_hz * 2.0);
 }
 
 TEST_F(SonsGeneres, TwoRunsWriteTheSameBytes) {
-  ASSERT_TRUE(ok_);
-  const std::string autre = dossier_temp();
+  const tDossierTemp autre;
   std::string erreur;
-  ASSERT_TRUE(genere_sons(autre, &erreur)) << erreur;
+  ASSERT_TRUE(genere_sons(autre.chemin, &erreur)) << erreur;
   for (const tSonBanque& b : sons_banque()) {
-    std::vector<uint8_t> o;
-    ASSERT_TRUE(lit_fichier(autre + "/sons/" + b.fichier, o));
-    EXPECT_TRUE(o == octets(b.fichier)) << b.fichier;
+    EXPECT_TRUE(octets(b.fichier, autre.chemin) == octets(b.fichier)) << b.fichier;
   }
-  std::error_code ec;
-  fs::remove_all(autre, ec);
 }
 
 TEST(Sons, SeamMeasureTellsAWholeNumberOfPeriodsFromABrokenOne) {
@@ -155,32 +132,25 @@ TEST(Sons, WavRoundTripsAndBrokenBuffersFailWithoutReadingPastThem) {
 
   // Cut anywhere: never a crash, never more samples than the bytes hold.
   for (size_t n = 0; n < o.size(); n += 97) {
-    std::vector<uint8_t> coupe(o.begin(), o.begin() + long(n));
     tSonPCM t;
-    if (decode_wav(coupe.data(), coupe.size(), &t)) {
+    if (decode_wav(o.data(), n, &t)) {
       EXPECT_LE(t.echantillons.size() * 2, n);
     }
   }
   std::vector<uint8_t> bruit(500, 0x5A);
   EXPECT_FALSE(decode_wav(bruit.data(), bruit.size(), &lu));
   EXPECT_FALSE(decode_wav(nullptr, 0, &lu));
-
-  tSonPCM vide;
-  EXPECT_FALSE(encode_wav(vide, &o, &erreur));
+  EXPECT_FALSE(encode_wav(tSonPCM(), &o, &erreur));
   EXPECT_FALSE(erreur.empty());
 }
 
 TEST(Sons, FailuresAreReportedNotHidden) {
-  const std::string d = dossier_temp();
+  const tDossierTemp d;
   std::string erreur;
-  EXPECT_FALSE(genere_son(d, "inconnu.wav", &erreur));
+  EXPECT_FALSE(genere_son(d.chemin, "inconnu.wav", &erreur));
   EXPECT_NE(erreur.find("inconnu.wav"), std::string::npos);
-
-  // A plain file where the sons folder should be.
-  ASSERT_TRUE(ecrit_fichier_atomique(d + "/sons", "x", 1));
+  ASSERT_TRUE(ecrit_fichier_atomique(d.chemin + "/sons", "x", 1));  // a file where the folder goes
   erreur.clear();
-  EXPECT_FALSE(genere_sons(d, &erreur));
+  EXPECT_FALSE(genere_sons(d.chemin, &erreur));
   EXPECT_FALSE(erreur.empty());
-  std::error_code ec;
-  fs::remove_all(d, ec);
 }

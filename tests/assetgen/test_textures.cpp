@@ -1,31 +1,24 @@
-// The generated textures: baseline power-of-two JPEGs that the game's loader reads, with the
-// colours they are meant to have, seamless where they tile, and the same bytes on every run.
+// The generated textures: baseline power-of-two JPEGs the game's loader reads, with the intended
+// colours, seamless where they tile, and the same bytes on every run.
 #include <allegro.h>
 #include <jpgalleg.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "assetgen/charge_modele.h"
 #include "assetgen/textures/jpeg.h"
 #include "assetgen/textures/textures.h"
 #include "common/fichier.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-std::string dossier_temp() {
-  char modele[] = "/tmp/veltra-textures-XXXXXX";
-  return mkdtemp(modele);
-}
 
 // The frame header of a JPEG (marker 0xC0 baseline, 0xC2 progressive, height, width), found by
 // walking the segments up to the start of the scan, never past the buffer. All zero when broken.
@@ -44,29 +37,27 @@ tCadre cadre_jpeg(const std::vector<uint8_t>& o) {
   return {};
 }
 
-bool puissance_de_deux(int n) { return n > 0 && (n & (n - 1)) == 0; }
-
 struct tMoyenne {
   double r = 0, g = 0, b = 0;
 };
 
+// The textures are written once for all the tests of this fixture.
 class TexturesGenerees : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    install_allegro(SYSTEM_NONE, &errno, atexit);
-    jpgalleg_init();
-    set_color_depth(32);
-    dossier_ = new std::string(dossier_temp());
-    std::string erreur;
-    ok_ = genere_textures(*dossier_, &erreur);
-    if (!ok_) std::fprintf(stderr, "genere_textures: %s\n", erreur.c_str());
+  static const tDossierTemp& dossier() {
+    static tDossierTemp* d = [] {
+      install_allegro(SYSTEM_NONE, &errno, atexit);
+      jpgalleg_init();
+      set_color_depth(32);
+      auto* r = new tDossierTemp;
+      std::string erreur;
+      EXPECT_TRUE(genere_textures(r->chemin, &erreur)) << erreur;
+      return r;
+    }();
+    return *d;
   }
-  static void TearDownTestSuite() {
-    std::error_code ec;
-    fs::remove_all(*dossier_, ec);
-    delete dossier_;
-  }
-  static std::string chemin(const std::string& nom) { return *dossier_ + "/maps/" + nom; }
+  void SetUp() override { ASSERT_TRUE(std::filesystem::exists(chemin(TEX_SABLE))); }
+  static std::string chemin(const std::string& nom) { return dossier().chemin + "/maps/" + nom; }
 
   // Mean colour of a texture as the game's loader decodes it, in [0, 1].
   static tMoyenne moyenne(const std::string& nom) {
@@ -74,52 +65,38 @@ class TexturesGenerees : public ::testing::Test {
     BITMAP* b = load_jpg(chemin(nom).c_str(), nullptr);
     EXPECT_NE(b, nullptr) << nom;
     if (!b) return m;
+    const double n = 255.0 * b->w * b->h;
     for (int y = 0; y < b->h; y++) {
       for (int x = 0; x < b->w; x++) {
         const int c = getpixel(b, x, y);
-        m.r += getr32(c);
-        m.g += getg32(c);
-        m.b += getb32(c);
+        m = {m.r + getr32(c) / n, m.g + getg32(c) / n, m.b + getb32(c) / n};
       }
     }
-    const double n = 255.0 * b->w * b->h;
-    m.r /= n;
-    m.g /= n;
-    m.b /= n;
     destroy_bitmap(b);
     return m;
   }
-  static std::string* dossier_;
-  static bool ok_;
 };
-std::string* TexturesGenerees::dossier_ = nullptr;
-bool TexturesGenerees::ok_ = false;
 
 }  // namespace
 
 TEST_F(TexturesGenerees, EveryTextureIsABaselinePowerOfTwoJpegThatTheLoaderReads) {
-  ASSERT_TRUE(ok_);
   ASSERT_GE(textures_connues().size(), 20u);
   for (const tTextureConnue& t : textures_connues()) {
     SCOPED_TRACE(t.nom);
     std::vector<uint8_t> o;
     ASSERT_TRUE(lit_fichier(chemin(t.nom), o));
     const tCadre c = cadre_jpeg(o);
-    EXPECT_EQ(c.marque, 0xC0) << "baseline";
-    EXPECT_EQ(c.largeur, t.taille);
-    EXPECT_EQ(c.hauteur, t.taille);
-    EXPECT_TRUE(puissance_de_deux(t.taille));
+    EXPECT_EQ(std::make_tuple(c.marque, c.largeur, c.hauteur), std::make_tuple(0xC0, t.taille, t.taille));
+    EXPECT_TRUE(t.taille > 0 && (t.taille & (t.taille - 1)) == 0) << "a power of two";
 
     BITMAP* b = load_jpg(chemin(t.nom).c_str(), nullptr);
     ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->w, t.taille);
-    EXPECT_EQ(b->h, t.taille);
+    EXPECT_EQ(std::make_pair(b->w, b->h), std::make_pair(t.taille, t.taille));
     destroy_bitmap(b);
   }
 }
 
 TEST_F(TexturesGenerees, DecodedColoursAreTheIntendedOnes) {
-  ASSERT_TRUE(ok_);
   const tMoyenne herbe = moyenne(TEX_HERBE);
   EXPECT_GT(herbe.g, herbe.r + 0.05);
   EXPECT_GT(herbe.g, herbe.b + 0.1);
@@ -150,18 +127,15 @@ TEST_F(TexturesGenerees, DecodedColoursAreTheIntendedOnes) {
 }
 
 TEST_F(TexturesGenerees, TwoRunsWriteTheSameBytes) {
-  ASSERT_TRUE(ok_);
-  const std::string autre = dossier_temp();
+  const tDossierTemp autre;
   std::string erreur;
-  ASSERT_TRUE(genere_textures(autre, &erreur)) << erreur;
+  ASSERT_TRUE(genere_textures(autre.chemin, &erreur)) << erreur;
   for (const tTextureConnue& t : textures_connues()) {
     std::vector<uint8_t> a, b;
     ASSERT_TRUE(lit_fichier(chemin(t.nom), a));
-    ASSERT_TRUE(lit_fichier(autre + "/maps/" + t.nom, b));
+    ASSERT_TRUE(lit_fichier(autre.chemin + "/maps/" + t.nom, b));
     EXPECT_TRUE(a == b) << t.nom;
   }
-  std::error_code ec;
-  fs::remove_all(autre, ec);
 }
 
 // A repeated texture must not show its edges: the last column (row) runs into the first like any
@@ -177,17 +151,15 @@ TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
     tImage img;
     ASSERT_TRUE(dessine_texture(t.nom, &img));
     const int l = img.largeur, h = img.hauteur;
-    // Mean step between column a and column b, and between row a and row b.
-    auto colonnes = [&](int a, int b) {
+    // Mean step between column a and column b, or between row a and row b.
+    auto pas = [&](bool colonne, int a, int b) {
       double e = 0;
-      for (int y = 0; y < h; y++) e += ecart(img.at(a, y), img.at(b, y));
-      return e / h;
+      for (int i = 0; i < (colonne ? h : l); i++)
+        e += colonne ? ecart(img.at(a, i), img.at(b, i)) : ecart(img.at(i, a), img.at(i, b));
+      return e / (colonne ? h : l);
     };
-    auto lignes = [&](int a, int b) {
-      double e = 0;
-      for (int x = 0; x < l; x++) e += ecart(img.at(x, a), img.at(x, b));
-      return e / l;
-    };
+    auto colonnes = [&](int a, int b) { return pas(true, a, b); };
+    auto lignes = [&](int a, int b) { return pas(false, a, b); };
     double max_u = 0, max_v = 0, moy_u = 0;
     for (int x = 1; x < l; x++) {
       max_u = std::max(max_u, colonnes(x - 1, x));
@@ -203,10 +175,9 @@ TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
 }
 
 TEST(Textures, NamesAreStableAndFailuresAreReported) {
-  EXPECT_EQ(texture_livree(1), "livree1.jpg");
-  EXPECT_EQ(texture_livree(6), "livree6.jpg");
-  EXPECT_EQ(texture_livree(0), "");
-  EXPECT_EQ(texture_livree(7), "");
+  std::vector<std::string> livrees;
+  for (int n : {0, 1, 6, 7}) livrees.push_back(texture_livree(n));
+  EXPECT_EQ(livrees, std::vector<std::string>({"", "livree1.jpg", "livree6.jpg", ""}));
   std::map<std::string, int> vus;
   for (const tTextureConnue& t : textures_connues()) vus[t.nom]++;
   for (const auto& [nom, fois] : vus) EXPECT_EQ(fois, 1) << nom;
@@ -215,16 +186,14 @@ TEST(Textures, NamesAreStableAndFailuresAreReported) {
     EXPECT_EQ(vus.count(nom), 1u) << nom;
   }
 
-  const std::string d = dossier_temp();
+  const tDossierTemp d;
   std::string erreur;
-  EXPECT_FALSE(genere_texture(d, "inconnue.jpg", &erreur));
+  EXPECT_FALSE(genere_texture(d.chemin, "inconnue.jpg", &erreur));
   EXPECT_NE(erreur.find("inconnue.jpg"), std::string::npos);
-  ASSERT_TRUE(ecrit_fichier_atomique(d + "/maps", "x", 1));  // a file where the folder goes
+  ASSERT_TRUE(ecrit_fichier_atomique(d.chemin + "/maps", "x", 1));  // a file where the folder goes
   erreur.clear();
-  EXPECT_FALSE(genere_texture(d, TEX_SABLE, &erreur));
+  EXPECT_FALSE(genere_texture(d.chemin, TEX_SABLE, &erreur));
   EXPECT_FALSE(erreur.empty());
-  std::error_code ec;
-  fs::remove_all(d, ec);
 
   std::vector<uint8_t> o;
   EXPECT_FALSE(encode_jpeg(tImage(), 90, &o, &erreur));
