@@ -228,9 +228,9 @@ class SortieNulle : public ::testing::Test {
   void TearDown() override { son_systeme_libere(sys); }
   // Direct occlusion (reverb's in `r`) between two points given in the layer's (left-handed) frame.
   float entre(SonVecteur a, SonVecteur b, float* r = nullptr) {
+    using namespace son_detail;
     float d = 0, reverb = 0;
-    son_detail::occlusion(*son_detail::systeme_actif(), son_detail::depuis_api(a), son_detail::depuis_api(b), &d,
-                          r ? r : &reverb);
+    occlusion(*systeme_actif(), depuis_api(a), depuis_api(b), &d, r ? r : &reverb);
     return d;
   }
   HSysteme sys;

@@ -102,8 +102,8 @@ bool trouve_tunnel(const Environnement& env, int preset, PlaceTunnel* t) {
   const Panneau* proche = nullptr;
   for (const Panneau& m : env.murs) {
     const CVector3 pied = (m.c[0] + m.c[1]) * 0.5f;
-    if (!proche || distance_h(pied, z->position) < distance_h((proche->c[0] + proche->c[1]) * 0.5f, z->position))
-      proche = &m;
+    const CVector3 pied_proche = proche ? (proche->c[0] + proche->c[1]) * 0.5f : pied;
+    if (!proche || distance_h(pied, z->position) < distance_h(pied_proche, z->position)) proche = &m;
   }
   if (!proche) return false;
   t->zone = *z;
@@ -248,7 +248,8 @@ TEST_P(SonTunnel, AnExplosionInTheTunnelRingsLongerThanOnTheOpenTrack) {
   const Point_Traj* dehors = nullptr;
   for (const Point_Traj* p = prem_list_ptraj; p && !dehors; p = p->suivant) {
     bool loin = true;
-    for (const SEffetSon& z : env_.zones) loin = loin && Magnitude(p->position - z.position) > z.max_dist + 40;
+    for (const SEffetSon& z : env_.zones)
+      loin = loin && Magnitude(p->position - z.position) > z.max_dist + 40;
     if (!loin) continue;
     const CVector3 d = Normalize(horizontal(p->normale));
     g_Camera.InitSurJoueur(p->position, cap_de(d));
