@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <thread>
 
@@ -116,18 +114,11 @@ void ecrit_module_it(const std::string& fichier, int lignes) {
   std::vector<uint8_t> v(off_donnees + ech.size() * 2, 0);
   octets(v, 0, "IMPM", 4);
   octets(v, 4, "veltra test", 11);
-  le16(v, 0x20, ordres);  // orders
-  le16(v, 0x22, 0);       // instruments
-  le16(v, 0x24, 1);       // samples
-  le16(v, 0x26, 1);       // patterns
-  le16(v, 0x28, 0x0214);
-  le16(v, 0x2A, 0x0214);
-  le16(v, 0x2C, 0x0009);  // stereo, linear slides, sample mode
-  v[0x30] = 128;          // global volume
-  v[0x31] = 48;           // mixing volume
-  v[0x32] = 6;            // speed
-  v[0x33] = 125;          // tempo
-  v[0x34] = 128;          // separation
+  // Orders, instruments, samples, patterns, two versions, flags (stereo, linear slides, samples).
+  const unsigned champs[] = {ordres, 0, 1, 1, 0x0214, 0x0214, 0x0009};
+  for (size_t i = 0; i < 7; ++i) le16(v, 0x20 + 2 * i, champs[i]);
+  const uint8_t reglages[] = {128, 48, 6, 125, 128};  // global and mixing volume, speed, tempo, separation
+  octets(v, 0x30, reglages, sizeof reglages);
   for (int c = 0; c < 64; ++c) {
     v[0x40 + static_cast<size_t>(c)] = c == 0 ? 32 : 32 + 128;  // only channel 1 on
     v[0x80 + static_cast<size_t>(c)] = 64;
@@ -141,19 +132,44 @@ void ecrit_module_it(const std::string& fichier, int lignes) {
   v[off_sample + 18] = 0x13;  // has data, 16-bit, loop
   v[off_sample + 19] = 64;    // volume
   v[off_sample + 46] = 0x01;  // signed
-  le32(v, off_sample + 48, longueur);
-  le32(v, off_sample + 52, 0);
-  le32(v, off_sample + 56, longueur);
-  le32(v, off_sample + 60, 8363 * 4);
+  // Length, loop start and end, middle-C rate; then where the data starts.
+  const unsigned longueurs[] = {longueur, 0, longueur, 8363 * 4};
+  for (size_t i = 0; i < 4; ++i) le32(v, off_sample + 48 + 4 * i, longueurs[i]);
   le32(v, off_sample + 72, static_cast<unsigned>(off_donnees));
   le16(v, off_motif, static_cast<unsigned>(motif.size()));
   le16(v, off_motif + 2, static_cast<unsigned>(lignes));
   octets(v, off_motif + 8, motif.data(), motif.size());
   for (size_t i = 0; i < ech.size(); ++i) le16(v, off_donnees + 2 * i, static_cast<uint16_t>(ech[i]));
-  std::FILE* out = std::fopen(fichier.c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  std::fwrite(v.data(), 1, v.size(), out);
-  std::fclose(out);
+  ecrit_texte(fichier, std::string(v.begin(), v.end()));
+}
+
+HSon charge_ton(HSysteme sys, double hz, double secondes, unsigned mode, int frequence) {
+  const std::string wav = chemin("ton" + std::to_string(hz) + "_" + std::to_string(secondes) + "_" +
+                                 std::to_string(frequence) + ".wav");
+  ecrit_wav(wav, sinus(hz, secondes, frequence), frequence);
+  HSon son;
+  EXPECT_EQ(son_cree_son(sys, wav.c_str(), mode, &son), SON_OK);
+  return son;
+}
+
+HSysteme systeme_rendu(const SonVecteur& avant) {
+  const SonVecteur zero{0, 0, 0}, haut{0, 1, 0};
+  HSysteme sys;
+  EXPECT_EQ(son_systeme_cree(&sys), SON_OK);
+  EXPECT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_RENDU), SON_OK);
+  EXPECT_EQ(son_systeme_init(sys, 8, SON_INIT_OCCLUSION | SON_INIT_HRTF), SON_OK);
+  EXPECT_EQ(son_systeme_set_auditeur(sys, 0, &zero, &zero, &avant, &haut), SON_OK);
+  return sys;
+}
+
+bool attend_fin(HCanal c) {
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  bool en_cours = true;
+  while (son_canal_en_cours(c, &en_cours) == SON_OK && en_cours) {
+    if (std::chrono::steady_clock::now() > limite) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
 }
 
 std::vector<float> Capture::somme() const {

@@ -23,6 +23,12 @@ void ecrit_texte(const std::string& fichier, const std::string& texte);
 // Writes a 16-bit PCM WAV. `canaux` interleaved samples in -1..1.
 void ecrit_wav(const std::string& fichier, const std::vector<float>& echantillons, int frequence, int canaux = 1);
 std::vector<float> sinus(double hz, double secondes, int frequence, float amplitude = 0.5f);
+// A `hz` tone of `secondes` written once and loaded in `sys` with `mode`.
+HSon charge_ton(HSysteme sys, double hz, double secondes, unsigned mode, int frequence = 44100);
+// A system on the render output, the listener at the origin facing `avant`, head up.
+HSysteme systeme_rendu(const SonVecteur& avant = {0, 0, 1});
+// Polls until the channel has ended; false when it never does.
+bool attend_fin(HCanal c);
 // Writes a one-sample Impulse Tracker module: one looping note lasting `lignes` rows.
 void ecrit_module_it(const std::string& fichier, int lignes);
 

@@ -15,12 +15,28 @@ using namespace test_son;
 
 namespace {
 
-const char* const k_fichiers[] = {"bouton.wav", "CLICK.WAV", "vaisseau.wav", "missile.wav", "explode.wav", "choc.wav",
-                                  "bonus.wav",  "boost.wav", "slide.wav",    "chrono.wav",  "depart.wav",  "pret.wav"};
-HSon* const k_sons[] = {&SON_BOUTON, &SON_CLICK, &SON_MOTEUR, &SON_MISSILE, &SON_EXPLOSION, &SON_CHOC,
-                        &SON_BONUS,  &SON_BOOST, &SON_SLIDE,  &SON_CHRONO,  &SON_DEPART,    &SON_PRET};
+// Every effect of the bank, with the mode and distances the game loads it with.
+const struct Effet {
+  const char* fichier;
+  HSon* son;
+  bool en_3d, boucle;
+  float min, max;
+} k_effets[] = {
+    {"bouton.wav", &SON_BOUTON, false, false, 0, 0},
+    {"CLICK.WAV", &SON_CLICK, false, false, 0, 0},
+    {"vaisseau.wav", &SON_MOTEUR, true, true, 30, 100},
+    {"missile.wav", &SON_MISSILE, true, true, 30, 100},
+    {"explode.wav", &SON_EXPLOSION, true, false, 60, 180},
+    {"choc.wav", &SON_CHOC, true, false, 20, 50},
+    {"bonus.wav", &SON_BONUS, true, false, 30, 60},
+    {"boost.wav", &SON_BOOST, true, true, 15, 40},
+    {"slide.wav", &SON_SLIDE, true, true, 5, 20},
+    {"chrono.wav", &SON_CHRONO, false, false, 0, 0},
+    {"depart.wav", &SON_DEPART, false, false, 0, 0},
+    {"pret.wav", &SON_PRET, false, false, 0, 0},
+};
 
-// Runs the game's start-up in a folder holding ./sons with every effect but `absent` ("sons": no
+// Starts the game's sound in a folder holding ./sons with every effect but `absent` ("sons": no
 // folder at all).
 class BanqueTest : public ::testing::Test {
  protected:
@@ -30,11 +46,13 @@ class BanqueTest : public ::testing::Test {
     const std::string rep = chemin(std::string("jeu_") + (absent ? absent : "complet"));
     mkdir(rep.c_str(), 0755);
     if (!aucun) mkdir((rep + "/sons").c_str(), 0755);
-    for (const char* f : k_fichiers)
-      if (!aucun && (!absent || std::strcmp(f, absent) != 0))
-        ecrit_wav(rep + "/sons/" + f, sinus(300, 0.1, 22050), 22050);
+    for (const Effet& e : k_effets)
+      if (!aucun && (!absent || std::strcmp(e.fichier, absent) != 0))
+        ecrit_wav(rep + "/sons/" + e.fichier, sinus(300, 0.1, 22050), 22050);
     ASSERT_EQ(chdir(rep.c_str()), 0);
     m_dans_rep = true;
+    Init_son();
+    ASSERT_EQ(result, SON_OK);  // the last step, the ambient reverb, succeeded
   }
   void TearDown() override {
     if (m_dans_rep) {
@@ -48,49 +66,40 @@ class BanqueTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(BanqueTest, TheFullBankLoadsWithItsModesAndTheAmbientReverbIsSet) {
-  prepare(nullptr);
-  Init_son();
-  ASSERT_EQ(result, SON_OK);  // the last step, the ambient reverb, succeeded
+  ASSERT_NO_FATAL_FAILURE(prepare(nullptr));
   Charge_sons();
   EXPECT_EQ(result, SON_OK);
-  const struct {
-    bool en_3d, boucle;
-    float min, max;
-  } attendus[] = {{false, false, 0, 0}, {false, false, 0, 0}, {true, true, 30, 100}, {true, true, 30, 100},
-                  {true, false, 60, 180}, {true, false, 20, 50}, {true, false, 30, 60}, {true, true, 15, 40},
-                  {true, true, 5, 20},    {false, false, 0, 0},  {false, false, 0, 0}, {false, false, 0, 0}};
-  for (int i = 0; i < 12; ++i) {
-    SCOPED_TRACE(k_fichiers[i]);
+  for (const Effet& e : k_effets) {
+    SCOPED_TRACE(e.fichier);
     unsigned mode = 0;
     float min = 0, max = 0;
-    ASSERT_EQ(son_son_get_mode(*k_sons[i], &mode), SON_OK);
-    EXPECT_EQ((mode & SON_MODE_3D) != 0, attendus[i].en_3d);
-    EXPECT_EQ((mode & SON_MODE_BOUCLE) != 0, attendus[i].boucle);
-    if (attendus[i].en_3d) {
-      ASSERT_EQ(son_son_get_distances_3d(*k_sons[i], &min, &max), SON_OK);
-      EXPECT_EQ(min, attendus[i].min);
-      EXPECT_EQ(max, attendus[i].max);
+    ASSERT_EQ(son_son_get_mode(*e.son, &mode), SON_OK);
+    EXPECT_EQ((mode & SON_MODE_3D) != 0, e.en_3d);
+    EXPECT_EQ((mode & SON_MODE_BOUCLE) != 0, e.boucle);
+    if (e.en_3d) {
+      ASSERT_EQ(son_son_get_distances_3d(*e.son, &min, &max), SON_OK);
+      EXPECT_EQ(min, e.min);
+      EXPECT_EQ(max, e.max);
     }
   }
   Delete_sons();
   EXPECT_EQ(result, SON_OK);
-  for (HSon* s : k_sons) EXPECT_TRUE(son_handle_vide(*s));
+  for (const Effet& e : k_effets) EXPECT_TRUE(son_handle_vide(*e.son));
   EXPECT_EQ(Ferme_son(), SON_OK);
   EXPECT_EQ(Libere_son(), SON_OK);
   EXPECT_NE(Libere_son(), SON_OK);  // a second release has nothing to release: exit code 1
 }
 
 TEST_F(BanqueTest, AMissingEffectLeavesOnlyItselfSilentAndNamesItsFile) {
-  prepare("choc.wav");
-  Init_son();
-  ASSERT_EQ(result, SON_OK);
+  ASSERT_NO_FATAL_FAILURE(prepare("choc.wav"));
   std::FILE* erreurs = std::tmpfile();
   ASSERT_NE(erreurs, nullptr);
   Charge_sons(erreurs);
   EXPECT_EQ(result, SON_ERR_FICHIER_INTROUVABLE);
-  for (int i = 0; i < 12; ++i) {
+  for (const Effet& e : k_effets) {
     unsigned mode = 0;
-    EXPECT_EQ(son_son_get_mode(*k_sons[i], &mode), i == 5 ? SON_ERR_HANDLE_INVALIDE : SON_OK) << k_fichiers[i];
+    const int attendu = e.son == &SON_CHOC ? SON_ERR_HANDLE_INVALIDE : SON_OK;
+    EXPECT_EQ(son_son_get_mode(*e.son, &mode), attendu) << e.fichier;
   }
   std::rewind(erreurs);
   char ligne[256] = {};
@@ -109,11 +118,9 @@ TEST_F(BanqueTest, AMissingEffectLeavesOnlyItselfSilentAndNamesItsFile) {
 }
 
 TEST_F(BanqueTest, WithNoSoundFilesAtAllTheGameStartsAndShutsDownSilently) {
-  prepare("sons");
-  Init_son();
-  ASSERT_EQ(result, SON_OK);
+  ASSERT_NO_FATAL_FAILURE(prepare("sons"));
   Charge_sons(nullptr);
-  for (HSon* s : k_sons) EXPECT_TRUE(son_handle_vide(*s));
+  for (const Effet& e : k_effets) EXPECT_TRUE(son_handle_vide(*e.son));
   HCanal c;
   EXPECT_NE(son_joue(g_SystemeSon, SON_CHRONO, false, &c), SON_OK);  // the countdown sees the failure
   Delete_sons();

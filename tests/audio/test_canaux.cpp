@@ -1,38 +1,20 @@
 // Channels: pause keeps the place, stop and the end of a sound free the channel, stale and null
-// handles fail cleanly; loading errors; the null output; init flags.
+// handles fail cleanly; loading errors; the null output; init flags; streams that play on from the
+// layer's own thread while the caller does nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <thread>
 
 #include "outils_son.h"
 
 using namespace test_son;
 
-namespace {
-
-// Polls until the channel has ended; false when it never does.
-bool attend_fin(HCanal c) {
-  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  bool en_cours = true;
-  while (son_canal_en_cours(c, &en_cours) == SON_OK && en_cours) {
-    if (std::chrono::steady_clock::now() > limite) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
-}
-
-}  // namespace
-
 TEST(Canaux, PauseKeepsThePlaceAndResumesThenTheEndedChannelGoesStale) {
-  const std::string wav = chemin("ton1s.wav");
-  ecrit_wav(wav, sinus(300, 1.0, 44100), 44100);
   Session s;
   ASSERT_TRUE(s.ok);
-  HSon son;
-  ASSERT_EQ(son_cree_son(s.sys, wav.c_str(), SON_MODE_DEFAUT, &son), SON_OK);
+  const HSon son = charge_ton(s.sys, 300, 1.0, SON_MODE_DEFAUT);
   HCanal c;
   ASSERT_EQ(son_joue(s.sys, son, false, &c), SON_OK);
   s.marque();
@@ -60,12 +42,9 @@ TEST(Canaux, PauseKeepsThePlaceAndResumesThenTheEndedChannelGoesStale) {
 }
 
 TEST(Canaux, StopFreesTheChannelAndOldHandlesStayStaleWhenItIsReused) {
-  const std::string wav = chemin("ton_boucle.wav");
-  ecrit_wav(wav, sinus(300, 0.2, 44100), 44100);
   Session s;
   ASSERT_TRUE(s.ok);
-  HSon son;
-  ASSERT_EQ(son_cree_son(s.sys, wav.c_str(), SON_MODE_BOUCLE, &son), SON_OK);
+  const HSon son = charge_ton(s.sys, 300, 0.2, SON_MODE_BOUCLE);
   HCanal a;
   ASSERT_EQ(son_joue(s.sys, son, false, &a), SON_OK);
   int nb = 0;
@@ -95,13 +74,10 @@ TEST(Canaux, StopFreesTheChannelAndOldHandlesStayStaleWhenItIsReused) {
 }
 
 TEST(Canaux, AllChannelsBusyTakesTheOldestPlayingOneAndSparesPausedOnes) {
-  const std::string wav = chemin("ton_boucle2.wav");
-  ecrit_wav(wav, sinus(300, 0.2, 44100), 44100);
   Session s;
   ASSERT_TRUE(s.ok);
-  HSon boucle, autre_son;
-  ASSERT_EQ(son_cree_son(s.sys, wav.c_str(), SON_MODE_BOUCLE, &boucle), SON_OK);
-  ASSERT_EQ(son_cree_son(s.sys, wav.c_str(), SON_MODE_BOUCLE, &autre_son), SON_OK);
+  const HSon boucle = charge_ton(s.sys, 300, 0.2, SON_MODE_BOUCLE);
+  const HSon autre_son = charge_ton(s.sys, 300, 0.2, SON_MODE_BOUCLE);
   HCanal moteur;
   ASSERT_EQ(son_joue(s.sys, boucle, true, &moteur), SON_OK);
   std::vector<HCanal> autres(99);
@@ -135,8 +111,6 @@ TEST(Chargement, MissingAndUnreadableFilesGiveErrorsAndEmptyHandles) {
 }
 
 TEST(Systeme, NullOutputRunsSilentlyWithTimePassingAndEveryCallSucceeds) {
-  const std::string wav = chemin("court.wav");
-  ecrit_wav(wav, sinus(500, 0.2, 44100), 44100);
   HSysteme sys;
   ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
   ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_NULLE), SON_OK);
@@ -151,8 +125,7 @@ TEST(Systeme, NullOutputRunsSilentlyWithTimePassingAndEveryCallSucceeds) {
   ASSERT_EQ(son_systeme_sortie_nulle(sys, &nulle), SON_OK);
   EXPECT_TRUE(nulle);
   EXPECT_EQ(son_systeme_set_reverb_ambiante(sys, &SON_REVERB_CARPETEDHALLWAY), SON_OK);
-  HSon son;
-  ASSERT_EQ(son_cree_son(sys, wav.c_str(), SON_MODE_3D, &son), SON_OK);
+  const HSon son = charge_ton(sys, 500, 0.2, SON_MODE_3D);
   HCanal c;
   ASSERT_EQ(son_joue(sys, son, false, &c), SON_OK);
   SonVecteur p{1, 0, 5}, v{0, 0, 0}, avant{0, 0, 1}, haut{0, 1, 0};
@@ -172,17 +145,16 @@ TEST(Systeme, NullOutputRunsSilentlyWithTimePassingAndEveryCallSucceeds) {
 
 // What the game gets when neither a device nor the null output opens.
 TEST(Systeme, SilentModeAnswersEveryCallKeepsChannelStateAndEndsSoundsOnTime) {
-  const std::string wav = chemin("muet.wav"), it = chemin("muet.it");
-  ecrit_wav(wav, sinus(500, 0.4, 22050), 22050);
+  const std::string it = chemin("muet.it");
   ecrit_module_it(it, 64);
   HSysteme sys;
   ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
   ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_MUETTE), SON_OK);
   ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION | SON_INIT_HRTF), SON_OK);
   EXPECT_EQ(son_systeme_set_reverb_ambiante(sys, &SON_REVERB_CARPETEDHALLWAY), SON_OK);
-  HSon court, boucle, musique;
-  ASSERT_EQ(son_cree_son(sys, wav.c_str(), SON_MODE_3D | SON_MODE_LOGICIEL, &court), SON_OK);
-  ASSERT_EQ(son_cree_son(sys, wav.c_str(), SON_MODE_3D, &boucle), SON_OK);
+  const HSon court = charge_ton(sys, 500, 0.4, SON_MODE_3D | SON_MODE_LOGICIEL, 22050);
+  const HSon boucle = charge_ton(sys, 500, 0.4, SON_MODE_3D, 22050);
+  HSon musique;
   EXPECT_EQ(son_son_set_mode(boucle, SON_MODE_BOUCLE), SON_OK);
   EXPECT_EQ(son_son_set_distances_3d(court, 20, 50), SON_OK);
   ASSERT_EQ(son_cree_flux(sys, it.c_str(), SON_MODE_BOUCLE, &musique), SON_OK);
@@ -285,4 +257,73 @@ TEST(Systeme, HeadRelatedFilteringFollowsTheInitFlag) {
   ASSERT_TRUE(s.ok);
   ASSERT_EQ(son_systeme_hrtf_active(s.sys, &hrtf), SON_OK);
   EXPECT_FALSE(hrtf);
+}
+
+TEST(Flux, AModulePlaysOnWhileTheCallerDoesNothingAndItsChannelEndsWithTheSong) {
+  const std::string it = chemin("essai.it");
+  ecrit_module_it(it, 16);  // 16 rows at speed 6, tempo 125: 1.92 s
+  Session s;
+  ASSERT_TRUE(s.ok);
+  HSon musique;
+  ASSERT_EQ(son_cree_flux(s.sys, it.c_str(), SON_MODE_DEFAUT, &musique), SON_OK);
+  double duree = 0;
+  ASSERT_EQ(son_son_duree(musique, &duree), SON_OK);
+  EXPECT_NEAR(duree, 1.92, 0.05);
+  HCanal c;
+  ASSERT_EQ(son_joue(s.sys, musique, true, &c), SON_OK);
+  ASSERT_EQ(son_canal_set_volume(c, 1.0f), SON_OK);
+  ASSERT_EQ(son_canal_set_pause(c, false), SON_OK);
+  s.marque();
+  ASSERT_TRUE(s.attend(2.6));  // no call into the layer while the song plays
+  EXPECT_TRUE(attend_fin(c));
+  EXPECT_EQ(son_canal_stop(c), SON_ERR_HANDLE_INVALIDE);  // the song ended and freed its channel
+  Capture cap = s.ferme();
+  const double sonore = duree_sonore(cap.somme(), cap.frequence);
+  EXPECT_GT(sonore, 1.8);  // the whole song, far more than the queued buffers, and not much more
+  EXPECT_LT(sonore, 2.2);
+}
+
+TEST(Flux, ALoopingStreamShorterThanTheBuffersPlaysWithoutEndAndReleasingItStopsItsChannel) {
+  const std::string wav = chemin("boucle_courte.wav");
+  ecrit_wav(wav, sinus(400, 0.25, 44100), 44100);
+  Session s;
+  ASSERT_TRUE(s.ok);
+  HSon flux;
+  ASSERT_EQ(son_cree_flux(s.sys, wav.c_str(), SON_MODE_BOUCLE, &flux), SON_OK);
+  HCanal premier, c;
+  ASSERT_EQ(son_joue(s.sys, flux, false, &premier), SON_OK);
+  // One read position per stream: playing it again moves it to a new channel.
+  ASSERT_EQ(son_joue(s.sys, flux, false, &c), SON_OK);
+  EXPECT_EQ(son_canal_set_volume(premier, 1.0f), SON_ERR_HANDLE_INVALIDE);
+  s.marque();
+  ASSERT_TRUE(s.attend(1.5));
+  bool en_cours = false;
+  EXPECT_EQ(son_canal_en_cours(c, &en_cours), SON_OK);
+  EXPECT_EQ(son_son_libere(flux), SON_OK);
+  EXPECT_EQ(son_canal_set_pause(c, true), SON_ERR_HANDLE_INVALIDE);
+  int nb = -1;
+  EXPECT_EQ(son_systeme_canaux_joues(s.sys, &nb), SON_OK);
+  EXPECT_EQ(nb, 0);
+  Capture cap = s.ferme();
+  EXPECT_GT(duree_sonore(cap.g, cap.frequence), 1.0);
+}
+
+TEST(Flux, ALoopingModulePlaysPastItsEnd) {
+  const std::string it = chemin("boucle.it");
+  ecrit_module_it(it, 8);  // 0.96 s per pass
+  Session s;
+  ASSERT_TRUE(s.ok);
+  HSon musique;
+  ASSERT_EQ(son_cree_flux(s.sys, it.c_str(), SON_MODE_BOUCLE, &musique), SON_OK);
+  HCanal c;
+  ASSERT_EQ(son_joue(s.sys, musique, false, &c), SON_OK);
+  ASSERT_EQ(son_canal_set_volume(c, 1.0f), SON_OK);
+  s.marque();
+  ASSERT_TRUE(s.attend(2.5));  // more than two passes
+  bool en_cours = false;
+  EXPECT_EQ(son_canal_en_cours(c, &en_cours), SON_OK);
+  EXPECT_TRUE(en_cours);
+  EXPECT_EQ(son_canal_stop(c), SON_OK);
+  Capture cap = s.ferme();
+  EXPECT_GT(duree_sonore(cap.somme(), cap.frequence), 2.0);
 }

@@ -1,10 +1,11 @@
 // The circuit's sound environment: the list rules, the file both ways (short and hostile files
-// included), and what CreationOcclusion leaves in a running sound system.
+// included, and a save the disk cuts short), and what CreationOcclusion leaves in a sound system.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio/effets_son.h"
@@ -12,8 +13,8 @@
 #include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
-#include "outils_son.h"
 #include "support/donnees_essai.h"
+#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 
 namespace {
@@ -169,12 +170,9 @@ TEST_F(Environnement, MissingFileGivesOneDefaultPolygon) {
 }
 
 TEST_F(Environnement, PresetNamesWithBathroomOutsideTheSix) {
-  EXPECT_STREQ(nom_preset_reverb(1), "BATHROOM");
-  EXPECT_STREQ(nom_preset_reverb(3), "CAVE");
-  EXPECT_STREQ(nom_preset_reverb(6), "STONECORRIDOR");
-  EXPECT_STREQ(nom_preset_reverb(9), "BATHROOM");
-  EXPECT_STREQ(nom_preset_reverb(0), "BATHROOM");
-  EXPECT_STREQ(nom_preset_reverb(-2147483647 - 1), "BATHROOM");
+  const std::pair<int, const char*> cas[] = {{1, "BATHROOM"}, {3, "CAVE"},     {6, "STONECORRIDOR"},
+                                             {9, "BATHROOM"}, {0, "BATHROOM"}, {INT32_MIN, "BATHROOM"}};
+  for (const auto& [n, nom] : cas) EXPECT_STREQ(nom_preset_reverb(n), nom) << n;
 }
 
 // The layer's own objects: every polygon of the list fits the geometry even when the header
@@ -218,6 +216,43 @@ TEST_F(Environnement, GeneratedCircuitFilesLoadAndSaveBackUnchanged) {
     EXPECT_EQ(nb_effetSon, file_nb_effetSon) << i;
     EXPECT_EQ(encode_effetSon(), d) << i;
   }
+}
+
+// A save cut short keeps the previous file whole, says it failed, keeps the list; the next one writes.
+TEST(EffetsSonEchec, ASaveCutShortKeepsThePreviousFile) {
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
+  ASSERT_EQ(mkdir("objets", 0755), 0);
+  LEVEL_ACTIF = 4;
+  Effacement_liste_effetSon();
+  for (int i = 0; i < 12; i++) {
+    creation_effetSon(20.0f * i, 0, 5, i);
+    if (i % 3 == 0) {
+      set_type_effetSon(EFSON_REVERB);
+      set_reverb(10, 60, 1 + i % 6);
+    } else {
+      set_effetSon(0.7f, 0.4f);
+    }
+  }
+  ASSERT_TRUE(sauve_effetSon());
+  const std::vector<uint8_t> avant = octets_de("objets/efson_4.dat");
+  ASSERT_EQ(avant.size(), 12u + 84 * 12);
+
+  Destruct_effetSon(act_effetSon);
+  set_effetSon(0.1f, 0.9f);
+  const std::vector<uint8_t> voulu = encode_effetSon();
+  {
+    EcritureLimitee limite(300);
+    ASSERT_TRUE(limite.pret());
+    EXPECT_FALSE(sauve_effetSon());
+  }
+  EXPECT_EQ(octets_de("objets/efson_4.dat"), avant);
+  EXPECT_EQ(noms_dans("objets"), std::vector<std::string>{"efson_4.dat"});
+  EXPECT_EQ(nb_effetSon, 11);
+
+  ASSERT_TRUE(sauve_effetSon());
+  EXPECT_EQ(octets_de("objets/efson_4.dat"), voulu);
+  Effacement_liste_effetSon();
 }
 
 }  // namespace

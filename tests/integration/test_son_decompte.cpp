@@ -1,7 +1,6 @@
-// The start countdown as a player hears it: the race's countdown chronometer and its choice of
-// sound, the game's sound bank and sound layer, rendered tick by tick. Five beeps 30 race steps
-// apart, then the start signal: one second apart on a machine that keeps up, stretched with the
-// race itself on one too slow to draw every step in time.
+// The start countdown as heard, the race's chronometer and the game's sounds rendered tick by tick:
+// five beeps 30 race steps apart, then the start signal; a second apart on a machine that keeps
+// up, stretched with the race on one too slow to draw every step in time.
 #include <gtest/gtest.h>
 #include <unistd.h>
 

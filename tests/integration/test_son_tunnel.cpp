@@ -1,11 +1,10 @@
-// The circuit's sound environment as heard in a race: a circuit's tunnel, its rock walls and its
-// reverb zone read from the circuit's own file and built by the race preparation's calls.
-// From the chase camera inside the tunnel, a computer pilot's engine behind the rock wall sounds
-// quieter and duller than the same engine at the same distance in plain view; an explosion in the
-// tunnel rings on far longer than one out on the open track.
+// A circuit's tunnel as heard in a race, its walls and reverb zone built from the circuit's file by
+// the race preparation's calls: from the chase camera in the tunnel, an engine behind the rock wall
+// sounds quieter and duller than in plain view; an explosion rings longer than on the open track.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -37,39 +36,22 @@ constexpr float DISTANCE_MOTEUR = 50.0f;
 struct Panneau {
   CVector3 c[4];  // world corners
 };
-struct Zone {
-  CVector3 centre;
-  float min_dist = 0, max_dist = 0;
-  int preset = 0;
-};
 struct Environnement {
   std::vector<Panneau> murs;
-  std::vector<Zone> zones;
+  std::vector<SEffetSon> zones;
 };
 
 CVector3 horizontal(CVector3 v) { return CVector3(v.x, 0, v.z); }
 float distance_h(CVector3 a, CVector3 b) { return Magnitude(horizontal(b - a)); }
 
-// Segment a -> b against triangle (p, q, r).
-bool coupe_triangle(CVector3 a, CVector3 b, CVector3 p, CVector3 q, CVector3 r) {
-  const CVector3 d = b - a, e1 = q - p, e2 = r - p;
-  const CVector3 h = Cross(d, e2);
-  const float det = Dot(e1, h);
-  if (std::fabs(det) < 1e-9f) return false;
-  const CVector3 s = a - p;
-  const float u = Dot(s, h) / det;
-  if (u < 0 || u > 1) return false;
-  const CVector3 k = Cross(s, e1);
-  const float v = Dot(d, k) / det;
-  if (v < 0 || u + v > 1) return false;
-  const float t = Dot(e2, k) / det;
-  return t >= 0 && t <= 1;
-}
-
+// Walls the segment a -> b crosses: its ends either side of the plane, the crossing inside the quad.
 int murs_traverses(const Environnement& env, CVector3 a, CVector3 b) {
   int n = 0;
-  for (const Panneau& m : env.murs)
-    n += coupe_triangle(a, b, m.c[0], m.c[1], m.c[2]) || coupe_triangle(a, b, m.c[0], m.c[2], m.c[3]);
+  for (Panneau m : env.murs) {
+    const CVector3 normale = Cross(m.c[1] - m.c[0], m.c[2] - m.c[0]);
+    const float da = Dot(normale, a - m.c[0]), db_ = Dot(normale, b - m.c[0]);
+    n += da * db_ < 0 && InsidePolygon(a + (b - a) * (da / (da - db_)), m.c, 4);
+  }
   return n;
 }
 
@@ -84,7 +66,7 @@ Environnement prepare_environnement() {
       for (int i = 0; i < 4; i++) p.c[i] = e->position + e->sommets[i];
       env.murs.push_back(p);
     } else if (e->type == EFSON_REVERB) {
-      env.zones.push_back(Zone{e->position, e->min_dist, e->max_dist, e->preset});
+      env.zones.push_back(*e);
     }
   }
   CreationOcclusion(wminx, wmaxx, wminy, wmaxy, wminz, wmaxz);
@@ -109,26 +91,26 @@ struct PlaceTunnel {
   CVector3 ship;  // a ship on the road in the middle of the tunnel
   float cap = 0;
   CVector3 axe, vers_mur;
-  Zone zone;
+  SEffetSon zone;
 };
 
 bool trouve_tunnel(const Environnement& env, int preset, PlaceTunnel* t) {
-  const Zone* z = nullptr;
-  for (const Zone& k : env.zones)
+  const SEffetSon* z = nullptr;
+  for (const SEffetSon& k : env.zones)
     if (k.preset == preset) z = &k;
   if (!z) return false;
   const Panneau* proche = nullptr;
   for (const Panneau& m : env.murs) {
     const CVector3 pied = (m.c[0] + m.c[1]) * 0.5f;
-    if (!proche || distance_h(pied, z->centre) < distance_h((proche->c[0] + proche->c[1]) * 0.5f, z->centre))
-      proche = &m;
+    const CVector3 pied_proche = proche ? (proche->c[0] + proche->c[1]) * 0.5f : pied;
+    if (!proche || distance_h(pied, z->position) < distance_h(pied_proche, z->position)) proche = &m;
   }
   if (!proche) return false;
   t->zone = *z;
   t->axe = Normalize(horizontal(proche->c[1] - proche->c[0]));
   t->cap = cap_de(t->axe);
   // The camera rides 15 behind the ship: the ship a little ahead puts it near the zone's centre.
-  const CVector3 route = z->centre - CVector3(0, 8, 0);
+  const CVector3 route = z->position - CVector3(0, 8, 0);
   t->ship = route + t->axe * 15.0f;
   const CVector3 mur = horizontal((proche->c[0] + proche->c[1]) * 0.5f - route);
   t->vers_mur = Normalize(mur - t->axe * Dot(mur, t->axe));
@@ -225,8 +207,8 @@ class SonTunnel : public ::testing::TestWithParam<CircuitTunnel> {
     EXPECT_EQ(son_son_duree(SON_EXPLOSION, &duree), SON_OK);
     const std::vector<float> m = son.mono();
     const size_t bloc = static_cast<size_t>(son.frequence / 100);
-    double pic = 0;
-    for (size_t i = 0; i + bloc <= m.size(); i += bloc) pic = std::max(pic, rms(m, i, bloc));
+    const std::vector<double> blocs = niveaux_blocs(m, bloc);
+    const double pic = *std::max_element(blocs.begin(), blocs.end());
     Traine t;
     t.secondes = traine(m, son.frequence, 60.0);
     t.apres_db = db(rms(m, debut + static_cast<size_t>((duree + 0.5) * son.frequence), bloc * 10) / pic);
@@ -259,14 +241,15 @@ TEST_P(SonTunnel, AnEngineBehindTheRockWallIsQuieterAndDullerThanInPlainView) {
 }
 
 TEST_P(SonTunnel, AnExplosionInTheTunnelRingsLongerThanOnTheOpenTrack) {
-  const float au_centre = Magnitude(g_Camera.Position() - t_.zone.centre);
+  const float au_centre = Magnitude(g_Camera.Position() - t_.zone.position);
   ASSERT_LE(au_centre, t_.zone.min_dist) << "the camera is fully in the zone";
 
   // Out in the open: a racing-line point well beyond every zone, nothing between camera and blast.
   const Point_Traj* dehors = nullptr;
   for (const Point_Traj* p = prem_list_ptraj; p && !dehors; p = p->suivant) {
     bool loin = true;
-    for (const Zone& z : env_.zones) loin = loin && Magnitude(p->position - z.centre) > z.max_dist + 40;
+    for (const SEffetSon& z : env_.zones)
+      loin = loin && Magnitude(p->position - z.position) > z.max_dist + 40;
     if (!loin) continue;
     const CVector3 d = Normalize(horizontal(p->normale));
     g_Camera.InitSurJoueur(p->position, cap_de(d));
