@@ -2,7 +2,6 @@
 // and what shutdown stores. Runs Allegro with no system driver, in a private folder.
 #include <allegro.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
