@@ -4,6 +4,7 @@
 #include <sndfile.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio/son.h"
@@ -66,14 +67,11 @@ TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
   d.AddTitre("--", CVector3(0, -0.5f, -3), 2);
   d.AddClick("Deux", CVector3(0, -1, -3), 2, 2);
   EXPECT_EQ(d.GetFocus(), 0);
-  d.traite_resultat(DLG_BAS);  // from the title to the first click button
-  EXPECT_EQ(d.GetFocus(), 1);
-  d.traite_resultat(DLG_HAUT);  // wraps past the title at 0 to the last button
-  EXPECT_EQ(d.GetFocus(), 3);
-  d.traite_resultat(DLG_BAS);
-  EXPECT_EQ(d.GetFocus(), 1);
-  d.traite_resultat(DLG_BAS);  // skips the middle title
-  EXPECT_EQ(d.GetFocus(), 3);
+  // Down from the title to the first button, Up wraps past the title at 0, Down skips the middle one.
+  for (auto [resultat, focus] : {std::pair{DLG_BAS, 1}, {DLG_HAUT, 3}, {DLG_BAS, 1}, {DLG_BAS, 3}}) {
+    d.traite_resultat(resultat);
+    EXPECT_EQ(d.GetFocus(), focus) << resultat;
+  }
   EXPECT_EQ(d.traite_resultat(DLG_CHANGE), 0);  // a choice's change stays inside the dialog
   // An eleventh button is not added.
   for (int i = 0; i < 10; i++) d.AddClick("x", CVector3(0, 0, -3), 2, 10 + i);
