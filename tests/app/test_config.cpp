@@ -2,7 +2,6 @@
 // and what shutdown stores. Runs Allegro with no system driver, in a private folder.
 #include <allegro.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -42,6 +41,11 @@ class Config : public ::testing::Test {
   static std::vector<int> touches() {
     return {BOUTON_HAUT, BOUTON_BAS, BOUTON_DROITE, BOUTON_GAUCHE, BOUTON_VALIDE, BOUTON_SPE, BOUTON_SPE_1};
   }
+  // Screen, size, circuits, laps, language and the mappings flag, as start-up left them.
+  static std::vector<int> reglages() {
+    return {FULL_SCREEN, SCREEN_WIDTH, SCREEN_HEIGHT, NB_LEVELS, NOMBRE_TOURS, LANGUAGE,
+            get_config_int("Graphics", "mappings", 0)};
+  }
   // What start-up reads, in its order.
   static void demarre() {
     check_config();
@@ -58,14 +62,8 @@ class Config : public ::testing::Test {
 
 TEST_F(Config, FirstStartWritesAWindowedFiveCircuitSetup) {
   demarre();
-  EXPECT_EQ(FULL_SCREEN, 0);
-  EXPECT_EQ(SCREEN_WIDTH, 800);
-  EXPECT_EQ(SCREEN_HEIGHT, 600);
+  EXPECT_EQ(reglages(), (std::vector<int>{0, 800, 600, 5, 5, 0, 1}));
   EXPECT_EQ(RESOL, 1);
-  EXPECT_EQ(NB_LEVELS, 5);
-  EXPECT_EQ(NOMBRE_TOURS, 5);
-  EXPECT_EQ(LANGUAGE, 0);
-  EXPECT_EQ(get_config_int("Graphics", "mappings", 0), 1);
   EXPECT_EQ(touches(), (std::vector<int>{5, 4, 12, 11, 75, 5, 4}));
   EXPECT_FLOAT_EQ(VITESSE_MAX_CPU, 2.5f);
   EXPECT_STREQ(NOM_JOUEUR, "Human");
@@ -80,16 +78,10 @@ TEST_F(Config, AnExistingFileIsLeftAloneAndMissingKeysTakeTheReadersDefaults) {
   BOUTON_SPE_1 = 81;
   demarre();
   EXPECT_EQ(lit().find("Nb_levels"), std::string::npos);
-  EXPECT_EQ(FULL_SCREEN, 0);
-  EXPECT_EQ(SCREEN_WIDTH, 800);
-  EXPECT_EQ(SCREEN_HEIGHT, 600);
+  EXPECT_EQ(reglages(), (std::vector<int>{0, 800, 600, 0, 5, 1, 0}));
   EXPECT_FLOAT_EQ(PROFONDEUR_CHAMP_CAM, 400.0f);
   EXPECT_EQ(touches(), (std::vector<int>{84, 85, 83, 82, 67, 80, 81}));
-  EXPECT_EQ(NOMBRE_TOURS, 5);
-  EXPECT_EQ(NB_LEVELS, 0);
-  EXPECT_EQ(LANGUAGE, 1);
   EXPECT_FLOAT_EQ(VOLUME_MUSIQUE, 0.5f);
-  EXPECT_EQ(get_config_int("Graphics", "mappings", 0), 0);
   // With no file at all the screen default is full screen.
   ecrit("");
   set_config_file(fichier_config());
@@ -161,10 +153,8 @@ TEST_F(Config, CommandLineChoicesHoldForTheRunAndLeaveTheFileAlone) {
   const char* argv[] = {"veltra", "--fullscreen", "--lang", "en", "--size", "1280x720"};
   applique_ligne_commande(analyse_ligne_commande(6, argv));
   demarre();
-  EXPECT_EQ(FULL_SCREEN, 1);
-  EXPECT_EQ(SCREEN_WIDTH, 1280);
-  EXPECT_EQ(SCREEN_HEIGHT, 720);
-  EXPECT_EQ(LANGUAGE, 1);
+  EXPECT_EQ((std::vector<int>{FULL_SCREEN, SCREEN_WIDTH, SCREEN_HEIGHT, LANGUAGE}),
+            (std::vector<int>{1, 1280, 720, 1}));
   set_config_file("/dev/null");
   EXPECT_EQ(lit(), "[system]\nlang = fr\n[Graphics]\nfull_screen = 0\nscreen_width = 640\nscreen_height = 480\n");
   const char* rien[] = {"veltra"};

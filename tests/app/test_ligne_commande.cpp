@@ -1,6 +1,8 @@
 // The command line: every option, its forms and its bad values.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/ligne_commande.h"
@@ -41,14 +43,9 @@ TEST(LigneCommande, GoodLines) {
   for (const Cas& c : cas) {
     const tLigneCommande l = analyse(c.args);
     SCOPED_TRACE(testing::PrintToString(std::vector<std::string>(c.args.begin(), c.args.end())));
-    EXPECT_EQ(l.action, c.action) << l.erreur;
-    EXPECT_EQ(l.taille_imposee, c.largeur != 0);
-    EXPECT_EQ(l.largeur, c.largeur);
-    EXPECT_EQ(l.hauteur, c.hauteur);
-    EXPECT_EQ(l.plein_ecran, c.plein_ecran);
-    EXPECT_EQ(l.langue, c.langue);
-    EXPECT_EQ(l.donnees, c.donnees);
-    EXPECT_EQ(l.replay, c.replay);
+    EXPECT_EQ(std::tie(l.action, l.taille_imposee, l.largeur, l.hauteur, l.plein_ecran),
+              std::make_tuple(c.action, c.largeur != 0, c.largeur, c.hauteur, c.plein_ecran)) << l.erreur;
+    EXPECT_EQ(std::tie(l.langue, l.donnees, l.replay), std::make_tuple(c.langue, c.donnees, c.replay));
   }
 }
 

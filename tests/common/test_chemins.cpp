@@ -6,6 +6,8 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <string>
+#include <tuple>
 
 #include "common/chemins.h"
 #include "support/outils_essai.h"
@@ -58,11 +60,8 @@ TEST(Dossiers, TheChoiceOnEachKindOfMachine) {
     s.a_donnees = [&](const std::string& d) { return c.avec_donnees.count(d) > 0; };
     s.inscriptible = [&](const std::string& d) { return c.inscriptibles.count(d) > 0; };
     const tDossiers d = choisit_dossiers(c.programme, c.impose, installees, s);
-    EXPECT_EQ(d.portable, c.portable);
-    EXPECT_EQ(d.donnees_trouvees, c.trouvees);
-    EXPECT_EQ(d.donnees, c.donnees);
-    EXPECT_EQ(d.config, c.config);
-    EXPECT_EQ(d.utilisateur, c.utilisateur);
+    EXPECT_EQ(std::tie(d.portable, d.donnees_trouvees, d.donnees, d.config, d.utilisateur),
+              std::make_tuple(c.portable, c.trouvees, c.donnees, c.config, c.utilisateur));
   }
 }
 

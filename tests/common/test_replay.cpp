@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/binio.h"
@@ -35,12 +36,8 @@ TEST(Replay, RoundTripKeepsEverySettingAndEveryStep) {
   const tReplay a = exemple();
   tReplay b;
   ASSERT_EQ(lit(ecrit_replay(a), &b), tLectureReplay::ok);
-  EXPECT_EQ(b.circuit, a.circuit);
-  EXPECT_EQ(b.tours, a.tours);
-  EXPECT_EQ(b.vitesse_cpu, a.vitesse_cpu);
-  EXPECT_EQ(b.graine, a.graine);
-  EXPECT_EQ(b.temps, a.temps);
-  EXPECT_EQ(b.nom, a.nom);
+  EXPECT_EQ(std::tie(b.circuit, b.tours, b.vitesse_cpu, b.graine, b.temps, b.nom),
+            std::tie(a.circuit, a.tours, a.vitesse_cpu, a.graine, a.temps, a.nom));
   EXPECT_TRUE(std::equal(a.grille, a.grille + 6, b.grille));
   EXPECT_EQ(b.etats, a.etats);
   // A name too long for the file is cut, not spilled into the steps.

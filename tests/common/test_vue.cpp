@@ -1,6 +1,8 @@
 // The view's shape for a window size, the HUD's shift from 4:3, and the size table of Options.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "common/globals.h"
 #include "common/vue.h"
 
@@ -46,8 +48,7 @@ TEST(Vue, ScreenSizesKeepTheirIndices) {
   for (const auto& a : attendu) {
     int l = 0, h = 0;
     ASSERT_TRUE(taille_de_resol(a[0], &l, &h)) << a[0];
-    EXPECT_EQ(l, a[1]);
-    EXPECT_EQ(h, a[2]);
+    EXPECT_EQ(std::pair(l, h), std::pair(a[1], a[2]));
   }
   int l = 0, h = 0;
   for (int r : {-1, RESOL_USER, RESOL_BUREAU, RESOL_BUREAU + 1}) EXPECT_FALSE(taille_de_resol(r, &l, &h)) << r;

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <tuple>
 
 #include "audio/effets_son.h"
 #include "common/globals.h"
@@ -218,8 +219,7 @@ TEST_F(Editeurs, DecorationCommands) {
   pas(CommandesDeco, {KEY_INSERT});
   ASSERT_EQ(nb_deco, 2);
   CObjetDeco* copie = act_deco;
-  EXPECT_EQ(copie->type, 5);
-  EXPECT_EQ(copie->modele, &arbre);
+  EXPECT_EQ(std::tie(copie->type, copie->modele), std::make_tuple(5, &arbre));
   EXPECT_FLOAT_EQ(copie->echelle, 2);
   EXPECT_FLOAT_EQ(copie->position.z, 3);
 
@@ -234,15 +234,13 @@ TEST_F(Editeurs, DecorationCommands) {
   EXPECT_FLOAT_EQ(copie->echelle, 1.99f);
 
   pas(CommandesDeco, {KEY_F6});
-  EXPECT_EQ(copie->type, 6);
-  EXPECT_EQ(copie->modele, &orchid);
+  EXPECT_EQ(std::tie(copie->type, copie->modele), std::make_tuple(6, &orchid));
   EXPECT_FLOAT_EQ(copie->rayon, 17);
   copie->type = 9;
   pas(CommandesDeco, {KEY_F6});
   EXPECT_EQ(copie->type, 1);
   pas(CommandesDeco, {KEY_F5});
-  EXPECT_EQ(copie->type, 9);
-  EXPECT_EQ(copie->modele, &clochettes);
+  EXPECT_EQ(std::tie(copie->type, copie->modele), std::make_tuple(9, &clochettes));
 
   pas(CommandesDeco, {KEY_TAB});  // from the last back to the first
   EXPECT_EQ(act_deco, prem_list_deco);

@@ -67,28 +67,27 @@ TEST_F(EditeursEchec, EachEditorKeepsItsFileAndSaysSoOncePerPress) {
   ASSERT_TRUE(sauve_trajectoire());
   ASSERT_TRUE(sauve_deco(5));
   ASSERT_TRUE(sauve_effetSon());
-  const std::vector<uint8_t> traj = octets_de("objets/traj_5.dat");
-  const std::vector<uint8_t> deco = octets_de("objets/deco_5.dat");
-  const std::vector<uint8_t> son = octets_de("objets/efson_5.dat");
-
   creation_point_t(1, 2, 3, 30);
   creation_deco(9, 9, 9);
   creation_effetSon(1, 1, 1, 10);
-  EXPECT_EQ(occurrences(f2_tenu(CommandesTraj, 3, 300), "traj_5.dat could not be written"), 1u);
-  EXPECT_EQ(occurrences(f2_tenu(CommandesDeco, 3, 300), "deco_5.dat could not be written"), 1u);
-  EXPECT_EQ(occurrences(f2_tenu(CommandesEffetSon, 3, 300), "efson_5.dat could not be written"), 1u);
-  EXPECT_EQ(octets_de("objets/traj_5.dat"), traj);
-  EXPECT_EQ(octets_de("objets/deco_5.dat"), deco);
-  EXPECT_EQ(octets_de("objets/efson_5.dat"), son);
-  EXPECT_EQ(noms_dans("objets").size(), 3u);
-
-  // With room, the same key writes the lists as they are now, and says nothing.
-  EXPECT_EQ(f2_tenu(CommandesTraj, 1, RLIM_INFINITY), "");
-  EXPECT_EQ(f2_tenu(CommandesDeco, 1, RLIM_INFINITY), "");
-  EXPECT_EQ(f2_tenu(CommandesEffetSon, 1, RLIM_INFINITY), "");
-  EXPECT_EQ(octets_de("objets/traj_5.dat"), encode_trajectoire());
-  EXPECT_EQ(octets_de("objets/deco_5.dat"), encode_deco());
-  EXPECT_EQ(octets_de("objets/efson_5.dat"), encode_effetSon());
+  const struct {
+    void (*commandes)();
+    std::string fichier;
+    std::vector<uint8_t> (*encode)();
+  } editeurs[] = {{CommandesTraj, "objets/traj_5.dat", encode_trajectoire},
+                  {CommandesDeco, "objets/deco_5.dat", encode_deco},
+                  {CommandesEffetSon, "objets/efson_5.dat", encode_effetSon}};
+  for (const auto& e : editeurs) {
+    SCOPED_TRACE(e.fichier);
+    const std::vector<uint8_t> avant = octets_de(e.fichier);
+    const std::string dit = f2_tenu(e.commandes, 3, 300);
+    EXPECT_EQ(occurrences(dit, e.fichier.substr(7) + " could not be written"), 1u) << dit;
+    EXPECT_EQ(octets_de(e.fichier), avant);
+    EXPECT_EQ(noms_dans("objets").size(), 3u);
+    // With room, the same key writes the list as it is now, and says nothing.
+    EXPECT_EQ(f2_tenu(e.commandes, 1, RLIM_INFINITY), "");
+    EXPECT_EQ(octets_de(e.fichier), e.encode());
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "objects/bonus.h"
 #include "objects/particules.h"
@@ -16,17 +17,6 @@
 #include "world/trajectoire.h"
 
 namespace {
-
-void verifie_vide() {
-  EXPECT_EQ(nb_point_t, 0);
-  EXPECT_EQ(prem_list_ptraj, nullptr);
-  EXPECT_EQ(nb_deco, 0);
-  EXPECT_EQ(prem_list_deco, nullptr);
-  EXPECT_EQ(nb_bonus, 0);
-  EXPECT_EQ(prem_list_bonus, nullptr);
-  EXPECT_EQ(nb_partic, 0);
-  EXPECT_EQ(prem_list_partic, nullptr);
-}
 
 TEST(Memoire, OneLapRaceThenTheCircuitIsGivenBackWhole) {
   std::string erreur;
@@ -46,7 +36,8 @@ TEST(Memoire, OneLapRaceThenTheCircuitIsGivenBackWhole) {
     }
     session.libere();
     EXPECT_EQ(g_Materiaux.materialCount, materiaux) << "load " << charge;
-    verifie_vide();
+    EXPECT_EQ(std::make_tuple(nb_point_t, nb_deco, nb_bonus, nb_partic), std::make_tuple(0, 0, 0, 0));
+    EXPECT_TRUE(!prem_list_ptraj && !prem_list_deco && !prem_list_bonus && !prem_list_partic);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <utility>
 
 #include "audio/son.h"
 
@@ -32,8 +33,7 @@ TEST(SonNul, TheSoundBankStartsLoadsAndStopsWithoutFiles) {
   EXPECT_EQ(mode & (SON_MODE_3D | SON_MODE_BOUCLE), SON_MODE_3D | SON_MODE_BOUCLE);
   float mini = 0, maxi = 0;
   ASSERT_EQ(son_son_get_distances_3d(SON_MOTEUR, &mini, &maxi), SON_OK);
-  EXPECT_FLOAT_EQ(mini, 30.0f);
-  EXPECT_FLOAT_EQ(maxi, 100.0f);
+  EXPECT_EQ(std::pair(mini, maxi), std::pair(30.0f, 100.0f));
   Delete_sons();
   EXPECT_EQ(result, SON_OK);
   EXPECT_TRUE(son_handle_vide(SON_MOTEUR));

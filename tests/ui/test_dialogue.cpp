@@ -4,6 +4,7 @@
 #include <sndfile.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio/son.h"
@@ -17,6 +18,13 @@ namespace {
 class Dialogue : public ::testing::Test {
  protected:
   void tape(int k) { clavier.tape(k); }
+  // Starts editing and types each character in turn; what the last one answered.
+  static int saisit(CSaisieBouton& b, const std::string& touches) {
+    b.commence_edition();
+    int r = 0;
+    for (char c : touches) r = b.traite_touche(c);
+    return r;
+  }
   ClavierEssai clavier;
 };
 
@@ -59,14 +67,11 @@ TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
   d.AddTitre("--", CVector3(0, -0.5f, -3), 2);
   d.AddClick("Deux", CVector3(0, -1, -3), 2, 2);
   EXPECT_EQ(d.GetFocus(), 0);
-  d.traite_resultat(DLG_BAS);  // from the title to the first click button
-  EXPECT_EQ(d.GetFocus(), 1);
-  d.traite_resultat(DLG_HAUT);  // wraps past the title at 0 to the last button
-  EXPECT_EQ(d.GetFocus(), 3);
-  d.traite_resultat(DLG_BAS);
-  EXPECT_EQ(d.GetFocus(), 1);
-  d.traite_resultat(DLG_BAS);  // skips the middle title
-  EXPECT_EQ(d.GetFocus(), 3);
+  // Down from the title to the first button, Up wraps past the title at 0, Down skips the middle one.
+  for (auto [resultat, focus] : {std::pair{DLG_BAS, 1}, {DLG_HAUT, 3}, {DLG_BAS, 1}, {DLG_BAS, 3}}) {
+    d.traite_resultat(resultat);
+    EXPECT_EQ(d.GetFocus(), focus) << resultat;
+  }
   EXPECT_EQ(d.traite_resultat(DLG_CHANGE), 0);  // a choice's change stays inside the dialog
   // An eleventh button is not added.
   for (int i = 0; i < 10; i++) d.AddClick("x", CVector3(0, 0, -3), 2, 10 + i);
@@ -84,54 +89,44 @@ TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
 TEST_F(Dialogue, TextEntryKeepsFourteenAndFallsBackToNobody) {
   char* nom = nullptr;
   CSaisieBouton b("Nom:", CVector3(0, 0, -3), 2, 3, &nom);
-  b.commence_edition();
-  for (char c : std::string("abcdefghijklmnopqrst")) b.traite_touche(c);
-  EXPECT_EQ(b.traite_touche(13), 3);
+  EXPECT_EQ(saisit(b, "abcdefghijklmnopqrst\r"), 3);
   ASSERT_NE(nom, nullptr);
   EXPECT_STREQ(nom, "abcdefghijklmn");
   // Return with nothing typed.
   char* vide = nullptr;
   CSaisieBouton c("Nom:", CVector3(0, 0, -3), 2, 3, &vide);
-  c.commence_edition();
-  c.traite_touche('x');
-  c.traite_touche(8);
-  EXPECT_EQ(c.traite_touche(13), 3);
+  EXPECT_EQ(saisit(c, "x\b\r"), 3);
   EXPECT_STREQ(vide, "Nobody");
   // Escape shows Nobody but leaves the caller's string alone.
   char original[] = "Human";
   char* garde = original;
   CSaisieBouton e("Nom:", CVector3(0, 0, -3), 2, 3, &garde);
-  e.commence_edition();
-  e.traite_touche('z');
-  EXPECT_EQ(e.traite_touche(27), 0);
+  EXPECT_EQ(saisit(e, "z\x1b"), 0);
   EXPECT_FALSE(e.en_edition());
   EXPECT_STREQ(e.GetSaisie(), "Nobody");
   EXPECT_EQ(garde, original);
   // Backspace on an empty entry does nothing.
   CSaisieBouton f("Nom:", CVector3(0, 0, -3), 2, 3, &vide);
-  f.commence_edition();
-  f.traite_touche(8);
+  saisit(f, "\b");
   EXPECT_STREQ(f.GetSaisie(), "_");
 }
 
 TEST_F(Dialogue, SliderStepsWhileHeldAndClamps) {
   int valeur = 5, max = 10;
   CSlideBouton b("Musique", CVector3(0, 0, -3), 2, 2, &valeur, &max, 5);
-  key[KEY_RIGHT] = 1;
-  controle->Pool();
-  b.Gere();
+  auto tient = [&](int touche, int pas) {
+    relache_touches();
+    key[touche] = 1;
+    for (int i = 0; i < pas; i++) {
+      controle->Pool();
+      b.Gere();
+    }
+  };
+  tient(KEY_RIGHT, 1);
   EXPECT_EQ(valeur, 7);
-  for (int i = 0; i < 5; i++) {
-    controle->Pool();
-    b.Gere();
-  }
+  tient(KEY_RIGHT, 5);
   EXPECT_EQ(valeur, 10);
-  key[KEY_RIGHT] = 0;
-  key[KEY_LEFT] = 1;
-  for (int i = 0; i < 10; i++) {
-    controle->Pool();
-    b.Gere();
-  }
+  tient(KEY_LEFT, 10);
   EXPECT_EQ(valeur, 1);
   // Three in five steps truncates to 0: the slider does not move.
   int v3 = 2, m3 = 3;

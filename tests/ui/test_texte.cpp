@@ -34,14 +34,20 @@ t3DModel police(int n) {
 
 float w(char c) { return largeur_glyphe(c - 32); }
 
+// A full font of 95 glyphs, ready to measure and draw.
+class Texte : public ::testing::Test {
+ protected:
+  void SetUp() override { t.init(&m, 255, 123, 51, 255); }
+  t3DModel m = police(95);
+  Ctext t;
+};
+
 }  // namespace
 
-TEST(Texte, MeasuresGlyphsFromTheirPositiveExtent) {
-  t3DModel m = police(95);
+TEST_F(Texte, MeasuresGlyphsFromTheirPositiveExtent) {
   m.objects[5].vertices = {CVector3(-1, -2, 0), CVector3(-0.5f, -0.1f, 0)};  // all left of and below 0
   m.objects[9].vertices.push_back(CVector3(0.05f, 0.4f, 0));                   // a tall glyph
-  Ctext t;
-  EXPECT_EQ(t.GetLargeur(33), 0.0f);
+  EXPECT_EQ(Ctext().GetLargeur(33), 0.0f);
   t.init(&m, 255, 123, 51, 255);
   EXPECT_FLOAT_EQ(t.GetLargeur(33), largeur_glyphe(33));
   EXPECT_FLOAT_EQ(t.GetHauteur(33), 0.25f);
@@ -56,10 +62,7 @@ TEST(Texte, MeasuresGlyphsFromTheirPositiveExtent) {
   EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(95));
 }
 
-TEST(Texte, WidthOfATextCountsSpacingBetweenCharacters) {
-  t3DModel m = police(95);
-  Ctext t;
-  t.init(&m, 255, 123, 51, 255);
+TEST_F(Texte, WidthOfATextCountsSpacingBetweenCharacters) {
   EXPECT_FLOAT_EQ(t.longueur_texte(""), -0.02f);
   EXPECT_FLOAT_EQ(t.longueur_texte("A "), w('A') + 0.02f + w(' '));
   // Outside 32..126 a character counts 0.5 in place of width and spacing.
@@ -68,9 +71,8 @@ TEST(Texte, WidthOfATextCountsSpacingBetweenCharacters) {
   EXPECT_FLOAT_EQ(t.longueur_texte("\xe9"), 0.5f - 0.02f);  // a signed byte below 32
 }
 
-TEST(Texte, LayoutSkipsSpacesAndCharactersWithoutGlyph) {
-  t3DModel m = police(40);  // glyphs for the characters 32 to 71 only
-  Ctext t;
+TEST_F(Texte, LayoutSkipsSpacesAndCharactersWithoutGlyph) {
+  m = police(40);  // glyphs for the characters 32 to 71 only
   t.init(&m, 255, 123, 51, 255);
   std::vector<tGlyphePlace> g;
   const float avance = t.place_texte("! \t~\"", &g);
@@ -85,10 +87,7 @@ TEST(Texte, LayoutSkipsSpacesAndCharactersWithoutGlyph) {
 
 // Drawing without a GL context is a no-op for the GL calls, so the cursor can be checked here;
 // the drawn result is looked at in the render check.
-TEST(Texte, CursorAfterDrawingAndCentring) {
-  t3DModel m = police(95);
-  Ctext t;
-  t.init(&m, 255, 123, 51, 255);
+TEST_F(Texte, CursorAfterDrawingAndCentring) {
   const float avance = t.place_texte("Veltra 1", nullptr);
 
   t.print(0, CVector3(-0.3f, 0.1f, -1), "Veltra 1", 0);
@@ -110,9 +109,8 @@ TEST(Texte, CursorAfterDrawingAndCentring) {
   EXPECT_FLOAT_EQ(t.GetCurseurX(), -(w('A') + 0.02f + w('B')) / 2 + w('A') + w('B') + 0.04f);
 }
 
-TEST(Texte, FontWithoutObjectsDrawsNothing) {
+TEST_F(Texte, FontWithoutObjectsDrawsNothing) {
   t3DModel vide;
-  Ctext t;
   t.init(&vide, 255, 255, 255, 255);
   EXPECT_EQ(t.GetMaxH(), 0.0f);
   std::vector<tGlyphePlace> g;
