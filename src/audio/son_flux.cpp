@@ -36,11 +36,12 @@ void alimente(Systeme& s, Canal& c) {
     else
       c.flux_fini = true;
   }
-  if (c.en_pause || c.flux_fini) return;
+  if (c.en_pause) return;
   ALint etat = AL_STOPPED, en_file = 0;
   alGetSourcei(c.source, AL_SOURCE_STATE, &etat);
   alGetSourcei(c.source, AL_BUFFERS_QUEUED, &en_file);
-  // The queue ran dry (a busy machine): start again where the data is.
+  // The queue ran dry (a busy machine): start again where the data is, the song's last buffers
+  // too. A song played to its end has none left queued.
   if (etat != AL_PLAYING && en_file > 0) alSourcePlay(c.source);
 }
 
