@@ -37,9 +37,7 @@ TEST_F(Decorations, InsertAfterCurrentAndRemoveToThePredecessor) {
   EXPECT_FLOAT_EQ(act_deco->position.x, 2);
   Destruct_deco(act_deco);
   EXPECT_EQ(nb_deco, 0);
-  EXPECT_EQ(prem_list_deco, nullptr);
-  EXPECT_EQ(haut_list_deco, nullptr);
-  EXPECT_EQ(act_deco, nullptr);
+  EXPECT_EQ((std::vector<const void*>{prem_list_deco, haut_list_deco, act_deco}), std::vector<const void*>(3));
 }
 
 TEST_F(Decorations, TypeTableWithAFernForUnknownTypes) {
@@ -87,9 +85,8 @@ TEST_F(Decorations, FileRoundTripWithScaledRadius) {
   EXPECT_FLOAT_EQ(rayon, 64);  // radius times scale at saving time
   EXPECT_TRUE(charge_deco(4));
   ASSERT_EQ(nb_deco, 2);
-  EXPECT_FLOAT_EQ(prem_list_deco->rayon, 32);
-  EXPECT_FLOAT_EQ(prem_list_deco->echelle, 2);
-  EXPECT_FLOAT_EQ(prem_list_deco->angles.y, 45);
+  const CObjetDeco& d = *prem_list_deco;
+  EXPECT_EQ(std::vector<float>({d.rayon, d.echelle, d.angles.y}), (std::vector<float>{32, 2, 45}));
   EXPECT_EQ(haut_list_deco->type, 77);  // the type read is kept
   EXPECT_EQ(haut_list_deco->modele, &fougere);
   // An empty list removes the file; loading then makes the default fern.

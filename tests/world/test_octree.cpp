@@ -131,11 +131,11 @@ TEST(Octree, SmallCircuitIsOneEndNodeHoldingEverything) {
   EXPECT_FALSE(arbre.IsSubDivided());
   EXPECT_EQ(g_EndNodeCount, 1);
   ASSERT_NE(arbre.GetWorld(), nullptr);
-  EXPECT_EQ(arbre.GetWorld()->objectCount, 2);
-  EXPECT_EQ(arbre.GetWorld()->objects[0].faceCount, 100);
-  EXPECT_EQ(arbre.GetWorld()->objects[0].indices.size(), 300u);
-  EXPECT_EQ(arbre.GetWorld()->objects[0].indices[4], 4);
-  EXPECT_TRUE(arbre.GetWorld()->objects[0].vertices.empty());  // vertices stay in the circuit
+  const t3DObject& o = arbre.GetWorld()->objects[0];
+  EXPECT_EQ(std::vector<int>({arbre.GetWorld()->objectCount, o.faceCount, static_cast<int>(o.indices.size()),
+                              static_cast<int>(o.indices[4])}),
+            (std::vector<int>{2, 100, 300, 4}));
+  EXPECT_TRUE(o.vertices.empty());  // vertices stay in the circuit
   EXPECT_EQ(arbre.GetObjectList(), std::vector<int>{0});        // the empty object is not listed
   EXPECT_EQ(g_Debug.Lines().size(), 24u);                      // one cube, twelve edges
 
@@ -153,8 +153,7 @@ TEST(Octree, SceneDimensionsCoverEveryVertexEvenWithEqualExtents) {
   ajoute_objet(m, "Rsol", {CVector3(-50, 0, -50), CVector3(50, 1, 50), CVector3(50, 0, -50), CVector3(-50, 1, 50)});
   COctree arbre;
   arbre.GetSceneDimensions(&m);
-  EXPECT_FLOAT_EQ(arbre.GetCenter().x, 0);
-  EXPECT_FLOAT_EQ(arbre.GetCenter().y, 0.5f);
+  EXPECT_EQ(Distance(arbre.GetCenter(), CVector3(0, 0.5f, 0)), 0.0f);
   EXPECT_GE(arbre.GetWidth(), 100.0f);
   EXPECT_LE(arbre.GetWidth(), 102.0f);
 

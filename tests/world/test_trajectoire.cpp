@@ -68,9 +68,7 @@ TEST_F(Trajectoire, InsertAfterCurrentAndRemoveMovesToANeighbour) {
   EXPECT_EQ(prem_list_ptraj->numero, 2);
   verifie_chainage();
   Destruct_point_t(act_ptraj);
-  EXPECT_EQ(act_ptraj, nullptr);
-  EXPECT_EQ(prem_list_ptraj, nullptr);
-  EXPECT_EQ(haut_list_ptraj, nullptr);
+  EXPECT_EQ((std::vector<const void*>{act_ptraj, prem_list_ptraj, haut_list_ptraj}), std::vector<const void*>(3));
   EXPECT_EQ(nb_point_t, 0);
 }
 
@@ -85,8 +83,7 @@ TEST_F(Trajectoire, LoadingNumbersPointsAndClosesTheLoop) {
   EXPECT_FLOAT_EQ(LONGUEUR_CIRCUIT, 120);
   EXPECT_FLOAT_EQ(prem_list_ptraj->suivant->normale.z, 1);
   // Along +x the side vector is (x, 0, z) x (0, 1, 0) = (0, 0, 1).
-  EXPECT_NEAR(prem_list_ptraj->lateral.z, 1, 1e-6);
-  EXPECT_NEAR(prem_list_ptraj->lateral.x, 0, 1e-6);
+  EXPECT_NEAR(Distance(prem_list_ptraj->lateral, CVector3(0, 0, 1)), 0, 1e-6);
 }
 
 TEST_F(Trajectoire, TruncatedAndHostileFilesKeepCompleteRecordsOnly) {
@@ -165,8 +162,7 @@ TEST_F(Trajectoire, EditorOperationsWrapAndReaimNeighbours) {
   // Moving the first point re-aims it at the second and the last at it.
   act_ptraj = prem_list_ptraj;
   deplace_ptraj(0, 0, 10);
-  EXPECT_NEAR(prem_list_ptraj->normale.x, 0.70710678f, 1e-6);
-  EXPECT_NEAR(prem_list_ptraj->normale.z, -0.70710678f, 1e-6);
+  EXPECT_NEAR(Distance(prem_list_ptraj->normale, CVector3(0.70710678f, 0, -0.70710678f)), 0, 1e-6);
   EXPECT_NEAR(haut_list_ptraj->normale.x, -1, 1e-6);
   // Insert sits on top of the current point, after it.
   insere_ptraj();
