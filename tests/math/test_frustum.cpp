@@ -32,7 +32,9 @@ TEST_F(Frustum, PlanesComeInTheirOrderAndPointInwards) {
   } cas[] = {{FRUSTUM_RIGHT, 0, -s, 1e-5f}, {FRUSTUM_RIGHT, 2, -s, 1e-5f}, {FRUSTUM_LEFT, 0, s, 1e-5f},
              {FRUSTUM_BOTTOM, 1, s, 1e-5f}, {FRUSTUM_TOP, 1, -s, 1e-5f},   {FRUSTUM_FAR, 2, 1, 1e-5f},
              {FRUSTUM_FAR, 3, 100, 1e-3f},  {FRUSTUM_NEAR, 2, -1, 1e-5f},  {FRUSTUM_NEAR, 3, -1, 1e-4f}};
-  for (const auto& c : cas) EXPECT_NEAR(p.m_Frustum[c.plan][c.coef], c.valeur, c.tolerance) << c.plan << c.coef;
+  for (const auto& c : cas) {
+    EXPECT_NEAR(p.m_Frustum[c.plan][c.coef], c.valeur, c.tolerance) << c.plan << " " << c.coef;
+  }
 }
 
 TEST_F(Frustum, SphereExactlyItsRadiusOutsideIsRejected) {

@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
 
 #include "common/binio.h"
 #include "common/fichier.h"
@@ -87,15 +85,16 @@ TEST_F(Trajectoire, LoadingNumbersPointsAndClosesTheLoop) {
 }
 
 TEST_F(Trajectoire, TruncatedAndHostileFilesKeepCompleteRecordsOnly) {
-  auto octets = fichier(3, {0, 0, 0, 1, 0, 0, 30, 0, 0, 0, 0, 1, 30, 0});
-  ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
-  EXPECT_EQ(nb_point_t, 2);
-  octets = fichier(2000000000, {1, 2, 3, 4, 5, 6});
-  ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
-  EXPECT_EQ(nb_point_t, 1);
-  octets = fichier(-5, {1, 2, 3, 4, 5, 6});
-  ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
-  EXPECT_EQ(nb_point_t, 0);
+  const struct {
+    std::vector<uint8_t> octets;
+    int points;
+  } cas[] = {{fichier(3, {0, 0, 0, 1, 0, 0, 30, 0, 0, 0, 0, 1, 30, 0}), 2},
+             {fichier(2000000000, {1, 2, 3, 4, 5, 6}), 1},
+             {fichier(-5, {1, 2, 3, 4, 5, 6}), 0}};
+  for (const auto& c : cas) {
+    ASSERT_TRUE(lit_trajectoire(c.octets.data(), c.octets.size()));
+    EXPECT_EQ(nb_point_t, c.points);
+  }
   const uint8_t court[3] = {1, 0, 0};
   EXPECT_FALSE(lit_trajectoire(court, sizeof court));
   EXPECT_EQ(nb_point_t, 0);
