@@ -16,13 +16,17 @@ t3DModel carte() {
   return m;
 }
 
-TEST(Minimap, ShadesFromTheBaseColourToWhite) {
+class Minimap : public ::testing::Test {
+ protected:
+  void SetUp() override { c.Set3Dobj(&m); }
   t3DModel m = carte();
   CMinimap c;
-  c.Set3Dobj(&m);
+};
+
+TEST_F(Minimap, ShadesFromTheBaseColourToWhite) {
   c.setColors(173, 111, 6, 160);
   c.init();
-  const auto rgb = [&c](float hauteur) {
+  const auto rgb = [this](float hauteur) {
     int r, g, b;
     c.couleur(hauteur, &r, &g, &b);
     return std::vector<int>{r, g, b};
@@ -35,10 +39,7 @@ TEST(Minimap, ShadesFromTheBaseColourToWhite) {
   EXPECT_EQ(rgb(0), (std::vector<int>{173, 111, 6}));
 }
 
-TEST(Minimap, SharedEdgeAnswersWithTheFirstFace) {
-  t3DModel m = carte();
-  CMinimap c;
-  c.Set3Dobj(&m);
+TEST_F(Minimap, SharedEdgeAnswersWithTheFirstFace) {
   float y = -1;
   ASSERT_TRUE(c.PointSurPiste(5, 5, &y));
   EXPECT_FLOAT_EQ(y, 4);  // highest corner of the first face
@@ -49,10 +50,8 @@ TEST(Minimap, SharedEdgeAnswersWithTheFirstFace) {
   EXPECT_EQ(y, -1);
 }
 
-TEST(Minimap, ExtentAlwaysIncludesTheOrigin) {
-  t3DModel m = carte();
+TEST_F(Minimap, ExtentAlwaysIncludesTheOrigin) {
   for (auto& v : m.objects[0].vertices) v.x += 50;
-  CMinimap c;
   c.Set3Dobj(&m);
   float minx, maxx, minz, maxz;
   c.GetVal(&minx, &maxx, &minz, &maxz);
