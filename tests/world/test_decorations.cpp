@@ -21,9 +21,7 @@ class Decorations : public ::testing::Test {
 };
 
 TEST_F(Decorations, InsertAfterCurrentAndRemoveToThePredecessor) {
-  creation_deco(1, 0, 0);
-  creation_deco(2, 0, 0);
-  creation_deco(3, 0, 0);
+  for (float x : {1, 2, 3}) creation_deco(x, 0, 0);
   act_deco = prem_list_deco->suivant;  // the middle one
   creation_deco(9, 0, 0);
   std::vector<float> xs;

@@ -46,9 +46,7 @@ std::vector<uint8_t> fichier(int n, const std::vector<float>& floats) {
 }
 
 TEST_F(Trajectoire, InsertAfterCurrentAndRemoveMovesToANeighbour) {
-  creation_point_t(0, 0, 0, 0);
-  creation_point_t(1, 0, 0, 1);
-  creation_point_t(2, 0, 0, 2);
+  for (int k = 0; k < 3; k++) creation_point_t(static_cast<float>(k), 0, 0, k);
   EXPECT_EQ(numeros(), (std::vector<int>{1, 2, 3}));
   // Current is the first: the new point goes second.
   act_ptraj = prem_list_ptraj;
