@@ -13,51 +13,46 @@ void frustum_simple(CFrustum& f) {
   f.CalculateFrustum(proj, ident);
 }
 
-TEST(Frustum, PlanesComeInTheirOrderAndPointInwards) {
-  CFrustum f;
-  frustum_simple(f);
+// `p` is the simple perspective; `f`, from identity matrices, the cube [-1, 1] with exact planes.
+class Frustum : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frustum_simple(p);
+    const float ident[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    f.CalculateFrustum(ident, ident);
+  }
+  CFrustum f, p;
+};
+
+TEST_F(Frustum, PlanesComeInTheirOrderAndPointInwards) {
   const float s = 0.70710678f;
-  EXPECT_NEAR(f.m_Frustum[FRUSTUM_RIGHT][0], -s, 1e-5f);
-  EXPECT_NEAR(f.m_Frustum[FRUSTUM_RIGHT][2], -s, 1e-5f);
-  EXPECT_NEAR(f.m_Frustum[FRUSTUM_LEFT][0], s, 1e-5f);
-  EXPECT_NEAR(f.m_Frustum[FRUSTUM_BOTTOM][1], s, 1e-5f);
-  EXPECT_NEAR(f.m_Frustum[FRUSTUM_TOP][1], -s, 1e-5f);
-  EXPECT_NEAR(f.m_Frustum[FRUSTUM_FAR][2], 1, 1e-5f);
-  EXPECT_NEAR(f.m_Frustum[FRUSTUM_FAR][3], 100, 1e-3f);
-  EXPECT_NEAR(f.m_Frustum[FRUSTUM_NEAR][2], -1, 1e-5f);
-  EXPECT_NEAR(f.m_Frustum[FRUSTUM_NEAR][3], -1, 1e-4f);
+  const struct {
+    int plan, coef;
+    float valeur, tolerance;
+  } cas[] = {{FRUSTUM_RIGHT, 0, -s, 1e-5f}, {FRUSTUM_RIGHT, 2, -s, 1e-5f}, {FRUSTUM_LEFT, 0, s, 1e-5f},
+             {FRUSTUM_BOTTOM, 1, s, 1e-5f}, {FRUSTUM_TOP, 1, -s, 1e-5f},   {FRUSTUM_FAR, 2, 1, 1e-5f},
+             {FRUSTUM_FAR, 3, 100, 1e-3f},  {FRUSTUM_NEAR, 2, -1, 1e-5f},  {FRUSTUM_NEAR, 3, -1, 1e-4f}};
+  for (const auto& c : cas) {
+    EXPECT_NEAR(p.m_Frustum[c.plan][c.coef], c.valeur, c.tolerance) << c.plan << " " << c.coef;
+  }
 }
 
-// Identity matrices: the view volume is the cube [-1, 1] on every axis, with exact planes.
-void frustum_cube(CFrustum& f) {
-  const float ident[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-  f.CalculateFrustum(ident, ident);
-}
-
-TEST(Frustum, SphereExactlyItsRadiusOutsideIsRejected) {
-  CFrustum f;
-  frustum_cube(f);
+TEST_F(Frustum, SphereExactlyItsRadiusOutsideIsRejected) {
   EXPECT_TRUE(f.SphereInFrustum(0, 0, 0, 0.5f));
   EXPECT_FALSE(f.SphereInFrustum(3, 0, 0, 2));  // 2 beyond the right plane x = 1
   EXPECT_TRUE(f.SphereInFrustum(3, 0, 0, 2.01f));
   EXPECT_FALSE(f.SphereInFrustum(0, -1.5f, 0, 0.5f));
-  CFrustum p;
-  frustum_simple(p);
   EXPECT_TRUE(p.SphereInFrustum(0, 0, -50, 1));
   EXPECT_FALSE(p.SphereInFrustum(0, 0, -150, 10));
 }
 
-TEST(Frustum, CubeNeedsACornerStrictlyInside) {
-  CFrustum f;
-  frustum_cube(f);
+TEST_F(Frustum, CubeNeedsACornerStrictlyInside) {
   EXPECT_TRUE(f.CubeInFrustum(0, 0, 0, 0.5f));
   // Cube spanning x in [1, 3]: its nearest corners lie on the right plane, the rest outside.
   EXPECT_FALSE(f.CubeInFrustum(2, 0, 0, 1));
   EXPECT_TRUE(f.CubeInFrustum(1.75f, 0, 0, 1));
   // A cube containing the whole view volume passes.
   EXPECT_TRUE(f.CubeInFrustum(0, 0, 0, 1000));
-  CFrustum p;
-  frustum_simple(p);
   EXPECT_TRUE(p.CubeInFrustum(0, 0, 0, 1000));
   EXPECT_FALSE(p.CubeInFrustum(500, 0, -50, 10));
 }

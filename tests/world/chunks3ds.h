@@ -25,6 +25,9 @@ struct Import {
   }
 };
 
+// A vector as a whole value, to compare it at once.
+inline std::vector<float> xyz(const CVector3& v) { return {v.x, v.y, v.z}; }
+
 // A chunk: id, then length (header included) unless `longueur` forces another value.
 inline std::vector<uint8_t> chunk(uint16_t id, const std::vector<uint8_t>& corps, int64_t longueur = -1) {
   Ecrivain e;

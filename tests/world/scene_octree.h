@@ -48,6 +48,9 @@ struct CObjetTest : CObjetMonde {
   float rayon = 2.0f;
   float rayonSol = 1.0f;
 
+  CObjetTest() = default;
+  explicit CObjetTest(CVector3 p, CVector3 d = CVector3(0, 0, 0)) : position(p), deplacement(d) {}
+
   std::vector<std::string> journal;  // Set_Roule, Set_Chute, SetContactDecor, Set_Collision
   int objetSol = -1, faceSol = -1, typeSol = -1;
   std::string nomSol;

@@ -21,9 +21,7 @@ class Decorations : public ::testing::Test {
 };
 
 TEST_F(Decorations, InsertAfterCurrentAndRemoveToThePredecessor) {
-  creation_deco(1, 0, 0);
-  creation_deco(2, 0, 0);
-  creation_deco(3, 0, 0);
+  for (float x : {1, 2, 3}) creation_deco(x, 0, 0);
   act_deco = prem_list_deco->suivant;  // the middle one
   creation_deco(9, 0, 0);
   std::vector<float> xs;
@@ -37,9 +35,7 @@ TEST_F(Decorations, InsertAfterCurrentAndRemoveToThePredecessor) {
   EXPECT_FLOAT_EQ(act_deco->position.x, 2);
   Destruct_deco(act_deco);
   EXPECT_EQ(nb_deco, 0);
-  EXPECT_EQ(prem_list_deco, nullptr);
-  EXPECT_EQ(haut_list_deco, nullptr);
-  EXPECT_EQ(act_deco, nullptr);
+  EXPECT_EQ((std::vector<const void*>{prem_list_deco, haut_list_deco, act_deco}), std::vector<const void*>(3));
 }
 
 TEST_F(Decorations, TypeTableWithAFernForUnknownTypes) {
@@ -87,9 +83,8 @@ TEST_F(Decorations, FileRoundTripWithScaledRadius) {
   EXPECT_FLOAT_EQ(rayon, 64);  // radius times scale at saving time
   EXPECT_TRUE(charge_deco(4));
   ASSERT_EQ(nb_deco, 2);
-  EXPECT_FLOAT_EQ(prem_list_deco->rayon, 32);
-  EXPECT_FLOAT_EQ(prem_list_deco->echelle, 2);
-  EXPECT_FLOAT_EQ(prem_list_deco->angles.y, 45);
+  const CObjetDeco& d = *prem_list_deco;
+  EXPECT_EQ(std::vector<float>({d.rayon, d.echelle, d.angles.y}), (std::vector<float>{32, 2, 45}));
   EXPECT_EQ(haut_list_deco->type, 77);  // the type read is kept
   EXPECT_EQ(haut_list_deco->modele, &fougere);
   // An empty list removes the file; loading then makes the default fern.

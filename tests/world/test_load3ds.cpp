@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <random>
-#include <string>
+#include <utility>
 
 #include "assetgen/ecrit3ds.h"
 #include "world/chunks3ds.h"
@@ -17,10 +17,7 @@ TEST(Load3DS, FilesAreZUpAndFlatFacesPointUp) {
   Import i(fichier3ds(objet3ds("Rsol", concat({sommets3ds({1, 2, 3}), faces3ds({})}))));
   ASSERT_EQ(i.r, IMPORT_OK);
   ASSERT_EQ(i.model.objectCount, 1);
-  const CVector3 v = i.model.objects[0].vertices[0];
-  EXPECT_EQ(v.x, 1.0f);
-  EXPECT_EQ(v.y, 3.0f);
-  EXPECT_EQ(v.z, -2.0f);
+  EXPECT_EQ(xyz(i.model.objects[0].vertices[0]), (std::vector<float>{1, 3, -2}));
   EXPECT_STREQ(i.model.objects[0].name, "Rsol");
   EXPECT_TRUE(i.model.objects[0].indices.empty());
 
@@ -35,12 +32,9 @@ TEST(Load3DS, FilesAreZUpAndFlatFacesPointUp) {
   EXPECT_NE(std::search(octets.begin(), octets.end(), attendu.begin(), attendu.end()), octets.end());
   Import j(octets);
   const t3DObject& t = j.model.objects[0];
-  EXPECT_EQ(t.faces[0].normal.x, 0.0f);
-  EXPECT_EQ(t.faces[0].normal.y, 1.0f);
-  EXPECT_EQ(t.faces[0].normal.z, 0.0f);
+  EXPECT_EQ(xyz(t.faces[0].normal), (std::vector<float>{0, 1, 0}));
   for (const CVector3& n : t.normals) EXPECT_EQ(n.y, 1.0f);
-  EXPECT_EQ(t.texVertexCount, 0);
-  EXPECT_TRUE(t.texCoords.empty());
+  EXPECT_TRUE(t.texVertexCount == 0 && t.texCoords.empty());
   EXPECT_EQ(t.materialIndex, -1);  // no face-material chunk
   EXPECT_FALSE(t.hasTexture);
 }
@@ -55,18 +49,16 @@ TEST(Load3DS, ObjectMaterialsAreFoundByNameInTheWholeTable) {
   tMateriaux table;
   Import i(ecrit_3ds(a), &table);
   ASSERT_EQ(i.r, IMPORT_OK);
-  EXPECT_EQ(i.model.firstMaterial, 0);
-  EXPECT_EQ(i.model.endMaterial, 2);
-  EXPECT_EQ(table.materialCount, 2);
+  EXPECT_EQ(std::vector<int>({i.model.firstMaterial, i.model.endMaterial, table.materialCount}),
+            (std::vector<int>{0, 2, 2}));
   EXPECT_EQ(static_cast<int>(table.materials.size()), 2);
   EXPECT_STREQ(table.materials[0].fileName, "pierre.jpg");
   EXPECT_EQ(table.materials[1].color[2], 3);
-  EXPECT_EQ(i.model.objects[0].materialIndex, 0);
-  EXPECT_TRUE(i.model.objects[0].hasTexture);
-  EXPECT_EQ(i.model.objects[1].materialIndex, 1);
-  EXPECT_FALSE(i.model.objects[1].hasTexture);
-  EXPECT_EQ(i.model.objects[2].materialIndex, -1);
-  EXPECT_FALSE(i.model.objects[2].hasTexture);
+  const std::pair<int, bool> attendu[] = {{0, true}, {1, false}, {-1, false}};
+  for (int k = 0; k < 3; k++) {
+    const t3DObject& o = i.model.objects[k];
+    EXPECT_EQ(std::make_pair(o.materialIndex, o.hasTexture), attendu[k]) << k;
+  }
 
   // A second model defining "Pierre" again appends its own copy, but its object finds the first.
   CMaillage b;
@@ -74,9 +66,8 @@ TEST(Load3DS, ObjectMaterialsAreFoundByNameInTheWholeTable) {
   b.materiau("Pierre", 99, 99, 99);
   b.objet("Rpont", "Pierre");
   Import j(ecrit_3ds(b), &table);
-  EXPECT_EQ(j.model.firstMaterial, 2);
-  EXPECT_EQ(j.model.endMaterial, 4);
-  EXPECT_EQ(table.materialCount, 4);
+  EXPECT_EQ(std::vector<int>({j.model.firstMaterial, j.model.endMaterial, table.materialCount}),
+            (std::vector<int>{2, 4, 4}));
   EXPECT_EQ(j.model.objects[0].materialIndex, 0);
 }
 
@@ -144,14 +135,9 @@ TEST(Load3DS, RandomMeshesSurviveTheWriterExactly) {
       const t3DObject& b = i.model.objects[k];
       EXPECT_EQ(a.nom, b.name);
       ASSERT_EQ(static_cast<int>(a.sommets.size()), b.vertexCount);
-      for (int v = 0; v < b.vertexCount; v++) {
-        EXPECT_EQ(0, std::memcmp(&a.sommets[v], &b.vertices[v], sizeof(CVector3)));
-      }
+      EXPECT_EQ(0, std::memcmp(a.sommets.data(), b.vertices.data(), a.sommets.size() * sizeof(CVector3)));
       ASSERT_EQ(static_cast<int>(a.uv.size()), b.texVertexCount);
-      for (int v = 0; v < b.texVertexCount; v++) {
-        EXPECT_EQ(a.uv[v].u, b.texCoords[v].u);
-        EXPECT_EQ(a.uv[v].v, b.texCoords[v].v);
-      }
+      EXPECT_EQ(0, std::memcmp(a.uv.data(), b.texCoords.data(), a.uv.size() * sizeof(tTexCoord)));
       ASSERT_EQ(static_cast<int>(a.faces.size()), b.faceCount);
       for (int f = 0; f < b.faceCount; f++) {
         for (int c = 0; c < 3; c++) EXPECT_EQ(a.faces[f][c], b.faces[f].vertexIndex[c]);
@@ -184,9 +170,7 @@ TEST(Load3DS, MissingFileIsReturnedToTheCaller) {
   EXPECT_NE(testing::internal::GetCapturedStderr().find("Error : Unable to find the file: /nonexistent/kan_9.3ds!"),
             std::string::npos);
   EXPECT_EQ(r, IMPORT_ABSENT);
-  EXPECT_EQ(m.objectCount, 0);
-  EXPECT_EQ(m.firstMaterial, 2);
-  EXPECT_EQ(m.endMaterial, 2);
+  EXPECT_EQ(std::vector<int>({m.objectCount, m.firstMaterial, m.endMaterial}), (std::vector<int>{0, 2, 2}));
 }
 
 // Inside an object the chunks come in any order: faces (with their material) before the vertices
@@ -204,10 +188,8 @@ TEST(Load3DS, ObjectChunksInAnyOrder) {
   EXPECT_EQ(i.r, IMPORT_OK);
   ASSERT_EQ(i.model.objectCount, 2);
   const t3DObject& a = i.model.objects[0];
-  EXPECT_EQ(a.faceCount, 1);
-  EXPECT_EQ(a.vertexCount, 3);
-  EXPECT_EQ(a.texVertexCount, 3);
-  EXPECT_EQ(a.materialIndex, 0);
+  EXPECT_EQ(std::vector<int>({a.faceCount, a.vertexCount, a.texVertexCount, a.materialIndex}),
+            (std::vector<int>{1, 3, 3, 0}));
   EXPECT_FLOAT_EQ(a.faces[0].normal.y, 1.0f);  // computed on the vertices read after the faces
   EXPECT_EQ(i.model.objects[1].faceCount, 1);
 }

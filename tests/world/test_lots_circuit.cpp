@@ -2,7 +2,6 @@
 // per circuit object, in the nodes' order.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <map>
 #include <vector>

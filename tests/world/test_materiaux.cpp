@@ -5,6 +5,7 @@
 #include <allegro.h>
 #include <sys/stat.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -116,18 +117,14 @@ TEST_F(Materiaux, MissingAndForeignModelFilesAreReportedInOrder) {
   for (const char* f : {"anneau", "b_speed", "b_missile", "mine", "explo"}) {
     ecrit(std::string("objets/") + f + ".3DS", {"corps"});
   }
-  FILE* f = std::fopen("objets/missile.3DS", "wb");
-  ASSERT_NE(f, nullptr);
-  std::fputs("pas un modele", f);
-  std::fclose(f);
+  std::ofstream("objets/missile.3DS") << "pas un modele";
   testing::internal::CaptureStderr();
   const tRapports3DS r = charge_mesh_bonus();
   const std::string erreurs = testing::internal::GetCapturedStderr();
   ASSERT_EQ(r.size(), 2u);
   EXPECT_EQ(r[0].chemin, "./objets/b_mine.3DS");
-  EXPECT_EQ(r[0].resultat, IMPORT_ABSENT);
   EXPECT_EQ(r[1].chemin, "./objets/missile.3DS");
-  EXPECT_EQ(r[1].resultat, IMPORT_PAS_3DS);
+  EXPECT_EQ(std::make_pair(r[0].resultat, r[1].resultat), std::make_pair(IMPORT_ABSENT, IMPORT_PAS_3DS));
   EXPECT_NE(erreurs.find("Error : Unable to find the file: ./objets/b_mine.3DS!"), std::string::npos) << erreurs;
   EXPECT_EQ(bonus_mine.objectCount, 0);
   EXPECT_EQ(explosion.objectCount, 1);
@@ -137,13 +134,11 @@ TEST_F(Materiaux, MissingAndForeignModelFilesAreReportedInOrder) {
 }
 
 TEST(Surfaces, ClassFromTheFirstLetter) {
-  EXPECT_EQ(classe_surface("Lpont"), 15);
-  EXPECT_EQ(classe_surface("Gherbe"), 7);
-  EXPECT_EQ(classe_surface("Rroute"), 3);
-  EXPECT_EQ(classe_surface("Dmur"), 31);
-  EXPECT_EQ(classe_surface("dmur"), 16);
-  EXPECT_EQ(classe_surface("r"), 16);
-  EXPECT_EQ(classe_surface(""), 16);
+  std::vector<int> classes;
+  for (const char* nom : {"Lpont", "Gherbe", "Rroute", "Dmur", "dmur", "r", ""}) {
+    classes.push_back(classe_surface(nom));
+  }
+  EXPECT_EQ(classes, (std::vector<int>{15, 7, 3, 31, 16, 16, 16}));
 }
 
 TEST(Surfaces, BoundsAlwaysHoldTheOrigin) {
@@ -188,24 +183,21 @@ TEST_F(Circuit, LoadedTwiceGetsTheSameIndicesAndClasses) {
     EXPECT_TRUE(etat.modeles.empty());
     EXPECT_EQ(glissement, 0.25f);
     EXPECT_EQ(g_Minimap.modele, &Minimap);
-    EXPECT_EQ(Minimap.firstMaterial, 1);
-    EXPECT_EQ(g_World.firstMaterial, 2);
-    EXPECT_EQ(g_World.endMaterial, 4);
-    EXPECT_EQ(g_World.objects[1].materialIndex, 3);
-    EXPECT_EQ(g_World.objects[0].surfaceType, SURFACE_RAPIDE);
-    EXPECT_EQ(g_World.objects[1].surfaceType, SURFACE_MUR);
-    EXPECT_EQ(g_World.objects[2].surfaceType, SURFACE_DECOR);
-    EXPECT_EQ(g_World.objects[3].surfaceType, SURFACE_LENTE);
+    EXPECT_EQ(std::vector<int>({Minimap.firstMaterial, g_World.firstMaterial, g_World.endMaterial,
+                                g_World.objects[1].materialIndex}),
+              (std::vector<int>{1, 2, 4, 3}));
+    std::vector<int> classes;
+    for (const t3DObject& o : g_World.objects) classes.push_back(o.surfaceType);
+    EXPECT_EQ(classes, (std::vector<int>{SURFACE_RAPIDE, SURFACE_MUR, SURFACE_DECOR, SURFACE_LENTE}));
     for (int i = 2; i < 4; i++) EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
     EXPECT_EQ(wminx, -100);
     EXPECT_EQ(wmaxy, 32);
     EXPECT_GT(g_EndNodeCount, 1);  // 800 road triangles do not fit one end node
     EXPECT_EQ(g_Octree.GetTriangleCount(), 800 + 36);
     destroy_monde();
-    EXPECT_EQ(g_EndNodeCount, 0);
-    EXPECT_EQ(g_Materiaux.materialCount, 1);
-    EXPECT_EQ(g_World.objectCount, 0);
-    EXPECT_EQ(Minimap.objectCount, 0);
+    EXPECT_EQ(std::vector<int>({g_EndNodeCount, g_Materiaux.materialCount, g_World.objectCount,
+                                Minimap.objectCount}),
+              (std::vector<int>{0, 1, 0, 0}));
   }
   destroy_obj(&deja);
   set_config_data("", 0);

@@ -4,33 +4,29 @@
 #include <vector>
 
 #include "world/minimap.h"
+#include "world/scene_octree.h"
 
 namespace {
 
 // Two triangles sharing the edge x = z, the second one higher.
 t3DModel carte() {
   t3DModel m;
-  t3DObject o;
-  o.vertices = {CVector3(0, 0, 0), CVector3(10, 2, 0), CVector3(10, 4, 10), CVector3(0, 8, 10)};
-  o.normals.assign(4, CVector3(0, 1, 0));
-  o.vertexCount = 4;
-  tFace a, b;
-  a.vertexIndex[0] = 0, a.vertexIndex[1] = 1, a.vertexIndex[2] = 2;
-  b.vertexIndex[0] = 0, b.vertexIndex[1] = 2, b.vertexIndex[2] = 3;
-  o.faces = {a, b};
-  o.faceCount = 2;
-  m.objects.push_back(o);
-  m.objectCount = 1;
+  const CVector3 a(0, 0, 0), b(10, 2, 0), c(10, 4, 10), d(0, 8, 10);
+  ajoute_objet(m, "carte", {a, b, c, a, c, d});
   return m;
 }
 
-TEST(Minimap, ShadesFromTheBaseColourToWhite) {
+class Minimap : public ::testing::Test {
+ protected:
+  void SetUp() override { c.Set3Dobj(&m); }
   t3DModel m = carte();
   CMinimap c;
-  c.Set3Dobj(&m);
+};
+
+TEST_F(Minimap, ShadesFromTheBaseColourToWhite) {
   c.setColors(173, 111, 6, 160);
   c.init();
-  const auto rgb = [&c](float hauteur) {
+  const auto rgb = [this](float hauteur) {
     int r, g, b;
     c.couleur(hauteur, &r, &g, &b);
     return std::vector<int>{r, g, b};
@@ -43,10 +39,7 @@ TEST(Minimap, ShadesFromTheBaseColourToWhite) {
   EXPECT_EQ(rgb(0), (std::vector<int>{173, 111, 6}));
 }
 
-TEST(Minimap, SharedEdgeAnswersWithTheFirstFace) {
-  t3DModel m = carte();
-  CMinimap c;
-  c.Set3Dobj(&m);
+TEST_F(Minimap, SharedEdgeAnswersWithTheFirstFace) {
   float y = -1;
   ASSERT_TRUE(c.PointSurPiste(5, 5, &y));
   EXPECT_FLOAT_EQ(y, 4);  // highest corner of the first face
@@ -57,17 +50,12 @@ TEST(Minimap, SharedEdgeAnswersWithTheFirstFace) {
   EXPECT_EQ(y, -1);
 }
 
-TEST(Minimap, ExtentAlwaysIncludesTheOrigin) {
-  t3DModel m = carte();
+TEST_F(Minimap, ExtentAlwaysIncludesTheOrigin) {
   for (auto& v : m.objects[0].vertices) v.x += 50;
-  CMinimap c;
   c.Set3Dobj(&m);
   float minx, maxx, minz, maxz;
   c.GetVal(&minx, &maxx, &minz, &maxz);
-  EXPECT_EQ(minx, 0);
-  EXPECT_EQ(maxx, 60);
-  EXPECT_EQ(maxz, 10);
-  EXPECT_EQ(minz, 0);
+  EXPECT_EQ(std::vector<float>({minx, maxx, minz, maxz}), (std::vector<float>{0, 60, 0, 10}));
   c.setPositionJoueurs(5, CVector3(1, 2, 3));
   c.setPositionJoueurs(9, CVector3(1, 2, 3));  // out of range: ignored
   EXPECT_FLOAT_EQ(c.GetPositionJoueur(5).z, 3);

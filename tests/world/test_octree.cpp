@@ -131,11 +131,11 @@ TEST(Octree, SmallCircuitIsOneEndNodeHoldingEverything) {
   EXPECT_FALSE(arbre.IsSubDivided());
   EXPECT_EQ(g_EndNodeCount, 1);
   ASSERT_NE(arbre.GetWorld(), nullptr);
-  EXPECT_EQ(arbre.GetWorld()->objectCount, 2);
-  EXPECT_EQ(arbre.GetWorld()->objects[0].faceCount, 100);
-  EXPECT_EQ(arbre.GetWorld()->objects[0].indices.size(), 300u);
-  EXPECT_EQ(arbre.GetWorld()->objects[0].indices[4], 4);
-  EXPECT_TRUE(arbre.GetWorld()->objects[0].vertices.empty());  // vertices stay in the circuit
+  const t3DObject& o = arbre.GetWorld()->objects[0];
+  EXPECT_EQ(std::vector<int>({arbre.GetWorld()->objectCount, o.faceCount, static_cast<int>(o.indices.size()),
+                              static_cast<int>(o.indices[4])}),
+            (std::vector<int>{2, 100, 300, 4}));
+  EXPECT_TRUE(o.vertices.empty());  // vertices stay in the circuit
   EXPECT_EQ(arbre.GetObjectList(), std::vector<int>{0});        // the empty object is not listed
   EXPECT_EQ(g_Debug.Lines().size(), 24u);                      // one cube, twelve edges
 
@@ -153,8 +153,7 @@ TEST(Octree, SceneDimensionsCoverEveryVertexEvenWithEqualExtents) {
   ajoute_objet(m, "Rsol", {CVector3(-50, 0, -50), CVector3(50, 1, 50), CVector3(50, 0, -50), CVector3(-50, 1, 50)});
   COctree arbre;
   arbre.GetSceneDimensions(&m);
-  EXPECT_FLOAT_EQ(arbre.GetCenter().x, 0);
-  EXPECT_FLOAT_EQ(arbre.GetCenter().y, 0.5f);
+  EXPECT_EQ(Distance(arbre.GetCenter(), CVector3(0, 0.5f, 0)), 0.0f);
   EXPECT_GE(arbre.GetWidth(), 100.0f);
   EXPECT_LE(arbre.GetWidth(), 102.0f);
 
@@ -263,8 +262,7 @@ TEST_F(OctreeRecherche, GroundContactCarriesObjectFaceNameAndClass) {
   ajoute_objet(m, "Rroute", dalle(-50, -50, 0, 50, 0));
   const int herbe = ajoute_objet(m, "Gherbe", dalle(0, -50, 50, 50, 0));
   construit();
-  CObjetTest ship;
-  ship.position = CVector3(25, 0.5f, 10);
+  CObjetTest ship(CVector3(25, 0.5f, 10));
   EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
   EXPECT_EQ(ship.objetSol, herbe);
   EXPECT_EQ(ship.typeSol, 7);
@@ -272,8 +270,7 @@ TEST_F(OctreeRecherche, GroundContactCarriesObjectFaceNameAndClass) {
   EXPECT_EQ(ship.faceSol % 3, 0);
   EXPECT_EQ(ship.journal, std::vector<std::string>{"Set_Roule"});
 
-  CObjetTest haut;  // far above: nothing
-  haut.position = CVector3(25, 30, 10);
+  CObjetTest haut(CVector3(25, 30, 10));  // far above: nothing
   EXPECT_FALSE(arbre.ChercheSolObjet(&haut, &m));
   EXPECT_TRUE(haut.journal.empty());
 }
@@ -284,8 +281,7 @@ TEST_F(OctreeRecherche, SteepGroundGivesTheFallState) {
   ajoute_objet(m, "Lrampe", {CVector3(0, 0, -10), CVector3(1, pente, 10), CVector3(1, pente, -10)});
   construit();
   ASSERT_NEAR(m.objects[0].faces[0].normal.y, 0.1f, 0.001f);
-  CObjetTest ship;
-  ship.position = CVector3(0.5f, pente / 2 - 0.05f, 0);
+  CObjetTest ship(CVector3(0.5f, pente / 2 - 0.05f, 0));
   EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
   EXPECT_EQ(ship.journal, std::vector<std::string>{"Set_Chute"});
 }
@@ -294,13 +290,11 @@ TEST_F(OctreeRecherche, ShadowOnlyFromGroundBelowThenContactFurtherOn) {
   ajoute_objet(m, "Rpont", dalle(-20, -20, 20, 20, 10));
   ajoute_objet(m, "Rbas", dalle(-20, -20, 20, 20, 0));
   construit();
-  CObjetTest ship;
-  ship.position = CVector3(3, 10.8f, 4);  // on the bridge
+  CObjetTest ship(CVector3(3, 10.8f, 4));  // on the bridge
   EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
   EXPECT_EQ(ship.objetSol, 0);
 
-  CObjetTest vol;
-  vol.position = CVector3(3, 5, 4);  // between the decks, touching neither: shadows only
+  CObjetTest vol(CVector3(3, 5, 4));  // between the decks, touching neither: shadows only
   EXPECT_FALSE(arbre.ChercheSolObjet(&vol, &m));
   EXPECT_GE(vol.nbOmbres, 1);
   EXPECT_EQ(vol.objetSol, -1);
@@ -317,31 +311,24 @@ TEST_F(OctreeRecherche, WallsPushUnlessMovingAwayAndClass16OnlyStopsTheCamera) {
   construit();
   ASSERT_NEAR(m.objects[mur].faces[0].normal.x, -1.0f, 1e-5f);
 
-  CObjetTest ship;
-  ship.position = CVector3(18.5f, 5, 0);
-  ship.deplacement = CVector3(1, 0, 0);
+  CObjetTest ship(CVector3(18.5f, 5, 0), CVector3(1, 0, 0));
   arbre.CollisionsObjetmonde(&ship, &m);
   ASSERT_GE(ship.journal.size(), 2u);
   EXPECT_EQ(ship.journal[0], "SetContactDecor");
   EXPECT_EQ(ship.journal[1], "Set_Collision");
   EXPECT_LT(ship.decors[0].x, 0);  // pushed back onto the track
 
-  CObjetTest partant = ship;  // same place, already leaving the wall
-  partant.journal.clear();
-  partant.deplacement = CVector3(-0.3f, 0, 0);
+  CObjetTest partant(ship.position, CVector3(-0.3f, 0, 0));  // same place, already leaving the wall
   arbre.CollisionsObjetmonde(&partant, &m);
   EXPECT_TRUE(partant.journal.empty());
 
-  CObjetTest sur_decor;  // resting on a scenery face: no ground
+  CObjetTest sur_decor(CVector3(0, 0.5f, 0));  // resting on a scenery face: no ground
   m.objects[0].surfaceType = SURFACE_DECOR;  // the road becomes scenery
-  sur_decor.position = CVector3(0, 0.5f, 0);
   EXPECT_FALSE(arbre.ChercheSolObjet(&sur_decor, &m));
   EXPECT_TRUE(sur_decor.journal.empty());
   EXPECT_EQ(sur_decor.nbOmbres, 0);
 
-  CObjetTest contre_decor;  // pressed against scenery: no wall, no ground
-  contre_decor.position = CVector3(-19, 1, 0);
-  contre_decor.deplacement = CVector3(-1, 0, 0);
+  CObjetTest contre_decor(CVector3(-19, 1, 0), CVector3(-1, 0, 0));  // against scenery: no wall, no ground
   arbre.CollisionsObjetmonde(&contre_decor, &m);
   EXPECT_TRUE(contre_decor.journal.empty());
 

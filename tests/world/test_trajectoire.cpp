@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
 
 #include "common/binio.h"
 #include "common/fichier.h"
@@ -48,9 +46,7 @@ std::vector<uint8_t> fichier(int n, const std::vector<float>& floats) {
 }
 
 TEST_F(Trajectoire, InsertAfterCurrentAndRemoveMovesToANeighbour) {
-  creation_point_t(0, 0, 0, 0);
-  creation_point_t(1, 0, 0, 1);
-  creation_point_t(2, 0, 0, 2);
+  for (int k = 0; k < 3; k++) creation_point_t(static_cast<float>(k), 0, 0, k);
   EXPECT_EQ(numeros(), (std::vector<int>{1, 2, 3}));
   // Current is the first: the new point goes second.
   act_ptraj = prem_list_ptraj;
@@ -68,9 +64,7 @@ TEST_F(Trajectoire, InsertAfterCurrentAndRemoveMovesToANeighbour) {
   EXPECT_EQ(prem_list_ptraj->numero, 2);
   verifie_chainage();
   Destruct_point_t(act_ptraj);
-  EXPECT_EQ(act_ptraj, nullptr);
-  EXPECT_EQ(prem_list_ptraj, nullptr);
-  EXPECT_EQ(haut_list_ptraj, nullptr);
+  EXPECT_EQ((std::vector<const void*>{act_ptraj, prem_list_ptraj, haut_list_ptraj}), std::vector<const void*>(3));
   EXPECT_EQ(nb_point_t, 0);
 }
 
@@ -85,20 +79,20 @@ TEST_F(Trajectoire, LoadingNumbersPointsAndClosesTheLoop) {
   EXPECT_FLOAT_EQ(LONGUEUR_CIRCUIT, 120);
   EXPECT_FLOAT_EQ(prem_list_ptraj->suivant->normale.z, 1);
   // Along +x the side vector is (x, 0, z) x (0, 1, 0) = (0, 0, 1).
-  EXPECT_NEAR(prem_list_ptraj->lateral.z, 1, 1e-6);
-  EXPECT_NEAR(prem_list_ptraj->lateral.x, 0, 1e-6);
+  EXPECT_NEAR(Distance(prem_list_ptraj->lateral, CVector3(0, 0, 1)), 0, 1e-6);
 }
 
 TEST_F(Trajectoire, TruncatedAndHostileFilesKeepCompleteRecordsOnly) {
-  auto octets = fichier(3, {0, 0, 0, 1, 0, 0, 30, 0, 0, 0, 0, 1, 30, 0});
-  ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
-  EXPECT_EQ(nb_point_t, 2);
-  octets = fichier(2000000000, {1, 2, 3, 4, 5, 6});
-  ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
-  EXPECT_EQ(nb_point_t, 1);
-  octets = fichier(-5, {1, 2, 3, 4, 5, 6});
-  ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
-  EXPECT_EQ(nb_point_t, 0);
+  const struct {
+    std::vector<uint8_t> octets;
+    int points;
+  } cas[] = {{fichier(3, {0, 0, 0, 1, 0, 0, 30, 0, 0, 0, 0, 1, 30, 0}), 2},
+             {fichier(2000000000, {1, 2, 3, 4, 5, 6}), 1},
+             {fichier(-5, {1, 2, 3, 4, 5, 6}), 0}};
+  for (const auto& c : cas) {
+    ASSERT_TRUE(lit_trajectoire(c.octets.data(), c.octets.size()));
+    EXPECT_EQ(nb_point_t, c.points);
+  }
   const uint8_t court[3] = {1, 0, 0};
   EXPECT_FALSE(lit_trajectoire(court, sizeof court));
   EXPECT_EQ(nb_point_t, 0);
@@ -165,8 +159,7 @@ TEST_F(Trajectoire, EditorOperationsWrapAndReaimNeighbours) {
   // Moving the first point re-aims it at the second and the last at it.
   act_ptraj = prem_list_ptraj;
   deplace_ptraj(0, 0, 10);
-  EXPECT_NEAR(prem_list_ptraj->normale.x, 0.70710678f, 1e-6);
-  EXPECT_NEAR(prem_list_ptraj->normale.z, -0.70710678f, 1e-6);
+  EXPECT_NEAR(Distance(prem_list_ptraj->normale, CVector3(0.70710678f, 0, -0.70710678f)), 0, 1e-6);
   EXPECT_NEAR(haut_list_ptraj->normale.x, -1, 1e-6);
   // Insert sits on top of the current point, after it.
   insere_ptraj();
