@@ -21,6 +21,21 @@ END_OF_FUNCTION(game_timer)
 
 namespace {
 
+// VELTRA_ACCELERE=N (2 to 8) runs the game's clock N times faster: zooms and countdowns come as
+// fast as the frames allow, and a race draws one step in N. A race counts its steps, so it is
+// the same race, sooner (long demonstrations, the tests' autopilot races).
+int lit_acceleration() {
+  const char* v = std::getenv("VELTRA_ACCELERE");
+  if (!v) return 1;
+  char* fin = nullptr;
+  const long n = std::strtol(v, &fin, 10);
+  if (fin == v || *fin != '\0' || n < 1 || n > 8) {
+    std::fprintf(stderr, "veltra: VELTRA_ACCELERE=%s ignored: a whole number from 1 to 8 is expected\n", v);
+    return 1;
+  }
+  return static_cast<int>(n);
+}
+
 bool ouvre_ecran() {
   // "Desktop" is a window, whatever the full-screen setting: no mode switch to be refused.
   const bool bureau = RESOL == RESOL_BUREAU;
@@ -128,7 +143,8 @@ int Init_alleggl() {
   LOCK_FUNCTION(fps_counter);
   LOCK_FUNCTION(game_timer);
   install_int_ex(fps_counter, BPS_TO_TIMER(60));
-  install_int_ex(game_timer, BPS_TO_TIMER(60));
+  ACCELERATION = lit_acceleration();
+  install_int_ex(game_timer, BPS_TO_TIMER(60 * ACCELERATION));
   return 1;
 }
 

@@ -5,6 +5,7 @@
 
 std::atomic<int> fps_count{0};
 std::atomic<int> game_time{0};
+int ACCELERATION = 1;
 std::atomic<int> game_CHRONO{0};
 
 int CHRONO_MINUTES = 0;

@@ -7,6 +7,9 @@
 // 60 Hz tick counters. The timer callbacks only add 1; the main thread reads and sets them back to 0.
 extern std::atomic<int> fps_count;
 extern std::atomic<int> game_time;
+// VELTRA_ACCELERE: the clock's speed-up (1 normally). game_time then ticks this many times faster,
+// and a race draws one step in this many.
+extern int ACCELERATION;
 // The race's ticks, counted by the race itself: 2 per race step (30 steps a second), so the
 // countdown and the race times follow the race and not the frame rate.
 extern std::atomic<int> game_CHRONO;

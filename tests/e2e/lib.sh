@@ -1,6 +1,10 @@
 # Shared helpers of the real-window tests (sourced; DISPLAY from scripts/xvfb-session). They wait
 # for what a key put on screen, in a file or in the log, however slow the frames: no fixed pauses.
 
+# The game's clock runs four times faster here: zooms, countdowns and races last as long as
+# their frames take, not their usual 60 Hz ticks. A game whose sound is listened to unsets it.
+export VELTRA_ACCELERE=4
+
 # Copies the built game into a fresh folder GAME_DIR: each test owns its config.cfg and data.
 prepare_game() {
   GAME_DIR=$(mktemp -d)
@@ -158,20 +162,26 @@ pixels_differents() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
 # True when two screenshots show the same pixels.
 meme_ecran() { [ "$(pixels_differents "$1" "$2")" = 0 ]; }
 
-# Takes dumps of window $1 until three in a row are the same (a menu whose zoom is over), up to
-# $3 seconds; the settled screen is kept as PNG $2 with its dump beside it ($2.xwd).
+# Takes dumps of window $1 until the screen has stayed the same for $4 seconds (0.3 by default)
+# and three dumps in a row (a menu whose zoom is over), up to $3 seconds; the settled screen is
+# kept as PNG $2 with its dump beside it ($2.xwd).
 attend_stable() {
   end=$(( $(date +%s) + ${3:-60} ))
+  calme=$(awk -v s="${4:-0.3}" 'BEGIN { print int(s * 1000) }')
   vidage "$1" "$2.a.xwd"
+  depuis=$(( $(date +%s%N) / 1000000 ))
   pareils=0
   while [ "$(date +%s)" -lt "$end" ]; do
     sleep 0.15
     vidage "$1" "$2.b.xwd" || continue
     if cmp -s "$2.a.xwd" "$2.b.xwd"; then
       pareils=$((pareils + 1))
-      [ $pareils -ge 2 ] && { mv "$2.b.xwd" "$2.xwd"; rm -f "$2.a.xwd"; convert "xwd:$2.xwd" "$2"; return 0; }
+      if [ $pareils -ge 2 ] && [ $(( $(date +%s%N) / 1000000 - depuis )) -ge "$calme" ]; then
+        mv "$2.b.xwd" "$2.xwd"; rm -f "$2.a.xwd"; convert "xwd:$2.xwd" "$2"; return 0
+      fi
     else
       pareils=0
+      depuis=$(( $(date +%s%N) / 1000000 ))
       mv "$2.b.xwd" "$2.a.xwd"
     fi
   done
@@ -199,7 +209,9 @@ change_ecran() {
 # Presses key $2 in window $1 whose settled screen is $3 (from attend_stable), then waits until
 # the screen has changed and settled again; the new screen replaces $3. The key is let go as soon
 # as its effect shows, else after $4 seconds (0.6); a press that changed nothing within 30 s was
-# not seen (a slow frame) and is made once more.
+# not seen (a slow frame) and is made once more. Enter and Escape open or close a dialog with a
+# zoom that a starved frame can pause: after them the screen must stay still for a whole second,
+# or the next key would come before the dialog reads its keys and be lost.
 touche() {
   for _essai_touche in 1 2; do
     xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
@@ -208,7 +220,8 @@ touche() {
     _vu=$?
     xdotool keyup "$2"
     if [ $_vu -eq 0 ] || change_ecran "$1" "$3" 30; then
-      attend_stable "$1" "$3" 60 || fail "the screen never settled after $2"
+      case $2 in Return | Escape) _calme=1 ;; *) _calme=0.3 ;; esac
+      attend_stable "$1" "$3" 60 $_calme || fail "the screen never settled after $2"
       return 0
     fi
     echo "key $2 changed nothing; pressed again" >&2
@@ -229,7 +242,7 @@ attend_menu() {
   while [ "$(date +%s)" -lt "$fin_menu" ]; do
     if wait_colour_band "$1" 60 120 "$RED" 30 "$2"; then
       h=$(identify -format %h "$2")
-      bande "$2" $((h - 20)) 20 "$FOND_MENU" 's > 0.9' && attend_stable "$1" "$2" 60 && return 0
+      bande "$2" $((h - 20)) 20 "$FOND_MENU" 's > 0.9' && attend_stable "$1" "$2" 60 1 && return 0
     fi
     sleep 0.3
   done

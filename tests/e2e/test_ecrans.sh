@@ -68,7 +68,7 @@ demarre_menu() {
   demarre_jeu "$@"
   h=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
   wait_colour_band "$win" $(( h / 5 )) $(( h / 8 )) "$RED" 90 "$E" || fail "no main menu"
-  attend_stable "$win" "$E" 60 || fail "the menu never settled"
+  attend_stable "$win" "$E" 60 1 || fail "the menu never settled"
 }
 fenetre() { xwininfo -id "$win" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
   /Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h "+" x "+" y}'; }

@@ -74,7 +74,7 @@ refus_attendu() {
     kill -0 $pid 2>/dev/null || { cat log.txt; fail "the game stopped on circuit $1"; }
     sleep 0.2
   done
-  attend_stable "$win" "$2" 60 || fail "the refusal of circuit $1 never settled"
+  attend_stable "$win" "$2" 60 1 || fail "the refusal of circuit $1 never settled"
   # Its red title below the main menu's, over the menus' background.
   bande "$2" 185 45 "$RED" 's > 0.01' && bande "$2" 580 20 "$FOND_MENU" 's > 0.9' ||
     fail "no refusal dialog for circuit $1 (see $2)"
