@@ -46,6 +46,9 @@ void prepare_dialogue(CDialogue& d) {
 int execute_dialogue(CDialogue& d) {
   int r;
   do {
+    // Sixty frames a second at most: a menu waiting for the player leaves the processor alone.
+    while (game_time < ACCELERATION) rest(1);
+    game_time = 0;
     efface_ecran_dialogue();
     r = d.DoDialogue();
     presente_ecran_dialogue();
