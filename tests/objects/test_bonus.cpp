@@ -95,35 +95,6 @@ TEST_F(Bonus, PickUpsGoToShipsWithEmptyHandsOnly) {
   EXPECT_EQ(b.GetBonusType(), 0);
 }
 
-TEST_F(Bonus, ATakenPickUpComesBackAsARandomKind) {
-  creation_bonus(BONUS_VITESSE, -100, 0, 0);
-  CObjBonus* b = act_bonus;
-  b->SetTempDeactif(50);
-  EXPECT_GE(b->temps, 0);
-  EXPECT_LT(b->temps, 50);
-  laisse_poser(10);
-  b->DeActive();
-  int revenu = -1;
-  for (int i = 1; i < 100 && revenu < 0; i++) {
-    etape_bonus();
-    if (b->GetEtat()) revenu = i;
-  }
-  EXPECT_EQ(revenu, 51);
-  EXPECT_FLOAT_EQ(b->GetRadius(), 4.7f);
-  // Over many comebacks every kind appears, and only those.
-  int vus[4] = {0, 0, 0, 0};
-  b->SetTempDeactif(0);
-  for (int i = 0; i < 60; i++) {
-    b->DeActive();
-    etape_bonus();
-    etape_bonus();
-    ASSERT_GE(b->GetType(), 1);
-    ASSERT_LE(b->GetType(), 3);
-    vus[b->GetType()]++;
-  }
-  for (int k = 1; k <= 3; k++) EXPECT_GT(vus[k], 5) << k;
-}
-
 TEST_F(Bonus, AMineDroppedBehindSparesItsPilotUntilItComesBack) {
   CJoueurCPU& a = pilotes[0];
   Joueurs[0] = &a;
@@ -224,22 +195,6 @@ TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
     EXPECT_GT(lies, 0);
     Effacement_liste_bonus();
   }
-}
-
-TEST_F(Bonus, PlacementOnALineOfTwoPointsOrFewerLinksNothingAndGivesUpWithoutTrack) {
-  for (int n : {0, 1, 2}) {
-    std::vector<CVector3> pts;
-    for (int i = 0; i < n; i++) pts.push_back(CVector3(-100.0f * (i + 1), 0, 0));
-    circuit_essai::cree_ligne(pts);
-    charge_positions_bonus();
-    EXPECT_EQ(nb_bonus, NB_BONUS_PLACES);
-    for (Point_Traj* p = prem_list_ptraj; p; p = p->suivant) EXPECT_EQ(p->bonus, nullptr);
-    Effacement_liste_bonus();
-  }
-  t3DModel vide;
-  g_Minimap.Set3Dobj(&vide);
-  charge_positions_bonus();
-  EXPECT_EQ(nb_bonus, 0);
 }
 
 }  // namespace

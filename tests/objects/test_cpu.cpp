@@ -93,49 +93,6 @@ TEST_F(CPU, PedalsFollowTheTableByAngleSlideAndSpeed) {
   }
 }
 
-TEST_F(CPU, AboveNormalThePilotsLiftAndBrakeBeforeABendNormalOnesDriveInto) {
-  circuit_essai::installe();
-  // Along the start straight (-x) towards the point before the first corner, (-370, 0, -4).
-  p.ptr_destination = prem_list_ptraj->suivant->suivant;
-  p.deplacement = CVector3(-1, 0, 0);
-  p.Delta = 0;
-  p.glisse = 0;
-  struct Cas {
-    float distance, vitesse;
-    bool gaz, frein;
-  };
-  const std::vector<Cas> difficile = {
-      {150, 3.0f, true, false},  // the corner far off: flat out
-      {40, 3.0f, false, false},  // closer: throttle off
-      {5, 3.2f, false, true},    // too fast at its door: brakes
-      {5, 1.5f, true, false},    // slow enough for it: drives on
-  };
-  // Easy and Normal keep the table alone: throttle on up to the corner.
-  const std::vector<Cas> normal = {{5, 0, true, false}};
-  for (int niveau : {DIFFICULTE_FACILE, DIFFICULTE_NORMALE, DIFFICULTE_DIFFICILE, DIFFICULTE_EXPERT}) {
-    p.vitesse_max = DIFFICULTES[niveau].vitesse_max;
-    for (const Cas& c : niveau >= DIFFICULTE_DIFFICILE ? difficile : normal) {
-      p.vitesse = c.vitesse > 0 ? c.vitesse : p.vitesse_max;
-      p.distance_cible = c.distance * c.distance;
-      p.decide_pedales();
-      SCOPED_TRACE(testing::Message() << "level " << niveau << " at " << c.distance << " v " << p.vitesse);
-      EXPECT_EQ(p.accelere, c.gaz);
-      EXPECT_EQ(p.freine_cpu, c.frein);
-    }
-  }
-  // In a wide slide faster than Normal's top speed, the harder levels lift off on a straight.
-  p.vitesse_max = DIFFICULTES[DIFFICULTE_DIFFICILE].vitesse_max;
-  p.ptr_destination = prem_list_ptraj->suivant;
-  p.distance_cible = 100 * 100;
-  p.vitesse = 2.6f;
-  p.glisse = 20;
-  p.decide_pedales();
-  EXPECT_FALSE(p.accelere);
-  p.vitesse = 2.4f;
-  p.decide_pedales();
-  EXPECT_TRUE(p.accelere);
-}
-
 struct LigneGlisse {
   float glisse;
   bool gaz, frein;
@@ -213,39 +170,6 @@ TEST_F(CPU, CatchUpSpeedOnlyWhileTheHumanLeads) {
   for (int i = 0; i < 200; i++) p.Roule();
   EXPECT_GT(p.vitesse, V * 1.05f);
   EXPECT_LE(p.vitesse, V * 1.11f);
-}
-
-TEST_F(CPU, OvertakesOnlyBetween8And13Units) {
-  circuit_essai::installe();
-  PiloteCPU devant;
-  p.ptr_destination = prem_list_ptraj->suivant->suivant->suivant;  // after a left-hand bend point
-  p.position = CVector3(0, 0, 0);
-  p.deplacement = CVector3(-1, 0, 0);
-  const float t = Dot(p.ptr_destination->precedent->lateral, p.ptr_destination->normale);
-  ASSERT_NE(t, 0);
-  for (float d : {7.9f, 8.0f, 13.0f, 13.5f, 30.0f}) {
-    p.compteur_double_droite = p.compteur_double_gauche = 0;
-    p.ralentir = false;
-    p.SetJoueurDevant(&devant, 1, CVector3(-d, 0, 0));
-    p.CheckDouble();
-    EXPECT_EQ(p.compteur_double_droite + p.compteur_double_gauche, 0) << d;
-    EXPECT_FALSE(p.ralentir) << d;
-  }
-  // Right behind at 10 units: overtakes on the side the line bends to.
-  p.SetJoueurDevant(&devant, 1, CVector3(-10, 0, 0));
-  p.CheckDouble();
-  p.CheckDouble();
-  EXPECT_EQ(t > 0 ? p.compteur_double_droite : p.compteur_double_gauche, 2);
-  EXPECT_EQ(t > 0 ? p.compteur_double_gauche : p.compteur_double_droite, 0);
-  // Close but beside it: lifts off instead.
-  p.SetJoueurDevant(&devant, 1, CVector3(0, 0, 10));
-  p.CheckDouble();
-  EXPECT_TRUE(p.ralentir);
-  // No ship ahead: nothing.
-  p.ralentir = false;
-  p.SetJoueurDevant(nullptr, -1, CVector3(-10, 0, 0));
-  p.CheckDouble();
-  EXPECT_FALSE(p.ralentir);
 }
 
 TEST_F(CPU, WatchdogPutsAStuckPilotOnItsTargetButNeverAfterTheFinish) {
@@ -360,19 +284,6 @@ TEST_F(CPU, FiresItsBonusesByTheRules) {
   EXPECT_EQ(p.GetBonusType(), 0);
   EXPECT_EQ(nb_bonus, 2);
   EXPECT_EQ(act_bonus->GetType(), BONUS_MINE);
-}
-
-TEST_F(CPU, AWallPushNeverMovesTheShipFurtherThanItsRadius) {
-  p.position = CVector3(0, 10, 0);
-  // The summed way out of many faces at once, pointing down through the road.
-  p.SetContactDecor(true, CVector3(0, -14, 0));
-  EXPECT_NEAR(p.position.y, 10 - p.rayon * 1.1f, 1e-4);
-  // An ordinary push is applied as it is, and remembered to steer off the wall.
-  p.position = CVector3(0, 0, 0);
-  p.SetContactDecor(true, CVector3(0.5f, 0, 0));
-  EXPECT_NEAR(p.position.x, 0.55f, 1e-5);
-  EXPECT_EQ(p.pas_depuis_mur, 0);
-  EXPECT_NEAR(p.normale_mur.x, 1, 1e-5);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// Ship base: state guards, the wall bounce, pushes between ships, cube overlap, the engine pitch.
+// Ship base: state guards, the wall bounce and its cut push, pushes between ships.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <utility>
 
 #include "math/degres.h"
@@ -128,39 +127,6 @@ TEST_F(Vaisseau, PushesFromBehindHeadOnAndSide) {
   for (int i = 0; i < 10; i++) e.applique_choc();
   EXPECT_EQ(e.force_choc, 0);
   EXPECT_NEAR(e.position.x, 1.5f + 1.3f + 1.1f + 0.9f + 0.7f + 0.5f + 0.3f + 0.1f, 1e-3f);
-}
-
-TEST_F(Vaisseau, ShipsExactlyTouchingDoNotPush) {
-  PiloteEssai a, b;
-  a.rayon = b.rayon = 4.5f;
-  b.position_collision.x = std::sqrt(a.GetRadiusCarre() + b.GetRadiusCarre());
-  EXPECT_FALSE(pousse_vaisseaux(&a, &b));
-  EXPECT_EQ(a.force_choc, 0);
-  b.position_collision.x -= 0.5f;
-  EXPECT_TRUE(pousse_vaisseaux(&a, &b));
-  EXPECT_LT(a.position.x, 0);  // pushed away from b
-  EXPECT_GT(b.position.x, 0);
-}
-
-TEST_F(Vaisseau, CubeOverlapUsesTheProbeOrTheCollisionSphere) {
-  // Collision sphere: centre (0, 2.2, 0), radius 4.5.
-  EXPECT_TRUE(p.OverlappsCube(0, 0, 0, 1, 2, 0));
-  EXPECT_TRUE(p.OverlappsCube(5.5f, 2.2f, 0, 1, 2, 0));   // exactly touching
-  EXPECT_FALSE(p.OverlappsCube(5.6f, 2.2f, 0, 1, 2, 0));
-  // Ground probe: centre (0, 2.7 + margin, 0), radius 3.
-  EXPECT_TRUE(p.OverlappsCube(0, 6.7f, 0, 1, 1, 0));
-  EXPECT_FALSE(p.OverlappsCube(0, 6.8f, 0, 1, 1, 0));
-  EXPECT_TRUE(p.OverlappsCube(0, 7.7f, 0, 1, 1, 1.0f));
-}
-
-TEST_F(Vaisseau, EnginePitchHasAFloorAtLowSpeed) {
-  p.frequence_moteur = 44100;
-  p.vitesse_max = 2.5f;
-  // Slow, reversing, flat out.
-  for (auto [v, f] : {std::pair{0.1f, 44100 * 0.3f / 2.5f}, {-2.0f, 44100 * 0.3f / 2.5f}, {2.5f, 44100.0f}}) {
-    p.vitesse = v;
-    EXPECT_FLOAT_EQ(p.frequence_moteur_voulue(), f) << v;
-  }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Ranking: tie-breaks, arrivals holding their places and times, the lap step, the completion.
+// Ranking: tie-breaks and neighbours, the completion with arrival times.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -59,43 +59,6 @@ TEST_F(Classement, SameProgressNearerTargetIsAhead) {
   EXPECT_EQ(pilotes[5].joueur_devant, nullptr);
   EXPECT_EQ(pilotes[5].classement_devant, -1);
   EXPECT_EQ(pilotes[4].joueur_derriere, nullptr);
-}
-
-TEST_F(Classement, LapCountsOnceAndTheStepDoublesTheScore) {
-  pilotes[2].point_valide = 10;  // just passed the last point of the line
-  pilotes[1].tour = 1;
-  pilotes[1].point_valide = 5;
-  classement_etape();
-  EXPECT_EQ(pilotes[2].GetTour(), 1);
-  EXPECT_EQ(pilotes[2].GetPointValide(), 0);
-  // Score 10 + 10 for that one step: ahead of pilot 1 (5 + 10).
-  EXPECT_EQ(places(), (std::vector<int>{3, 2, 1, 4, 5, 6}));
-  classement_etape();  // corrected the next step
-  EXPECT_EQ(places(), (std::vector<int>{3, 1, 2, 4, 5, 6}));
-  EXPECT_EQ(pilotes[2].GetTour(), 1);
-}
-
-TEST_F(Classement, ArrivalOnTheStepOfTheLastLapKeepsPlaceAndTime) {
-  pilotes[4].tour = 1;
-  pilotes[4].point_valide = 10;
-  pilotes[0].tour = 1;
-  pilotes[0].point_valide = 9;  // ahead on score until pilot 4 completes its lap
-  classement_etape();
-  ASSERT_EQ(tab_arrive[0], &pilotes[4]);
-  EXPECT_TRUE(pilotes[4].GetFinish());
-  EXPECT_EQ(pilotes[4].GetClassement(), 1);
-  EXPECT_EQ(temps(0), (std::vector<int>{1, 2, 3, 3600 + 120 + 3}));
-  // Later steps: the others overtake on score, the arrival keeps place 1 and its time.
-  CHRONO_SECONDES = 30;
-  pilotes[0].point_valide = 10;
-  classement_etape();
-  EXPECT_EQ(tab_arrive[1], &pilotes[0]);
-  EXPECT_EQ(tab_temps[1].secondes, 30);
-  classement_etape();
-  EXPECT_EQ(places()[4], 1);
-  EXPECT_EQ(places()[0], 2);
-  EXPECT_EQ(tab_temps[0].secondes, 2);
-  EXPECT_EQ(tab_arrive[2], nullptr);
 }
 
 TEST_F(Classement, CompletionFillsAllSixInRunningOrder) {
