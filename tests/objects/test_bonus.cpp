@@ -1,4 +1,4 @@
-// Bonuses: pick-ups and their comeback, mines and missiles against ships and walls, placement.
+// Bonuses: pick-ups taken by empty hands, missiles against walls and ships, steep ground, placement.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -93,30 +93,6 @@ TEST_F(Bonus, PickUpsGoToShipsWithEmptyHandsOnly) {
   pick->etat = true;
   contacts_pilotes_bonus();
   EXPECT_EQ(b.GetBonusType(), 0);
-}
-
-TEST_F(Bonus, AMineDroppedBehindSparesItsPilotUntilItComesBack) {
-  CJoueurCPU& a = pilotes[0];
-  Joueurs[0] = &a;
-  pose(a, 0, 0);
-  a.SetBonus(BONUS_MINE_A_PRENDRE);
-  ASSERT_TRUE(a.declenche_bonus(BONUS_MINE_A_PRENDRE));
-  ASSERT_EQ(nb_bonus, 1);
-  CObjBonus* m = act_bonus;
-  EXPECT_EQ(m->GetType(), BONUS_MINE);
-  EXPECT_NEAR(m->position.x, 8, 1e-3);  // heading 270 is -x: behind is +x
-  EXPECT_EQ(a.GetBonusType(), 0);
-  laisse_poser(5);
-  contacts_pilotes_bonus();
-  EXPECT_NE(a.GetEtat(), EtatPilote::Explode);
-  EXPECT_EQ(nb_bonus, 1);
-  // Reversing onto it later blows the pilot up.
-  pose(a, 5, 0);
-  contacts_pilotes_bonus();
-  EXPECT_EQ(a.GetEtat(), EtatPilote::Explode);
-  EXPECT_EQ(nb_bonus, 0);
-  EXPECT_EQ(nb_explosions(), 1);
-  EXPECT_EQ(nb_kind(50), 7);
 }
 
 TEST_F(Bonus, AMissileDiesOnAWallOrAShipWithAnExplosionOrExpiresAfter210Steps) {

@@ -1,11 +1,10 @@
-// The computer pilot: pedals, slides, catch-up, overtaking, watchdog, bonus detours, whole laps.
+// The computer pilot: slide recovery, catch-up, bonus detours and firing, whole laps, a fresh race.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <tuple>
 #include <utility>
 
-#include "common/difficulte.h"
 #include "common/hasard.h"
 #include "math/degres.h"
 #include "objects/bonus.h"
@@ -59,39 +58,6 @@ class CPU : public ::testing::Test {
   }
   PiloteCPU p;
 };
-
-struct LignePedales {
-  float delta, glisse, vitesse, multiplicateur;
-  bool gaz, frein;
-};
-
-TEST_F(CPU, PedalsFollowTheTableByAngleSlideAndSpeed) {
-  const float V = 2.5f;
-  // By angle band: facing away (throttle only when slow, brake only boosting fast), 55..95,
-  // 20..55, 3..20, straight ahead; the last three rows: band edges belong to the band below.
-  const LignePedales lignes[] = {
-      {120, 0, 0.3f * V, 1, true, false}, {120, 0, 0.5f * V, 1, false, false},
-      {-120, 0, 0.6f * V, 1, false, false}, {120, 0, 0.6f * V, 1.2f, false, true},
-      {70, 10, V, 1, true, false}, {70, 18, 0.7f * V, 1, true, false}, {70, 18, 0.9f * V, 1, false, false},
-      {70, 18, 0.7f * V, 1.2f, false, false}, {-70, 22, 0.1f, 1, false, true}, {30, 39, V, 1, true, false},
-      {30, 39, V, 1.2f, false, false}, {30, 45, 0.4f * V, 1, true, false},
-      {30, 45, 0.6f * V, 1, false, false}, {-30, 50, 0.1f, 1, false, true}, {10, 24, V, 1, true, false},
-      {10, 30, 0.55f * V, 1.2f, true, false}, {10, 30, 0.65f * V, 1.2f, false, false},
-      {2, 29, V, 1, true, false}, {-3, 35, 0.4f * V, 1, true, false}, {0, 35, 0.6f * V, 1, false, false},
-      {95, 30, 0.3f * V, 1, false, true}, {55, 45, 0.6f * V, 1, false, false},
-      {20, 27, 0.6f * V, 1, false, false},
-  };
-  for (const LignePedales& l : lignes) {
-    SCOPED_TRACE(testing::Message() << "Delta " << l.delta << " glisse " << l.glisse << " v " << l.vitesse);
-    p.Delta = l.delta;
-    p.glisse = l.glisse;
-    p.vitesse = l.vitesse;
-    p.multiplicateur = l.multiplicateur;
-    p.decide_pedales();
-    EXPECT_EQ(p.accelere, l.gaz);
-    EXPECT_EQ(p.freine_cpu, l.frein);
-  }
-}
 
 struct LigneGlisse {
   float glisse;
@@ -170,31 +136,6 @@ TEST_F(CPU, CatchUpSpeedOnlyWhileTheHumanLeads) {
   for (int i = 0; i < 200; i++) p.Roule();
   EXPECT_GT(p.vitesse, V * 1.05f);
   EXPECT_LE(p.vitesse, V * 1.11f);
-}
-
-TEST_F(CPU, WatchdogPutsAStuckPilotOnItsTargetButNeverAfterTheFinish) {
-  sur_le_circuit();
-  // No power: it stays where it is.
-  p.vitesse_max = 0;
-  p.acceleration = 0;
-  const CVector3 cible = p.GetPtrTraj()->position;
-  int saut = -1;
-  for (int i = 1; i <= 302 && saut < 0; i++) {
-    pas(p);
-    if (Distance(p.position, cible) < 1.0f) saut = i;
-  }
-  EXPECT_EQ(saut, CJoueurCPU::ATTENTE_MAX + 1);
-  EXPECT_EQ(p.stats.sauvetages, 1);
-
-  sur_la_grille();
-  p.vitesse_max = 0;
-  p.acceleration = 0;
-  p.Set_Finish();
-  const CVector3 depart = p.position;
-  for (int i = 0; i < 400; i++) pas(p);
-  EXPECT_EQ(p.GetEtat(), EtatPilote::Finish);
-  EXPECT_LT(Distance(p.position, depart), 5.0f);
-  EXPECT_EQ(p.stats.sauvetages, 1);
 }
 
 TEST_F(CPU, DetoursForABonusBesideTheLineAndGivesUpWhenItIsTaken) {

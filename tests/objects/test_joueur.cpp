@@ -1,4 +1,4 @@
-// Ship base: state guards, the wall bounce and its cut push, pushes between ships.
+// Ship base: state guards, the wall bounce and its push cut to the ship's radius.
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -7,12 +7,6 @@
 #include "objects/joueur.h"
 
 namespace {
-
-// Exposes the per-step helpers the pilot kinds call.
-class PiloteEssai : public CObjJoueur {
- public:
-  using CObjJoueur::applique_choc;
-};
 
 void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-4f) {
   EXPECT_NEAR(v.x, x, eps);
@@ -23,7 +17,7 @@ void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-4f) {
 class Vaisseau : public ::testing::Test {
  protected:
   void SetUp() override { init_cosin(); }
-  PiloteEssai p;
+  CObjJoueur p;
 };
 
 TEST_F(Vaisseau, StateGuardsFinishIsFinalButExplosionStillKicks) {
@@ -77,56 +71,18 @@ TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
   EXPECT_FLOAT_EQ(p.vitesse, 1.3f);
   expect_vec(p.deplacement, d.x, d.y, d.z, 0);
   // Many faces at once add up to a huge push: it is cut to the ship's radius.
-  PiloteEssai m;
+  CObjJoueur m;
   m.SetContactDecor(true, CVector3(0, 60, 0));
   EXPECT_NEAR(m.position.y, 4.5f * 1.1f, 1e-4f);
   EXPECT_NEAR(Magnitude(m.normale_decor), 4.5f, 1e-4f);
   // Head-on: straight back (the normal kept un-normalised, used normalised); no normal: no bounce.
   for (auto [normale, apres] : {std::pair{CVector3(-3, 0, 0), -1.0f}, {CVector3(0, 0, 0), 1.0f}}) {
-    PiloteEssai q;
+    CObjJoueur q;
     q.deplacement = CVector3(1, 0, 0);
     q.normale_decor = normale;
     q.Set_Collision();
     expect_vec(q.deplacement, apres, 0, 0);
   }
-}
-
-TEST_F(Vaisseau, PushesFromBehindHeadOnAndSide) {
-  struct Choc {
-    CVector3 eloigne;
-    float vitesse, autre_z, autre_vitesse;  // the other ship moves along z
-    float vitesse_apres, force, recul;
-    CVector3 dir;
-  };
-  // The ship drives along +z at `vitesse`, its push direction (0, 1, 0) before the contact.
-  const Choc chocs[] = {
-      {{0, 0, 4}, 1, 1, 2, 0.55f, 2.1f, 0.95238f, {0, 0, 1}},  // hit from behind by a faster ship
-      {{0, 0, 1}, 2, 1, 1, 2.35f, 0.6f, 0.47619f, {0, 0, 1}},  // by a slower one
-      // Driving into a ship going the same way keeps the old push direction.
-      {{0, 0, -1}, 2, 1, 1, 1.35f, 0.6f, 0.47619f, {0, 1, 0}},
-      {{0, 0, -1}, 0.5f, -1, 2, 0, 0.8f, 0.47619f, {0, 0, -1}},  // head on: never below 0
-      {{1, 0, 0}, 2, 1, 1, 1.35f, 1.5f, 0.47619f, {1, 0, 0}},    // side contact
-  };
-  for (const Choc& c : chocs) {
-    SCOPED_TRACE(testing::Message() << c.eloigne.x << " " << c.eloigne.z << " " << c.vitesse);
-    PiloteEssai p;
-    p.deplacement = CVector3(0, 0, 1);
-    p.vitesse = c.vitesse;
-    p.dir_choc = CVector3(0, 1, 0);
-    const float recouvrement = Magnitude(c.eloigne);
-    p.SetChoc(c.eloigne, recouvrement, CVector3(0, 0, c.autre_z), c.autre_vitesse);
-    EXPECT_NEAR(p.vitesse, c.vitesse_apres, 1e-5);
-    EXPECT_NEAR(p.force_choc, c.force, 1e-5);
-    expect_vec(p.dir_choc, c.dir.x, c.dir.y, c.dir.z);
-    EXPECT_NEAR(Magnitude(p.position), c.recul, 1e-4);
-  }
-  // The push wears off by 0.2 a step, never below 0.
-  PiloteEssai e;
-  e.force_choc = 1.5f;
-  e.dir_choc = CVector3(1, 0, 0);
-  for (int i = 0; i < 10; i++) e.applique_choc();
-  EXPECT_EQ(e.force_choc, 0);
-  EXPECT_NEAR(e.position.x, 1.5f + 1.3f + 1.1f + 0.9f + 0.7f + 0.5f + 0.3f + 0.1f, 1e-3f);
 }
 
 }  // namespace

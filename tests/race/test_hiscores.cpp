@@ -1,4 +1,4 @@
-// Hiscores: default tables, merges and ties, championship endings, saves cut short, wrong-sized files.
+// Hiscores: merges and ties, championship standings, saves cut short, wrong-sized files, time trial.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -151,42 +151,6 @@ TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
   }
   EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");
   EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[2], "P5");
-}
-
-TEST_F(Hiscores, ZeroLapsAreOneLapAlsoInTheFileName) {
-  NOMBRE_TOURS = 0;
-  LEVEL_ACTIF = 1;
-  borne_tours();
-  EXPECT_EQ(NOMBRE_TOURS, 1);
-  EXPECT_EQ(chemin_hiscores_simple(), "./hiscores/s_1_1.dat");
-}
-
-TEST_F(Hiscores, ChampionshipRaceEndings) {
-  for (int k = 0; k < 6; k++) arrivee(k, k, 7000 + k);
-  // On the podium in the first race: scored, standings shown, the championship goes on.
-  LEVEL_ACTIF = 1;
-  EXPECT_EQ(fin_course_championnat(true), CHAMP_CLASSEMENT_COURSE | CHAMP_CONTINUE);
-  EXPECT_EQ(LISTE_CHAMP[0].points, 4);
-  // Off the podium before the last race: nothing scored, no hiscores, the championship ends.
-  LEVEL_ACTIF = 3;
-  EXPECT_EQ(fin_course_championnat(false), 0);
-  EXPECT_EQ(LISTE_CHAMP[0].points, 4);
-  EXPECT_FALSE(existe("./hiscores/c_1_3.dat"));
-  // Fourth in the fifth race, all arrived: hiscores updated, empty rows below the one-point ones.
-  std::memset(CLASSEMENTS_POINTS, 0, sizeof CLASSEMENTS_POINTS);
-  std::memset(CLASSEMENT_LITE, 0, sizeof CLASSEMENT_LITE);
-  LEVEL_ACTIF = 5;
-  LONGUEUR_CHAMPIONNAT = 10000;
-  EXPECT_EQ(fin_course_championnat(false), CHAMP_HISCORES);
-  EXPECT_EQ(LEVEL_ACTIF, 6);
-  EXPECT_EQ(octets_de("./hiscores/c_1_3.dat").size(), 520u);
-  for (int j = 0; j < NB_RANGS; j++) EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[j], "Tazul");
-  // Not everybody arrived: no hiscores.
-  std::remove("./hiscores/c_1_3.dat");
-  tab_arrive[5] = nullptr;
-  LEVEL_ACTIF = 5;
-  EXPECT_EQ(fin_course_championnat(false), 0);
-  EXPECT_FALSE(existe("./hiscores/c_1_3.dat"));
 }
 
 // A race stopped before its end (no arrivals) is no podium, whatever the race loop said.
