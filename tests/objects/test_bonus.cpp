@@ -1,4 +1,4 @@
-// Bonuses: pick-ups taken by empty hands, missiles against walls and ships, steep ground, placement.
+// Bonuses: missiles against walls and ships, pick-ups on steep ground, their placement.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,11 +36,6 @@ class Bonus : public ::testing::Test {
   }
   // The pilots live as long as the fixture: freeing the bonuses looks at Joueurs.
   CJoueurCPU pilotes[3];
-  static int nb_kind(int hauts_d_au_moins) {
-    int n = 0;
-    for (CParticules* p = prem_list_partic; p; p = p->suivant) n += p->couleur[1] == hauts_d_au_moins;
-    return n;
-  }
   static int nb_explosions() {
     int n = 0;
     for (CParticules* p = prem_list_partic; p; p = p->suivant) n += dynamic_cast<CPartSphere*>(p) != nullptr;
@@ -56,44 +51,7 @@ class Bonus : public ::testing::Test {
     }
     return pas;
   }
-  // Bonuses settle on the ground in a few steps.
-  static void laisse_poser(int pas = 20) {
-    for (int i = 0; i < pas; i++) etape_bonus();
-  }
 };
-
-TEST_F(Bonus, PickUpsGoToShipsWithEmptyHandsOnly) {
-  CJoueurCPU &a = pilotes[0], &b = pilotes[1];
-  Joueurs[0] = &a;
-  Joueurs[1] = &b;
-  creation_bonus(BONUS_MISSILE_A_PRENDRE, -100, 0, 0);
-  CObjBonus* pick = act_bonus;
-  laisse_poser();
-  ASSERT_TRUE(pick->GetContactSol());
-  // Ship 0 holds a boost: it drives through and the pick-up stays for ship 1.
-  pose(a, -100, 3);
-  a.SetBonus(BONUS_VITESSE);
-  pose(b, -300, 0);
-  contacts_pilotes_bonus();
-  EXPECT_TRUE(pick->GetEtat());
-  EXPECT_EQ(a.GetBonusType(), BONUS_VITESSE);
-  EXPECT_EQ(nb_partic, 0);
-  pose(b, -101, -2);
-  contacts_pilotes_bonus();
-  EXPECT_FALSE(pick->GetEtat());
-  EXPECT_EQ(b.GetBonusType(), BONUS_MISSILE_A_PRENDRE);
-  EXPECT_EQ(b.stats.bonus_pris, 1);
-  EXPECT_EQ(nb_kind(50), 7);  // seven red sparks
-  // Taken, it is not taken again.
-  b.SetBonus(0);
-  contacts_pilotes_bonus();
-  EXPECT_EQ(b.GetBonusType(), 0);
-  // Spheres that do not overlap: the sum of the squared radii decides, not the summed radii.
-  pose(b, -100 - 6.6f, 0);
-  pick->etat = true;
-  contacts_pilotes_bonus();
-  EXPECT_EQ(b.GetBonusType(), 0);
-}
 
 TEST_F(Bonus, AMissileDiesOnAWallOrAShipWithAnExplosionOrExpiresAfter210Steps) {
   CJoueurCPU& a = pilotes[0];

@@ -1,9 +1,8 @@
-// The computer pilot: slide recovery, catch-up, bonus detours and firing, whole laps, a fresh race.
+// The computer pilot: slide recovery, bonus detours and firing, whole laps, a fresh race.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <tuple>
-#include <utility>
 
 #include "common/hasard.h"
 #include "math/degres.h"
@@ -113,29 +112,6 @@ TEST_F(CPU, AStoppedPilotLosesItsSlideAndDrivesTowardsItsTarget) {
   p.Delta = 10;
   p.Roule();
   EXPECT_GT(p.glisse, 20);
-}
-
-TEST_F(CPU, CatchUpSpeedOnlyWhileTheHumanLeads) {
-  const float V = p.vitesse_max;
-  p.SetClassementH(1);
-  const std::pair<int, float> aides[] = {{2, 1.11f}, {3, 1.08f}, {5, 1.06f}};
-  for (const auto& [place, aide] : aides) {
-    p.SetClassement(place);
-    EXPECT_NEAR(p.plafond_vitesse(), aide * V, 1e-5) << place;
-  }
-  // The human second or further back: no help.
-  for (int h = 2; h <= 6; h++) {
-    p.SetClassementH(h);
-    p.SetClassement(h == 2 ? 3 : 2);
-    EXPECT_FLOAT_EQ(p.plafond_vitesse(), V);
-  }
-  // Driven for real: with the human first the second place settles above the limit.
-  p.SetClassementH(1);
-  p.SetClassement(2);
-  p.SetMove();
-  for (int i = 0; i < 200; i++) p.Roule();
-  EXPECT_GT(p.vitesse, V * 1.05f);
-  EXPECT_LE(p.vitesse, V * 1.11f);
 }
 
 TEST_F(CPU, DetoursForABonusBesideTheLineAndGivesUpWhenItIsTaken) {

@@ -1,4 +1,4 @@
-// Hiscores: merges and ties, championship standings, saves cut short, wrong-sized files, time trial.
+// Hiscores: merges and ties, the championship's last standings, saves cut short, wrong-sized files.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -108,28 +108,6 @@ TEST_F(Hiscores, DamagedFilesKeepCompleteRecordsAndTerminatedNames) {
   hiscores_simple_defaut(5000);
   lit_hiscores_simple(octets.data(), octets.size());
   EXPECT_EQ(encode_hiscores_simple(), octets);
-}
-
-TEST_F(Hiscores, ChampionshipPointsTimesAndStandings) {
-  const int ordre[] = {1, 4, 5, 2, 0, 3}, temps[] = {7200, 7300, 7400, 8003, 8004, 8005};
-  for (int k = 0; k < 6; k++) arrivee(k, ordre[k], temps[k]);
-  score_course_championnat();
-  std::vector<int> points;
-  for (const tCompteChamp& c : LISTE_CHAMP) points.push_back(c.points);
-  EXPECT_EQ(points, (std::vector<int>{0, 4, 0, 0, 2, 1}));  // 4, 2 and 1 for the podium
-  EXPECT_EQ(LISTE_CHAMP[1].minutes, 2);
-  // Same points: the smaller total time first.
-  LISTE_CHAMP[4].points = 4;
-  LISTE_CHAMP[4].total = 7100;
-  classement_championnat();
-  EXPECT_EQ(noms(CLASSEMENT_NOM, 3), (std::vector<std::string>{"P4", "P1", "P5"}));
-  EXPECT_EQ(CLASSEMENT_LITE[2], 1);
-  // Final hiscores: default rows have 1 point; the human's flag follows its row.
-  EXPECT_TRUE(maj_hiscores_championnat(15000));
-  EXPECT_EQ(noms(CLASSEMENT_NOM_CHAMP, 3), (std::vector<std::string>{"P4", "P1", "P5"}));
-  EXPECT_EQ(CLASSEMENT_LITE_CHAMP[2], 1);
-  EXPECT_EQ(CLASSEMENT_LITE_CHAMP[0], 0);
-  EXPECT_EQ(octets_de("./hiscores/c_1_3.dat").size(), 520u);
 }
 
 TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
