@@ -1,4 +1,4 @@
-// Bonuses: pick-ups and their comeback, mines and missiles against ships and walls, placement.
+// Bonuses: missiles against walls and ships, pick-ups on steep ground, their placement.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,11 +36,6 @@ class Bonus : public ::testing::Test {
   }
   // The pilots live as long as the fixture: freeing the bonuses looks at Joueurs.
   CJoueurCPU pilotes[3];
-  static int nb_kind(int hauts_d_au_moins) {
-    int n = 0;
-    for (CParticules* p = prem_list_partic; p; p = p->suivant) n += p->couleur[1] == hauts_d_au_moins;
-    return n;
-  }
   static int nb_explosions() {
     int n = 0;
     for (CParticules* p = prem_list_partic; p; p = p->suivant) n += dynamic_cast<CPartSphere*>(p) != nullptr;
@@ -56,97 +51,7 @@ class Bonus : public ::testing::Test {
     }
     return pas;
   }
-  // Bonuses settle on the ground in a few steps.
-  static void laisse_poser(int pas = 20) {
-    for (int i = 0; i < pas; i++) etape_bonus();
-  }
 };
-
-TEST_F(Bonus, PickUpsGoToShipsWithEmptyHandsOnly) {
-  CJoueurCPU &a = pilotes[0], &b = pilotes[1];
-  Joueurs[0] = &a;
-  Joueurs[1] = &b;
-  creation_bonus(BONUS_MISSILE_A_PRENDRE, -100, 0, 0);
-  CObjBonus* pick = act_bonus;
-  laisse_poser();
-  ASSERT_TRUE(pick->GetContactSol());
-  // Ship 0 holds a boost: it drives through and the pick-up stays for ship 1.
-  pose(a, -100, 3);
-  a.SetBonus(BONUS_VITESSE);
-  pose(b, -300, 0);
-  contacts_pilotes_bonus();
-  EXPECT_TRUE(pick->GetEtat());
-  EXPECT_EQ(a.GetBonusType(), BONUS_VITESSE);
-  EXPECT_EQ(nb_partic, 0);
-  pose(b, -101, -2);
-  contacts_pilotes_bonus();
-  EXPECT_FALSE(pick->GetEtat());
-  EXPECT_EQ(b.GetBonusType(), BONUS_MISSILE_A_PRENDRE);
-  EXPECT_EQ(b.stats.bonus_pris, 1);
-  EXPECT_EQ(nb_kind(50), 7);  // seven red sparks
-  // Taken, it is not taken again.
-  b.SetBonus(0);
-  contacts_pilotes_bonus();
-  EXPECT_EQ(b.GetBonusType(), 0);
-  // Spheres that do not overlap: the sum of the squared radii decides, not the summed radii.
-  pose(b, -100 - 6.6f, 0);
-  pick->etat = true;
-  contacts_pilotes_bonus();
-  EXPECT_EQ(b.GetBonusType(), 0);
-}
-
-TEST_F(Bonus, ATakenPickUpComesBackAsARandomKind) {
-  creation_bonus(BONUS_VITESSE, -100, 0, 0);
-  CObjBonus* b = act_bonus;
-  b->SetTempDeactif(50);
-  EXPECT_GE(b->temps, 0);
-  EXPECT_LT(b->temps, 50);
-  laisse_poser(10);
-  b->DeActive();
-  int revenu = -1;
-  for (int i = 1; i < 100 && revenu < 0; i++) {
-    etape_bonus();
-    if (b->GetEtat()) revenu = i;
-  }
-  EXPECT_EQ(revenu, 51);
-  EXPECT_FLOAT_EQ(b->GetRadius(), 4.7f);
-  // Over many comebacks every kind appears, and only those.
-  int vus[4] = {0, 0, 0, 0};
-  b->SetTempDeactif(0);
-  for (int i = 0; i < 60; i++) {
-    b->DeActive();
-    etape_bonus();
-    etape_bonus();
-    ASSERT_GE(b->GetType(), 1);
-    ASSERT_LE(b->GetType(), 3);
-    vus[b->GetType()]++;
-  }
-  for (int k = 1; k <= 3; k++) EXPECT_GT(vus[k], 5) << k;
-}
-
-TEST_F(Bonus, AMineDroppedBehindSparesItsPilotUntilItComesBack) {
-  CJoueurCPU& a = pilotes[0];
-  Joueurs[0] = &a;
-  pose(a, 0, 0);
-  a.SetBonus(BONUS_MINE_A_PRENDRE);
-  ASSERT_TRUE(a.declenche_bonus(BONUS_MINE_A_PRENDRE));
-  ASSERT_EQ(nb_bonus, 1);
-  CObjBonus* m = act_bonus;
-  EXPECT_EQ(m->GetType(), BONUS_MINE);
-  EXPECT_NEAR(m->position.x, 8, 1e-3);  // heading 270 is -x: behind is +x
-  EXPECT_EQ(a.GetBonusType(), 0);
-  laisse_poser(5);
-  contacts_pilotes_bonus();
-  EXPECT_NE(a.GetEtat(), EtatPilote::Explode);
-  EXPECT_EQ(nb_bonus, 1);
-  // Reversing onto it later blows the pilot up.
-  pose(a, 5, 0);
-  contacts_pilotes_bonus();
-  EXPECT_EQ(a.GetEtat(), EtatPilote::Explode);
-  EXPECT_EQ(nb_bonus, 0);
-  EXPECT_EQ(nb_explosions(), 1);
-  EXPECT_EQ(nb_kind(50), 7);
-}
 
 TEST_F(Bonus, AMissileDiesOnAWallOrAShipWithAnExplosionOrExpiresAfter210Steps) {
   CJoueurCPU& a = pilotes[0];
@@ -224,22 +129,6 @@ TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
     EXPECT_GT(lies, 0);
     Effacement_liste_bonus();
   }
-}
-
-TEST_F(Bonus, PlacementOnALineOfTwoPointsOrFewerLinksNothingAndGivesUpWithoutTrack) {
-  for (int n : {0, 1, 2}) {
-    std::vector<CVector3> pts;
-    for (int i = 0; i < n; i++) pts.push_back(CVector3(-100.0f * (i + 1), 0, 0));
-    circuit_essai::cree_ligne(pts);
-    charge_positions_bonus();
-    EXPECT_EQ(nb_bonus, NB_BONUS_PLACES);
-    for (Point_Traj* p = prem_list_ptraj; p; p = p->suivant) EXPECT_EQ(p->bonus, nullptr);
-    Effacement_liste_bonus();
-  }
-  t3DModel vide;
-  g_Minimap.Set3Dobj(&vide);
-  charge_positions_bonus();
-  EXPECT_EQ(nb_bonus, 0);
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-// The computer pilot: pedals, slides, catch-up, overtaking, watchdog, bonus detours, whole laps.
+// The computer pilot: slide recovery, bonus detours and firing, whole laps, a fresh race.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <tuple>
-#include <utility>
 
-#include "common/difficulte.h"
 #include "common/hasard.h"
 #include "math/degres.h"
 #include "objects/bonus.h"
@@ -59,82 +57,6 @@ class CPU : public ::testing::Test {
   }
   PiloteCPU p;
 };
-
-struct LignePedales {
-  float delta, glisse, vitesse, multiplicateur;
-  bool gaz, frein;
-};
-
-TEST_F(CPU, PedalsFollowTheTableByAngleSlideAndSpeed) {
-  const float V = 2.5f;
-  // By angle band: facing away (throttle only when slow, brake only boosting fast), 55..95,
-  // 20..55, 3..20, straight ahead; the last three rows: band edges belong to the band below.
-  const LignePedales lignes[] = {
-      {120, 0, 0.3f * V, 1, true, false}, {120, 0, 0.5f * V, 1, false, false},
-      {-120, 0, 0.6f * V, 1, false, false}, {120, 0, 0.6f * V, 1.2f, false, true},
-      {70, 10, V, 1, true, false}, {70, 18, 0.7f * V, 1, true, false}, {70, 18, 0.9f * V, 1, false, false},
-      {70, 18, 0.7f * V, 1.2f, false, false}, {-70, 22, 0.1f, 1, false, true}, {30, 39, V, 1, true, false},
-      {30, 39, V, 1.2f, false, false}, {30, 45, 0.4f * V, 1, true, false},
-      {30, 45, 0.6f * V, 1, false, false}, {-30, 50, 0.1f, 1, false, true}, {10, 24, V, 1, true, false},
-      {10, 30, 0.55f * V, 1.2f, true, false}, {10, 30, 0.65f * V, 1.2f, false, false},
-      {2, 29, V, 1, true, false}, {-3, 35, 0.4f * V, 1, true, false}, {0, 35, 0.6f * V, 1, false, false},
-      {95, 30, 0.3f * V, 1, false, true}, {55, 45, 0.6f * V, 1, false, false},
-      {20, 27, 0.6f * V, 1, false, false},
-  };
-  for (const LignePedales& l : lignes) {
-    SCOPED_TRACE(testing::Message() << "Delta " << l.delta << " glisse " << l.glisse << " v " << l.vitesse);
-    p.Delta = l.delta;
-    p.glisse = l.glisse;
-    p.vitesse = l.vitesse;
-    p.multiplicateur = l.multiplicateur;
-    p.decide_pedales();
-    EXPECT_EQ(p.accelere, l.gaz);
-    EXPECT_EQ(p.freine_cpu, l.frein);
-  }
-}
-
-TEST_F(CPU, AboveNormalThePilotsLiftAndBrakeBeforeABendNormalOnesDriveInto) {
-  circuit_essai::installe();
-  // Along the start straight (-x) towards the point before the first corner, (-370, 0, -4).
-  p.ptr_destination = prem_list_ptraj->suivant->suivant;
-  p.deplacement = CVector3(-1, 0, 0);
-  p.Delta = 0;
-  p.glisse = 0;
-  struct Cas {
-    float distance, vitesse;
-    bool gaz, frein;
-  };
-  const std::vector<Cas> difficile = {
-      {150, 3.0f, true, false},  // the corner far off: flat out
-      {40, 3.0f, false, false},  // closer: throttle off
-      {5, 3.2f, false, true},    // too fast at its door: brakes
-      {5, 1.5f, true, false},    // slow enough for it: drives on
-  };
-  // Easy and Normal keep the table alone: throttle on up to the corner.
-  const std::vector<Cas> normal = {{5, 0, true, false}};
-  for (int niveau : {DIFFICULTE_FACILE, DIFFICULTE_NORMALE, DIFFICULTE_DIFFICILE, DIFFICULTE_EXPERT}) {
-    p.vitesse_max = DIFFICULTES[niveau].vitesse_max;
-    for (const Cas& c : niveau >= DIFFICULTE_DIFFICILE ? difficile : normal) {
-      p.vitesse = c.vitesse > 0 ? c.vitesse : p.vitesse_max;
-      p.distance_cible = c.distance * c.distance;
-      p.decide_pedales();
-      SCOPED_TRACE(testing::Message() << "level " << niveau << " at " << c.distance << " v " << p.vitesse);
-      EXPECT_EQ(p.accelere, c.gaz);
-      EXPECT_EQ(p.freine_cpu, c.frein);
-    }
-  }
-  // In a wide slide faster than Normal's top speed, the harder levels lift off on a straight.
-  p.vitesse_max = DIFFICULTES[DIFFICULTE_DIFFICILE].vitesse_max;
-  p.ptr_destination = prem_list_ptraj->suivant;
-  p.distance_cible = 100 * 100;
-  p.vitesse = 2.6f;
-  p.glisse = 20;
-  p.decide_pedales();
-  EXPECT_FALSE(p.accelere);
-  p.vitesse = 2.4f;
-  p.decide_pedales();
-  EXPECT_TRUE(p.accelere);
-}
 
 struct LigneGlisse {
   float glisse;
@@ -190,87 +112,6 @@ TEST_F(CPU, AStoppedPilotLosesItsSlideAndDrivesTowardsItsTarget) {
   p.Delta = 10;
   p.Roule();
   EXPECT_GT(p.glisse, 20);
-}
-
-TEST_F(CPU, CatchUpSpeedOnlyWhileTheHumanLeads) {
-  const float V = p.vitesse_max;
-  p.SetClassementH(1);
-  const std::pair<int, float> aides[] = {{2, 1.11f}, {3, 1.08f}, {5, 1.06f}};
-  for (const auto& [place, aide] : aides) {
-    p.SetClassement(place);
-    EXPECT_NEAR(p.plafond_vitesse(), aide * V, 1e-5) << place;
-  }
-  // The human second or further back: no help.
-  for (int h = 2; h <= 6; h++) {
-    p.SetClassementH(h);
-    p.SetClassement(h == 2 ? 3 : 2);
-    EXPECT_FLOAT_EQ(p.plafond_vitesse(), V);
-  }
-  // Driven for real: with the human first the second place settles above the limit.
-  p.SetClassementH(1);
-  p.SetClassement(2);
-  p.SetMove();
-  for (int i = 0; i < 200; i++) p.Roule();
-  EXPECT_GT(p.vitesse, V * 1.05f);
-  EXPECT_LE(p.vitesse, V * 1.11f);
-}
-
-TEST_F(CPU, OvertakesOnlyBetween8And13Units) {
-  circuit_essai::installe();
-  PiloteCPU devant;
-  p.ptr_destination = prem_list_ptraj->suivant->suivant->suivant;  // after a left-hand bend point
-  p.position = CVector3(0, 0, 0);
-  p.deplacement = CVector3(-1, 0, 0);
-  const float t = Dot(p.ptr_destination->precedent->lateral, p.ptr_destination->normale);
-  ASSERT_NE(t, 0);
-  for (float d : {7.9f, 8.0f, 13.0f, 13.5f, 30.0f}) {
-    p.compteur_double_droite = p.compteur_double_gauche = 0;
-    p.ralentir = false;
-    p.SetJoueurDevant(&devant, 1, CVector3(-d, 0, 0));
-    p.CheckDouble();
-    EXPECT_EQ(p.compteur_double_droite + p.compteur_double_gauche, 0) << d;
-    EXPECT_FALSE(p.ralentir) << d;
-  }
-  // Right behind at 10 units: overtakes on the side the line bends to.
-  p.SetJoueurDevant(&devant, 1, CVector3(-10, 0, 0));
-  p.CheckDouble();
-  p.CheckDouble();
-  EXPECT_EQ(t > 0 ? p.compteur_double_droite : p.compteur_double_gauche, 2);
-  EXPECT_EQ(t > 0 ? p.compteur_double_gauche : p.compteur_double_droite, 0);
-  // Close but beside it: lifts off instead.
-  p.SetJoueurDevant(&devant, 1, CVector3(0, 0, 10));
-  p.CheckDouble();
-  EXPECT_TRUE(p.ralentir);
-  // No ship ahead: nothing.
-  p.ralentir = false;
-  p.SetJoueurDevant(nullptr, -1, CVector3(-10, 0, 0));
-  p.CheckDouble();
-  EXPECT_FALSE(p.ralentir);
-}
-
-TEST_F(CPU, WatchdogPutsAStuckPilotOnItsTargetButNeverAfterTheFinish) {
-  sur_le_circuit();
-  // No power: it stays where it is.
-  p.vitesse_max = 0;
-  p.acceleration = 0;
-  const CVector3 cible = p.GetPtrTraj()->position;
-  int saut = -1;
-  for (int i = 1; i <= 302 && saut < 0; i++) {
-    pas(p);
-    if (Distance(p.position, cible) < 1.0f) saut = i;
-  }
-  EXPECT_EQ(saut, CJoueurCPU::ATTENTE_MAX + 1);
-  EXPECT_EQ(p.stats.sauvetages, 1);
-
-  sur_la_grille();
-  p.vitesse_max = 0;
-  p.acceleration = 0;
-  p.Set_Finish();
-  const CVector3 depart = p.position;
-  for (int i = 0; i < 400; i++) pas(p);
-  EXPECT_EQ(p.GetEtat(), EtatPilote::Finish);
-  EXPECT_LT(Distance(p.position, depart), 5.0f);
-  EXPECT_EQ(p.stats.sauvetages, 1);
 }
 
 TEST_F(CPU, DetoursForABonusBesideTheLineAndGivesUpWhenItIsTaken) {
@@ -360,19 +201,6 @@ TEST_F(CPU, FiresItsBonusesByTheRules) {
   EXPECT_EQ(p.GetBonusType(), 0);
   EXPECT_EQ(nb_bonus, 2);
   EXPECT_EQ(act_bonus->GetType(), BONUS_MINE);
-}
-
-TEST_F(CPU, AWallPushNeverMovesTheShipFurtherThanItsRadius) {
-  p.position = CVector3(0, 10, 0);
-  // The summed way out of many faces at once, pointing down through the road.
-  p.SetContactDecor(true, CVector3(0, -14, 0));
-  EXPECT_NEAR(p.position.y, 10 - p.rayon * 1.1f, 1e-4);
-  // An ordinary push is applied as it is, and remembered to steer off the wall.
-  p.position = CVector3(0, 0, 0);
-  p.SetContactDecor(true, CVector3(0.5f, 0, 0));
-  EXPECT_NEAR(p.position.x, 0.55f, 1e-5);
-  EXPECT_EQ(p.pas_depuis_mur, 0);
-  EXPECT_NEAR(p.normale_mur.x, 1, 1e-5);
 }
 
 }  // namespace

@@ -1,19 +1,12 @@
-// Ship base: state guards, the wall bounce, pushes between ships, cube overlap, the engine pitch.
+// Ship base: state guards, the wall bounce and its push cut to the ship's radius.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <utility>
 
 #include "math/degres.h"
 #include "objects/joueur.h"
 
 namespace {
-
-// Exposes the per-step helpers the pilot kinds call.
-class PiloteEssai : public CObjJoueur {
- public:
-  using CObjJoueur::applique_choc;
-};
 
 void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-4f) {
   EXPECT_NEAR(v.x, x, eps);
@@ -24,7 +17,7 @@ void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-4f) {
 class Vaisseau : public ::testing::Test {
  protected:
   void SetUp() override { init_cosin(); }
-  PiloteEssai p;
+  CObjJoueur p;
 };
 
 TEST_F(Vaisseau, StateGuardsFinishIsFinalButExplosionStillKicks) {
@@ -78,88 +71,17 @@ TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
   EXPECT_FLOAT_EQ(p.vitesse, 1.3f);
   expect_vec(p.deplacement, d.x, d.y, d.z, 0);
   // Many faces at once add up to a huge push: it is cut to the ship's radius.
-  PiloteEssai m;
+  CObjJoueur m;
   m.SetContactDecor(true, CVector3(0, 60, 0));
   EXPECT_NEAR(m.position.y, 4.5f * 1.1f, 1e-4f);
   EXPECT_NEAR(Magnitude(m.normale_decor), 4.5f, 1e-4f);
   // Head-on: straight back (the normal kept un-normalised, used normalised); no normal: no bounce.
   for (auto [normale, apres] : {std::pair{CVector3(-3, 0, 0), -1.0f}, {CVector3(0, 0, 0), 1.0f}}) {
-    PiloteEssai q;
+    CObjJoueur q;
     q.deplacement = CVector3(1, 0, 0);
     q.normale_decor = normale;
     q.Set_Collision();
     expect_vec(q.deplacement, apres, 0, 0);
-  }
-}
-
-TEST_F(Vaisseau, PushesFromBehindHeadOnAndSide) {
-  struct Choc {
-    CVector3 eloigne;
-    float vitesse, autre_z, autre_vitesse;  // the other ship moves along z
-    float vitesse_apres, force, recul;
-    CVector3 dir;
-  };
-  // The ship drives along +z at `vitesse`, its push direction (0, 1, 0) before the contact.
-  const Choc chocs[] = {
-      {{0, 0, 4}, 1, 1, 2, 0.55f, 2.1f, 0.95238f, {0, 0, 1}},  // hit from behind by a faster ship
-      {{0, 0, 1}, 2, 1, 1, 2.35f, 0.6f, 0.47619f, {0, 0, 1}},  // by a slower one
-      // Driving into a ship going the same way keeps the old push direction.
-      {{0, 0, -1}, 2, 1, 1, 1.35f, 0.6f, 0.47619f, {0, 1, 0}},
-      {{0, 0, -1}, 0.5f, -1, 2, 0, 0.8f, 0.47619f, {0, 0, -1}},  // head on: never below 0
-      {{1, 0, 0}, 2, 1, 1, 1.35f, 1.5f, 0.47619f, {1, 0, 0}},    // side contact
-  };
-  for (const Choc& c : chocs) {
-    SCOPED_TRACE(testing::Message() << c.eloigne.x << " " << c.eloigne.z << " " << c.vitesse);
-    PiloteEssai p;
-    p.deplacement = CVector3(0, 0, 1);
-    p.vitesse = c.vitesse;
-    p.dir_choc = CVector3(0, 1, 0);
-    const float recouvrement = Magnitude(c.eloigne);
-    p.SetChoc(c.eloigne, recouvrement, CVector3(0, 0, c.autre_z), c.autre_vitesse);
-    EXPECT_NEAR(p.vitesse, c.vitesse_apres, 1e-5);
-    EXPECT_NEAR(p.force_choc, c.force, 1e-5);
-    expect_vec(p.dir_choc, c.dir.x, c.dir.y, c.dir.z);
-    EXPECT_NEAR(Magnitude(p.position), c.recul, 1e-4);
-  }
-  // The push wears off by 0.2 a step, never below 0.
-  PiloteEssai e;
-  e.force_choc = 1.5f;
-  e.dir_choc = CVector3(1, 0, 0);
-  for (int i = 0; i < 10; i++) e.applique_choc();
-  EXPECT_EQ(e.force_choc, 0);
-  EXPECT_NEAR(e.position.x, 1.5f + 1.3f + 1.1f + 0.9f + 0.7f + 0.5f + 0.3f + 0.1f, 1e-3f);
-}
-
-TEST_F(Vaisseau, ShipsExactlyTouchingDoNotPush) {
-  PiloteEssai a, b;
-  a.rayon = b.rayon = 4.5f;
-  b.position_collision.x = std::sqrt(a.GetRadiusCarre() + b.GetRadiusCarre());
-  EXPECT_FALSE(pousse_vaisseaux(&a, &b));
-  EXPECT_EQ(a.force_choc, 0);
-  b.position_collision.x -= 0.5f;
-  EXPECT_TRUE(pousse_vaisseaux(&a, &b));
-  EXPECT_LT(a.position.x, 0);  // pushed away from b
-  EXPECT_GT(b.position.x, 0);
-}
-
-TEST_F(Vaisseau, CubeOverlapUsesTheProbeOrTheCollisionSphere) {
-  // Collision sphere: centre (0, 2.2, 0), radius 4.5.
-  EXPECT_TRUE(p.OverlappsCube(0, 0, 0, 1, 2, 0));
-  EXPECT_TRUE(p.OverlappsCube(5.5f, 2.2f, 0, 1, 2, 0));   // exactly touching
-  EXPECT_FALSE(p.OverlappsCube(5.6f, 2.2f, 0, 1, 2, 0));
-  // Ground probe: centre (0, 2.7 + margin, 0), radius 3.
-  EXPECT_TRUE(p.OverlappsCube(0, 6.7f, 0, 1, 1, 0));
-  EXPECT_FALSE(p.OverlappsCube(0, 6.8f, 0, 1, 1, 0));
-  EXPECT_TRUE(p.OverlappsCube(0, 7.7f, 0, 1, 1, 1.0f));
-}
-
-TEST_F(Vaisseau, EnginePitchHasAFloorAtLowSpeed) {
-  p.frequence_moteur = 44100;
-  p.vitesse_max = 2.5f;
-  // Slow, reversing, flat out.
-  for (auto [v, f] : {std::pair{0.1f, 44100 * 0.3f / 2.5f}, {-2.0f, 44100 * 0.3f / 2.5f}, {2.5f, 44100.0f}}) {
-    p.vitesse = v;
-    EXPECT_FLOAT_EQ(p.frequence_moteur_voulue(), f) << v;
   }
 }
 

@@ -1,4 +1,4 @@
-// Hiscores: default tables, merges and ties, championship endings, saves cut short, wrong-sized files.
+// Hiscores: merges and ties, the championship's last standings, saves cut short, wrong-sized files.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -69,12 +69,6 @@ class Hiscores : public ::testing::Test {
   CObjJoueur pilotes[6];
 };
 
-TEST_F(Hiscores, DefaultTimesFollowTheLapLength) {
-  int m, s, ss;
-  convert_temp(9, 10000, &m, &s, &ss);  // (900 + 10000) * 1.1 = 11990 sixtieths
-  EXPECT_EQ((std::vector<int>{m, s, ss}), (std::vector<int>{3, 19, 50}));
-}
-
 TEST_F(Hiscores, FirstWinTopsTheDefaultTableAndTiesGoBelow) {
   const float longueur = 3 * 2000.0f;
   hiscores_simple_defaut(longueur);
@@ -116,28 +110,6 @@ TEST_F(Hiscores, DamagedFilesKeepCompleteRecordsAndTerminatedNames) {
   EXPECT_EQ(encode_hiscores_simple(), octets);
 }
 
-TEST_F(Hiscores, ChampionshipPointsTimesAndStandings) {
-  const int ordre[] = {1, 4, 5, 2, 0, 3}, temps[] = {7200, 7300, 7400, 8003, 8004, 8005};
-  for (int k = 0; k < 6; k++) arrivee(k, ordre[k], temps[k]);
-  score_course_championnat();
-  std::vector<int> points;
-  for (const tCompteChamp& c : LISTE_CHAMP) points.push_back(c.points);
-  EXPECT_EQ(points, (std::vector<int>{0, 4, 0, 0, 2, 1}));  // 4, 2 and 1 for the podium
-  EXPECT_EQ(LISTE_CHAMP[1].minutes, 2);
-  // Same points: the smaller total time first.
-  LISTE_CHAMP[4].points = 4;
-  LISTE_CHAMP[4].total = 7100;
-  classement_championnat();
-  EXPECT_EQ(noms(CLASSEMENT_NOM, 3), (std::vector<std::string>{"P4", "P1", "P5"}));
-  EXPECT_EQ(CLASSEMENT_LITE[2], 1);
-  // Final hiscores: default rows have 1 point; the human's flag follows its row.
-  EXPECT_TRUE(maj_hiscores_championnat(15000));
-  EXPECT_EQ(noms(CLASSEMENT_NOM_CHAMP, 3), (std::vector<std::string>{"P4", "P1", "P5"}));
-  EXPECT_EQ(CLASSEMENT_LITE_CHAMP[2], 1);
-  EXPECT_EQ(CLASSEMENT_LITE_CHAMP[0], 0);
-  EXPECT_EQ(octets_de("./hiscores/c_1_3.dat").size(), 520u);
-}
-
 TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
   // Two earlier champions above anything scored now: the human's row 0 enters the hiscores at 2.
   hiscores_champ_defaut(10000);
@@ -157,57 +129,6 @@ TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
   }
   EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");
   EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[2], "P5");
-}
-
-TEST_F(Hiscores, ZeroPointRowsEnterOnlyAboveZeroPointRows) {
-  hiscores_champ_defaut(10000);
-  std::memset(CLASSEMENTS_POINTS, 0, sizeof CLASSEMENTS_POINTS);
-  std::memset(CLASSEMENT_LITE, 0, sizeof CLASSEMENT_LITE);
-  copie_nom(CLASSEMENT_NOM[0], "Vide");
-  fusionne_classement_champ();
-  for (int j = 0; j < NB_RANGS; j++) EXPECT_STRNE(CLASSEMENT_NOM_CHAMP[j], "Vide");
-  CLASSEMENTS_POINTS_CHAMP[9][3] = 0;
-  CLASSEMENTS_POINTS_CHAMP[9][4] = 50;
-  CLASSEMENTS_POINTS[0][4] = 10;
-  CLASSEMENTS_POINTS[1][4] = CLASSEMENTS_POINTS[2][4] = 100000;  // slower zero-point rows stay out
-  fusionne_classement_champ();
-  EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[9], "Vide");
-}
-
-TEST_F(Hiscores, ZeroLapsAreOneLapAlsoInTheFileName) {
-  NOMBRE_TOURS = 0;
-  LEVEL_ACTIF = 1;
-  borne_tours();
-  EXPECT_EQ(NOMBRE_TOURS, 1);
-  EXPECT_EQ(chemin_hiscores_simple(), "./hiscores/s_1_1.dat");
-}
-
-TEST_F(Hiscores, ChampionshipRaceEndings) {
-  for (int k = 0; k < 6; k++) arrivee(k, k, 7000 + k);
-  // On the podium in the first race: scored, standings shown, the championship goes on.
-  LEVEL_ACTIF = 1;
-  EXPECT_EQ(fin_course_championnat(true), CHAMP_CLASSEMENT_COURSE | CHAMP_CONTINUE);
-  EXPECT_EQ(LISTE_CHAMP[0].points, 4);
-  // Off the podium before the last race: nothing scored, no hiscores, the championship ends.
-  LEVEL_ACTIF = 3;
-  EXPECT_EQ(fin_course_championnat(false), 0);
-  EXPECT_EQ(LISTE_CHAMP[0].points, 4);
-  EXPECT_FALSE(existe("./hiscores/c_1_3.dat"));
-  // Fourth in the fifth race, all arrived: hiscores updated, empty rows below the one-point ones.
-  std::memset(CLASSEMENTS_POINTS, 0, sizeof CLASSEMENTS_POINTS);
-  std::memset(CLASSEMENT_LITE, 0, sizeof CLASSEMENT_LITE);
-  LEVEL_ACTIF = 5;
-  LONGUEUR_CHAMPIONNAT = 10000;
-  EXPECT_EQ(fin_course_championnat(false), CHAMP_HISCORES);
-  EXPECT_EQ(LEVEL_ACTIF, 6);
-  EXPECT_EQ(octets_de("./hiscores/c_1_3.dat").size(), 520u);
-  for (int j = 0; j < NB_RANGS; j++) EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[j], "Tazul");
-  // Not everybody arrived: no hiscores.
-  std::remove("./hiscores/c_1_3.dat");
-  tab_arrive[5] = nullptr;
-  LEVEL_ACTIF = 5;
-  EXPECT_EQ(fin_course_championnat(false), 0);
-  EXPECT_FALSE(existe("./hiscores/c_1_3.dat"));
 }
 
 // A race stopped before its end (no arrivals) is no podium, whatever the race loop said.
