@@ -1,7 +1,10 @@
 // config.cfg: first start, readers' defaults, the values that are clamped or matched exactly,
-// and what shutdown stores. Runs Allegro with no system driver, in a private folder.
+// what shutdown stores, and a damaged file. Runs Allegro with no system driver, in a private folder.
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -193,6 +196,33 @@ TEST_F(Config, FirstLanguageFromTheSystemThenTheFiles) {
   demarre();
   EXPECT_EQ(TYPE_JEU, 2);
   EXPECT_EQ(LANGUAGE, 0);  // the system says English
+}
+
+// Bytes that are not UTF-8 (a file the fuzzer found, which used to keep Allegro's parser spinning
+// at start-up) are read as they stand: the start-up reads, in a child stopped if they never end,
+// finish with the default name.
+TEST_F(Config, BytesThatAreNotUtf8DoNotHangTheStart) {
+  {
+    std::ifstream graine(std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/config/multioctet.cfg",
+                         std::ios::binary);
+    ASSERT_TRUE(graine.good());
+    std::ofstream(fichier_config(), std::ios::binary) << graine.rdbuf();
+  }
+  const pid_t p = fork();
+  if (p == 0) {
+    demarre();
+    _exit(std::string(NOM_JOUEUR) == "Human" ? 0 : 3);
+  }
+  ASSERT_GT(p, 0);
+  // A generous bound of a minute: the reads take milliseconds, the fault was an endless loop.
+  int statut = 0, dixiemes = 0;
+  while (waitpid(p, &statut, WNOHANG) != p && ++dixiemes < 600) usleep(100000);
+  if (dixiemes == 600) {
+    kill(p, SIGKILL);
+    waitpid(p, nullptr, 0);
+  }
+  EXPECT_LT(dixiemes, 600) << "the start-up reads never ended";
+  EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0);
 }
 
 }  // namespace
