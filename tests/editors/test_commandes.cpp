@@ -62,30 +62,6 @@ class Editeurs : public ::testing::Test {
   }
 };
 
-TEST_F(Editeurs, InsertContinuesTheWallFromTheFarCornerWithTheTopHeights) {
-  creation_effetSon(10, 2, 20, 0);
-  set_verts_effetSon(1, 8, 1, 3);
-  set_verts_effetSon(2, 8, 40, 3);
-  set_verts_effetSon(3, 0, 30, 0);
-  point_effetSon_actif = 1;
-  pas(CommandesOcclu, {KEY_INSERT});
-  ASSERT_EQ(nb_effetSon, 2);
-  const SEffetSon* n = act_effetSon;
-  EXPECT_EQ(n, haut_list_effetSon);
-  EXPECT_EQ(n->numero, 2);
-  EXPECT_TRUE(en(n->position, 18, 3, 23));
-  EXPECT_TRUE(en(n->sommets[1], 5, 0, 0));
-  EXPECT_FLOAT_EQ(n->sommets[2].y, 40);
-  EXPECT_FLOAT_EQ(n->sommets[3].y, 30);
-  EXPECT_EQ(point_effetSon_actif, 0);
-  // Held for two steps, Insert still makes one polygon.
-  relache_touches();
-  key[KEY_INSERT] = 1;
-  CommandesOcclu();
-  CommandesOcclu();
-  EXPECT_EQ(nb_effetSon, 3);
-}
-
 TEST_F(Editeurs, JoinedPolygonsStayJoinedWhicheverEdgeMoves) {
   creation_effetSon(0, 0, 0, 0);
   pas(CommandesOcclu, {KEY_INSERT});
@@ -252,31 +228,6 @@ TEST_F(Editeurs, DecorationCommands) {
   EXPECT_EQ(act_deco, haut_list_deco);
   pas(CommandesDeco, {KEY_DEL});
   EXPECT_EQ(nb_deco, 1);
-}
-
-TEST_F(Editeurs, AMovedRacingLinePointIsWhereItWasLeftAfterSavingAndLoading) {
-  DossierTemporaire dossier;
-  ASSERT_TRUE(dossier.pret());
-  ASSERT_EQ(mkdir("objets", 0755), 0);
-  LEVEL_ACTIF = 2;
-  creation_point_t(0, 0, 0, 0);
-  creation_point_t(50, 0, 0, 1);
-  creation_point_t(50, 0, 50, 2);
-  calcule_trajectoire();
-  act_ptraj = prem_list_ptraj->suivant;
-  pas(CommandesTraj, {KEY_6_PAD}, KB_CTRL_FLAG);                 // +5
-  pas(CommandesTraj, {KEY_MINUS_PAD}, KB_SHIFT_FLAG);            // +0.2 up
-  pas(CommandesTraj, {KEY_2_PAD}, KB_SHIFT_FLAG | KB_CTRL_FLAG);  // Shift wins: +0.2
-  pas(CommandesTraj, {KEY_F2});
-  Effacement_liste_point_t();
-  charge_trajectoire();
-  ASSERT_EQ(nb_point_t, 3);
-  const Point_Traj* p = prem_list_ptraj->suivant;
-  EXPECT_TRUE(en(p->position, 55, 0.2f, 0.2f));
-  // Tab wraps from the last to the first.
-  act_ptraj = haut_list_ptraj;
-  pas(CommandesTraj, {KEY_TAB});
-  EXPECT_EQ(act_ptraj, prem_list_ptraj);
 }
 
 // `n` steps with F2 held, under a file size limit; what the steps said on stderr.
