@@ -1,5 +1,5 @@
-// The editing modes' key commands, driven through Allegro's key state with no window, and F2
-// when the disk refuses the file.
+// The editing modes' key commands, driven through Allegro's key state with no window, F2 when
+// the disk refuses the file, and the editors' free flight.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,15 +8,18 @@
 #include <initializer_list>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "audio/effets_son.h"
 #include "common/globals.h"
 #include "editors/commandes.h"
 #include "editors/touches.h"
+#include "math/degres.h"
 #include "support/clavier_essai.h"
 #include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
+#include "world/camera.h"
 #include "world/decorations.h"
 #include "world/modeles.h"
 #include "world/trajectoire.h"
@@ -283,6 +286,55 @@ TEST_F(Editeurs, EachEditorKeepsItsFileAndSaysSoOncePerPress) {
     EXPECT_EQ(f2_tenu(e.commandes, 1, RLIM_INFINITY), "");
     EXPECT_EQ(octets_de(e.fichier), e.encode());
   }
+}
+
+// Free flight: arrow keys with Shift and Ctrl steps, and the strafe of a view that looks up, read
+// from the keyboard and the mouse by the camera's platform side. The mouse's centre is that of a
+// 640 x 480 window.
+class VolLibre : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    init_cosin();
+    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
+    relache_touches();
+  }
+  void TearDown() override {
+    relache_touches();
+    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
+  }
+  CCamera cam;
+  int largeur = 640, hauteur = 480;
+};
+
+TEST_F(VolLibre, ArrowKeysFlyWithShiftAndCtrlSteps) {
+  cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
+  key[KEY_UP] = 1;
+  cam.CheckForMovement();
+  EXPECT_TRUE(en(cam.Position(), 0, 0, 1));
+  key[KEY_LCONTROL] = 1;
+  cam.CheckForMovement();
+  EXPECT_TRUE(en(cam.Position(), 0, 0, 5));
+  key[KEY_RSHIFT] = 1;  // Shift wins over Ctrl
+  cam.CheckForMovement();
+  EXPECT_TRUE(en(cam.Position(), 0, 0, 5.5f));
+  EXPECT_TRUE(en(cam.View(), 0, 0, 6.5f));
+  key[KEY_UP] = 0, key[KEY_LCONTROL] = 0, key[KEY_RSHIFT] = 0;
+
+  key[KEY_PGDN] = 1;
+  cam.CheckForMovement();
+  EXPECT_NEAR(cam.Position().y, -1, 1e-6f);
+  EXPECT_NEAR(cam.View().y, -1, 1e-6f);
+}
+
+TEST_F(VolLibre, StrafeStaysHorizontal) {
+  cam.PositionCamera(0, 0, 0, 0, 10, 10, 0, 1, 0);  // looking up at 45 degrees
+  mouse_x = 320, mouse_y = 240;  // the mouse sits at the centre: nothing turns
+  cam.Update();
+  // Right of a camera looking along +z (y up) is -x.
+  EXPECT_TRUE(en(cam.Strafe(), -1, 0, 0));
+  cam.StrafeCamera(2);
+  EXPECT_TRUE(en(cam.Position(), -2, 0, 0));
+  EXPECT_TRUE(en(cam.View(), -2, 10, 10));
 }
 
 }  // namespace
