@@ -124,10 +124,15 @@ TEST_F(Editeurs, HeightsAndOcclusionFactorsStayInRange) {
   EXPECT_FLOAT_EQ(e->position.y + e->sommets[3].y, 101);
 }
 
-TEST_F(Editeurs, ReverbRadiiKeepTheirBounds) {
+TEST_F(Editeurs, F5MakesAZoneWhoseRadiiKeepTheirBoundsAndTurnsItBack) {
   creation_effetSon(0, 0, 0, 0);
-  set_type_effetSon(EFSON_REVERB);
+  // Held over two steps, F5 switches once.
+  key[KEY_F5] = 1;
+  CommandesEffetSon();
+  pas(CommandesEffetSon, {KEY_F5});
   SEffetSon* z = act_effetSon;
+  EXPECT_EQ(z->type, EFSON_REVERB);
+  EXPECT_FLOAT_EQ(z->min_dist, 5);
   for (int i = 0; i < 10; i++) pas(CommandesReverb, {KEY_T});
   EXPECT_FLOAT_EQ(z->min_dist, 5.5f);  // outer 6 minus 0.5
   for (int i = 0; i < 10; i++) pas(CommandesReverb, {KEY_F});
@@ -157,17 +162,6 @@ TEST_F(Editeurs, ReverbRadiiKeepTheirBounds) {
   EXPECT_FLOAT_EQ(act_effetSon->position.y, 4);
   EXPECT_FLOAT_EQ(act_effetSon->max_dist, 8);
   EXPECT_FLOAT_EQ(act_effetSon->min_dist, 9);
-}
-
-TEST_F(Editeurs, F5TurnsAPolygonIntoAZoneAndBack) {
-  creation_effetSon(0, 0, 0, 0);
-  // Held over two steps, F5 switches once.
-  key[KEY_F5] = 1;
-  CommandesEffetSon();
-  pas(CommandesEffetSon, {KEY_F5});
-  EXPECT_EQ(act_effetSon->type, EFSON_REVERB);
-  EXPECT_FLOAT_EQ(act_effetSon->min_dist, 5);
-  EXPECT_FLOAT_EQ(act_effetSon->max_dist, 6);
   pas(CommandesEffetSon, {KEY_F5});
   EXPECT_EQ(act_effetSon->type, EFSON_OCCLUSION);
 }
