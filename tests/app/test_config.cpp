@@ -47,10 +47,20 @@ class Config : public ::testing::Test {
   DossierTemporaire dossier_;
 };
 
-TEST_F(Config, AGameTypeOutOfRangeIsTheSingleRaceAndShutdownStoresTheGameType) {
-  ecrit("[Game]\nNb_tours = 3\ntype_jeu = 3\n");
+// Values past their bounds are brought back: a game type out of range is the single race, names
+// are cut to 31 characters and terminated. Shutdown stores the game type.
+TEST_F(Config, ValuesPastTheirBoundsAreBroughtBackAndShutdownStoresTheGameType) {
+  ecrit("[Game]\nNb_tours = 3\ntype_jeu = 3\nNom_CPU_1 = abcdefghijklmnopqrstuvwxyz01234\n"
+        "Nom_CPU_2 = abcdefghijklmnopqrstuvwxyz0123456789\n");
   demarre();
   EXPECT_EQ(TYPE_JEU, 0);
+  char nom[TAILLE_NOM];
+  lit_nom_cpu(1, nom);
+  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
+  lit_nom_cpu(2, nom);
+  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
+  lit_nom_cpu(3, nom);
+  EXPECT_STREQ(nom, "Mufrat");
   TYPE_JEU = 1;
   ecrit_type_jeu();
   set_config_file("/dev/null");  // replacing the configuration writes it back
@@ -93,18 +103,6 @@ TEST_F(Config, ScreenFromTheFileOrTheCommandLine) {
     EXPECT_EQ(RESOL, c.resol);
   }
   FORCE_SCREEN = 0;
-}
-
-TEST_F(Config, NamesAreCutTo31CharactersAndTerminated) {
-  ecrit("[Game]\nNom_CPU_1 = abcdefghijklmnopqrstuvwxyz01234\nNom_CPU_2 = abcdefghijklmnopqrstuvwxyz0123456789\n");
-  set_config_file(fichier_config());
-  char nom[TAILLE_NOM];
-  lit_nom_cpu(1, nom);
-  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
-  lit_nom_cpu(2, nom);
-  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
-  lit_nom_cpu(3, nom);
-  EXPECT_STREQ(nom, "Mufrat");
 }
 
 // The first start speaks the system's language: LC_ALL, then LC_MESSAGES, then LANG.

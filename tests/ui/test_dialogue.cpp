@@ -154,8 +154,8 @@ TEST(DialogueSons, NoSoundAtAllWithoutTheFocusSound) {
   ASSERT_EQ(son_systeme_init(g_SystemeSon, 100, SON_INIT_NORMAL), SON_OK);
   HSon bip;
   // A short tone of the sound decoder's seeds.
-  const std::string bip_wav = std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/decodeur_son/pcm16_mono.wav";
-  ASSERT_EQ(son_cree_son(g_SystemeSon, bip_wav.c_str(), SON_MODE_DEFAUT, &bip), SON_OK);
+  const std::string wav = std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/decodeur_son/pcm16_mono.wav";
+  ASSERT_EQ(son_cree_son(g_SystemeSon, wav.c_str(), SON_MODE_DEFAUT, &bip), SON_OK);
   auto joues = [] {
     int n = -1;
     EXPECT_EQ(son_systeme_canaux_joues(g_SystemeSon, &n), SON_OK);
