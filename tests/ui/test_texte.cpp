@@ -51,6 +51,7 @@ TEST_F(Texte, MeasuresGlyphsFromTheirPositiveExtentAndIgnoresObjectsPastTheLastS
   EXPECT_EQ(t.GetLargeur(5), 0.0f);
   EXPECT_EQ(t.GetHauteur(5), 0.0f);
   EXPECT_FLOAT_EQ(t.GetMaxH(), 0.4f);
+  EXPECT_FLOAT_EQ(t.GetEspacement(), 0.02f);  // the spacing between characters
   t3DModel grande = police(120);
   t.init(&grande, 255, 255, 255, 255);
   EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(95));
