@@ -47,8 +47,7 @@ class Config : public ::testing::Test {
   DossierTemporaire dossier_;
 };
 
-// Values past their bounds are brought back: a game type out of range is the single race, names
-// are cut to 31 characters and terminated. Shutdown stores the game type.
+// A game type out of range is the single race; names are cut to 31 characters and terminated.
 TEST_F(Config, ValuesPastTheirBoundsAreBroughtBackAndShutdownStoresTheGameType) {
   ecrit("[Game]\nNb_tours = 3\ntype_jeu = 3\nNom_CPU_1 = abcdefghijklmnopqrstuvwxyz01234\n"
         "Nom_CPU_2 = abcdefghijklmnopqrstuvwxyz0123456789\n");
@@ -124,9 +123,8 @@ TEST_F(Config, FirstLanguageFromTheSystem) {
   EXPECT_NE(lit().find("lang = en"), std::string::npos);
 }
 
-// Bytes that are not UTF-8 (a file the fuzzer found, which used to keep Allegro's parser spinning
-// at start-up) are read as they stand: the start-up reads, in a child stopped if they never end,
-// finish with the default name.
+// A file the fuzzer found, whose bytes are not UTF-8, used to keep Allegro's parser spinning: the
+// start-up reads, in a child stopped if they never end, now finish with the default name.
 TEST_F(Config, BytesThatAreNotUtf8DoNotHangTheStart) {
   {
     std::ifstream graine(std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/config/multioctet.cfg",

@@ -244,8 +244,7 @@ std::string f2_tenu(void (*commandes)(), int n, rlim_t limite_octets) {
   return testing::internal::GetCapturedStderr();
 }
 
-// When the disk refuses the file, the circuit's file stays whole, the failure is said once for a
-// held key and the edit goes on; F2 with room saves.
+// The disk refuses the file: the circuit's file stays whole and the edit goes on; then F2 with room.
 TEST_F(Editeurs, EachEditorKeepsItsFileAndSaysSoOncePerPress) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());
@@ -282,9 +281,8 @@ TEST_F(Editeurs, EachEditorKeepsItsFileAndSaysSoOncePerPress) {
   }
 }
 
-// Free flight: arrow keys with Shift and Ctrl steps, and the strafe of a view that looks up, read
-// from the keyboard and the mouse by the camera's platform side. The mouse's centre is that of a
-// 640 x 480 window.
+// Free flight, read from the keyboard and the mouse by the camera's platform side. The mouse's
+// centre is that of a 640 x 480 window.
 class VolLibre : public ::testing::Test {
  protected:
   void SetUp() override {
