@@ -1,17 +1,18 @@
-// config.cfg: first start, readers' defaults, the values that are clamped or matched exactly,
-// and what shutdown stores. Runs Allegro with no system driver, in a private folder.
+// config.cfg: the first start's language, the screen read, the values that are clamped, what
+// shutdown stores, and a damaged file. Runs Allegro with no system driver, in a private folder.
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "app/config.h"
 #include "app/demarrage.h"
-#include "app/ligne_commande.h"
 #include "common/globals.h"
 #include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
@@ -25,12 +26,6 @@ class Config : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dossier_.pret());
     FORCE_SCREEN = 0;
-    FORCE_PLEIN_ECRAN = -1;
-    LANGUE_IMPOSEE[0] = '\0';
-    // A French system: the first start's language.
-    setenv("LC_ALL", "", 1);
-    setenv("LC_MESSAGES", "", 1);
-    setenv("LANG", "fr_FR.UTF-8", 1);
   }
   void TearDown() override {
     set_config_file("/dev/null");  // release config.cfg before it is removed
@@ -38,14 +33,6 @@ class Config : public ::testing::Test {
 
   static void ecrit(const std::string& texte) { std::ofstream(fichier_config()) << texte; }
   static std::string lit() { return texte_de(fichier_config()); }
-  static std::vector<int> touches() {
-    return {BOUTON_HAUT, BOUTON_BAS, BOUTON_DROITE, BOUTON_GAUCHE, BOUTON_VALIDE, BOUTON_SPE, BOUTON_SPE_1};
-  }
-  // Screen, size, circuits, laps, language and the mappings flag, as start-up left them.
-  static std::vector<int> reglages() {
-    return {FULL_SCREEN, SCREEN_WIDTH, SCREEN_HEIGHT, NB_LEVELS, NOMBRE_TOURS, LANGUAGE,
-            get_config_int("Graphics", "mappings", 0)};
-  }
   // What start-up reads, in its order.
   static void demarre() {
     check_config();
@@ -60,38 +47,19 @@ class Config : public ::testing::Test {
   DossierTemporaire dossier_;
 };
 
-TEST_F(Config, FirstStartWritesAWindowedFiveCircuitSetup) {
+// A game type out of range is the single race; names are cut to 31 characters and terminated.
+TEST_F(Config, ValuesPastTheirBoundsAreBroughtBackAndShutdownStoresTheGameType) {
+  ecrit("[Game]\nNb_tours = 3\ntype_jeu = 3\nNom_CPU_1 = abcdefghijklmnopqrstuvwxyz01234\n"
+        "Nom_CPU_2 = abcdefghijklmnopqrstuvwxyz0123456789\n");
   demarre();
-  EXPECT_EQ(reglages(), (std::vector<int>{0, 800, 600, 5, 5, 0, 1}));
-  EXPECT_EQ(RESOL, 1);
-  EXPECT_EQ(touches(), (std::vector<int>{5, 4, 12, 11, 75, 5, 4}));
-  EXPECT_FLOAT_EQ(VITESSE_MAX_CPU, 2.5f);
-  EXPECT_STREQ(NOM_JOUEUR, "Human");
-  const std::string texte = lit();
-  EXPECT_NE(texte.find("keyboard = FR"), std::string::npos);
-  EXPECT_NE(texte.find("Nom_CPU_5 = Ravin"), std::string::npos);
-}
-
-TEST_F(Config, AnExistingFileIsLeftAloneAndMissingKeysTakeTheReadersDefaults) {
-  ecrit("[Graphics]\nfull_screen = 0\n");
-  BOUTON_SPE = 80;
-  BOUTON_SPE_1 = 81;
-  demarre();
-  EXPECT_EQ(lit().find("Nb_levels"), std::string::npos);
-  EXPECT_EQ(reglages(), (std::vector<int>{0, 800, 600, 0, 5, 1, 0}));
-  EXPECT_FLOAT_EQ(PROFONDEUR_CHAMP_CAM, 400.0f);
-  EXPECT_EQ(touches(), (std::vector<int>{84, 85, 83, 82, 67, 80, 81}));
-  EXPECT_FLOAT_EQ(VOLUME_MUSIQUE, 0.5f);
-  // With no file at all the screen default is full screen.
-  ecrit("");
-  set_config_file(fichier_config());
-  lit_config_ecran();
-  EXPECT_EQ(FULL_SCREEN, 1);
-}
-
-TEST_F(Config, ShutdownStoresTheGameType) {
-  ecrit("[Game]\nNb_tours = 3\n");
-  demarre();
+  EXPECT_EQ(TYPE_JEU, 0);
+  char nom[TAILLE_NOM];
+  lit_nom_cpu(1, nom);
+  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
+  lit_nom_cpu(2, nom);
+  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
+  lit_nom_cpu(3, nom);
+  EXPECT_STREQ(nom, "Mufrat");
   TYPE_JEU = 1;
   ecrit_type_jeu();
   set_config_file("/dev/null");  // replacing the configuration writes it back
@@ -136,63 +104,49 @@ TEST_F(Config, ScreenFromTheFileOrTheCommandLine) {
   FORCE_SCREEN = 0;
 }
 
-TEST_F(Config, NamesAreCutTo31CharactersAndTerminated) {
-  ecrit("[Game]\nNom_CPU_1 = abcdefghijklmnopqrstuvwxyz01234\nNom_CPU_2 = abcdefghijklmnopqrstuvwxyz0123456789\n");
-  set_config_file(fichier_config());
-  char nom[TAILLE_NOM];
-  lit_nom_cpu(1, nom);
-  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
-  lit_nom_cpu(2, nom);
-  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
-  lit_nom_cpu(3, nom);
-  EXPECT_STREQ(nom, "Mufrat");
-}
-
-TEST_F(Config, CommandLineChoicesHoldForTheRunAndLeaveTheFileAlone) {
-  ecrit("[system]\nlang = fr\n[Graphics]\nfull_screen = 0\nscreen_width = 640\nscreen_height = 480\n");
-  const char* argv[] = {"veltra", "--fullscreen", "--lang", "en", "--size", "1280x720"};
-  applique_ligne_commande(analyse_ligne_commande(6, argv));
-  demarre();
-  EXPECT_EQ((std::vector<int>{FULL_SCREEN, SCREEN_WIDTH, SCREEN_HEIGHT, LANGUAGE}),
-            (std::vector<int>{1, 1280, 720, 1}));
-  set_config_file("/dev/null");
-  EXPECT_EQ(lit(), "[system]\nlang = fr\n[Graphics]\nfull_screen = 0\nscreen_width = 640\nscreen_height = 480\n");
-  const char* rien[] = {"veltra"};
-  applique_ligne_commande(analyse_ligne_commande(1, rien));
-  demarre();
-  EXPECT_EQ(FULL_SCREEN, 0);
-  EXPECT_EQ(LANGUAGE, 0);
-}
-
-// The first start speaks the system's language; a file already there keeps its own.
-TEST_F(Config, FirstLanguageFromTheSystemThenTheFiles) {
-  struct Cas {
-    const char *lc_all, *lc_messages, *lang, *attendue;
-  };
-  const Cas cas[] = {
+// The first start speaks the system's language: LC_ALL, then LC_MESSAGES, then LANG.
+TEST_F(Config, FirstLanguageFromTheSystem) {
+  const char* cas[][4] = {
       {"", "", "fr_FR.UTF-8", "fr"}, {"", "", "en_GB.UTF-8", "en"},  {"C", "", "fr_FR.UTF-8", "en"},
       {"", "", "", "en"},            {"", "fr_CA", "en_US", "fr"},     {"fr_BE", "en_US", "", "fr"},
   };
-  for (const Cas& c : cas) {
-    std::map<std::string, std::string> env = {{"LC_ALL", c.lc_all}, {"LC_MESSAGES", c.lc_messages}, {"LANG", c.lang}};
-    EXPECT_STREQ(langue_du_systeme([&](const char* n) { return env[n]; }), c.attendue)
-        << c.lc_all << " / " << c.lc_messages << " / " << c.lang;
+  for (const auto& c : cas) {
+    std::map<std::string, std::string> env = {{"LC_ALL", c[0]}, {"LC_MESSAGES", c[1]}, {"LANG", c[2]}};
+    EXPECT_STREQ(langue_du_systeme([&](const char* n) { return env[n]; }), c[3])
+        << c[0] << " / " << c[1] << " / " << c[2];
   }
+  setenv("LC_ALL", "", 1);
+  setenv("LC_MESSAGES", "", 1);
   setenv("LANG", "en_GB.UTF-8", 1);
   demarre();
   EXPECT_EQ(LANGUAGE, 1);
   EXPECT_NE(lit().find("lang = en"), std::string::npos);
-  // A file keeps its own language; an upper-case one is not French, and a game type out of
-  // range is the single race.
-  ecrit("[system]\nlang = FR\n[Game]\ntype_jeu = 3\n");
-  demarre();
-  EXPECT_EQ(TYPE_JEU, 0);
-  EXPECT_EQ(LANGUAGE, 1);
-  EXPECT_EQ(NUM_LANGUE, 1);
-  ecrit("[system]\nlang = fr\n[Game]\ntype_jeu = 2\n");
-  demarre();
-  EXPECT_EQ(TYPE_JEU, 2);
-  EXPECT_EQ(LANGUAGE, 0);  // the system says English
+}
+
+// A file the fuzzer found, whose bytes are not UTF-8, used to keep Allegro's parser spinning: the
+// start-up reads, in a child stopped if they never end, now finish with the default name.
+TEST_F(Config, BytesThatAreNotUtf8DoNotHangTheStart) {
+  {
+    std::ifstream graine(std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/config/multioctet.cfg",
+                         std::ios::binary);
+    ASSERT_TRUE(graine.good());
+    std::ofstream(fichier_config(), std::ios::binary) << graine.rdbuf();
+  }
+  const pid_t p = fork();
+  if (p == 0) {
+    demarre();
+    _exit(std::string(NOM_JOUEUR) == "Human" ? 0 : 3);
+  }
+  ASSERT_GT(p, 0);
+  // A generous bound of a minute: the reads take milliseconds, the fault was an endless loop.
+  int statut = 0, dixiemes = 0;
+  while (waitpid(p, &statut, WNOHANG) != p && ++dixiemes < 600) usleep(100000);
+  if (dixiemes == 600) {
+    kill(p, SIGKILL);
+    waitpid(p, nullptr, 0);
+  }
+  EXPECT_LT(dixiemes, 600) << "the start-up reads never ended";
+  EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0);
 }
 
 }  // namespace

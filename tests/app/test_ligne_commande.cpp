@@ -26,8 +26,8 @@ TEST(LigneCommande, GoodLines) {
   const Cas cas[] = {
       {{}, L::JOUER, 0, 0, -1, "", ""},
       {{"1000", "700"}, L::JOUER, 1000, 700, -1, "", ""},
-      {{"1000"}, L::JOUER, 0, 0, -1, "", ""},  // one or three numbers are ignored, as they always were
-      {{"1", "2", "3"}, L::JOUER, 0, 0, -1, "", ""},
+      // One or three numbers are ignored, as they always were.
+      {{"1000"}, L::JOUER, 0, 0, -1, "", ""},            {{"1", "2", "3"}, L::JOUER, 0, 0, -1, "", ""},
       {{"--size", "1280x720"}, L::JOUER, 1280, 720, -1, "", ""},
       {{"--size=1920X1080", "--fullscreen"}, L::JOUER, 1920, 1080, 1, "", ""},
       {{"--fullscreen", "--windowed"}, L::JOUER, 0, 0, 0, "", ""},
@@ -36,8 +36,7 @@ TEST(LigneCommande, GoodLines) {
       {{"--data=rel/dossier"}, L::JOUER, 0, 0, -1, "", "rel/dossier"},
       {{"--replay", "last.rpl", "800", "600"}, L::JOUER, 800, 600, -1, "", "", "last.rpl"},
       {{"--replay=/tmp/a b.rpl"}, L::JOUER, 0, 0, -1, "", "", "/tmp/a b.rpl"},
-      {{"--version"}, L::VERSION, 0, 0, -1, "", ""},
-      {{"--version", "-h"}, L::AIDE, 0, 0, -1, "", ""},
+      {{"--version"}, L::VERSION, 0, 0, -1, "", ""},    {{"--version", "-h"}, L::AIDE, 0, 0, -1, "", ""},
       {{"--help", "--version"}, L::AIDE, 0, 0, -1, "", ""},
   };
   for (const Cas& c : cas) {
@@ -55,25 +54,16 @@ TEST(LigneCommande, BadLinesAreRefusedWithTheirReason) {
     const char* raison;
   };
   const Cas cas[] = {
-      {{"--vitesse"}, "unknown option --vitesse"},
-      {{"-x"}, "unknown option -x"},
-      {{"--windowed=1"}, "takes no value"},
-      {{"--size"}, "needs a value"},
-      {{"--size", "1280"}, "bad size '1280'"},
-      {{"--size", "x720"}, "bad size"},
-      {{"--size", "1280x"}, "bad size"},
-      {{"--size", "0x600"}, "bad size"},
-      {{"--size", "-800x600"}, "bad size"},
-      {{"--size", "99999x600"}, "bad size"},
-      {{"--size", "12a0x720"}, "bad size"},
-      {{"--lang", "de"}, "bad language 'de'"},
-      {{"--lang", "FR"}, "bad language"},
-      {{"--lang"}, "needs a value"},
-      {{"--data="}, "needs a folder"},
-      {{"--replay"}, "needs a value"},
-      {{"--replay="}, "needs a file"},
+      {{"--vitesse"}, "unknown option --vitesse"},    {{"-x"}, "unknown option -x"},
+      {{"--windowed=1"}, "takes no value"},           {{"--size"}, "needs a value"},
+      {{"--size", "1280"}, "bad size '1280'"},        {{"--size", "x720"}, "bad size"},
+      {{"--size", "1280x"}, "bad size"},              {{"--size", "0x600"}, "bad size"},
+      {{"--size", "-800x600"}, "bad size"},           {{"--size", "99999x600"}, "bad size"},
+      {{"--size", "12a0x720"}, "bad size"},           {{"--lang", "de"}, "bad language 'de'"},
+      {{"--lang", "FR"}, "bad language"},             {{"--lang"}, "needs a value"},
+      {{"--data="}, "needs a folder"},                {{"--replay"}, "needs a value"},
+      {{"--replay="}, "needs a file"},                {{"800", "0"}, "bad window size"},
       {{"large", "700"}, "bad window size 'large 700'"},  // once a window 0 pixels wide
-      {{"800", "0"}, "bad window size"},
       {{"--help", "--vitesse"}, "unknown option"},
   };
   for (const Cas& c : cas) {

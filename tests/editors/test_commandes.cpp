@@ -1,18 +1,25 @@
-// The editing modes' key commands, driven through Allegro's key state with no window.
+// The editing modes' key commands, driven through Allegro's key state with no window, F2 when
+// the disk refuses the file, and the editors' free flight.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <cmath>
 #include <initializer_list>
+#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "audio/effets_son.h"
 #include "common/globals.h"
 #include "editors/commandes.h"
 #include "editors/touches.h"
+#include "math/degres.h"
 #include "support/clavier_essai.h"
+#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
+#include "world/camera.h"
 #include "world/decorations.h"
 #include "world/modeles.h"
 #include "world/trajectoire.h"
@@ -57,30 +64,6 @@ class Editeurs : public ::testing::Test {
     Effacement_liste_point_t();
   }
 };
-
-TEST_F(Editeurs, InsertContinuesTheWallFromTheFarCornerWithTheTopHeights) {
-  creation_effetSon(10, 2, 20, 0);
-  set_verts_effetSon(1, 8, 1, 3);
-  set_verts_effetSon(2, 8, 40, 3);
-  set_verts_effetSon(3, 0, 30, 0);
-  point_effetSon_actif = 1;
-  pas(CommandesOcclu, {KEY_INSERT});
-  ASSERT_EQ(nb_effetSon, 2);
-  const SEffetSon* n = act_effetSon;
-  EXPECT_EQ(n, haut_list_effetSon);
-  EXPECT_EQ(n->numero, 2);
-  EXPECT_TRUE(en(n->position, 18, 3, 23));
-  EXPECT_TRUE(en(n->sommets[1], 5, 0, 0));
-  EXPECT_FLOAT_EQ(n->sommets[2].y, 40);
-  EXPECT_FLOAT_EQ(n->sommets[3].y, 30);
-  EXPECT_EQ(point_effetSon_actif, 0);
-  // Held for two steps, Insert still makes one polygon.
-  relache_touches();
-  key[KEY_INSERT] = 1;
-  CommandesOcclu();
-  CommandesOcclu();
-  EXPECT_EQ(nb_effetSon, 3);
-}
 
 TEST_F(Editeurs, JoinedPolygonsStayJoinedWhicheverEdgeMoves) {
   creation_effetSon(0, 0, 0, 0);
@@ -141,10 +124,15 @@ TEST_F(Editeurs, HeightsAndOcclusionFactorsStayInRange) {
   EXPECT_FLOAT_EQ(e->position.y + e->sommets[3].y, 101);
 }
 
-TEST_F(Editeurs, ReverbRadiiKeepTheirBounds) {
+TEST_F(Editeurs, F5MakesAZoneWhoseRadiiKeepTheirBoundsAndTurnsItBack) {
   creation_effetSon(0, 0, 0, 0);
-  set_type_effetSon(EFSON_REVERB);
+  // Held over two steps, F5 switches once.
+  key[KEY_F5] = 1;
+  CommandesEffetSon();
+  pas(CommandesEffetSon, {KEY_F5});
   SEffetSon* z = act_effetSon;
+  EXPECT_EQ(z->type, EFSON_REVERB);
+  EXPECT_FLOAT_EQ(z->min_dist, 5);
   for (int i = 0; i < 10; i++) pas(CommandesReverb, {KEY_T});
   EXPECT_FLOAT_EQ(z->min_dist, 5.5f);  // outer 6 minus 0.5
   for (int i = 0; i < 10; i++) pas(CommandesReverb, {KEY_F});
@@ -174,17 +162,6 @@ TEST_F(Editeurs, ReverbRadiiKeepTheirBounds) {
   EXPECT_FLOAT_EQ(act_effetSon->position.y, 4);
   EXPECT_FLOAT_EQ(act_effetSon->max_dist, 8);
   EXPECT_FLOAT_EQ(act_effetSon->min_dist, 9);
-}
-
-TEST_F(Editeurs, F5TurnsAPolygonIntoAZoneAndBack) {
-  creation_effetSon(0, 0, 0, 0);
-  // Held over two steps, F5 switches once.
-  key[KEY_F5] = 1;
-  CommandesEffetSon();
-  pas(CommandesEffetSon, {KEY_F5});
-  EXPECT_EQ(act_effetSon->type, EFSON_REVERB);
-  EXPECT_FLOAT_EQ(act_effetSon->min_dist, 5);
-  EXPECT_FLOAT_EQ(act_effetSon->max_dist, 6);
   pas(CommandesEffetSon, {KEY_F5});
   EXPECT_EQ(act_effetSon->type, EFSON_OCCLUSION);
 }
@@ -250,29 +227,106 @@ TEST_F(Editeurs, DecorationCommands) {
   EXPECT_EQ(nb_deco, 1);
 }
 
-TEST_F(Editeurs, AMovedRacingLinePointIsWhereItWasLeftAfterSavingAndLoading) {
+// `n` steps with F2 held, under a file size limit; what the steps said on stderr.
+std::string f2_tenu(void (*commandes)(), int n, rlim_t limite_octets) {
+  testing::internal::CaptureStderr();
+  {
+    EcritureLimitee limite(limite_octets);
+    for (int i = 0; i < n; i++) {
+      relache_touches();
+      key[KEY_F2] = 1;
+      commandes();
+      touches_fin_pas();
+    }
+    relache_touches();
+    touches_fin_pas();
+  }
+  return testing::internal::GetCapturedStderr();
+}
+
+// The disk refuses the file: the circuit's file stays whole and the edit goes on; then F2 with room.
+TEST_F(Editeurs, EachEditorKeepsItsFileAndSaysSoOncePerPress) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());
   ASSERT_EQ(mkdir("objets", 0755), 0);
-  LEVEL_ACTIF = 2;
-  creation_point_t(0, 0, 0, 0);
-  creation_point_t(50, 0, 0, 1);
-  creation_point_t(50, 0, 50, 2);
-  calcule_trajectoire();
-  act_ptraj = prem_list_ptraj->suivant;
-  pas(CommandesTraj, {KEY_6_PAD}, KB_CTRL_FLAG);                 // +5
-  pas(CommandesTraj, {KEY_MINUS_PAD}, KB_SHIFT_FLAG);            // +0.2 up
-  pas(CommandesTraj, {KEY_2_PAD}, KB_SHIFT_FLAG | KB_CTRL_FLAG);  // Shift wins: +0.2
-  pas(CommandesTraj, {KEY_F2});
-  Effacement_liste_point_t();
-  charge_trajectoire();
-  ASSERT_EQ(nb_point_t, 3);
-  const Point_Traj* p = prem_list_ptraj->suivant;
-  EXPECT_TRUE(en(p->position, 55, 0.2f, 0.2f));
-  // Tab wraps from the last to the first.
-  act_ptraj = haut_list_ptraj;
-  pas(CommandesTraj, {KEY_TAB});
-  EXPECT_EQ(act_ptraj, prem_list_ptraj);
+  LEVEL_ACTIF = 5;
+  for (int i = 0; i < 30; i++) creation_point_t(7.0f * i, 0, 0, i);
+  for (int i = 0; i < 30; i++) creation_deco(3.0f * i, 0, 1);
+  for (int i = 0; i < 10; i++) creation_effetSon(5.0f * i, 0, 2, i);
+  ASSERT_TRUE(sauve_trajectoire());
+  ASSERT_TRUE(sauve_deco(5));
+  ASSERT_TRUE(sauve_effetSon());
+  creation_point_t(1, 2, 3, 30);
+  creation_deco(9, 9, 9);
+  creation_effetSon(1, 1, 1, 10);
+  const struct {
+    void (*commandes)();
+    std::string fichier;
+    std::vector<uint8_t> (*encode)();
+  } editeurs[] = {{CommandesTraj, "objets/traj_5.dat", encode_trajectoire},
+                  {CommandesDeco, "objets/deco_5.dat", encode_deco},
+                  {CommandesEffetSon, "objets/efson_5.dat", encode_effetSon}};
+  for (const auto& e : editeurs) {
+    SCOPED_TRACE(e.fichier);
+    const std::vector<uint8_t> avant = octets_de(e.fichier);
+    const std::string dit = f2_tenu(e.commandes, 3, 300);
+    const std::string plainte = e.fichier.substr(7) + " could not be written";
+    EXPECT_NE(dit.find(plainte), std::string::npos) << dit;
+    EXPECT_EQ(dit.find(plainte), dit.rfind(plainte)) << dit;
+    EXPECT_EQ(octets_de(e.fichier), avant);
+    EXPECT_EQ(noms_dans("objets").size(), 3u);
+    // With room, the same key writes the list as it is now, and says nothing.
+    EXPECT_EQ(f2_tenu(e.commandes, 1, RLIM_INFINITY), "");
+    EXPECT_EQ(octets_de(e.fichier), e.encode());
+  }
+}
+
+// Free flight, read from the keyboard and the mouse by the camera's platform side. The mouse's
+// centre is that of a 640 x 480 window.
+class VolLibre : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    init_cosin();
+    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
+    relache_touches();
+  }
+  void TearDown() override {
+    relache_touches();
+    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
+  }
+  CCamera cam;
+  int largeur = 640, hauteur = 480;
+};
+
+TEST_F(VolLibre, ArrowKeysFlyWithShiftAndCtrlSteps) {
+  cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
+  key[KEY_UP] = 1;
+  cam.CheckForMovement();
+  EXPECT_TRUE(en(cam.Position(), 0, 0, 1));
+  key[KEY_LCONTROL] = 1;
+  cam.CheckForMovement();
+  EXPECT_TRUE(en(cam.Position(), 0, 0, 5));
+  key[KEY_RSHIFT] = 1;  // Shift wins over Ctrl
+  cam.CheckForMovement();
+  EXPECT_TRUE(en(cam.Position(), 0, 0, 5.5f));
+  EXPECT_TRUE(en(cam.View(), 0, 0, 6.5f));
+  key[KEY_UP] = 0, key[KEY_LCONTROL] = 0, key[KEY_RSHIFT] = 0;
+
+  key[KEY_PGDN] = 1;
+  cam.CheckForMovement();
+  EXPECT_NEAR(cam.Position().y, -1, 1e-6f);
+  EXPECT_NEAR(cam.View().y, -1, 1e-6f);
+}
+
+TEST_F(VolLibre, StrafeStaysHorizontal) {
+  cam.PositionCamera(0, 0, 0, 0, 10, 10, 0, 1, 0);  // looking up at 45 degrees
+  mouse_x = 320, mouse_y = 240;  // the mouse sits at the centre: nothing turns
+  cam.Update();
+  // Right of a camera looking along +z (y up) is -x.
+  EXPECT_TRUE(en(cam.Strafe(), -1, 0, 0));
+  cam.StrafeCamera(2);
+  EXPECT_TRUE(en(cam.Position(), -2, 0, 0));
+  EXPECT_TRUE(en(cam.View(), -2, 10, 10));
 }
 
 }  // namespace

@@ -1,15 +1,12 @@
 // Dialogs: value wrapping, focus moves that skip titles, text entry limits, slider steps, sounds.
 #include <allegro.h>
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "audio/son.h"
 #include "support/clavier_essai.h"
-#include "support/outils_essai.h"
 #include "ui/controle.h"
 #include "ui/dialogue.h"
 
@@ -28,30 +25,30 @@ class Dialogue : public ::testing::Test {
   ClavierEssai clavier;
 };
 
-TEST_F(Dialogue, NumberChoiceWrapsWithinOneToMax) {
+// A number wraps within 1..max and reports a change; a word or controller choice toggles and
+// answers with its identifier.
+TEST_F(Dialogue, ChoicesWrapAndAnswer) {
   int valeur = 3, max = 3;
-  CChoixNumBouton b("Tours", CVector3(0, 0, -3), 2, 7, &valeur, &max);
-  EXPECT_STREQ(b.affichage_courant(), "Tours 3");
+  CChoixNumBouton n("Tours", CVector3(0, 0, -3), 2, 7, &valeur, &max);
+  EXPECT_STREQ(n.affichage_courant(), "Tours 3");
   tape(KEY_RIGHT);
-  EXPECT_EQ(b.Gere(), DLG_CHANGE);
+  EXPECT_EQ(n.Gere(), DLG_CHANGE);
   EXPECT_EQ(valeur, 1);
-  EXPECT_STREQ(b.affichage_courant(), "Tours 1");
+  EXPECT_STREQ(n.affichage_courant(), "Tours 1");
   tape(KEY_LEFT);
-  EXPECT_EQ(b.Gere(), DLG_CHANGE);
+  EXPECT_EQ(n.Gere(), DLG_CHANGE);
   EXPECT_EQ(valeur, 3);
-}
 
-TEST_F(Dialogue, WordChoiceTogglesAndReturnsItsIdentifier) {
-  int valeur = 0, max = 1;
+  int mot = 0, dernier = 1;
   const char* mots[] = {"Francais", "English", "Stop"};
-  CChoixParMotBouton b("Langue: ", CVector3(0, 0, -3), 2, 4, &valeur, &max, const_cast<char**>(mots));
+  CChoixParMotBouton b("Langue: ", CVector3(0, 0, -3), 2, 4, &mot, &dernier, const_cast<char**>(mots));
   EXPECT_STREQ(b.affichage_courant(), "Langue: Francais");
   tape(KEY_RIGHT);
   EXPECT_EQ(b.Gere(), 4);
-  EXPECT_EQ(valeur, 1);
+  EXPECT_EQ(mot, 1);
   tape(KEY_RIGHT);
   EXPECT_EQ(b.Gere(), 4);
-  EXPECT_EQ(valeur, 0);
+  EXPECT_EQ(mot, 0);
   int ctl = 0, ctl_max = 1;
   CChoixControlBouton c("Controle:", CVector3(0, 0, -3), 2, 5, &ctl, &ctl_max);
   EXPECT_STREQ(c.affichage_courant(), "Controle: clavier");
@@ -151,27 +148,14 @@ TEST_F(Dialogue, KeyCaptureTakesTheHeldKey) {
   EXPECT_STREQ(b.affichage_courant(), "Haut: E");
 }
 
-// A short tone written with libsndfile, for the menu sounds.
-std::string ecrit_bip() {
-  SF_INFO info{};
-  info.samplerate = 22050;
-  info.channels = 1;
-  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-  SNDFILE* f = sf_open("bip.wav", SFM_WRITE, &info);
-  const std::vector<short> pcm(2205, 8000);
-  sf_write_short(f, pcm.data(), static_cast<sf_count_t>(pcm.size()));
-  sf_close(f);
-  return "bip.wav";
-}
-
 TEST(DialogueSons, NoSoundAtAllWithoutTheFocusSound) {
-  DossierTemporaire dossier;
-  ASSERT_TRUE(dossier.pret());
   ASSERT_EQ(son_systeme_cree(&g_SystemeSon), SON_OK);
   ASSERT_EQ(son_systeme_set_sortie(g_SystemeSon, SON_SORTIE_NULLE), SON_OK);
   ASSERT_EQ(son_systeme_init(g_SystemeSon, 100, SON_INIT_NORMAL), SON_OK);
   HSon bip;
-  ASSERT_EQ(son_cree_son(g_SystemeSon, ecrit_bip().c_str(), SON_MODE_DEFAUT, &bip), SON_OK);
+  // A short tone of the sound decoder's seeds.
+  const std::string wav = std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/decodeur_son/pcm16_mono.wav";
+  ASSERT_EQ(son_cree_son(g_SystemeSon, wav.c_str(), SON_MODE_DEFAUT, &bip), SON_OK);
   auto joues = [] {
     int n = -1;
     EXPECT_EQ(son_systeme_canaux_joues(g_SystemeSon, &n), SON_OK);

@@ -44,45 +44,17 @@ class Texte : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Texte, MeasuresGlyphsFromTheirPositiveExtent) {
+TEST_F(Texte, MeasuresGlyphsFromTheirPositiveExtentAndIgnoresObjectsPastTheLastSlot) {
   m.objects[5].vertices = {CVector3(-1, -2, 0), CVector3(-0.5f, -0.1f, 0)};  // all left of and below 0
   m.objects[9].vertices.push_back(CVector3(0.05f, 0.4f, 0));                   // a tall glyph
-  EXPECT_EQ(Ctext().GetLargeur(33), 0.0f);
   t.init(&m, 255, 123, 51, 255);
-  EXPECT_FLOAT_EQ(t.GetLargeur(33), largeur_glyphe(33));
-  EXPECT_FLOAT_EQ(t.GetHauteur(33), 0.25f);
   EXPECT_EQ(t.GetLargeur(5), 0.0f);
   EXPECT_EQ(t.GetHauteur(5), 0.0f);
   EXPECT_FLOAT_EQ(t.GetMaxH(), 0.4f);
-  EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(94));
-  EXPECT_FLOAT_EQ(t.GetEspacement(), 0.02f);
-
-  t3DModel grande = police(120);  // more objects than glyph slots: the extra ones are ignored
+  EXPECT_FLOAT_EQ(t.GetEspacement(), 0.02f);  // the spacing between characters
+  t3DModel grande = police(120);
   t.init(&grande, 255, 255, 255, 255);
   EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(95));
-}
-
-TEST_F(Texte, WidthOfATextCountsSpacingBetweenCharacters) {
-  EXPECT_FLOAT_EQ(t.longueur_texte(""), -0.02f);
-  EXPECT_FLOAT_EQ(t.longueur_texte("A "), w('A') + 0.02f + w(' '));
-  // Outside 32..126 a character counts 0.5 in place of width and spacing.
-  EXPECT_FLOAT_EQ(t.longueur_texte("A\tB"), w('A') + 0.02f + 0.5f + w('B'));
-  EXPECT_FLOAT_EQ(t.longueur_texte("\x7f"), 0.5f - 0.02f);
-  EXPECT_FLOAT_EQ(t.longueur_texte("\xe9"), 0.5f - 0.02f);  // a signed byte below 32
-}
-
-TEST_F(Texte, LayoutSkipsSpacesAndCharactersWithoutGlyph) {
-  m = police(40);  // glyphs for the characters 32 to 71 only
-  t.init(&m, 255, 123, 51, 255);
-  std::vector<tGlyphePlace> g;
-  const float avance = t.place_texte("! \t~\"", &g);
-  ASSERT_EQ(g.size(), 2u);
-  EXPECT_EQ(g[0].glyphe, 1);
-  EXPECT_EQ(g[0].decalage, 0.0f);
-  EXPECT_EQ(g[1].glyphe, 2);
-  // The space advances by its width, the tab by 0.5, '~' (no object, width 0) by the spacing.
-  EXPECT_FLOAT_EQ(g[1].decalage, w('!') + 0.02f + w(' ') + 0.02f + 0.5f + 0.02f);
-  EXPECT_FLOAT_EQ(avance, g[1].decalage + w('"') + 0.02f);
 }
 
 // Drawing without a GL context is a no-op for the GL calls, so the cursor can be checked here;
@@ -103,22 +75,10 @@ TEST_F(Texte, CursorAfterDrawingAndCentring) {
   EXPECT_FLOAT_EQ(t.GetCurseurX(), 1 + w('A') + w('B') + w('C') + 0.06f);
   EXPECT_FLOAT_EQ(t.GetCurseurY(), 2.0f);
 
+  // Outside 32..126, a signed byte below 32 too, a character counts 0.5 for width and spacing.
+  EXPECT_FLOAT_EQ(t.longueur_texte("A\xe9"), w('A') + 0.5f);
   t.world_print(0, CVector3(3, 0, 0), "A", 0);
   EXPECT_FLOAT_EQ(t.GetCurseurX(), 3 + w('A') + 0.02f);
   t.print_spe(2, CVector3(0, 0, -1), "AB", true, 10, 20, 30, 40, true, 2);
   EXPECT_FLOAT_EQ(t.GetCurseurX(), -(w('A') + 0.02f + w('B')) / 2 + w('A') + w('B') + 0.04f);
-}
-
-TEST_F(Texte, FontWithoutObjectsDrawsNothing) {
-  t3DModel vide;
-  t.init(&vide, 255, 255, 255, 255);
-  EXPECT_EQ(t.GetMaxH(), 0.0f);
-  std::vector<tGlyphePlace> g;
-  EXPECT_FLOAT_EQ(t.place_texte("Hi!", &g), 0.06f);
-  EXPECT_TRUE(g.empty());
-  t.print(0, CVector3(0, 0, -1), "Hi!", 0);
-  EXPECT_FLOAT_EQ(t.GetCurseurX(), 0.06f);
-  Ctext sans_modele;
-  sans_modele.print_spe(0, CVector3(0, 0, -1), "x", false, 0, 0, 0, 255, false, 0);
-  EXPECT_FLOAT_EQ(sans_modele.GetCurseurX(), 0.02f);
 }

@@ -1,0 +1,100 @@
+// Geometry: the cases where the exact rules matter (wrapped angles, contact bounds, the view
+// frustum's strictness).
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "math/degres.h"
+#include "math/frustum.h"
+#include "math/vector.h"
+
+namespace {
+
+class Geometrie : public ::testing::Test {
+ protected:
+  void SetUp() override { init_cosin(); }
+};
+
+void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-5f) {
+  EXPECT_NEAR(v.x, x, eps);
+  EXPECT_NEAR(v.y, y, eps);
+  EXPECT_NEAR(v.z, z, eps);
+}
+
+TEST_F(Geometrie, DegreeTablesWrapByWholeTurnsAndKeep360) {
+  const struct {
+    int table, degres, indice;  // table 0 is the cosine, 1 the sine
+  } cas[] = {{0, 720, 360}, {0, 360, 360}, {0, 1080, 360}, {1, -30, 330},
+             {1, 361, 1},    {1, -360, 0},   {1, -361, 359}};
+  for (const auto& c : cas) {
+    EXPECT_EQ((c.table ? sinus : cosinus)(c.degres), cosin[c.table][c.indice]) << c.degres;
+  }
+  // Extreme arguments must land inside the table rather than overflow.
+  EXPECT_TRUE(std::isfinite(sinus(2147483647)));
+  EXPECT_TRUE(std::isfinite(sinus(-2147483647 - 1)));
+  EXPECT_NEAR(cosin[0][90], 0.0f, 1e-7f);
+  EXPECT_NEAR(cosin[1][90], 1.0f, 1e-7f);
+}
+
+TEST_F(Geometrie, SphereContactBehindAFaceStopsAtThreeUnits) {
+  // Large face in the plane y = 0, counter-clockwise seen from above: normal +y.
+  CVector3 face[3] = {CVector3(-100, 0, 100), CVector3(100, 0, 100), CVector3(0, 0, -100)};
+  EXPECT_GT(Normal(face).y, 0.99f);
+  CVector3 point(7, 7, 7), normal(7, 7, 7);
+  float dist = 7;
+  CVector3 c(0, -2.9f, 0);
+  ASSERT_TRUE(SpherePolygonCollisionCoord(face, c, 3, 1.0f, &point, &normal, &dist));
+  EXPECT_NEAR(dist, -2.9f, 1e-5f);
+  expect_vec(point, 0, 0, 0);
+  expect_vec(normal, 0, 1, 0);
+  c = CVector3(0, -3.0f, 0);
+  point = 7;
+  dist = 7;
+  EXPECT_FALSE(SpherePolygonCollisionCoord(face, c, 3, 1.0f, &point, &normal, &dist));
+  expect_vec(point, 7, 7, 7, 0);  // untouched on a miss
+  EXPECT_EQ(dist, 7);
+  // Above the face, within the radius: contact; beyond the outline: none.
+  c = CVector3(0, 0.5f, 0);
+  EXPECT_TRUE(SpherePolygonCollisionCoord(face, c, 3, 1.0f, &point, &normal, &dist));
+  c = CVector3(500, 0.5f, 0);
+  EXPECT_FALSE(SpherePolygonCollisionCoord(face, c, 3, 1.0f, &point, &normal, &dist));
+
+  // With the face's normal given, the distance is always written and the bound is 3.5.
+  point = 7;
+  c = CVector3(0, 5, 0);  // in front, no contact
+  EXPECT_FALSE(SpherePolygonCollisionCoordNorm(face, c, 3, 1.0f, &point, &normal, &dist, CVector3(0, 1, 0)));
+  EXPECT_FLOAT_EQ(dist, 5);
+  expect_vec(point, 7, 7, 7, 0);
+  c = CVector3(0, -3.4f, 0);
+  EXPECT_TRUE(SpherePolygonCollisionCoordNorm(face, c, 3, 1.0f, &point, &normal, &dist, CVector3(0, 1, 0)));
+  EXPECT_NEAR(dist, -3.4f, 1e-5f);
+  c = CVector3(0, -3.5f, 0);
+  EXPECT_FALSE(SpherePolygonCollisionCoordNorm(face, c, 3, 1.0f, &point, &normal, &dist, CVector3(0, 1, 0)));
+}
+
+// `f`, from identity matrices, is the cube [-1, 1] with exact planes; `p` is
+// glFrustum(-1, 1, -1, 1, 1, 100) with the eye at the origin looking down -z.
+TEST(Frustum, SphereExactlyItsRadiusOutsideAndCubeWithoutACornerInsideAreRejected) {
+  const float ident[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+  const float proj[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -101.0f / 99, -1, 0, 0, -200.0f / 99, 0};
+  CFrustum f, p;
+  f.CalculateFrustum(ident, ident);
+  p.CalculateFrustum(proj, ident);
+  EXPECT_TRUE(f.SphereInFrustum(0, 0, 0, 0.5f));
+  EXPECT_FALSE(f.SphereInFrustum(3, 0, 0, 2));  // 2 beyond the right plane x = 1
+  EXPECT_TRUE(f.SphereInFrustum(3, 0, 0, 2.01f));
+  EXPECT_FALSE(f.SphereInFrustum(0, -1.5f, 0, 0.5f));
+  EXPECT_TRUE(p.SphereInFrustum(0, 0, -50, 1));
+  EXPECT_FALSE(p.SphereInFrustum(0, 0, -150, 10));
+
+  EXPECT_TRUE(f.CubeInFrustum(0, 0, 0, 0.5f));
+  // Cube spanning x in [1, 3]: its nearest corners lie on the right plane, the rest outside.
+  EXPECT_FALSE(f.CubeInFrustum(2, 0, 0, 1));
+  EXPECT_TRUE(f.CubeInFrustum(1.75f, 0, 0, 1));
+  // A cube containing the whole view volume passes.
+  EXPECT_TRUE(f.CubeInFrustum(0, 0, 0, 1000));
+  EXPECT_TRUE(p.CubeInFrustum(0, 0, 0, 1000));
+  EXPECT_FALSE(p.CubeInFrustum(500, 0, -50, 10));
+}
+
+}  // namespace
