@@ -39,6 +39,7 @@ TEST(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheStartToFullSpeed) {
     CObjJoueur* j = Joueurs[JOUEUR_HUMAIN];
     if (pas == 0) {
       EXPECT_EQ(j->SetSonMoteur(SON_MOTEUR), 0);
+      j->BeginMoteur();
       return;
     }
     if (pas > 240) return;
