@@ -64,7 +64,8 @@ TEST_F(SurCircuits, EveryCircuitRacesAtEveryLevelAndTheLevelsRankTheBot) {
     }
     std::string pourquoi;
     EXPECT_TRUE(verifie_barre(courses, &pourquoi, n == DIFFICULTE_NORMALE)) << pourquoi;
-    std::printf("%-7s the bot won %2i of 25, mean place %.2f\n", DIFFICULTES[n].nom_en, victoires[n], moyenne[n]);
+    std::printf("%-7s the bot won %2i of 25, mean place %.2f\n", DIFFICULTES[n].nom_en, victoires[n],
+                moyenne[n]);
   }
   EXPECT_GE(victoires[DIFFICULTE_FACILE], 20);
   EXPECT_EQ(victoires[DIFFICULTE_EXPERT], 0);

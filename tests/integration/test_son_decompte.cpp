@@ -19,11 +19,11 @@ namespace {
 
 using namespace son_essai;
 
-constexpr int TRAMES_PAR_TICK = SON_FREQUENCE_RENDU / 60;
+constexpr int FREQUENCE = SON_FREQUENCE_RENDU;
+constexpr int TRAMES_PAR_TICK = FREQUENCE / 60;
 
 struct Ecoute {
   std::vector<float> son;
-  int frequence = 0;
   int joues = 0;
   double depart_course = 0;  // when the race phase began, seconds
 };
@@ -66,25 +66,20 @@ Ecoute ecoute_decompte(int ticks_par_pas) {
   e.depart_course = son.secondes();
   son.rend(1.5);
   e.son = son.mono();
-  e.frequence = son.frequence;
   return e;
 }
 
-class SonDecompte : public ::testing::TestWithParam<int> {
- protected:
-  void SetUp() override {
-    const std::string dossier = capture_jeu::dossier_jeu();
-    ASSERT_TRUE(!dossier.empty() && chdir(dossier.c_str()) == 0) << dossier;
-  }
-  GardeDossier retour_;
-};
+class SonDecompte : public ::testing::TestWithParam<int> {};
 
 TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
+  GardeDossier retour;
+  const std::string dossier = capture_jeu::dossier_jeu();
+  ASSERT_TRUE(!dossier.empty() && chdir(dossier.c_str()) == 0) << dossier;
   const int ticks_par_pas = GetParam();
   const Ecoute e = ecoute_decompte(ticks_par_pas);
   ASSERT_FALSE(e.son.empty());
   EXPECT_EQ(e.joues, 6);
-  const std::vector<double> t = debuts(e.son, e.frequence);
+  const std::vector<double> t = debuts(e.son, FREQUENCE);
   ASSERT_EQ(t.size(), 6u) << "sounds heard";
   // A step comes every 2 ticks, or every `ticks_par_pas` when drawing takes longer; the first
   // step after 2 ticks. Each second's sound comes at its second-to-last step (29 of 30).
@@ -97,11 +92,11 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
   EXPECT_GT(t[5], e.depart_course - 0.2);
 
   // The beeps are one tone; the start signal an octave above it.
-  const size_t fenetre = static_cast<size_t>(0.1 * e.frequence);
+  const size_t fenetre = static_cast<size_t>(0.1 * FREQUENCE);
   std::vector<double> hz;
   for (double d : t) {
-    hz.push_back(frequence_dominante(e.son, static_cast<size_t>(d * e.frequence) + fenetre / 4, fenetre,
-                                          e.frequence, 200, 4000));
+    hz.push_back(frequence_dominante(e.son, static_cast<size_t>(d * FREQUENCE) + fenetre / 4, fenetre,
+                                          FREQUENCE, 200, 4000));
   }
   for (size_t i = 0; i < 5; i++) EXPECT_NEAR(hz[i], hz[0], 5.0) << "beep " << i;
   EXPECT_NEAR(hz[5] / hz[0], 2.0, 0.05) << hz[0] << " Hz then " << hz[5] << " Hz";

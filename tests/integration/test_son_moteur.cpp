@@ -58,8 +58,8 @@ TEST(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheStartToFullSpeed) {
       w.demandee_min = std::min(w.demandee_min, demandees[k]);
       w.demandee_max = std::max(w.demandee_max, demandees[k]);
     }
-    w.mesuree = son_essai::frequence_dominante(son.mono(), debut * TRAMES_PAR_PAS, PAS_PAR_FENETRE * TRAMES_PAR_PAS,
-                                                 son.frequence, 4, 400);
+    w.mesuree = son_essai::frequence_dominante(son.mono(), debut * TRAMES_PAR_PAS,
+                                               PAS_PAR_FENETRE * TRAMES_PAR_PAS, son.frequence, 4, 400);
     f.push_back(w);
   }
   ASSERT_GE(f.size(), 10u);
@@ -69,7 +69,7 @@ TEST(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheStartToFullSpeed) {
     return a.vitesse < b.vitesse;
   });
   ASSERT_GT(vite.vitesse, 0.8 * vitesse_max);
-  EXPECT_GT(vite.mesuree, 2.0 * f.front().mesuree) << "start " << f.front().mesuree << " Hz, fast " << vite.mesuree;
+  EXPECT_GT(vite.mesuree, 2.0 * f.front().mesuree) << f.front().mesuree << " Hz, then " << vite.mesuree;
   // The loop's own pitch at full speed sets the scale: every window is then heard within the range
   // of frequencies the ship asked for during it, so the pitch follows the speed up and down.
   const double echelle = vite.mesuree / vite.demandee_max;
