@@ -7,7 +7,6 @@
 
 #include "common/binio.h"
 #include "common/fichier.h"
-#include "common/globals.h"
 #include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 
@@ -87,14 +86,6 @@ TEST(Lecteur, ReadsLittleEndianAndStopsAtTheEnd) {
   Lecteur n(octets, sizeof octets);
   EXPECT_FALSE(n.chaine(s, 4));  // terminator beyond the limit
   EXPECT_TRUE(n.chaine(s, 5));
-}
-
-TEST(Noms, CopyIsBoundedAndTerminated) {
-  char nom[TAILLE_NOM];
-  copie_nom(nom, std::string(100, 'z').c_str());
-  EXPECT_EQ(std::string(nom), std::string(31, 'z'));
-  copie_nom(nom, nullptr);
-  EXPECT_STREQ(nom, "");
 }
 
 }  // namespace

@@ -29,19 +29,4 @@ TEST(Hasard, ASeedNamesOneSequenceWhateverElseIsDrawn) {
             (std::vector<uint32_t>{0xc2f57bd6u, 0x6b07c4a9u, 0x72b7b29bu}));
 }
 
-TEST(Hasard, WholeNumbersStayInRangeAndCoverIt) {
-  CHasard h(7);
-  int vus[10] = {};
-  for (int i = 0; i < 10000; i++) {
-    const int n = h.entier(10);
-    ASSERT_GE(n, 0);
-    ASSERT_LT(n, 10);
-    vus[n]++;
-  }
-  for (int k = 0; k < 10; k++) EXPECT_GT(vus[k], 800) << k;
-  EXPECT_EQ(h.entier(0), 0);
-  EXPECT_EQ(h.entier(-5), 0);
-  EXPECT_EQ(h.entier(1), 0);
-}
-
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -12,16 +11,8 @@
 #include "app/config.h"
 #include "common/globals.h"
 
-namespace {
-
-void verifie_nom(const char (&nom)[TAILLE_NOM]) {
-  if (std::memchr(nom, '\0', TAILLE_NOM) == nullptr) std::abort();
-}
-
-}  // namespace
-
+// Allegro's configuration functions with no system driver, reading text as the game does.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // Allegro's configuration functions with no system driver, reading text as the game does.
   textes_octet_par_octet();
   install_allegro(SYSTEM_NONE, &errno, atexit);
   return 0;
@@ -37,15 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   lit_config_type_controle();
   init_globales();
   lit_nom_joueur();
+  const auto termine = [](const char* nom) { return std::memchr(nom, '\0', TAILLE_NOM) != nullptr; };
   char nom[TAILLE_NOM];
   for (int k = 0; k <= 6; k++) {
     lit_nom_cpu(k, nom);
-    verifie_nom(nom);
+    if (!termine(nom)) std::abort();
   }
-  verifie_nom(NOM_JOUEUR);
-  verifie_nom(LANG);
-  if (RESOL < 0 || RESOL > NB_TYPE_RESOL) std::abort();
-  if (LANGUAGE != 0 && LANGUAGE != 1) std::abort();
-  if (TYPE_JEU < 0 || TYPE_JEU > 2) std::abort();
+  if (!termine(NOM_JOUEUR) || !termine(LANG) || RESOL < 0 || RESOL > NB_TYPE_RESOL) std::abort();
+  if ((LANGUAGE != 0 && LANGUAGE != 1) || TYPE_JEU < 0 || TYPE_JEU > 2) std::abort();
   return 0;
 }

@@ -3,7 +3,6 @@
 // table of the fixed size that loads to the same rows.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -25,10 +24,9 @@ void verifie_noms(const char (*noms)[TAILLE_NOM]) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  static const char* const noms[6] = {"P0", "P1", "P2", "P3", "P4", "P5"};
   for (int i = 0; i < 6; i++) {
-    char nom[8];
-    std::snprintf(nom, sizeof nom, "P%d", i);
-    pilotes[i].SetNom(nom);
+    pilotes[i].SetNom(noms[i]);
     Joueurs[i] = &pilotes[i];
   }
   return 0;

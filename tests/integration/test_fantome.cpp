@@ -3,7 +3,6 @@
 // the ghost computed from them; and the run raced again after the ghost is the same run.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -58,16 +57,6 @@ Parcours roule(Ccontrol* pilote, uint32_t graine) {
   return p;
 }
 
-float ecart_max(const std::vector<tPoseFantome>& a, const std::vector<tPoseFantome>& b) {
-  float e = a.size() == b.size() ? 0 : INFINITY;
-  for (size_t i = 0; i < a.size() && i < b.size(); i++) {
-    const CVector3 d = a[i].position - b[i].position;
-    e = std::fmax(e, std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z));
-    if (!(a[i] == b[i])) e = std::fmax(e, 1e-6f);  // heading or lean apart: not the same track
-  }
-  return e;
-}
-
 TEST(Fantome, FollowsTheRecordedRunStepByStep) {
   std::string erreur;
   const std::string dossier = donnees_jeu(&erreur);
@@ -97,18 +86,18 @@ TEST(Fantome, FollowsTheRecordedRunStepByStep) {
   EXPECT_EQ(arrivees, 0);
   EXPECT_NE(g_RapportArrivee, nullptr);
   g_RapportArrivee = nullptr;
-  EXPECT_EQ(ecart_max(f.poses, fait.poses), 0.0f);
+  EXPECT_TRUE(f.poses == fait.poses);
   ASSERT_EQ(f.tours.size(), 1u);
   EXPECT_EQ(f.tours[0], fait.temps);
 
   // The ghost computed before a run leaves nothing that changes it.
   CcontrolReplay rejeu(fait.etats);
   const Parcours encore = roule(&rejeu, 1234);
-  EXPECT_EQ(ecart_max(encore.poses, fait.poses), 0.0f);
+  EXPECT_TRUE(encore.poses == fait.poses);
   EXPECT_EQ(encore.temps, fait.temps);
   // Another seed is another race: the same controls do not give the same track.
   CcontrolReplay autre(fait.etats);
-  EXPECT_GT(ecart_max(roule(&autre, 99).poses, fait.poses), 0.0f);
+  EXPECT_FALSE(roule(&autre, 99).poses == fait.poses);
 
   CONTRE_LA_MONTRE = false;
   Joueurs[JOUEUR_HUMAIN] = nullptr;
