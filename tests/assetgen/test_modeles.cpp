@@ -83,7 +83,19 @@ TEST(ListeModeles, HoldsEveryFileStartUpLoadsUnderItsExactName) {
   EXPECT_FALSE(construit_modele("objets/fougere.3ds", &m)) << "names are case-sensitive on Linux";
 }
 
-TEST_F(ModelesGeneres, LoadWholeWithoutComplaintWithinSixteenBitCountsAndNoSliverFaces) {
+TEST_F(ModelesGeneres, LoadWholeWithoutComplaintWithFewMaterialsOfTheirOwnAndNoSliverFaces) {
+  // a circuit and its map take up to 26 of the 100 texture slots after them
+  EXPECT_LT(table_->materialCount, 60);
+  EXPECT_LE(60 + 26, MAX_TEXTURES);
+  std::set<std::string> connues, noms, textures;
+  for (const tTextureConnue& k : textures_connues()) connues.insert(k.nom);
+  for (int i = 0; i < table_->materialCount; i++) {
+    const tMaterialInfo& m = table_->materials[i];
+    EXPECT_TRUE(noms.insert(m.name).second) << m.name << ": a later model would draw with an earlier one's";
+    if (m.fileName[0]) textures.insert(m.fileName);
+    EXPECT_TRUE(!m.fileName[0] || connues.count(m.fileName)) << m.fileName;
+  }
+  EXPECT_GE(textures.size(), 10u);
   for (const auto& [fichier, relu] : jeu().plaintes) {
     SCOPED_TRACE(fichier);
     EXPECT_EQ(relu.resultat, IMPORT_OK);
@@ -107,21 +119,6 @@ TEST_F(ModelesGeneres, LoadWholeWithoutComplaintWithinSixteenBitCountsAndNoSlive
       }
     }
   }
-}
-
-TEST_F(ModelesGeneres, MaterialsAreFewWithNamesOfTheirOwnAndTexturesTheGeneratorMakes) {
-  // a circuit and its map take up to 26 of the 100 texture slots after them
-  EXPECT_LT(table_->materialCount, 60);
-  EXPECT_LE(60 + 26, MAX_TEXTURES);
-  std::set<std::string> connues, noms, textures;
-  for (const tTextureConnue& k : textures_connues()) connues.insert(k.nom);
-  for (int i = 0; i < table_->materialCount; i++) {
-    const tMaterialInfo& m = table_->materials[i];
-    EXPECT_TRUE(noms.insert(m.name).second) << m.name << ": a later model would draw with an earlier one's";
-    if (m.fileName[0]) textures.insert(m.fileName);
-    EXPECT_TRUE(!m.fileName[0] || connues.count(m.fileName)) << m.fileName;
-  }
-  EXPECT_GE(textures.size(), 10u);
 }
 
 // Does the segment from `a` to `b` cross a triangle of the model?
@@ -172,43 +169,7 @@ TEST_F(ModelesGeneres, ShipsFitTheirShadowsWearTheirOwnLiveryAndShowReactorAndBr
   EXPECT_EQ(livrees.size(), 6u);
 }
 
-// Which cells of a grid over the ship's shadow area the model covers seen from above.
-std::vector<bool> vue_de_dessus(const t3DModel& m) {
-  std::vector<bool> g(40 * 40, false);
-  for (int j = 0; j < 40; j++) {
-    for (int i = 0; i < 40; i++) {
-      const float x = -5.5f + 11.f * (i + 0.5f) / 40.f, z = -3.5f + 9.f * (j + 0.5f) / 40.f;
-      for (const t3DObject& o : m.objects) {
-        for (const tFace& f : o.faces) {
-          const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]], c = o.vertices[f.vertexIndex[2]];
-          // strictly inside: faces standing on edge cover nothing
-          const float d1 = (b.x - a.x) * (z - a.z) - (b.z - a.z) * (x - a.x);
-          const float d2 = (c.x - b.x) * (z - b.z) - (c.z - b.z) * (x - b.x);
-          const float d3 = (a.x - c.x) * (z - c.z) - (a.z - c.z) * (x - c.x);
-          g[j * 40 + i] = g[j * 40 + i] || (d1 > 0 && d2 > 0 && d3 > 0) || (d1 < 0 && d2 < 0 && d3 < 0);
-        }
-      }
-    }
-  }
-  return g;
-}
-
-TEST_F(ModelesGeneres, EveryShipHasItsOwnOutlineSeenFromAbove) {
-  std::vector<std::vector<bool>> vues;
-  for (int n = 1; n <= 6; n++) vues.push_back(vue_de_dessus(modele("objets/vaisseau" + std::to_string(n) + "_1.3ds")));
-  for (int a = 0; a < 6; a++) {
-    for (int b = a + 1; b < 6; b++) {
-      int commun = 0, total = 0;
-      for (size_t k = 0; k < vues[a].size(); k++) {
-        commun += vues[a][k] && vues[b][k];
-        total += vues[a][k] || vues[b][k];
-      }
-      EXPECT_LT(float(commun) / float(total), 0.8f) << "ships " << a + 1 << " and " << b + 1 << " look alike from above";
-    }
-  }
-}
-
-TEST_F(ModelesGeneres, PlantsStandOnTheGroundInsideTheirTypeRadius) {
+TEST_F(ModelesGeneres, PlantsPickUpsAndWeaponsFitTheRadiiTheGameGivesThem) {
   for (const tModeleConnu& c : modeles_connus()) {
     if (c.famille != FAMILLE_DECOR) continue;
     SCOPED_TRACE(c.fichier);
@@ -217,9 +178,7 @@ TEST_F(ModelesGeneres, PlantsStandOnTheGroundInsideTheirTypeRadius) {
     EXPECT_TRUE(entre(b.portee, 0.6f * c.rayon, c.rayon));
     EXPECT_NEAR(b.mn.y, 0.f, 0.35f) << "stands on its base";
   }
-}
-
-TEST_F(ModelesGeneres, PickUpsShowAGlowingRingAroundASolidIcon) {
+  // Pick-ups: a glowing ring around a solid icon.
   for (const char* f : {"objets/b_speed.3DS", "objets/b_mine.3DS", "objets/b_missile.3DS"}) {
     SCOPED_TRACE(f);
     const t3DModel& m = modele(f);
@@ -233,9 +192,7 @@ TEST_F(ModelesGeneres, PickUpsShowAGlowingRingAroundASolidIcon) {
   }
   EXPECT_EQ(modele("objets/anneau.3DS").objects[0].name[0], 'A');
   EXPECT_EQ(modele("objets/mine.3DS").objects[0].name[0], 'A');
-}
-
-TEST_F(ModelesGeneres, WeaponsFitTheirCollisionRadiiTheMissileFliesAlongZAndTheBlastIsASphere) {
+  // Weapons fit their collision radii; the missile flies along z and the blast is a sphere.
   const tBoite mine = boite(modele("objets/mine.3DS"));
   EXPECT_LE(std::max(mine.mx.x, mine.mx.z), 4.2f);
   EXPECT_GE(mine.mn.y, 0.f);
@@ -251,7 +208,7 @@ TEST_F(ModelesGeneres, WeaponsFitTheirCollisionRadiiTheMissileFliesAlongZAndTheB
 }
 
 // Written files are the bytes of this process's own build: the same on every run.
-TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuild) {
+TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuildAndAFolderItCannotCreateIsReported) {
   const tDossierTemp d;
   std::string erreur;
   ASSERT_TRUE(genere_modeles(d.chemin, &erreur)) << erreur;
@@ -261,10 +218,7 @@ TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuild) {
     ASSERT_TRUE(lit_fichier(d.chemin + "/" + f, lu)) << f;
     EXPECT_TRUE(lu == octets) << f;
   }
-}
-
-TEST(GenerationModeles, ReportsAFolderItCannotCreate) {
-  std::string erreur;
+  erreur.clear();
   EXPECT_FALSE(genere_modeles("/proc/veltra-interdit", &erreur));
   EXPECT_NE(erreur.find("/proc/veltra-interdit"), std::string::npos);
 }
