@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "assetgen/charge_modele.h"
-#include "assetgen/musique/composition.h"
 #include "assetgen/musique/module_it.h"
 #include "assetgen/musique/musique.h"
 #include "assetgen/musique/synthese.h"
@@ -161,14 +160,16 @@ TEST(ModuleIT, RejectsWhatTheFormatCannotHold) {
 // Tones loop without a step at the seam; drums start at once and die out without a click.
 TEST(Synthese, TonesLoopSeamlesslyAndDrumsStartAtOnceAndEndQuietly) {
   std::vector<tEchantillonIT> sons = {synthese_grosse_caisse("k", tGrosseCaisse()),
-                                      synthese_caisse_claire("s", tCaisseClaire(), 3), synthese_cymbale("h", tCymbale())};
-  for (eForme f : {eForme::SCIE, eForme::CARREE, eForme::IMPULSION, eForme::TRIANGLE, eForme::ORGUE, eForme::FM,
-                   eForme::SINUS_OCTAVE}) {
+                                      synthese_caisse_claire("s", tCaisseClaire(), 3),
+                                      synthese_cymbale("h", tCymbale())};
+  for (eForme f : {eForme::SCIE, eForme::CARREE, eForme::IMPULSION, eForme::TRIANGLE, eForme::ORGUE,
+                   eForme::FM, eForme::SINUS_OCTAVE}) {
     for (int voix : {1, 3}) {
       tTimbre t;
       t.forme = f;
       t.voix = voix;
-      sons.push_back(synthese_tonale(std::to_string(static_cast<int>(f)) + "/" + std::to_string(voix), t, 72));
+      const std::string nom = std::to_string(static_cast<int>(f)) + "/" + std::to_string(voix);
+      sons.push_back(synthese_tonale(nom, t, 72));
     }
   }
   for (size_t k = 0; k < sons.size(); k++) {
@@ -196,36 +197,6 @@ TEST(Synthese, TonesLoopSeamlesslyAndDrumsStartAtOnceAndEndQuietly) {
   }
 }
 
-TEST(Composition, EveryBarStaysInTheKeyOrItsLift) {
-  for (const tStyle& s : styles_musiques()) {
-    SCOPED_TRACE(s.nom);
-    tModuleIT m;
-    std::string erreur;
-    ASSERT_TRUE(compose_module(s, m, &erreur)) << erreur;
-    int barres_levees = 0, barres = 0;
-    for (const tPatternIT& p : m.patterns) {
-      for (int debut = 0; debut < p.lignes; debut += PAS_PAR_MESURE) {
-        std::set<int> classes;
-        for (int l = debut; l < debut + PAS_PAR_MESURE; l++)
-          for (int c = C_BASSE; c < NB_CANAUX; c++)
-            if (p.at(l, c).note >= 0 && p.at(l, c).note <= 119) classes.insert(p.at(l, c).note % 12);
-        if (classes.empty()) continue;
-        barres++;
-        auto dans = [&](int levee) {  // every pitch class of the bar in the scale lifted by `levee`
-          return std::all_of(classes.begin(), classes.end(), [&](int n) {
-            return std::any_of(std::begin(s.gamme), std::end(s.gamme),
-                               [&](int d) { return (s.tonique + levee + d) % 12 == n; });
-          });
-        };
-        EXPECT_TRUE(dans(0) || dans(2)) << "bar at row " << debut;
-        barres_levees += !dans(0) && dans(2);
-      }
-    }
-    EXPECT_GE(barres, 80);
-    EXPECT_GE(barres_levees, 8);  // the lifted stretch is there
-  }
-}
-
 // The written files are this process's compositions byte for byte (the same on every run), and
 // each piece loads, loops and keeps below full scale.
 TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
@@ -233,14 +204,12 @@ TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
   std::string erreur;
   ASSERT_TRUE(genere_musiques(d.chemin, &erreur)) << erreur;  // creates sons/
   std::set<int> tempos;
-  std::set<std::vector<uint8_t>> contenus;
   for (int n = 1; n <= NB_MUSIQUES; n++) {
     SCOPED_TRACE("music" + std::to_string(n));
     std::vector<uint8_t> octets, lu;
     ASSERT_TRUE(compose_musique(n, octets, &erreur)) << erreur;
     ASSERT_TRUE(lit_fichier(d.chemin + "/sons/music" + std::to_string(n) + ".it", lu));
     EXPECT_EQ(lu, octets);
-    contenus.insert(octets);
     Module mod = charge(octets);
     ASSERT_TRUE(mod);
     EXPECT_EQ(meta(mod.get(), "type") + "/" + meta(mod.get(), "warnings"), "it/");
@@ -274,8 +243,7 @@ TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
     EXPECT_GE(rend(mod.get(), taux, 3.0).size(), static_cast<size_t>(2 * taux * 3 - 2 * 4096));
     EXPECT_EQ(openmpt_module_get_current_order(mod.get()), 1);
   }
-  EXPECT_EQ(tempos.size(), static_cast<size_t>(NB_MUSIQUES));
-  EXPECT_EQ(contenus.size(), static_cast<size_t>(NB_MUSIQUES));
+  EXPECT_EQ(tempos.size(), static_cast<size_t>(NB_MUSIQUES));  // five different pieces
   // A file where the folder should be: a clear failure, not a crash.
   const std::string bouchon = d.chemin + "/fichier";
   ASSERT_TRUE(ecrit_fichier_atomique(bouchon, "x", 1));
