@@ -23,52 +23,43 @@ struct tMoyenne {
   double c[3] = {0, 0, 0};  // red, green, blue
 };
 
-// The textures are written once for all the tests of this fixture.
-class TexturesGenerees : public ::testing::Test {
- protected:
-  static const tDossierTemp& dossier() {
-    static tDossierTemp* d = [] {
-      install_allegro(SYSTEM_NONE, &errno, atexit);
-      jpgalleg_init();
-      set_color_depth(32);
-      auto* r = new tDossierTemp;
-      std::string erreur;
-      EXPECT_TRUE(genere_textures(r->chemin, &erreur)) << erreur;
-      return r;
-    }();
-    return *d;
-  }
-  void SetUp() override { ASSERT_TRUE(std::filesystem::exists(chemin(TEX_SABLE))); }
-  static std::string chemin(const std::string& nom) { return dossier().chemin + "/maps/" + nom; }
-
-  // Mean colour of a texture as the game's loader decodes it, in [0, 1].
-  static tMoyenne moyenne(const std::string& nom) {
-    tMoyenne m;
-    BITMAP* b = load_jpg(chemin(nom).c_str(), nullptr);
-    EXPECT_NE(b, nullptr) << nom;
-    if (!b) return m;
-    const double n = 255.0 * b->w * b->h;
-    for (int y = 0; y < b->h; y++) {
-      for (int x = 0; x < b->w; x++) {
-        const int c = getpixel(b, x, y);
-        m.c[0] += getr32(c) / n;
-        m.c[1] += getg32(c) / n;
-        m.c[2] += getb32(c) / n;
-      }
+// Mean colour of a texture as the game's loader decodes it, in [0, 1].
+tMoyenne moyenne_de(const std::string& fichier) {
+  tMoyenne m;
+  BITMAP* b = load_jpg(fichier.c_str(), nullptr);
+  EXPECT_NE(b, nullptr) << fichier;
+  if (!b) return m;
+  const double n = 255.0 * b->w * b->h;
+  for (int y = 0; y < b->h; y++) {
+    for (int x = 0; x < b->w; x++) {
+      const int c = getpixel(b, x, y);
+      m.c[0] += getr32(c) / n;
+      m.c[1] += getg32(c) / n;
+      m.c[2] += getb32(c) / n;
     }
-    destroy_bitmap(b);
-    return m;
   }
-};
+  destroy_bitmap(b);
+  return m;
+}
 
 }  // namespace
 
 // Every texture is a power-of-two JPEG the game's loader reads, the same bytes on every run, with
-// the intended colours.
-TEST_F(TexturesGenerees, EveryTextureIsAPowerOfTwoJpegTheLoaderReadsTheSameOnEveryRun) {
-  const tDossierTemp autre;
+// the intended colours; failures are reported.
+TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIntendedColours) {
+  static const bool allegro = [] {  // once per process: the game's JPEG loader needs it
+    install_allegro(SYSTEM_NONE, &errno, atexit);
+    jpgalleg_init();
+    set_color_depth(32);
+    return true;
+  }();
+  ASSERT_TRUE(allegro);
+  const tDossierTemp d, autre;
   std::string erreur;
+  ASSERT_TRUE(genere_textures(d.chemin, &erreur)) << erreur;
   ASSERT_TRUE(genere_textures(autre.chemin, &erreur)) << erreur;
+  auto chemin = [&](const std::string& nom) { return d.chemin + "/maps/" + nom; };
+  auto moyenne = [&](const std::string& nom) { return moyenne_de(chemin(nom)); };
   ASSERT_GE(textures_connues().size(), 20u);
   for (const tTextureConnue& t : textures_connues()) {
     SCOPED_TRACE(t.nom);
@@ -82,9 +73,7 @@ TEST_F(TexturesGenerees, EveryTextureIsAPowerOfTwoJpegTheLoaderReadsTheSameOnEve
     EXPECT_EQ(std::make_pair(image->w, image->h), std::make_pair(t.taille, t.taille));
     destroy_bitmap(image);
   }
-}
 
-TEST_F(TexturesGenerees, DecodedColoursAreTheIntendedOnes) {
   // {texture, brighter channel, darker channel, by at least} with channels r 0, g 1, b 2
   const std::tuple<std::string, int, int, double> ecarts[] = {
       {TEX_HERBE, 1, 0, 0.05}, {TEX_HERBE, 1, 2, 0.1},        {TEX_SABLE, 0, 1, 0},
@@ -105,11 +94,22 @@ TEST_F(TexturesGenerees, DecodedColoursAreTheIntendedOnes) {
   for (int n = 1; n <= 6; n++) livrees.push_back(moyenne(texture_livree(n)));
   for (size_t i = 0; i < livrees.size(); i++) {
     for (size_t j = i + 1; j < livrees.size(); j++) {
-      double d = 0;
-      for (int k = 0; k < 3; k++) d += std::fabs(livrees[i].c[k] - livrees[j].c[k]);
-      EXPECT_GT(d, 0.25) << "livree" << i + 1 << " and livree" << j + 1;
+      double ecart = 0;
+      for (int k = 0; k < 3; k++) ecart += std::fabs(livrees[i].c[k] - livrees[j].c[k]);
+      EXPECT_GT(ecart, 0.25) << "livree" << i + 1 << " and livree" << j + 1;
     }
   }
+  std::vector<std::string> noms;
+  for (int n : {0, 1, 6, 7}) noms.push_back(texture_livree(n));
+  EXPECT_EQ(noms, std::vector<std::string>({"", "livree1.jpg", "livree6.jpg", ""}));
+
+  EXPECT_FALSE(genere_texture(d.chemin, "inconnue.jpg", &erreur));
+  EXPECT_NE(erreur.find("inconnue.jpg"), std::string::npos);
+  erreur.clear();
+  EXPECT_FALSE(genere_texture(chemin(TEX_SABLE), TEX_SABLE, &erreur));  // a file where the folder goes
+  EXPECT_FALSE(erreur.empty());
+  std::vector<uint8_t> o;
+  EXPECT_FALSE(encode_jpeg(tImage(), 90, &o, &erreur));
 }
 
 // A repeated texture must not show its edges: the last column (row) runs into the first like any
@@ -146,22 +146,4 @@ TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
     verifiees++;
   }
   EXPECT_GE(verifiees, 10);
-}
-
-TEST(Textures, LiveryNamesAreStableAndFailuresAreReported) {
-  std::vector<std::string> livrees;
-  for (int n : {0, 1, 6, 7}) livrees.push_back(texture_livree(n));
-  EXPECT_EQ(livrees, std::vector<std::string>({"", "livree1.jpg", "livree6.jpg", ""}));
-
-  const tDossierTemp d;
-  std::string erreur;
-  EXPECT_FALSE(genere_texture(d.chemin, "inconnue.jpg", &erreur));
-  EXPECT_NE(erreur.find("inconnue.jpg"), std::string::npos);
-  ASSERT_TRUE(ecrit_fichier_atomique(d.chemin + "/maps", "x", 1));  // a file where the folder goes
-  erreur.clear();
-  EXPECT_FALSE(genere_texture(d.chemin, TEX_SABLE, &erreur));
-  EXPECT_FALSE(erreur.empty());
-
-  std::vector<uint8_t> o;
-  EXPECT_FALSE(encode_jpeg(tImage(), 90, &o, &erreur));
 }
