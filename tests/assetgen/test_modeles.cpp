@@ -73,7 +73,8 @@ class ModelesGeneres : public ::testing::Test {
   tMateriaux* const table_ = &jeu().table;
 };
 
-TEST(ListeModeles, HoldsEveryFileStartUpLoadsUnderItsExactName) {
+TEST_F(ModelesGeneres, EveryFileLoadsWholeWithFewMaterialsOfItsOwnAndNoSliverFaces) {
+  // Every file start-up loads, under its exact name.
   const char* attendus[] = {"objets/vaisseau1_1.3ds", "objets/vaisseau2_1.3ds", "objets/vaisseau3_1.3ds",
                             "objets/vaisseau4_1.3ds", "objets/vaisseau5_1.3ds", "objets/vaisseau6_1.3ds",
                             "objets/fougere.3DS", "objets/fougere_1.3DS", "objets/herbe.3DS", "objets/herbe_1.3DS",
@@ -82,11 +83,8 @@ TEST(ListeModeles, HoldsEveryFileStartUpLoadsUnderItsExactName) {
                             "objets/b_missile.3DS", "objets/mine.3DS", "objets/missile.3DS", "objets/explo.3DS"};
   ASSERT_EQ(modeles_connus().size(), std::size(attendus));
   for (size_t i = 0; i < std::size(attendus); i++) EXPECT_EQ(modeles_connus()[i].fichier, attendus[i]);
-  CMaillage m;
-  EXPECT_FALSE(construit_modele("objets/fougere.3ds", &m)) << "names are case-sensitive on Linux";
-}
-
-TEST_F(ModelesGeneres, LoadWholeWithoutComplaintWithFewMaterialsOfTheirOwnAndNoSliverFaces) {
+  CMaillage minuscules;
+  EXPECT_FALSE(construit_modele("objets/fougere.3ds", &minuscules)) << "names are case-sensitive on Linux";
   // a circuit and its map take up to 26 of the 100 texture slots after them
   EXPECT_LT(table_->materialCount, 60);
   EXPECT_LE(60 + 26, MAX_TEXTURES);
@@ -267,7 +265,7 @@ class PoliceGeneree : public ModelesGeneres {
   }
 };
 
-TEST_F(PoliceGeneree, HasOneFlatGlyphPerPrintableCharacterAndAMissingTypefaceIsReported) {
+TEST_F(PoliceGeneree, OneFlatGlyphPerCharacterWithCountersOpenAndAMissingTypefaceIsReported) {
   EXPECT_EQ(glyphe(' ').faceCount, 0);
   EXPECT_GT(glyphe(' ').vertexCount, 0);
   for (char c = '!'; c <= '~'; c++) {
@@ -278,6 +276,17 @@ TEST_F(PoliceGeneree, HasOneFlatGlyphPerPrintableCharacterAndAMissingTypefaceIsR
     for (const tFace& f : o.faces) ASSERT_GT(f.normal.z, 0.999f) << "faces the viewer";
   }
   EXPECT_EQ(modele(FICHIER_POLICE).endMaterial - modele(FICHIER_POLICE).firstMaterial, 1);
+  // Rectangles are covered exactly once by their triangles; a ring with its counter filled would
+  // weigh as much as a disc, over 0.78 of its box.
+  for (char c : {'I', '-', 'l', 'O', 'o', '0', 'D', 'e'}) {
+    const tEncre e = encre(c);
+    const float boite = (e.x1 - e.x0) * (e.y1 - e.y0);
+    if (c == 'I' || c == '-' || c == 'l') {
+      EXPECT_NEAR(aire(c), boite, 1e-4f) << c;
+    } else {
+      EXPECT_TRUE(entre(aire(c), 0.4f * boite, 0.7f * boite)) << c << " has its hole";
+    }
+  }
   CMaillage m;
   std::string erreur;
   EXPECT_FALSE(construit_police(&m, &erreur, "/nonexistent/font.ttf"));
@@ -319,20 +328,6 @@ TEST_F(PoliceGeneree, TextSetWithTheGameSpacingNeverRunsGlyphsTogether) {
   std::vector<tGlyphePlace> places;
   texte().place_texte("HHH", &places);
   EXPECT_FLOAT_EQ(places[2].decalage - places[1].decalage, places[1].decalage - places[0].decalage);
-}
-
-// Rectangles are covered exactly once by their triangles; a ring with its counter filled would
-// weigh as much as a disc, over 0.78 of its box.
-TEST_F(PoliceGeneree, CountersStayOpenAndStrokesAreFilledOnce) {
-  for (char c : {'I', '-', 'l', 'O', 'o', '0', 'D', 'e'}) {
-    const tEncre e = encre(c);
-    const float boite = (e.x1 - e.x0) * (e.y1 - e.y0);
-    if (c == 'I' || c == '-' || c == 'l') {
-      EXPECT_NEAR(aire(c), boite, 1e-4f) << c;
-    } else {
-      EXPECT_TRUE(entre(aire(c), 0.4f * boite, 0.7f * boite)) << c << " has its hole";
-    }
-  }
 }
 
 }  // namespace
