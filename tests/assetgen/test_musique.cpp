@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "assetgen/charge_modele.h"
@@ -91,18 +92,16 @@ TEST(ModuleIT, CellsAndHeaderReadBackByThePlayerAndTheLoopedSamplePlaysAtItsPitc
                               openmpt_module_get_num_patterns(o), openmpt_module_get_pattern_num_rows(o, 1),
                               openmpt_module_get_order_pattern(o, 1), openmpt_module_get_current_tempo(o)}),
             std::vector<int>({2, 3, 2, 32, 1, 125}));
-  auto cellule = [&](int p, int l, int c, int commande) {
-    return texte(openmpt_module_format_pattern_row_channel_command(o, p, l, c, commande));
-  };
-  EXPECT_EQ(cellule(0, 0, 0, OPENMPT_MODULE_COMMAND_NOTE), "C-5");
-  EXPECT_EQ(cellule(0, 0, 0, OPENMPT_MODULE_COMMAND_INSTRUMENT), "01");
-  EXPECT_EQ(cellule(0, 0, 0, OPENMPT_MODULE_COMMAND_VOLUME), "28");
-  EXPECT_EQ(cellule(0, 5, 1, OPENMPT_MODULE_COMMAND_NOTE), "===");
-  EXPECT_EQ(cellule(0, 5, 1, OPENMPT_MODULE_COMMAND_EFFECT), "H");
-  EXPECT_EQ(cellule(0, 5, 1, OPENMPT_MODULE_COMMAND_PARAMETER), "42");
-  EXPECT_EQ(cellule(0, 1, 0, OPENMPT_MODULE_COMMAND_NOTE), "...");  // untouched rows stay empty
-  EXPECT_EQ(cellule(1, 2, 1, OPENMPT_MODULE_COMMAND_NOTE), "B-9");
-  EXPECT_EQ(cellule(1, 31, 0, OPENMPT_MODULE_COMMAND_EFFECT), "B");
+  // {pattern, row, channel, column, as the player shows it}; untouched rows stay empty
+  const std::tuple<int, int, int, int, std::string> cellules[] = {
+      {0, 0, 0, OPENMPT_MODULE_COMMAND_NOTE, "C-5"},   {0, 0, 0, OPENMPT_MODULE_COMMAND_INSTRUMENT, "01"},
+      {0, 0, 0, OPENMPT_MODULE_COMMAND_VOLUME, "28"},  {0, 5, 1, OPENMPT_MODULE_COMMAND_NOTE, "==="},
+      {0, 5, 1, OPENMPT_MODULE_COMMAND_EFFECT, "H"},   {0, 5, 1, OPENMPT_MODULE_COMMAND_PARAMETER, "42"},
+      {0, 1, 0, OPENMPT_MODULE_COMMAND_NOTE, "..."},   {1, 2, 1, OPENMPT_MODULE_COMMAND_NOTE, "B-9"},
+      {1, 31, 0, OPENMPT_MODULE_COMMAND_EFFECT, "B"}};
+  for (const auto& [p, l, c, colonne, attendu] : cellules) {
+    EXPECT_EQ(texte(openmpt_module_format_pattern_row_channel_command(o, p, l, c, colonne)), attendu) << "row " << l;
+  }
 
   // Half a second, well past the 256-sample loop: a steady C5 (523.25 Hz) tone.
   const int taux = 48000;
