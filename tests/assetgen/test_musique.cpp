@@ -100,7 +100,7 @@ TEST(ModuleIT, CellsAndHeaderReadBackByThePlayerAndTheLoopedSamplePlaysAtItsPitc
       {0, 1, 0, OPENMPT_MODULE_COMMAND_NOTE, "..."},   {1, 2, 1, OPENMPT_MODULE_COMMAND_NOTE, "B-9"},
       {1, 31, 0, OPENMPT_MODULE_COMMAND_EFFECT, "B"}};
   for (const auto& [p, l, c, colonne, attendu] : cellules) {
-    EXPECT_EQ(texte(openmpt_module_format_pattern_row_channel_command(o, p, l, c, colonne)), attendu) << "row " << l;
+    EXPECT_EQ(texte(openmpt_module_format_pattern_row_channel_command(o, p, l, c, colonne)), attendu) << l;
   }
 
   // Half a second, well past the 256-sample loop: a steady C5 (523.25 Hz) tone.
