@@ -236,7 +236,9 @@ class PoliceGeneree : public ModelesGeneres {
     return *t;
   }
   void SetUp() override { ASSERT_EQ(modele(FICHIER_POLICE).objectCount, 95); }
-  static const t3DObject& glyphe(char c) { return modele(FICHIER_POLICE).objects[static_cast<size_t>(c - 32)]; }
+  static const t3DObject& glyphe(char c) {
+    return modele(FICHIER_POLICE).objects[static_cast<size_t>(c - 32)];
+  }
 
   struct tEncre {
     float x0 = 1e9f, x1 = -1e9f, y0 = 1e9f, y1 = -1e9f;
@@ -258,7 +260,8 @@ class PoliceGeneree : public ModelesGeneres {
     float s = 0;
     const t3DObject& o = glyphe(c);
     for (const tFace& f : o.faces) {
-      const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]], d = o.vertices[f.vertexIndex[2]];
+      const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]],
+                     d = o.vertices[f.vertexIndex[2]];
       s += 0.5f * ((b.x - a.x) * (d.y - a.y) - (b.y - a.y) * (d.x - a.x));
     }
     return s;
