@@ -1,7 +1,9 @@
 // The generated models as the game reads them: sound 3DS files, own materials, existing textures,
-// the sizes the game's radii, shadows and lights are drawn for, the same bytes on every run.
+// the sizes the game's radii, shadows and lights are drawn for, the same bytes on every run; the
+// font's 95 flat glyphs as the game's text object lays them out, counters open, never touching.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -12,6 +14,7 @@
 #include "assetgen/police/police.h"
 #include "assetgen/textures/textures.h"
 #include "common/fichier.h"
+#include "ui/texte3d.h"
 
 namespace {
 
@@ -70,7 +73,8 @@ class ModelesGeneres : public ::testing::Test {
   tMateriaux* const table_ = &jeu().table;
 };
 
-TEST(ListeModeles, HoldsEveryFileStartUpLoadsUnderItsExactName) {
+TEST_F(ModelesGeneres, EveryFileLoadsWholeWithFewMaterialsOfItsOwnAndNoSliverFaces) {
+  // Every file start-up loads, under its exact name.
   const char* attendus[] = {"objets/vaisseau1_1.3ds", "objets/vaisseau2_1.3ds", "objets/vaisseau3_1.3ds",
                             "objets/vaisseau4_1.3ds", "objets/vaisseau5_1.3ds", "objets/vaisseau6_1.3ds",
                             "objets/fougere.3DS", "objets/fougere_1.3DS", "objets/herbe.3DS", "objets/herbe_1.3DS",
@@ -79,11 +83,20 @@ TEST(ListeModeles, HoldsEveryFileStartUpLoadsUnderItsExactName) {
                             "objets/b_missile.3DS", "objets/mine.3DS", "objets/missile.3DS", "objets/explo.3DS"};
   ASSERT_EQ(modeles_connus().size(), std::size(attendus));
   for (size_t i = 0; i < std::size(attendus); i++) EXPECT_EQ(modeles_connus()[i].fichier, attendus[i]);
-  CMaillage m;
-  EXPECT_FALSE(construit_modele("objets/fougere.3ds", &m)) << "names are case-sensitive on Linux";
-}
-
-TEST_F(ModelesGeneres, LoadWholeWithoutComplaintWithinSixteenBitCountsAndNoSliverFaces) {
+  CMaillage minuscules;
+  EXPECT_FALSE(construit_modele("objets/fougere.3ds", &minuscules)) << "names are case-sensitive on Linux";
+  // a circuit and its map take up to 26 of the 100 texture slots after them
+  EXPECT_LT(table_->materialCount, 60);
+  EXPECT_LE(60 + 26, MAX_TEXTURES);
+  std::set<std::string> connues, noms, textures;
+  for (const tTextureConnue& k : textures_connues()) connues.insert(k.nom);
+  for (int i = 0; i < table_->materialCount; i++) {
+    const tMaterialInfo& m = table_->materials[i];
+    EXPECT_TRUE(noms.insert(m.name).second) << m.name << ": a later model would draw with an earlier one's";
+    if (m.fileName[0]) textures.insert(m.fileName);
+    EXPECT_TRUE(!m.fileName[0] || connues.count(m.fileName)) << m.fileName;
+  }
+  EXPECT_GE(textures.size(), 10u);
   for (const auto& [fichier, relu] : jeu().plaintes) {
     SCOPED_TRACE(fichier);
     EXPECT_EQ(relu.resultat, IMPORT_OK);
@@ -107,21 +120,6 @@ TEST_F(ModelesGeneres, LoadWholeWithoutComplaintWithinSixteenBitCountsAndNoSlive
       }
     }
   }
-}
-
-TEST_F(ModelesGeneres, MaterialsAreFewWithNamesOfTheirOwnAndTexturesTheGeneratorMakes) {
-  // a circuit and its map take up to 26 of the 100 texture slots after them
-  EXPECT_LT(table_->materialCount, 60);
-  EXPECT_LE(60 + 26, MAX_TEXTURES);
-  std::set<std::string> connues, noms, textures;
-  for (const tTextureConnue& k : textures_connues()) connues.insert(k.nom);
-  for (int i = 0; i < table_->materialCount; i++) {
-    const tMaterialInfo& m = table_->materials[i];
-    EXPECT_TRUE(noms.insert(m.name).second) << m.name << ": a later model would draw with an earlier one's";
-    if (m.fileName[0]) textures.insert(m.fileName);
-    EXPECT_TRUE(!m.fileName[0] || connues.count(m.fileName)) << m.fileName;
-  }
-  EXPECT_GE(textures.size(), 10u);
 }
 
 // Does the segment from `a` to `b` cross a triangle of the model?
@@ -172,43 +170,7 @@ TEST_F(ModelesGeneres, ShipsFitTheirShadowsWearTheirOwnLiveryAndShowReactorAndBr
   EXPECT_EQ(livrees.size(), 6u);
 }
 
-// Which cells of a grid over the ship's shadow area the model covers seen from above.
-std::vector<bool> vue_de_dessus(const t3DModel& m) {
-  std::vector<bool> g(40 * 40, false);
-  for (int j = 0; j < 40; j++) {
-    for (int i = 0; i < 40; i++) {
-      const float x = -5.5f + 11.f * (i + 0.5f) / 40.f, z = -3.5f + 9.f * (j + 0.5f) / 40.f;
-      for (const t3DObject& o : m.objects) {
-        for (const tFace& f : o.faces) {
-          const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]], c = o.vertices[f.vertexIndex[2]];
-          // strictly inside: faces standing on edge cover nothing
-          const float d1 = (b.x - a.x) * (z - a.z) - (b.z - a.z) * (x - a.x);
-          const float d2 = (c.x - b.x) * (z - b.z) - (c.z - b.z) * (x - b.x);
-          const float d3 = (a.x - c.x) * (z - c.z) - (a.z - c.z) * (x - c.x);
-          g[j * 40 + i] = g[j * 40 + i] || (d1 > 0 && d2 > 0 && d3 > 0) || (d1 < 0 && d2 < 0 && d3 < 0);
-        }
-      }
-    }
-  }
-  return g;
-}
-
-TEST_F(ModelesGeneres, EveryShipHasItsOwnOutlineSeenFromAbove) {
-  std::vector<std::vector<bool>> vues;
-  for (int n = 1; n <= 6; n++) vues.push_back(vue_de_dessus(modele("objets/vaisseau" + std::to_string(n) + "_1.3ds")));
-  for (int a = 0; a < 6; a++) {
-    for (int b = a + 1; b < 6; b++) {
-      int commun = 0, total = 0;
-      for (size_t k = 0; k < vues[a].size(); k++) {
-        commun += vues[a][k] && vues[b][k];
-        total += vues[a][k] || vues[b][k];
-      }
-      EXPECT_LT(float(commun) / float(total), 0.8f) << "ships " << a + 1 << " and " << b + 1 << " look alike from above";
-    }
-  }
-}
-
-TEST_F(ModelesGeneres, PlantsStandOnTheGroundInsideTheirTypeRadius) {
+TEST_F(ModelesGeneres, PlantsPickUpsAndWeaponsFitTheRadiiTheGameGivesThem) {
   for (const tModeleConnu& c : modeles_connus()) {
     if (c.famille != FAMILLE_DECOR) continue;
     SCOPED_TRACE(c.fichier);
@@ -217,9 +179,7 @@ TEST_F(ModelesGeneres, PlantsStandOnTheGroundInsideTheirTypeRadius) {
     EXPECT_TRUE(entre(b.portee, 0.6f * c.rayon, c.rayon));
     EXPECT_NEAR(b.mn.y, 0.f, 0.35f) << "stands on its base";
   }
-}
-
-TEST_F(ModelesGeneres, PickUpsShowAGlowingRingAroundASolidIcon) {
+  // Pick-ups: a glowing ring around a solid icon.
   for (const char* f : {"objets/b_speed.3DS", "objets/b_mine.3DS", "objets/b_missile.3DS"}) {
     SCOPED_TRACE(f);
     const t3DModel& m = modele(f);
@@ -233,9 +193,7 @@ TEST_F(ModelesGeneres, PickUpsShowAGlowingRingAroundASolidIcon) {
   }
   EXPECT_EQ(modele("objets/anneau.3DS").objects[0].name[0], 'A');
   EXPECT_EQ(modele("objets/mine.3DS").objects[0].name[0], 'A');
-}
-
-TEST_F(ModelesGeneres, WeaponsFitTheirCollisionRadiiTheMissileFliesAlongZAndTheBlastIsASphere) {
+  // Weapons fit their collision radii; the missile flies along z and the blast is a sphere.
   const tBoite mine = boite(modele("objets/mine.3DS"));
   EXPECT_LE(std::max(mine.mx.x, mine.mx.z), 4.2f);
   EXPECT_GE(mine.mn.y, 0.f);
@@ -251,7 +209,7 @@ TEST_F(ModelesGeneres, WeaponsFitTheirCollisionRadiiTheMissileFliesAlongZAndTheB
 }
 
 // Written files are the bytes of this process's own build: the same on every run.
-TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuild) {
+TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuildAndAFolderItCannotCreateIsReported) {
   const tDossierTemp d;
   std::string erreur;
   ASSERT_TRUE(genere_modeles(d.chemin, &erreur)) << erreur;
@@ -261,12 +219,118 @@ TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuild) {
     ASSERT_TRUE(lit_fichier(d.chemin + "/" + f, lu)) << f;
     EXPECT_TRUE(lu == octets) << f;
   }
-}
-
-TEST(GenerationModeles, ReportsAFolderItCannotCreate) {
-  std::string erreur;
+  erreur.clear();
   EXPECT_FALSE(genere_modeles("/proc/veltra-interdit", &erreur));
   EXPECT_NE(erreur.find("/proc/veltra-interdit"), std::string::npos);
+}
+
+// The font as the game's text object measures and lays it out: glyph k is the character 32 + k.
+class PoliceGeneree : public ModelesGeneres {
+ protected:
+  static Ctext& texte() {
+    static Ctext* t = [] {
+      auto* r = new Ctext;
+      r->init(&jeu().modeles.at(FICHIER_POLICE), 255, 123, 51, 255);
+      return r;
+    }();
+    return *t;
+  }
+  void SetUp() override { ASSERT_EQ(modele(FICHIER_POLICE).objectCount, 95); }
+  static const t3DObject& glyphe(char c) {
+    return modele(FICHIER_POLICE).objects[static_cast<size_t>(c - 32)];
+  }
+
+  struct tEncre {
+    float x0 = 1e9f, x1 = -1e9f, y0 = 1e9f, y1 = -1e9f;
+  };
+  // Extent of what is drawn (the faces' corners, not the advance vertex).
+  static tEncre encre(char c) {
+    tEncre e;
+    const t3DObject& o = glyphe(c);
+    for (const tFace& f : o.faces) {
+      for (int k = 0; k < 3; k++) {
+        const CVector3 p = o.vertices[f.vertexIndex[k]];
+        e.x0 = std::min(e.x0, p.x), e.x1 = std::max(e.x1, p.x);
+        e.y0 = std::min(e.y0, p.y), e.y1 = std::max(e.y1, p.y);
+      }
+    }
+    return e;
+  }
+  static float aire(char c) {
+    float s = 0;
+    const t3DObject& o = glyphe(c);
+    for (const tFace& f : o.faces) {
+      const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]],
+                     d = o.vertices[f.vertexIndex[2]];
+      s += 0.5f * ((b.x - a.x) * (d.y - a.y) - (b.y - a.y) * (d.x - a.x));
+    }
+    return s;
+  }
+};
+
+TEST_F(PoliceGeneree, OneFlatGlyphPerCharacterWithCountersOpenAndAMissingTypefaceIsReported) {
+  EXPECT_EQ(glyphe(' ').faceCount, 0);
+  EXPECT_GT(glyphe(' ').vertexCount, 0);
+  for (char c = '!'; c <= '~'; c++) {
+    SCOPED_TRACE(std::string(1, c));
+    const t3DObject& o = glyphe(c);
+    ASSERT_GT(o.faceCount, 0);
+    for (const CVector3& p : o.vertices) ASSERT_EQ(p.z, 0.f);
+    for (const tFace& f : o.faces) ASSERT_GT(f.normal.z, 0.999f) << "faces the viewer";
+  }
+  EXPECT_EQ(modele(FICHIER_POLICE).endMaterial - modele(FICHIER_POLICE).firstMaterial, 1);
+  // Rectangles are covered exactly once by their triangles; a ring with its counter filled would
+  // weigh as much as a disc, over 0.78 of its box.
+  for (char c : {'I', '-', 'l', 'O', 'o', '0', 'D', 'e'}) {
+    const tEncre e = encre(c);
+    const float boite = (e.x1 - e.x0) * (e.y1 - e.y0);
+    if (c == 'I' || c == '-' || c == 'l') {
+      EXPECT_NEAR(aire(c), boite, 1e-4f) << c;
+    } else {
+      EXPECT_TRUE(entre(aire(c), 0.4f * boite, 0.7f * boite)) << c << " has its hole";
+    }
+  }
+  CMaillage m;
+  std::string erreur;
+  EXPECT_FALSE(construit_police(&m, &erreur, "/nonexistent/font.ttf"));
+  EXPECT_NE(erreur.find("/nonexistent/font.ttf"), std::string::npos);
+}
+
+TEST_F(PoliceGeneree, CapitalsStandAQuarterHighOnTheBaselineWithTheAdvancesOfABoldFace) {
+  EXPECT_NEAR(texte().GetHauteur('H' - 32), 0.25f, 0.002f);
+  EXPECT_NEAR(encre('H').y0, 0.f, 1e-4f);
+  EXPECT_NEAR(encre('x').y1, 0.25f * 0.75f, 0.03f) << "x height";
+  for (char c : {'g', 'p', 'y', 'j'}) EXPECT_LT(encre(c).y0, -0.04f) << c << " descends";
+  EXPECT_LT(encre('_').y1, 0.f);
+  EXPECT_TRUE(entre(texte().GetMaxH(), 0.25f, 0.32f));
+  // widths: the advances of a bold face
+  EXPECT_TRUE(entre(texte().GetLargeur(0), 0.05f, 0.15f)) << "space";
+  for (char c = '!'; c <= '~'; c++) {
+    const float w = texte().GetLargeur(c - 32);
+    EXPECT_TRUE(entre(w, 0.06f, 0.42f)) << c;
+    EXPECT_GE(w, encre(c).x1 - 1e-5f) << c << ": ink past the measured width";
+  }
+  // proportional, not monospaced
+  EXPECT_GT(texte().GetLargeur('W' - 32), 2.f * texte().GetLargeur('i' - 32));
+  // digits share one advance so that times and counters do not jiggle
+  for (char c = '1'; c <= '9'; c++) EXPECT_FLOAT_EQ(texte().GetLargeur(c - 32), texte().GetLargeur('0' - 32));
+}
+
+TEST_F(PoliceGeneree, TextSetWithTheGameSpacingNeverRunsGlyphsTogether) {
+  for (char a = '!'; a <= '~'; a++) {
+    for (char b = '!'; b <= '~'; b++) {
+      const char paire[3] = {a, b, 0};
+      std::vector<tGlyphePlace> places;
+      texte().place_texte(paire, &places);
+      ASSERT_EQ(places.size(), 2u);
+      const float ecart = places[1].decalage + encre(b).x0 - encre(a).x1;
+      ASSERT_GT(ecart, -0.01f) << a << b;
+    }
+  }
+  // the same letter repeated is evenly spaced
+  std::vector<tGlyphePlace> places;
+  texte().place_texte("HHH", &places);
+  EXPECT_FLOAT_EQ(places[2].decalage - places[1].decalage, places[1].decalage - places[0].decalage);
 }
 
 }  // namespace

@@ -15,33 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The bank is written once for all the tests of this file.
-class SonsGeneres : public ::testing::Test {
- protected:
-  static const tDossierTemp& banque() {
-    static tDossierTemp* d = [] {
-      auto* r = new tDossierTemp;
-      std::string erreur;
-      EXPECT_TRUE(genere_sons(r->chemin, &erreur)) << erreur;
-      return r;
-    }();
-    return *d;
-  }
-  void SetUp() override { ASSERT_TRUE(fs::exists(banque().chemin + "/sons/pret.wav")); }
-  static std::vector<uint8_t> octets(const std::string& nom, const std::string& dossier = banque().chemin) {
-    std::vector<uint8_t> o;
-    EXPECT_TRUE(lit_fichier(dossier + "/sons/" + nom, o)) << nom;
-    return o;
-  }
-  static tMesureSon mesure(const std::string& nom, tSonPCM* son = nullptr) {
-    tSonPCM s;
-    const std::vector<uint8_t> o = octets(nom);
-    EXPECT_TRUE(decode_wav(o.data(), o.size(), &s)) << nom;
-    if (son) *son = s;
-    return mesure_son(s);
-  }
-};
-
 tSonPCM sinus(double f, double secondes) {
   tSonPCM s;
   s.canaux = 1;
@@ -53,9 +26,15 @@ tSonPCM sinus(double f, double secondes) {
 
 }  // namespace
 
-TEST_F(SonsGeneres, WritesExactlyTheTwelveNamesTheGameOpensInItsOrder) {
+// The bank as written: exactly the twelve names the game opens, in its order, the same bytes on
+// every run, safe levels; loops wrap like any other step and one-shots start and end on silence.
+TEST(SonsGeneres, TheTwelveFilesTheGameOpensDecodeWithTheirLayoutLevelsAndEndsAndFailuresAreReported) {
+  const tDossierTemp d, autre;
+  std::string erreur;
+  ASSERT_TRUE(genere_sons(d.chemin, &erreur)) << erreur;
+  ASSERT_TRUE(genere_sons(autre.chemin, &erreur)) << erreur;
   std::set<std::string> trouves;
-  for (const auto& e : fs::directory_iterator(banque().chemin + "/sons")) trouves.insert(e.path().filename());
+  for (const auto& e : fs::directory_iterator(d.chemin + "/sons")) trouves.insert(e.path().filename());
   const std::vector<std::string> ordre = {"bouton.wav", "CLICK.WAV", "vaisseau.wav", "missile.wav",
                                           "explode.wav", "choc.wav",  "bonus.wav",    "boost.wav",
                                           "slide.wav",  "chrono.wav", "depart.wav",  "pret.wav"};
@@ -64,14 +43,15 @@ TEST_F(SonsGeneres, WritesExactlyTheTwelveNamesTheGameOpensInItsOrder) {
   std::vector<std::string> banque_ordre;
   for (const tSonBanque& b : sons_banque()) banque_ordre.push_back(b.fichier);
   EXPECT_EQ(banque_ordre, ordre);
-}
-
-// Safe levels; loops wrap like any other step and one-shots start and end on silence.
-TEST_F(SonsGeneres, EveryFileDecodesWithItsLayoutLevelAndEnds) {
   for (const tSonBanque& b : sons_banque()) {
     SCOPED_TRACE(b.fichier);
+    std::vector<uint8_t> o, deuxieme;
+    ASSERT_TRUE(lit_fichier(d.chemin + "/sons/" + b.fichier, o));
+    ASSERT_TRUE(lit_fichier(autre.chemin + "/sons/" + b.fichier, deuxieme));
+    EXPECT_TRUE(o == deuxieme);
     tSonPCM son;
-    const tMesureSon m = mesure(b.fichier, &son);
+    ASSERT_TRUE(decode_wav(o.data(), o.size(), &son));
+    const tMesureSon m = mesure_son(son);
     EXPECT_EQ(son.canaux, b.en_3d ? 1 : 2);  // only mono sources are positioned in 3D
     EXPECT_EQ(son.frequence, 44100);
     EXPECT_TRUE(entre(m.crete_dbfs, -9.0, -0.5));
@@ -89,23 +69,12 @@ TEST_F(SonsGeneres, EveryFileDecodesWithItsLayoutLevelAndEnds) {
       }
     }
   }
-}
-
-TEST_F(SonsGeneres, EngineHumIsLowAndRichInHarmonicsWhileTheHissIsBright) {
-  const tMesureSon moteur = mesure("vaisseau.wav");
-  // Its pitch is raised with speed: a low base with harmonics well above the fundamental.
-  EXPECT_TRUE(entre(moteur.centroide_hz, 150.0, 800.0));
-  EXPECT_GT(mesure("slide.wav").centroide_hz, 3000.0);
-  EXPECT_LT(mesure("explode.wav").centroide_hz, moteur.centroide_hz * 2.0);
-}
-
-TEST_F(SonsGeneres, TwoRunsWriteTheSameBytes) {
-  const tDossierTemp autre;
-  std::string erreur;
-  ASSERT_TRUE(genere_sons(autre.chemin, &erreur)) << erreur;
-  for (const tSonBanque& b : sons_banque()) {
-    EXPECT_TRUE(octets(b.fichier, autre.chemin) == octets(b.fichier)) << b.fichier;
-  }
+  // Failures are reported, not hidden: an unknown name, a file where the folder goes.
+  EXPECT_FALSE(genere_son(d.chemin, "inconnu.wav", &erreur));
+  EXPECT_NE(erreur.find("inconnu.wav"), std::string::npos);
+  erreur.clear();
+  EXPECT_FALSE(genere_sons(d.chemin + "/sons/pret.wav", &erreur));
+  EXPECT_FALSE(erreur.empty());
 }
 
 TEST(Sons, SeamMeasureTellsAWholeNumberOfPeriodsFromABrokenOne) {
@@ -115,7 +84,6 @@ TEST(Sons, SeamMeasureTellsAWholeNumberOfPeriodsFromABrokenOne) {
   const tMesureSon casse = mesure_son(sinus(90.25, 1.0));  // ends on a crest: a click
   EXPECT_GT(casse.rang_saut, 0.999);
   EXPECT_GT(casse.saut_boucle, 20.0);
-  EXPECT_NEAR(entier.centroide_hz, 90.0, 15.0);
   EXPECT_NEAR(entier.crete_dbfs, 20 * std::log10(20000.0 / 32768.0), 0.01);
   EXPECT_NEAR(entier.rms_dbfs, entier.crete_dbfs - 3.01, 0.05);
 }
@@ -141,16 +109,5 @@ TEST(Sons, WavRoundTripsAndBrokenBuffersFailWithoutReadingPastThem) {
   EXPECT_FALSE(decode_wav(bruit.data(), bruit.size(), &lu));
   EXPECT_FALSE(decode_wav(nullptr, 0, &lu));
   EXPECT_FALSE(encode_wav(tSonPCM(), &o, &erreur));
-  EXPECT_FALSE(erreur.empty());
-}
-
-TEST(Sons, FailuresAreReportedNotHidden) {
-  const tDossierTemp d;
-  std::string erreur;
-  EXPECT_FALSE(genere_son(d.chemin, "inconnu.wav", &erreur));
-  EXPECT_NE(erreur.find("inconnu.wav"), std::string::npos);
-  ASSERT_TRUE(ecrit_fichier_atomique(d.chemin + "/sons", "x", 1));  // a file where the folder goes
-  erreur.clear();
-  EXPECT_FALSE(genere_sons(d.chemin, &erreur));
   EXPECT_FALSE(erreur.empty());
 }
