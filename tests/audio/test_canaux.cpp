@@ -87,24 +87,14 @@ TEST(Systeme, NullOutputRunsSilentlyWithTimePassingAndEveryCallSucceeds) {
   HSysteme sys;
   ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
   ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_NULLE), SON_OK);
-  unsigned caps = 0;
-  int mode = -1;
-  ASSERT_EQ(son_systeme_caps_pilote(sys, 0, &caps, &mode), SON_OK);
-  EXPECT_TRUE(caps & SON_CAPS_EMULATION);
-  EXPECT_EQ(mode, SON_HP_STEREO);
   ASSERT_EQ(son_systeme_set_tampon(sys, 1024, 10), SON_OK);
   ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION | SON_INIT_HRTF), SON_OK);
   bool nulle = false;
   ASSERT_EQ(son_systeme_sortie_nulle(sys, &nulle), SON_OK);
   EXPECT_TRUE(nulle);
-  EXPECT_EQ(son_systeme_set_reverb_ambiante(sys, &SON_REVERB_CARPETEDHALLWAY), SON_OK);
   const HSon son = charge_ton(sys, 500, 0.2, SON_MODE_3D);
   HCanal c;
   ASSERT_EQ(son_joue(sys, son, false, &c), SON_OK);
-  SonVecteur p{1, 0, 5}, v{0, 0, 0}, avant{0, 0, 1}, haut{0, 1, 0};
-  EXPECT_EQ(son_canal_set_3d(c, &p, &v), SON_OK);
-  EXPECT_EQ(son_systeme_set_auditeur(sys, 0, &v, &v, &avant, &haut), SON_OK);
-  EXPECT_EQ(son_systeme_update(sys), SON_OK);
   EXPECT_TRUE(attend_fin(c));  // the null output mixes in time, so sounds end
   EXPECT_EQ(son_systeme_ferme(sys), SON_OK);
   EXPECT_EQ(son_canal_set_volume(c, 1.0f), SON_ERR_HANDLE_INVALIDE);
@@ -165,11 +155,8 @@ TEST(Systeme, SilentModeAnswersEveryCallKeepsChannelStateAndEndsSoundsOnTime) {
 TEST(Systeme, CallsOutOfOrderOrWithBadArgumentsFailWithoutHarm) {
   HSysteme sys;
   float tampon[64] = {};
-  EXPECT_EQ(son_systeme_version(sys, nullptr), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_systeme_update(sys), SON_ERR_HANDLE_INVALIDE);
   ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
-  unsigned v = 0;
-  EXPECT_EQ(son_systeme_version(sys, &v), SON_OK);
-  EXPECT_EQ(v, SON_VERSION);
   const std::string wav = chemin("court2.wav");
   ecrit_wav(wav, sinus(500, 0.2, 44100), 44100);
   HSon son{3, 3};
