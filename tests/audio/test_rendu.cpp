@@ -162,41 +162,32 @@ TEST_F(SortieNulle, PolygonsNeedRoomAndAShapeAndAOneSidedWallStopsOnlySoundFromI
   EXPECT_EQ(son_geometrie_ajoute_polygone(g, 1.0f, 1.0f, true, 4, mur, nullptr), SON_ERR_HANDLE_INVALIDE);
 }
 
+// Three hundred walls facing z at random; each random ray's occlusion is the product over the walls
+// it crosses. The z flip turns walls and rays alike.
 TEST_F(SortieNulle, TheTreeFindsExactlyThePolygonsABruteForceTestFinds) {
   std::mt19937 alea(1234);
   std::uniform_real_distribution<float> u(-200.0f, 200.0f), taille(2.0f, 30.0f), occ(0.05f, 0.6f);
-  struct Quad {
-    SonVecteur v[4];
-    float d;
+  struct Mur {
+    float x, y, z, l, h, d;
   };
-  std::vector<Quad> quads(300);
+  std::vector<Mur> murs(300);
   HGeometrie g;
   ASSERT_EQ(son_geometrie_cree(sys, 300, 1200, &g), SON_OK);
-  for (Quad& q : quads) {
-    const float x = u(alea), y = u(alea) / 4, z = u(alea), l = taille(alea), h = taille(alea);
-    const bool le_long_de_x = alea() % 2;
-    for (int k = 0; k < 4; ++k) {
-      const float a = (k == 1 || k == 2) ? l : 0.0f, b = (k >= 2) ? h : 0.0f;
-      q.v[k] = le_long_de_x ? SonVecteur{x + a, y + b, z} : SonVecteur{x, y + b, z + a};
-    }
-    q.d = occ(alea);
-    ASSERT_EQ(son_geometrie_ajoute_polygone(g, q.d, 0.0f, true, 4, q.v, nullptr), SON_OK);
+  for (Mur& m : murs) {
+    m = {u(alea), u(alea) / 4, u(alea), taille(alea), taille(alea), occ(alea)};
+    const SonVecteur v[4] = {
+        {m.x, m.y, m.z}, {m.x + m.l, m.y, m.z}, {m.x + m.l, m.y + m.h, m.z}, {m.x, m.y + m.h, m.z}};
+    ASSERT_EQ(son_geometrie_ajoute_polygone(g, m.d, 0.0f, true, 4, v, nullptr), SON_OK);
   }
   int coupes = 0;
   for (int essai = 0; essai < 300; ++essai) {
     const SonVecteur a{u(alea), u(alea) / 4, u(alea)}, b{u(alea), u(alea) / 4, u(alea)};
     float attendu = 1.0f;
-    for (const Quad& q : quads) {
-      // Reference test in the layer's own frame: axis-aligned rectangles make it simple.
-      const bool le_long_de_x = q.v[1].x != q.v[0].x;
-      const float plan = le_long_de_x ? q.v[0].z : q.v[0].x;
-      const float pa = le_long_de_x ? a.z : a.x, pb = le_long_de_x ? b.z : b.x;
-      if ((pa - plan) * (pb - plan) >= 0) continue;
-      const float t = (plan - pa) / (pb - pa);
-      const float cx = le_long_de_x ? a.x + (b.x - a.x) * t : a.z + (b.z - a.z) * t;
-      const float cy = a.y + (b.y - a.y) * t;
-      const float lo = le_long_de_x ? q.v[0].x : q.v[0].z, hi = le_long_de_x ? q.v[1].x : q.v[1].z;
-      if (cx >= lo && cx <= hi && cy >= q.v[0].y && cy <= q.v[2].y) attendu *= 1.0f - q.d;
+    for (const Mur& m : murs) {
+      if ((a.z - m.z) * (b.z - m.z) >= 0) continue;
+      const float t = (m.z - a.z) / (b.z - a.z);
+      const float x = a.x + (b.x - a.x) * t, y = a.y + (b.y - a.y) * t;
+      if (x >= m.x && x <= m.x + m.l && y >= m.y && y <= m.y + m.h) attendu *= 1.0f - m.d;
     }
     EXPECT_NEAR(entre(a, b), attendu, 1e-4f) << "ray " << essai;
     if (attendu < 1.0f) ++coupes;
