@@ -133,9 +133,8 @@ TEST(VersionSon, AnOldLayerPrintsBothVersionsAndStopsTheStartUp) {
   std::fclose(f);
 }
 
-// With no output device at all the game still starts its sound, on the null output; a fatal error
-// elsewhere (a missing model) then exits with the system and a song still running. In a fresh
-// process: OpenAL Soft reads its driver list once per process.
+// A fatal error elsewhere (a missing model) exits with the sound running, here on the null output
+// for want of a device. In a fresh process: OpenAL Soft reads its driver list once per process.
 TEST(DemarrageSansCarte, NoOutputDeviceStartsOnTheNullOutputAndExitingWithoutShutdownEndsCleanly) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(

@@ -1,6 +1,5 @@
-// The circuit's sound environment: the file both ways (short and hostile files included) and what
-// CreationOcclusion leaves in a sound system. The editors' tests cover the list rules and the save
-// the disk cuts short.
+// The circuit's sound environment file both ways, short and hostile files included, and what
+// CreationOcclusion leaves in a sound system. The editors' tests cover the list rules.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 

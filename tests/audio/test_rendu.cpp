@@ -1,6 +1,5 @@
-// The render output and what is heard in it: the mix produced on request, as long as asked and the
-// same every time; 3D placement and distance falloff. Occlusion polygons (the ray test itself) and
-// reverb (zones, ambient record).
+// What is heard on the render output (the mix, placement, falloff); occlusion polygons (the ray
+// test itself) and reverb (zones, ambient record).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,6 +52,16 @@ double niveau(const std::vector<float>& x) { return rms(x, 2205, 6615); }
 }  // namespace
 
 TEST(Rendu, TheMixFollowsTheFramesAskedForAndIsTheSameEveryTime) {
+  // Silence with nothing playing, and nothing written past the frames asked for.
+  const HSysteme sys = systeme_rendu();
+  float tampon[64] = {};
+  EXPECT_EQ(son_systeme_rendu(sys, nullptr, 16), SON_ERR_PARAMETRE);
+  EXPECT_EQ(son_systeme_rendu(sys, tampon, -1), SON_ERR_PARAMETRE);
+  tampon[32] = 7.0f;
+  EXPECT_EQ(son_systeme_rendu(sys, tampon, 16), SON_OK);
+  for (int i = 0; i < 32; i++) EXPECT_EQ(tampon[i], 0.0f);
+  EXPECT_EQ(tampon[32], 7.0f);
+  EXPECT_EQ(son_systeme_libere(sys), SON_OK);
   const int f = SON_FREQUENCE_RENDU;
   Ecoute e;
   e.bloc = 441;
