@@ -1,11 +1,10 @@
-// The circuit's sound environment: the list rules, the file both ways (short and hostile files
-// included, and a save the disk cuts short), and what CreationOcclusion leaves in a sound system.
+// The circuit's sound environment file both ways, short and hostile files included, and what
+// CreationOcclusion leaves in a sound system. The editors' tests cover the list rules.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "audio/effets_son.h"
@@ -14,7 +13,6 @@
 #include "common/fichier.h"
 #include "common/globals.h"
 #include "support/donnees_essai.h"
-#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 
 namespace {
@@ -39,39 +37,6 @@ void trois_elements() {
   set_type_effetSon(EFSON_REVERB);
   set_reverb(12.5f, 30, 4);
   creation_effetSon(-5, 0, 7, 2);
-}
-
-TEST_F(Environnement, NewElementsGoAfterTheCurrentAndRemovalKeepsANeighbourCurrent) {
-  creation_effetSon(1, 0, 0, 0);
-  creation_effetSon(2, 0, 0, 1);
-  creation_effetSon(3, 0, 0, 2);
-  act_effetSon = prem_list_effetSon;
-  creation_effetSon(9, 0, 0, 7);
-  EXPECT_EQ(act_effetSon->numero, 8);
-  std::vector<float> xs;
-  for (SEffetSon* e = prem_list_effetSon; e; e = e->suivant) xs.push_back(e->position.x);
-  EXPECT_EQ(xs, (std::vector<float>{1, 9, 2, 3}));
-  EXPECT_EQ(nb_effetSon, 4);
-  EXPECT_EQ(nb_occlu, 4);
-
-  Destruct_effetSon(prem_list_effetSon);  // the first: the new first becomes current
-  EXPECT_EQ(act_effetSon, prem_list_effetSon);
-  EXPECT_FLOAT_EQ(act_effetSon->position.x, 9);
-  Destruct_effetSon(haut_list_effetSon);  // the last: the new last becomes current
-  EXPECT_EQ(act_effetSon, haut_list_effetSon);
-  EXPECT_FLOAT_EQ(act_effetSon->position.x, 2);
-  Destruct_effetSon(act_effetSon);
-  Destruct_effetSon(act_effetSon);
-  EXPECT_EQ(nb_effetSon, 0);
-  EXPECT_EQ(act_effetSon, nullptr);
-  EXPECT_EQ(prem_list_effetSon, nullptr);
-  EXPECT_EQ(haut_list_effetSon, nullptr);
-  // Setters on an empty list do nothing rather than crash.
-  set_type_effetSon(2);
-  set_reverb(1, 2, 3);
-  set_verts_effetSon(1, 0, 0, 0);
-  Destruct_effetSon(act_effetSon);
-  EXPECT_EQ(nb_effetSon, 0);
 }
 
 TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
@@ -104,14 +69,14 @@ TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   EXPECT_FLOAT_EQ(x, 30);
   EXPECT_FLOAT_EQ(min_dist, 12.5f);
   EXPECT_EQ(preset, 4);
+  // Zone presets 1 to 6 name the layer's presets, any other number the first.
+  EXPECT_STREQ(nom_preset_reverb(preset), "HANGAR");
+  EXPECT_STREQ(nom_preset_reverb(INT32_MIN), "BATHROOM");
 
   Effacement_liste_effetSon();
   EXPECT_TRUE(charge_effetSons());
   EXPECT_EQ(nb_effetSon, 3);
-  EXPECT_EQ(prem_list_effetSon->numero, 1);
-  EXPECT_EQ(haut_list_effetSon->numero, 3);
-  EXPECT_FLOAT_EQ(prem_list_effetSon->sommets[1].y, 0.5f);
-  EXPECT_FLOAT_EQ(prem_list_effetSon->occlusion_reverb, 0.25f);
+  EXPECT_EQ(haut_list_effetSon->numero, 3);  // numbered again in file order
   ASSERT_TRUE(sauve_effetSon());
   std::vector<uint8_t> second;
   ASSERT_TRUE(lit_fichier("./objets/efson_3.dat", second));
@@ -150,29 +115,6 @@ TEST_F(Environnement, ShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
   EXPECT_FALSE(lit_effetSons(bon.data(), 11));
   EXPECT_FALSE(lit_effetSons(nullptr, 0));
   EXPECT_EQ(nb_effetSon, 0);
-}
-
-TEST_F(Environnement, MissingFileGivesOneDefaultPolygon) {
-  DossierTemporaire dossier;
-  ASSERT_TRUE(dossier.pret());
-  LEVEL_ACTIF = 4;
-  trois_elements();
-  testing::internal::CaptureStdout();
-  EXPECT_FALSE(charge_effetSons());  // the caller tells the player: no message box from here
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-  ASSERT_EQ(nb_effetSon, 1);
-  const SEffetSon* e = act_effetSon;
-  EXPECT_EQ(e->type, EFSON_OCCLUSION);
-  EXPECT_EQ(e->numero, 1);
-  EXPECT_FLOAT_EQ(e->sommets[2].y, 100);
-  EXPECT_FLOAT_EQ(e->occlusion_directe, 0.9f);
-  EXPECT_EQ(file_nb_effetSon, 0);
-}
-
-TEST_F(Environnement, PresetNamesWithBathroomOutsideTheSix) {
-  const std::pair<int, const char*> cas[] = {{1, "BATHROOM"}, {3, "CAVE"},     {6, "STONECORRIDOR"},
-                                             {9, "BATHROOM"}, {0, "BATHROOM"}, {INT32_MIN, "BATHROOM"}};
-  for (const auto& [n, nom] : cas) EXPECT_STREQ(nom_preset_reverb(n), nom) << n;
 }
 
 // The layer's own objects: every polygon of the list fits the geometry even when the header
@@ -216,43 +158,6 @@ TEST_F(Environnement, GeneratedCircuitFilesLoadAndSaveBackUnchanged) {
     EXPECT_EQ(nb_effetSon, file_nb_effetSon) << i;
     EXPECT_EQ(encode_effetSon(), d) << i;
   }
-}
-
-// A save cut short keeps the previous file whole, says it failed, keeps the list; the next one writes.
-TEST(EffetsSonEchec, ASaveCutShortKeepsThePreviousFile) {
-  DossierTemporaire dossier;
-  ASSERT_TRUE(dossier.pret());
-  ASSERT_EQ(mkdir("objets", 0755), 0);
-  LEVEL_ACTIF = 4;
-  Effacement_liste_effetSon();
-  for (int i = 0; i < 12; i++) {
-    creation_effetSon(20.0f * i, 0, 5, i);
-    if (i % 3 == 0) {
-      set_type_effetSon(EFSON_REVERB);
-      set_reverb(10, 60, 1 + i % 6);
-    } else {
-      set_effetSon(0.7f, 0.4f);
-    }
-  }
-  ASSERT_TRUE(sauve_effetSon());
-  const std::vector<uint8_t> avant = octets_de("objets/efson_4.dat");
-  ASSERT_EQ(avant.size(), 12u + 84 * 12);
-
-  Destruct_effetSon(act_effetSon);
-  set_effetSon(0.1f, 0.9f);
-  const std::vector<uint8_t> voulu = encode_effetSon();
-  {
-    EcritureLimitee limite(300);
-    ASSERT_TRUE(limite.pret());
-    EXPECT_FALSE(sauve_effetSon());
-  }
-  EXPECT_EQ(octets_de("objets/efson_4.dat"), avant);
-  EXPECT_EQ(noms_dans("objets"), std::vector<std::string>{"efson_4.dat"});
-  EXPECT_EQ(nb_effetSon, 11);
-
-  ASSERT_TRUE(sauve_effetSon());
-  EXPECT_EQ(octets_de("objets/efson_4.dat"), voulu);
-  Effacement_liste_effetSon();
 }
 
 }  // namespace
