@@ -284,6 +284,27 @@ TEST_P(Circuits, PlantsStandBesideTheTrack) {
   }
 }
 
+TEST_P(Circuits, SoundEnvironmentCoversTunnelsAndCanyons) {
+  tCharge& t = circuit(GetParam());
+  int reverbs = 0, occlusions = 0;
+  for (const tEffetSon& e : t.c.effets) {
+    ASSERT_TRUE(e.type == 1 || e.type == 2);
+    if (e.type == 2) {
+      reverbs++;
+      EXPECT_TRUE(entre(e.preset, 1, 6));
+      EXPECT_LT(e.min_dist, e.max_dist);
+    } else {
+      occlusions++;
+      EXPECT_GT(Magnitude(Cross(e.sommets[0], e.sommets[2])), 1.0f);
+    }
+  }
+  // A reverb on every circuit; tunnels and canyons add their own and their occluders.
+  bool couvert = false;
+  for (const tSection& s : t.c.sections) couvert |= (s.zone & (ZONE_TUNNEL | ZONE_CANYON)) != 0;
+  EXPECT_GE(reverbs, couvert ? 2 : 1);
+  EXPECT_GE(occlusions, couvert ? 4 : 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Cinq, Circuits, ::testing::Range(1, NOMBRE_CIRCUITS + 1));
 
 // The written files are the bytes of this process's own build of each circuit (the same bytes on

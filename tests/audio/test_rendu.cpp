@@ -49,6 +49,33 @@ Capture rend_ton(const Ecoute& e, double secondes = 0.3) {
 // Level of the steady part of the tone.
 double niveau(const std::vector<float>& x) { return rms(x, 2205, 6615); }
 
+// Levels of a 200 Hz and a 6 kHz tone heard together from `pos`; with `mur`, a 10x10 wall with
+// direct and reverb occlusion 0.9 stands across z = 5 between the listener (origin) and the source.
+std::pair<double, double> deux_tons(const SonVecteur& pos, bool mur) {
+  const HSysteme sys = systeme_rendu();
+  if (mur) {
+    HGeometrie g;
+    EXPECT_EQ(son_systeme_set_taille_monde(sys, 500.0f), SON_OK);
+    EXPECT_EQ(son_geometrie_cree(sys, 1, 4, &g), SON_OK);
+    const SonVecteur carre[4] = {{-5, -5, 5}, {5, -5, 5}, {5, 5, 5}, {-5, 5, 5}};
+    EXPECT_EQ(son_geometrie_ajoute_polygone(g, 0.9f, 0.9f, true, 4, carre, nullptr), SON_OK);
+  }
+  for (double hz : {200.0, 6000.0}) {
+    const HSon son = charge_ton(sys, hz, 1.0, SON_MODE_3D | SON_MODE_BOUCLE);
+    EXPECT_EQ(son_son_set_distances_3d(son, 5, 1000), SON_OK);
+    HCanal c;
+    EXPECT_EQ(son_joue(sys, son, true, &c), SON_OK);
+    EXPECT_EQ(son_canal_set_3d(c, &pos, nullptr), SON_OK);
+    EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
+  }
+  EXPECT_EQ(son_systeme_update(sys), SON_OK);
+  const Capture cap = rend(sys, 0.5);
+  son_systeme_libere(sys);
+  const std::vector<float> m = cap.somme();
+  const size_t n = static_cast<size_t>(0.3 * cap.frequence), debut = m.size() - n;
+  return {goertzel(m, debut, n, 200, cap.frequence), goertzel(m, debut, n, 6000, cap.frequence)};
+}
+
 }  // namespace
 
 TEST(Rendu, TheMixFollowsTheFramesAskedForAndIsTheSameEveryTime) {
@@ -100,6 +127,24 @@ TEST(Rendu, ASourceIsHeardOnItsSideAndFallsAsInverseDistanceClampedBetweenMinAnd
   // Closer than min: full level; then halving with each doubling; beyond max: held at max.
   const std::pair<float, double> cas[] = {{2.5f, 1.0}, {20, 0.25}, {80, 5.0 / 40}};
   for (const auto& [dist, rapport] : cas) EXPECT_NEAR(db(a_distance(dist) / a_min), db(rapport), 1.0) << dist;
+}
+
+TEST(Occlusion, AWallWithDirectOcclusionPointNineCutsAbout20DbAndHighsMoreThenBesideItTheLevelReturns) {
+  const SonVecteur devant{0, 0, 10};
+  const auto libre = deux_tons(devant, false);
+  const auto derriere = deux_tons(devant, true);
+  ASSERT_GT(libre.first, 0.01);
+  ASSERT_GT(libre.second, 0.001);
+  const double perte_bas = db(derriere.first / libre.first);
+  const double perte_haut = db(derriere.second / libre.second);
+  EXPECT_NEAR(perte_bas, -20.0, 2.5);
+  EXPECT_LT(perte_haut, perte_bas - 4.0);
+
+  const SonVecteur a_cote{20, 0, 10};  // the path passes beside the wall
+  const auto a_cote_libre = deux_tons(a_cote, false);
+  const auto a_cote_mur = deux_tons(a_cote, true);
+  EXPECT_NEAR(db(a_cote_mur.first / a_cote_libre.first), 0.0, 0.5);
+  EXPECT_NEAR(db(a_cote_mur.second / a_cote_libre.second), 0.0, 0.5);
 }
 
 TEST(Reverb, TheAmbientRecordConvertsToTheStandardHallwayAndEveryFilePresetIsKnown) {
