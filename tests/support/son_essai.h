@@ -1,4 +1,4 @@
-// Measures on captured sound for the sound tests: levels, onsets, pitch, spectra and tails.
+// Measures on captured sound for the sound tests: levels, onsets, pitch and spectra.
 // Header only: a test program that never asks for a spectrum needs no FFT linked in.
 #pragma once
 
@@ -104,19 +104,6 @@ inline std::vector<double> debuts(const std::vector<float>& x, int frequence, do
   return t;
 }
 
-// Seconds from the loudest 10 ms block until the level stays `chute_db` below it.
-inline double traine(const std::vector<float>& x, int frequence, double chute_db = 50.0) {
-  const size_t bloc = static_cast<size_t>(frequence / 100);
-  const std::vector<double> v = niveaux_blocs(x, bloc);
-  if (v.empty()) return 0.0;
-  const size_t pic = static_cast<size_t>(std::max_element(v.begin(), v.end()) - v.begin());
-  const double seuil = v[pic] * std::pow(10.0, -chute_db / 20.0);
-  size_t dernier = pic;
-  for (size_t i = pic; i < v.size(); i++)
-    if (v[i] > seuil) dernier = i;
-  return static_cast<double>(dernier - pic + 1) * static_cast<double>(bloc) / frequence;
-}
-
 // Magnitude spectrum of x[debut, debut + n) under a Hann window, zero-padded to a power of two of
 // at least 4n points; bin k stands for k * frequence / (2 * (spectre.size() - 1)) Hz.
 inline std::vector<double> spectre(const std::vector<float>& x, size_t debut, size_t n) {
@@ -151,18 +138,6 @@ inline double frequence_dominante(const std::vector<float>& x, size_t debut, siz
                c = std::log(std::max(s[pic + 1], 1e-30));
   const double d = a - 2 * b + c;
   return (static_cast<double>(pic) + (d < 0 ? 0.5 * (a - c) / d : 0.0)) * pas;
-}
-
-// Energy of the spectrum between f1 and f2 (arbitrary unit, the same for every call with equal n).
-inline double energie_bande(const std::vector<float>& x, size_t debut, size_t n, int frequence, double f1,
-                            double f2) {
-  const std::vector<double> s = spectre(x, debut, n);
-  double e = 0;
-  for (size_t k = 0; k < s.size(); k++) {
-    const double f = static_cast<double>(k) * frequence / (2.0 * static_cast<double>(s.size() - 1));
-    if (f >= f1 && f <= f2) e += s[k] * s[k];
-  }
-  return e;
 }
 
 }  // namespace son_essai
