@@ -38,20 +38,6 @@ TEST_F(Decorations, InsertAfterCurrentAndRemoveToThePredecessor) {
   EXPECT_EQ((std::vector<const void*>{prem_list_deco, haut_list_deco, act_deco}), std::vector<const void*>(3));
 }
 
-TEST_F(Decorations, TypeTableWithAFernForUnknownTypes) {
-  const struct {
-    int type;
-    const t3DModel* modele;
-    float rayon;
-  } cas[] = {{0, &fougere, 15}, {2, &fougere_1, 16}, {3, &herbe, 6},      {4, &herbe_1, 5},
-             {5, &arbre, 32},   {6, &orchid, 17},    {7, &orchid_1, 17},  {8, &palmier, 32},
-             {9, &clochettes, 6}, {42, &fougere, 15}};
-  for (const auto& c : cas) {
-    EXPECT_EQ(modele_deco(c.type), c.modele) << c.type;
-    EXPECT_FLOAT_EQ(rayon_deco(c.type), c.rayon) << c.type;
-  }
-}
-
 TEST_F(Decorations, FileRoundTripWithScaledRadius) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());

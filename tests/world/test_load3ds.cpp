@@ -197,27 +197,6 @@ TEST(Load3DS, ObjectChunksInAnyOrder) {
   EXPECT_EQ(i.model.objects[1].faceCount, 1);
 }
 
-TEST(Maillage, BoxFacesPointOutwardsAndGroundFacesUp) {
-  CMaillage m;
-  CMaillage::boite(m.objet("Dboite"), CVector3(1, 2, 3), CVector3(4, 8, 5));
-  CMaillage::grille(m.objet("Rsol"), CVector3(0, 0, 0), 4, 3, 2.0f, [](float x, float z) { return 0.1f * x + 0.2f * z; });
-  Import i(ecrit_3ds(m));
-  ASSERT_EQ(i.r, IMPORT_OK);
-  const t3DModel& model = i.model;
-  const CVector3 centre(2.5f, 5, 4);
-  const t3DObject& boite = model.objects[0];
-  ASSERT_EQ(boite.faceCount, 12);
-  for (const tFace& f : boite.faces) {
-    const CVector3 milieu =
-        (boite.vertices[f.vertexIndex[0]] + boite.vertices[f.vertexIndex[1]] + boite.vertices[f.vertexIndex[2]]) / 3.0f;
-    EXPECT_GT(Dot(f.normal, milieu - centre), 0.0f);
-  }
-  const t3DObject& sol = model.objects[1];
-  ASSERT_EQ(sol.faceCount, 4 * 3 * 2);
-  for (const tFace& f : sol.faces) EXPECT_GT(f.normal.y, 0.9f);
-  for (const CVector3& n : sol.normals) EXPECT_GT(n.y, 0.9f);
-}
-
 // Objects over 65535 faces are written in parts.
 TEST(Maillage, SplitPartsKeepEveryTriangleWithItsCoordinates) {
   CMaillage m;

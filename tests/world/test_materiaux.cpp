@@ -133,26 +133,6 @@ TEST_F(Materiaux, MissingAndForeignModelFilesAreReportedInOrder) {
   destroy_bonus();
 }
 
-TEST(Surfaces, ClassFromTheFirstLetter) {
-  std::vector<int> classes;
-  for (const char* nom : {"Lpont", "Gherbe", "Rroute", "Dmur", "dmur", "r", ""}) {
-    classes.push_back(classe_surface(nom));
-  }
-  EXPECT_EQ(classes, (std::vector<int>{15, 7, 3, 31, 16, 16, 16}));
-}
-
-TEST(Surfaces, BoundsAlwaysHoldTheOrigin) {
-  t3DModel m;
-  m.objects.resize(1);
-  m.objects[0].vertices = {CVector3(5, 6, 7), CVector3(10, 2, 9)};
-  float b[6] = {-1, -1, -1, -1, -1, -1};
-  CheckMinMax(&m, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5]);
-  EXPECT_EQ(std::vector<float>(b, b + 6), (std::vector<float>{0, 10, 0, 6, 0, 9}));
-  m.objects[0].vertices = {CVector3(-3, -4, -5)};
-  CheckMinMax(&m, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5]);
-  EXPECT_EQ(std::vector<float>(b, b + 6), (std::vector<float>{-3, 0, -4, 0, -5, 0}));
-}
-
 using Circuit = Dossier;
 
 TEST_F(Circuit, LoadedTwiceGetsTheSameIndicesAndClasses) {

@@ -162,16 +162,6 @@ TEST(Octree, SceneDimensionsCoverEveryVertexEvenWithEqualExtents) {
   EXPECT_EQ(arbre.GetWidth(), 0.0f);
 }
 
-TEST(Octree, OctantCentresFollowTheTable) {
-  COctree n;
-  const CVector3 c(10, 20, 30);
-  const CVector3 attendu[8] = {{5, 25, 35}, {5, 25, 25}, {15, 25, 25}, {15, 25, 35},
-                               {5, 15, 35}, {5, 15, 25}, {15, 15, 25}, {15, 15, 35}};
-  for (int k = 0; k < 8; k++) EXPECT_EQ(Distance(n.GetNewNodeCenter(c, 20, k), attendu[k]), 0.0f) << k;
-  EXPECT_EQ(n.GetNewNodeCenter(c, 20, 8).x, 0.0f);
-  EXPECT_EQ(n.GetNewNodeCenter(c, 20, -1).z, 0.0f);
-}
-
 TEST(Octree, FaceGoesToTheOctantsItsCornersTouchOrItCrosses) {
   const struct {
     CVector3 a, b, c;
