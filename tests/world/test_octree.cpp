@@ -248,10 +248,17 @@ class OctreeRecherche : public ::testing::Test {
   void construit() { ::construit(arbre, m); }
 };
 
-TEST_F(OctreeRecherche, GroundContactCarriesObjectFaceNameAndClass) {
+// One circuit for the ground search: road and grass side by side, a bridge over the road, a steep
+// ramp off to the side.
+TEST_F(OctreeRecherche, GroundContactCarriesObjectFaceNameClassAndSlopeShadowsFromBelow) {
   ajoute_objet(m, "Rroute", dalle(-50, -50, 0, 50, 0));
   const int herbe = ajoute_objet(m, "Gherbe", dalle(0, -50, 50, 50, 0));
+  const int pont = ajoute_objet(m, "Rpont", dalle(-40, -20, -10, 20, 10));
+  const float pente = 9.95f;  // normal (0.995, 0.1, 0) roughly: rising 10 per unit
+  ajoute_objet(m, "Lrampe", {CVector3(60, 0, -10), CVector3(61, pente, 10), CVector3(61, pente, -10)});
   construit();
+  ASSERT_NEAR(m.objects[3].faces[0].normal.y, 0.1f, 0.001f);
+
   CObjetTest ship(CVector3(25, 0.5f, 10));
   EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
   EXPECT_EQ(ship.objetSol, herbe);
@@ -263,31 +270,19 @@ TEST_F(OctreeRecherche, GroundContactCarriesObjectFaceNameAndClass) {
   CObjetTest haut(CVector3(25, 30, 10));  // far above: nothing
   EXPECT_FALSE(arbre.ChercheSolObjet(&haut, &m));
   EXPECT_TRUE(haut.journal.empty());
-}
 
-TEST_F(OctreeRecherche, SteepGroundGivesTheFallState) {
-  // Normal (0.995, 0.1, 0) roughly: a ramp rising 10 per unit.
-  const float pente = 9.95f;
-  ajoute_objet(m, "Lrampe", {CVector3(0, 0, -10), CVector3(1, pente, 10), CVector3(1, pente, -10)});
-  construit();
-  ASSERT_NEAR(m.objects[0].faces[0].normal.y, 0.1f, 0.001f);
-  CObjetTest ship(CVector3(0.5f, pente / 2 - 0.05f, 0));
-  EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
-  EXPECT_EQ(ship.journal, std::vector<std::string>{"Set_Chute"});
-}
+  CObjetTest sur_pont(CVector3(-30, 10.8f, 4));
+  EXPECT_TRUE(arbre.ChercheSolObjet(&sur_pont, &m));
+  EXPECT_EQ(sur_pont.objetSol, pont);
 
-TEST_F(OctreeRecherche, ShadowOnlyFromGroundBelowThenContactFurtherOn) {
-  ajoute_objet(m, "Rpont", dalle(-20, -20, 20, 20, 10));
-  ajoute_objet(m, "Rbas", dalle(-20, -20, 20, 20, 0));
-  construit();
-  CObjetTest ship(CVector3(3, 10.8f, 4));  // on the bridge
-  EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
-  EXPECT_EQ(ship.objetSol, 0);
-
-  CObjetTest vol(CVector3(3, 5, 4));  // between the decks, touching neither: shadows only
+  CObjetTest vol(CVector3(-30, 5, 4));  // between the decks, touching neither: shadows only
   EXPECT_FALSE(arbre.ChercheSolObjet(&vol, &m));
   EXPECT_GE(vol.nbOmbres, 1);
   EXPECT_EQ(vol.objetSol, -1);
+
+  CObjetTest rampe(CVector3(60.5f, pente / 2 - 0.05f, 0));  // too steep to ride: falling
+  EXPECT_TRUE(arbre.ChercheSolObjet(&rampe, &m));
+  EXPECT_EQ(rampe.journal, std::vector<std::string>{"Set_Chute"});
 }
 
 TEST_F(OctreeRecherche, WallsPushUnlessMovingAwayAndClass16OnlyStopsTheCamera) {
