@@ -45,39 +45,7 @@ class Dossier : public testing::Test {
 
 using Materiaux = Dossier;
 
-TEST_F(Materiaux, ModelsLoadHeadlessWithSlotsAndFreeAsAStack) {
-  ecrit("objets/a.3ds", {"Aglow", "aplain"});
-  ecrit("objets/b.3ds", {"Rone"});
-  t3DModel a, b;
-  tRapports3DS rapports;
-  charge_mesh(&a, "./objets/a.3ds", &rapports);
-  charge_mesh(&b, "./objets/b.3ds", &rapports);
-  EXPECT_TRUE(rapports.empty());
-  EXPECT_EQ(b.firstMaterial, 2);
-  ASSERT_EQ(g_Materiaux.materialCount, 3);
-  for (int i = 0; i < 3; i++) {
-    EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
-    EXPECT_EQ(g_Texture[i], 0u);  // no GL context: nothing uploaded
-  }
-  EXPECT_TRUE(b.objects[0].hasTexture);
-
-  set_type_mesh_bonus(&a);
-  EXPECT_EQ(a.objects[0].surfaceType, SURFACE_BRILLANTE);
-  EXPECT_EQ(a.objects[1].surfaceType, SURFACE_OPAQUE);
-
-  destroy_obj(&b);
-  EXPECT_EQ(g_Materiaux.materialCount, 2);
-  EXPECT_EQ(b.objectCount, 0);
-  EXPECT_TRUE(b.objects.empty());
-  destroy_obj(&b);  // freeing twice must not take a's materials
-  EXPECT_EQ(g_Materiaux.materialCount, 2);
-  EXPECT_STREQ(g_Materiaux.materials[1].name, "mat_aplain");
-  destroy_obj(&a);
-  EXPECT_EQ(g_Materiaux.materialCount, 0);
-  EXPECT_TRUE(g_Materiaux.materials.empty());
-}
-
-TEST_F(Materiaux, StartUpModelsLoadInOrderAndShutdownEmptiesTheTable) {
+TEST_F(Materiaux, StartUpModelsLoadHeadlessInOrderAndFreeAsAStack) {
   ecrit("files/augie_font.3ds", {"glyphe"});
   for (int k = 1; k <= 6; k++) ecrit("objets/vaisseau" + std::to_string(k) + "_1.3ds", {"coque"});
   for (const char* f : {"fougere", "fougere_1", "herbe", "herbe_1", "arbre", "orchidee", "orchidee_2", "palmier",
@@ -97,9 +65,16 @@ TEST_F(Materiaux, StartUpModelsLoadInOrderAndShutdownEmptiesTheTable) {
   EXPECT_EQ(g_Materiaux.materialCount, 30);
   EXPECT_EQ(missile.objects[0].surfaceType, SURFACE_BRILLANTE);
   EXPECT_EQ(missile.objects[1].surfaceType, SURFACE_OPAQUE);
-  for (int i = 0; i < 30; i++) EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
+  EXPECT_TRUE(anneau.objects[1].hasTexture);
+  for (int i = 0; i < 30; i++) {
+    EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
+    EXPECT_EQ(g_Texture[i], 0u);  // no GL context: nothing uploaded
+  }
 
   destroy_bonus();
+  EXPECT_EQ(g_Materiaux.materialCount, 16);
+  EXPECT_TRUE(anneau.objects.empty());
+  destroy_bonus();  // freeing twice must not take the plants' materials
   EXPECT_EQ(g_Materiaux.materialCount, 16);
   destroy_deco();
   destroy_mesh_joueurs();
