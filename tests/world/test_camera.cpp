@@ -1,7 +1,5 @@
-// Camera: easing of the chase and the orbit, collision hooks, mouse look.
+// Camera: race start, collision hooks, mouse look.
 #include <gtest/gtest.h>
-
-#include <allegro.h>
 
 #include <cmath>
 
@@ -19,10 +17,8 @@ class Camera : public ::testing::Test {
     currentRotX = 0;
     SCREEN_WIDTH = 640;
     SCREEN_HEIGHT = 480;
-    for (int k = 0; k < KEY_MAX; k++) key[k] = 0;
   }
   void TearDown() override {
-    for (int k = 0; k < KEY_MAX; k++) key[k] = 0;
     SCREEN_WIDTH = largeur, SCREEN_HEIGHT = hauteur;
     currentRotX = 0;
   }
