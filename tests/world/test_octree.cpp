@@ -74,24 +74,6 @@ int compte_noeuds_terminaux(const COctree* n) {
   return total;
 }
 
-// Random triangles of all sizes in a 200-unit box: long thin ones, walls, slopes.
-t3DModel scene_aleatoire(unsigned graine, int n) {
-  std::mt19937 gen(graine);
-  std::uniform_real_distribution<float> pos(-100, 100), taille(-40, 40);
-  t3DModel m;
-  for (int o = 0; o < 4; o++) {
-    std::vector<CVector3> coins;
-    for (int i = 0; i < n / 4; i++) {
-      const CVector3 a(pos(gen), pos(gen), pos(gen));
-      coins.push_back(a);
-      coins.push_back(a + CVector3(taille(gen), taille(gen), taille(gen)));
-      coins.push_back(a + CVector3(taille(gen), taille(gen), taille(gen)));
-    }
-    ajoute_objet(m, o % 2 ? "Rsol" : "Dmur", coins);
-  }
-  return m;
-}
-
 void construit(COctree& arbre, t3DModel& m) {
   arbre.GetSceneDimensions(&m);
   arbre.CreateNode(&m, arbre.GetSceneTriangleCount(&m), arbre.GetCenter(), arbre.GetWidth());
@@ -262,11 +244,20 @@ TEST_F(OctreeRecherche, WallsPushUnlessMovingAwayAndClass16OnlyStopsTheCamera) {
 // Ground and walls: the tree answers as a scan of every triangle does.
 TEST(OctreeRechercheAleatoire, TreeFindsGroundAndWallsWhereverABruteForceScanDoes) {
   SeuilTriangles seuil(10);
-  t3DModel m = scene_aleatoire(11, 800);
+  std::mt19937 gen(11);
+  std::uniform_real_distribution<float> pos(-100, 100), taille(-40, 40), dir(-1, 1);
+  t3DModel m;  // triangles of all sizes in a 200-unit box: long thin ones, walls, slopes
+  for (int o = 0; o < 4; o++) {
+    std::vector<CVector3> coins;
+    for (int i = 0; i < 200; i++) {
+      const CVector3 a(pos(gen), pos(gen), pos(gen));
+      coins.insert(coins.end(), {a, a + CVector3(taille(gen), taille(gen), taille(gen)),
+                                 a + CVector3(taille(gen), taille(gen), taille(gen))});
+    }
+    ajoute_objet(m, o % 2 ? "Rsol" : "Dmur", coins);
+  }
   COctree arbre;
   construit(arbre, m);
-  std::mt19937 gen(3);
-  std::uniform_real_distribution<float> pos(-100, 100), dir(-1, 1);
   int sols = 0, murs = 0;
   for (int essai = 0; essai < 3000; essai++) {
     CObjetTest ship;
