@@ -1,5 +1,5 @@
-// Material table and model resources: stack discipline, headless loading, surface classes,
-// bonus flags and the circuit loaded twice.
+// Material table and model resources: stack discipline, headless loading, missing files told to
+// the caller, bonus flags and the circuit loaded twice.
 #include <gtest/gtest.h>
 
 #include <allegro.h>
@@ -45,28 +45,41 @@ class Dossier : public testing::Test {
 
 using Materiaux = Dossier;
 
-TEST_F(Materiaux, StartUpModelsLoadHeadlessInOrderAndFreeAsAStack) {
+TEST_F(Materiaux, StartUpModelsLoadHeadlessInOrderReportMissingFilesAndFreeAsAStack) {
   ecrit("files/augie_font.3ds", {"glyphe"});
   for (int k = 1; k <= 6; k++) ecrit("objets/vaisseau" + std::to_string(k) + "_1.3ds", {"coque"});
   for (const char* f : {"fougere", "fougere_1", "herbe", "herbe_1", "arbre", "orchidee", "orchidee_2", "palmier",
                         "clochettes"}) {
     ecrit(std::string("objets/") + f + ".3DS", {"feuille"});
   }
-  for (const char* f : {"anneau", "b_speed", "b_mine", "b_missile", "mine", "missile", "explo"}) {
+  for (const char* f : {"anneau", "b_speed", "b_missile", "mine", "explo"}) {
     ecrit(std::string("objets/") + f + ".3DS", {"Ahalo", "corps"});
   }
+  std::ofstream("objets/missile.3DS") << "pas un modele";  // and no b_mine at all
   EXPECT_TRUE(charge_police().empty());
   EXPECT_TRUE(charge_mesh_joueurs().empty());
   EXPECT_TRUE(charge_mesh_deco().empty());
-  EXPECT_TRUE(charge_mesh_bonus().empty());
+  // The loaders tell their caller, in load order, of the files the player must hear about; a
+  // missing file no longer ends the process, it leaves its model empty and the next ones load.
+  testing::internal::CaptureStderr();
+  const tRapports3DS r = charge_mesh_bonus();
+  const std::string erreurs = testing::internal::GetCapturedStderr();
+  ASSERT_EQ(r.size(), 2u);
+  EXPECT_EQ(r[0].chemin, "./objets/b_mine.3DS");
+  EXPECT_EQ(r[1].chemin, "./objets/missile.3DS");
+  EXPECT_EQ(std::make_pair(r[0].resultat, r[1].resultat), std::make_pair(IMPORT_ABSENT, IMPORT_PAS_3DS));
+  EXPECT_NE(erreurs.find("Error : Unable to find the file: ./objets/b_mine.3DS!"), std::string::npos) << erreurs;
+  EXPECT_EQ(message_import_3ds(r[0].resultat, r[0].chemin.c_str()),
+            "Error : Unable to find the file: ./objets/b_mine.3DS!");
+  EXPECT_EQ(bonus_mine.objectCount, 0);
   // Font, six ships, nine plants, then the bonuses: the order the materials are freed in.
   EXPECT_EQ(Joueur_6.firstMaterial, 6);
   EXPECT_EQ(anneau.firstMaterial, 16);
-  EXPECT_EQ(g_Materiaux.materialCount, 30);
-  EXPECT_EQ(missile.objects[0].surfaceType, SURFACE_BRILLANTE);
-  EXPECT_EQ(missile.objects[1].surfaceType, SURFACE_OPAQUE);
+  EXPECT_EQ(g_Materiaux.materialCount, 26);
+  EXPECT_EQ(explosion.objects[0].surfaceType, SURFACE_BRILLANTE);
+  EXPECT_EQ(explosion.objects[1].surfaceType, SURFACE_OPAQUE);
   EXPECT_TRUE(anneau.objects[1].hasTexture);
-  for (int i = 0; i < 30; i++) {
+  for (int i = 0; i < 26; i++) {
     EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
     EXPECT_EQ(g_Texture[i], 0u);  // no GL context: nothing uploaded
   }
@@ -84,28 +97,6 @@ TEST_F(Materiaux, StartUpModelsLoadHeadlessInOrderAndFreeAsAStack) {
   EXPECT_EQ(g_Materiaux.materialCount, 1);  // the font's materials go with the table
   destroy_materiaux();
   EXPECT_EQ(g_Materiaux.materialCount, 0);
-}
-
-// The loaders tell their caller, in load order, of the files the player must hear about; a missing
-// file no longer ends the process, it leaves its model empty and the next ones still load.
-TEST_F(Materiaux, MissingAndForeignModelFilesAreReportedInOrder) {
-  for (const char* f : {"anneau", "b_speed", "b_missile", "mine", "explo"}) {
-    ecrit(std::string("objets/") + f + ".3DS", {"corps"});
-  }
-  std::ofstream("objets/missile.3DS") << "pas un modele";
-  testing::internal::CaptureStderr();
-  const tRapports3DS r = charge_mesh_bonus();
-  const std::string erreurs = testing::internal::GetCapturedStderr();
-  ASSERT_EQ(r.size(), 2u);
-  EXPECT_EQ(r[0].chemin, "./objets/b_mine.3DS");
-  EXPECT_EQ(r[1].chemin, "./objets/missile.3DS");
-  EXPECT_EQ(std::make_pair(r[0].resultat, r[1].resultat), std::make_pair(IMPORT_ABSENT, IMPORT_PAS_3DS));
-  EXPECT_NE(erreurs.find("Error : Unable to find the file: ./objets/b_mine.3DS!"), std::string::npos) << erreurs;
-  EXPECT_EQ(bonus_mine.objectCount, 0);
-  EXPECT_EQ(explosion.objectCount, 1);
-  EXPECT_EQ(message_import_3ds(r[0].resultat, r[0].chemin.c_str()),
-            "Error : Unable to find the file: ./objets/b_mine.3DS!");
-  destroy_bonus();
 }
 
 using Circuit = Dossier;
