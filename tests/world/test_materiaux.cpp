@@ -68,7 +68,8 @@ TEST_F(Materiaux, StartUpModelsLoadHeadlessInOrderReportMissingFilesAndFreeAsASt
   EXPECT_EQ(r[0].chemin, "./objets/b_mine.3DS");
   EXPECT_EQ(r[1].chemin, "./objets/missile.3DS");
   EXPECT_EQ(std::make_pair(r[0].resultat, r[1].resultat), std::make_pair(IMPORT_ABSENT, IMPORT_PAS_3DS));
-  EXPECT_NE(erreurs.find("Error : Unable to find the file: ./objets/b_mine.3DS!"), std::string::npos) << erreurs;
+  EXPECT_NE(erreurs.find("Error : Unable to find the file: ./objets/b_mine.3DS!"), std::string::npos)
+      << erreurs;
   EXPECT_EQ(message_import_3ds(r[0].resultat, r[0].chemin.c_str()),
             "Error : Unable to find the file: ./objets/b_mine.3DS!");
   EXPECT_EQ(bonus_mine.objectCount, 0);

@@ -151,7 +151,8 @@ TEST_F(Trajectoire, EditorOperationsWrapReaimNeighboursAndRemovalMovesToANeighbo
   EXPECT_EQ(act_ptraj, prem_list_ptraj);
   verifie_chainage();
   Destruct_point_t(act_ptraj);
-  EXPECT_EQ((std::vector<const void*>{act_ptraj, prem_list_ptraj, haut_list_ptraj}), std::vector<const void*>(3));
+  EXPECT_EQ((std::vector<const void*>{act_ptraj, prem_list_ptraj, haut_list_ptraj}),
+            std::vector<const void*>(3));
 }
 
 }  // namespace
