@@ -54,7 +54,7 @@ struct CObjetTest : CObjetMonde {
   std::vector<std::string> journal;  // Set_Roule, Set_Chute, SetContactDecor, Set_Collision
   int objetSol = -1, faceSol = -1, typeSol = -1;
   std::string nomSol;
-  int objetOmbre = -1, nbOmbres = 0;
+  int nbOmbres = 0;
   std::vector<CVector3> decors;  // offsets of SetContactDecor, in order
 
   static float ecart(float p, float c, float h) {
@@ -76,10 +76,7 @@ struct CObjetTest : CObjetMonde {
   void set_Contact(int objet, int face, const char* nom, unsigned char type) override {
     objetSol = objet, faceSol = face, typeSol = type, nomSol = nom;
   }
-  void set_Ombre_Contact(int objet, int, const char*, unsigned char) override {
-    objetOmbre = objet;
-    nbOmbres++;
-  }
+  void set_Ombre_Contact(int, int, const char*, unsigned char) override { nbOmbres++; }
   CVector3 GetVectorPosition() override { return position; }
   CVector3 GetPositionCollision() override { return position; }
   float GetRadius() override { return rayon; }

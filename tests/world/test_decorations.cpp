@@ -1,5 +1,5 @@
-// Decorations: the insertion and removal rules, the type table, the file both ways (saves the disk
-// cuts short included), and the blending of a placed model drawn in front of the eye.
+// Decorations: the removal rule, the file both ways (saves the disk cuts short included), and the
+// blending of a placed model drawn in front of the eye.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,36 +20,16 @@ class Decorations : public ::testing::Test {
   void TearDown() override { Effacement_liste_deco(); }
 };
 
-TEST_F(Decorations, InsertAfterCurrentAndRemoveToThePredecessor) {
+// The list pattern as the racing line's, but removal favours the predecessor.
+TEST_F(Decorations, RemovalMakesThePredecessorCurrentElseTheSuccessor) {
   for (float x : {1, 2, 3}) creation_deco(x, 0, 0);
-  act_deco = prem_list_deco->suivant;  // the middle one
-  creation_deco(9, 0, 0);
-  std::vector<float> xs;
-  for (CObjetDeco* d = prem_list_deco; d; d = d->suivant) xs.push_back(d->position.x);
-  EXPECT_EQ(xs, (std::vector<float>{1, 2, 9, 3}));
-  Destruct_deco(act_deco);  // both neighbours: the predecessor becomes current
-  EXPECT_FLOAT_EQ(act_deco->position.x, 2);
-  Destruct_deco(prem_list_deco);  // the first: the new first
-  EXPECT_FLOAT_EQ(act_deco->position.x, 2);
-  Destruct_deco(haut_list_deco);  // the last: the new last
-  EXPECT_FLOAT_EQ(act_deco->position.x, 2);
+  Destruct_deco(prem_list_deco->suivant);
+  EXPECT_FLOAT_EQ(act_deco->position.x, 1);
+  Destruct_deco(prem_list_deco);
+  EXPECT_FLOAT_EQ(act_deco->position.x, 3);
   Destruct_deco(act_deco);
   EXPECT_EQ(nb_deco, 0);
   EXPECT_EQ((std::vector<const void*>{prem_list_deco, haut_list_deco, act_deco}), std::vector<const void*>(3));
-}
-
-TEST_F(Decorations, TypeTableWithAFernForUnknownTypes) {
-  const struct {
-    int type;
-    const t3DModel* modele;
-    float rayon;
-  } cas[] = {{0, &fougere, 15}, {2, &fougere_1, 16}, {3, &herbe, 6},      {4, &herbe_1, 5},
-             {5, &arbre, 32},   {6, &orchid, 17},    {7, &orchid_1, 17},  {8, &palmier, 32},
-             {9, &clochettes, 6}, {42, &fougere, 15}};
-  for (const auto& c : cas) {
-    EXPECT_EQ(modele_deco(c.type), c.modele) << c.type;
-    EXPECT_FLOAT_EQ(rayon_deco(c.type), c.rayon) << c.type;
-  }
 }
 
 TEST_F(Decorations, FileRoundTripWithScaledRadius) {

@@ -1,5 +1,5 @@
-// Material table and model resources: stack discipline, headless loading, surface classes,
-// bonus flags and the circuit loaded twice.
+// Material table and model resources: stack discipline, headless loading, missing files told to
+// the caller, bonus flags and the circuit loaded twice.
 #include <gtest/gtest.h>
 
 #include <allegro.h>
@@ -45,61 +45,50 @@ class Dossier : public testing::Test {
 
 using Materiaux = Dossier;
 
-TEST_F(Materiaux, ModelsLoadHeadlessWithSlotsAndFreeAsAStack) {
-  ecrit("objets/a.3ds", {"Aglow", "aplain"});
-  ecrit("objets/b.3ds", {"Rone"});
-  t3DModel a, b;
-  tRapports3DS rapports;
-  charge_mesh(&a, "./objets/a.3ds", &rapports);
-  charge_mesh(&b, "./objets/b.3ds", &rapports);
-  EXPECT_TRUE(rapports.empty());
-  EXPECT_EQ(b.firstMaterial, 2);
-  ASSERT_EQ(g_Materiaux.materialCount, 3);
-  for (int i = 0; i < 3; i++) {
-    EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
-    EXPECT_EQ(g_Texture[i], 0u);  // no GL context: nothing uploaded
-  }
-  EXPECT_TRUE(b.objects[0].hasTexture);
-
-  set_type_mesh_bonus(&a);
-  EXPECT_EQ(a.objects[0].surfaceType, SURFACE_BRILLANTE);
-  EXPECT_EQ(a.objects[1].surfaceType, SURFACE_OPAQUE);
-
-  destroy_obj(&b);
-  EXPECT_EQ(g_Materiaux.materialCount, 2);
-  EXPECT_EQ(b.objectCount, 0);
-  EXPECT_TRUE(b.objects.empty());
-  destroy_obj(&b);  // freeing twice must not take a's materials
-  EXPECT_EQ(g_Materiaux.materialCount, 2);
-  EXPECT_STREQ(g_Materiaux.materials[1].name, "mat_aplain");
-  destroy_obj(&a);
-  EXPECT_EQ(g_Materiaux.materialCount, 0);
-  EXPECT_TRUE(g_Materiaux.materials.empty());
-}
-
-TEST_F(Materiaux, StartUpModelsLoadInOrderAndShutdownEmptiesTheTable) {
+TEST_F(Materiaux, StartUpModelsLoadHeadlessInOrderReportMissingFilesAndFreeAsAStack) {
   ecrit("files/augie_font.3ds", {"glyphe"});
   for (int k = 1; k <= 6; k++) ecrit("objets/vaisseau" + std::to_string(k) + "_1.3ds", {"coque"});
   for (const char* f : {"fougere", "fougere_1", "herbe", "herbe_1", "arbre", "orchidee", "orchidee_2", "palmier",
                         "clochettes"}) {
     ecrit(std::string("objets/") + f + ".3DS", {"feuille"});
   }
-  for (const char* f : {"anneau", "b_speed", "b_mine", "b_missile", "mine", "missile", "explo"}) {
+  for (const char* f : {"anneau", "b_speed", "b_missile", "mine", "explo"}) {
     ecrit(std::string("objets/") + f + ".3DS", {"Ahalo", "corps"});
   }
+  std::ofstream("objets/missile.3DS") << "pas un modele";  // and no b_mine at all
   EXPECT_TRUE(charge_police().empty());
   EXPECT_TRUE(charge_mesh_joueurs().empty());
   EXPECT_TRUE(charge_mesh_deco().empty());
-  EXPECT_TRUE(charge_mesh_bonus().empty());
+  // The loaders tell their caller, in load order, of the files the player must hear about; a
+  // missing file no longer ends the process, it leaves its model empty and the next ones load.
+  testing::internal::CaptureStderr();
+  const tRapports3DS r = charge_mesh_bonus();
+  const std::string erreurs = testing::internal::GetCapturedStderr();
+  ASSERT_EQ(r.size(), 2u);
+  EXPECT_EQ(r[0].chemin, "./objets/b_mine.3DS");
+  EXPECT_EQ(r[1].chemin, "./objets/missile.3DS");
+  EXPECT_EQ(std::make_pair(r[0].resultat, r[1].resultat), std::make_pair(IMPORT_ABSENT, IMPORT_PAS_3DS));
+  EXPECT_NE(erreurs.find("Error : Unable to find the file: ./objets/b_mine.3DS!"), std::string::npos)
+      << erreurs;
+  EXPECT_EQ(message_import_3ds(r[0].resultat, r[0].chemin.c_str()),
+            "Error : Unable to find the file: ./objets/b_mine.3DS!");
+  EXPECT_EQ(bonus_mine.objectCount, 0);
   // Font, six ships, nine plants, then the bonuses: the order the materials are freed in.
   EXPECT_EQ(Joueur_6.firstMaterial, 6);
   EXPECT_EQ(anneau.firstMaterial, 16);
-  EXPECT_EQ(g_Materiaux.materialCount, 30);
-  EXPECT_EQ(missile.objects[0].surfaceType, SURFACE_BRILLANTE);
-  EXPECT_EQ(missile.objects[1].surfaceType, SURFACE_OPAQUE);
-  for (int i = 0; i < 30; i++) EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
+  EXPECT_EQ(g_Materiaux.materialCount, 26);
+  EXPECT_EQ(explosion.objects[0].surfaceType, SURFACE_BRILLANTE);
+  EXPECT_EQ(explosion.objects[1].surfaceType, SURFACE_OPAQUE);
+  EXPECT_TRUE(anneau.objects[1].hasTexture);
+  for (int i = 0; i < 26; i++) {
+    EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
+    EXPECT_EQ(g_Texture[i], 0u);  // no GL context: nothing uploaded
+  }
 
   destroy_bonus();
+  EXPECT_EQ(g_Materiaux.materialCount, 16);
+  EXPECT_TRUE(anneau.objects.empty());
+  destroy_bonus();  // freeing twice must not take the plants' materials
   EXPECT_EQ(g_Materiaux.materialCount, 16);
   destroy_deco();
   destroy_mesh_joueurs();
@@ -109,48 +98,6 @@ TEST_F(Materiaux, StartUpModelsLoadInOrderAndShutdownEmptiesTheTable) {
   EXPECT_EQ(g_Materiaux.materialCount, 1);  // the font's materials go with the table
   destroy_materiaux();
   EXPECT_EQ(g_Materiaux.materialCount, 0);
-}
-
-// The loaders tell their caller, in load order, of the files the player must hear about; a missing
-// file no longer ends the process, it leaves its model empty and the next ones still load.
-TEST_F(Materiaux, MissingAndForeignModelFilesAreReportedInOrder) {
-  for (const char* f : {"anneau", "b_speed", "b_missile", "mine", "explo"}) {
-    ecrit(std::string("objets/") + f + ".3DS", {"corps"});
-  }
-  std::ofstream("objets/missile.3DS") << "pas un modele";
-  testing::internal::CaptureStderr();
-  const tRapports3DS r = charge_mesh_bonus();
-  const std::string erreurs = testing::internal::GetCapturedStderr();
-  ASSERT_EQ(r.size(), 2u);
-  EXPECT_EQ(r[0].chemin, "./objets/b_mine.3DS");
-  EXPECT_EQ(r[1].chemin, "./objets/missile.3DS");
-  EXPECT_EQ(std::make_pair(r[0].resultat, r[1].resultat), std::make_pair(IMPORT_ABSENT, IMPORT_PAS_3DS));
-  EXPECT_NE(erreurs.find("Error : Unable to find the file: ./objets/b_mine.3DS!"), std::string::npos) << erreurs;
-  EXPECT_EQ(bonus_mine.objectCount, 0);
-  EXPECT_EQ(explosion.objectCount, 1);
-  EXPECT_EQ(message_import_3ds(r[0].resultat, r[0].chemin.c_str()),
-            "Error : Unable to find the file: ./objets/b_mine.3DS!");
-  destroy_bonus();
-}
-
-TEST(Surfaces, ClassFromTheFirstLetter) {
-  std::vector<int> classes;
-  for (const char* nom : {"Lpont", "Gherbe", "Rroute", "Dmur", "dmur", "r", ""}) {
-    classes.push_back(classe_surface(nom));
-  }
-  EXPECT_EQ(classes, (std::vector<int>{15, 7, 3, 31, 16, 16, 16}));
-}
-
-TEST(Surfaces, BoundsAlwaysHoldTheOrigin) {
-  t3DModel m;
-  m.objects.resize(1);
-  m.objects[0].vertices = {CVector3(5, 6, 7), CVector3(10, 2, 9)};
-  float b[6] = {-1, -1, -1, -1, -1, -1};
-  CheckMinMax(&m, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5]);
-  EXPECT_EQ(std::vector<float>(b, b + 6), (std::vector<float>{0, 10, 0, 6, 0, 9}));
-  m.objects[0].vertices = {CVector3(-3, -4, -5)};
-  CheckMinMax(&m, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5]);
-  EXPECT_EQ(std::vector<float>(b, b + 6), (std::vector<float>{-3, 0, -4, 0, -5, 0}));
 }
 
 using Circuit = Dossier;
@@ -190,8 +137,7 @@ TEST_F(Circuit, LoadedTwiceGetsTheSameIndicesAndClasses) {
     for (const t3DObject& o : g_World.objects) classes.push_back(o.surfaceType);
     EXPECT_EQ(classes, (std::vector<int>{SURFACE_RAPIDE, SURFACE_MUR, SURFACE_DECOR, SURFACE_LENTE}));
     for (int i = 2; i < 4; i++) EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
-    EXPECT_EQ(wminx, -100);
-    EXPECT_EQ(wmaxy, 32);
+    EXPECT_EQ(std::make_pair(wminx, wmaxy), std::make_pair(-100.0f, 32.0f));
     EXPECT_GT(g_EndNodeCount, 1);  // 800 road triangles do not fit one end node
     EXPECT_EQ(g_Octree.GetTriangleCount(), 800 + 36);
     destroy_monde();

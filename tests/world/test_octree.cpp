@@ -1,10 +1,12 @@
-// World octree: node building, the octant and straddling rules, and the three searches.
+// World octree: node building, the octant and straddling rules, the three searches, and what the
+// circuit draws per frame from the visible end nodes (each face once, one list per object).
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "common/globals.h"
 #include "world/camera.h"
+#include "world/lots_circuit.h"
 #include "world/octree.h"
 #include "world/scene_octree.h"
 
@@ -64,55 +66,12 @@ unsigned bits(std::initializer_list<int> ks) {
   return m;
 }
 
-// The end node whose cube contains p (the first in child order), or null.
-const COctree* noeud_de(const COctree* n, const CVector3& p) {
-  if (!n) return nullptr;
-  const CVector3 c = n->GetCenter();
-  const float h = n->GetWidth() / 2;
-  if (p.x < c.x - h || p.x > c.x + h || p.y < c.y - h || p.y > c.y + h || p.z < c.z - h || p.z > c.z + h)
-    return nullptr;
-  if (!n->IsSubDivided()) return n;
-  for (int k = 0; k < 8; k++) {
-    if (const COctree* e = noeud_de(n->GetChild(k), p)) return e;
-  }
-  return nullptr;
-}
-
-bool tient_face(const COctree* n, int objet, const tFace& f) {
-  const t3DModel* w = n->GetWorld();
-  if (!w || objet >= static_cast<int>(w->objects.size())) return false;
-  for (const tFace& g : w->objects[objet].faces) {
-    if (g.vertexIndex[0] == f.vertexIndex[0] && g.vertexIndex[1] == f.vertexIndex[1] &&
-        g.vertexIndex[2] == f.vertexIndex[2])
-      return true;
-  }
-  return false;
-}
-
 int compte_noeuds_terminaux(const COctree* n) {
   if (!n) return 0;
   if (!n->IsSubDivided()) return 1;
   int total = 0;
   for (int k = 0; k < 8; k++) total += compte_noeuds_terminaux(n->GetChild(k));
   return total;
-}
-
-// Random triangles of all sizes in a 200-unit box: long thin ones, walls, slopes.
-t3DModel scene_aleatoire(unsigned graine, int n) {
-  std::mt19937 gen(graine);
-  std::uniform_real_distribution<float> pos(-100, 100), taille(-40, 40);
-  t3DModel m;
-  for (int o = 0; o < 4; o++) {
-    std::vector<CVector3> coins;
-    for (int i = 0; i < n / 4; i++) {
-      const CVector3 a(pos(gen), pos(gen), pos(gen));
-      coins.push_back(a);
-      coins.push_back(a + CVector3(taille(gen), taille(gen), taille(gen)));
-      coins.push_back(a + CVector3(taille(gen), taille(gen), taille(gen)));
-    }
-    ajoute_objet(m, o % 2 ? "Rsol" : "Dmur", coins);
-  }
-  return m;
 }
 
 void construit(COctree& arbre, t3DModel& m) {
@@ -145,31 +104,15 @@ TEST(Octree, SmallCircuitIsOneEndNodeHoldingEverything) {
   EXPECT_EQ(arbre.GetWorld(), nullptr);
   EXPECT_EQ(g_EndNodeCount, compte_noeuds_terminaux(&arbre));
   EXPECT_GT(g_Debug.Lines().size(), 24u);
-}
 
-TEST(Octree, SceneDimensionsCoverEveryVertexEvenWithEqualExtents) {
-  t3DModel m;
-  // Extents 50 along x and z, 1 along y: the cube follows x and z, not y.
-  ajoute_objet(m, "Rsol", {CVector3(-50, 0, -50), CVector3(50, 1, 50), CVector3(50, 0, -50), CVector3(-50, 1, 50)});
-  COctree arbre;
-  arbre.GetSceneDimensions(&m);
-  EXPECT_EQ(Distance(arbre.GetCenter(), CVector3(0, 0.5f, 0)), 0.0f);
-  EXPECT_GE(arbre.GetWidth(), 100.0f);
-  EXPECT_LE(arbre.GetWidth(), 102.0f);
-
-  t3DModel vide;
-  arbre.GetSceneDimensions(&vide);
-  EXPECT_EQ(arbre.GetWidth(), 0.0f);
-}
-
-TEST(Octree, OctantCentresFollowTheTable) {
-  COctree n;
-  const CVector3 c(10, 20, 30);
-  const CVector3 attendu[8] = {{5, 25, 35}, {5, 25, 25}, {15, 25, 25}, {15, 25, 35},
-                               {5, 15, 35}, {5, 15, 25}, {15, 15, 25}, {15, 15, 35}};
-  for (int k = 0; k < 8; k++) EXPECT_EQ(Distance(n.GetNewNodeCenter(c, 20, k), attendu[k]), 0.0f) << k;
-  EXPECT_EQ(n.GetNewNodeCenter(c, 20, 8).x, 0.0f);
-  EXPECT_EQ(n.GetNewNodeCenter(c, 20, -1).z, 0.0f);
+  arbre.SetDisplayListID(12);
+  arbre.DestroyOctree();  // resets the node whole
+  EXPECT_FALSE(arbre.IsSubDivided());
+  EXPECT_EQ(std::vector<float>({arbre.GetWidth(), static_cast<float>(arbre.GetTriangleCount()),
+                                static_cast<float>(arbre.GetDisplayListID())}),
+            std::vector<float>(3, 0.0f));
+  EXPECT_EQ(arbre.GetWorld(), nullptr);
+  for (int k = 0; k < 8; k++) EXPECT_EQ(arbre.GetChild(k), nullptr);
 }
 
 TEST(Octree, FaceGoesToTheOctantsItsCornersTouchOrItCrosses) {
@@ -191,42 +134,6 @@ TEST(Octree, FaceGoesToTheOctantsItsCornersTouchOrItCrosses) {
       {{-20, -10, 5}, {30, -10, 5}, {-20, 10, 5}, bits({0, 3, 4, 7}), "sloping wall over octant 3"},
   };
   for (const auto& c : cas) EXPECT_EQ(ArbreUnNiveau({c.a, c.b, c.c}).octants(), c.octants) << c.pourquoi;
-}
-
-TEST(Octree, EveryPointOfEveryTriangleIsInAnEndNodeHoldingIt) {
-  SeuilTriangles seuil(6);
-  for (unsigned graine = 1; graine <= 4; graine++) {
-    t3DModel m = scene_aleatoire(graine, 400);
-    COctree arbre;
-    construit(arbre, m);
-    EXPECT_EQ(g_EndNodeCount, compte_noeuds_terminaux(&arbre));
-    std::mt19937 gen(graine);
-    std::uniform_real_distribution<float> u(0, 1);
-    for (size_t o = 0; o < m.objects.size(); o++) {
-      for (const tFace& f : m.objects[o].faces) {
-        const CVector3 a = m.objects[o].vertices[f.vertexIndex[0]];
-        const CVector3 b = m.objects[o].vertices[f.vertexIndex[1]];
-        const CVector3 c = m.objects[o].vertices[f.vertexIndex[2]];
-        for (int s = 0; s < 12; s++) {
-          float r1 = u(gen), r2 = u(gen);
-          if (r1 + r2 > 1) r1 = 1 - r1, r2 = 1 - r2;
-          const CVector3 p = a + (b - a) * r1 + (c - a) * r2;
-          const COctree* e = noeud_de(&arbre, p);
-          ASSERT_NE(e, nullptr) << "point outside the root cube";
-          ASSERT_TRUE(tient_face(e, static_cast<int>(o), f)) << "seed " << graine;
-        }
-      }
-    }
-    // Destroying resets the node whole.
-    arbre.SetDisplayListID(12);
-    arbre.DestroyOctree();
-    EXPECT_FALSE(arbre.IsSubDivided());
-    EXPECT_EQ(arbre.GetWidth(), 0.0f);
-    EXPECT_EQ(arbre.GetTriangleCount(), 0);
-    EXPECT_EQ(arbre.GetDisplayListID(), 0);
-    EXPECT_EQ(arbre.GetWorld(), nullptr);
-    for (int k = 0; k < 8; k++) EXPECT_EQ(arbre.GetChild(k), nullptr);
-  }
 }
 
 TEST(Octree, FacesWithBadVertexIndicesAreLeftOut) {
@@ -258,10 +165,17 @@ class OctreeRecherche : public ::testing::Test {
   void construit() { ::construit(arbre, m); }
 };
 
-TEST_F(OctreeRecherche, GroundContactCarriesObjectFaceNameAndClass) {
+// One circuit for the ground search: road and grass side by side, a bridge over the road, a steep
+// ramp off to the side.
+TEST_F(OctreeRecherche, GroundContactCarriesObjectFaceNameClassAndSlopeShadowsFromBelow) {
   ajoute_objet(m, "Rroute", dalle(-50, -50, 0, 50, 0));
   const int herbe = ajoute_objet(m, "Gherbe", dalle(0, -50, 50, 50, 0));
+  const int pont = ajoute_objet(m, "Rpont", dalle(-40, -20, -10, 20, 10));
+  const float pente = 9.95f;  // normal (0.995, 0.1, 0) roughly: rising 10 per unit
+  ajoute_objet(m, "Lrampe", {CVector3(60, 0, -10), CVector3(61, pente, 10), CVector3(61, pente, -10)});
   construit();
+  ASSERT_NEAR(m.objects[3].faces[0].normal.y, 0.1f, 0.001f);
+
   CObjetTest ship(CVector3(25, 0.5f, 10));
   EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
   EXPECT_EQ(ship.objetSol, herbe);
@@ -273,31 +187,19 @@ TEST_F(OctreeRecherche, GroundContactCarriesObjectFaceNameAndClass) {
   CObjetTest haut(CVector3(25, 30, 10));  // far above: nothing
   EXPECT_FALSE(arbre.ChercheSolObjet(&haut, &m));
   EXPECT_TRUE(haut.journal.empty());
-}
 
-TEST_F(OctreeRecherche, SteepGroundGivesTheFallState) {
-  // Normal (0.995, 0.1, 0) roughly: a ramp rising 10 per unit.
-  const float pente = 9.95f;
-  ajoute_objet(m, "Lrampe", {CVector3(0, 0, -10), CVector3(1, pente, 10), CVector3(1, pente, -10)});
-  construit();
-  ASSERT_NEAR(m.objects[0].faces[0].normal.y, 0.1f, 0.001f);
-  CObjetTest ship(CVector3(0.5f, pente / 2 - 0.05f, 0));
-  EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
-  EXPECT_EQ(ship.journal, std::vector<std::string>{"Set_Chute"});
-}
+  CObjetTest sur_pont(CVector3(-30, 10.8f, 4));
+  EXPECT_TRUE(arbre.ChercheSolObjet(&sur_pont, &m));
+  EXPECT_EQ(sur_pont.objetSol, pont);
 
-TEST_F(OctreeRecherche, ShadowOnlyFromGroundBelowThenContactFurtherOn) {
-  ajoute_objet(m, "Rpont", dalle(-20, -20, 20, 20, 10));
-  ajoute_objet(m, "Rbas", dalle(-20, -20, 20, 20, 0));
-  construit();
-  CObjetTest ship(CVector3(3, 10.8f, 4));  // on the bridge
-  EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
-  EXPECT_EQ(ship.objetSol, 0);
-
-  CObjetTest vol(CVector3(3, 5, 4));  // between the decks, touching neither: shadows only
+  CObjetTest vol(CVector3(-30, 5, 4));  // between the decks, touching neither: shadows only
   EXPECT_FALSE(arbre.ChercheSolObjet(&vol, &m));
   EXPECT_GE(vol.nbOmbres, 1);
   EXPECT_EQ(vol.objetSol, -1);
+
+  CObjetTest rampe(CVector3(60.5f, pente / 2 - 0.05f, 0));  // too steep to ride: falling
+  EXPECT_TRUE(arbre.ChercheSolObjet(&rampe, &m));
+  EXPECT_EQ(rampe.journal, std::vector<std::string>{"Set_Chute"});
 }
 
 TEST_F(OctreeRecherche, WallsPushUnlessMovingAwayAndClass16OnlyStopsTheCamera) {
@@ -342,11 +244,20 @@ TEST_F(OctreeRecherche, WallsPushUnlessMovingAwayAndClass16OnlyStopsTheCamera) {
 // Ground and walls: the tree answers as a scan of every triangle does.
 TEST(OctreeRechercheAleatoire, TreeFindsGroundAndWallsWhereverABruteForceScanDoes) {
   SeuilTriangles seuil(10);
-  t3DModel m = scene_aleatoire(11, 800);
+  std::mt19937 gen(11);
+  std::uniform_real_distribution<float> pos(-100, 100), taille(-40, 40), dir(-1, 1);
+  t3DModel m;  // triangles of all sizes in a 200-unit box: long thin ones, walls, slopes
+  for (int o = 0; o < 4; o++) {
+    std::vector<CVector3> coins;
+    for (int i = 0; i < 200; i++) {
+      const CVector3 a(pos(gen), pos(gen), pos(gen));
+      coins.insert(coins.end(), {a, a + CVector3(taille(gen), taille(gen), taille(gen)),
+                                 a + CVector3(taille(gen), taille(gen), taille(gen))});
+    }
+    ajoute_objet(m, o % 2 ? "Rsol" : "Dmur", coins);
+  }
   COctree arbre;
   construit(arbre, m);
-  std::mt19937 gen(3);
-  std::uniform_real_distribution<float> pos(-100, 100), dir(-1, 1);
   int sols = 0, murs = 0;
   for (int essai = 0; essai < 3000; essai++) {
     CObjetTest ship;
@@ -375,4 +286,59 @@ TEST(OctreeRechercheAleatoire, TreeFindsGroundAndWallsWhereverABruteForceScanDoe
   }
   EXPECT_GT(sols, 50);  // the scan found enough contacts to mean something
   EXPECT_GT(murs, 50);
+}
+
+// --- Circuit batches ------------------------------------------------------------------------
+
+TEST(LotsCircuit, EachFaceOnceFromItsFirstNodeInTheNodesOrderAndEachFrameAfresh) {
+  t3DModel circuit;
+  ajoute_objet(circuit, "Rroute", {CVector3(0, 0, 0), CVector3(0, 0, 1), CVector3(1, 0, 0),  //
+                                   CVector3(5, 0, 0), CVector3(5, 0, 1), CVector3(6, 0, 0)});
+  ajoute_objet(circuit, "Dmur", {CVector3(0, 0, 0), CVector3(0, 1, 0), CVector3(1, 0, 0)});
+  // Two end-node copies: the near one holds the wall and the road's second face, the far one
+  // the road's first face and the wall again, as a face crossing both nodes is stored in each.
+  t3DModel proche, loin;
+  proche.objects.resize(2);
+  loin.objects.resize(2);
+  proche.objects[1].faceIds = {0};
+  proche.objects[1].indices = {0, 1, 2};
+  proche.objects[0].faceIds = {1};
+  proche.objects[0].indices = {3, 4, 5};
+  loin.objects[0].faceIds = {0};
+  loin.objects[0].indices = {0, 1, 2};
+  loin.objects[1] = proche.objects[1];
+
+  LotsCircuit lots;
+  lots.prepare(circuit);
+  lots.rassemble({&proche, &loin});
+  EXPECT_EQ(lots.ordre(), (std::vector<int>{0, 1}));  // object 0 is met first in the near node
+  EXPECT_EQ(lots.indices(0), (std::vector<uint32_t>{3, 4, 5, 0, 1, 2}));
+  EXPECT_EQ(lots.indices(1), (std::vector<uint32_t>{0, 1, 2}));
+
+  lots.rassemble({&loin});
+  EXPECT_EQ(lots.ordre(), (std::vector<int>{0, 1}));
+  EXPECT_EQ(lots.indices(0), (std::vector<uint32_t>{0, 1, 2}));
+  EXPECT_EQ(lots.indices(1), (std::vector<uint32_t>{0, 1, 2}));
+}
+
+TEST(LotsCircuit, FacesOrIndicesOutsideTheCircuitAreLeftOut) {
+  t3DModel circuit;
+  ajoute_objet(circuit, "Rroute", {CVector3(0, 0, 0), CVector3(0, 0, 1), CVector3(1, 0, 0)});
+  t3DModel noeud;
+  noeud.objects.resize(3);  // one object more than the circuit has
+  noeud.objects[0].faceIds = {0, 7, -1, 0};
+  noeud.objects[0].indices = {0, 1, 2, 0, 1, 2, 0, 1, 2};  // the fourth face has no indices
+  noeud.objects[2].faceIds = {0};
+  noeud.objects[2].indices = {0, 1, 2};
+  t3DModel mauvais_sommet;
+  mauvais_sommet.objects.resize(1);
+  mauvais_sommet.objects[0].faceIds = {0};
+  mauvais_sommet.objects[0].indices = {0, 1, 3};
+
+  LotsCircuit lots;
+  lots.prepare(circuit);
+  lots.rassemble({&mauvais_sommet, nullptr, &noeud});
+  EXPECT_EQ(lots.nombre_objets(), 1);
+  EXPECT_EQ(lots.ordre(), (std::vector<int>{0}));
+  EXPECT_EQ(lots.indices(0), (std::vector<uint32_t>{0, 1, 2}));
 }

@@ -1,5 +1,5 @@
-// Racing line: the list pattern's insert and removal rules, the file format both ways, truncated
-// files, saves the disk cuts short, and the editor's operations at the list's ends.
+// Racing line: the file format both ways, truncated files, saves the disk cuts short, and the
+// editor's operations at the list's ends with the list pattern's insert and removal rules.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,30 +45,7 @@ std::vector<uint8_t> fichier(int n, const std::vector<float>& floats) {
   return e.donnees();
 }
 
-TEST_F(Trajectoire, InsertAfterCurrentAndRemoveMovesToANeighbour) {
-  for (int k = 0; k < 3; k++) creation_point_t(static_cast<float>(k), 0, 0, k);
-  EXPECT_EQ(numeros(), (std::vector<int>{1, 2, 3}));
-  // Current is the first: the new point goes second.
-  act_ptraj = prem_list_ptraj;
-  creation_point_t(9, 0, 0, 8);
-  EXPECT_EQ(numeros(), (std::vector<int>{1, 9, 2, 3}));
-  EXPECT_EQ(act_ptraj->numero, 9);
-  verifie_chainage();
-  // Removing a middle point makes its next current; removing the last makes its previous current.
-  Destruct_point_t(act_ptraj);
-  EXPECT_EQ(act_ptraj->numero, 2);
-  Destruct_point_t(haut_list_ptraj);
-  EXPECT_EQ(act_ptraj->numero, 2);
-  EXPECT_EQ(haut_list_ptraj->numero, 2);
-  Destruct_point_t(prem_list_ptraj);
-  EXPECT_EQ(prem_list_ptraj->numero, 2);
-  verifie_chainage();
-  Destruct_point_t(act_ptraj);
-  EXPECT_EQ((std::vector<const void*>{act_ptraj, prem_list_ptraj, haut_list_ptraj}), std::vector<const void*>(3));
-  EXPECT_EQ(nb_point_t, 0);
-}
-
-TEST_F(Trajectoire, LoadingNumbersPointsAndClosesTheLoop) {
+TEST_F(Trajectoire, LoadingNumbersPointsClosesTheLoopAndKeepsCompleteRecordsOnly) {
   const auto octets = fichier(3, {0, 0, 0, 1, 0, 0, 30, 0, 0, 0, 0, 1, 30, 0, 40, -1, 0, 0});
   LONGUEUR_CHAMPIONNAT = 0;
   ASSERT_TRUE(lit_trajectoire(octets.data(), octets.size()));
@@ -80,13 +57,11 @@ TEST_F(Trajectoire, LoadingNumbersPointsAndClosesTheLoop) {
   EXPECT_FLOAT_EQ(prem_list_ptraj->suivant->normale.z, 1);
   // Along +x the side vector is (x, 0, z) x (0, 1, 0) = (0, 0, 1).
   EXPECT_NEAR(Distance(prem_list_ptraj->lateral, CVector3(0, 0, 1)), 0, 1e-6);
-}
 
-TEST_F(Trajectoire, TruncatedAndHostileFilesKeepCompleteRecordsOnly) {
   const struct {
     std::vector<uint8_t> octets;
     int points;
-  } cas[] = {{fichier(3, {0, 0, 0, 1, 0, 0, 30, 0, 0, 0, 0, 1, 30, 0}), 2},
+  } cas[] = {{std::vector<uint8_t>(octets.begin(), octets.end() - 16), 2},
              {fichier(2000000000, {1, 2, 3, 4, 5, 6}), 1},
              {fichier(-5, {1, 2, 3, 4, 5, 6}), 0}};
   for (const auto& c : cas) {
@@ -139,7 +114,7 @@ TEST_F(Trajectoire, SaveWritesCountThenSixFloatsPerPointAndRoundTrips) {
   LEVEL_ACTIF = 1;
 }
 
-TEST_F(Trajectoire, EditorOperationsWrapAndReaimNeighbours) {
+TEST_F(Trajectoire, EditorOperationsWrapReaimNeighboursAndRemovalMovesToANeighbour) {
   supprime_ptraj();
   insere_ptraj();
   ptraj_actif_suivant();
@@ -167,6 +142,17 @@ TEST_F(Trajectoire, EditorOperationsWrapAndReaimNeighbours) {
   EXPECT_FLOAT_EQ(act_ptraj->position.z, 10);
   EXPECT_EQ(act_ptraj->numero, 1);
   verifie_chainage();
+  // Removing a middle point makes its next current; removing the last makes its previous current.
+  Destruct_point_t(act_ptraj);
+  EXPECT_EQ(act_ptraj->numero, 2);
+  Destruct_point_t(haut_list_ptraj);
+  EXPECT_EQ(act_ptraj, haut_list_ptraj);
+  Destruct_point_t(prem_list_ptraj);
+  EXPECT_EQ(act_ptraj, prem_list_ptraj);
+  verifie_chainage();
+  Destruct_point_t(act_ptraj);
+  EXPECT_EQ((std::vector<const void*>{act_ptraj, prem_list_ptraj, haut_list_ptraj}),
+            std::vector<const void*>(3));
 }
 
 }  // namespace
