@@ -1,5 +1,5 @@
-// config.cfg: the first start's language, the screen read, the values that are clamped, what
-// shutdown stores, and a damaged file. Runs Allegro with no system driver, in a private folder.
+// config.cfg: first language, screen, clamped values, what shutdown stores, a damaged file.
+// Allegro runs with no system driver, in a private folder.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -10,11 +10,11 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "app/config.h"
 #include "app/demarrage.h"
 #include "common/globals.h"
-#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 
 namespace {
@@ -53,13 +53,12 @@ TEST_F(Config, ValuesPastTheirBoundsAreBroughtBackAndShutdownStoresTheGameType) 
         "Nom_CPU_2 = abcdefghijklmnopqrstuvwxyz0123456789\n");
   demarre();
   EXPECT_EQ(TYPE_JEU, 0);
-  char nom[TAILLE_NOM];
-  lit_nom_cpu(1, nom);
-  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
-  lit_nom_cpu(2, nom);
-  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
-  lit_nom_cpu(3, nom);
-  EXPECT_STREQ(nom, "Mufrat");
+  for (auto [n, attendu] : {std::pair{1, "abcdefghijklmnopqrstuvwxyz01234"}, {2, "abcdefghijklmnopqrstuvwxyz01234"},
+                            {3, "Mufrat"}}) {
+    char nom[TAILLE_NOM];
+    lit_nom_cpu(n, nom);
+    EXPECT_STREQ(nom, attendu) << n;
+  }
   TYPE_JEU = 1;
   ecrit_type_jeu();
   set_config_file("/dev/null");  // replacing the configuration writes it back
@@ -68,25 +67,23 @@ TEST_F(Config, ValuesPastTheirBoundsAreBroughtBackAndShutdownStoresTheGameType) 
   EXPECT_NE(texte.find("Nb_tours = 3"), std::string::npos) << texte;
 }
 
-// A size forced on the command line wins over the file and opens a window. The wide sizes have
-// their own entries; "Desktop" where the desktop's size cannot be known (no display) opens the
-// written size as a window.
+// A size forced on the command line wins over the file and opens a window. "Desktop" with no
+// display to ask opens the written size as a window.
 TEST_F(Config, ScreenFromTheFileOrTheCommandLine) {
   const std::string plein_640 = "[Graphics]\nfull_screen = 1\nscreen_width = 640\nscreen_height = 480\n";
   const std::string bureau = "[Graphics]\nscreen_width = 1366\nscreen_height = 768\ndesktop = 1\n";
-  struct Cas {
+  const struct {
     std::string fichier;
     bool force;
     int plein_ecran, largeur, hauteur, resol;
-  };
-  const Cas cas[] = {
+  } cas[] = {
       {plein_640, true, 0, 1000, 700, RESOL_USER},
       {plein_640, false, 1, 640, 480, 0},
       {"[Graphics]\nscreen_width = 1920\nscreen_height = 1080\n", false, 1, 1920, 1080, 8},
       {bureau, false, -1, 1366, 768, 6},
       {bureau, true, 0, 1000, 700, RESOL_USER},
   };
-  for (const Cas& c : cas) {
+  for (const auto& c : cas) {
     SCOPED_TRACE(c.fichier + (c.force ? "forced 1000 700" : ""));
     ecrit(c.fichier);
     char prog[] = "veltra", w[] = "1000", h[] = "700";
@@ -94,12 +91,8 @@ TEST_F(Config, ScreenFromTheFileOrTheCommandLine) {
     FORCE_SCREEN = 0;
     if (c.force) lit_ligne_commande(3, argv);
     demarre();
-    if (c.plein_ecran >= 0) {
-      EXPECT_EQ(FULL_SCREEN, c.plein_ecran);
-    }
-    EXPECT_EQ(SCREEN_WIDTH, c.largeur);
-    EXPECT_EQ(SCREEN_HEIGHT, c.hauteur);
-    EXPECT_EQ(RESOL, c.resol);
+    if (c.plein_ecran >= 0) EXPECT_EQ(FULL_SCREEN, c.plein_ecran);
+    EXPECT_EQ(std::tie(SCREEN_WIDTH, SCREEN_HEIGHT, RESOL), std::tie(c.largeur, c.hauteur, c.resol));
   }
   FORCE_SCREEN = 0;
 }

@@ -143,17 +143,15 @@ TEST_F(Editeurs, F5MakesAZoneWhoseRadiiKeepTheirBoundsAndTurnsItBack) {
   EXPECT_FLOAT_EQ(z->max_dist, 8.0f);
   // A zone read from a file with crossed radii is not pushed further by either key.
   z->min_dist = 9;
-  pas(CommandesReverb, {KEY_T});
+  pas(CommandesReverb, {KEY_T, KEY_F});
   EXPECT_FLOAT_EQ(z->min_dist, 9);
-  pas(CommandesReverb, {KEY_F});
   EXPECT_FLOAT_EQ(z->max_dist, 8);
   // Presets wrap from 6 to 1, and from anything out of range to 1.
-  z->preset = 6;
-  pas(CommandesReverb, {KEY_P});
-  EXPECT_EQ(z->preset, 1);
-  z->preset = 42;
-  pas(CommandesReverb, {KEY_P});
-  EXPECT_EQ(z->preset, 1);
+  for (int avant : {6, 42}) {
+    z->preset = avant;
+    pas(CommandesReverb, {KEY_P});
+    EXPECT_EQ(z->preset, 1) << avant;
+  }
   // Insert copies the zone at the same place.
   z->position = CVector3(3, 4, 5);
   pas(CommandesReverb, {KEY_INSERT});
@@ -170,16 +168,11 @@ TEST_F(Editeurs, EveryCommandDoesNothingOnAnEmptyList) {
   const std::initializer_list<int> tout = {KEY_INSERT, KEY_DEL, KEY_TAB, KEY_4_PAD, KEY_6_PAD, KEY_8_PAD, KEY_2_PAD,
                                            KEY_9_PAD,  KEY_3_PAD, KEY_MINUS_PAD, KEY_PLUS_PAD, KEY_D, KEY_R, KEY_T,
                                            KEY_G, KEY_F, KEY_P, KEY_F5, KEY_F6, KEY_END, KEY_U, KEY_Y, KEY_S, KEY_W};
-  pas(CommandesOcclu, tout);
-  pas(CommandesReverb, tout);
-  pas(CommandesEffetSon, tout);
-  EXPECT_EQ(nb_effetSon, 0);
-  pas(CommandesDeco, tout);
-  pas(CommandesDeco, tout, KB_SHIFT_FLAG);
-  EXPECT_EQ(nb_deco, 0);
-  pas(CommandesTraj, tout);
-  pas(CommandesTraj, tout, KB_CTRL_FLAG);
-  EXPECT_EQ(nb_point_t, 0);
+  for (auto [commandes, modificateurs] : {std::pair{CommandesOcclu, 0}, {CommandesReverb, 0}, {CommandesEffetSon, 0},
+                                         {CommandesDeco, 0}, {CommandesDeco, KB_SHIFT_FLAG}, {CommandesTraj, 0},
+                                         {CommandesTraj, KB_CTRL_FLAG}})
+    pas(commandes, tout, modificateurs);
+  EXPECT_EQ(std::tie(nb_effetSon, nb_deco, nb_point_t), std::make_tuple(0, 0, 0));
   // Deleting the last element, then pressing on.
   creation_effetSon(0, 0, 0, 0);
   pas(CommandesOcclu, {KEY_DEL, KEY_6_PAD, KEY_D});
@@ -219,10 +212,10 @@ TEST_F(Editeurs, DecorationCommands) {
   pas(CommandesDeco, {KEY_F5});
   EXPECT_EQ(std::tie(copie->type, copie->modele), std::make_tuple(9, &clochettes));
 
-  pas(CommandesDeco, {KEY_TAB});  // from the last back to the first
-  EXPECT_EQ(act_deco, prem_list_deco);
-  pas(CommandesDeco, {KEY_TAB}, KB_SHIFT_FLAG);
-  EXPECT_EQ(act_deco, haut_list_deco);
+  for (auto [modificateurs, attendu] : {std::pair{0, prem_list_deco}, {KB_SHIFT_FLAG, haut_list_deco}}) {
+    pas(CommandesDeco, {KEY_TAB}, modificateurs);  // Tab wraps from the last to the first, Shift back
+    EXPECT_EQ(act_deco, attendu);
+  }
   pas(CommandesDeco, {KEY_DEL});
   EXPECT_EQ(nb_deco, 1);
 }
@@ -300,15 +293,12 @@ class VolLibre : public ::testing::Test {
 
 TEST_F(VolLibre, ArrowKeysFlyWithShiftAndCtrlSteps) {
   cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
-  key[KEY_UP] = 1;
-  cam.CheckForMovement();
-  EXPECT_TRUE(en(cam.Position(), 0, 0, 1));
-  key[KEY_LCONTROL] = 1;
-  cam.CheckForMovement();
-  EXPECT_TRUE(en(cam.Position(), 0, 0, 5));
-  key[KEY_RSHIFT] = 1;  // Shift wins over Ctrl
-  cam.CheckForMovement();
-  EXPECT_TRUE(en(cam.Position(), 0, 0, 5.5f));
+  // Up, then Ctrl held too, then Shift as well: Shift wins over Ctrl.
+  for (auto [touche, z] : {std::pair{KEY_UP, 1.0f}, {KEY_LCONTROL, 5.0f}, {KEY_RSHIFT, 5.5f}}) {
+    key[touche] = 1;
+    cam.CheckForMovement();
+    EXPECT_TRUE(en(cam.Position(), 0, 0, z)) << touche;
+  }
   EXPECT_TRUE(en(cam.View(), 0, 0, 6.5f));
   key[KEY_UP] = 0, key[KEY_LCONTROL] = 0, key[KEY_RSHIFT] = 0;
 

@@ -6,7 +6,6 @@
 
 #include "common/difficulte.h"
 #include "common/globals.h"
-#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 #include "ui/menus.h"
 
@@ -51,13 +50,12 @@ TEST_F(Menus, ScreenSizesComeFromTheResolutionAndUserKeepsTheCurrentOne) {
 
 TEST_F(Menus, LanguageLapsVolumesAndKeys) {
   NOMBRE_TOURS = 7;
-  ecrit_config_jeu(0);
-  EXPECT_EQ(LANGUAGE, 0);
-  EXPECT_STREQ(get_config_string("system", "lang", ""), "fr");
+  for (auto [langue, code] : {std::pair{0, "fr"}, {1, "en"}}) {
+    ecrit_config_jeu(langue);
+    EXPECT_EQ(LANGUAGE, langue);
+    EXPECT_STREQ(get_config_string("system", "lang", ""), code);
+  }
   EXPECT_EQ(get_config_int("Game", "Nb_tours", 0), 7);
-  ecrit_config_jeu(1);
-  EXPECT_EQ(LANGUAGE, 1);
-  EXPECT_STREQ(get_config_string("system", "lang", ""), "en");
   ecrit_config_sons(1, 55);
   EXPECT_FLOAT_EQ(VOLUME_MUSIQUE, 0.01f);
   EXPECT_FLOAT_EQ(VOLUME_SONS, 0.55f);
@@ -72,11 +70,9 @@ TEST_F(Menus, LanguageLapsVolumesAndKeys) {
 
 TEST_F(Menus, DifficultyIsKeptAsTheTopSpeedAndAnyOldSpeedShowsTheNearestLevel) {
   // The first start's 2.5 is Normal; speeds from older or hand-edited files show the nearest.
-  EXPECT_EQ(difficulte_de_vitesse(2.5f), DIFFICULTE_NORMALE);
-  EXPECT_EQ(difficulte_de_vitesse(2.4f), DIFFICULTE_NORMALE);
-  EXPECT_EQ(difficulte_de_vitesse(0.5f), DIFFICULTE_FACILE);
-  EXPECT_EQ(difficulte_de_vitesse(9.0f), DIFFICULTE_EXPERT);
-  EXPECT_EQ(difficulte_de_vitesse(std::nanf("")), DIFFICULTE_NORMALE);
+  for (auto [vitesse, niveau] : {std::pair{2.5f, DIFFICULTE_NORMALE}, {2.4f, DIFFICULTE_NORMALE},
+                                 {0.5f, DIFFICULTE_FACILE}, {9.0f, DIFFICULTE_EXPERT}, {std::nanf(""), DIFFICULTE_NORMALE}})
+    EXPECT_EQ(difficulte_de_vitesse(vitesse), niveau) << vitesse;
   for (int n = 0; n < NB_DIFFICULTES; n++) {
     VITESSE_MAX_CPU = 2.5f;
     set_config_float("physics", "Vitesse_max_cpu", 2.5f);
