@@ -74,13 +74,13 @@ TEST(LigneCommande, BadLinesAreRefusedWithTheirReason) {
 }
 
 TEST(LigneCommande, UsageSaysWhereEachFileIs) {
-  const std::string ana = "/home/ana/";
-  std::string u = texte_usage({"/usr/share/veltra", ana + ".config/veltra", ana + ".local/share/veltra", false});
-  for (const char* attendu : {"--size WxH", "--lang fr|en", "--data DIR", "--replay FILE", "/usr/share/veltra/",
-                              "/home/ana/.config/veltra/config.cfg", "/home/ana/.local/share/veltra/hiscores/",
-                              "/home/ana/.local/share/veltra/objets/", "/home/ana/.local/share/veltra/replays/"})
-    EXPECT_NE(u.find(attendu), std::string::npos) << attendu;
-  u = texte_usage({"/jeux/veltra"});
+  auto u =
+      texte_usage({"/usr/share/veltra", "/home/ana/.config/veltra", "/home/ana/.local/share/veltra", false});
+  for (const char* mot : {"--size WxH", "--lang fr|en", "--data DIR", "--replay FILE", "/usr/share/veltra/",
+                          "/home/ana/.config/veltra/config.cfg", "/home/ana/.local/share/veltra/hiscores/",
+                          "/home/ana/.local/share/veltra/objets/", "/home/ana/.local/share/veltra/replays/"})
+    EXPECT_NE(u.find(mot), std::string::npos) << mot;
+  u = texte_usage({"/jeux/veltra", "", ""});
   for (const char* attendu : {"/jeux/veltra/config.cfg", "/jeux/veltra/hiscores/"})
     EXPECT_NE(u.find(attendu), std::string::npos) << u;
 }

@@ -165,12 +165,13 @@ TEST_F(Editeurs, F5MakesAZoneWhoseRadiiKeepTheirBoundsAndTurnsItBack) {
 }
 
 TEST_F(Editeurs, EveryCommandDoesNothingOnAnEmptyList) {
-  const std::initializer_list<int> tout = {KEY_INSERT, KEY_DEL, KEY_TAB, KEY_4_PAD, KEY_6_PAD, KEY_8_PAD, KEY_2_PAD,
-                                           KEY_9_PAD,  KEY_3_PAD, KEY_MINUS_PAD, KEY_PLUS_PAD, KEY_D, KEY_R, KEY_T,
-                                           KEY_G, KEY_F, KEY_P, KEY_F5, KEY_F6, KEY_END, KEY_U, KEY_Y, KEY_S, KEY_W};
-  for (auto [commandes, modificateurs] : {std::pair{CommandesOcclu, 0}, {CommandesReverb, 0}, {CommandesEffetSon, 0},
-                                         {CommandesDeco, 0}, {CommandesDeco, KB_SHIFT_FLAG}, {CommandesTraj, 0},
-                                         {CommandesTraj, KB_CTRL_FLAG}})
+  const std::initializer_list<int> tout = {
+      KEY_INSERT, KEY_DEL, KEY_TAB, KEY_4_PAD, KEY_6_PAD, KEY_8_PAD, KEY_2_PAD, KEY_9_PAD, KEY_3_PAD,
+      KEY_MINUS_PAD, KEY_PLUS_PAD, KEY_D, KEY_R, KEY_T, KEY_G, KEY_F, KEY_P, KEY_F5, KEY_F6, KEY_END, KEY_U,
+      KEY_Y, KEY_S, KEY_W};
+  for (auto [commandes, modificateurs] :
+       {std::pair{CommandesOcclu, 0}, {CommandesReverb, 0}, {CommandesEffetSon, 0}, {CommandesDeco, 0},
+        {CommandesDeco, KB_SHIFT_FLAG}, {CommandesTraj, 0}, {CommandesTraj, KB_CTRL_FLAG}})
     pas(commandes, tout, modificateurs);
   EXPECT_EQ(std::tie(nb_effetSon, nb_deco, nb_point_t), std::make_tuple(0, 0, 0));
   // Deleting the last element, then pressing on.

@@ -134,8 +134,8 @@ TEST_F(Dialogue, KeyCaptureTakesTheHeldKey) {
   CConfigKeybT b("Haut:", CVector3(0, 0, -3), 2, 6, &touche);
   EXPECT_STREQ(b.affichage_courant(), "Haut: Up");
   // No key yet, a key, then Escape that cancels without telling the dialog of a change.
-  for (auto [tenue, reponse, attendue, nom] : {std::tuple{0, 0, KEY_UP, "Haut: Up"}, {KEY_E, 6, KEY_E, "Haut: E"},
-                                               {KEY_ESC, 0, KEY_E, "Haut: E"}}) {
+  for (auto [tenue, reponse, attendue, nom] :
+       {std::tuple{0, 0, KEY_UP, "Haut: Up"}, {KEY_E, 6, KEY_E, "Haut: E"}, {KEY_ESC, 0, KEY_E, "Haut: E"}}) {
     EXPECT_EQ(b.termine_capture(tenue), reponse) << tenue;
     EXPECT_EQ(touche, attendue);
     EXPECT_STREQ(b.affichage_courant(), nom);

@@ -6,6 +6,7 @@
 
 #include "common/difficulte.h"
 #include "common/globals.h"
+#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 #include "ui/menus.h"
 
@@ -71,7 +72,8 @@ TEST_F(Menus, LanguageLapsVolumesAndKeys) {
 TEST_F(Menus, DifficultyIsKeptAsTheTopSpeedAndAnyOldSpeedShowsTheNearestLevel) {
   // The first start's 2.5 is Normal; speeds from older or hand-edited files show the nearest.
   for (auto [vitesse, niveau] : {std::pair{2.5f, DIFFICULTE_NORMALE}, {2.4f, DIFFICULTE_NORMALE},
-                                 {0.5f, DIFFICULTE_FACILE}, {9.0f, DIFFICULTE_EXPERT}, {std::nanf(""), DIFFICULTE_NORMALE}})
+                                 {0.5f, DIFFICULTE_FACILE}, {9.0f, DIFFICULTE_EXPERT},
+                                 {std::nanf(""), DIFFICULTE_NORMALE}})
     EXPECT_EQ(difficulte_de_vitesse(vitesse), niveau) << vitesse;
   for (int n = 0; n < NB_DIFFICULTES; n++) {
     VITESSE_MAX_CPU = 2.5f;

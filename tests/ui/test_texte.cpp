@@ -18,12 +18,7 @@ t3DModel police(int n) {
     const float w = largeur_glyphe(k);
     o.vertices = {CVector3(0, 0, 0), CVector3(w, 0, 0), CVector3(w, 0.25f, 0), CVector3(0, 0.25f, 0)};
     o.normals.assign(4, CVector3(0, 0, 1));
-    if (k > 0) {
-      tFace a, b;
-      a.vertexIndex[0] = 0, a.vertexIndex[1] = 1, a.vertexIndex[2] = 2;
-      b.vertexIndex[0] = 0, b.vertexIndex[1] = 2, b.vertexIndex[2] = 3;
-      o.faces = {a, b};
-    }
+    if (k > 0) o.faces = {tFace{{0, 0, 0}, {0, 1, 2}}, tFace{{0, 0, 0}, {0, 2, 3}}};
     o.vertexCount = 4;
     o.faceCount = static_cast<int>(o.faces.size());
     m.objects.push_back(o);
