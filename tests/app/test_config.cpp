@@ -1,5 +1,4 @@
-// config.cfg: first language, screen, clamped values, what shutdown stores, a damaged file.
-// Allegro runs with no system driver, in a private folder.
+// config.cfg, read by Allegro with no system driver in a private folder.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -68,8 +67,7 @@ TEST_F(Config, ValuesPastTheirBoundsAreBroughtBackAndShutdownStoresTheGameType) 
   EXPECT_NE(texte.find("Nb_tours = 3"), std::string::npos) << texte;
 }
 
-// A size forced on the command line wins over the file and opens a window. "Desktop" with no
-// display to ask opens the written size as a window.
+// A forced size wins over the file, windowed; Desktop with no display opens the written size windowed.
 TEST_F(Config, ScreenFromTheFileOrTheCommandLine) {
   const std::string plein_640 = "[Graphics]\nfull_screen = 1\nscreen_width = 640\nscreen_height = 480\n";
   const std::string bureau = "[Graphics]\nscreen_width = 1366\nscreen_height = 768\ndesktop = 1\n";
@@ -109,9 +107,8 @@ TEST_F(Config, FirstLanguageFromTheSystem) {
     EXPECT_STREQ(langue_du_systeme([&](const char* n) { return env[n]; }), c[3])
         << c[0] << " / " << c[1] << " / " << c[2];
   }
-  setenv("LC_ALL", "", 1);
-  setenv("LC_MESSAGES", "", 1);
-  setenv("LANG", "en_GB.UTF-8", 1);
+  for (auto [nom, valeur] : {std::pair{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", "en_GB.UTF-8"}})
+    setenv(nom, valeur, 1);
   demarre();
   EXPECT_EQ(LANGUAGE, 1);
   EXPECT_NE(lit().find("lang = en"), std::string::npos);

@@ -1,5 +1,4 @@
-// The editing modes' key commands, driven through Allegro's key state with no window, F2 when
-// the disk refuses the file, and the editors' free flight.
+// The editing modes' keys through Allegro's key state, F2 on a full disk, the editors' free flight.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -107,7 +106,8 @@ TEST_F(Editeurs, JoinedPolygonsStayJoinedWhicheverEdgeMoves) {
   EXPECT_FLOAT_EQ(second->position.x, x);
 }
 
-TEST_F(Editeurs, HeightsAndOcclusionFactorsStayInRange) {
+// Heights and occlusion factors stay in range; F5 turns the polygon into a zone and back.
+TEST_F(Editeurs, PolygonAndZoneValuesKeepTheirBoundsAndF5SwitchesKinds) {
   creation_effetSon(0, 0, 0, 0);
   SEffetSon* e = act_effetSon;
   for (int i = 0; i < 5; i++) pas(CommandesOcclu, {KEY_D});
@@ -122,10 +122,6 @@ TEST_F(Editeurs, HeightsAndOcclusionFactorsStayInRange) {
   EXPECT_FLOAT_EQ(e->sommets[0].y, 0);
   pas(CommandesOcclu, {KEY_MINUS_PAD});
   EXPECT_FLOAT_EQ(e->position.y + e->sommets[3].y, 101);
-}
-
-TEST_F(Editeurs, F5MakesAZoneWhoseRadiiKeepTheirBoundsAndTurnsItBack) {
-  creation_effetSon(0, 0, 0, 0);
   // Held over two steps, F5 switches once.
   key[KEY_F5] = 1;
   CommandesEffetSon();
@@ -194,13 +190,10 @@ TEST_F(Editeurs, DecorationCommands) {
   EXPECT_FLOAT_EQ(copie->echelle, 2);
   EXPECT_FLOAT_EQ(copie->position.z, 3);
 
-  pas(CommandesDeco, {KEY_6_PAD}, KB_CTRL_FLAG);
-  pas(CommandesDeco, {KEY_9_PAD});
-  pas(CommandesDeco, {KEY_8_PAD}, KB_SHIFT_FLAG);
-  pas(CommandesDeco, {KEY_PLUS_PAD});
+  for (auto [touche, modificateurs] : {std::pair<int, int>{KEY_6_PAD, KB_CTRL_FLAG}, {KEY_9_PAD, 0},
+                                       {KEY_8_PAD, KB_SHIFT_FLAG}, {KEY_PLUS_PAD, 0}, {KEY_Y, 0}, {KEY_S, KB_SHIFT_FLAG}})
+    pas(CommandesDeco, {touche}, modificateurs);
   EXPECT_TRUE(en(copie->position, 6, 2.8f, 2.8f));
-  pas(CommandesDeco, {KEY_Y});
-  pas(CommandesDeco, {KEY_S}, KB_SHIFT_FLAG);
   EXPECT_FLOAT_EQ(copie->angles.y, -1);
   EXPECT_FLOAT_EQ(copie->echelle, 1.99f);
 
@@ -275,8 +268,7 @@ TEST_F(Editeurs, EachEditorKeepsItsFileAndSaysSoOncePerPress) {
   }
 }
 
-// Free flight, read from the keyboard and the mouse by the camera's platform side. The mouse's
-// centre is that of a 640 x 480 window.
+// Free flight from the keyboard and the mouse, whose centre is that of a 640 x 480 window.
 class VolLibre : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -292,7 +284,7 @@ class VolLibre : public ::testing::Test {
   int largeur = 640, hauteur = 480;
 };
 
-TEST_F(VolLibre, ArrowKeysFlyWithShiftAndCtrlSteps) {
+TEST_F(VolLibre, ArrowKeysFlyWithShiftAndCtrlStepsAndStrafeStaysHorizontal) {
   cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
   // Up, then Ctrl held too, then Shift as well: Shift wins over Ctrl.
   for (auto [touche, z] : {std::pair{KEY_UP, 1.0f}, {KEY_LCONTROL, 5.0f}, {KEY_RSHIFT, 5.5f}}) {
@@ -301,15 +293,13 @@ TEST_F(VolLibre, ArrowKeysFlyWithShiftAndCtrlSteps) {
     EXPECT_TRUE(en(cam.Position(), 0, 0, z)) << touche;
   }
   EXPECT_TRUE(en(cam.View(), 0, 0, 6.5f));
-  key[KEY_UP] = 0, key[KEY_LCONTROL] = 0, key[KEY_RSHIFT] = 0;
-
+  relache_touches();
   key[KEY_PGDN] = 1;
   cam.CheckForMovement();
   EXPECT_NEAR(cam.Position().y, -1, 1e-6f);
   EXPECT_NEAR(cam.View().y, -1, 1e-6f);
-}
+  relache_touches();
 
-TEST_F(VolLibre, StrafeStaysHorizontal) {
   cam.PositionCamera(0, 0, 0, 0, 10, 10, 0, 1, 0);  // looking up at 45 degrees
   mouse_x = 320, mouse_y = 240;  // the mouse sits at the centre: nothing turns
   cam.Update();

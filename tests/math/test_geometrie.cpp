@@ -1,5 +1,4 @@
-// Geometry: the cases where the exact rules matter (wrapped angles, contact bounds, the view
-// frustum's strictness).
+// Geometry where the exact rules matter: wrapped angles, contact bounds, the frustum's strictness.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -26,8 +26,7 @@ class Dialogue : public ::testing::Test {
   ClavierEssai clavier;
 };
 
-// A number wraps within 1..max and reports a change; a word or controller choice toggles and
-// answers with its identifier.
+// A number wraps within 1..max and reports a change; words, controllers and keys answer their identifier.
 TEST_F(Dialogue, ChoicesWrapAndAnswer) {
   int valeur = 3, max = 3;
   CChoixNumBouton n("Tours", CVector3(0, 0, -3), 2, 7, &valeur, &max);
@@ -54,6 +53,16 @@ TEST_F(Dialogue, ChoicesWrapAndAnswer) {
   tape(KEY_LEFT);
   EXPECT_EQ(c.Gere(), 5);
   EXPECT_STREQ(c.affichage_courant(), "Controle: Joystick");
+  // Capture: no key yet, a key, then Escape that cancels without telling the dialog of a change.
+  int touche = KEY_UP;
+  CConfigKeybT k("Haut:", CVector3(0, 0, -3), 2, 6, &touche);
+  for (auto [tenue, reponse, attendue, nom] :
+       {std::tuple{0, 0, KEY_UP, "Haut: Up"}, {KEY_E, 6, KEY_E, "Haut: E"}, {KEY_ESC, 0, KEY_E, "Haut: E"}}) {
+    EXPECT_EQ(k.termine_capture(tenue), reponse) << tenue;
+    EXPECT_EQ(touche, attendue);
+    EXPECT_STREQ(k.affichage_courant(), nom);
+  }
+  EXPECT_FALSE(k.en_capture());
 }
 
 TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
@@ -127,20 +136,6 @@ TEST_F(Dialogue, SliderStepsWhileHeldAndClamps) {
   CSlideBouton c("Sons", CVector3(0, 0, -3), 2, 2, &v3, &m3, 5);
   c.Gere();
   EXPECT_EQ(v3, 2);
-}
-
-TEST_F(Dialogue, KeyCaptureTakesTheHeldKey) {
-  int touche = KEY_UP;
-  CConfigKeybT b("Haut:", CVector3(0, 0, -3), 2, 6, &touche);
-  EXPECT_STREQ(b.affichage_courant(), "Haut: Up");
-  // No key yet, a key, then Escape that cancels without telling the dialog of a change.
-  for (auto [tenue, reponse, attendue, nom] :
-       {std::tuple{0, 0, KEY_UP, "Haut: Up"}, {KEY_E, 6, KEY_E, "Haut: E"}, {KEY_ESC, 0, KEY_E, "Haut: E"}}) {
-    EXPECT_EQ(b.termine_capture(tenue), reponse) << tenue;
-    EXPECT_EQ(touche, attendue);
-    EXPECT_STREQ(b.affichage_courant(), nom);
-  }
-  EXPECT_FALSE(b.en_capture());
 }
 
 TEST(DialogueSons, NoSoundAtAllWithoutTheFocusSound) {

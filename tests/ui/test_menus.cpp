@@ -27,10 +27,10 @@ class Menus : public ::testing::Test {
   DossierTemporaire dossier;
 };
 
-// A listed resolution writes its size; User and "Desktop" keep the current window's, "Desktop"
-// as a key of its own beside a size an older game can open.
+// A listed resolution writes its size; User and Desktop keep the window's, Desktop as a key of its own.
 TEST_F(Menus, ScreenSizesComeFromTheResolutionAndUserKeepsTheCurrentOne) {
-  const int cas[][4] = {{2, 1024, 768, 0}, {4, 1000, 700, 0}, {8, 1920, 1080, 0}, {RESOL_BUREAU, 1000, 700, 1}};
+  const int cas[][4] = {{2, 1024, 768, 0}, {4, 1000, 700, 0}, {8, 1920, 1080, 0},
+                        {RESOL_BUREAU, 1000, 700, 1}};
   SCREEN_WIDTH = 1000;
   SCREEN_HEIGHT = 700;
   FULL_SCREEN = 1;

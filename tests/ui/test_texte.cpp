@@ -9,8 +9,7 @@ namespace {
 
 float largeur_glyphe(int k) { return 0.1f + 0.001f * k; }
 
-// A font of `n` glyph objects: glyph k is a rectangle of width 0.1 + 0.001k and height 0.25;
-// the space has vertices but no faces.
+// `n` glyphs: glyph k is a rectangle 0.1 + 0.001k wide, 0.25 high; the space has no faces.
 t3DModel police(int n) {
   t3DModel m;
   for (int k = 0; k < n; k++) {
@@ -29,7 +28,6 @@ t3DModel police(int n) {
 
 float w(char c) { return largeur_glyphe(c - 32); }
 
-// A full font of 95 glyphs, ready to measure and draw.
 class Texte : public ::testing::Test {
  protected:
   void SetUp() override { t.init(&m, 255, 123, 51, 255); }
@@ -52,8 +50,7 @@ TEST_F(Texte, MeasuresGlyphsFromTheirPositiveExtentAndIgnoresObjectsPastTheLastS
   EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(95));
 }
 
-// Drawing without a GL context is a no-op for the GL calls, so the cursor can be checked here;
-// the drawn result is looked at in the render check.
+// With no GL context the GL calls do nothing: the cursor is checked here, the drawing elsewhere.
 TEST_F(Texte, CursorAfterDrawingAndCentring) {
   const float avance = t.place_texte("Veltra 1", nullptr);
 
