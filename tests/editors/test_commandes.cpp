@@ -190,9 +190,9 @@ TEST_F(Editeurs, DecorationCommands) {
   EXPECT_FLOAT_EQ(copie->echelle, 2);
   EXPECT_FLOAT_EQ(copie->position.z, 3);
 
-  for (auto [touche, modificateurs] : {std::pair<int, int>{KEY_6_PAD, KB_CTRL_FLAG}, {KEY_9_PAD, 0},
-                                       {KEY_8_PAD, KB_SHIFT_FLAG}, {KEY_PLUS_PAD, 0}, {KEY_Y, 0}, {KEY_S, KB_SHIFT_FLAG}})
-    pas(CommandesDeco, {touche}, modificateurs);
+  for (auto [touche, m] : {std::pair<int, int>{KEY_6_PAD, KB_CTRL_FLAG}, {KEY_9_PAD, 0},
+                           {KEY_8_PAD, KB_SHIFT_FLAG}, {KEY_PLUS_PAD, 0}, {KEY_Y, 0}, {KEY_S, KB_SHIFT_FLAG}})
+    pas(CommandesDeco, {touche}, m);
   EXPECT_TRUE(en(copie->position, 6, 2.8f, 2.8f));
   EXPECT_FLOAT_EQ(copie->angles.y, -1);
   EXPECT_FLOAT_EQ(copie->echelle, 1.99f);

@@ -16,7 +16,7 @@ class Controle : public ::testing::Test {
   void TearDown() override { relache_touches(); }
 };
 
-TEST_F(Controle, EscapeIsLiveAndItsEdgeComesFromTheFirstBankOnly) {
+TEST_F(Controle, EscapeEdgeFromTheFirstBankOnlyAndKeyCodesAndNames) {
   Cclavier c;
   key[KEY_ESC] = 1;
   EXPECT_TRUE(escape_presse(c));  // no poll needed
@@ -34,6 +34,15 @@ TEST_F(Controle, EscapeIsLiveAndItsEdgeComesFromTheFirstBankOnly) {
   key[0] = 1;
   EXPECT_FALSE(touche_pressee(0));
   EXPECT_FALSE(touche_pressee(500));
+  // Key names at each end of their ranges fit the buffer.
+  const std::pair<int, const char*> noms[] = {
+      {1, "A"},          {26, "Z"},     {27, "0"},      {46, "9 pad"},           {58, "F12"},
+      {60, "*"},         {71, "2nd Back Slash"},        {75, "Space"},           {85, "Down"},
+      {102, "KanJi"},    {115, "Left Shift"},           {126, "Caps Lock"},      {0, "Not managed !"},
+      {104, "Not managed !"},           {127, "Not managed !"}};
+  char nom[15];
+  for (const auto& [code, attendu] : noms) EXPECT_STREQ(key_convert(nom, code), attendu) << code;
+  for (int code = -2; code < 140; code++) EXPECT_LT(std::strlen(key_convert(nom, code)), 15u);
 }
 
 TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnterAndItsSetUpEndsOnEscape) {
@@ -56,17 +65,6 @@ TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnterAndItsSetUpEndsOnEscape) {
   key[KEY_ESC] = 1;
   EXPECT_EQ(attend_bouton_joystick(0, 1), -1);
   joy[0].num_buttons = 0;
-}
-
-TEST_F(Controle, KeyNamesAtEachEndOfTheirRangesFitTheBuffer) {
-  const std::pair<int, const char*> noms[] = {
-      {1, "A"},          {26, "Z"},     {27, "0"},      {46, "9 pad"},           {58, "F12"},
-      {60, "*"},         {71, "2nd Back Slash"},        {75, "Space"},           {85, "Down"},
-      {102, "KanJi"},    {115, "Left Shift"},           {126, "Caps Lock"},      {0, "Not managed !"},
-      {104, "Not managed !"},           {127, "Not managed !"}};
-  char nom[15];
-  for (const auto& [code, attendu] : noms) EXPECT_STREQ(key_convert(nom, code), attendu) << code;
-  for (int code = -2; code < 140; code++) EXPECT_LT(std::strlen(key_convert(nom, code)), 15u);
 }
 
 TEST_F(Controle, ChangingKindKeepsAKeyboardWhenNoJoystickLoads) {

@@ -37,21 +37,8 @@ class Texte : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Texte, MeasuresGlyphsFromTheirPositiveExtentAndIgnoresObjectsPastTheLastSlot) {
-  m.objects[5].vertices = {CVector3(-1, -2, 0), CVector3(-0.5f, -0.1f, 0)};  // all left of and below 0
-  m.objects[9].vertices.push_back(CVector3(0.05f, 0.4f, 0));                   // a tall glyph
-  t.init(&m, 255, 123, 51, 255);
-  EXPECT_EQ(t.GetLargeur(5), 0.0f);
-  EXPECT_EQ(t.GetHauteur(5), 0.0f);
-  EXPECT_FLOAT_EQ(t.GetMaxH(), 0.4f);
-  EXPECT_FLOAT_EQ(t.GetEspacement(), 0.02f);  // the spacing between characters
-  t3DModel grande = police(120);
-  t.init(&grande, 255, 255, 255, 255);
-  EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(95));
-}
-
 // With no GL context the GL calls do nothing: the cursor is checked here, the drawing elsewhere.
-TEST_F(Texte, CursorAfterDrawingAndCentring) {
+TEST_F(Texte, CursorAfterDrawingAndCentringAndGlyphMeasures) {
   const float avance = t.place_texte("Veltra 1", nullptr);
 
   t.print(0, CVector3(-0.3f, 0.1f, -1), "Veltra 1", 0);
@@ -73,4 +60,15 @@ TEST_F(Texte, CursorAfterDrawingAndCentring) {
   EXPECT_FLOAT_EQ(t.GetCurseurX(), 3 + w('A') + 0.02f);
   t.print_spe(2, CVector3(0, 0, -1), "AB", true, 10, 20, 30, 40, true, 2);
   EXPECT_FLOAT_EQ(t.GetCurseurX(), -(w('A') + 0.02f + w('B')) / 2 + w('A') + w('B') + 0.04f);
+  // Glyphs are measured from their positive extent; objects past the last slot are ignored.
+  m.objects[5].vertices = {CVector3(-1, -2, 0), CVector3(-0.5f, -0.1f, 0)};  // all left of and below 0
+  m.objects[9].vertices.push_back(CVector3(0.05f, 0.4f, 0));                   // a tall glyph
+  t.init(&m, 255, 123, 51, 255);
+  EXPECT_EQ(t.GetLargeur(5), 0.0f);
+  EXPECT_EQ(t.GetHauteur(5), 0.0f);
+  EXPECT_FLOAT_EQ(t.GetMaxH(), 0.4f);
+  EXPECT_FLOAT_EQ(t.GetEspacement(), 0.02f);  // the spacing between characters
+  t3DModel grande = police(120);
+  t.init(&grande, 255, 255, 255, 255);
+  EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(95));
 }
