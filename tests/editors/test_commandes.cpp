@@ -269,22 +269,11 @@ TEST_F(Editeurs, EachEditorKeepsItsFileAndSaysSoOncePerPress) {
 }
 
 // Free flight from the keyboard and the mouse, whose centre is that of a 640 x 480 window.
-class VolLibre : public ::testing::Test {
- protected:
-  void SetUp() override {
-    init_cosin();
-    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
-    relache_touches();
-  }
-  void TearDown() override {
-    relache_touches();
-    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
-  }
-  CCamera cam;
+TEST_F(Editeurs, FreeFlightArrowKeysWithShiftAndCtrlStepsAndStrafeStaysHorizontal) {
+  init_cosin();
   int largeur = 640, hauteur = 480;
-};
-
-TEST_F(VolLibre, ArrowKeysFlyWithShiftAndCtrlStepsAndStrafeStaysHorizontal) {
+  std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
+  CCamera cam;
   cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
   // Up, then Ctrl held too, then Shift as well: Shift wins over Ctrl.
   for (auto [touche, z] : {std::pair{KEY_UP, 1.0f}, {KEY_LCONTROL, 5.0f}, {KEY_RSHIFT, 5.5f}}) {
@@ -308,6 +297,7 @@ TEST_F(VolLibre, ArrowKeysFlyWithShiftAndCtrlStepsAndStrafeStaysHorizontal) {
   cam.StrafeCamera(2);
   EXPECT_TRUE(en(cam.Position(), -2, 0, 0));
   EXPECT_TRUE(en(cam.View(), -2, 10, 10));
+  std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
 }
 
 }  // namespace

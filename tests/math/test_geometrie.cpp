@@ -9,18 +9,14 @@
 
 namespace {
 
-class Geometrie : public ::testing::Test {
- protected:
-  void SetUp() override { init_cosin(); }
-};
-
 void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-5f) {
   EXPECT_NEAR(v.x, x, eps);
   EXPECT_NEAR(v.y, y, eps);
   EXPECT_NEAR(v.z, z, eps);
 }
 
-TEST_F(Geometrie, DegreeTablesWrapByWholeTurnsAndKeep360) {
+TEST(Geometrie, DegreeTablesWrapByWholeTurnsAndKeep360) {
+  init_cosin();
   const struct {
     int table, degres, indice;  // table 0 is the cosine, 1 the sine
   } cas[] = {{0, 720, 360}, {0, 360, 360}, {0, 1080, 360}, {1, -30, 330},
@@ -35,7 +31,7 @@ TEST_F(Geometrie, DegreeTablesWrapByWholeTurnsAndKeep360) {
   EXPECT_NEAR(cosin[1][90], 1.0f, 1e-7f);
 }
 
-TEST_F(Geometrie, SphereContactBehindAFaceStopsAtThreeUnits) {
+TEST(Geometrie, SphereContactBehindAFaceStopsAtThreeUnits) {
   // Large face in the plane y = 0, counter-clockwise seen from above: normal +y.
   CVector3 face[3] = {CVector3(-100, 0, 100), CVector3(100, 0, 100), CVector3(0, 0, -100)};
   EXPECT_GT(Normal(face).y, 0.99f);

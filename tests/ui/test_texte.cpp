@@ -28,17 +28,13 @@ t3DModel police(int n) {
 
 float w(char c) { return largeur_glyphe(c - 32); }
 
-class Texte : public ::testing::Test {
- protected:
-  void SetUp() override { t.init(&m, 255, 123, 51, 255); }
-  t3DModel m = police(95);
-  Ctext t;
-};
-
 }  // namespace
 
 // With no GL context the GL calls do nothing: the cursor is checked here, the drawing elsewhere.
-TEST_F(Texte, CursorAfterDrawingAndCentringAndGlyphMeasures) {
+TEST(Texte, CursorAfterDrawingAndCentringAndGlyphMeasures) {
+  t3DModel m = police(95);  // a full font
+  Ctext t;
+  t.init(&m, 255, 123, 51, 255);
   const float avance = t.place_texte("Veltra 1", nullptr);
 
   t.print(0, CVector3(-0.3f, 0.1f, -1), "Veltra 1", 0);
