@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "common/globals.h"
 #include "support/clavier_essai.h"
@@ -45,7 +46,7 @@ TEST_F(Controle, EscapeEdgeFromTheFirstBankOnlyAndKeyCodesAndNames) {
   for (int code = -2; code < 140; code++) EXPECT_LT(std::strlen(key_convert(nom, code)), 15u);
 }
 
-TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnterAndItsSetUpEndsOnEscape) {
+TEST_F(Controle, JoystickKeepsArrowsAndEnterItsSetUpEndsOnEscapeAndNoJoystickMeansAKeyboard) {
   Cjoystick j;
   applique_boutons_joystick(&j);
   EXPECT_EQ(j.GetType(), 2);
@@ -65,19 +66,15 @@ TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnterAndItsSetUpEndsOnEscape) {
   key[KEY_ESC] = 1;
   EXPECT_EQ(attend_bouton_joystick(0, 1), -1);
   joy[0].num_buttons = 0;
-}
-
-TEST_F(Controle, ChangingKindKeepsAKeyboardWhenNoJoystickLoads) {
+  // Changing kind keeps a keyboard when no joystick loads.
   install_allegro(SYSTEM_NONE, &errno, atexit);
   set_config_file("/dev/null");
   cree_controle(1);  // no calibration stored: falls back silently
   ASSERT_NE(controle, nullptr);
-  EXPECT_EQ(controle->GetType(), 1);
-  EXPECT_EQ(CONTROL_ACTIF, 0);
+  EXPECT_EQ(std::make_pair(controle->GetType(), CONTROL_ACTIF), std::make_pair(1, 0));
   CONTROL_ACTIF = 1;
   change_controle();
-  EXPECT_EQ(controle->GetType(), 1);
-  EXPECT_EQ(CONTROL_ACTIF, 0);
+  EXPECT_EQ(std::make_pair(controle->GetType(), CONTROL_ACTIF), std::make_pair(1, 0));
   BOUTON_VALIDE = KEY_SPACE;
   change_controle();
   EXPECT_EQ(controle->touche[BT_VALIDE], KEY_SPACE);

@@ -95,7 +95,6 @@ TEST_F(Dialogue, TextEntryKeepsFourteenAndFallsBackToNobody) {
   char* nom = nullptr;
   CSaisieBouton b("Nom:", CVector3(0, 0, -3), 2, 3, &nom);
   EXPECT_EQ(saisit(b, "abcdefghijklmnopqrst\r"), 3);
-  ASSERT_NE(nom, nullptr);
   EXPECT_STREQ(nom, "abcdefghijklmn");
   // Return with nothing typed.
   char* vide = nullptr;

@@ -49,7 +49,7 @@ TEST_F(Menus, ScreenSizesComeFromTheResolutionAndUserKeepsTheCurrentOne) {
   FULL_SCREEN = 0;
 }
 
-TEST_F(Menus, LanguageLapsVolumesAndKeys) {
+TEST_F(Menus, LanguageLapsVolumesKeysAndDifficulty) {
   NOMBRE_TOURS = 7;
   for (auto [langue, code] : {std::pair{0, "fr"}, {1, "en"}}) {
     ecrit_config_jeu(langue);
@@ -67,10 +67,8 @@ TEST_F(Menus, LanguageLapsVolumesAndKeys) {
   EXPECT_EQ(get_config_int("Control_kb", "Spe", 0), KEY_A);
   EXPECT_EQ(get_config_int("Control_kb", "Spe_1", 0), BOUTON_SPE_1);
   BOUTON_SPE = KEY_PGUP;
-}
-
-TEST_F(Menus, DifficultyIsKeptAsTheTopSpeedAndAnyOldSpeedShowsTheNearestLevel) {
-  // The first start's 2.5 is Normal; speeds from older or hand-edited files show the nearest.
+  // The difficulty is kept as the top speed. The first start's 2.5 is Normal; speeds from older
+  // or hand-edited files show the nearest level.
   for (auto [vitesse, niveau] : {std::pair{2.5f, DIFFICULTE_NORMALE}, {2.4f, DIFFICULTE_NORMALE},
                                  {0.5f, DIFFICULTE_FACILE}, {9.0f, DIFFICULTE_EXPERT},
                                  {std::nanf(""), DIFFICULTE_NORMALE}})
