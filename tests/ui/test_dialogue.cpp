@@ -92,15 +92,13 @@ TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
 }
 
 TEST_F(Dialogue, TextEntryKeepsFourteenAndFallsBackToNobody) {
-  char* nom = nullptr;
-  CSaisieBouton b("Nom:", CVector3(0, 0, -3), 2, 3, &nom);
-  EXPECT_EQ(saisit(b, "abcdefghijklmnopqrst\r"), 3);
-  EXPECT_STREQ(nom, "abcdefghijklmn");
-  // Return with nothing typed.
-  char* vide = nullptr;
-  CSaisieBouton c("Nom:", CVector3(0, 0, -3), 2, 3, &vide);
-  EXPECT_EQ(saisit(c, "x\b\r"), 3);
-  EXPECT_STREQ(vide, "Nobody");
+  // Return after too many characters, then after nothing typed.
+  for (auto [mots, attendu] : {std::pair{"abcdefghijklmnopqrst\r", "abcdefghijklmn"}, {"x\b\r", "Nobody"}}) {
+    char* nom = nullptr;
+    CSaisieBouton b("Nom:", CVector3(0, 0, -3), 2, 3, &nom);
+    EXPECT_EQ(saisit(b, mots), 3);
+    EXPECT_STREQ(nom, attendu);
+  }
   // Escape shows Nobody but leaves the caller's string alone.
   char original[] = "Human";
   char* garde = original;
@@ -110,6 +108,7 @@ TEST_F(Dialogue, TextEntryKeepsFourteenAndFallsBackToNobody) {
   EXPECT_STREQ(e.GetSaisie(), "Nobody");
   EXPECT_EQ(garde, original);
   // Backspace on an empty entry does nothing.
+  char* vide = nullptr;
   CSaisieBouton f("Nom:", CVector3(0, 0, -3), 2, 3, &vide);
   saisit(f, "\b");
   EXPECT_STREQ(f.GetSaisie(), "_");
