@@ -27,9 +27,7 @@ class Config : public ::testing::Test {
     ASSERT_TRUE(dossier_.pret());
     FORCE_SCREEN = 0;
   }
-  void TearDown() override {
-    set_config_file("/dev/null");  // release config.cfg before it is removed
-  }
+  void TearDown() override { set_config_file("/dev/null"); }  // releases config.cfg before it goes
 
   static void ecrit(const std::string& texte) { std::ofstream(fichier_config()) << texte; }
   static std::string lit() { return texte_de(fichier_config()); }
@@ -117,12 +115,9 @@ TEST_F(Config, FirstLanguageFromTheSystem) {
 // A file the fuzzer found, whose bytes are not UTF-8, used to keep Allegro's parser spinning: the
 // start-up reads, in a child stopped if they never end, now finish with the default name.
 TEST_F(Config, BytesThatAreNotUtf8DoNotHangTheStart) {
-  {
-    std::ifstream graine(std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/config/multioctet.cfg",
-                         std::ios::binary);
-    ASSERT_TRUE(graine.good());
-    std::ofstream(fichier_config(), std::ios::binary) << graine.rdbuf();
-  }
+  const auto graine = texte_de(std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/config/multioctet.cfg");
+  ASSERT_FALSE(graine.empty());
+  std::ofstream(fichier_config(), std::ios::binary) << graine;
   const pid_t p = fork();
   if (p == 0) {
     demarre();
