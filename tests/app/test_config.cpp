@@ -1,5 +1,4 @@
-// config.cfg: the first start's language, the screen read, the values that are clamped, what
-// shutdown stores, and a damaged file. Runs Allegro with no system driver, in a private folder.
+// config.cfg, read by Allegro with no system driver in a private folder.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -10,6 +9,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "app/config.h"
 #include "app/demarrage.h"
@@ -27,9 +27,7 @@ class Config : public ::testing::Test {
     ASSERT_TRUE(dossier_.pret());
     FORCE_SCREEN = 0;
   }
-  void TearDown() override {
-    set_config_file("/dev/null");  // release config.cfg before it is removed
-  }
+  void TearDown() override { set_config_file("/dev/null"); }  // releases config.cfg before it goes
 
   static void ecrit(const std::string& texte) { std::ofstream(fichier_config()) << texte; }
   static std::string lit() { return texte_de(fichier_config()); }
@@ -53,13 +51,12 @@ TEST_F(Config, ValuesPastTheirBoundsAreBroughtBackAndShutdownStoresTheGameType) 
         "Nom_CPU_2 = abcdefghijklmnopqrstuvwxyz0123456789\n");
   demarre();
   EXPECT_EQ(TYPE_JEU, 0);
-  char nom[TAILLE_NOM];
-  lit_nom_cpu(1, nom);
-  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
-  lit_nom_cpu(2, nom);
-  EXPECT_STREQ(nom, "abcdefghijklmnopqrstuvwxyz01234");
-  lit_nom_cpu(3, nom);
-  EXPECT_STREQ(nom, "Mufrat");
+  const char* coupe = "abcdefghijklmnopqrstuvwxyz01234";
+  for (auto [n, attendu] : {std::pair{1, coupe}, {2, coupe}, {3, "Mufrat"}}) {
+    char nom[TAILLE_NOM];
+    lit_nom_cpu(n, nom);
+    EXPECT_STREQ(nom, attendu) << n;
+  }
   TYPE_JEU = 1;
   ecrit_type_jeu();
   set_config_file("/dev/null");  // replacing the configuration writes it back
@@ -68,25 +65,22 @@ TEST_F(Config, ValuesPastTheirBoundsAreBroughtBackAndShutdownStoresTheGameType) 
   EXPECT_NE(texte.find("Nb_tours = 3"), std::string::npos) << texte;
 }
 
-// A size forced on the command line wins over the file and opens a window. The wide sizes have
-// their own entries; "Desktop" where the desktop's size cannot be known (no display) opens the
-// written size as a window.
+// A forced size wins over the file, windowed; Desktop with no display opens the written size windowed.
 TEST_F(Config, ScreenFromTheFileOrTheCommandLine) {
   const std::string plein_640 = "[Graphics]\nfull_screen = 1\nscreen_width = 640\nscreen_height = 480\n";
   const std::string bureau = "[Graphics]\nscreen_width = 1366\nscreen_height = 768\ndesktop = 1\n";
-  struct Cas {
+  const struct {
     std::string fichier;
     bool force;
     int plein_ecran, largeur, hauteur, resol;
-  };
-  const Cas cas[] = {
+  } cas[] = {
       {plein_640, true, 0, 1000, 700, RESOL_USER},
       {plein_640, false, 1, 640, 480, 0},
       {"[Graphics]\nscreen_width = 1920\nscreen_height = 1080\n", false, 1, 1920, 1080, 8},
       {bureau, false, -1, 1366, 768, 6},
       {bureau, true, 0, 1000, 700, RESOL_USER},
   };
-  for (const Cas& c : cas) {
+  for (const auto& c : cas) {
     SCOPED_TRACE(c.fichier + (c.force ? "forced 1000 700" : ""));
     ecrit(c.fichier);
     char prog[] = "veltra", w[] = "1000", h[] = "700";
@@ -94,12 +88,8 @@ TEST_F(Config, ScreenFromTheFileOrTheCommandLine) {
     FORCE_SCREEN = 0;
     if (c.force) lit_ligne_commande(3, argv);
     demarre();
-    if (c.plein_ecran >= 0) {
-      EXPECT_EQ(FULL_SCREEN, c.plein_ecran);
-    }
-    EXPECT_EQ(SCREEN_WIDTH, c.largeur);
-    EXPECT_EQ(SCREEN_HEIGHT, c.hauteur);
-    EXPECT_EQ(RESOL, c.resol);
+    EXPECT_TRUE(c.plein_ecran < 0 || FULL_SCREEN == c.plein_ecran) << FULL_SCREEN;
+    EXPECT_EQ(std::tie(SCREEN_WIDTH, SCREEN_HEIGHT, RESOL), std::tie(c.largeur, c.hauteur, c.resol));
   }
   FORCE_SCREEN = 0;
 }
@@ -115,9 +105,8 @@ TEST_F(Config, FirstLanguageFromTheSystem) {
     EXPECT_STREQ(langue_du_systeme([&](const char* n) { return env[n]; }), c[3])
         << c[0] << " / " << c[1] << " / " << c[2];
   }
-  setenv("LC_ALL", "", 1);
-  setenv("LC_MESSAGES", "", 1);
-  setenv("LANG", "en_GB.UTF-8", 1);
+  for (auto [nom, valeur] : {std::pair{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", "en_GB.UTF-8"}})
+    setenv(nom, valeur, 1);
   demarre();
   EXPECT_EQ(LANGUAGE, 1);
   EXPECT_NE(lit().find("lang = en"), std::string::npos);
@@ -126,12 +115,9 @@ TEST_F(Config, FirstLanguageFromTheSystem) {
 // A file the fuzzer found, whose bytes are not UTF-8, used to keep Allegro's parser spinning: the
 // start-up reads, in a child stopped if they never end, now finish with the default name.
 TEST_F(Config, BytesThatAreNotUtf8DoNotHangTheStart) {
-  {
-    std::ifstream graine(std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/config/multioctet.cfg",
-                         std::ios::binary);
-    ASSERT_TRUE(graine.good());
-    std::ofstream(fichier_config(), std::ios::binary) << graine.rdbuf();
-  }
+  const auto graine = texte_de(std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/config/multioctet.cfg");
+  ASSERT_FALSE(graine.empty());
+  std::ofstream(fichier_config(), std::ios::binary) << graine;
   const pid_t p = fork();
   if (p == 0) {
     demarre();

@@ -24,9 +24,8 @@ TEST(LigneCommande, GoodLines) {
   };
   using L = tLigneCommande;
   const Cas cas[] = {
-      {{}, L::JOUER, 0, 0, -1, "", ""},
-      {{"1000", "700"}, L::JOUER, 1000, 700, -1, "", ""},
       // One or three numbers are ignored, as they always were.
+      {{}, L::JOUER, 0, 0, -1, "", ""},                  {{"1000", "700"}, L::JOUER, 1000, 700, -1, "", ""},
       {{"1000"}, L::JOUER, 0, 0, -1, "", ""},            {{"1", "2", "3"}, L::JOUER, 0, 0, -1, "", ""},
       {{"--size", "1280x720"}, L::JOUER, 1280, 720, -1, "", ""},
       {{"--size=1920X1080", "--fullscreen"}, L::JOUER, 1920, 1080, 1, "", ""},
@@ -75,22 +74,15 @@ TEST(LigneCommande, BadLinesAreRefusedWithTheirReason) {
 }
 
 TEST(LigneCommande, UsageSaysWhereEachFileIs) {
-  tDossiers d;
-  d.donnees = "/usr/share/veltra";
-  d.config = "/home/ana/.config/veltra";
-  d.utilisateur = "/home/ana/.local/share/veltra";
-  d.portable = false;
-  std::string u = texte_usage(d);
-  for (const char* attendu : {"--size WxH", "--lang fr|en", "--data DIR", "/usr/share/veltra/",
-                              "/home/ana/.config/veltra/config.cfg", "/home/ana/.local/share/veltra/hiscores/",
-                              "/home/ana/.local/share/veltra/objets/",
-                              "--replay FILE", "/home/ana/.local/share/veltra/replays/"})
-    EXPECT_NE(u.find(attendu), std::string::npos) << attendu;
-  d = tDossiers();
-  d.donnees = "/jeux/veltra";
-  u = texte_usage(d);
-  EXPECT_NE(u.find("/jeux/veltra/config.cfg"), std::string::npos) << u;
-  EXPECT_NE(u.find("/jeux/veltra/hiscores/"), std::string::npos) << u;
+  auto u =
+      texte_usage({"/usr/share/veltra", "/home/ana/.config/veltra", "/home/ana/.local/share/veltra", false});
+  for (const char* mot : {"--size WxH", "--lang fr|en", "--data DIR", "--replay FILE", "/usr/share/veltra/",
+                          "/home/ana/.config/veltra/config.cfg", "/home/ana/.local/share/veltra/hiscores/",
+                          "/home/ana/.local/share/veltra/objets/", "/home/ana/.local/share/veltra/replays/"})
+    EXPECT_NE(u.find(mot), std::string::npos) << mot;
+  u = texte_usage({"/jeux/veltra", "", ""});
+  for (const char* attendu : {"/jeux/veltra/config.cfg", "/jeux/veltra/hiscores/"})
+    EXPECT_NE(u.find(attendu), std::string::npos) << u;
 }
 
 }  // namespace

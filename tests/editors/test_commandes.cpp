@@ -1,5 +1,4 @@
-// The editing modes' key commands, driven through Allegro's key state with no window, F2 when
-// the disk refuses the file, and the editors' free flight.
+// The editing modes' keys through Allegro's key state, F2 on a full disk, the editors' free flight.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -107,7 +106,8 @@ TEST_F(Editeurs, JoinedPolygonsStayJoinedWhicheverEdgeMoves) {
   EXPECT_FLOAT_EQ(second->position.x, x);
 }
 
-TEST_F(Editeurs, HeightsAndOcclusionFactorsStayInRange) {
+// Heights and occlusion factors stay in range; F5 turns the polygon into a zone and back.
+TEST_F(Editeurs, PolygonAndZoneValuesKeepTheirBoundsAndF5SwitchesKinds) {
   creation_effetSon(0, 0, 0, 0);
   SEffetSon* e = act_effetSon;
   for (int i = 0; i < 5; i++) pas(CommandesOcclu, {KEY_D});
@@ -122,10 +122,6 @@ TEST_F(Editeurs, HeightsAndOcclusionFactorsStayInRange) {
   EXPECT_FLOAT_EQ(e->sommets[0].y, 0);
   pas(CommandesOcclu, {KEY_MINUS_PAD});
   EXPECT_FLOAT_EQ(e->position.y + e->sommets[3].y, 101);
-}
-
-TEST_F(Editeurs, F5MakesAZoneWhoseRadiiKeepTheirBoundsAndTurnsItBack) {
-  creation_effetSon(0, 0, 0, 0);
   // Held over two steps, F5 switches once.
   key[KEY_F5] = 1;
   CommandesEffetSon();
@@ -143,17 +139,15 @@ TEST_F(Editeurs, F5MakesAZoneWhoseRadiiKeepTheirBoundsAndTurnsItBack) {
   EXPECT_FLOAT_EQ(z->max_dist, 8.0f);
   // A zone read from a file with crossed radii is not pushed further by either key.
   z->min_dist = 9;
-  pas(CommandesReverb, {KEY_T});
+  pas(CommandesReverb, {KEY_T, KEY_F});
   EXPECT_FLOAT_EQ(z->min_dist, 9);
-  pas(CommandesReverb, {KEY_F});
   EXPECT_FLOAT_EQ(z->max_dist, 8);
   // Presets wrap from 6 to 1, and from anything out of range to 1.
-  z->preset = 6;
-  pas(CommandesReverb, {KEY_P});
-  EXPECT_EQ(z->preset, 1);
-  z->preset = 42;
-  pas(CommandesReverb, {KEY_P});
-  EXPECT_EQ(z->preset, 1);
+  for (int avant : {6, 42}) {
+    z->preset = avant;
+    pas(CommandesReverb, {KEY_P});
+    EXPECT_EQ(z->preset, 1) << avant;
+  }
   // Insert copies the zone at the same place.
   z->position = CVector3(3, 4, 5);
   pas(CommandesReverb, {KEY_INSERT});
@@ -167,19 +161,15 @@ TEST_F(Editeurs, F5MakesAZoneWhoseRadiiKeepTheirBoundsAndTurnsItBack) {
 }
 
 TEST_F(Editeurs, EveryCommandDoesNothingOnAnEmptyList) {
-  const std::initializer_list<int> tout = {KEY_INSERT, KEY_DEL, KEY_TAB, KEY_4_PAD, KEY_6_PAD, KEY_8_PAD, KEY_2_PAD,
-                                           KEY_9_PAD,  KEY_3_PAD, KEY_MINUS_PAD, KEY_PLUS_PAD, KEY_D, KEY_R, KEY_T,
-                                           KEY_G, KEY_F, KEY_P, KEY_F5, KEY_F6, KEY_END, KEY_U, KEY_Y, KEY_S, KEY_W};
-  pas(CommandesOcclu, tout);
-  pas(CommandesReverb, tout);
-  pas(CommandesEffetSon, tout);
-  EXPECT_EQ(nb_effetSon, 0);
-  pas(CommandesDeco, tout);
-  pas(CommandesDeco, tout, KB_SHIFT_FLAG);
-  EXPECT_EQ(nb_deco, 0);
-  pas(CommandesTraj, tout);
-  pas(CommandesTraj, tout, KB_CTRL_FLAG);
-  EXPECT_EQ(nb_point_t, 0);
+  const std::initializer_list<int> tout = {
+      KEY_INSERT, KEY_DEL, KEY_TAB, KEY_4_PAD, KEY_6_PAD, KEY_8_PAD, KEY_2_PAD, KEY_9_PAD, KEY_3_PAD,
+      KEY_MINUS_PAD, KEY_PLUS_PAD, KEY_D, KEY_R, KEY_T, KEY_G, KEY_F, KEY_P, KEY_F5, KEY_F6, KEY_END, KEY_U,
+      KEY_Y, KEY_S, KEY_W};
+  for (auto [commandes, modificateurs] :
+       {std::pair{CommandesOcclu, 0}, {CommandesReverb, 0}, {CommandesEffetSon, 0}, {CommandesDeco, 0},
+        {CommandesDeco, KB_SHIFT_FLAG}, {CommandesTraj, 0}, {CommandesTraj, KB_CTRL_FLAG}})
+    pas(commandes, tout, modificateurs);
+  EXPECT_EQ(std::tie(nb_effetSon, nb_deco, nb_point_t), std::make_tuple(0, 0, 0));
   // Deleting the last element, then pressing on.
   creation_effetSon(0, 0, 0, 0);
   pas(CommandesOcclu, {KEY_DEL, KEY_6_PAD, KEY_D});
@@ -200,13 +190,10 @@ TEST_F(Editeurs, DecorationCommands) {
   EXPECT_FLOAT_EQ(copie->echelle, 2);
   EXPECT_FLOAT_EQ(copie->position.z, 3);
 
-  pas(CommandesDeco, {KEY_6_PAD}, KB_CTRL_FLAG);
-  pas(CommandesDeco, {KEY_9_PAD});
-  pas(CommandesDeco, {KEY_8_PAD}, KB_SHIFT_FLAG);
-  pas(CommandesDeco, {KEY_PLUS_PAD});
+  for (auto [touche, m] : {std::pair<int, int>{KEY_6_PAD, KB_CTRL_FLAG}, {KEY_9_PAD, 0},
+                           {KEY_8_PAD, KB_SHIFT_FLAG}, {KEY_PLUS_PAD, 0}, {KEY_Y, 0}, {KEY_S, KB_SHIFT_FLAG}})
+    pas(CommandesDeco, {touche}, m);
   EXPECT_TRUE(en(copie->position, 6, 2.8f, 2.8f));
-  pas(CommandesDeco, {KEY_Y});
-  pas(CommandesDeco, {KEY_S}, KB_SHIFT_FLAG);
   EXPECT_FLOAT_EQ(copie->angles.y, -1);
   EXPECT_FLOAT_EQ(copie->echelle, 1.99f);
 
@@ -219,10 +206,10 @@ TEST_F(Editeurs, DecorationCommands) {
   pas(CommandesDeco, {KEY_F5});
   EXPECT_EQ(std::tie(copie->type, copie->modele), std::make_tuple(9, &clochettes));
 
-  pas(CommandesDeco, {KEY_TAB});  // from the last back to the first
-  EXPECT_EQ(act_deco, prem_list_deco);
-  pas(CommandesDeco, {KEY_TAB}, KB_SHIFT_FLAG);
-  EXPECT_EQ(act_deco, haut_list_deco);
+  for (auto [modificateurs, attendu] : {std::pair{0, prem_list_deco}, {KB_SHIFT_FLAG, haut_list_deco}}) {
+    pas(CommandesDeco, {KEY_TAB}, modificateurs);  // Tab wraps from the last to the first, Shift back
+    EXPECT_EQ(act_deco, attendu);
+  }
   pas(CommandesDeco, {KEY_DEL});
   EXPECT_EQ(nb_deco, 1);
 }
@@ -281,44 +268,27 @@ TEST_F(Editeurs, EachEditorKeepsItsFileAndSaysSoOncePerPress) {
   }
 }
 
-// Free flight, read from the keyboard and the mouse by the camera's platform side. The mouse's
-// centre is that of a 640 x 480 window.
-class VolLibre : public ::testing::Test {
- protected:
-  void SetUp() override {
-    init_cosin();
-    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
-    relache_touches();
-  }
-  void TearDown() override {
-    relache_touches();
-    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
-  }
-  CCamera cam;
+// Free flight from the keyboard and the mouse, whose centre is that of a 640 x 480 window.
+TEST_F(Editeurs, FreeFlightArrowKeysWithShiftAndCtrlStepsAndStrafeStaysHorizontal) {
+  init_cosin();
   int largeur = 640, hauteur = 480;
-};
-
-TEST_F(VolLibre, ArrowKeysFlyWithShiftAndCtrlSteps) {
+  std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
+  CCamera cam;
   cam.PositionCamera(0, 0, 0, 0, 0, 1, 0, 1, 0);
-  key[KEY_UP] = 1;
-  cam.CheckForMovement();
-  EXPECT_TRUE(en(cam.Position(), 0, 0, 1));
-  key[KEY_LCONTROL] = 1;
-  cam.CheckForMovement();
-  EXPECT_TRUE(en(cam.Position(), 0, 0, 5));
-  key[KEY_RSHIFT] = 1;  // Shift wins over Ctrl
-  cam.CheckForMovement();
-  EXPECT_TRUE(en(cam.Position(), 0, 0, 5.5f));
+  // Up, then Ctrl held too, then Shift as well: Shift wins over Ctrl.
+  for (auto [touche, z] : {std::pair{KEY_UP, 1.0f}, {KEY_LCONTROL, 5.0f}, {KEY_RSHIFT, 5.5f}}) {
+    key[touche] = 1;
+    cam.CheckForMovement();
+    EXPECT_TRUE(en(cam.Position(), 0, 0, z)) << touche;
+  }
   EXPECT_TRUE(en(cam.View(), 0, 0, 6.5f));
-  key[KEY_UP] = 0, key[KEY_LCONTROL] = 0, key[KEY_RSHIFT] = 0;
-
+  relache_touches();
   key[KEY_PGDN] = 1;
   cam.CheckForMovement();
   EXPECT_NEAR(cam.Position().y, -1, 1e-6f);
   EXPECT_NEAR(cam.View().y, -1, 1e-6f);
-}
+  relache_touches();
 
-TEST_F(VolLibre, StrafeStaysHorizontal) {
   cam.PositionCamera(0, 0, 0, 0, 10, 10, 0, 1, 0);  // looking up at 45 degrees
   mouse_x = 320, mouse_y = 240;  // the mouse sits at the centre: nothing turns
   cam.Update();
@@ -327,6 +297,7 @@ TEST_F(VolLibre, StrafeStaysHorizontal) {
   cam.StrafeCamera(2);
   EXPECT_TRUE(en(cam.Position(), -2, 0, 0));
   EXPECT_TRUE(en(cam.View(), -2, 10, 10));
+  std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
 }
 
 }  // namespace

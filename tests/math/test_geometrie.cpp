@@ -1,5 +1,4 @@
-// Geometry: the cases where the exact rules matter (wrapped angles, contact bounds, the view
-// frustum's strictness).
+// Geometry where the exact rules matter: wrapped angles, contact bounds, the frustum's strictness.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,18 +9,14 @@
 
 namespace {
 
-class Geometrie : public ::testing::Test {
- protected:
-  void SetUp() override { init_cosin(); }
-};
-
 void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-5f) {
   EXPECT_NEAR(v.x, x, eps);
   EXPECT_NEAR(v.y, y, eps);
   EXPECT_NEAR(v.z, z, eps);
 }
 
-TEST_F(Geometrie, DegreeTablesWrapByWholeTurnsAndKeep360) {
+TEST(Geometrie, DegreeTablesWrapByWholeTurnsAndKeep360) {
+  init_cosin();
   const struct {
     int table, degres, indice;  // table 0 is the cosine, 1 the sine
   } cas[] = {{0, 720, 360}, {0, 360, 360}, {0, 1080, 360}, {1, -30, 330},
@@ -36,40 +31,32 @@ TEST_F(Geometrie, DegreeTablesWrapByWholeTurnsAndKeep360) {
   EXPECT_NEAR(cosin[1][90], 1.0f, 1e-7f);
 }
 
-TEST_F(Geometrie, SphereContactBehindAFaceStopsAtThreeUnits) {
+TEST(Geometrie, SphereContactBehindAFaceStopsAtThreeUnits) {
   // Large face in the plane y = 0, counter-clockwise seen from above: normal +y.
   CVector3 face[3] = {CVector3(-100, 0, 100), CVector3(100, 0, 100), CVector3(0, 0, -100)};
   EXPECT_GT(Normal(face).y, 0.99f);
-  CVector3 point(7, 7, 7), normal(7, 7, 7);
-  float dist = 7;
-  CVector3 c(0, -2.9f, 0);
-  ASSERT_TRUE(SpherePolygonCollisionCoord(face, c, 3, 1.0f, &point, &normal, &dist));
-  EXPECT_NEAR(dist, -2.9f, 1e-5f);
-  expect_vec(point, 0, 0, 0);
-  expect_vec(normal, 0, 1, 0);
-  c = CVector3(0, -3.0f, 0);
-  point = 7;
-  dist = 7;
-  EXPECT_FALSE(SpherePolygonCollisionCoord(face, c, 3, 1.0f, &point, &normal, &dist));
-  expect_vec(point, 7, 7, 7, 0);  // untouched on a miss
-  EXPECT_EQ(dist, 7);
-  // Above the face, within the radius: contact; beyond the outline: none.
-  c = CVector3(0, 0.5f, 0);
-  EXPECT_TRUE(SpherePolygonCollisionCoord(face, c, 3, 1.0f, &point, &normal, &dist));
-  c = CVector3(500, 0.5f, 0);
-  EXPECT_FALSE(SpherePolygonCollisionCoord(face, c, 3, 1.0f, &point, &normal, &dist));
-
-  // With the face's normal given, the distance is always written and the bound is 3.5.
-  point = 7;
-  c = CVector3(0, 5, 0);  // in front, no contact
-  EXPECT_FALSE(SpherePolygonCollisionCoordNorm(face, c, 3, 1.0f, &point, &normal, &dist, CVector3(0, 1, 0)));
-  EXPECT_FLOAT_EQ(dist, 5);
-  expect_vec(point, 7, 7, 7, 0);
-  c = CVector3(0, -3.4f, 0);
-  EXPECT_TRUE(SpherePolygonCollisionCoordNorm(face, c, 3, 1.0f, &point, &normal, &dist, CVector3(0, 1, 0)));
-  EXPECT_NEAR(dist, -3.4f, 1e-5f);
-  c = CVector3(0, -3.5f, 0);
-  EXPECT_FALSE(SpherePolygonCollisionCoordNorm(face, c, 3, 1.0f, &point, &normal, &dist, CVector3(0, 1, 0)));
+  // Contact down to 3 units behind the face (3.5 with its normal given) and within its outline.
+  // A miss leaves the point alone, and the distance too unless the normal was given.
+  const struct {
+    bool avec_normale;
+    CVector3 centre;
+    bool contact;
+  } cas[] = {{false, {0, -2.9f, 0}, true},   {false, {0, -3, 0}, false}, {false, {0, 0.5f, 0}, true},
+             {false, {500, 0.5f, 0}, false}, {true, {0, 5, 0}, false},   {true, {0, -3.4f, 0}, true},
+             {true, {0, -3.5f, 0}, false}};
+  for (const auto& c : cas) {
+    SCOPED_TRACE(testing::Message() << c.centre.x << ", " << c.centre.y << (c.avec_normale ? " normal" : ""));
+    CVector3 point(7, 7, 7), normal(7, 7, 7), centre = c.centre;
+    float dist = 7;
+    const CVector3 haut(0, 1, 0);
+    const bool touche =
+        c.avec_normale ? SpherePolygonCollisionCoordNorm(face, centre, 3, 1.0f, &point, &normal, &dist, haut)
+                       : SpherePolygonCollisionCoord(face, centre, 3, 1.0f, &point, &normal, &dist);
+    EXPECT_EQ(touche, c.contact);
+    EXPECT_NEAR(dist, c.contact || c.avec_normale ? c.centre.y : 7, 1e-5f);
+    expect_vec(point, c.contact ? 0 : 7, c.contact ? 0 : 7, c.contact ? 0 : 7, c.contact ? 1e-5f : 0);
+    if (c.contact) expect_vec(normal, 0, 1, 0);
+  }
 }
 
 // `f`, from identity matrices, is the cube [-1, 1] with exact planes; `p` is

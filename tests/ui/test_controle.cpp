@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "common/globals.h"
 #include "support/clavier_essai.h"
@@ -16,7 +17,7 @@ class Controle : public ::testing::Test {
   void TearDown() override { relache_touches(); }
 };
 
-TEST_F(Controle, EscapeIsLiveAndItsEdgeComesFromTheFirstBankOnly) {
+TEST_F(Controle, EscapeEdgeFromTheFirstBankOnlyAndKeyCodesAndNames) {
   Cclavier c;
   key[KEY_ESC] = 1;
   EXPECT_TRUE(escape_presse(c));  // no poll needed
@@ -34,9 +35,18 @@ TEST_F(Controle, EscapeIsLiveAndItsEdgeComesFromTheFirstBankOnly) {
   key[0] = 1;
   EXPECT_FALSE(touche_pressee(0));
   EXPECT_FALSE(touche_pressee(500));
+  // Key names at each end of their ranges fit the buffer.
+  const std::pair<int, const char*> noms[] = {
+      {1, "A"},          {26, "Z"},     {27, "0"},      {46, "9 pad"},           {58, "F12"},
+      {60, "*"},         {71, "2nd Back Slash"},        {75, "Space"},           {85, "Down"},
+      {102, "KanJi"},    {115, "Left Shift"},           {126, "Caps Lock"},      {0, "Not managed !"},
+      {104, "Not managed !"},           {127, "Not managed !"}};
+  char nom[15];
+  for (const auto& [code, attendu] : noms) EXPECT_STREQ(key_convert(nom, code), attendu) << code;
+  for (int code = -2; code < 140; code++) EXPECT_LT(std::strlen(key_convert(nom, code)), 15u);
 }
 
-TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnterAndItsSetUpEndsOnEscape) {
+TEST_F(Controle, JoystickKeepsArrowsAndEnterItsSetUpEndsOnEscapeAndNoJoystickMeansAKeyboard) {
   Cjoystick j;
   applique_boutons_joystick(&j);
   EXPECT_EQ(j.GetType(), 2);
@@ -56,30 +66,15 @@ TEST_F(Controle, JoystickKeepsTheArrowKeysAndEnterAndItsSetUpEndsOnEscape) {
   key[KEY_ESC] = 1;
   EXPECT_EQ(attend_bouton_joystick(0, 1), -1);
   joy[0].num_buttons = 0;
-}
-
-TEST_F(Controle, KeyNamesAtEachEndOfTheirRangesFitTheBuffer) {
-  const std::pair<int, const char*> noms[] = {
-      {1, "A"},          {26, "Z"},     {27, "0"},      {46, "9 pad"},           {58, "F12"},
-      {60, "*"},         {71, "2nd Back Slash"},        {75, "Space"},           {85, "Down"},
-      {102, "KanJi"},    {115, "Left Shift"},           {126, "Caps Lock"},      {0, "Not managed !"},
-      {104, "Not managed !"},           {127, "Not managed !"}};
-  char nom[15];
-  for (const auto& [code, attendu] : noms) EXPECT_STREQ(key_convert(nom, code), attendu) << code;
-  for (int code = -2; code < 140; code++) EXPECT_LT(std::strlen(key_convert(nom, code)), 15u);
-}
-
-TEST_F(Controle, ChangingKindKeepsAKeyboardWhenNoJoystickLoads) {
+  // Changing kind keeps a keyboard when no joystick loads.
   install_allegro(SYSTEM_NONE, &errno, atexit);
   set_config_file("/dev/null");
   cree_controle(1);  // no calibration stored: falls back silently
   ASSERT_NE(controle, nullptr);
-  EXPECT_EQ(controle->GetType(), 1);
-  EXPECT_EQ(CONTROL_ACTIF, 0);
+  EXPECT_EQ(std::make_pair(controle->GetType(), CONTROL_ACTIF), std::make_pair(1, 0));
   CONTROL_ACTIF = 1;
   change_controle();
-  EXPECT_EQ(controle->GetType(), 1);
-  EXPECT_EQ(CONTROL_ACTIF, 0);
+  EXPECT_EQ(std::make_pair(controle->GetType(), CONTROL_ACTIF), std::make_pair(1, 0));
   BOUTON_VALIDE = KEY_SPACE;
   change_controle();
   EXPECT_EQ(controle->touche[BT_VALIDE], KEY_SPACE);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "audio/son.h"
@@ -25,36 +26,43 @@ class Dialogue : public ::testing::Test {
   ClavierEssai clavier;
 };
 
-// A number wraps within 1..max and reports a change; a word or controller choice toggles and
-// answers with its identifier.
+// A number wraps within 1..max and reports a change; words, controllers and keys answer their identifier.
 TEST_F(Dialogue, ChoicesWrapAndAnswer) {
   int valeur = 3, max = 3;
   CChoixNumBouton n("Tours", CVector3(0, 0, -3), 2, 7, &valeur, &max);
   EXPECT_STREQ(n.affichage_courant(), "Tours 3");
-  tape(KEY_RIGHT);
-  EXPECT_EQ(n.Gere(), DLG_CHANGE);
-  EXPECT_EQ(valeur, 1);
-  EXPECT_STREQ(n.affichage_courant(), "Tours 1");
-  tape(KEY_LEFT);
-  EXPECT_EQ(n.Gere(), DLG_CHANGE);
-  EXPECT_EQ(valeur, 3);
+  for (auto [touche, attendu, texte] : {std::tuple{KEY_RIGHT, 1, "Tours 1"}, {KEY_LEFT, 3, "Tours 3"}}) {
+    tape(touche);
+    EXPECT_EQ(n.Gere(), DLG_CHANGE);
+    EXPECT_EQ(valeur, attendu);
+    EXPECT_STREQ(n.affichage_courant(), texte);
+  }
 
   int mot = 0, dernier = 1;
   const char* mots[] = {"Francais", "English", "Stop"};
   CChoixParMotBouton b("Langue: ", CVector3(0, 0, -3), 2, 4, &mot, &dernier, const_cast<char**>(mots));
   EXPECT_STREQ(b.affichage_courant(), "Langue: Francais");
-  tape(KEY_RIGHT);
-  EXPECT_EQ(b.Gere(), 4);
-  EXPECT_EQ(mot, 1);
-  tape(KEY_RIGHT);
-  EXPECT_EQ(b.Gere(), 4);
-  EXPECT_EQ(mot, 0);
+  for (int attendu : {1, 0}) {
+    tape(KEY_RIGHT);
+    EXPECT_EQ(b.Gere(), 4);
+    EXPECT_EQ(mot, attendu);
+  }
   int ctl = 0, ctl_max = 1;
   CChoixControlBouton c("Controle:", CVector3(0, 0, -3), 2, 5, &ctl, &ctl_max);
   EXPECT_STREQ(c.affichage_courant(), "Controle: clavier");
   tape(KEY_LEFT);
   EXPECT_EQ(c.Gere(), 5);
   EXPECT_STREQ(c.affichage_courant(), "Controle: Joystick");
+  // Capture: no key yet, a key, then Escape that cancels without telling the dialog of a change.
+  int touche = KEY_UP;
+  CConfigKeybT k("Haut:", CVector3(0, 0, -3), 2, 6, &touche);
+  for (auto [tenue, reponse, attendue, nom] :
+       {std::tuple{0, 0, KEY_UP, "Haut: Up"}, {KEY_E, 6, KEY_E, "Haut: E"}, {KEY_ESC, 0, KEY_E, "Haut: E"}}) {
+    EXPECT_EQ(k.termine_capture(tenue), reponse) << tenue;
+    EXPECT_EQ(touche, attendue);
+    EXPECT_STREQ(k.affichage_courant(), nom);
+  }
+  EXPECT_FALSE(k.en_capture());
 }
 
 TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
@@ -84,16 +92,13 @@ TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
 }
 
 TEST_F(Dialogue, TextEntryKeepsFourteenAndFallsBackToNobody) {
-  char* nom = nullptr;
-  CSaisieBouton b("Nom:", CVector3(0, 0, -3), 2, 3, &nom);
-  EXPECT_EQ(saisit(b, "abcdefghijklmnopqrst\r"), 3);
-  ASSERT_NE(nom, nullptr);
-  EXPECT_STREQ(nom, "abcdefghijklmn");
-  // Return with nothing typed.
-  char* vide = nullptr;
-  CSaisieBouton c("Nom:", CVector3(0, 0, -3), 2, 3, &vide);
-  EXPECT_EQ(saisit(c, "x\b\r"), 3);
-  EXPECT_STREQ(vide, "Nobody");
+  // Return after too many characters, then after nothing typed.
+  for (auto [mots, attendu] : {std::pair{"abcdefghijklmnopqrst\r", "abcdefghijklmn"}, {"x\b\r", "Nobody"}}) {
+    char* nom = nullptr;
+    CSaisieBouton b("Nom:", CVector3(0, 0, -3), 2, 3, &nom);
+    EXPECT_EQ(saisit(b, mots), 3);
+    EXPECT_STREQ(nom, attendu);
+  }
   // Escape shows Nobody but leaves the caller's string alone.
   char original[] = "Human";
   char* garde = original;
@@ -103,6 +108,7 @@ TEST_F(Dialogue, TextEntryKeepsFourteenAndFallsBackToNobody) {
   EXPECT_STREQ(e.GetSaisie(), "Nobody");
   EXPECT_EQ(garde, original);
   // Backspace on an empty entry does nothing.
+  char* vide = nullptr;
   CSaisieBouton f("Nom:", CVector3(0, 0, -3), 2, 3, &vide);
   saisit(f, "\b");
   EXPECT_STREQ(f.GetSaisie(), "_");
@@ -119,33 +125,15 @@ TEST_F(Dialogue, SliderStepsWhileHeldAndClamps) {
       b.Gere();
     }
   };
-  tient(KEY_RIGHT, 1);
-  EXPECT_EQ(valeur, 7);
-  tient(KEY_RIGHT, 5);
-  EXPECT_EQ(valeur, 10);
-  tient(KEY_LEFT, 10);
-  EXPECT_EQ(valeur, 1);
+  for (auto [touche, pas, attendu] : {std::tuple{KEY_RIGHT, 1, 7}, {KEY_RIGHT, 5, 10}, {KEY_LEFT, 10, 1}}) {
+    tient(touche, pas);
+    EXPECT_EQ(valeur, attendu) << pas;
+  }
   // Three in five steps truncates to 0: the slider does not move.
   int v3 = 2, m3 = 3;
   CSlideBouton c("Sons", CVector3(0, 0, -3), 2, 2, &v3, &m3, 5);
   c.Gere();
   EXPECT_EQ(v3, 2);
-}
-
-TEST_F(Dialogue, KeyCaptureTakesTheHeldKey) {
-  int touche = KEY_UP;
-  CConfigKeybT b("Haut:", CVector3(0, 0, -3), 2, 6, &touche);
-  EXPECT_STREQ(b.affichage_courant(), "Haut: Up");
-  EXPECT_EQ(b.termine_capture(0), 0);
-  EXPECT_EQ(touche, KEY_UP);
-  EXPECT_EQ(b.termine_capture(KEY_E), 6);
-  EXPECT_EQ(touche, KEY_E);
-  EXPECT_STREQ(b.affichage_courant(), "Haut: E");
-  // Escape cancels: the old key stays, on screen too, and the dialog is not told of a change.
-  EXPECT_EQ(b.termine_capture(KEY_ESC), 0);
-  EXPECT_EQ(touche, KEY_E);
-  EXPECT_FALSE(b.en_capture());
-  EXPECT_STREQ(b.affichage_courant(), "Haut: E");
 }
 
 TEST(DialogueSons, NoSoundAtAllWithoutTheFocusSound) {

@@ -27,10 +27,10 @@ class Menus : public ::testing::Test {
   DossierTemporaire dossier;
 };
 
-// A listed resolution writes its size; User and "Desktop" keep the current window's, "Desktop"
-// as a key of its own beside a size an older game can open.
+// A listed resolution writes its size; User and Desktop keep the window's, Desktop as a key of its own.
 TEST_F(Menus, ScreenSizesComeFromTheResolutionAndUserKeepsTheCurrentOne) {
-  const int cas[][4] = {{2, 1024, 768, 0}, {4, 1000, 700, 0}, {8, 1920, 1080, 0}, {RESOL_BUREAU, 1000, 700, 1}};
+  const int cas[][4] = {{2, 1024, 768, 0}, {4, 1000, 700, 0}, {8, 1920, 1080, 0},
+                        {RESOL_BUREAU, 1000, 700, 1}};
   SCREEN_WIDTH = 1000;
   SCREEN_HEIGHT = 700;
   FULL_SCREEN = 1;
@@ -49,15 +49,14 @@ TEST_F(Menus, ScreenSizesComeFromTheResolutionAndUserKeepsTheCurrentOne) {
   FULL_SCREEN = 0;
 }
 
-TEST_F(Menus, LanguageLapsVolumesAndKeys) {
+TEST_F(Menus, LanguageLapsVolumesKeysAndDifficulty) {
   NOMBRE_TOURS = 7;
-  ecrit_config_jeu(0);
-  EXPECT_EQ(LANGUAGE, 0);
-  EXPECT_STREQ(get_config_string("system", "lang", ""), "fr");
+  for (auto [langue, code] : {std::pair{0, "fr"}, {1, "en"}}) {
+    ecrit_config_jeu(langue);
+    EXPECT_EQ(LANGUAGE, langue);
+    EXPECT_STREQ(get_config_string("system", "lang", ""), code);
+  }
   EXPECT_EQ(get_config_int("Game", "Nb_tours", 0), 7);
-  ecrit_config_jeu(1);
-  EXPECT_EQ(LANGUAGE, 1);
-  EXPECT_STREQ(get_config_string("system", "lang", ""), "en");
   ecrit_config_sons(1, 55);
   EXPECT_FLOAT_EQ(VOLUME_MUSIQUE, 0.01f);
   EXPECT_FLOAT_EQ(VOLUME_SONS, 0.55f);
@@ -68,15 +67,12 @@ TEST_F(Menus, LanguageLapsVolumesAndKeys) {
   EXPECT_EQ(get_config_int("Control_kb", "Spe", 0), KEY_A);
   EXPECT_EQ(get_config_int("Control_kb", "Spe_1", 0), BOUTON_SPE_1);
   BOUTON_SPE = KEY_PGUP;
-}
-
-TEST_F(Menus, DifficultyIsKeptAsTheTopSpeedAndAnyOldSpeedShowsTheNearestLevel) {
-  // The first start's 2.5 is Normal; speeds from older or hand-edited files show the nearest.
-  EXPECT_EQ(difficulte_de_vitesse(2.5f), DIFFICULTE_NORMALE);
-  EXPECT_EQ(difficulte_de_vitesse(2.4f), DIFFICULTE_NORMALE);
-  EXPECT_EQ(difficulte_de_vitesse(0.5f), DIFFICULTE_FACILE);
-  EXPECT_EQ(difficulte_de_vitesse(9.0f), DIFFICULTE_EXPERT);
-  EXPECT_EQ(difficulte_de_vitesse(std::nanf("")), DIFFICULTE_NORMALE);
+  // The difficulty is kept as the top speed. The first start's 2.5 is Normal; speeds from older
+  // or hand-edited files show the nearest level.
+  for (auto [vitesse, niveau] : {std::pair{2.5f, DIFFICULTE_NORMALE}, {2.4f, DIFFICULTE_NORMALE},
+                                 {0.5f, DIFFICULTE_FACILE}, {9.0f, DIFFICULTE_EXPERT},
+                                 {std::nanf(""), DIFFICULTE_NORMALE}})
+    EXPECT_EQ(difficulte_de_vitesse(vitesse), niveau) << vitesse;
   for (int n = 0; n < NB_DIFFICULTES; n++) {
     VITESSE_MAX_CPU = 2.5f;
     set_config_float("physics", "Vitesse_max_cpu", 2.5f);

@@ -9,8 +9,7 @@ namespace {
 
 float largeur_glyphe(int k) { return 0.1f + 0.001f * k; }
 
-// A font of `n` glyph objects: glyph k is a rectangle of width 0.1 + 0.001k and height 0.25;
-// the space has vertices but no faces.
+// `n` glyphs: glyph k is a rectangle 0.1 + 0.001k wide, 0.25 high; the space has no faces.
 t3DModel police(int n) {
   t3DModel m;
   for (int k = 0; k < n; k++) {
@@ -18,12 +17,7 @@ t3DModel police(int n) {
     const float w = largeur_glyphe(k);
     o.vertices = {CVector3(0, 0, 0), CVector3(w, 0, 0), CVector3(w, 0.25f, 0), CVector3(0, 0.25f, 0)};
     o.normals.assign(4, CVector3(0, 0, 1));
-    if (k > 0) {
-      tFace a, b;
-      a.vertexIndex[0] = 0, a.vertexIndex[1] = 1, a.vertexIndex[2] = 2;
-      b.vertexIndex[0] = 0, b.vertexIndex[1] = 2, b.vertexIndex[2] = 3;
-      o.faces = {a, b};
-    }
+    if (k > 0) o.faces = {tFace{{0, 0, 0}, {0, 1, 2}}, tFace{{0, 0, 0}, {0, 2, 3}}};
     o.vertexCount = 4;
     o.faceCount = static_cast<int>(o.faces.size());
     m.objects.push_back(o);
@@ -34,32 +28,13 @@ t3DModel police(int n) {
 
 float w(char c) { return largeur_glyphe(c - 32); }
 
-// A full font of 95 glyphs, ready to measure and draw.
-class Texte : public ::testing::Test {
- protected:
-  void SetUp() override { t.init(&m, 255, 123, 51, 255); }
-  t3DModel m = police(95);
-  Ctext t;
-};
-
 }  // namespace
 
-TEST_F(Texte, MeasuresGlyphsFromTheirPositiveExtentAndIgnoresObjectsPastTheLastSlot) {
-  m.objects[5].vertices = {CVector3(-1, -2, 0), CVector3(-0.5f, -0.1f, 0)};  // all left of and below 0
-  m.objects[9].vertices.push_back(CVector3(0.05f, 0.4f, 0));                   // a tall glyph
+// With no GL context the GL calls do nothing: the cursor is checked here, the drawing elsewhere.
+TEST(Texte, CursorAfterDrawingAndCentringAndGlyphMeasures) {
+  t3DModel m = police(95);  // a full font
+  Ctext t;
   t.init(&m, 255, 123, 51, 255);
-  EXPECT_EQ(t.GetLargeur(5), 0.0f);
-  EXPECT_EQ(t.GetHauteur(5), 0.0f);
-  EXPECT_FLOAT_EQ(t.GetMaxH(), 0.4f);
-  EXPECT_FLOAT_EQ(t.GetEspacement(), 0.02f);  // the spacing between characters
-  t3DModel grande = police(120);
-  t.init(&grande, 255, 255, 255, 255);
-  EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(95));
-}
-
-// Drawing without a GL context is a no-op for the GL calls, so the cursor can be checked here;
-// the drawn result is looked at in the render check.
-TEST_F(Texte, CursorAfterDrawingAndCentring) {
   const float avance = t.place_texte("Veltra 1", nullptr);
 
   t.print(0, CVector3(-0.3f, 0.1f, -1), "Veltra 1", 0);
@@ -81,4 +56,15 @@ TEST_F(Texte, CursorAfterDrawingAndCentring) {
   EXPECT_FLOAT_EQ(t.GetCurseurX(), 3 + w('A') + 0.02f);
   t.print_spe(2, CVector3(0, 0, -1), "AB", true, 10, 20, 30, 40, true, 2);
   EXPECT_FLOAT_EQ(t.GetCurseurX(), -(w('A') + 0.02f + w('B')) / 2 + w('A') + w('B') + 0.04f);
+  // Glyphs are measured from their positive extent; objects past the last slot are ignored.
+  m.objects[5].vertices = {CVector3(-1, -2, 0), CVector3(-0.5f, -0.1f, 0)};  // all left of and below 0
+  m.objects[9].vertices.push_back(CVector3(0.05f, 0.4f, 0));                   // a tall glyph
+  t.init(&m, 255, 123, 51, 255);
+  EXPECT_EQ(t.GetLargeur(5), 0.0f);
+  EXPECT_EQ(t.GetHauteur(5), 0.0f);
+  EXPECT_FLOAT_EQ(t.GetMaxH(), 0.4f);
+  EXPECT_FLOAT_EQ(t.GetEspacement(), 0.02f);  // the spacing between characters
+  t3DModel grande = police(120);
+  t.init(&grande, 255, 255, 255, 255);
+  EXPECT_FLOAT_EQ(t.GetMaxW(), largeur_glyphe(95));
 }
