@@ -44,18 +44,6 @@ TEST(Jauge, LitDotsRunUpToTheNeedle) {
   }
 }
 
-// A perspective box as glFrustum makes it, columns first.
-void frustum(float l, float r, float b, float t, float n, float f, float m[16]) {
-  for (int i = 0; i < 16; i++) m[i] = 0;
-  m[0] = 2 * n / (r - l);
-  m[5] = 2 * n / (t - b);
-  m[8] = (r + l) / (r - l);
-  m[9] = (t + b) / (t - b);
-  m[10] = -(f + n) / (f - n);
-  m[11] = -1;
-  m[14] = -2 * f * n / (f - n);
-}
-
 TEST(Jauge, WholeDialSitsInTheBottomRightCornerOfAnyView) {
   // The needle at every speed stays within the dial's radius, outline included.
   for (float v = 0; v < 5; v += 0.05f) {
@@ -63,20 +51,22 @@ TEST(Jauge, WholeDialSitsInTheBottomRightCornerOfAnyView) {
     aiguille_jauge(angle_aiguille(v, 2.5f), c);
     for (const PointJauge& p : c) EXPECT_LE(std::hypot(p.x, p.y) + 0.03f, RAYON_JAUGE);
   }
-  // 4:3 as the game sets it, then views made from other window shapes, wider or taller.
-  const float boites[][4] = {{-1.33f, 1.33f, -1, 1}, {-1.25f, 1.25f, -1, 1}, {-1.778f, 1.778f, -1, 1},
-                             {-1.33f, 1.33f, -0.75f, 0.75f}, {-0.8f, 0.8f, -1, 1}, {-1, 1, -1.25f, 1.25f}};
-  for (const auto& b : boites) {
-    SCOPED_TRACE(b[1] / b[3]);
-    float m[16];
-    frustum(b[0], b[1], b[2], b[3], 1, 5000, m);
+  // Right and top of the near plane at 1: 4:3 as the game sets it, then other window shapes.
+  const float boites[][2] = {{1.33f, 1}, {1.25f, 1}, {1.778f, 1}, {1.33f, 0.75f}, {0.8f, 1}, {1, 1.25f}};
+  for (const auto& [r, t] : boites) {
+    SCOPED_TRACE(r / t);
+    // The centred frustum's entries the dial reads, columns first.
+    float m[16] = {};
+    m[0] = 1 / r;
+    m[5] = 1 / t;
+    m[11] = -1;
     const PointJauge c = centre_jauge(m);
     const float d = PROFONDEUR_JAUGE;
-    EXPECT_LE(c.x + RAYON_JAUGE, b[1] * d);
-    EXPECT_GE(c.y - RAYON_JAUGE, b[2] * d);
+    EXPECT_LE(c.x + RAYON_JAUGE, r * d);
+    EXPECT_GE(c.y - RAYON_JAUGE, -t * d);
     // Tucked into the corner, not floating towards the middle.
-    EXPECT_GT(c.x + RAYON_JAUGE, b[1] * d - 0.05f);
-    EXPECT_LT(c.y - RAYON_JAUGE, b[2] * d + 0.05f);
+    EXPECT_GT(c.x + RAYON_JAUGE, r * d - 0.05f);
+    EXPECT_LT(c.y - RAYON_JAUGE, -t * d + 0.05f);
   }
 }
 
@@ -89,11 +79,9 @@ TEST(Inclinaison, ShipUpAxisStandsOnTheGroundNormal) {
     // (0, 1, 0) turned about x, then about z, as glRotatef turns it.
     const double z = i.autour_z * DEG, x = i.autour_x * DEG;
     const double haut[3] = {-std::cos(x) * std::sin(z), std::cos(x) * std::cos(z), std::sin(x)};
-    const double l = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+    const CVector3 u = Normalize(n);
     // Whole degrees: a degree off at most per turn.
-    EXPECT_NEAR(haut[0], n.x / l, 0.04);
-    EXPECT_NEAR(haut[1], n.y / l, 0.04);
-    EXPECT_NEAR(haut[2], n.z / l, 0.04);
+    for (int k = 0; k < 3; k++) EXPECT_NEAR(haut[k], (k == 0 ? u.x : k == 1 ? u.y : u.z), 0.04) << k;
   }
 }
 
