@@ -37,15 +37,12 @@ inline std::vector<CVector3> pavage(float x0, float z0, float x1, float z1) {
   return v;
 }
 
-// The road of the ring.
-inline std::vector<std::vector<CVector3>> routes() {
-  return {pavage(-460, -30, 460, 30), pavage(-460, -360, 460, -300), pavage(-460, -300, -400, -30),
-          pavage(400, -300, 460, -30)};
-}
-
+// The road of the ring, the start straight first.
 inline void ajoute_route(t3DModel& m) {
-  int i = 0;
-  for (const auto& d : routes()) ajoute_objet(m, i++ == 0 ? "Rdepart" : "Rroute", d);
+  ajoute_objet(m, "Rdepart", pavage(-460, -30, 460, 30));
+  ajoute_objet(m, "Rroute", pavage(-460, -360, 460, -300));
+  ajoute_objet(m, "Rroute", pavage(-460, -300, -400, -30));
+  ajoute_objet(m, "Rroute", pavage(400, -300, 460, -30));
 }
 
 // Racing line round the ring, anticlockwise from above: first point ahead of the grid, last behind.

@@ -17,7 +17,6 @@ namespace {
 class PiloteCPU : public CJoueurCPU {
  public:
   using CJoueurCPU::Roule;
-  using CObjJoueur::etat;
 };
 
 class CPU : public ::testing::Test {

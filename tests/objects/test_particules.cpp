@@ -16,9 +16,9 @@ class Particules : public ::testing::Test {
 };
 
 TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
-  for (auto [kind, frames] : {std::pair{PARTIC_ETINCELLE, 35}, {PARTIC_ETINCELLE_BOOST, 35}, {PARTIC_CHOC, 35},
-                              {PARTIC_ETINCELLE_ROUGE, 35}, {PARTIC_SPHERE, 60}, {PARTIC_EXPLOSION, 60},
-                              {PARTIC_FUMEE, 25}}) {
+  for (auto [kind, frames] : {std::pair{PARTIC_ETINCELLE, 35}, {PARTIC_ETINCELLE_BOOST, 35},
+                              {PARTIC_CHOC, 35}, {PARTIC_ETINCELLE_ROUGE, 35}, {PARTIC_SPHERE, 60},
+                              {PARTIC_EXPLOSION, 60}, {PARTIC_FUMEE, 25}}) {
     creation_partic(kind, 0, 0, 0);
     ASSERT_EQ(nb_partic, 1);
     for (int f = 1; f <= frames; f++) {

@@ -36,9 +36,7 @@ class Hiscores : public ::testing::Test {
     NOMBRE_TOURS = 3;
     CHAMPIONNAT_ACTIF = 1;
   }
-  void TearDown() override {
-    for (auto& j : Joueurs) j = nullptr;
-  }
+  void TearDown() override { for (auto& j : Joueurs) j = nullptr; }
   // Pilot `pilote` arrives in place `place` (from 0) after `total` sixtieths.
   void arrivee(int place, int pilote, int total) {
     tab_arrive[place] = &pilotes[pilote];
