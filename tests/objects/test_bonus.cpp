@@ -102,7 +102,7 @@ TEST_F(Bonus, PickUpsSlideOffSteepGround) {
 TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
   for (unsigned graine : {1u, 2u, 3u, 4u}) {
     g_HasardCourse.seme(graine);
-    circuit_essai::cree_ligne(circuit_essai::points_ligne());
+    circuit_essai::cree_ligne();
     charge_positions_bonus();
     EXPECT_EQ(nb_bonus, NB_BONUS_PLACES) << graine;
     int lies = 0;
