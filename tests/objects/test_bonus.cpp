@@ -29,7 +29,6 @@ class Bonus : public ::testing::Test {
     for (CObjJoueur*& j : Joueurs) j = nullptr;
     circuit_essai::libere();
   }
-  // A ship standing on the road at (x, z).
   static void pose(CObjJoueur& j, float x, float z) {
     j.ResetPosition(x, 0, z, 270);
     j.position_collision = j.position + CVector3(0, j.hauteur_collision, 0);

@@ -33,7 +33,6 @@ class CPU : public ::testing::Test {
     for (CObjJoueur*& j : Joueurs) j = nullptr;
     circuit_essai::libere();
   }
-  // Puts the pilot on the grid of the ring, ready to race.
   void sur_la_grille(float x = 20, float z = 7) {
     p.ResetPosition(x, 3, z, 270);
     p.SetMondeLimits(wminx, wmaxx, wminy, wmaxy, wminz, wmaxz);
@@ -41,7 +40,6 @@ class CPU : public ::testing::Test {
     p.SetMove();
     p.Set_Roule();
   }
-  // The ring installed with the pilot alone in the race, on its grid.
   void sur_le_circuit(float x = 20, float z = 7) {
     circuit_essai::installe();
     Joueurs[0] = &p;

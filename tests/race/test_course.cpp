@@ -1,6 +1,5 @@
-// The race: an unraceable racing line or a missing model refuses it, says why and frees all; equal
-// progress goes to the pilot nearer its target, then to the pilots' order; the start releases every
-// pilot and the podium needs a finish.
+// The race: a bad racing line or a missing model refuses it and frees all; equal progress goes
+// to the pilot nearer its target, then to the pilots' order; the podium needs a finish.
 #include <gtest/gtest.h>
 
 #include <allegro.h>

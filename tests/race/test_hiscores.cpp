@@ -46,7 +46,6 @@ class Hiscores : public ::testing::Test {
     tab_temps[place].total = total;
     pilotes[pilote].SetClassement(place + 1);
   }
-  // The first `n` names of a table.
   static std::vector<std::string> noms(const char (*table)[TAILLE_NOM], int n) {
     return std::vector<std::string>(table, table + n);
   }
