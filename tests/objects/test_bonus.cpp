@@ -21,7 +21,6 @@ class Bonus : public ::testing::Test {
   void SetUp() override {
     g_HasardCourse.seme(11);
     circuit_essai::installe();
-    for (CObjJoueur*& j : Joueurs) j = nullptr;
   }
   void TearDown() override {
     Effacement_liste_bonus();
@@ -43,10 +42,9 @@ class Bonus : public ::testing::Test {
   // Steps the bonuses, with their contacts, until none is left: the number of steps.
   static int jusqu_a_la_fin() {
     int pas = 0;
-    while (nb_bonus > 0 && pas < 300) {
+    for (; nb_bonus > 0 && pas < 300; pas++) {
       etape_bonus();
       contacts_pilotes_bonus();
-      pas++;
     }
     return pas;
   }

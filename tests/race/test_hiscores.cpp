@@ -40,10 +40,7 @@ class Hiscores : public ::testing::Test {
   // Pilot `pilote` arrives in place `place` (from 0) after `total` sixtieths.
   void arrivee(int place, int pilote, int total) {
     tab_arrive[place] = &pilotes[pilote];
-    tab_temps[place].minutes = total / 3600;
-    tab_temps[place].secondes = total % 3600 / 60;
-    tab_temps[place].soixantiemes = total % 60;
-    tab_temps[place].total = total;
+    tab_temps[place] = {total / 3600, total % 3600 / 60, total % 60, total};
     pilotes[pilote].SetClassement(place + 1);
   }
   static std::vector<std::string> noms(const char (*table)[TAILLE_NOM], int n) {
