@@ -42,9 +42,7 @@ TEST_F(Particules, ExplosionAndImpactSoundsPlayOnceAtCreation) {
   EXPECT_EQ(nb_sons_impact(), avant + 1);
   for (int f = 0; f < 61; f++) avance_particules();
   EXPECT_EQ(nb_sons_impact(), avant + 1);
-  creation_partic(PARTIC_CHOC, 0, 0, 0);
-  creation_partic(PARTIC_SPHERE, 0, 0, 0);
-  creation_partic(PARTIC_FUMEE, 0, 0, 0);
+  for (int kind : {PARTIC_CHOC, PARTIC_SPHERE, PARTIC_FUMEE}) creation_partic(kind, 0, 0, 0);
   EXPECT_EQ(nb_sons_impact(), avant + 2);
   // With no sound system the sound is skipped, not the particle.
   EXPECT_EQ(Son_Explosion(0, 0, 0), 1);

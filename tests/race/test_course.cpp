@@ -22,19 +22,6 @@
 
 namespace {
 
-void ecrit_circuit(int circuit) {
-  CMaillage c;
-  c.materiau("route", 90, 90, 90);
-  const auto plat = [](float, float) { return 0.0f; };
-  CMaillage::grille(c.objet("Rroute", "route"), CVector3(-200, 0, -200), 8, 8, 50.0f, plat);
-  CMaillage m;
-  m.materiau("carte", 1, 1, 1);
-  CMaillage::grille(m.objet("carte", "carte"), CVector3(-200, 0, -200), 2, 2, 200.0f, plat);
-  const std::string n = std::to_string(circuit);
-  ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_" + n + ".3ds", c));
-  ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_m1_" + n + ".3ds", m));
-}
-
 // A racing-line file of `n` points along x (the count says `compte`).
 void ecrit_trajectoire(int compte, int n) {
   Ecrivain e;
@@ -52,7 +39,16 @@ TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverythin
   ASSERT_EQ(mkdir("objets", 0755), 0);
   set_config_data("", 0);
   LEVEL_ACTIF = 6;
-  ecrit_circuit(6);
+  // Circuit 6: a flat road and its minimap.
+  CMaillage route;
+  route.materiau("route", 90, 90, 90);
+  const auto plat = [](float, float) { return 0.0f; };
+  CMaillage::grille(route.objet("Rroute", "route"), CVector3(-200, 0, -200), 8, 8, 50.0f, plat);
+  CMaillage carte;
+  carte.materiau("carte", 1, 1, 1);
+  CMaillage::grille(carte.objet("carte", "carte"), CVector3(-200, 0, -200), 2, 2, 200.0f, plat);
+  ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_6.3ds", route));
+  ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_m1_6.3ds", carte));
   const int materiaux_avant = g_Materiaux.materialCount;
   struct Cas {
     const char* quoi;
