@@ -140,7 +140,6 @@ TEST_F(Hiscores, ASaveCutShortKeepsTheOldFile) {
   arrivee(1, 2, 200);
   ASSERT_TRUE(maj_hiscores_simple(4000));
   const std::vector<uint8_t> avant = octets_de("hiscores/s_2_3.dat");
-  ASSERT_EQ(avant.size(), 480u);
   arrivee(0, 5, 50);
   const std::string message = sauve_a_l_etroit(200, [] { return maj_hiscores_simple(4000); });
   EXPECT_NE(message.find("hiscores/s_2_3.dat could not be written"), std::string::npos) << message;
@@ -159,7 +158,6 @@ TEST_F(Hiscores, ASaveCutShortKeepsTheOldFile) {
   classement_championnat();
   ASSERT_TRUE(maj_hiscores_championnat(20000));
   const std::vector<uint8_t> champ = octets_de("hiscores/c_1_3.dat");
-  ASSERT_EQ(champ.size(), 520u);
   LISTE_CHAMP[0].points = 20;
   classement_championnat();
   sauve_a_l_etroit(100, [] { return maj_hiscores_championnat(20000); });
