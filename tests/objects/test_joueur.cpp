@@ -1,6 +1,5 @@
-// Ships: state guards, the wall bounce and its push cut to the ship's radius; the player's
-// wrong-way warning and the racing-line targets it passes; the speed gauge against its needle and
-// the edges of the view; the lean of a ship on sloping ground.
+// Ships: state guards, the wall bounce and its push cut to the radius, the player's wrong-way
+// warning and targets passed; the speed gauge against its needle and the view; the lean on a slope.
 #include <gtest/gtest.h>
 
 #include <cmath>
