@@ -37,43 +37,33 @@ inline std::vector<CVector3> pavage(float x0, float z0, float x1, float z1) {
   return v;
 }
 
-// The road of the ring.
-inline std::vector<std::vector<CVector3>> routes() {
-  return {pavage(-460, -30, 460, 30), pavage(-460, -360, 460, -300), pavage(-460, -300, -400, -30),
-          pavage(400, -300, 460, -30)};
-}
-
+// The road of the ring, the start straight first.
 inline void ajoute_route(t3DModel& m) {
-  int i = 0;
-  for (const auto& d : routes()) ajoute_objet(m, i++ == 0 ? "Rdepart" : "Rroute", d);
+  ajoute_objet(m, "Rdepart", pavage(-460, -30, 460, 30));
+  ajoute_objet(m, "Rroute", pavage(-460, -360, 460, -300));
+  ajoute_objet(m, "Rroute", pavage(-460, -300, -400, -30));
+  ajoute_objet(m, "Rroute", pavage(400, -300, 460, -30));
 }
 
 // Racing line round the ring, anticlockwise from above: first point ahead of the grid, last behind.
-inline std::vector<CVector3> points_ligne() {
-  return {CVector3(-60, 0, 0),     CVector3(-220, 0, 0),    CVector3(-370, 0, -4),   CVector3(-428, 0, -50),
-          CVector3(-430, 0, -165), CVector3(-426, 0, -280), CVector3(-370, 0, -328), CVector3(-200, 0, -330),
-          CVector3(0, 0, -330),    CVector3(200, 0, -330),  CVector3(370, 0, -328),  CVector3(426, 0, -280),
-          CVector3(430, 0, -165),  CVector3(428, 0, -50),   CVector3(370, 0, -4),    CVector3(220, 0, 0)};
-}
-
-inline void cree_ligne(const std::vector<CVector3>& pts) {
+inline void cree_ligne() {
+  const float xz[][2] = {{-60, 0},     {-220, 0},    {-370, -4}, {-428, -50}, {-430, -165}, {-426, -280},
+                         {-370, -328}, {-200, -330}, {0, -330},  {200, -330}, {370, -328},  {426, -280},
+                         {430, -165},  {428, -50},   {370, -4},  {220, 0}};
+  const int n = sizeof xz / sizeof xz[0];
   Effacement_liste_point_t();
-  for (size_t i = 0; i < pts.size(); i++) {
-    creation_point_t(pts[i].x, pts[i].y, pts[i].z, static_cast<int>(i));
-    const CVector3 suivant = pts[(i + 1) % pts.size()];
-    const CVector3 n = Normalize(suivant - pts[i]);
-    set_ptraj_normale(n.x, n.y, n.z);
+  for (int i = 0; i < n; i++) {
+    const float* a = xz[i];
+    const float* b = xz[(i + 1) % n];
+    creation_point_t(a[0], 0, a[1], i);
+    const CVector3 d = Normalize(CVector3(b[0] - a[0], 0, b[1] - a[1]));
+    set_ptraj_normale(d.x, d.y, d.z);
   }
   calcule_trajectoire();
 }
 
-inline t3DModel& carte() {
-  static t3DModel m;
-  return m;
-}
-
-// Installs the ring (with `avec_ligne` its racing line) in the globals.
-inline void installe(bool avec_ligne = true) {
+// Installs the ring and its racing line in the globals.
+inline void installe() {
   init_cosin();
   g_World = t3DModel();
   ajoute_route(g_World);
@@ -92,14 +82,11 @@ inline void installe(bool avec_ligne = true) {
   g_Octree.GetSceneDimensions(&g_World);
   g_Octree.CreateNode(&g_World, g_Octree.GetSceneTriangleCount(&g_World), g_Octree.GetCenter(),
                       g_Octree.GetWidth());
-  carte() = t3DModel();
-  ajoute_route(carte());
-  g_Minimap.Set3Dobj(&carte());
-  if (avec_ligne) {
-    cree_ligne(points_ligne());
-  } else {
-    Effacement_liste_point_t();
-  }
+  static t3DModel carte;  // the minimap keeps a pointer to it
+  carte = t3DModel();
+  ajoute_route(carte);
+  g_Minimap.Set3Dobj(&carte);
+  cree_ligne();
 }
 
 inline void libere() {

@@ -1,8 +1,11 @@
-// Bonuses: missiles against walls and ships, pick-ups on steep ground, their placement.
+// Bonuses: missiles against walls and ships, pick-ups on steep ground, their placement; particles:
+// life spans per kind, the explosion's sphere, and the explosion sound heard once.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "common/hasard.h"
 #include "math/degres.h"
@@ -21,7 +24,6 @@ class Bonus : public ::testing::Test {
   void SetUp() override {
     g_HasardCourse.seme(11);
     circuit_essai::installe();
-    for (CObjJoueur*& j : Joueurs) j = nullptr;
   }
   void TearDown() override {
     Effacement_liste_bonus();
@@ -29,7 +31,6 @@ class Bonus : public ::testing::Test {
     for (CObjJoueur*& j : Joueurs) j = nullptr;
     circuit_essai::libere();
   }
-  // A ship standing on the road at (x, z).
   static void pose(CObjJoueur& j, float x, float z) {
     j.ResetPosition(x, 0, z, 270);
     j.position_collision = j.position + CVector3(0, j.hauteur_collision, 0);
@@ -44,10 +45,9 @@ class Bonus : public ::testing::Test {
   // Steps the bonuses, with their contacts, until none is left: the number of steps.
   static int jusqu_a_la_fin() {
     int pas = 0;
-    while (nb_bonus > 0 && pas < 300) {
+    for (; nb_bonus > 0 && pas < 300; pas++) {
       etape_bonus();
       contacts_pilotes_bonus();
-      pas++;
     }
     return pas;
   }
@@ -102,7 +102,7 @@ TEST_F(Bonus, PickUpsSlideOffSteepGround) {
 TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
   for (unsigned graine : {1u, 2u, 3u, 4u}) {
     g_HasardCourse.seme(graine);
-    circuit_essai::cree_ligne(circuit_essai::points_ligne());
+    circuit_essai::cree_ligne();
     charge_positions_bonus();
     EXPECT_EQ(nb_bonus, NB_BONUS_PLACES) << graine;
     int lies = 0;
@@ -129,6 +129,46 @@ TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
     EXPECT_GT(lies, 0);
     Effacement_liste_bonus();
   }
+}
+
+class Particules : public ::testing::Test {
+ protected:
+  void SetUp() override { g_HasardDecor.seme(3); }
+  void TearDown() override { Effacement_liste_partic(); }
+};
+
+TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
+  for (auto [kind, frames] : {std::pair{PARTIC_ETINCELLE, 35}, {PARTIC_ETINCELLE_BOOST, 35},
+                              {PARTIC_CHOC, 35}, {PARTIC_ETINCELLE_ROUGE, 35}, {PARTIC_SPHERE, 60},
+                              {PARTIC_EXPLOSION, 60}, {PARTIC_FUMEE, 25}}) {
+    creation_partic(kind, 0, 0, 0);
+    ASSERT_EQ(nb_partic, 1);
+    for (int f = 1; f <= frames; f++) {
+      ASSERT_EQ(avance_particules(), 0) << "kind " << kind << " frame " << f;
+      ASSERT_EQ(nb_partic, 1);
+    }
+    // The explosion's sphere ends at its full size.
+    if (kind == PARTIC_SPHERE) {
+      EXPECT_NEAR(haut_list_partic->GetRadius(), 13.2f, 1e-3);
+    }
+    EXPECT_EQ(avance_particules(), 1) << "kind " << kind;
+    EXPECT_EQ(nb_partic, 0);
+    EXPECT_EQ((std::vector<CParticules*>{prem_list_partic, haut_list_partic, act_partic}),
+              std::vector<CParticules*>(3, nullptr));
+  }
+}
+
+TEST_F(Particules, ExplosionAndImpactSoundsPlayOnceAtCreation) {
+  const int avant = nb_sons_impact();
+  creation_partic(PARTIC_EXPLOSION, 0, 0, 0);
+  EXPECT_EQ(nb_sons_impact(), avant + 1);
+  for (int f = 0; f < 61; f++) avance_particules();
+  EXPECT_EQ(nb_sons_impact(), avant + 1);
+  for (int kind : {PARTIC_CHOC, PARTIC_SPHERE, PARTIC_FUMEE}) creation_partic(kind, 0, 0, 0);
+  EXPECT_EQ(nb_sons_impact(), avant + 2);
+  // With no sound system the sound is skipped, not the particle.
+  EXPECT_EQ(Son_Explosion(0, 0, 0), 1);
+  EXPECT_EQ(nb_partic, 3);
 }
 
 }  // namespace

@@ -1,16 +1,138 @@
-// Race pacing: the start releases every pilot; the podium needs a finish.
+// The race: a bad racing line or a missing model refuses it and frees all; equal progress goes
+// to the pilot nearer its target, then to the pilots' order; the podium needs a finish.
 #include <gtest/gtest.h>
 
+#include <allegro.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "assetgen/ecrit3ds.h"
+#include "common/fichier.h"
 #include "common/globals.h"
-#include "objects/joueur.h"
 #include "race/classement.h"
 #include "race/course.h"
+#include "race/evenement.h"
+#include "support/outils_essai.h"
+#include "world/materiaux.h"
+#include "world/monde.h"
+#include "world/trajectoire.h"
 
 namespace {
 
-TEST(Course, StartReleasesEveryPilotAndPodiumNeedsAFinish) {
+// A racing-line file of `n` points along x (the count says `compte`).
+void ecrit_trajectoire(int compte, int n) {
+  Ecrivain e;
+  e.i32(compte);
+  for (int i = 0; i < n; i++) {
+    for (float f : {-50.0f * i, 1.0f, 0.0f, -1.0f, 0.0f, 0.0f}) e.f32(f);
+  }
+  const auto octets = e.donnees();
+  ASSERT_TRUE(ecrit_fichier_atomique(chemin_trajectoire(), octets.data(), octets.size()));
+}
+
+TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverything) {
+  DossierTemporaire dossier;
+  ASSERT_TRUE(dossier.pret());
+  ASSERT_EQ(mkdir("objets", 0755), 0);
+  set_config_data("", 0);
+  LEVEL_ACTIF = 6;
+  // Circuit 6: a flat road and its minimap.
+  CMaillage route;
+  route.materiau("route", 90, 90, 90);
+  const auto plat = [](float, float) { return 0.0f; };
+  CMaillage::grille(route.objet("Rroute", "route"), CVector3(-200, 0, -200), 8, 8, 50.0f, plat);
+  CMaillage carte;
+  carte.materiau("carte", 1, 1, 1);
+  CMaillage::grille(carte.objet("carte", "carte"), CVector3(-200, 0, -200), 2, 2, 200.0f, plat);
+  ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_6.3ds", route));
+  ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_m1_6.3ds", carte));
+  const int materiaux_avant = g_Materiaux.materialCount;
+  struct Cas {
+    const char* quoi;
+    int compte, points;  // compte < 0 with no points: no file at all
+  };
+  for (const Cas& c : {Cas{"no file", -1, -1}, Cas{"count 0", 0, 0}, Cas{"negative count", -4, 0},
+                       Cas{"one point", 1, 1}, Cas{"count above the points", 9, 1}}) {
+    std::remove(chemin_trajectoire().c_str());
+    if (c.points >= 0) ecrit_trajectoire(c.compte, c.points);
+    testing::internal::CaptureStderr();
+    const tChargeCourse r = charge_course(nullptr, 1);
+    EXPECT_FALSE(r.pret) << c.quoi;
+    EXPECT_TRUE(r.trajectoire_courte) << c.quoi;
+    EXPECT_TRUE(r.deco_par_defaut) << c.quoi;
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("traj_6.dat"), std::string::npos) << c.quoi;
+    // Everything the set-up loaded is freed again.
+    EXPECT_EQ(nb_point_t, 0) << c.quoi;
+    EXPECT_EQ(g_World.objectCount, 0) << c.quoi;
+    EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant) << c.quoi;
+  }
+  // Two points make a lap: the race is set up, the missing files' stand-ins counted.
+  ecrit_trajectoire(2, 2);
+  tChargeCourse r = charge_course(nullptr, 1);
+  EXPECT_TRUE(r.pret);
+  EXPECT_FALSE(r.trajectoire_courte || r.modele_absent);
+  EXPECT_TRUE(r.deco_par_defaut && r.effetSons_par_defaut);
+  EXPECT_GT(r.decos_par_defaut, 0);
+  EXPECT_GT(r.effetSons_crees, 0);
+  EXPECT_EQ(nb_point_t, 2);
+  EXPECT_GT(g_World.objectCount, 0);
+  libere_course();
+
+  // A missing model is reported, not the end of the program; nothing stays loaded.
+  std::remove("objets/kan_m1_6.3ds");
+  r = charge_course(nullptr, 1);
+  EXPECT_FALSE(r.pret);
+  EXPECT_TRUE(r.modele_absent);
+  EXPECT_TRUE(std::any_of(r.modeles.begin(), r.modeles.end(), [](const tRapport3DS& m) {
+    return m.resultat == IMPORT_ABSENT && m.chemin.find("kan_m1_6") != std::string::npos;
+  }));
+  EXPECT_EQ(nb_point_t, 0);
+  EXPECT_EQ(g_World.objectCount, 0);
+  EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant);
+  LEVEL_ACTIF = 1;
+}
+
+class Course : public ::testing::Test {
+ protected:
+  void SetUp() override { for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i] = &pilotes[i]; }
+  void TearDown() override {
+    for (auto& j : Joueurs) j = nullptr;
+    nb_point_t = 0;
+  }
   CObjJoueur pilotes[NB_JOUEURS];
-  for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i] = &pilotes[i];
+};
+
+TEST_F(Course, SameProgressNearerTargetIsAhead) {
+  for (auto& p : pilotes) {
+    p.point_valide = 0;
+    p.distance_cible = 1000;
+  }
+  init_classement();
+  nb_point_t = 10;
+  NOMBRE_TOURS = 2;
+  pilotes[0].point_valide = 4;
+  pilotes[0].distance_cible = 50;
+  pilotes[3].point_valide = 4;
+  pilotes[3].distance_cible = 20;
+  pilotes[5].point_valide = 7;
+  classement_etape();
+  // Pilots 1, 2 and 4 have equal score and distance: array order keeps the better place.
+  std::vector<int> places;
+  for (const auto& p : pilotes) places.push_back(p.GetClassement());
+  EXPECT_EQ(places, (std::vector<int>{3, 4, 5, 2, 6, 1}));
+  for (auto& p : pilotes) EXPECT_EQ(p.classementH, 1);
+  EXPECT_EQ(pilotes[3].joueur_devant, &pilotes[5]);
+  EXPECT_EQ(pilotes[3].classement_devant, 1);
+  EXPECT_EQ(pilotes[3].joueur_derriere, &pilotes[0]);
+  EXPECT_EQ(pilotes[5].joueur_devant, nullptr);
+  EXPECT_EQ(pilotes[5].classement_devant, -1);
+  EXPECT_EQ(pilotes[4].joueur_derriere, nullptr);
+}
+
+TEST_F(Course, StartReleasesEveryPilotAndPodiumNeedsAFinish) {
   prepare_pilotes();
   for (auto& p : pilotes) {
     EXPECT_EQ(p.GetEtat(), EtatPilote::Attend);
@@ -27,7 +149,6 @@ TEST(Course, StartReleasesEveryPilotAndPodiumNeedsAFinish) {
   EXPECT_TRUE(humain_sur_podium());
   pilotes[JOUEUR_HUMAIN].SetClassement(4);
   EXPECT_FALSE(humain_sur_podium());
-  for (auto& j : Joueurs) j = nullptr;
 }
 
 }  // namespace

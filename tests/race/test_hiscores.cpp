@@ -1,7 +1,9 @@
-// Hiscores: merges and ties, the championship's last standings, saves cut short, wrong-sized files.
+// Hiscores: merges and ties, the championship's last standings, saves cut short, wrong-sized files;
+// the time trial's lap differences and its ghost, kept only for a faster run of its own circuit.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -25,7 +27,6 @@ class Hiscores : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dossier.pret());
     for (int i = 0; i < 6; i++) {
-      pilotes[i] = CObjJoueur();
       pilotes[i].SetNom(("P" + std::to_string(i)).c_str());
       Joueurs[i] = &pilotes[i];
       LISTE_CHAMP[i] = tCompteChamp();
@@ -35,35 +36,27 @@ class Hiscores : public ::testing::Test {
     NOMBRE_TOURS = 3;
     CHAMPIONNAT_ACTIF = 1;
   }
-  void TearDown() override {
-    for (auto& j : Joueurs) j = nullptr;
-  }
+  void TearDown() override { for (auto& j : Joueurs) j = nullptr; }
   // Pilot `pilote` arrives in place `place` (from 0) after `total` sixtieths.
   void arrivee(int place, int pilote, int total) {
     tab_arrive[place] = &pilotes[pilote];
-    tab_temps[place].minutes = total / 3600;
-    tab_temps[place].secondes = total % 3600 / 60;
-    tab_temps[place].soixantiemes = total % 60;
-    tab_temps[place].total = total;
+    tab_temps[place] = {total / 3600, total % 3600 / 60, total % 60, total};
     pilotes[pilote].SetClassement(place + 1);
   }
-  static bool existe(const char* chemin) {
-    struct stat st;
-    return stat(chemin, &st) == 0;
-  }
-  // The names of the first `n` rows of a table.
   static std::vector<std::string> noms(const char (*table)[TAILLE_NOM], int n) {
     return std::vector<std::string>(table, table + n);
   }
+  // What `maj` says on stderr; it must return `reussit`.
+  static std::string sortie(const std::function<bool()>& maj, bool reussit) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(maj(), reussit);
+    return testing::internal::GetCapturedStderr();
+  }
   // Runs `maj` with room for `octets` bytes only: it must fail; what it said on stderr.
   static std::string sauve_a_l_etroit(size_t octets, const std::function<bool()>& maj) {
-    testing::internal::CaptureStderr();
-    {
-      EcritureLimitee limite(octets);
-      EXPECT_TRUE(limite.pret());
-      EXPECT_FALSE(maj());
-    }
-    return testing::internal::GetCapturedStderr();
+    EcritureLimitee limite(octets);
+    EXPECT_TRUE(limite.pret());
+    return sortie(maj, false);
   }
   DossierTemporaire dossier;
   CObjJoueur pilotes[6];
@@ -82,7 +75,6 @@ TEST_F(Hiscores, FirstWinTopsTheDefaultTableAndTiesGoBelow) {
   EXPECT_EQ(CLASSEMENT_LITE[0], 1);
   EXPECT_EQ(CLASSEMENT_LITE[2], 0);
   EXPECT_EQ(CLASSEMENTS_POINTS[9][3], huitieme);  // two rows in: the old ninth and tenth dropped
-  EXPECT_EQ(octets_de("./hiscores/s_2_3.dat").size(), 480u);
   // A second race reloads the file and merges again.
   init_classement();
   arrivee(0, 3, premier - 20);
@@ -138,7 +130,7 @@ TEST_F(Hiscores, ARaceWithoutItsArrivalsIsNeverScored) {
     EXPECT_EQ(fin_course_championnat(true), 0);
   }
   for (const tCompteChamp& c : LISTE_CHAMP) EXPECT_EQ(c.points, 0);
-  EXPECT_FALSE(existe("./hiscores/c_1_3.dat"));
+  EXPECT_TRUE(noms_dans("hiscores").empty());
 }
 
 // A save cut short keeps the old file, leaves no temporary and is reported; the screen shows the race.
@@ -147,7 +139,6 @@ TEST_F(Hiscores, ASaveCutShortKeepsTheOldFile) {
   arrivee(1, 2, 200);
   ASSERT_TRUE(maj_hiscores_simple(4000));
   const std::vector<uint8_t> avant = octets_de("hiscores/s_2_3.dat");
-  ASSERT_EQ(avant.size(), 480u);
   arrivee(0, 5, 50);
   const std::string message = sauve_a_l_etroit(200, [] { return maj_hiscores_simple(4000); });
   EXPECT_NE(message.find("hiscores/s_2_3.dat could not be written"), std::string::npos) << message;
@@ -166,7 +157,6 @@ TEST_F(Hiscores, ASaveCutShortKeepsTheOldFile) {
   classement_championnat();
   ASSERT_TRUE(maj_hiscores_championnat(20000));
   const std::vector<uint8_t> champ = octets_de("hiscores/c_1_3.dat");
-  ASSERT_EQ(champ.size(), 520u);
   LISTE_CHAMP[0].points = 20;
   classement_championnat();
   sauve_a_l_etroit(100, [] { return maj_hiscores_championnat(20000); });
@@ -187,9 +177,7 @@ TEST_F(Hiscores, AWrongSizedFileIsKeptAsideAndGivesWayToTheDefaultTable) {
   CLASSEMENTS_POINTS[5][3] = 1;
   copie_nom(CLASSEMENT_NOM_CHAMP[5], "Ancien");
   init_classement();
-  testing::internal::CaptureStderr();
-  ASSERT_TRUE(maj_hiscores_simple(4000));
-  std::string message = testing::internal::GetCapturedStderr();
+  std::string message = sortie([] { return maj_hiscores_simple(4000); }, true);
   EXPECT_NE(message.find("s_2_3.dat has the wrong size; kept as ./hiscores/s_2_3.dat.bad"), std::string::npos)
       << message;
   for (int i = 0; i < NB_RANGS; i++) EXPECT_STREQ(CLASSEMENT_NOM[i], "Tazul") << i;
@@ -197,9 +185,7 @@ TEST_F(Hiscores, AWrongSizedFileIsKeptAsideAndGivesWayToTheDefaultTable) {
   EXPECT_EQ(octets_de("hiscores/s_2_3.dat.bad"), std::vector<uint8_t>(gros.begin(), gros.end()));
 
   classement_championnat();  // six empty accounts: no row beats the default ones
-  testing::internal::CaptureStderr();
-  ASSERT_TRUE(maj_hiscores_championnat(20000));
-  message = testing::internal::GetCapturedStderr();
+  message = sortie([] { return maj_hiscores_championnat(20000); }, true);
   EXPECT_NE(message.find("kept as ./hiscores/c_1_3.dat.bad"), std::string::npos) << message;
   for (int i = 0; i < NB_RANGS; i++) EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[i], "Tazul") << i;
   EXPECT_EQ(octets_de("hiscores/c_1_3.dat").size(), 520u);
@@ -210,9 +196,7 @@ TEST_F(Hiscores, AWrongSizedFileIsKeptAsideAndGivesWayToTheDefaultTable) {
   ASSERT_EQ(std::remove("hiscores/s_2_3.dat.bad"), 0);
   ASSERT_EQ(mkdir("hiscores/s_2_3.dat.bad", 0755), 0);
   arrivee(0, 5, 50);
-  testing::internal::CaptureStderr();
-  EXPECT_FALSE(maj_hiscores_simple(4000));
-  message = testing::internal::GetCapturedStderr();
+  message = sortie([] { return maj_hiscores_simple(4000); }, false);
   EXPECT_NE(message.find("could not be kept as"), std::string::npos) << message;
   EXPECT_EQ(octets_de("hiscores/s_2_3.dat").size(), 481u);
   EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");  // the screen still shows the race
@@ -230,16 +214,84 @@ TEST_F(Hiscores, ATimeTrialOfOnePilotEndsWithItsRecordInItsOwnFile) {
     // The player alone: the end confirmed leaves no place of a present pilot empty.
     EXPECT_EQ(complete_classement(), 0);
     EXPECT_EQ(tab_arrive[0], &pilotes[JOUEUR_HUMAIN]);
-    EXPECT_EQ(chemin_hiscores_contre_la_montre(), "./hiscores/t_2_3.dat");
     ASSERT_TRUE(maj_hiscores_contre_la_montre(5000));
   }
   for (int i = 0; i < NB_JOUEURS; i++) EXPECT_EQ(Joueurs[i], &pilotes[i]);
   EXPECT_FALSE(CONTRE_LA_MONTRE);
+  // The single race's records are untouched.
+  EXPECT_EQ(noms_dans("hiscores"), std::vector<std::string>{"t_2_3.dat"});
   EXPECT_EQ(octets_de("./hiscores/t_2_3.dat").size(), 480u);
   EXPECT_STREQ(CLASSEMENT_NOM[0], "P5");
   EXPECT_EQ(CLASSEMENTS_POINTS[0][3], 50 * 60);  // still racing at the end: 10 s after the clock
   EXPECT_TRUE(CLASSEMENT_LITE[0]);
-  EXPECT_FALSE(existe("./hiscores/s_2_3.dat"));  // the single race's records are untouched
+}
+
+TEST(ChronoTours, EachLapAgainstTheBestBeforeIt) {
+  // Ghost laps 700 and 650: the first lap of the run is measured against 650.
+  CChronoTours c({700, 650});
+  EXPECT_FALSE(c.note(0, 400));
+  EXPECT_TRUE(c.note(1, 640));   // 640 - 650
+  EXPECT_FALSE(c.note(1, 642));  // the same lap is noted once
+  EXPECT_TRUE(c.note(2, 1300));  // 660 against the run's own 640
+  EXPECT_TRUE(c.note(3, 1930));  // 630 against 640
+  std::vector<std::vector<int>> tours;
+  for (const tTourChrono& t : c.tours()) tours.push_back({t.temps, t.ecart, t.avec_ecart});
+  EXPECT_EQ(tours, (std::vector<std::vector<int>>{{640, -10, 1}, {660, 20, 1}, {630, -10, 1}}));
+  // No ghost: the first lap has nothing to compare with.
+  CChronoTours seul;
+  seul.note(1, 500);
+  seul.note(2, 990);
+  EXPECT_FALSE(seul.tours()[0].avec_ecart);
+  EXPECT_TRUE(seul.tours()[1].avec_ecart);
+  EXPECT_EQ(seul.tours()[1].ecart, -10);
+}
+
+tReplay course(int circuit, int tours, uint32_t temps, uint8_t octet) {
+  tReplay r;
+  r.circuit = circuit;
+  r.tours = tours;
+  r.temps = temps;
+  r.graine = temps * 7;
+  r.nom = "Moi";
+  r.grille[0] = 5;  // as a time trial's recording has it: the places of absent pilots unchanged
+  r.etats.assign(300, octet);
+  return r;
+}
+
+TEST_F(Hiscores, TheGhostIsKeptOnlyWhenFasterAndReadOnlyForItsCircuitAndLaps) {
+  tReplay lu;
+  EXPECT_FALSE(charge_fantome(2, 3, &lu, nullptr));  // the first run has none
+  EXPECT_FALSE(sauve_fantome(course(2, 3, 0, 1)));   // an unfinished run is no ghost
+  ASSERT_TRUE(sauve_fantome(course(2, 3, 5000, 1)));
+  EXPECT_EQ(chemin_fantome(2, 3), "./hiscores/t_2_3.rpl");
+  ASSERT_TRUE(charge_fantome(2, 3, &lu, nullptr));
+  EXPECT_EQ(lu.temps, 5000u);
+  EXPECT_EQ(lu.graine, 35000u);
+  EXPECT_EQ(lu.etats, std::vector<uint8_t>(300, 1));
+  EXPECT_FALSE(sauve_fantome(course(2, 3, 5000, 2)));  // a tie keeps the older run
+  EXPECT_FALSE(sauve_fantome(course(2, 3, 6000, 2)));
+  EXPECT_TRUE(sauve_fantome(course(2, 3, 4000, 3)));
+  ASSERT_TRUE(charge_fantome(2, 3, &lu, nullptr));
+  EXPECT_EQ(lu.temps, 4000u);
+  EXPECT_FALSE(charge_fantome(2, 1, &lu, nullptr));  // other lap counts have their own
+
+  // A file that is not this circuit's run, or is cut short, is no ghost, and the next finished
+  // run takes its place.
+  const auto fichier = [](tReplay r) {
+    for (int i = 0; i < 6; i++) r.grille[i] = static_cast<uint8_t>(i);
+    return ecrit_replay(r);
+  };
+  std::vector<uint8_t> octets = fichier(course(4, 3, 3000, 1));
+  ASSERT_TRUE(ecrit_fichier_atomique(chemin_fantome(2, 3), octets.data(), octets.size()));
+  std::string erreur;
+  EXPECT_FALSE(charge_fantome(2, 3, &lu, &erreur));
+  EXPECT_NE(erreur.find("another circuit"), std::string::npos) << erreur;
+  octets = fichier(course(2, 3, 3000, 1));
+  ASSERT_TRUE(ecrit_fichier_atomique(chemin_fantome(2, 3), octets.data(), octets.size() - 2));
+  EXPECT_FALSE(charge_fantome(2, 3, &lu, &erreur));
+  EXPECT_TRUE(sauve_fantome(course(2, 3, 9000, 1)));
+  ASSERT_TRUE(charge_fantome(2, 3, &lu, nullptr));
+  EXPECT_EQ(lu.temps, 9000u);
 }
 
 }  // namespace
