@@ -1,5 +1,4 @@
-// Helpers the generator tests share: a model read back through the game's 3DS loader, the ray test
-// the shapes are checked with, a temporary folder and a range check.
+// Helpers the generator tests share.
 #pragma once
 
 #include <gtest/gtest.h>

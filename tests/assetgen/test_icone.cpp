@@ -1,5 +1,4 @@
-// The desktop icon: a PNG of the stated size at each size, opaque inside its rounded square and
-// transparent in the corners, the same picture at every size.
+// The desktop icon: an RGBA PNG at each size, the same rounded square drawn at every size.
 #include <gtest/gtest.h>
 
 #include <cmath>

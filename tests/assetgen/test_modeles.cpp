@@ -1,6 +1,4 @@
-// The generated models as the game reads them: sound 3DS files, own materials, existing textures,
-// the sizes the game's radii, shadows and lights are drawn for, the same bytes on every run; the
-// font's 95 flat glyphs as the game's text object lays them out, counters open, never touching.
+// The generated models and the font's glyphs as the game loads, sizes and lays them out.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -110,9 +108,7 @@ TEST_F(ModelesGeneres, EveryFileLoadsWholeWithFewMaterialsOfItsOwnAndNoSliverFac
       // each object uses a material of its own file
       EXPECT_GE(o.materialIndex, m.firstMaterial);
       EXPECT_LT(o.materialIndex, m.endMaterial);
-      if (o.hasTexture) {
-        EXPECT_EQ(o.texVertexCount, o.vertexCount);
-      }
+      EXPECT_TRUE(!o.hasTexture || o.texVertexCount == o.vertexCount);
       // A sliver face would leave a normal that is not a unit vector.
       for (const tFace& f : o.faces) {
         ASSERT_NEAR(Magnitude(f.normal), 1.f, 1e-3f);
@@ -208,7 +204,6 @@ TEST_F(ModelesGeneres, PlantsPickUpsAndWeaponsFitTheRadiiTheGameGivesThem) {
     for (const CVector3& p : o.vertices) EXPECT_NEAR(Magnitude(p), 1.f, 1e-4f);
 }
 
-// Written files are the bytes of this process's own build: the same on every run.
 TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuildAndAFolderItCannotCreateIsReported) {
   const tDossierTemp d;
   std::string erreur;
@@ -227,44 +222,33 @@ TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuildAndAFolderItCann
 // The font as the game's text object measures and lays it out: glyph k is the character 32 + k.
 class PoliceGeneree : public ModelesGeneres {
  protected:
-  static Ctext& texte() {
-    static Ctext* t = [] {
-      auto* r = new Ctext;
-      r->init(&jeu().modeles.at(FICHIER_POLICE), 255, 123, 51, 255);
-      return r;
-    }();
-    return *t;
+  void SetUp() override {
+    ASSERT_EQ(modele(FICHIER_POLICE).objectCount, 95);
+    texte_.init(&jeu().modeles.at(FICHIER_POLICE), 255, 123, 51, 255);
   }
-  void SetUp() override { ASSERT_EQ(modele(FICHIER_POLICE).objectCount, 95); }
+  Ctext texte_;
   static const t3DObject& glyphe(char c) {
     return modele(FICHIER_POLICE).objects[static_cast<size_t>(c - 32)];
   }
 
   struct tEncre {
     float x0 = 1e9f, x1 = -1e9f, y0 = 1e9f, y1 = -1e9f;
+    float aire = 0;  // signed: a face drawn twice or turned away shows
   };
   // Extent of what is drawn (the faces' corners, not the advance vertex).
   static tEncre encre(char c) {
     tEncre e;
     const t3DObject& o = glyphe(c);
     for (const tFace& f : o.faces) {
-      for (int k = 0; k < 3; k++) {
-        const CVector3 p = o.vertices[f.vertexIndex[k]];
+      const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]],
+                     d = o.vertices[f.vertexIndex[2]];
+      e.aire += 0.5f * ((b.x - a.x) * (d.y - a.y) - (b.y - a.y) * (d.x - a.x));
+      for (const CVector3& p : {a, b, d}) {
         e.x0 = std::min(e.x0, p.x), e.x1 = std::max(e.x1, p.x);
         e.y0 = std::min(e.y0, p.y), e.y1 = std::max(e.y1, p.y);
       }
     }
     return e;
-  }
-  static float aire(char c) {
-    float s = 0;
-    const t3DObject& o = glyphe(c);
-    for (const tFace& f : o.faces) {
-      const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]],
-                     d = o.vertices[f.vertexIndex[2]];
-      s += 0.5f * ((b.x - a.x) * (d.y - a.y) - (b.y - a.y) * (d.x - a.x));
-    }
-    return s;
   }
 };
 
@@ -285,9 +269,9 @@ TEST_F(PoliceGeneree, OneFlatGlyphPerCharacterWithCountersOpenAndAMissingTypefac
     const tEncre e = encre(c);
     const float boite = (e.x1 - e.x0) * (e.y1 - e.y0);
     if (c == 'I' || c == '-' || c == 'l') {
-      EXPECT_NEAR(aire(c), boite, 1e-4f) << c;
+      EXPECT_NEAR(e.aire, boite, 1e-4f) << c;
     } else {
-      EXPECT_TRUE(entre(aire(c), 0.4f * boite, 0.7f * boite)) << c << " has its hole";
+      EXPECT_TRUE(entre(e.aire, 0.4f * boite, 0.7f * boite)) << c << " has its hole";
     }
   }
   CMaillage m;
@@ -297,23 +281,23 @@ TEST_F(PoliceGeneree, OneFlatGlyphPerCharacterWithCountersOpenAndAMissingTypefac
 }
 
 TEST_F(PoliceGeneree, CapitalsStandAQuarterHighOnTheBaselineWithTheAdvancesOfABoldFace) {
-  EXPECT_NEAR(texte().GetHauteur('H' - 32), 0.25f, 0.002f);
+  EXPECT_NEAR(texte_.GetHauteur('H' - 32), 0.25f, 0.002f);
   EXPECT_NEAR(encre('H').y0, 0.f, 1e-4f);
   EXPECT_NEAR(encre('x').y1, 0.25f * 0.75f, 0.03f) << "x height";
   for (char c : {'g', 'p', 'y', 'j'}) EXPECT_LT(encre(c).y0, -0.04f) << c << " descends";
   EXPECT_LT(encre('_').y1, 0.f);
-  EXPECT_TRUE(entre(texte().GetMaxH(), 0.25f, 0.32f));
+  EXPECT_TRUE(entre(texte_.GetMaxH(), 0.25f, 0.32f));
   // widths: the advances of a bold face
-  EXPECT_TRUE(entre(texte().GetLargeur(0), 0.05f, 0.15f)) << "space";
+  EXPECT_TRUE(entre(texte_.GetLargeur(0), 0.05f, 0.15f)) << "space";
   for (char c = '!'; c <= '~'; c++) {
-    const float w = texte().GetLargeur(c - 32);
+    const float w = texte_.GetLargeur(c - 32);
     EXPECT_TRUE(entre(w, 0.06f, 0.42f)) << c;
     EXPECT_GE(w, encre(c).x1 - 1e-5f) << c << ": ink past the measured width";
   }
   // proportional, not monospaced
-  EXPECT_GT(texte().GetLargeur('W' - 32), 2.f * texte().GetLargeur('i' - 32));
+  EXPECT_GT(texte_.GetLargeur('W' - 32), 2.f * texte_.GetLargeur('i' - 32));
   // digits share one advance so that times and counters do not jiggle
-  for (char c = '1'; c <= '9'; c++) EXPECT_FLOAT_EQ(texte().GetLargeur(c - 32), texte().GetLargeur('0' - 32));
+  for (char c = '1'; c <= '9'; c++) EXPECT_FLOAT_EQ(texte_.GetLargeur(c - 32), texte_.GetLargeur('0' - 32));
 }
 
 TEST_F(PoliceGeneree, TextSetWithTheGameSpacingNeverRunsGlyphsTogether) {
@@ -321,7 +305,7 @@ TEST_F(PoliceGeneree, TextSetWithTheGameSpacingNeverRunsGlyphsTogether) {
     for (char b = '!'; b <= '~'; b++) {
       const char paire[3] = {a, b, 0};
       std::vector<tGlyphePlace> places;
-      texte().place_texte(paire, &places);
+      texte_.place_texte(paire, &places);
       ASSERT_EQ(places.size(), 2u);
       const float ecart = places[1].decalage + encre(b).x0 - encre(a).x1;
       ASSERT_GT(ecart, -0.01f) << a << b;
@@ -329,7 +313,7 @@ TEST_F(PoliceGeneree, TextSetWithTheGameSpacingNeverRunsGlyphsTogether) {
   }
   // the same letter repeated is evenly spaced
   std::vector<tGlyphePlace> places;
-  texte().place_texte("HHH", &places);
+  texte_.place_texte("HHH", &places);
   EXPECT_FLOAT_EQ(places[2].decalage - places[1].decalage, places[1].decalage - places[0].decalage);
 }
 

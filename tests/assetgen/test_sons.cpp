@@ -11,8 +11,6 @@
 #include "assetgen/sons/sons.h"
 #include "common/fichier.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 tSonPCM sinus(double f, double secondes) {
@@ -26,15 +24,13 @@ tSonPCM sinus(double f, double secondes) {
 
 }  // namespace
 
-// The bank as written: exactly the twelve names the game opens, in its order, the same bytes on
-// every run, safe levels; loops wrap like any other step and one-shots start and end on silence.
 TEST(SonsGeneres, TheTwelveFilesTheGameOpensDecodeWithTheirLayoutLevelsAndEndsAndFailuresAreReported) {
   const tDossierTemp d, autre;
   std::string erreur;
   ASSERT_TRUE(genere_sons(d.chemin, &erreur)) << erreur;
   ASSERT_TRUE(genere_sons(autre.chemin, &erreur)) << erreur;
   std::set<std::string> trouves;
-  for (const auto& e : fs::directory_iterator(d.chemin + "/sons")) trouves.insert(e.path().filename());
+  for (const auto& e : std::filesystem::directory_iterator(d.chemin + "/sons")) trouves.insert(e.path().filename());
   const std::vector<std::string> ordre = {"bouton.wav", "CLICK.WAV", "vaisseau.wav", "missile.wav",
                                           "explode.wav", "choc.wav",  "bonus.wav",    "boost.wav",
                                           "slide.wav",  "chrono.wav", "depart.wav",  "pret.wav"};

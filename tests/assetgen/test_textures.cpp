@@ -1,5 +1,4 @@
-// The generated textures: power-of-two JPEGs the game's loader reads, with the intended
-// colours, seamless where they tile, and the same bytes on every run.
+// The generated textures: JPEGs the game's loader reads, in their colours, seamless where they tile.
 #include <allegro.h>
 #include <jpgalleg.h>
 #include <gtest/gtest.h>
@@ -44,8 +43,6 @@ tMoyenne moyenne_de(const std::string& fichier) {
 
 }  // namespace
 
-// Every texture is a power-of-two JPEG the game's loader reads, the same bytes on every run, with
-// the intended colours; failures are reported.
 TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIntendedColours) {
   static const bool allegro = [] {  // once per process: the game's JPEG loader needs it
     install_allegro(SYSTEM_NONE, &errno, atexit);
@@ -115,9 +112,6 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
 // A repeated texture must not show its edges: the last column (row) runs into the first like any
 // neighbouring pair inside the picture does. Noise that does not wrap would stand above them all.
 TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
-  auto ecart = [](const tCouleur& a, const tCouleur& b) {
-    return std::fabs(a.r - b.r) + std::fabs(a.g - b.g) + std::fabs(a.b - b.b);
-  };
   int verifiees = 0;
   for (const tTextureConnue& t : textures_connues()) {
     if (!t.raccord) continue;
@@ -129,7 +123,8 @@ TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
       const int n = colonne ? img.hauteur : img.largeur, b = (a + 1) % (colonne ? img.largeur : img.hauteur);
       double e = 0;
       for (int i = 0; i < n; i++) {
-        e += colonne ? ecart(img.at(a, i), img.at(b, i)) : ecart(img.at(i, a), img.at(i, b));
+        const tCouleur p = colonne ? img.at(a, i) : img.at(i, a), q = colonne ? img.at(b, i) : img.at(i, b);
+        e += std::fabs(p.r - q.r) + std::fabs(p.g - q.g) + std::fabs(p.b - q.b);
       }
       return e / n;
     };
