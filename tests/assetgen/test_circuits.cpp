@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -101,8 +102,7 @@ CVector3 plus_proche_sur_triangle(CVector3 p, const CVector3* t) {
   return meilleur;
 }
 
-// Nearest wall to p. With a travel direction, walls standing across it are left out: the rock
-// face under a jump's lip is flown over, and it stops only a ship backing into it.
+// Nearest wall to p, leaving out walls across `sens`: a jump's lip is flown over, not into.
 float distance_aux_murs(tCharge& t, CVector3 p, float rayon, CVector3 sens = CVector3(0, 0, 0)) {
   float d = 1e9f;
   parcourt(&t.arbre, t.monde,
@@ -180,8 +180,7 @@ TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
 
 TEST_P(Circuits, ModelIsWholeAndSoundAndFitsTheSharedTable) {
   tCharge& t = circuit(GetParam());
-  // The font, ships, plants and bonus models share the same 100 slots: the circuit and its map
-  // take at most 26 of them (the models' test keeps them under 60).
+  // The models share the 100 slots too (their test keeps them under 60).
   EXPECT_LE(t.table.materialCount, 26);
   std::set<std::string> connues;
   for (const tTextureConnue& k : textures_connues()) connues.insert(k.nom);
@@ -227,7 +226,7 @@ TEST_P(Circuits, ModelIsWholeAndSoundAndFitsTheSharedTable) {
   EXPECT_GT(bords, 0);
 }
 
-TEST_P(Circuits, MinimapFloatsOverTheTrackAndStaysOnScreen) {
+TEST_P(Circuits, MinimapFloatsOverTheTrackAndStaysOnScreenAndPlantsStandBesideTheTrack) {
   tCharge& t = circuit(GetParam());
   CMinimap carte;
   carte.Set3Dobj(&t.carte);
@@ -262,10 +261,7 @@ TEST_P(Circuits, MinimapFloatsOverTheTrackAndStaysOnScreen) {
     EXPECT_TRUE(carte.PointSurPiste(p.position.x, p.position.z, &y)) << p.position.x << ", " << p.position.z;
     EXPECT_GE(y, p.position.y - 3);
   }
-}
-
-TEST_P(Circuits, PlantsStandBesideTheTrack) {
-  tCharge& t = circuit(GetParam());
+  // Plants stand beside the track.
   ASSERT_TRUE(entre(t.c.decos.size(), 60, 200));
   for (const tDeco& d : t.c.decos) {
     EXPECT_TRUE(entre(d.type, 1, 9));
@@ -302,13 +298,13 @@ INSTANTIATE_TEST_SUITE_P(Cinq, Circuits, ::testing::Range(1, NOMBRE_CIRCUITS + 1
 
 // The game's readers take the files whole and write them back unchanged.
 TEST(CircuitFiles, SameBytesOnEveryBuildInTheGamesLayoutsAndAnUnwritableFolderIsReported) {
-  const tDossierTemp d;
+  const DossierTemporaire d;
   std::string erreur;
-  ASSERT_TRUE(genere_circuits(d.chemin, &erreur)) << erreur;
+  ASSERT_TRUE(genere_circuits(d.chemin(), &erreur)) << erreur;
   for (int i = 1; i <= NOMBRE_CIRCUITS; i++) {
     SCOPED_TRACE("circuit " + std::to_string(i));
     const tCircuit& c = circuit(i).c;
-    const std::string n = std::to_string(i), o = d.chemin + "/objets/";
+    const std::string n = std::to_string(i), o = d.chemin() + "/objets/";
     std::vector<uint8_t> traj, deco, efson, kan, carte;
     const std::tuple<std::string, std::vector<uint8_t>*, std::vector<uint8_t>> fichiers[] = {
         {o + "traj_" + n + ".dat", &traj, encode_ligne(c.ligne)},
@@ -357,7 +353,7 @@ TEST(CircuitFiles, SameBytesOnEveryBuildInTheGamesLayoutsAndAnUnwritableFolderIs
 
     // Every texture the circuit names is there (what it holds is the textures' test's business).
     for (const tMateriauMaillage& m : c.piste.materiaux) {
-      const std::string f = d.chemin + "/maps/" + m.fichier;
+      const std::string f = d.chemin() + "/maps/" + m.fichier;
       EXPECT_TRUE(m.fichier.empty() || std::filesystem::is_regular_file(f)) << f;
     }
   }

@@ -146,8 +146,7 @@ TEST_F(ModelesGeneres, ShipsFitTheirShadowsWearTheirOwnLiveryAndShowReactorAndBr
     EXPECT_TRUE(entre(triangles(m), 300, 1500));
     const tBoite b = boite(m);
     EXPECT_NEAR(b.mx.x - b.mn.x, 10.f, 1.f) << "width";
-    // About 8 long and 3.5 high, within an eighth and a seventh: the bar the game draws the
-    // brake lights on (up to y 3.7 on the computer pilots' ships) lifts the tallest near 4.
+    // About 8 long and 3.5 high; the brake lights' bar (up to y 3.7) lifts the tallest near 4.
     EXPECT_NEAR(b.mx.z - b.mn.z, 8.f, 1.f) << "length";
     EXPECT_NEAR(b.mn.x, -b.mx.x, 1e-3f) << "symmetric";
     EXPECT_GT(b.mx.z, 4.f) << "nose along +z";
@@ -205,13 +204,13 @@ TEST_F(ModelesGeneres, PlantsPickUpsAndWeaponsFitTheRadiiTheGameGivesThem) {
 }
 
 TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuildAndAFolderItCannotCreateIsReported) {
-  const tDossierTemp d;
+  const DossierTemporaire d;
   std::string erreur;
-  ASSERT_TRUE(genere_modeles(d.chemin, &erreur)) << erreur;
-  ASSERT_TRUE(genere_police(d.chemin, &erreur)) << erreur;
+  ASSERT_TRUE(genere_modeles(d.chemin(), &erreur)) << erreur;
+  ASSERT_TRUE(genere_police(d.chemin(), &erreur)) << erreur;
   for (const auto& [f, octets] : jeu().octets) {
     std::vector<uint8_t> lu;
-    ASSERT_TRUE(lit_fichier(d.chemin + "/" + f, lu)) << f;
+    ASSERT_TRUE(lit_fichier(d.chemin() + "/" + f, lu)) << f;
     EXPECT_TRUE(lu == octets) << f;
   }
   erreur.clear();
@@ -263,8 +262,7 @@ TEST_F(PoliceGeneree, OneFlatGlyphPerCharacterWithCountersOpenAndAMissingTypefac
     for (const tFace& f : o.faces) ASSERT_GT(f.normal.z, 0.999f) << "faces the viewer";
   }
   EXPECT_EQ(modele(FICHIER_POLICE).endMaterial - modele(FICHIER_POLICE).firstMaterial, 1);
-  // Rectangles are covered exactly once by their triangles; a ring with its counter filled would
-  // weigh as much as a disc, over 0.78 of its box.
+  // Rectangles are covered exactly once; a ring with its counter filled covers over 0.78 of its box.
   for (char c : {'I', '-', 'l', 'O', 'o', '0', 'D', 'e'}) {
     const tEncre e = encre(c);
     const float boite = (e.x1 - e.x0) * (e.y1 - e.y0);

@@ -194,15 +194,15 @@ TEST(Synthese, TonesLoopSeamlesslyAndDrumsStartAtOnceAndEndQuietly) {
 
 // The written files are this process's compositions byte for byte: the same on every run.
 TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
-  const tDossierTemp d;
+  const DossierTemporaire d;
   std::string erreur;
-  ASSERT_TRUE(genere_musiques(d.chemin, &erreur)) << erreur;  // creates sons/
+  ASSERT_TRUE(genere_musiques(d.chemin(), &erreur)) << erreur;  // creates sons/
   std::set<int> tempos;
   for (int n = 1; n <= NB_MUSIQUES; n++) {
     SCOPED_TRACE("music" + std::to_string(n));
     std::vector<uint8_t> octets, lu;
     ASSERT_TRUE(compose_musique(n, octets, &erreur)) << erreur;
-    ASSERT_TRUE(lit_fichier(d.chemin + "/sons/music" + std::to_string(n) + ".it", lu));
+    ASSERT_TRUE(lit_fichier(d.chemin() + "/sons/music" + std::to_string(n) + ".it", lu));
     EXPECT_EQ(lu, octets);
     Module mod = charge(octets);
     ASSERT_TRUE(mod);
@@ -239,7 +239,7 @@ TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
   }
   EXPECT_EQ(tempos.size(), static_cast<size_t>(NB_MUSIQUES));  // five different pieces
   // A file where the folder should be: a clear failure, not a crash.
-  const std::string bouchon = d.chemin + "/fichier";
+  const std::string bouchon = d.chemin() + "/fichier";
   ASSERT_TRUE(ecrit_fichier_atomique(bouchon, "x", 1));
   erreur.clear();
   EXPECT_FALSE(genere_musiques(bouchon, &erreur));

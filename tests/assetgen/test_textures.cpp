@@ -51,18 +51,18 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
     return true;
   }();
   ASSERT_TRUE(allegro);
-  const tDossierTemp d, autre;
+  const DossierTemporaire d, autre;
   std::string erreur;
-  ASSERT_TRUE(genere_textures(d.chemin, &erreur)) << erreur;
-  ASSERT_TRUE(genere_textures(autre.chemin, &erreur)) << erreur;
-  auto chemin = [&](const std::string& nom) { return d.chemin + "/maps/" + nom; };
+  ASSERT_TRUE(genere_textures(d.chemin(), &erreur)) << erreur;
+  ASSERT_TRUE(genere_textures(autre.chemin(), &erreur)) << erreur;
+  auto chemin = [&](const std::string& nom) { return d.chemin() + "/maps/" + nom; };
   auto moyenne = [&](const std::string& nom) { return moyenne_de(chemin(nom)); };
   ASSERT_GE(textures_connues().size(), 20u);
   for (const tTextureConnue& t : textures_connues()) {
     SCOPED_TRACE(t.nom);
     std::vector<uint8_t> a, b;
     ASSERT_TRUE(lit_fichier(chemin(t.nom), a));
-    ASSERT_TRUE(lit_fichier(autre.chemin + "/maps/" + t.nom, b));
+    ASSERT_TRUE(lit_fichier(autre.chemin() + "/maps/" + t.nom, b));
     EXPECT_TRUE(a == b);
     EXPECT_TRUE(t.taille > 0 && (t.taille & (t.taille - 1)) == 0) << "a power of two";
     BITMAP* image = load_jpg(chemin(t.nom).c_str(), nullptr);
@@ -100,7 +100,7 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
   for (int n : {0, 1, 6, 7}) noms.push_back(texture_livree(n));
   EXPECT_EQ(noms, std::vector<std::string>({"", "livree1.jpg", "livree6.jpg", ""}));
 
-  EXPECT_FALSE(genere_texture(d.chemin, "inconnue.jpg", &erreur));
+  EXPECT_FALSE(genere_texture(d.chemin(), "inconnue.jpg", &erreur));
   EXPECT_NE(erreur.find("inconnue.jpg"), std::string::npos);
   erreur.clear();
   EXPECT_FALSE(genere_texture(chemin(TEX_SABLE), TEX_SABLE, &erreur));  // a file where the folder goes
@@ -109,8 +109,7 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
   EXPECT_FALSE(encode_jpeg(tImage(), 90, &o, &erreur));
 }
 
-// A repeated texture must not show its edges: the last column (row) runs into the first like any
-// neighbouring pair inside the picture does. Noise that does not wrap would stand above them all.
+// A repeated texture shows no edge: the step from the last column (row) to the first is like those inside.
 TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
   int verifiees = 0;
   for (const tTextureConnue& t : textures_connues()) {
