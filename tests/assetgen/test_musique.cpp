@@ -51,7 +51,6 @@ tModuleIT module_sinus() {
   tModuleIT m;
   m.nom = "Essai";
   m.canaux = 2;
-  m.tempo = 125;
   tEchantillonIT e;
   e.nom = "Sinus";
   for (int i = 0; i < PERIODE_TON; i++) e.pcm.push_back(static_cast<int16_t>(20000 * std::sin(2 * M_PI * i / PERIODE_TON)));
@@ -245,6 +244,5 @@ TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
   EXPECT_FALSE(genere_musiques(bouchon, &erreur));
   EXPECT_FALSE(erreur.empty());
   std::vector<uint8_t> rien;
-  EXPECT_FALSE(compose_musique(0, rien, nullptr));
-  EXPECT_FALSE(compose_musique(NB_MUSIQUES + 1, rien, nullptr));
+  for (int n : {0, NB_MUSIQUES + 1}) EXPECT_FALSE(compose_musique(n, rien, nullptr)) << n;
 }
