@@ -75,8 +75,9 @@ TEST_F(ModelesGeneres, EveryFileLoadsWholeWithFewMaterialsOfItsOwnAndNoSliverFac
   // Every file start-up loads, under its exact name: the six ships, then the rest.
   std::vector<std::string> attendus, connus;
   for (int n = 1; n <= 6; n++) attendus.push_back("objets/vaisseau" + std::to_string(n) + "_1.3ds");
-  for (const char* f : {"fougere", "fougere_1", "herbe", "herbe_1", "arbre", "orchidee", "orchidee_2", "palmier",
-                        "clochettes", "anneau", "b_speed", "b_mine", "b_missile", "mine", "missile", "explo"}) {
+  for (const char* f : {"fougere", "fougere_1", "herbe", "herbe_1", "arbre", "orchidee", "orchidee_2",
+                        "palmier", "clochettes", "anneau", "b_speed", "b_mine", "b_missile", "mine",
+                        "missile", "explo"}) {
     attendus.push_back(std::string("objets/") + f + ".3DS");
   }
   for (const tModeleConnu& c : modeles_connus()) connus.push_back(c.fichier);
@@ -249,7 +250,7 @@ class PoliceGeneree : public ModelesGeneres {
   }
 };
 
-TEST_F(PoliceGeneree, OneFlatGlyphPerCharacterWithCountersOpenAndAMissingTypefaceIsReported) {
+TEST_F(PoliceGeneree, FlatGlyphsWithCountersOpenInTheProportionsOfABoldFaceAndAMissingTypefaceIsReported) {
   EXPECT_EQ(glyphe(' ').faceCount, 0);
   EXPECT_GT(glyphe(' ').vertexCount, 0);
   for (char c = '!'; c <= '~'; c++) {
@@ -274,9 +275,8 @@ TEST_F(PoliceGeneree, OneFlatGlyphPerCharacterWithCountersOpenAndAMissingTypefac
   std::string erreur;
   EXPECT_FALSE(construit_police(&m, &erreur, "/nonexistent/font.ttf"));
   EXPECT_NE(erreur.find("/nonexistent/font.ttf"), std::string::npos);
-}
 
-TEST_F(PoliceGeneree, CapitalsStandAQuarterHighOnTheBaselineWithTheAdvancesOfABoldFace) {
+  // Capitals stand a quarter high on the baseline.
   EXPECT_NEAR(texte_.GetHauteur('H' - 32), 0.25f, 0.002f);
   EXPECT_NEAR(encre('H').y0, 0.f, 1e-4f);
   EXPECT_NEAR(encre('x').y1, 0.25f * 0.75f, 0.03f) << "x height";

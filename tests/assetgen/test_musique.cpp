@@ -67,7 +67,7 @@ tModuleIT module_sinus() {
 
 }  // namespace
 
-TEST(ModuleIT, CellsAndHeaderReadBackByThePlayerAndTheLoopedSamplePlaysAtItsPitch) {
+TEST(ModuleIT, ReadBackByThePlayerWithTheLoopAtItsPitchAndWhatTheFormatCannotHoldIsRefused) {
   tModuleIT m = module_sinus();
   m.patterns.push_back(tPatternIT(32, 2));
   m.ordres = {0, 1, 0};
@@ -107,9 +107,8 @@ TEST(ModuleIT, CellsAndHeaderReadBackByThePlayerAndTheLoopedSamplePlaysAtItsPitc
   for (size_t i = 2 * 4800; i + 2 < 2 * (4800 + taux / 2); i += 2)
     if (s[i] < 0 && s[i + 2] >= 0) passages++;
   EXPECT_NEAR(passages, 523.25 / 2, 2);
-}
 
-TEST(ModuleIT, RejectsWhatTheFormatCannotHold) {
+  // What the format cannot hold is refused, with nothing written.
   struct Cas {
     const char* nom;
     void (*abime)(tModuleIT&);
