@@ -1,16 +1,14 @@
-// Helpers the generator tests share: a model read back through the game's 3DS loader, the ray test
-// the shapes are checked with, a temporary folder and a range check.
+// Helpers the generator tests share.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "assetgen/ecrit3ds.h"
+#include "support/outils_essai.h"
 #include "world/load3ds.h"
 
 struct tModeleRelu {
@@ -49,19 +47,6 @@ inline double touche(CVector3 o, CVector3 d, const CVector3* t) {
   if (v < -1e-6 || u + v > 1 + 1e-6) return -1;
   return (e2[0] * q[0] + e2[1] * q[1] + e2[2] * q[2]) / det;
 }
-
-// A fresh folder under /tmp, removed with all it holds when the test is done with it.
-struct tDossierTemp {
-  std::string chemin;
-  tDossierTemp() {
-    char modele[] = "/tmp/veltra-essai-XXXXXX";
-    chemin = mkdtemp(modele);
-  }
-  ~tDossierTemp() {
-    std::error_code ec;
-    std::filesystem::remove_all(chemin, ec);
-  }
-};
 
 // bas <= v <= haut, with the value in the message when it is not.
 inline ::testing::AssertionResult entre(double v, double bas, double haut) {

@@ -1,5 +1,4 @@
-// The desktop icon: a PNG of the stated size at each size, opaque inside its rounded square and
-// transparent in the corners, the same picture at every size.
+// The desktop icon: an RGBA PNG at each size, the same rounded square drawn at every size.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -34,15 +33,12 @@ TEST(Icone, EachSizeIsAnRgbaPngOfThatSizeWithTransparentCorners) {
     // Drawn from the same shapes: each pixel is close to the mean of the large icon over it.
     const int k = 256 / taille;
     double ecart = 0;
-    for (int y = 0; y < taille; y++) {
-      for (int x = 0; x < taille; x++) {
-        for (int c = 0; c < 4; c++) {
-          double m = 0;
-          for (int j = 0; j < k; j++)
-            for (int i = 0; i < k; i++) m += grande[((size_t(y) * k + j) * 256 + x * k + i) * 4 + c];
-          ecart += std::fabs(m / (k * k) - rgba[(size_t(y) * taille + x) * 4 + c]);
-        }
-      }
+    for (size_t p = 0; p < rgba.size(); p++) {
+      const size_t x = p / 4 % taille, y = p / 4 / taille, c = p % 4;
+      double m = 0;
+      for (size_t j = 0; j < size_t(k); j++)
+        for (size_t i = 0; i < size_t(k); i++) m += grande[((y * k + j) * 256 + x * k + i) * 4 + c];
+      ecart += std::fabs(m / (k * k) - rgba[p]);
     }
     EXPECT_LT(ecart / (taille * taille * 4), 12.0) << taille;
   }

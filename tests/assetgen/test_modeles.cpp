@@ -1,6 +1,4 @@
-// The generated models as the game reads them: sound 3DS files, own materials, existing textures,
-// the sizes the game's radii, shadows and lights are drawn for, the same bytes on every run; the
-// font's 95 flat glyphs as the game's text object lays them out, counters open, never touching.
+// The generated models and the font's glyphs as the game loads, sizes and lays them out.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -74,15 +72,16 @@ class ModelesGeneres : public ::testing::Test {
 };
 
 TEST_F(ModelesGeneres, EveryFileLoadsWholeWithFewMaterialsOfItsOwnAndNoSliverFaces) {
-  // Every file start-up loads, under its exact name.
-  const char* attendus[] = {"objets/vaisseau1_1.3ds", "objets/vaisseau2_1.3ds", "objets/vaisseau3_1.3ds",
-                            "objets/vaisseau4_1.3ds", "objets/vaisseau5_1.3ds", "objets/vaisseau6_1.3ds",
-                            "objets/fougere.3DS", "objets/fougere_1.3DS", "objets/herbe.3DS", "objets/herbe_1.3DS",
-                            "objets/arbre.3DS", "objets/orchidee.3DS", "objets/orchidee_2.3DS", "objets/palmier.3DS",
-                            "objets/clochettes.3DS", "objets/anneau.3DS", "objets/b_speed.3DS", "objets/b_mine.3DS",
-                            "objets/b_missile.3DS", "objets/mine.3DS", "objets/missile.3DS", "objets/explo.3DS"};
-  ASSERT_EQ(modeles_connus().size(), std::size(attendus));
-  for (size_t i = 0; i < std::size(attendus); i++) EXPECT_EQ(modeles_connus()[i].fichier, attendus[i]);
+  // Every file start-up loads, under its exact name: the six ships, then the rest.
+  std::vector<std::string> attendus, connus;
+  for (int n = 1; n <= 6; n++) attendus.push_back("objets/vaisseau" + std::to_string(n) + "_1.3ds");
+  for (const char* f : {"fougere", "fougere_1", "herbe", "herbe_1", "arbre", "orchidee", "orchidee_2",
+                        "palmier", "clochettes", "anneau", "b_speed", "b_mine", "b_missile", "mine",
+                        "missile", "explo"}) {
+    attendus.push_back(std::string("objets/") + f + ".3DS");
+  }
+  for (const tModeleConnu& c : modeles_connus()) connus.push_back(c.fichier);
+  EXPECT_EQ(connus, attendus);
   CMaillage minuscules;
   EXPECT_FALSE(construit_modele("objets/fougere.3ds", &minuscules)) << "names are case-sensitive on Linux";
   // a circuit and its map take up to 26 of the 100 texture slots after them
@@ -105,14 +104,10 @@ TEST_F(ModelesGeneres, EveryFileLoadsWholeWithFewMaterialsOfItsOwnAndNoSliverFac
     ASSERT_GT(m.objectCount, 0);
     for (const t3DObject& o : m.objects) {
       SCOPED_TRACE(o.name);
-      EXPECT_LE(o.vertexCount, 65535);
-      EXPECT_LE(o.faceCount, 65535);
       // each object uses a material of its own file
       EXPECT_GE(o.materialIndex, m.firstMaterial);
       EXPECT_LT(o.materialIndex, m.endMaterial);
-      if (o.hasTexture) {
-        EXPECT_EQ(o.texVertexCount, o.vertexCount);
-      }
+      EXPECT_TRUE(!o.hasTexture || o.texVertexCount == o.vertexCount);
       // A sliver face would leave a normal that is not a unit vector.
       for (const tFace& f : o.faces) {
         ASSERT_NEAR(Magnitude(f.normal), 1.f, 1e-3f);
@@ -150,8 +145,7 @@ TEST_F(ModelesGeneres, ShipsFitTheirShadowsWearTheirOwnLiveryAndShowReactorAndBr
     EXPECT_TRUE(entre(triangles(m), 300, 1500));
     const tBoite b = boite(m);
     EXPECT_NEAR(b.mx.x - b.mn.x, 10.f, 1.f) << "width";
-    // About 8 long and 3.5 high, within an eighth and a seventh: the bar the game draws the
-    // brake lights on (up to y 3.7 on the computer pilots' ships) lifts the tallest near 4.
+    // About 8 long and 3.5 high; the brake lights' bar (up to y 3.7) lifts the tallest near 4.
     EXPECT_NEAR(b.mx.z - b.mn.z, 8.f, 1.f) << "length";
     EXPECT_NEAR(b.mn.x, -b.mx.x, 1e-3f) << "symmetric";
     EXPECT_GT(b.mx.z, 4.f) << "nose along +z";
@@ -208,15 +202,14 @@ TEST_F(ModelesGeneres, PlantsPickUpsAndWeaponsFitTheRadiiTheGameGivesThem) {
     for (const CVector3& p : o.vertices) EXPECT_NEAR(Magnitude(p), 1.f, 1e-4f);
 }
 
-// Written files are the bytes of this process's own build: the same on every run.
 TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuildAndAFolderItCannotCreateIsReported) {
-  const tDossierTemp d;
+  const DossierTemporaire d;
   std::string erreur;
-  ASSERT_TRUE(genere_modeles(d.chemin, &erreur)) << erreur;
-  ASSERT_TRUE(genere_police(d.chemin, &erreur)) << erreur;
+  ASSERT_TRUE(genere_modeles(d.chemin(), &erreur)) << erreur;
+  ASSERT_TRUE(genere_police(d.chemin(), &erreur)) << erreur;
   for (const auto& [f, octets] : jeu().octets) {
     std::vector<uint8_t> lu;
-    ASSERT_TRUE(lit_fichier(d.chemin + "/" + f, lu)) << f;
+    ASSERT_TRUE(lit_fichier(d.chemin() + "/" + f, lu)) << f;
     EXPECT_TRUE(lu == octets) << f;
   }
   erreur.clear();
@@ -227,48 +220,37 @@ TEST_F(ModelesGeneres, WrittenFilesAreTheSameBytesAsAnotherBuildAndAFolderItCann
 // The font as the game's text object measures and lays it out: glyph k is the character 32 + k.
 class PoliceGeneree : public ModelesGeneres {
  protected:
-  static Ctext& texte() {
-    static Ctext* t = [] {
-      auto* r = new Ctext;
-      r->init(&jeu().modeles.at(FICHIER_POLICE), 255, 123, 51, 255);
-      return r;
-    }();
-    return *t;
+  void SetUp() override {
+    ASSERT_EQ(modele(FICHIER_POLICE).objectCount, 95);
+    texte_.init(&jeu().modeles.at(FICHIER_POLICE), 255, 123, 51, 255);
   }
-  void SetUp() override { ASSERT_EQ(modele(FICHIER_POLICE).objectCount, 95); }
+  Ctext texte_;
   static const t3DObject& glyphe(char c) {
     return modele(FICHIER_POLICE).objects[static_cast<size_t>(c - 32)];
   }
 
   struct tEncre {
     float x0 = 1e9f, x1 = -1e9f, y0 = 1e9f, y1 = -1e9f;
+    float aire = 0;  // signed: a face drawn twice or turned away shows
   };
   // Extent of what is drawn (the faces' corners, not the advance vertex).
   static tEncre encre(char c) {
     tEncre e;
     const t3DObject& o = glyphe(c);
     for (const tFace& f : o.faces) {
-      for (int k = 0; k < 3; k++) {
-        const CVector3 p = o.vertices[f.vertexIndex[k]];
+      const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]],
+                     d = o.vertices[f.vertexIndex[2]];
+      e.aire += 0.5f * ((b.x - a.x) * (d.y - a.y) - (b.y - a.y) * (d.x - a.x));
+      for (const CVector3& p : {a, b, d}) {
         e.x0 = std::min(e.x0, p.x), e.x1 = std::max(e.x1, p.x);
         e.y0 = std::min(e.y0, p.y), e.y1 = std::max(e.y1, p.y);
       }
     }
     return e;
   }
-  static float aire(char c) {
-    float s = 0;
-    const t3DObject& o = glyphe(c);
-    for (const tFace& f : o.faces) {
-      const CVector3 a = o.vertices[f.vertexIndex[0]], b = o.vertices[f.vertexIndex[1]],
-                     d = o.vertices[f.vertexIndex[2]];
-      s += 0.5f * ((b.x - a.x) * (d.y - a.y) - (b.y - a.y) * (d.x - a.x));
-    }
-    return s;
-  }
 };
 
-TEST_F(PoliceGeneree, OneFlatGlyphPerCharacterWithCountersOpenAndAMissingTypefaceIsReported) {
+TEST_F(PoliceGeneree, FlatGlyphsWithCountersOpenInTheProportionsOfABoldFaceAndAMissingTypefaceIsReported) {
   EXPECT_EQ(glyphe(' ').faceCount, 0);
   EXPECT_GT(glyphe(' ').vertexCount, 0);
   for (char c = '!'; c <= '~'; c++) {
@@ -279,41 +261,39 @@ TEST_F(PoliceGeneree, OneFlatGlyphPerCharacterWithCountersOpenAndAMissingTypefac
     for (const tFace& f : o.faces) ASSERT_GT(f.normal.z, 0.999f) << "faces the viewer";
   }
   EXPECT_EQ(modele(FICHIER_POLICE).endMaterial - modele(FICHIER_POLICE).firstMaterial, 1);
-  // Rectangles are covered exactly once by their triangles; a ring with its counter filled would
-  // weigh as much as a disc, over 0.78 of its box.
+  // Rectangles are covered exactly once; a ring with its counter filled covers over 0.78 of its box.
   for (char c : {'I', '-', 'l', 'O', 'o', '0', 'D', 'e'}) {
     const tEncre e = encre(c);
     const float boite = (e.x1 - e.x0) * (e.y1 - e.y0);
     if (c == 'I' || c == '-' || c == 'l') {
-      EXPECT_NEAR(aire(c), boite, 1e-4f) << c;
+      EXPECT_NEAR(e.aire, boite, 1e-4f) << c;
     } else {
-      EXPECT_TRUE(entre(aire(c), 0.4f * boite, 0.7f * boite)) << c << " has its hole";
+      EXPECT_TRUE(entre(e.aire, 0.4f * boite, 0.7f * boite)) << c << " has its hole";
     }
   }
   CMaillage m;
   std::string erreur;
   EXPECT_FALSE(construit_police(&m, &erreur, "/nonexistent/font.ttf"));
   EXPECT_NE(erreur.find("/nonexistent/font.ttf"), std::string::npos);
-}
 
-TEST_F(PoliceGeneree, CapitalsStandAQuarterHighOnTheBaselineWithTheAdvancesOfABoldFace) {
-  EXPECT_NEAR(texte().GetHauteur('H' - 32), 0.25f, 0.002f);
+  // Capitals stand a quarter high on the baseline.
+  EXPECT_NEAR(texte_.GetHauteur('H' - 32), 0.25f, 0.002f);
   EXPECT_NEAR(encre('H').y0, 0.f, 1e-4f);
   EXPECT_NEAR(encre('x').y1, 0.25f * 0.75f, 0.03f) << "x height";
   for (char c : {'g', 'p', 'y', 'j'}) EXPECT_LT(encre(c).y0, -0.04f) << c << " descends";
   EXPECT_LT(encre('_').y1, 0.f);
-  EXPECT_TRUE(entre(texte().GetMaxH(), 0.25f, 0.32f));
+  EXPECT_TRUE(entre(texte_.GetMaxH(), 0.25f, 0.32f));
   // widths: the advances of a bold face
-  EXPECT_TRUE(entre(texte().GetLargeur(0), 0.05f, 0.15f)) << "space";
+  EXPECT_TRUE(entre(texte_.GetLargeur(0), 0.05f, 0.15f)) << "space";
   for (char c = '!'; c <= '~'; c++) {
-    const float w = texte().GetLargeur(c - 32);
+    const float w = texte_.GetLargeur(c - 32);
     EXPECT_TRUE(entre(w, 0.06f, 0.42f)) << c;
     EXPECT_GE(w, encre(c).x1 - 1e-5f) << c << ": ink past the measured width";
   }
   // proportional, not monospaced
-  EXPECT_GT(texte().GetLargeur('W' - 32), 2.f * texte().GetLargeur('i' - 32));
+  EXPECT_GT(texte_.GetLargeur('W' - 32), 2.f * texte_.GetLargeur('i' - 32));
   // digits share one advance so that times and counters do not jiggle
-  for (char c = '1'; c <= '9'; c++) EXPECT_FLOAT_EQ(texte().GetLargeur(c - 32), texte().GetLargeur('0' - 32));
+  for (char c = '1'; c <= '9'; c++) EXPECT_FLOAT_EQ(texte_.GetLargeur(c - 32), texte_.GetLargeur('0' - 32));
 }
 
 TEST_F(PoliceGeneree, TextSetWithTheGameSpacingNeverRunsGlyphsTogether) {
@@ -321,7 +301,7 @@ TEST_F(PoliceGeneree, TextSetWithTheGameSpacingNeverRunsGlyphsTogether) {
     for (char b = '!'; b <= '~'; b++) {
       const char paire[3] = {a, b, 0};
       std::vector<tGlyphePlace> places;
-      texte().place_texte(paire, &places);
+      texte_.place_texte(paire, &places);
       ASSERT_EQ(places.size(), 2u);
       const float ecart = places[1].decalage + encre(b).x0 - encre(a).x1;
       ASSERT_GT(ecart, -0.01f) << a << b;
@@ -329,7 +309,7 @@ TEST_F(PoliceGeneree, TextSetWithTheGameSpacingNeverRunsGlyphsTogether) {
   }
   // the same letter repeated is evenly spaced
   std::vector<tGlyphePlace> places;
-  texte().place_texte("HHH", &places);
+  texte_.place_texte("HHH", &places);
   EXPECT_FLOAT_EQ(places[2].decalage - places[1].decalage, places[1].decalage - places[0].decalage);
 }
 

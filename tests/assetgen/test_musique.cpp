@@ -1,5 +1,4 @@
-// Race music: the module writer read back by the player library, the synthesised tones and the
-// five generated pieces (format, length, loop, levels, determinism).
+// Race music: the module writer read back by the player library, the tones and the five pieces.
 #include <gtest/gtest.h>
 #include <libopenmpt/libopenmpt.h>
 
@@ -52,7 +51,6 @@ tModuleIT module_sinus() {
   tModuleIT m;
   m.nom = "Essai";
   m.canaux = 2;
-  m.tempo = 125;
   tEchantillonIT e;
   e.nom = "Sinus";
   for (int i = 0; i < PERIODE_TON; i++) e.pcm.push_back(static_cast<int16_t>(20000 * std::sin(2 * M_PI * i / PERIODE_TON)));
@@ -60,10 +58,8 @@ tModuleIT module_sinus() {
   e.boucle = true;
   e.fin_boucle = PERIODE_TON;
   m.echantillons.push_back(e);
-  tInstrumentIT ins;
-  ins.nom = "Sinus";
-  ins.zones = {{119, 1}};
-  m.instruments.push_back(ins);
+  m.instruments.resize(1);
+  m.instruments[0].zones = {{119, 1}};
   m.patterns.push_back(tPatternIT(64, 2));
   m.ordres = {0};
   return m;
@@ -71,7 +67,7 @@ tModuleIT module_sinus() {
 
 }  // namespace
 
-TEST(ModuleIT, CellsAndHeaderReadBackByThePlayerAndTheLoopedSamplePlaysAtItsPitch) {
+TEST(ModuleIT, ReadBackByThePlayerWithTheLoopAtItsPitchAndWhatTheFormatCannotHoldIsRefused) {
   tModuleIT m = module_sinus();
   m.patterns.push_back(tPatternIT(32, 2));
   m.ordres = {0, 1, 0};
@@ -111,9 +107,8 @@ TEST(ModuleIT, CellsAndHeaderReadBackByThePlayerAndTheLoopedSamplePlaysAtItsPitc
   for (size_t i = 2 * 4800; i + 2 < 2 * (4800 + taux / 2); i += 2)
     if (s[i] < 0 && s[i + 2] >= 0) passages++;
   EXPECT_NEAR(passages, 523.25 / 2, 2);
-}
 
-TEST(ModuleIT, RejectsWhatTheFormatCannotHold) {
+  // What the format cannot hold is refused, with nothing written.
   struct Cas {
     const char* nom;
     void (*abime)(tModuleIT&);
@@ -156,7 +151,6 @@ TEST(ModuleIT, RejectsWhatTheFormatCannotHold) {
   }
 }
 
-// Tones loop without a step at the seam; drums start at once and die out without a click.
 TEST(Synthese, TonesLoopSeamlesslyAndDrumsStartAtOnceAndEndQuietly) {
   std::vector<tEchantillonIT> sons = {synthese_grosse_caisse("k", tGrosseCaisse()),
                                       synthese_caisse_claire("s", tCaisseClaire(), 3),
@@ -196,18 +190,17 @@ TEST(Synthese, TonesLoopSeamlesslyAndDrumsStartAtOnceAndEndQuietly) {
   }
 }
 
-// The written files are this process's compositions byte for byte (the same on every run), and
-// each piece loads, loops and keeps below full scale.
+// The written files are this process's compositions byte for byte: the same on every run.
 TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
-  const tDossierTemp d;
+  const DossierTemporaire d;
   std::string erreur;
-  ASSERT_TRUE(genere_musiques(d.chemin, &erreur)) << erreur;  // creates sons/
+  ASSERT_TRUE(genere_musiques(d.chemin(), &erreur)) << erreur;  // creates sons/
   std::set<int> tempos;
   for (int n = 1; n <= NB_MUSIQUES; n++) {
     SCOPED_TRACE("music" + std::to_string(n));
     std::vector<uint8_t> octets, lu;
     ASSERT_TRUE(compose_musique(n, octets, &erreur)) << erreur;
-    ASSERT_TRUE(lit_fichier(d.chemin + "/sons/music" + std::to_string(n) + ".it", lu));
+    ASSERT_TRUE(lit_fichier(d.chemin() + "/sons/music" + std::to_string(n) + ".it", lu));
     EXPECT_EQ(lu, octets);
     Module mod = charge(octets);
     ASSERT_TRUE(mod);
@@ -244,12 +237,11 @@ TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
   }
   EXPECT_EQ(tempos.size(), static_cast<size_t>(NB_MUSIQUES));  // five different pieces
   // A file where the folder should be: a clear failure, not a crash.
-  const std::string bouchon = d.chemin + "/fichier";
+  const std::string bouchon = d.chemin() + "/fichier";
   ASSERT_TRUE(ecrit_fichier_atomique(bouchon, "x", 1));
   erreur.clear();
   EXPECT_FALSE(genere_musiques(bouchon, &erreur));
   EXPECT_FALSE(erreur.empty());
   std::vector<uint8_t> rien;
-  EXPECT_FALSE(compose_musique(0, rien, nullptr));
-  EXPECT_FALSE(compose_musique(NB_MUSIQUES + 1, rien, nullptr));
+  for (int n : {0, NB_MUSIQUES + 1}) EXPECT_FALSE(compose_musique(n, rien, nullptr)) << n;
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,15 +27,13 @@ tSonPCM sinus(double f, double secondes) {
 
 }  // namespace
 
-// The bank as written: exactly the twelve names the game opens, in its order, the same bytes on
-// every run, safe levels; loops wrap like any other step and one-shots start and end on silence.
 TEST(SonsGeneres, TheTwelveFilesTheGameOpensDecodeWithTheirLayoutLevelsAndEndsAndFailuresAreReported) {
-  const tDossierTemp d, autre;
+  const DossierTemporaire d, autre;
   std::string erreur;
-  ASSERT_TRUE(genere_sons(d.chemin, &erreur)) << erreur;
-  ASSERT_TRUE(genere_sons(autre.chemin, &erreur)) << erreur;
+  ASSERT_TRUE(genere_sons(d.chemin(), &erreur)) << erreur;
+  ASSERT_TRUE(genere_sons(autre.chemin(), &erreur)) << erreur;
   std::set<std::string> trouves;
-  for (const auto& e : fs::directory_iterator(d.chemin + "/sons")) trouves.insert(e.path().filename());
+  for (const auto& e : fs::directory_iterator(d.chemin() + "/sons")) trouves.insert(e.path().filename());
   const std::vector<std::string> ordre = {"bouton.wav", "CLICK.WAV", "vaisseau.wav", "missile.wav",
                                           "explode.wav", "choc.wav",  "bonus.wav",    "boost.wav",
                                           "slide.wav",  "chrono.wav", "depart.wav",  "pret.wav"};
@@ -46,8 +45,8 @@ TEST(SonsGeneres, TheTwelveFilesTheGameOpensDecodeWithTheirLayoutLevelsAndEndsAn
   for (const tSonBanque& b : sons_banque()) {
     SCOPED_TRACE(b.fichier);
     std::vector<uint8_t> o, deuxieme;
-    ASSERT_TRUE(lit_fichier(d.chemin + "/sons/" + b.fichier, o));
-    ASSERT_TRUE(lit_fichier(autre.chemin + "/sons/" + b.fichier, deuxieme));
+    ASSERT_TRUE(lit_fichier(d.chemin() + "/sons/" + b.fichier, o));
+    ASSERT_TRUE(lit_fichier(autre.chemin() + "/sons/" + b.fichier, deuxieme));
     EXPECT_TRUE(o == deuxieme);
     tSonPCM son;
     ASSERT_TRUE(decode_wav(o.data(), o.size(), &son));
@@ -70,10 +69,10 @@ TEST(SonsGeneres, TheTwelveFilesTheGameOpensDecodeWithTheirLayoutLevelsAndEndsAn
     }
   }
   // Failures are reported, not hidden: an unknown name, a file where the folder goes.
-  EXPECT_FALSE(genere_son(d.chemin, "inconnu.wav", &erreur));
+  EXPECT_FALSE(genere_son(d.chemin(), "inconnu.wav", &erreur));
   EXPECT_NE(erreur.find("inconnu.wav"), std::string::npos);
   erreur.clear();
-  EXPECT_FALSE(genere_sons(d.chemin + "/sons/pret.wav", &erreur));
+  EXPECT_FALSE(genere_sons(d.chemin() + "/sons/pret.wav", &erreur));
   EXPECT_FALSE(erreur.empty());
 }
 

@@ -1,10 +1,10 @@
-// The generated textures: power-of-two JPEGs the game's loader reads, with the intended
-// colours, seamless where they tile, and the same bytes on every run.
+// The generated textures: JPEGs the game's loader reads, in their colours, seamless where they tile.
 #include <allegro.h>
 #include <jpgalleg.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -19,23 +19,22 @@
 
 namespace {
 
-struct tMoyenne {
-  double c[3] = {0, 0, 0};  // red, green, blue
-};
+using tMoyenne = std::array<double, 3>;  // red, green, blue
 
-// Mean colour of a texture as the game's loader decodes it, in [0, 1].
-tMoyenne moyenne_de(const std::string& fichier) {
-  tMoyenne m;
+// Mean colour of a texture as the game's loader decodes it, in [0, 1]; its size checked if given.
+tMoyenne moyenne_de(const std::string& fichier, int taille = 0) {
+  tMoyenne m = {0, 0, 0};
   BITMAP* b = load_jpg(fichier.c_str(), nullptr);
   EXPECT_NE(b, nullptr) << fichier;
   if (!b) return m;
+  EXPECT_TRUE(!taille || (b->w == taille && b->h == taille)) << b->w << "x" << b->h;
   const double n = 255.0 * b->w * b->h;
   for (int y = 0; y < b->h; y++) {
     for (int x = 0; x < b->w; x++) {
       const int c = getpixel(b, x, y);
-      m.c[0] += getr32(c) / n;
-      m.c[1] += getg32(c) / n;
-      m.c[2] += getb32(c) / n;
+      m[0] += getr32(c) / n;
+      m[1] += getg32(c) / n;
+      m[2] += getb32(c) / n;
     }
   }
   destroy_bitmap(b);
@@ -44,34 +43,26 @@ tMoyenne moyenne_de(const std::string& fichier) {
 
 }  // namespace
 
-// Every texture is a power-of-two JPEG the game's loader reads, the same bytes on every run, with
-// the intended colours; failures are reported.
 TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIntendedColours) {
-  static const bool allegro = [] {  // once per process: the game's JPEG loader needs it
-    install_allegro(SYSTEM_NONE, &errno, atexit);
-    jpgalleg_init();
-    set_color_depth(32);
-    return true;
-  }();
-  ASSERT_TRUE(allegro);
-  const tDossierTemp d, autre;
+  // The game's JPEG loader needs Allegro.
+  install_allegro(SYSTEM_NONE, &errno, atexit);
+  jpgalleg_init();
+  set_color_depth(32);
+  const DossierTemporaire d, autre;
   std::string erreur;
-  ASSERT_TRUE(genere_textures(d.chemin, &erreur)) << erreur;
-  ASSERT_TRUE(genere_textures(autre.chemin, &erreur)) << erreur;
-  auto chemin = [&](const std::string& nom) { return d.chemin + "/maps/" + nom; };
-  auto moyenne = [&](const std::string& nom) { return moyenne_de(chemin(nom)); };
+  ASSERT_TRUE(genere_textures(d.chemin(), &erreur)) << erreur;
+  ASSERT_TRUE(genere_textures(autre.chemin(), &erreur)) << erreur;
+  auto chemin = [&](const std::string& nom) { return d.chemin() + "/maps/" + nom; };
+  auto moyenne = [&](const std::string& nom, int taille = 0) { return moyenne_de(chemin(nom), taille); };
   ASSERT_GE(textures_connues().size(), 20u);
   for (const tTextureConnue& t : textures_connues()) {
     SCOPED_TRACE(t.nom);
     std::vector<uint8_t> a, b;
     ASSERT_TRUE(lit_fichier(chemin(t.nom), a));
-    ASSERT_TRUE(lit_fichier(autre.chemin + "/maps/" + t.nom, b));
+    ASSERT_TRUE(lit_fichier(autre.chemin() + "/maps/" + t.nom, b));
     EXPECT_TRUE(a == b);
     EXPECT_TRUE(t.taille > 0 && (t.taille & (t.taille - 1)) == 0) << "a power of two";
-    BITMAP* image = load_jpg(chemin(t.nom).c_str(), nullptr);
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(std::make_pair(image->w, image->h), std::make_pair(t.taille, t.taille));
-    destroy_bitmap(image);
+    moyenne(t.nom, t.taille);
   }
 
   // {texture, brighter channel, darker channel, by at least} with channels r 0, g 1, b 2
@@ -81,13 +72,13 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
       {TEX_EXPLOSION, 0, 2, 0.3}};
   for (const auto& [nom, fort, faible, marge] : ecarts) {
     const tMoyenne m = moyenne(nom);
-    EXPECT_GT(m.c[fort], m.c[faible] + marge) << nom << " " << fort << " " << faible;
+    EXPECT_GT(m[fort], m[faible] + marge) << nom << " " << fort << " " << faible;
   }
-  EXPECT_GT(moyenne(TEX_SABLE).c[0], 0.6);
+  EXPECT_GT(moyenne(TEX_SABLE)[0], 0.6);
   const tMoyenne route = moyenne(TEX_ROUTE);
-  EXPECT_LT(route.c[0], 0.4);
-  EXPECT_NEAR(route.c[0], route.c[2], 0.05);  // grey, not tinted
-  EXPECT_GT(moyenne(TEX_ROUTE_LIGNES).c[0], route.c[0] + 0.02);  // the paint shows
+  EXPECT_LT(route[0], 0.4);
+  EXPECT_NEAR(route[0], route[2], 0.05);  // grey, not tinted
+  EXPECT_GT(moyenne(TEX_ROUTE_LIGNES)[0], route[0] + 0.02);  // the paint shows
 
   // Six liveries that can be told apart at a glance.
   std::vector<tMoyenne> livrees;
@@ -95,7 +86,7 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
   for (size_t i = 0; i < livrees.size(); i++) {
     for (size_t j = i + 1; j < livrees.size(); j++) {
       double ecart = 0;
-      for (int k = 0; k < 3; k++) ecart += std::fabs(livrees[i].c[k] - livrees[j].c[k]);
+      for (int k = 0; k < 3; k++) ecart += std::fabs(livrees[i][k] - livrees[j][k]);
       EXPECT_GT(ecart, 0.25) << "livree" << i + 1 << " and livree" << j + 1;
     }
   }
@@ -103,7 +94,7 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
   for (int n : {0, 1, 6, 7}) noms.push_back(texture_livree(n));
   EXPECT_EQ(noms, std::vector<std::string>({"", "livree1.jpg", "livree6.jpg", ""}));
 
-  EXPECT_FALSE(genere_texture(d.chemin, "inconnue.jpg", &erreur));
+  EXPECT_FALSE(genere_texture(d.chemin(), "inconnue.jpg", &erreur));
   EXPECT_NE(erreur.find("inconnue.jpg"), std::string::npos);
   erreur.clear();
   EXPECT_FALSE(genere_texture(chemin(TEX_SABLE), TEX_SABLE, &erreur));  // a file where the folder goes
@@ -112,12 +103,8 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
   EXPECT_FALSE(encode_jpeg(tImage(), 90, &o, &erreur));
 }
 
-// A repeated texture must not show its edges: the last column (row) runs into the first like any
-// neighbouring pair inside the picture does. Noise that does not wrap would stand above them all.
+// A repeated texture shows no edge: the step from the last column (row) to the first is like those inside.
 TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
-  auto ecart = [](const tCouleur& a, const tCouleur& b) {
-    return std::fabs(a.r - b.r) + std::fabs(a.g - b.g) + std::fabs(a.b - b.b);
-  };
   int verifiees = 0;
   for (const tTextureConnue& t : textures_connues()) {
     if (!t.raccord) continue;
@@ -129,7 +116,8 @@ TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
       const int n = colonne ? img.hauteur : img.largeur, b = (a + 1) % (colonne ? img.largeur : img.hauteur);
       double e = 0;
       for (int i = 0; i < n; i++) {
-        e += colonne ? ecart(img.at(a, i), img.at(b, i)) : ecart(img.at(i, a), img.at(i, b));
+        const tCouleur p = colonne ? img.at(a, i) : img.at(i, a), q = colonne ? img.at(b, i) : img.at(i, b);
+        e += std::fabs(p.r - q.r) + std::fabs(p.g - q.g) + std::fabs(p.b - q.b);
       }
       return e / n;
     };
