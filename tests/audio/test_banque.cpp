@@ -22,18 +22,12 @@ const struct Effet {
   bool en_3d, boucle;
   float min, max;
 } k_effets[] = {
-    {"bouton.wav", &SON_BOUTON, false, false, 0, 0},
-    {"CLICK.WAV", &SON_CLICK, false, false, 0, 0},
-    {"vaisseau.wav", &SON_MOTEUR, true, true, 30, 100},
-    {"missile.wav", &SON_MISSILE, true, true, 30, 100},
-    {"explode.wav", &SON_EXPLOSION, true, false, 60, 180},
-    {"choc.wav", &SON_CHOC, true, false, 20, 50},
-    {"bonus.wav", &SON_BONUS, true, false, 30, 60},
-    {"boost.wav", &SON_BOOST, true, true, 15, 40},
-    {"slide.wav", &SON_SLIDE, true, true, 5, 20},
-    {"chrono.wav", &SON_CHRONO, false, false, 0, 0},
-    {"depart.wav", &SON_DEPART, false, false, 0, 0},
-    {"pret.wav", &SON_PRET, false, false, 0, 0},
+    {"bouton.wav", &SON_BOUTON, false, false, 0, 0},       {"CLICK.WAV", &SON_CLICK, false, false, 0, 0},
+    {"vaisseau.wav", &SON_MOTEUR, true, true, 30, 100},    {"missile.wav", &SON_MISSILE, true, true, 30, 100},
+    {"explode.wav", &SON_EXPLOSION, true, false, 60, 180}, {"choc.wav", &SON_CHOC, true, false, 20, 50},
+    {"bonus.wav", &SON_BONUS, true, false, 30, 60},        {"boost.wav", &SON_BOOST, true, true, 15, 40},
+    {"slide.wav", &SON_SLIDE, true, true, 5, 20},          {"chrono.wav", &SON_CHRONO, false, false, 0, 0},
+    {"depart.wav", &SON_DEPART, false, false, 0, 0},       {"pret.wav", &SON_PRET, false, false, 0, 0},
 };
 
 // Starts the game's sound in a folder holding ./sons with every effect but `absent`.
@@ -52,11 +46,7 @@ class BanqueTest : public ::testing::Test {
     Init_son();
     ASSERT_EQ(result, SON_OK);  // the last step, the ambient reverb, succeeded
   }
-  void TearDown() override {
-    if (m_dans_rep) {
-      EXPECT_EQ(chdir(m_ancien), 0);
-    }
-  }
+  void TearDown() override { EXPECT_TRUE(!m_dans_rep || chdir(m_ancien) == 0); }
   char m_ancien[4096] = {};
   bool m_dans_rep = false;
 };
@@ -69,9 +59,8 @@ TEST_F(BanqueTest, TheFullBankLoadsWithItsModesAndTheAmbientReverbIsSet) {
   EXPECT_EQ(result, SON_OK);
   for (const Effet& e : k_effets) {
     SCOPED_TRACE(e.fichier);
-    unsigned mode = 0;
+    const unsigned mode = lu(son_son_get_mode, *e.son);
     float min = 0, max = 0;
-    ASSERT_EQ(son_son_get_mode(*e.son, &mode), SON_OK);
     EXPECT_EQ((mode & SON_MODE_3D) != 0, e.en_3d);
     EXPECT_EQ((mode & SON_MODE_BOUCLE) != 0, e.boucle);
     if (e.en_3d) {

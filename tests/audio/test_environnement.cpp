@@ -5,11 +5,12 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio/effets_son.h"
+#include "audio/outils_son.h"
 #include "audio/son.h"
-#include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
 #include "support/donnees_essai.h"
@@ -39,6 +40,14 @@ void trois_elements() {
   creation_effetSon(-5, 0, 7, 2);
 }
 
+// The little-endian number at `pos` of a file's bytes.
+template <class T>
+T champ(const std::vector<uint8_t>& d, size_t pos) {
+  T x{};
+  std::memcpy(&x, &d.at(pos), sizeof x);
+  return x;
+}
+
 TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());
@@ -51,26 +60,12 @@ TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   ASSERT_EQ(premier.size(), 264u);
   // Header: three records, two polygons, one zone. The second record (the zone): type at 96,
   // position at 100, radii at 156 and 160, preset at 164.
-  Lecteur lec(premier.data(), premier.size());
-  int32_t nb = 0, polygones = 0, zones = 0, type = 0, preset = 0;
-  float x = 0, min_dist = 0;
-  lec.i32(nb);
-  lec.i32(polygones);
-  lec.i32(zones);
-  EXPECT_EQ(std::vector<int32_t>({nb, polygones, zones}), (std::vector<int32_t>{3, 2, 1}));
-  lec.va(96);
-  lec.i32(type);
-  lec.f32(x);
-  lec.va(156);
-  lec.f32(min_dist);
-  lec.va(164);
-  lec.i32(preset);
-  EXPECT_EQ(type, 2);
-  EXPECT_FLOAT_EQ(x, 30);
-  EXPECT_FLOAT_EQ(min_dist, 12.5f);
-  EXPECT_EQ(preset, 4);
+  for (const auto& [pos, attendu] : {std::pair<size_t, int32_t>{0, 3}, {4, 2}, {8, 1}, {96, 2}, {164, 4}})
+    EXPECT_EQ(champ<int32_t>(premier, pos), attendu) << pos;
+  EXPECT_FLOAT_EQ(champ<float>(premier, 100), 30);
+  EXPECT_FLOAT_EQ(champ<float>(premier, 156), 12.5f);
   // Zone presets 1 to 6 name the layer's presets, any other number the first.
-  EXPECT_STREQ(nom_preset_reverb(preset), "HANGAR");
+  EXPECT_STREQ(nom_preset_reverb(4), "HANGAR");
   EXPECT_STREQ(nom_preset_reverb(INT32_MIN), "BATHROOM");
 
   Effacement_liste_effetSon();
@@ -120,9 +115,7 @@ TEST_F(Environnement, ShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
 // The layer's own objects: every polygon of the list fits the geometry even when the header
 // undercounts them, and every zone lands in the reverb chain until it is destroyed.
 TEST_F(Environnement, CreationOcclusionBuildsGeometryAndZonesInTheSystem) {
-  ASSERT_EQ(son_systeme_cree(&g_SystemeSon), SON_OK);
-  ASSERT_EQ(son_systeme_set_sortie(g_SystemeSon, SON_SORTIE_NULLE), SON_OK);
-  ASSERT_EQ(son_systeme_init(g_SystemeSon, 16, SON_INIT_OCCLUSION), SON_OK);
+  g_SystemeSon = test_son::systeme(SON_SORTIE_NULLE);
   trois_elements();
   std::vector<uint8_t> d = encode_effetSon();
   const int32_t un = 1;

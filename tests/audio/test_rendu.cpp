@@ -29,14 +29,12 @@ struct Ecoute {
 // A quarter-second 440 Hz tone played once as `e` says, the listener at the origin, rendered in
 // blocks of `e.bloc` frames.
 Capture rend_ton(const Ecoute& e, double secondes = 0.3) {
-  const HSysteme sys = systeme_rendu(e.avant);
+  const HSysteme sys = systeme(SON_SORTIE_RENDU, e.avant);
   const HSon son = charge_ton(sys, 440, 0.25, SON_MODE_3D);
   EXPECT_EQ(son_son_set_distances_3d(son, e.min, e.max), SON_OK);
   HCanal c;
   EXPECT_EQ(son_joue(sys, son, true, &c), SON_OK);
-  float f = 0;
-  EXPECT_EQ(son_canal_get_frequence(c, &f), SON_OK);
-  EXPECT_EQ(f, 44100.0f);  // a channel starts at its sound's rate
+  EXPECT_EQ(lu(son_canal_get_frequence, c), 44100.0f);  // a channel starts at its sound's rate
   EXPECT_EQ(son_canal_set_frequence(c, -5.0f), SON_ERR_PARAMETRE);
   EXPECT_EQ(son_canal_set_3d(c, &e.pos, &k_origine), SON_OK);
   EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
@@ -52,7 +50,7 @@ double niveau(const std::vector<float>& x) { return rms(x, 2205, 6615); }
 // Levels of a 200 Hz and a 6 kHz tone heard together from `pos`; with `mur`, a 10x10 wall with
 // direct and reverb occlusion 0.9 stands across z = 5 between the listener (origin) and the source.
 std::pair<double, double> deux_tons(const SonVecteur& pos, bool mur) {
-  const HSysteme sys = systeme_rendu();
+  const HSysteme sys = systeme();
   if (mur) {
     HGeometrie g;
     EXPECT_EQ(son_systeme_set_taille_monde(sys, 500.0f), SON_OK);
@@ -80,7 +78,7 @@ std::pair<double, double> deux_tons(const SonVecteur& pos, bool mur) {
 
 TEST(Rendu, TheMixFollowsTheFramesAskedForAndIsTheSameEveryTime) {
   // Silence with nothing playing, and nothing written past the frames asked for.
-  const HSysteme sys = systeme_rendu();
+  const HSysteme sys = systeme();
   float tampon[64] = {};
   EXPECT_EQ(son_systeme_rendu(sys, nullptr, 16), SON_ERR_PARAMETRE);
   EXPECT_EQ(son_systeme_rendu(sys, tampon, -1), SON_ERR_PARAMETRE);
@@ -149,18 +147,14 @@ TEST(Occlusion, AWallWithDirectOcclusionPointNineCutsAbout20DbAndHighsMoreThenBe
 
 TEST(Reverb, TheAmbientRecordConvertsToTheStandardHallwayAndEveryFilePresetIsKnown) {
   using namespace son_detail;
-  const ProprietesEfx e = efx_depuis_classique(SON_REVERB_CARPETEDHALLWAY);
-  const ProprietesEfx ref = EFX_REVERB_PRESET_CARPETEDHALLWAY;
-  const struct {
-    float ProprietesEfx::*champ;
-    double tolerance;
-  } champs[] = {{&ProprietesEfx::flDensity, 1e-3},          {&ProprietesEfx::flDiffusion, 1e-4},
-                {&ProprietesEfx::flGain, 1e-4},             {&ProprietesEfx::flGainHF, 1e-4},
-                {&ProprietesEfx::flDecayTime, 1e-4},        {&ProprietesEfx::flDecayHFRatio, 1e-4},
-                {&ProprietesEfx::flReflectionsGain, 1e-4},  {&ProprietesEfx::flReflectionsDelay, 1e-5},
-                {&ProprietesEfx::flLateReverbGain, 1e-4},   {&ProprietesEfx::flLateReverbDelay, 1e-5},
-                {&ProprietesEfx::flAirAbsorptionGainHF, 1e-4}};
-  for (const auto& c : champs) EXPECT_NEAR(e.*c.champ, ref.*c.champ, c.tolerance) << &c - champs;
+  using E = ProprietesEfx;
+  const E e = efx_depuis_classique(SON_REVERB_CARPETEDHALLWAY), ref = EFX_REVERB_PRESET_CARPETEDHALLWAY;
+  const std::pair<float E::*, double> champs[] = {
+      {&E::flDensity, 1e-3},         {&E::flDiffusion, 1e-4},        {&E::flGain, 1e-4},
+      {&E::flGainHF, 1e-4},          {&E::flDecayTime, 1e-4},        {&E::flDecayHFRatio, 1e-4},
+      {&E::flReflectionsGain, 1e-4}, {&E::flReflectionsDelay, 1e-5}, {&E::flLateReverbGain, 1e-4},
+      {&E::flLateReverbDelay, 1e-5}, {&E::flAirAbsorptionGainHF, 1e-4}};
+  for (const auto& c : champs) EXPECT_NEAR(e.*c.first, ref.*c.first, c.second) << &c - champs;
   EXPECT_EQ(e.iDecayHFLimit, ref.iDecayHFLimit);
   EXPECT_EQ(efx_depuis_classique(SON_REVERB_AUCUNE).flGain, 0.0f);
 
@@ -172,11 +166,6 @@ TEST(Reverb, TheAmbientRecordConvertsToTheStandardHallwayAndEveryFilePresetIsKno
 
 class SortieNulle : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
-    ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_NULLE), SON_OK);
-    ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION), SON_OK);
-  }
   void TearDown() override { son_systeme_libere(sys); }
   // Direct occlusion (reverb's in `r`) between two points given in the layer's (left-handed) frame.
   float entre(SonVecteur a, SonVecteur b, float* r = nullptr) {
@@ -185,7 +174,7 @@ class SortieNulle : public ::testing::Test {
     occlusion(*systeme_actif(), depuis_api(a), depuis_api(b), &d, r ? r : &reverb);
     return d;
   }
-  HSysteme sys;
+  HSysteme sys = systeme(SON_SORTIE_NULLE);
 };
 
 // Room is counted in polygons and vertices; a released geometry stops nothing.
