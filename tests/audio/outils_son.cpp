@@ -52,6 +52,17 @@ class EnvironnementSon : public ::testing::Environment {
 };
 const auto* const g_env = ::testing::AddGlobalTestEnvironment(new EnvironnementSon);
 
+// Polls `fini` every 5 ms; false when it is still not true after `secondes`.
+template <class F>
+bool attend_que(F fini, int secondes) {
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(secondes);
+  while (!fini()) {
+    if (std::chrono::steady_clock::now() > limite) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
 // Numbers go in as the (little-endian) hosts these tests run on store them, as the module wants.
 void octets(std::vector<uint8_t>& v, size_t pos, const void* src, size_t n) {
   if (pos + n > v.size()) throw std::out_of_range("module field past the end");
@@ -147,13 +158,8 @@ HSysteme systeme(int sortie, const SonVecteur& avant) {
 }
 
 bool attend_fin(HCanal c) {
-  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   bool en_cours = true;
-  while (son_canal_en_cours(c, &en_cours) == SON_OK && en_cours) {
-    if (std::chrono::steady_clock::now() > limite) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
+  return attend_que([&] { return son_canal_en_cours(c, &en_cours) != SON_OK || !en_cours; }, 30);
 }
 
 std::vector<float> Capture::somme() const {
@@ -166,25 +172,17 @@ Session::Session(unsigned drapeaux) {
   dossier();
   if (son_systeme_cree(&sys) != SON_OK) return;
   ok = son_systeme_init(sys, 100, drapeaux) == SON_OK;
-  marque();
 }
 
 Session::~Session() {
   if (!m_ferme) son_systeme_libere(sys);
 }
 
-void Session::marque() { m_marque = taille_fichier(fichier_capture()); }
-
 bool Session::attend(double secondes) {
-  const long long cible = m_marque + static_cast<long long>(secondes * FREQUENCE_CAPTURE) * 4;
-  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   // Waits for the output itself, not for a clock: a slow machine only takes longer.
-  while (taille_fichier(fichier_capture()) < cible) {
-    if (std::chrono::steady_clock::now() > limite) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  marque();
-  return true;
+  const long long cible =
+      taille_fichier(fichier_capture()) + static_cast<long long>(secondes * FREQUENCE_CAPTURE) * 4;
+  return attend_que([&] { return taille_fichier(fichier_capture()) >= cible; }, 60);
 }
 
 Capture Session::ferme() {

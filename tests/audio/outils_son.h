@@ -56,13 +56,11 @@ class Session {
   ~Session();
   HSysteme sys;
   bool ok = false;
-  // Waits until at least `secondes` more of output have been written since the last mark.
-  void marque();
+  // Waits until at least `secondes` more of output have been written from now.
   bool attend(double secondes);
   Capture ferme();
 
  private:
-  long long m_marque = 0;
   bool m_ferme = false;
 };
 

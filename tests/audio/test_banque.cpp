@@ -1,12 +1,11 @@
 // The sound bank: start-up in the game's order, loading that leaves a missing file's effect alone
 // silent, release, and the shutdown's close then release.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "audio/son.h"
 #include "outils_son.h"
@@ -34,21 +33,17 @@ const struct Effet {
 class BanqueTest : public ::testing::Test {
  protected:
   void prepare(const char* absent) {
-    ASSERT_NE(getcwd(m_ancien, sizeof m_ancien), nullptr);
     const std::string rep = chemin(std::string("jeu_") + (absent ? absent : "complet"));
-    mkdir(rep.c_str(), 0755);
-    mkdir((rep + "/sons").c_str(), 0755);
+    std::filesystem::create_directories(rep + "/sons");
     for (const Effet& e : k_effets)
       if (!absent || std::strcmp(e.fichier, absent) != 0)
         ecrit_wav(rep + "/sons/" + e.fichier, sinus(300, 0.1, 22050), 22050);
-    ASSERT_EQ(chdir(rep.c_str()), 0);
-    m_dans_rep = true;
+    std::filesystem::current_path(rep);
     Init_son();
     ASSERT_EQ(result, SON_OK);  // the last step, the ambient reverb, succeeded
   }
-  void TearDown() override { EXPECT_TRUE(!m_dans_rep || chdir(m_ancien) == 0); }
-  char m_ancien[4096] = {};
-  bool m_dans_rep = false;
+  void TearDown() override { std::filesystem::current_path(m_ancien); }
+  const std::filesystem::path m_ancien = std::filesystem::current_path();
 };
 
 }  // namespace

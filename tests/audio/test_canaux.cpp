@@ -17,7 +17,6 @@ TEST(Canaux, PauseKeepsThePlaceAndResumesThenTheEndedChannelGoesStale) {
   const HSon son = charge_ton(s.sys, 300, 1.0, SON_MODE_DEFAUT);
   HCanal c;
   ASSERT_EQ(son_joue(s.sys, son, false, &c), SON_OK);
-  s.marque();
   ASSERT_TRUE(s.attend(0.15));
   ASSERT_EQ(son_canal_set_pause(c, true), SON_OK);
   EXPECT_TRUE(lu(son_canal_get_pause, c));
@@ -26,7 +25,6 @@ TEST(Canaux, PauseKeepsThePlaceAndResumesThenTheEndedChannelGoesStale) {
   ASSERT_EQ(son_canal_set_pause(c, false), SON_OK);
   ASSERT_TRUE(attend_fin(c));
   EXPECT_EQ(son_canal_set_volume(c, 0.5f), SON_ERR_HANDLE_INVALIDE);
-  s.marque();
   ASSERT_TRUE(s.attend(0.05));
   Capture cap = s.ferme();
   // Nothing skipped, nothing played twice: the whole second, cut by the pause.
@@ -172,7 +170,6 @@ TEST(Flux, AModulePlaysOnWhileTheCallerDoesNothingAndItsChannelEndsWithTheSong) 
   ASSERT_EQ(son_joue(s.sys, musique, true, &c), SON_OK);
   ASSERT_EQ(son_canal_set_volume(c, 1.0f), SON_OK);
   ASSERT_EQ(son_canal_set_pause(c, false), SON_OK);
-  s.marque();
   ASSERT_TRUE(s.attend(2.6));  // no call into the layer while the song plays
   EXPECT_TRUE(attend_fin(c));
   EXPECT_EQ(son_canal_stop(c), SON_ERR_HANDLE_INVALIDE);  // the song ended and freed its channel
@@ -196,7 +193,6 @@ TEST(Flux, ALoopingStreamShorterThanTheBuffersPlaysWithoutEndAndReleasingItStops
   // One read position per stream: playing it again moves it to a new channel.
   ASSERT_EQ(son_joue(s.sys, flux, false, &c), SON_OK);
   EXPECT_EQ(son_canal_set_volume(premier, 1.0f), SON_ERR_HANDLE_INVALIDE);
-  s.marque();
   ASSERT_TRUE(s.attend(1.5));
   EXPECT_TRUE(lu(son_canal_en_cours, c));
   EXPECT_EQ(son_son_libere(flux), SON_OK);

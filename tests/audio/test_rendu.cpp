@@ -24,20 +24,32 @@ struct Ecoute {
   float min = 5, max = 100;
   SonVecteur avant = k_avant;
   int bloc = 1024;
+  std::vector<double> tons{440};  // a quarter-second each, played once; or, `boucle`, a second looped
+  bool boucle = false;
+  bool mur = false;  // a 10x10 wall with direct and reverb occlusion 0.9 across z = 5
 };
 
-// A quarter-second 440 Hz tone played once as `e` says, the listener at the origin, rendered in
-// blocks of `e.bloc` frames.
-Capture rend_ton(const Ecoute& e, double secondes = 0.3) {
+// The tones of `e` played from `e.pos`, the listener at the origin, rendered `e.bloc` frames at a time.
+Capture rend_tons(const Ecoute& e, double secondes = 0.3) {
   const HSysteme sys = systeme(SON_SORTIE_RENDU, e.avant);
-  const HSon son = charge_ton(sys, 440, 0.25, SON_MODE_3D);
-  EXPECT_EQ(son_son_set_distances_3d(son, e.min, e.max), SON_OK);
-  HCanal c;
-  EXPECT_EQ(son_joue(sys, son, true, &c), SON_OK);
-  EXPECT_EQ(lu(son_canal_get_frequence, c), 44100.0f);  // a channel starts at its sound's rate
-  EXPECT_EQ(son_canal_set_frequence(c, -5.0f), SON_ERR_PARAMETRE);
-  EXPECT_EQ(son_canal_set_3d(c, &e.pos, &k_origine), SON_OK);
-  EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
+  if (e.mur) {
+    HGeometrie g;
+    EXPECT_EQ(son_systeme_set_taille_monde(sys, 500.0f), SON_OK);
+    EXPECT_EQ(son_geometrie_cree(sys, 1, 4, &g), SON_OK);
+    const SonVecteur carre[4] = {{-5, -5, 5}, {5, -5, 5}, {5, 5, 5}, {-5, 5, 5}};
+    EXPECT_EQ(son_geometrie_ajoute_polygone(g, 0.9f, 0.9f, true, 4, carre, nullptr), SON_OK);
+  }
+  const unsigned mode = SON_MODE_3D | (e.boucle ? SON_MODE_BOUCLE : 0u);
+  for (double hz : e.tons) {
+    const HSon son = charge_ton(sys, hz, e.boucle ? 1.0 : 0.25, mode);
+    EXPECT_EQ(son_son_set_distances_3d(son, e.min, e.max), SON_OK);
+    HCanal c;
+    EXPECT_EQ(son_joue(sys, son, true, &c), SON_OK);
+    EXPECT_EQ(lu(son_canal_get_frequence, c), 44100.0f);  // a channel starts at its sound's rate
+    EXPECT_EQ(son_canal_set_frequence(c, -5.0f), SON_ERR_PARAMETRE);
+    EXPECT_EQ(son_canal_set_3d(c, &e.pos, &k_origine), SON_OK);
+    EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
+  }
   EXPECT_EQ(son_systeme_update(sys), SON_OK);
   Capture cap = rend(sys, secondes, e.bloc);
   son_systeme_libere(sys);
@@ -47,31 +59,13 @@ Capture rend_ton(const Ecoute& e, double secondes = 0.3) {
 // Level of the steady part of the tone.
 double niveau(const std::vector<float>& x) { return rms(x, 2205, 6615); }
 
-// Levels of a 200 Hz and a 6 kHz tone heard together from `pos`; with `mur`, a 10x10 wall with
-// direct and reverb occlusion 0.9 stands across z = 5 between the listener (origin) and the source.
+// Levels of a 200 Hz and a 6 kHz tone looped together from `pos`, over the last 0.3 s.
 std::pair<double, double> deux_tons(const SonVecteur& pos, bool mur) {
-  const HSysteme sys = systeme();
-  if (mur) {
-    HGeometrie g;
-    EXPECT_EQ(son_systeme_set_taille_monde(sys, 500.0f), SON_OK);
-    EXPECT_EQ(son_geometrie_cree(sys, 1, 4, &g), SON_OK);
-    const SonVecteur carre[4] = {{-5, -5, 5}, {5, -5, 5}, {5, 5, 5}, {-5, 5, 5}};
-    EXPECT_EQ(son_geometrie_ajoute_polygone(g, 0.9f, 0.9f, true, 4, carre, nullptr), SON_OK);
-  }
-  for (double hz : {200.0, 6000.0}) {
-    const HSon son = charge_ton(sys, hz, 1.0, SON_MODE_3D | SON_MODE_BOUCLE);
-    EXPECT_EQ(son_son_set_distances_3d(son, 5, 1000), SON_OK);
-    HCanal c;
-    EXPECT_EQ(son_joue(sys, son, true, &c), SON_OK);
-    EXPECT_EQ(son_canal_set_3d(c, &pos, nullptr), SON_OK);
-    EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
-  }
-  EXPECT_EQ(son_systeme_update(sys), SON_OK);
-  const Capture cap = rend(sys, 0.5);
-  son_systeme_libere(sys);
-  const std::vector<float> m = cap.somme();
-  const size_t n = static_cast<size_t>(0.3 * cap.frequence), debut = m.size() - n;
-  return {goertzel(m, debut, n, 200, cap.frequence), goertzel(m, debut, n, 6000, cap.frequence)};
+  const Ecoute e{pos, 5, 1000, k_avant, 1024, {200, 6000}, true, mur};
+  const std::vector<float> m = rend_tons(e, 0.5).somme();
+  const int f = SON_FREQUENCE_RENDU;
+  const size_t n = static_cast<size_t>(0.3 * f), debut = m.size() - n;
+  return {goertzel(m, debut, n, 200, f), goertzel(m, debut, n, 6000, f)};
 }
 
 }  // namespace
@@ -90,9 +84,9 @@ TEST(Rendu, TheMixFollowsTheFramesAskedForAndIsTheSameEveryTime) {
   const int f = SON_FREQUENCE_RENDU;
   Ecoute e;
   e.bloc = 441;
-  const Capture a = rend_ton(e, 0.5);
+  const Capture a = rend_tons(e, 0.5);
   e.bloc = 1000;
-  const Capture b = rend_ton(e, 0.5);
+  const Capture b = rend_tons(e, 0.5);
   ASSERT_EQ(a.g.size(), static_cast<size_t>(f / 2));
   // The block size does not matter: sound advances by frames, never by the clock.
   for (size_t i = 0; i < a.g.size(); i++) ASSERT_NEAR(a.g[i], b.g[i], 1e-6f) << "frame " << i;
@@ -110,7 +104,7 @@ TEST(Rendu, ASourceIsHeardOnItsSideAndFallsAsInverseDistanceClampedBetweenMinAnd
   for (const bool demi_tour : {false, true}) {
     SCOPED_TRACE(demi_tour);
     e.avant = demi_tour ? SonVecteur{0, 0, -1} : k_avant;  // the forward vector goes through the z flip too
-    const Capture c = rend_ton(e);
+    const Capture c = rend_tons(e);
     const double g = niveau(c.g), d = niveau(c.d);
     EXPECT_GT(demi_tour ? db(g / d) : db(d / g), 6.0) << "right " << d << " left " << g;
   }
@@ -118,7 +112,7 @@ TEST(Rendu, ASourceIsHeardOnItsSideAndFallsAsInverseDistanceClampedBetweenMinAnd
   e.max = 40;
   auto a_distance = [&](float dist) {
     e.pos = SonVecteur{0, 0, dist};
-    return niveau(rend_ton(e).somme());
+    return niveau(rend_tons(e).somme());
   };
   const double a_min = a_distance(5);
   ASSERT_GT(a_min, 0.01);
