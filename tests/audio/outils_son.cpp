@@ -97,7 +97,7 @@ std::vector<float> sinus(double hz, double secondes, int frequence) {
   return v;
 }
 
-void ecrit_module_it(const std::string& fichier, int lignes) {
+std::string ecrit_module_it(int lignes) {
   // A 16-bit signed sample of ten whole sine cycles, looped.
   const int longueur = 1000;
   std::vector<int16_t> ech(longueur);
@@ -135,7 +135,9 @@ void ecrit_module_it(const std::string& fichier, int lignes) {
   octets(v, off_motif, tete_motif, sizeof tete_motif);
   octets(v, off_motif + 8, motif.data(), motif.size());
   octets(v, off_donnees, ech.data(), ech.size() * 2);
+  const std::string fichier = chemin("module" + std::to_string(lignes) + ".it");
   ecrit_texte(fichier, std::string(v.begin(), v.end()));
+  return fichier;
 }
 
 HSon charge_ton(HSysteme sys, double hz, double secondes, unsigned mode, int frequence) {

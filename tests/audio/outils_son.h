@@ -40,8 +40,8 @@ HSon charge_ton(HSysteme sys, double hz, double secondes, unsigned mode, int fre
 HSysteme systeme(int sortie = SON_SORTIE_RENDU, const SonVecteur& avant = {0, 0, 1});
 // Polls until the channel has ended; false when it never does.
 bool attend_fin(HCanal c);
-// Writes a one-sample Impulse Tracker module: one looping note lasting `lignes` rows.
-void ecrit_module_it(const std::string& fichier, int lignes);
+// Writes a one-sample Impulse Tracker module, one looping note lasting `lignes` rows; gives its path.
+std::string ecrit_module_it(int lignes);
 
 struct Capture {
   std::vector<float> g, d;  // left and right

@@ -69,13 +69,11 @@ TEST(Canaux, AllChannelsBusyTakesTheOldestPlayingOneAndOldHandlesStayStale) {
 
 // What the game gets when neither a device nor the null output opens.
 TEST(Systeme, SilentModeAnswersEveryCallKeepsChannelStateAndEndsSoundsOnTime) {
-  const std::string it = chemin("muet.it");
-  ecrit_module_it(it, 64);
   const HSysteme sys = systeme(SON_SORTIE_MUETTE);
   EXPECT_EQ(son_systeme_set_reverb_ambiante(sys, &SON_REVERB_CARPETEDHALLWAY), SON_OK);
   const HSon court = charge_ton(sys, 500, 0.4, SON_MODE_3D | SON_MODE_LOGICIEL, 22050);
   HSon musique;
-  ASSERT_EQ(son_cree_flux(sys, it.c_str(), SON_MODE_BOUCLE, &musique), SON_OK);
+  ASSERT_EQ(son_cree_flux(sys, ecrit_module_it(64).c_str(), SON_MODE_BOUCLE, &musique), SON_OK);
   const double duree = lu(son_son_duree, court);
   EXPECT_NEAR(duree, 0.4, 0.01);
 
@@ -159,13 +157,11 @@ TEST(Systeme, NullOutputRunsInTimeAndCallsOutOfOrderOrWithBadArgumentsFailWithou
 }
 
 TEST(Flux, AModulePlaysOnWhileTheCallerDoesNothingAndItsChannelEndsWithTheSong) {
-  const std::string it = chemin("essai.it");
-  ecrit_module_it(it, 16);  // 16 rows at speed 6, tempo 125: 1.92 s
   Session s;
   ASSERT_TRUE(s.ok);
   HSon musique;
-  ASSERT_EQ(son_cree_flux(s.sys, it.c_str(), SON_MODE_DEFAUT, &musique), SON_OK);
-  EXPECT_NEAR(lu(son_son_duree, musique), 1.92, 0.05);
+  ASSERT_EQ(son_cree_flux(s.sys, ecrit_module_it(16).c_str(), SON_MODE_DEFAUT, &musique), SON_OK);
+  EXPECT_NEAR(lu(son_son_duree, musique), 1.92, 0.05);  // 16 rows at speed 6, tempo 125
   HCanal c;
   ASSERT_EQ(son_joue(s.sys, musique, true, &c), SON_OK);
   ASSERT_EQ(son_canal_set_volume(c, 1.0f), SON_OK);

@@ -1,9 +1,9 @@
 // The circuit's sound environment file both ways, short and hostile files included, and what
 // CreationOcclusion leaves in a sound system. The editors' tests cover the list rules.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,7 +51,7 @@ T champ(const std::vector<uint8_t>& d, size_t pos) {
 TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());
-  ASSERT_EQ(mkdir("objets", 0755), 0);
+  ASSERT_TRUE(std::filesystem::create_directory("objets"));
   LEVEL_ACTIF = 3;
   trois_elements();
   ASSERT_TRUE(sauve_effetSon());
@@ -80,8 +80,7 @@ TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   // An empty list leaves no file behind.
   Effacement_liste_effetSon();
   EXPECT_TRUE(sauve_effetSon());
-  struct stat st;
-  EXPECT_NE(stat("./objets/efson_3.dat", &st), 0);
+  EXPECT_FALSE(std::filesystem::exists("./objets/efson_3.dat"));
 }
 
 TEST_F(Environnement, ShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
@@ -98,13 +97,11 @@ TEST_F(Environnement, ShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
 
   // A huge count over a handful of bytes, and a negative one.
   std::vector<uint8_t> menteur = bon;
-  const int32_t enorme = 0x7fffffff, negatif = -5;
-  std::memcpy(menteur.data(), &enorme, 4);
-  ASSERT_TRUE(lit_effetSons(menteur.data(), menteur.size()));
-  EXPECT_EQ(nb_effetSon, 3);
-  std::memcpy(menteur.data(), &negatif, 4);
-  ASSERT_TRUE(lit_effetSons(menteur.data(), menteur.size()));
-  EXPECT_EQ(nb_effetSon, 0);
+  for (const auto& [compte, lus] : {std::pair<int32_t, int>{0x7fffffff, 3}, {-5, 0}}) {
+    std::memcpy(menteur.data(), &compte, 4);
+    ASSERT_TRUE(lit_effetSons(menteur.data(), menteur.size())) << compte;
+    EXPECT_EQ(nb_effetSon, lus) << compte;
+  }
 
   // Not even a header.
   EXPECT_FALSE(lit_effetSons(bon.data(), 11));

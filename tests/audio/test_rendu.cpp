@@ -123,18 +123,15 @@ TEST(Rendu, ASourceIsHeardOnItsSideAndFallsAsInverseDistanceClampedBetweenMinAnd
 
 TEST(Occlusion, AWallWithDirectOcclusionPointNineCutsAbout20DbAndHighsMoreThenBesideItTheLevelReturns) {
   const SonVecteur devant{0, 0, 10};
-  const auto libre = deux_tons(devant, false);
-  const auto derriere = deux_tons(devant, true);
+  const auto libre = deux_tons(devant, false), derriere = deux_tons(devant, true);
   ASSERT_GT(libre.first, 0.01);
   ASSERT_GT(libre.second, 0.001);
-  const double perte_bas = db(derriere.first / libre.first);
-  const double perte_haut = db(derriere.second / libre.second);
+  const double perte_bas = db(derriere.first / libre.first), perte_haut = db(derriere.second / libre.second);
   EXPECT_NEAR(perte_bas, -20.0, 2.5);
   EXPECT_LT(perte_haut, perte_bas - 4.0);
 
   const SonVecteur a_cote{20, 0, 10};  // the path passes beside the wall
-  const auto a_cote_libre = deux_tons(a_cote, false);
-  const auto a_cote_mur = deux_tons(a_cote, true);
+  const auto a_cote_libre = deux_tons(a_cote, false), a_cote_mur = deux_tons(a_cote, true);
   EXPECT_NEAR(db(a_cote_mur.first / a_cote_libre.first), 0.0, 0.5);
   EXPECT_NEAR(db(a_cote_mur.second / a_cote_libre.second), 0.0, 0.5);
 }
