@@ -82,19 +82,18 @@ void ecrit_texte(const std::string& f, const std::string& texte) {
   ASSERT_TRUE(static_cast<bool>(std::ofstream(f, std::ios::binary) << texte)) << f;
 }
 
-void ecrit_wav(const std::string& fichier, const std::vector<float>& ech, int frequence) {
-  SF_INFO info{0, frequence, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
-  SNDFILE* f = sf_open(fichier.c_str(), SFM_WRITE, &info);
-  ASSERT_NE(f, nullptr) << fichier;
-  sf_writef_float(f, ech.data(), static_cast<sf_count_t>(ech.size()));
-  sf_close(f);
-}
-
-std::vector<float> sinus(double hz, double secondes, int frequence) {
+std::string ecrit_ton(double hz, double secondes, int frequence) {
+  const std::string wav = chemin("ton" + std::to_string(hz) + "_" + std::to_string(secondes) + "_" +
+                                 std::to_string(frequence) + ".wav");
   std::vector<float> v(static_cast<size_t>(secondes * frequence));
   for (size_t i = 0; i < v.size(); ++i)
-    v[i] = 0.5f * static_cast<float>(std::sin(2 * PI * hz * i / frequence));
-  return v;
+    v[i] = 0.5f * static_cast<float>(std::sin(2 * PI * hz * static_cast<double>(i) / frequence));
+  const sf_count_t n = static_cast<sf_count_t>(v.size());
+  SF_INFO info{0, frequence, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+  SNDFILE* f = sf_open(wav.c_str(), SFM_WRITE, &info);
+  EXPECT_EQ(sf_writef_float(f, v.data(), n), n) << wav;
+  sf_close(f);
+  return wav;
 }
 
 std::string ecrit_module_it(int lignes) {
@@ -141,11 +140,8 @@ std::string ecrit_module_it(int lignes) {
 }
 
 HSon charge_ton(HSysteme sys, double hz, double secondes, unsigned mode, int frequence) {
-  const std::string wav = chemin("ton" + std::to_string(hz) + "_" + std::to_string(secondes) + "_" +
-                                 std::to_string(frequence) + ".wav");
-  ecrit_wav(wav, sinus(hz, secondes, frequence), frequence);
   HSon son;
-  EXPECT_EQ(son_cree_son(sys, wav.c_str(), mode, &son), SON_OK);
+  EXPECT_EQ(son_cree_son(sys, ecrit_ton(hz, secondes, frequence).c_str(), mode, &son), SON_OK);
   return son;
 }
 

@@ -25,15 +25,13 @@ T lu(int (*lecture)(H, T*), H h) {
 
 // A file of this run's folder (made once, with the alsoft.conf that routes output to a WAV).
 std::string chemin(const std::string& nom);
-// Removes the run's folder (the test environment does it at the end; a child process that exits
-// by itself must do it first).
+// Removes the run's folder: done at the end, but a child process that exits by itself must call it.
 void nettoie();
 void ecrit_texte(const std::string& fichier, const std::string& texte);
 
-// Writes a mono 16-bit PCM WAV of samples in -1..1; `sinus` gives a half-scale tone.
-void ecrit_wav(const std::string& fichier, const std::vector<float>& echantillons, int frequence);
-std::vector<float> sinus(double hz, double secondes, int frequence);
-// A `hz` tone of `secondes` written once and loaded in `sys` with `mode`.
+// Writes a half-scale `hz` tone of `secondes` as a mono 16-bit WAV; gives its path.
+std::string ecrit_ton(double hz, double secondes, int frequence = 44100);
+// The same tone loaded in `sys` with `mode`.
 HSon charge_ton(HSysteme sys, double hz, double secondes, unsigned mode, int frequence = 44100);
 // A system on `sortie` (100 channels, occlusion, head-related filtering), the listener at the
 // origin facing `avant`, head up.

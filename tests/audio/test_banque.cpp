@@ -37,7 +37,8 @@ class BanqueTest : public ::testing::Test {
     std::filesystem::create_directories(rep + "/sons");
     for (const Effet& e : k_effets)
       if (!absent || std::strcmp(e.fichier, absent) != 0)
-        ecrit_wav(rep + "/sons/" + e.fichier, sinus(300, 0.1, 22050), 22050);
+        std::filesystem::copy_file(ecrit_ton(300, 0.1, 22050), rep + "/sons/" + e.fichier,
+                                   std::filesystem::copy_options::overwrite_existing);
     std::filesystem::current_path(rep);
     Init_son();
     ASSERT_EQ(result, SON_OK);  // the last step, the ambient reverb, succeeded

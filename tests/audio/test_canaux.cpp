@@ -106,8 +106,7 @@ TEST(Systeme, NullOutputRunsInTimeAndCallsOutOfOrderOrWithBadArgumentsFailWithou
   float tampon[64] = {};
   EXPECT_EQ(son_systeme_update(sys), SON_ERR_HANDLE_INVALIDE);
   ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
-  const std::string wav = chemin("court2.wav");
-  ecrit_wav(wav, sinus(500, 0.2, 44100), 44100);
+  const std::string wav = ecrit_ton(500, 0.2);
   HSon son{3, 3};
   EXPECT_EQ(son_cree_son(sys, wav.c_str(), SON_MODE_DEFAUT, &son), SON_ERR_NON_INITIALISE);
   EXPECT_EQ(son_systeme_update(sys), SON_ERR_NON_INITIALISE);
@@ -177,13 +176,11 @@ TEST(Flux, AModulePlaysOnWhileTheCallerDoesNothingAndItsChannelEndsWithTheSong) 
 
 // Without head-related filtering; the loop is read again and again from the layer's own thread.
 TEST(Flux, ALoopingStreamShorterThanTheBuffersPlaysWithoutEndAndReleasingItStopsItsChannel) {
-  const std::string wav = chemin("boucle_courte.wav");
-  ecrit_wav(wav, sinus(400, 0.25, 44100), 44100);
   Session s(SON_INIT_NORMAL);
   ASSERT_TRUE(s.ok);
   EXPECT_FALSE(lu(son_systeme_hrtf_active, s.sys));
   HSon flux;
-  ASSERT_EQ(son_cree_flux(s.sys, wav.c_str(), SON_MODE_BOUCLE, &flux), SON_OK);
+  ASSERT_EQ(son_cree_flux(s.sys, ecrit_ton(400, 0.25).c_str(), SON_MODE_BOUCLE, &flux), SON_OK);
   HCanal premier, c;
   ASSERT_EQ(son_joue(s.sys, flux, false, &premier), SON_OK);
   // One read position per stream: playing it again moves it to a new channel.

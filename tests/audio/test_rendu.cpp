@@ -201,9 +201,7 @@ TEST_F(SortieNulle, PolygonsNeedRoomAndAShapeAndAOneSidedWallStopsOnlySoundFromI
 TEST_F(SortieNulle, TheTreeFindsExactlyThePolygonsABruteForceTestFinds) {
   std::mt19937 alea(1234);
   std::uniform_real_distribution<float> u(-200.0f, 200.0f), taille(2.0f, 30.0f), occ(0.05f, 0.6f);
-  struct Mur {
-    float x, y, z, l, h, d;
-  };
+  struct Mur { float x, y, z, l, h, d; };
   std::vector<Mur> murs(300);
   HGeometrie g;
   ASSERT_EQ(son_geometrie_cree(sys, 300, 1200, &g), SON_OK);

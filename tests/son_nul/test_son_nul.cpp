@@ -16,7 +16,6 @@ T lu(int (*lecture)(H, T*), H h) {
   EXPECT_EQ(lecture(h, &v), SON_OK);
   return v;
 }
-bool en_cours(HCanal c) { return lu(son_canal_en_cours, c); }
 
 TEST(SonNul, TheBankStartsWithoutFilesAndItsChannelsEndLoopPauseAndStopAsASilentGameExpects) {
   ASSERT_EQ(Init_son(), SON_OK);
@@ -34,30 +33,29 @@ TEST(SonNul, TheBankStartsWithoutFilesAndItsChannelsEndLoopPauseAndStopAsASilent
   EXPECT_EQ(std::pair(mini, maxi), std::pair(30.0f, 100.0f));
   EXPECT_EQ(lu(son_son_duree, SON_CHOC), 0.0);
 
-  const HSysteme sys = g_SystemeSon;
   HCanal c;
-  ASSERT_EQ(son_joue(sys, SON_CHOC, false, &c), SON_OK);
+  ASSERT_EQ(son_joue(g_SystemeSon, SON_CHOC, false, &c), SON_OK);
   EXPECT_FALSE(son_handle_vide(c));
-  EXPECT_FALSE(en_cours(c));
+  EXPECT_FALSE(lu(son_canal_en_cours, c));
   EXPECT_EQ(son_canal_set_volume(c, 0.5f), SON_OK);  // an ended channel is still a quiet success
   // Paused, a one-shot waits; resumed, it ends.
-  ASSERT_EQ(son_joue(sys, SON_CHOC, true, &c), SON_OK);
-  EXPECT_TRUE(en_cours(c));
+  ASSERT_EQ(son_joue(g_SystemeSon, SON_CHOC, true, &c), SON_OK);
+  EXPECT_TRUE(lu(son_canal_en_cours, c));
   EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
-  EXPECT_FALSE(en_cours(c));
+  EXPECT_FALSE(lu(son_canal_en_cours, c));
 
   HCanal m;
-  ASSERT_EQ(son_joue(sys, SON_MOTEUR, true, &m), SON_OK);
+  ASSERT_EQ(son_joue(g_SystemeSon, SON_MOTEUR, true, &m), SON_OK);
   EXPECT_EQ(son_canal_set_frequence(m, 22050.0f), SON_OK);
   EXPECT_EQ(son_canal_set_pause(m, false), SON_OK);
-  EXPECT_TRUE(en_cours(m));
+  EXPECT_TRUE(lu(son_canal_en_cours, m));
   EXPECT_FLOAT_EQ(lu(son_canal_get_frequence, m), 22050.0f);
-  EXPECT_EQ(lu(son_systeme_canaux_joues, sys), 1);
+  EXPECT_EQ(lu(son_systeme_canaux_joues, g_SystemeSon), 1);
   EXPECT_EQ(son_canal_stop(m), SON_OK);
-  EXPECT_FALSE(en_cours(m));
+  EXPECT_FALSE(lu(son_canal_en_cours, m));
   EXPECT_EQ(son_canal_set_frequence(m, -1.0f), SON_ERR_PARAMETRE);
   float trames[8] = {1, 1, 1, 1, 1, 1, 1, 1};
-  EXPECT_EQ(son_systeme_rendu(sys, trames, 4), SON_OK);
+  EXPECT_EQ(son_systeme_rendu(g_SystemeSon, trames, 4), SON_OK);
   for (float v : trames) EXPECT_EQ(v, 0.0f);
 
   Delete_sons();
