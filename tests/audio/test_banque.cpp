@@ -56,14 +56,11 @@ TEST_F(BanqueTest, TheFullBankLoadsWithItsModesAndTheAmbientReverbIsSet) {
   for (const Effet& e : k_effets) {
     SCOPED_TRACE(e.fichier);
     const unsigned mode = lu(son_son_get_mode, *e.son);
-    float min = 0, max = 0;
     EXPECT_EQ((mode & SON_MODE_3D) != 0, e.en_3d);
     EXPECT_EQ((mode & SON_MODE_BOUCLE) != 0, e.boucle);
-    if (e.en_3d) {
-      ASSERT_EQ(son_son_get_distances_3d(*e.son, &min, &max), SON_OK);
-      EXPECT_EQ(min, e.min);
-      EXPECT_EQ(max, e.max);
-    }
+    float min = 0, max = 0;
+    const bool ok = son_son_get_distances_3d(*e.son, &min, &max) == SON_OK && min == e.min && max == e.max;
+    EXPECT_TRUE(!e.en_3d || ok) << "distances " << min << " to " << max;
   }
   Delete_sons();
   EXPECT_EQ(result, SON_OK);

@@ -115,8 +115,7 @@ TEST_F(Environnement, CreationOcclusionBuildsGeometryAndZonesInTheSystem) {
   g_SystemeSon = test_son::systeme(SON_SORTIE_NULLE);
   trois_elements();
   std::vector<uint8_t> d = encode_effetSon();
-  const int32_t un = 1;
-  std::memcpy(d.data() + 4, &un, 4);  // header: 1 polygon for 2 in the records
+  d.at(4) = 1;  // header: 1 polygon (the low byte of 2) for 2 in the records
   ASSERT_TRUE(lit_effetSons(d.data(), d.size()));
   CreationOcclusion(-100, 100, -10, 50, -200, 200);
   Effacement_liste_effetSon();

@@ -158,11 +158,11 @@ TEST(Reverb, TheAmbientRecordConvertsToTheStandardHallwayAndEveryFilePresetIsKno
 class SortieNulle : public ::testing::Test {
  protected:
   void TearDown() override { son_systeme_libere(sys); }
-  // Direct occlusion (reverb's in `r`) between two points given in the layer's (left-handed) frame.
-  float entre(SonVecteur a, SonVecteur b, float* r = nullptr) {
+  // Direct occlusion between two points given in the layer's (left-handed) frame.
+  float entre(SonVecteur a, SonVecteur b) {
     using namespace son_detail;
     float d = 0, reverb = 0;
-    occlusion(*systeme_actif(), depuis_api(a), depuis_api(b), &d, r ? r : &reverb);
+    occlusion(*systeme_actif(), depuis_api(a), depuis_api(b), &d, &reverb);
     return d;
   }
   HSysteme sys = systeme(SON_SORTIE_NULLE);
