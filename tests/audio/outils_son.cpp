@@ -44,13 +44,15 @@ const std::string& dossier() {
   return d;
 }
 
-// The capture output must be chosen before the first OpenAL call of the process.
-class EnvironnementSon : public ::testing::Environment {
- public:
-  void SetUp() override { dossier(); }
-  void TearDown() override { nettoie(); }
-};
-const auto* const g_env = ::testing::AddGlobalTestEnvironment(new EnvironnementSon);
+// The capture output is chosen before the first OpenAL call of the process, and the folder goes
+// when the process ends, a child that exits by itself included.
+struct Nettoyage {
+  Nettoyage() { dossier(); }
+  ~Nettoyage() {
+    std::error_code erreur;
+    std::filesystem::remove_all(dossier(), erreur);
+  }
+} g_nettoyage;
 
 // Polls `fini` every 5 ms; false when it is still not true after `secondes`.
 template <class F>
@@ -72,11 +74,6 @@ void octets(std::vector<uint8_t>& v, size_t pos, const void* src, size_t n) {
 }  // namespace
 
 std::string chemin(const std::string& nom) { return dossier() + "/" + nom; }
-
-void nettoie() {
-  std::error_code erreur;
-  std::filesystem::remove_all(dossier(), erreur);
-}
 
 void ecrit_texte(const std::string& f, const std::string& texte) {
   ASSERT_TRUE(static_cast<bool>(std::ofstream(f, std::ios::binary) << texte)) << f;

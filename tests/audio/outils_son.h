@@ -25,8 +25,6 @@ T lu(int (*lecture)(H, T*), H h) {
 
 // A file of this run's folder (made once, with the alsoft.conf that routes output to a WAV).
 std::string chemin(const std::string& nom);
-// Removes the run's folder: done at the end, but a child process that exits by itself must call it.
-void nettoie();
 void ecrit_texte(const std::string& fichier, const std::string& texte);
 
 // Writes a half-scale `hz` tone of `secondes` as a mono 16-bit WAV; gives its path.

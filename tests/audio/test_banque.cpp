@@ -128,7 +128,6 @@ TEST(DemarrageSansCarte, NoOutputDeviceStartsOnTheNullOutputAndExitingWithoutShu
         const bool ok = result == SON_OK && son_systeme_sortie_nulle(g_SystemeSon, &nulle) == SON_OK && nulle;
         son_cree_flux(g_SystemeSon, ecrit_module_it(64).c_str(), SON_MODE_DEFAUT, &SON_MUSIQUE);
         const bool joue = son_joue(g_SystemeSon, SON_MUSIQUE, false, &channel_SON_MUSIQUE) == SON_OK;
-        nettoie();
         std::exit(ok && joue ? 3 : 4);
       },
       ::testing::ExitedWithCode(3), "");
