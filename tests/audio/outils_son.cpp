@@ -7,9 +7,11 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <stdexcept>
 #include <thread>
 
 namespace test_son {
@@ -25,43 +27,16 @@ long long taille_fichier(const std::string& f) {
   return stat(f.c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : 0;
 }
 
-// The capture output must be chosen before the first OpenAL call of the process.
-class EnvironnementSon : public ::testing::Environment {
- public:
-  void SetUp() override { dossier(); }
-  void TearDown() override { nettoie(); }
-};
-const auto* const g_env = ::testing::AddGlobalTestEnvironment(new EnvironnementSon);
-
-void le16(std::vector<uint8_t>& v, size_t pos, unsigned x) {
-  v[pos] = static_cast<uint8_t>(x);
-  v[pos + 1] = static_cast<uint8_t>(x >> 8);
-}
-void octets(std::vector<uint8_t>& v, size_t pos, const void* src, size_t n) {
-  const uint8_t* o = static_cast<const uint8_t*>(src);
-  for (size_t i = 0; i < n; ++i) v.at(pos + i) = o[i];
-}
-void le32(std::vector<uint8_t>& v, size_t pos, unsigned x) {
-  le16(v, pos, x & 0xFFFF);
-  le16(v, pos + 2, x >> 16);
-}
-
-}  // namespace
-
+// This run's folder, made once with the alsoft.conf that routes output to a WAV file.
 const std::string& dossier() {
   static std::string d = [] {
     char modele[] = "/tmp/veltra_son_XXXXXX";
     const char* r = mkdtemp(modele);
     std::string rep = r ? r : "/tmp";
-    std::string conf = rep + "/alsoft.conf";
-    std::FILE* out = std::fopen(conf.c_str(), "w");
-    if (out) {
-      std::fprintf(out,
-                   "[general]\ndrivers = wave\nchannels = stereo\nsample-type = int16\nfrequency = %d\n"
-                   "period_size = 1024\n[wave]\nfile = %s/capture.wav\n",
-                   FREQUENCE_CAPTURE, rep.c_str());
-      std::fclose(out);
-    }
+    const std::string conf = rep + "/alsoft.conf";
+    std::ofstream(conf) << "[general]\ndrivers = wave\nchannels = stereo\nsample-type = int16\nfrequency = "
+                        << FREQUENCE_CAPTURE << "\nperiod_size = 1024\n[wave]\nfile = " << rep
+                        << "/capture.wav\n";
     setenv("ALSOFT_CONF", conf.c_str(), 1);
     setenv("ALSOFT_LOGLEVEL", "0", 1);
     return rep;
@@ -69,38 +44,56 @@ const std::string& dossier() {
   return d;
 }
 
+// The capture output is chosen before the first OpenAL call of the process, and the folder goes
+// when the process ends, a child that exits by itself included.
+struct Nettoyage {
+  Nettoyage() { dossier(); }
+  ~Nettoyage() {
+    std::error_code erreur;
+    std::filesystem::remove_all(dossier(), erreur);
+  }
+} g_nettoyage;
+
+// Polls `fini` every 5 ms; false when it is still not true after `secondes`.
+template <class F>
+bool attend_que(F fini, int secondes) {
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(secondes);
+  while (!fini()) {
+    if (std::chrono::steady_clock::now() > limite) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+// Numbers go in as the (little-endian) hosts these tests run on store them, as the module wants.
+void octets(std::vector<uint8_t>& v, size_t pos, const void* src, size_t n) {
+  if (pos + n > v.size()) throw std::out_of_range("module field past the end");
+  std::memcpy(v.data() + pos, src, n);
+}
+
+}  // namespace
+
 std::string chemin(const std::string& nom) { return dossier() + "/" + nom; }
 
-void nettoie() {
-  std::error_code erreur;
-  std::filesystem::remove_all(dossier(), erreur);
-}
-
 void ecrit_texte(const std::string& f, const std::string& texte) {
-  std::FILE* out = std::fopen(f.c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  std::fwrite(texte.data(), 1, texte.size(), out);
-  std::fclose(out);
+  ASSERT_TRUE(static_cast<bool>(std::ofstream(f, std::ios::binary) << texte)) << f;
 }
 
-void ecrit_wav(const std::string& fichier, const std::vector<float>& ech, int frequence, int canaux) {
-  SF_INFO info{};
-  info.samplerate = frequence;
-  info.channels = canaux;
-  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-  SNDFILE* f = sf_open(fichier.c_str(), SFM_WRITE, &info);
-  ASSERT_NE(f, nullptr) << fichier;
-  sf_writef_float(f, ech.data(), static_cast<sf_count_t>(ech.size() / static_cast<size_t>(canaux)));
-  sf_close(f);
-}
-
-std::vector<float> sinus(double hz, double secondes, int frequence, float amplitude) {
+std::string ecrit_ton(double hz, double secondes, int frequence) {
+  const std::string wav = chemin("ton" + std::to_string(hz) + "_" + std::to_string(secondes) + "_" +
+                                 std::to_string(frequence) + ".wav");
   std::vector<float> v(static_cast<size_t>(secondes * frequence));
-  for (size_t i = 0; i < v.size(); ++i) v[i] = amplitude * static_cast<float>(std::sin(2 * PI * hz * i / frequence));
-  return v;
+  for (size_t i = 0; i < v.size(); ++i)
+    v[i] = 0.5f * static_cast<float>(std::sin(2 * PI * hz * static_cast<double>(i) / frequence));
+  const sf_count_t n = static_cast<sf_count_t>(v.size());
+  SF_INFO info{0, frequence, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+  SNDFILE* f = sf_open(wav.c_str(), SFM_WRITE, &info);
+  EXPECT_EQ(sf_writef_float(f, v.data(), n), n) << wav;
+  sf_close(f);
+  return wav;
 }
 
-void ecrit_module_it(const std::string& fichier, int lignes) {
+std::string ecrit_module_it(int lignes) {
   // A 16-bit signed sample of ten whole sine cycles, looped.
   const int longueur = 1000;
   std::vector<int16_t> ech(longueur);
@@ -115,61 +108,53 @@ void ecrit_module_it(const std::string& fichier, int lignes) {
   octets(v, 0, "IMPM", 4);
   octets(v, 4, "veltra test", 11);
   // Orders, instruments, samples, patterns, two versions, flags (stereo, linear slides, samples).
-  const unsigned champs[] = {ordres, 0, 1, 1, 0x0214, 0x0214, 0x0009};
-  for (size_t i = 0; i < 7; ++i) le16(v, 0x20 + 2 * i, champs[i]);
+  const uint16_t champs[] = {ordres, 0, 1, 1, 0x0214, 0x0214, 0x0009};
+  octets(v, 0x20, champs, sizeof champs);
   const uint8_t reglages[] = {128, 48, 6, 125, 128};  // global and mixing volume, speed, tempo, separation
   octets(v, 0x30, reglages, sizeof reglages);
   for (int c = 0; c < 64; ++c) {
     v[0x40 + static_cast<size_t>(c)] = c == 0 ? 32 : 32 + 128;  // only channel 1 on
     v[0x80 + static_cast<size_t>(c)] = 64;
   }
-  v[entete] = 0;
-  v[entete + 1] = 255;  // end of song
-  le32(v, off_offsets, static_cast<unsigned>(off_sample));
-  le32(v, off_offsets + 4, static_cast<unsigned>(off_motif));
+  v[entete + 1] = 255;  // pattern 0, then the end of the song
+  const uint32_t offsets[] = {static_cast<uint32_t>(off_sample), static_cast<uint32_t>(off_motif)};
+  octets(v, off_offsets, offsets, sizeof offsets);
   octets(v, off_sample, "IMPS", 4);
   v[off_sample + 17] = 64;    // global volume
   v[off_sample + 18] = 0x13;  // has data, 16-bit, loop
   v[off_sample + 19] = 64;    // volume
   v[off_sample + 46] = 0x01;  // signed
-  // Length, loop start and end, middle-C rate; then where the data starts.
-  const unsigned longueurs[] = {longueur, 0, longueur, 8363 * 4};
-  for (size_t i = 0; i < 4; ++i) le32(v, off_sample + 48 + 4 * i, longueurs[i]);
-  le32(v, off_sample + 72, static_cast<unsigned>(off_donnees));
-  le16(v, off_motif, static_cast<unsigned>(motif.size()));
-  le16(v, off_motif + 2, static_cast<unsigned>(lignes));
+  // Length, loop start and end, middle-C rate, no sustain loop, then where the data starts.
+  const uint32_t longueurs[] = {longueur, 0, longueur, 8363 * 4, 0, 0, static_cast<uint32_t>(off_donnees)};
+  octets(v, off_sample + 48, longueurs, sizeof longueurs);
+  const uint16_t tete_motif[] = {static_cast<uint16_t>(motif.size()), static_cast<uint16_t>(lignes)};
+  octets(v, off_motif, tete_motif, sizeof tete_motif);
   octets(v, off_motif + 8, motif.data(), motif.size());
-  for (size_t i = 0; i < ech.size(); ++i) le16(v, off_donnees + 2 * i, static_cast<uint16_t>(ech[i]));
+  octets(v, off_donnees, ech.data(), ech.size() * 2);
+  const std::string fichier = chemin("module" + std::to_string(lignes) + ".it");
   ecrit_texte(fichier, std::string(v.begin(), v.end()));
+  return fichier;
 }
 
 HSon charge_ton(HSysteme sys, double hz, double secondes, unsigned mode, int frequence) {
-  const std::string wav = chemin("ton" + std::to_string(hz) + "_" + std::to_string(secondes) + "_" +
-                                 std::to_string(frequence) + ".wav");
-  ecrit_wav(wav, sinus(hz, secondes, frequence), frequence);
   HSon son;
-  EXPECT_EQ(son_cree_son(sys, wav.c_str(), mode, &son), SON_OK);
+  EXPECT_EQ(son_cree_son(sys, ecrit_ton(hz, secondes, frequence).c_str(), mode, &son), SON_OK);
   return son;
 }
 
-HSysteme systeme_rendu(const SonVecteur& avant) {
+HSysteme systeme(int sortie, const SonVecteur& avant) {
   const SonVecteur zero{0, 0, 0}, haut{0, 1, 0};
   HSysteme sys;
   EXPECT_EQ(son_systeme_cree(&sys), SON_OK);
-  EXPECT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_RENDU), SON_OK);
-  EXPECT_EQ(son_systeme_init(sys, 8, SON_INIT_OCCLUSION | SON_INIT_HRTF), SON_OK);
+  EXPECT_EQ(son_systeme_set_sortie(sys, sortie), SON_OK);
+  EXPECT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION | SON_INIT_HRTF), SON_OK);
   EXPECT_EQ(son_systeme_set_auditeur(sys, 0, &zero, &zero, &avant, &haut), SON_OK);
   return sys;
 }
 
 bool attend_fin(HCanal c) {
-  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   bool en_cours = true;
-  while (son_canal_en_cours(c, &en_cours) == SON_OK && en_cours) {
-    if (std::chrono::steady_clock::now() > limite) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
+  return attend_que([&] { return son_canal_en_cours(c, &en_cours) != SON_OK || !en_cours; }, 30);
 }
 
 std::vector<float> Capture::somme() const {
@@ -182,25 +167,17 @@ Session::Session(unsigned drapeaux) {
   dossier();
   if (son_systeme_cree(&sys) != SON_OK) return;
   ok = son_systeme_init(sys, 100, drapeaux) == SON_OK;
-  marque();
 }
 
 Session::~Session() {
   if (!m_ferme) son_systeme_libere(sys);
 }
 
-void Session::marque() { m_marque = taille_fichier(fichier_capture()); }
-
 bool Session::attend(double secondes) {
-  const long long cible = m_marque + static_cast<long long>(secondes * FREQUENCE_CAPTURE) * 4;
-  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   // Waits for the output itself, not for a clock: a slow machine only takes longer.
-  while (taille_fichier(fichier_capture()) < cible) {
-    if (std::chrono::steady_clock::now() > limite) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  marque();
-  return true;
+  const long long cible =
+      taille_fichier(fichier_capture()) + static_cast<long long>(secondes * FREQUENCE_CAPTURE) * 4;
+  return attend_que([&] { return taille_fichier(fichier_capture()) >= cible; }, 60);
 }
 
 Capture Session::ferme() {
@@ -211,15 +188,13 @@ Capture Session::ferme() {
   SNDFILE* f = sf_open(fichier_capture().c_str(), SFM_READ, &info);
   if (!f) return c;
   c.frequence = info.samplerate;
-  std::vector<float> tout(static_cast<size_t>(info.frames) * static_cast<size_t>(info.channels));
+  const size_t k = static_cast<size_t>(info.channels);
+  std::vector<float> tout(static_cast<size_t>(info.frames) * k);
   sf_readf_float(f, tout.data(), info.frames);
   sf_close(f);
-  const size_t n = static_cast<size_t>(info.frames);
-  c.g.resize(n);
-  c.d.resize(n);
-  for (size_t i = 0; i < n; ++i) {
-    c.g[i] = tout[i * static_cast<size_t>(info.channels)];
-    c.d[i] = tout[i * static_cast<size_t>(info.channels) + (info.channels > 1 ? 1 : 0)];
+  for (size_t i = 0; i + k <= tout.size(); i += k) {  // left: the first channel, right: the last
+    c.g.push_back(tout[i]);
+    c.d.push_back(tout[i + k - 1]);
   }
   return c;
 }

@@ -2,6 +2,8 @@
 // tracker module, and sessions whose output is captured by OpenAL Soft's wave-file writer.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -12,25 +14,30 @@ namespace test_son {
 
 using namespace son_essai;  // the shared measures
 
-// Folder of this run's files (created once, with the alsoft.conf that routes output to a WAV).
-const std::string& dossier();
+// A value read through one of the layer's getters, which must succeed. It starts at -1 (true for a
+// flag), so a getter that writes nothing cannot pass for a zero.
+template <class H, class T>
+T lu(int (*lecture)(H, T*), H h) {
+  T v = static_cast<T>(-1);
+  EXPECT_EQ(lecture(h, &v), SON_OK);
+  return v;
+}
+
+// A file of this run's folder (made once, with the alsoft.conf that routes output to a WAV).
 std::string chemin(const std::string& nom);
-// Removes the run's folder (the test environment does it at the end; a child process that exits
-// by itself must do it first).
-void nettoie();
 void ecrit_texte(const std::string& fichier, const std::string& texte);
 
-// Writes a 16-bit PCM WAV. `canaux` interleaved samples in -1..1.
-void ecrit_wav(const std::string& fichier, const std::vector<float>& echantillons, int frequence, int canaux = 1);
-std::vector<float> sinus(double hz, double secondes, int frequence, float amplitude = 0.5f);
-// A `hz` tone of `secondes` written once and loaded in `sys` with `mode`.
+// Writes a half-scale `hz` tone of `secondes` as a mono 16-bit WAV; gives its path.
+std::string ecrit_ton(double hz, double secondes, int frequence = 44100);
+// The same tone loaded in `sys` with `mode`.
 HSon charge_ton(HSysteme sys, double hz, double secondes, unsigned mode, int frequence = 44100);
-// A system on the render output, the listener at the origin facing `avant`, head up.
-HSysteme systeme_rendu(const SonVecteur& avant = {0, 0, 1});
+// A system on `sortie` (100 channels, occlusion, head-related filtering), the listener at the
+// origin facing `avant`, head up.
+HSysteme systeme(int sortie = SON_SORTIE_RENDU, const SonVecteur& avant = {0, 0, 1});
 // Polls until the channel has ended; false when it never does.
 bool attend_fin(HCanal c);
-// Writes a one-sample Impulse Tracker module: one looping note lasting `lignes` rows.
-void ecrit_module_it(const std::string& fichier, int lignes);
+// Writes a one-sample Impulse Tracker module, one looping note lasting `lignes` rows; gives its path.
+std::string ecrit_module_it(int lignes);
 
 struct Capture {
   std::vector<float> g, d;  // left and right
@@ -45,13 +52,11 @@ class Session {
   ~Session();
   HSysteme sys;
   bool ok = false;
-  // Waits until at least `secondes` more of output have been written since the last mark.
-  void marque();
+  // Waits until at least `secondes` more of output have been written from now.
   bool attend(double secondes);
   Capture ferme();
 
  private:
-  long long m_marque = 0;
   bool m_ferme = false;
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <utility>
 
 #include "outils_son.h"
 
@@ -13,25 +14,18 @@ using namespace test_son;
 TEST(Canaux, PauseKeepsThePlaceAndResumesThenTheEndedChannelGoesStale) {
   Session s;
   ASSERT_TRUE(s.ok);
-  bool hrtf = false;
-  ASSERT_EQ(son_systeme_hrtf_active(s.sys, &hrtf), SON_OK);
-  EXPECT_TRUE(hrtf);  // asked for, and OpenAL Soft ships a built-in data set
+  EXPECT_TRUE(lu(son_systeme_hrtf_active, s.sys));  // asked for, and OpenAL Soft ships a built-in data set
   const HSon son = charge_ton(s.sys, 300, 1.0, SON_MODE_DEFAUT);
   HCanal c;
   ASSERT_EQ(son_joue(s.sys, son, false, &c), SON_OK);
-  s.marque();
   ASSERT_TRUE(s.attend(0.15));
   ASSERT_EQ(son_canal_set_pause(c, true), SON_OK);
-  bool pause = false;
-  ASSERT_EQ(son_canal_get_pause(c, &pause), SON_OK);
-  EXPECT_TRUE(pause);
-  ASSERT_TRUE(s.attend(0.4));  // a paused channel stays valid however long it waits
-  bool en_cours = false;
-  EXPECT_EQ(son_canal_en_cours(c, &en_cours), SON_OK);
+  EXPECT_TRUE(lu(son_canal_get_pause, c));
+  ASSERT_TRUE(s.attend(0.4));
+  lu(son_canal_en_cours, c);  // a paused channel stays valid however long it waits
   ASSERT_EQ(son_canal_set_pause(c, false), SON_OK);
   ASSERT_TRUE(attend_fin(c));
   EXPECT_EQ(son_canal_set_volume(c, 0.5f), SON_ERR_HANDLE_INVALIDE);
-  s.marque();
   ASSERT_TRUE(s.attend(0.05));
   Capture cap = s.ferme();
   // Nothing skipped, nothing played twice: the whole second, cut by the pause.
@@ -54,16 +48,12 @@ TEST(Canaux, AllChannelsBusyTakesTheOldestPlayingOneAndOldHandlesStayStale) {
   HCanal de_plus;
   ASSERT_EQ(son_joue(s.sys, autre_son, false, &de_plus), SON_OK);
   EXPECT_EQ(de_plus.index, autres[0].index);
-  bool en_cours = false;
-  EXPECT_EQ(son_canal_en_cours(moteur, &en_cours), SON_OK);
-  EXPECT_EQ(son_canal_en_cours(autres[0], &en_cours), SON_ERR_HANDLE_INVALIDE);
-  EXPECT_EQ(son_canal_en_cours(autres[1], &en_cours), SON_OK);
-  int nb = 0;
-  ASSERT_EQ(son_systeme_canaux_joues(s.sys, &nb), SON_OK);
-  EXPECT_EQ(nb, 100);
+  lu(son_canal_en_cours, moteur);
+  EXPECT_EQ(son_canal_set_volume(autres[0], 1.0f), SON_ERR_HANDLE_INVALIDE);
+  lu(son_canal_en_cours, autres[1]);
+  EXPECT_EQ(lu(son_systeme_canaux_joues, s.sys), 100);
   EXPECT_EQ(son_canal_stop(autres[1]), SON_OK);
-  ASSERT_EQ(son_systeme_canaux_joues(s.sys, &nb), SON_OK);
-  EXPECT_EQ(nb, 99);
+  EXPECT_EQ(lu(son_systeme_canaux_joues, s.sys), 99);
   EXPECT_EQ(son_canal_stop(autres[1]), SON_ERR_HANDLE_INVALIDE);
   EXPECT_EQ(son_canal_set_volume(HCanal{}, 1.0f), SON_ERR_HANDLE_INVALIDE);
   EXPECT_EQ(son_canal_set_volume(HCanal{12345, 999999}, 1.0f), SON_ERR_HANDLE_INVALIDE);
@@ -75,24 +65,17 @@ TEST(Canaux, AllChannelsBusyTakesTheOldestPlayingOneAndOldHandlesStayStale) {
   EXPECT_EQ(son_son_libere(autre_son), SON_ERR_HANDLE_INVALIDE);
   EXPECT_EQ(son_joue(s.sys, autre_son, false, &de_plus), SON_ERR_HANDLE_INVALIDE);
   EXPECT_TRUE(son_handle_vide(de_plus));
-  ASSERT_EQ(son_systeme_canaux_joues(s.sys, &nb), SON_OK);
-  EXPECT_EQ(nb, 1);
+  EXPECT_EQ(lu(son_systeme_canaux_joues, s.sys), 1);
 }
 
 // What the game gets when neither a device nor the null output opens.
 TEST(Systeme, SilentModeAnswersEveryCallKeepsChannelStateAndEndsSoundsOnTime) {
-  const std::string it = chemin("muet.it");
-  ecrit_module_it(it, 64);
-  HSysteme sys;
-  ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
-  ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_MUETTE), SON_OK);
-  ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION | SON_INIT_HRTF), SON_OK);
+  const HSysteme sys = systeme(SON_SORTIE_MUETTE);
   EXPECT_EQ(son_systeme_set_reverb_ambiante(sys, &SON_REVERB_CARPETEDHALLWAY), SON_OK);
   const HSon court = charge_ton(sys, 500, 0.4, SON_MODE_3D | SON_MODE_LOGICIEL, 22050);
   HSon musique;
-  ASSERT_EQ(son_cree_flux(sys, it.c_str(), SON_MODE_BOUCLE, &musique), SON_OK);
-  double duree = 0;
-  ASSERT_EQ(son_son_duree(court, &duree), SON_OK);
+  ASSERT_EQ(son_cree_flux(sys, ecrit_module_it(64).c_str(), SON_MODE_BOUCLE, &musique), SON_OK);
+  const double duree = lu(son_son_duree, court);
   EXPECT_NEAR(duree, 0.4, 0.01);
 
   const auto debut = std::chrono::steady_clock::now();
@@ -101,21 +84,14 @@ TEST(Systeme, SilentModeAnswersEveryCallKeepsChannelStateAndEndsSoundsOnTime) {
   ASSERT_EQ(son_joue(sys, musique, false, &m), SON_OK);
   ASSERT_EQ(son_joue(sys, court, true, &en_pause), SON_OK);
   // The frequency read back is the one set, as the ships' engines expect.
-  float f = 0;
   EXPECT_EQ(son_canal_set_frequence(m, 33075.0f), SON_OK);
-  ASSERT_EQ(son_canal_get_frequence(m, &f), SON_OK);
-  EXPECT_EQ(f, 33075.0f);
+  EXPECT_EQ(lu(son_canal_get_frequence, m), 33075.0f);
   // The sound that does not loop ends, and not before its length; the paused one and the music go on.
   EXPECT_TRUE(attend_fin(c));
   EXPECT_GE(std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count(), duree);
-  bool etat = false;
-  EXPECT_EQ(son_canal_get_pause(en_pause, &etat), SON_OK);
-  EXPECT_TRUE(etat);
-  EXPECT_EQ(son_canal_en_cours(m, &etat), SON_OK);
-  EXPECT_TRUE(etat);
-  int joues = 0;
-  EXPECT_EQ(son_systeme_canaux_joues(sys, &joues), SON_OK);
-  EXPECT_EQ(joues, 2);
+  EXPECT_TRUE(lu(son_canal_get_pause, en_pause));
+  EXPECT_TRUE(lu(son_canal_en_cours, m));
+  EXPECT_EQ(lu(son_systeme_canaux_joues, sys), 2);
   // Resumed, the paused one runs its length; a stopped channel's handle goes stale.
   EXPECT_EQ(son_canal_set_pause(en_pause, false), SON_OK);
   EXPECT_TRUE(attend_fin(en_pause));
@@ -131,8 +107,7 @@ TEST(Systeme, NullOutputRunsInTimeAndCallsOutOfOrderOrWithBadArgumentsFailWithou
   float tampon[64] = {};
   EXPECT_EQ(son_systeme_update(sys), SON_ERR_HANDLE_INVALIDE);
   ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
-  const std::string wav = chemin("court2.wav");
-  ecrit_wav(wav, sinus(500, 0.2, 44100), 44100);
+  const std::string wav = ecrit_ton(500, 0.2);
   HSon son{3, 3};
   EXPECT_EQ(son_cree_son(sys, wav.c_str(), SON_MODE_DEFAUT, &son), SON_ERR_NON_INITIALISE);
   EXPECT_EQ(son_systeme_update(sys), SON_ERR_NON_INITIALISE);
@@ -144,25 +119,21 @@ TEST(Systeme, NullOutputRunsInTimeAndCallsOutOfOrderOrWithBadArgumentsFailWithou
   ASSERT_EQ(son_systeme_set_tampon(sys, 1024, 10), SON_OK);
   ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION | SON_INIT_HRTF), SON_OK);
   EXPECT_EQ(son_systeme_init(sys, 100, 0), SON_ERR_DEJA_INITIALISE);
-  bool nulle = false;
-  ASSERT_EQ(son_systeme_sortie_nulle(sys, &nulle), SON_OK);
-  EXPECT_TRUE(nulle);
+  EXPECT_TRUE(lu(son_systeme_sortie_nulle, sys));
   EXPECT_EQ(son_systeme_rendu(sys, tampon, 16), SON_ERR_PERIPHERIQUE);  // it mixes by itself
-  const float nan = std::numeric_limits<float>::quiet_NaN();
-  SonVecteur mauvais{nan, 0, 0};
+  const SonVecteur mauvais{std::nanf(""), 0, 0};
   EXPECT_EQ(son_systeme_set_auditeur(sys, 0, &mauvais, nullptr, nullptr, nullptr), SON_ERR_PARAMETRE);
   EXPECT_EQ(son_systeme_set_auditeur(sys, 1, nullptr, nullptr, nullptr, nullptr), SON_ERR_PARAMETRE);
   EXPECT_EQ(son_systeme_set_taille_monde(sys, -1.0f), SON_ERR_PARAMETRE);
   // Missing and unreadable files leave empty handles.
-  const std::string absent = chemin("absent.wav");
-  EXPECT_EQ(son_cree_son(sys, absent.c_str(), SON_MODE_3D, &son), SON_ERR_FICHIER_INTROUVABLE);
-  EXPECT_TRUE(son_handle_vide(son));
-  EXPECT_EQ(son_cree_flux(sys, absent.c_str(), SON_MODE_DEFAUT, &son), SON_ERR_FICHIER_INTROUVABLE);
-  EXPECT_TRUE(son_handle_vide(son));
-  const std::string texte = chemin("pas_un_son.wav");
-  ecrit_texte(texte, "RIFF\x10\0\0\0WAVEfmt this is not a sound file at all");
-  EXPECT_EQ(son_cree_son(sys, texte.c_str(), SON_MODE_DEFAUT, &son), SON_ERR_FORMAT);
-  EXPECT_EQ(son_cree_flux(sys, texte.c_str(), SON_MODE_DEFAUT, &son), SON_ERR_FORMAT);
+  ecrit_texte(chemin("pas_un_son.wav"), "RIFF\x10\0\0\0WAVEfmt this is not a sound file at all");
+  const std::pair<const char*, int> fautifs[] = {{"absent.wav", SON_ERR_FICHIER_INTROUVABLE},
+                                                 {"pas_un_son.wav", SON_ERR_FORMAT}};
+  for (const auto& [nom, attendu] : fautifs)
+    for (auto* cree : {son_cree_son, son_cree_flux}) {
+      EXPECT_EQ(cree(sys, chemin(nom).c_str(), SON_MODE_DEFAUT, &son), attendu) << nom;
+      EXPECT_TRUE(son_handle_vide(son)) << nom;
+    }
   EXPECT_EQ(son_cree_son(sys, nullptr, SON_MODE_DEFAUT, &son), SON_ERR_PARAMETRE);
   HCanal c;
   EXPECT_EQ(son_joue(sys, son, false, &c), SON_ERR_HANDLE_INVALIDE);
@@ -184,55 +155,40 @@ TEST(Systeme, NullOutputRunsInTimeAndCallsOutOfOrderOrWithBadArgumentsFailWithou
 }
 
 TEST(Flux, AModulePlaysOnWhileTheCallerDoesNothingAndItsChannelEndsWithTheSong) {
-  const std::string it = chemin("essai.it");
-  ecrit_module_it(it, 16);  // 16 rows at speed 6, tempo 125: 1.92 s
   Session s;
   ASSERT_TRUE(s.ok);
   HSon musique;
-  ASSERT_EQ(son_cree_flux(s.sys, it.c_str(), SON_MODE_DEFAUT, &musique), SON_OK);
-  double duree = 0;
-  ASSERT_EQ(son_son_duree(musique, &duree), SON_OK);
-  EXPECT_NEAR(duree, 1.92, 0.05);
+  ASSERT_EQ(son_cree_flux(s.sys, ecrit_module_it(16).c_str(), SON_MODE_DEFAUT, &musique), SON_OK);
+  EXPECT_NEAR(lu(son_son_duree, musique), 1.92, 0.05);  // 16 rows at speed 6, tempo 125
   HCanal c;
   ASSERT_EQ(son_joue(s.sys, musique, true, &c), SON_OK);
   ASSERT_EQ(son_canal_set_volume(c, 1.0f), SON_OK);
   ASSERT_EQ(son_canal_set_pause(c, false), SON_OK);
-  s.marque();
   ASSERT_TRUE(s.attend(2.6));  // no call into the layer while the song plays
   EXPECT_TRUE(attend_fin(c));
   EXPECT_EQ(son_canal_stop(c), SON_ERR_HANDLE_INVALIDE);  // the song ended and freed its channel
   Capture cap = s.ferme();
-  const double sonore = duree_sonore(cap.somme(), cap.frequence);
-  EXPECT_GT(sonore, 1.8);  // the whole song, far more than the queued buffers, and not much more
-  EXPECT_LT(sonore, 2.2);
+  // The whole song, far more than the queued buffers, and not much more.
+  EXPECT_NEAR(duree_sonore(cap.somme(), cap.frequence), 2.0, 0.2);
 }
 
 // Without head-related filtering; the loop is read again and again from the layer's own thread.
 TEST(Flux, ALoopingStreamShorterThanTheBuffersPlaysWithoutEndAndReleasingItStopsItsChannel) {
-  const std::string wav = chemin("boucle_courte.wav");
-  ecrit_wav(wav, sinus(400, 0.25, 44100), 44100);
   Session s(SON_INIT_NORMAL);
   ASSERT_TRUE(s.ok);
-  bool hrtf = true;
-  ASSERT_EQ(son_systeme_hrtf_active(s.sys, &hrtf), SON_OK);
-  EXPECT_FALSE(hrtf);
+  EXPECT_FALSE(lu(son_systeme_hrtf_active, s.sys));
   HSon flux;
-  ASSERT_EQ(son_cree_flux(s.sys, wav.c_str(), SON_MODE_BOUCLE, &flux), SON_OK);
+  ASSERT_EQ(son_cree_flux(s.sys, ecrit_ton(400, 0.25).c_str(), SON_MODE_BOUCLE, &flux), SON_OK);
   HCanal premier, c;
   ASSERT_EQ(son_joue(s.sys, flux, false, &premier), SON_OK);
   // One read position per stream: playing it again moves it to a new channel.
   ASSERT_EQ(son_joue(s.sys, flux, false, &c), SON_OK);
   EXPECT_EQ(son_canal_set_volume(premier, 1.0f), SON_ERR_HANDLE_INVALIDE);
-  s.marque();
   ASSERT_TRUE(s.attend(1.5));
-  bool en_cours = false;
-  EXPECT_EQ(son_canal_en_cours(c, &en_cours), SON_OK);
-  EXPECT_TRUE(en_cours);
+  EXPECT_TRUE(lu(son_canal_en_cours, c));
   EXPECT_EQ(son_son_libere(flux), SON_OK);
   EXPECT_EQ(son_canal_set_pause(c, true), SON_ERR_HANDLE_INVALIDE);
-  int nb = -1;
-  EXPECT_EQ(son_systeme_canaux_joues(s.sys, &nb), SON_OK);
-  EXPECT_EQ(nb, 0);
+  EXPECT_EQ(lu(son_systeme_canaux_joues, s.sys), 0);
   Capture cap = s.ferme();
   EXPECT_GT(duree_sonore(cap.g, cap.frequence), 1.0);
 }

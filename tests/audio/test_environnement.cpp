@@ -1,15 +1,16 @@
 // The circuit's sound environment file both ways, short and hostile files included, and what
 // CreationOcclusion leaves in a sound system. The editors' tests cover the list rules.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio/effets_son.h"
+#include "audio/outils_son.h"
 #include "audio/son.h"
-#include "common/binio.h"
 #include "common/fichier.h"
 #include "common/globals.h"
 #include "support/donnees_essai.h"
@@ -39,10 +40,18 @@ void trois_elements() {
   creation_effetSon(-5, 0, 7, 2);
 }
 
+// The little-endian number at `pos` of a file's bytes.
+template <class T>
+T champ(const std::vector<uint8_t>& d, size_t pos) {
+  T x{};
+  std::memcpy(&x, &d.at(pos), sizeof x);
+  return x;
+}
+
 TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());
-  ASSERT_EQ(mkdir("objets", 0755), 0);
+  ASSERT_TRUE(std::filesystem::create_directory("objets"));
   LEVEL_ACTIF = 3;
   trois_elements();
   ASSERT_TRUE(sauve_effetSon());
@@ -51,26 +60,12 @@ TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   ASSERT_EQ(premier.size(), 264u);
   // Header: three records, two polygons, one zone. The second record (the zone): type at 96,
   // position at 100, radii at 156 and 160, preset at 164.
-  Lecteur lec(premier.data(), premier.size());
-  int32_t nb = 0, polygones = 0, zones = 0, type = 0, preset = 0;
-  float x = 0, min_dist = 0;
-  lec.i32(nb);
-  lec.i32(polygones);
-  lec.i32(zones);
-  EXPECT_EQ(std::vector<int32_t>({nb, polygones, zones}), (std::vector<int32_t>{3, 2, 1}));
-  lec.va(96);
-  lec.i32(type);
-  lec.f32(x);
-  lec.va(156);
-  lec.f32(min_dist);
-  lec.va(164);
-  lec.i32(preset);
-  EXPECT_EQ(type, 2);
-  EXPECT_FLOAT_EQ(x, 30);
-  EXPECT_FLOAT_EQ(min_dist, 12.5f);
-  EXPECT_EQ(preset, 4);
+  for (const auto& [pos, attendu] : {std::pair<size_t, int32_t>{0, 3}, {4, 2}, {8, 1}, {96, 2}, {164, 4}})
+    EXPECT_EQ(champ<int32_t>(premier, pos), attendu) << pos;
+  EXPECT_FLOAT_EQ(champ<float>(premier, 100), 30);
+  EXPECT_FLOAT_EQ(champ<float>(premier, 156), 12.5f);
   // Zone presets 1 to 6 name the layer's presets, any other number the first.
-  EXPECT_STREQ(nom_preset_reverb(preset), "HANGAR");
+  EXPECT_STREQ(nom_preset_reverb(4), "HANGAR");
   EXPECT_STREQ(nom_preset_reverb(INT32_MIN), "BATHROOM");
 
   Effacement_liste_effetSon();
@@ -85,8 +80,7 @@ TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   // An empty list leaves no file behind.
   Effacement_liste_effetSon();
   EXPECT_TRUE(sauve_effetSon());
-  struct stat st;
-  EXPECT_NE(stat("./objets/efson_3.dat", &st), 0);
+  EXPECT_FALSE(std::filesystem::exists("./objets/efson_3.dat"));
 }
 
 TEST_F(Environnement, ShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
@@ -103,13 +97,11 @@ TEST_F(Environnement, ShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
 
   // A huge count over a handful of bytes, and a negative one.
   std::vector<uint8_t> menteur = bon;
-  const int32_t enorme = 0x7fffffff, negatif = -5;
-  std::memcpy(menteur.data(), &enorme, 4);
-  ASSERT_TRUE(lit_effetSons(menteur.data(), menteur.size()));
-  EXPECT_EQ(nb_effetSon, 3);
-  std::memcpy(menteur.data(), &negatif, 4);
-  ASSERT_TRUE(lit_effetSons(menteur.data(), menteur.size()));
-  EXPECT_EQ(nb_effetSon, 0);
+  for (const auto& [compte, lus] : {std::pair<int32_t, int>{0x7fffffff, 3}, {-5, 0}}) {
+    std::memcpy(menteur.data(), &compte, 4);
+    ASSERT_TRUE(lit_effetSons(menteur.data(), menteur.size())) << compte;
+    EXPECT_EQ(nb_effetSon, lus) << compte;
+  }
 
   // Not even a header.
   EXPECT_FALSE(lit_effetSons(bon.data(), 11));
@@ -120,13 +112,10 @@ TEST_F(Environnement, ShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
 // The layer's own objects: every polygon of the list fits the geometry even when the header
 // undercounts them, and every zone lands in the reverb chain until it is destroyed.
 TEST_F(Environnement, CreationOcclusionBuildsGeometryAndZonesInTheSystem) {
-  ASSERT_EQ(son_systeme_cree(&g_SystemeSon), SON_OK);
-  ASSERT_EQ(son_systeme_set_sortie(g_SystemeSon, SON_SORTIE_NULLE), SON_OK);
-  ASSERT_EQ(son_systeme_init(g_SystemeSon, 16, SON_INIT_OCCLUSION), SON_OK);
+  g_SystemeSon = test_son::systeme(SON_SORTIE_NULLE);
   trois_elements();
   std::vector<uint8_t> d = encode_effetSon();
-  const int32_t un = 1;
-  std::memcpy(d.data() + 4, &un, 4);  // header: 1 polygon for 2 in the records
+  d.at(4) = 1;  // header: 1 polygon (the low byte of 2) for 2 in the records
   ASSERT_TRUE(lit_effetSons(d.data(), d.size()));
   CreationOcclusion(-100, 100, -10, 50, -200, 200);
   Effacement_liste_effetSon();

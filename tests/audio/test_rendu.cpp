@@ -24,22 +24,32 @@ struct Ecoute {
   float min = 5, max = 100;
   SonVecteur avant = k_avant;
   int bloc = 1024;
+  std::vector<double> tons{440};  // a quarter-second each, played once; or, `boucle`, a second looped
+  bool boucle = false;
+  bool mur = false;  // a 10x10 wall with direct and reverb occlusion 0.9 across z = 5
 };
 
-// A quarter-second 440 Hz tone played once as `e` says, the listener at the origin, rendered in
-// blocks of `e.bloc` frames.
-Capture rend_ton(const Ecoute& e, double secondes = 0.3) {
-  const HSysteme sys = systeme_rendu(e.avant);
-  const HSon son = charge_ton(sys, 440, 0.25, SON_MODE_3D);
-  EXPECT_EQ(son_son_set_distances_3d(son, e.min, e.max), SON_OK);
-  HCanal c;
-  EXPECT_EQ(son_joue(sys, son, true, &c), SON_OK);
-  float f = 0;
-  EXPECT_EQ(son_canal_get_frequence(c, &f), SON_OK);
-  EXPECT_EQ(f, 44100.0f);  // a channel starts at its sound's rate
-  EXPECT_EQ(son_canal_set_frequence(c, -5.0f), SON_ERR_PARAMETRE);
-  EXPECT_EQ(son_canal_set_3d(c, &e.pos, &k_origine), SON_OK);
-  EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
+// The tones of `e` played from `e.pos`, the listener at the origin, rendered `e.bloc` frames at a time.
+Capture rend_tons(const Ecoute& e, double secondes = 0.3) {
+  const HSysteme sys = systeme(SON_SORTIE_RENDU, e.avant);
+  if (e.mur) {
+    HGeometrie g;
+    EXPECT_EQ(son_systeme_set_taille_monde(sys, 500.0f), SON_OK);
+    EXPECT_EQ(son_geometrie_cree(sys, 1, 4, &g), SON_OK);
+    const SonVecteur carre[4] = {{-5, -5, 5}, {5, -5, 5}, {5, 5, 5}, {-5, 5, 5}};
+    EXPECT_EQ(son_geometrie_ajoute_polygone(g, 0.9f, 0.9f, true, 4, carre, nullptr), SON_OK);
+  }
+  const unsigned mode = SON_MODE_3D | (e.boucle ? SON_MODE_BOUCLE : 0u);
+  for (double hz : e.tons) {
+    const HSon son = charge_ton(sys, hz, e.boucle ? 1.0 : 0.25, mode);
+    EXPECT_EQ(son_son_set_distances_3d(son, e.min, e.max), SON_OK);
+    HCanal c;
+    EXPECT_EQ(son_joue(sys, son, true, &c), SON_OK);
+    EXPECT_EQ(lu(son_canal_get_frequence, c), 44100.0f);  // a channel starts at its sound's rate
+    EXPECT_EQ(son_canal_set_frequence(c, -5.0f), SON_ERR_PARAMETRE);
+    EXPECT_EQ(son_canal_set_3d(c, &e.pos, &k_origine), SON_OK);
+    EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
+  }
   EXPECT_EQ(son_systeme_update(sys), SON_OK);
   Capture cap = rend(sys, secondes, e.bloc);
   son_systeme_libere(sys);
@@ -49,38 +59,20 @@ Capture rend_ton(const Ecoute& e, double secondes = 0.3) {
 // Level of the steady part of the tone.
 double niveau(const std::vector<float>& x) { return rms(x, 2205, 6615); }
 
-// Levels of a 200 Hz and a 6 kHz tone heard together from `pos`; with `mur`, a 10x10 wall with
-// direct and reverb occlusion 0.9 stands across z = 5 between the listener (origin) and the source.
+// Levels of a 200 Hz and a 6 kHz tone looped together from `pos`, over the last 0.3 s.
 std::pair<double, double> deux_tons(const SonVecteur& pos, bool mur) {
-  const HSysteme sys = systeme_rendu();
-  if (mur) {
-    HGeometrie g;
-    EXPECT_EQ(son_systeme_set_taille_monde(sys, 500.0f), SON_OK);
-    EXPECT_EQ(son_geometrie_cree(sys, 1, 4, &g), SON_OK);
-    const SonVecteur carre[4] = {{-5, -5, 5}, {5, -5, 5}, {5, 5, 5}, {-5, 5, 5}};
-    EXPECT_EQ(son_geometrie_ajoute_polygone(g, 0.9f, 0.9f, true, 4, carre, nullptr), SON_OK);
-  }
-  for (double hz : {200.0, 6000.0}) {
-    const HSon son = charge_ton(sys, hz, 1.0, SON_MODE_3D | SON_MODE_BOUCLE);
-    EXPECT_EQ(son_son_set_distances_3d(son, 5, 1000), SON_OK);
-    HCanal c;
-    EXPECT_EQ(son_joue(sys, son, true, &c), SON_OK);
-    EXPECT_EQ(son_canal_set_3d(c, &pos, nullptr), SON_OK);
-    EXPECT_EQ(son_canal_set_pause(c, false), SON_OK);
-  }
-  EXPECT_EQ(son_systeme_update(sys), SON_OK);
-  const Capture cap = rend(sys, 0.5);
-  son_systeme_libere(sys);
-  const std::vector<float> m = cap.somme();
-  const size_t n = static_cast<size_t>(0.3 * cap.frequence), debut = m.size() - n;
-  return {goertzel(m, debut, n, 200, cap.frequence), goertzel(m, debut, n, 6000, cap.frequence)};
+  const Ecoute e{pos, 5, 1000, k_avant, 1024, {200, 6000}, true, mur};
+  const std::vector<float> m = rend_tons(e, 0.5).somme();
+  const int f = SON_FREQUENCE_RENDU;
+  const size_t n = static_cast<size_t>(0.3 * f), debut = m.size() - n;
+  return {goertzel(m, debut, n, 200, f), goertzel(m, debut, n, 6000, f)};
 }
 
 }  // namespace
 
 TEST(Rendu, TheMixFollowsTheFramesAskedForAndIsTheSameEveryTime) {
   // Silence with nothing playing, and nothing written past the frames asked for.
-  const HSysteme sys = systeme_rendu();
+  const HSysteme sys = systeme();
   float tampon[64] = {};
   EXPECT_EQ(son_systeme_rendu(sys, nullptr, 16), SON_ERR_PARAMETRE);
   EXPECT_EQ(son_systeme_rendu(sys, tampon, -1), SON_ERR_PARAMETRE);
@@ -92,9 +84,9 @@ TEST(Rendu, TheMixFollowsTheFramesAskedForAndIsTheSameEveryTime) {
   const int f = SON_FREQUENCE_RENDU;
   Ecoute e;
   e.bloc = 441;
-  const Capture a = rend_ton(e, 0.5);
+  const Capture a = rend_tons(e, 0.5);
   e.bloc = 1000;
-  const Capture b = rend_ton(e, 0.5);
+  const Capture b = rend_tons(e, 0.5);
   ASSERT_EQ(a.g.size(), static_cast<size_t>(f / 2));
   // The block size does not matter: sound advances by frames, never by the clock.
   for (size_t i = 0; i < a.g.size(); i++) ASSERT_NEAR(a.g[i], b.g[i], 1e-6f) << "frame " << i;
@@ -112,7 +104,7 @@ TEST(Rendu, ASourceIsHeardOnItsSideAndFallsAsInverseDistanceClampedBetweenMinAnd
   for (const bool demi_tour : {false, true}) {
     SCOPED_TRACE(demi_tour);
     e.avant = demi_tour ? SonVecteur{0, 0, -1} : k_avant;  // the forward vector goes through the z flip too
-    const Capture c = rend_ton(e);
+    const Capture c = rend_tons(e);
     const double g = niveau(c.g), d = niveau(c.d);
     EXPECT_GT(demi_tour ? db(g / d) : db(d / g), 6.0) << "right " << d << " left " << g;
   }
@@ -120,7 +112,7 @@ TEST(Rendu, ASourceIsHeardOnItsSideAndFallsAsInverseDistanceClampedBetweenMinAnd
   e.max = 40;
   auto a_distance = [&](float dist) {
     e.pos = SonVecteur{0, 0, dist};
-    return niveau(rend_ton(e).somme());
+    return niveau(rend_tons(e).somme());
   };
   const double a_min = a_distance(5);
   ASSERT_GT(a_min, 0.01);
@@ -131,36 +123,29 @@ TEST(Rendu, ASourceIsHeardOnItsSideAndFallsAsInverseDistanceClampedBetweenMinAnd
 
 TEST(Occlusion, AWallWithDirectOcclusionPointNineCutsAbout20DbAndHighsMoreThenBesideItTheLevelReturns) {
   const SonVecteur devant{0, 0, 10};
-  const auto libre = deux_tons(devant, false);
-  const auto derriere = deux_tons(devant, true);
+  const auto libre = deux_tons(devant, false), derriere = deux_tons(devant, true);
   ASSERT_GT(libre.first, 0.01);
   ASSERT_GT(libre.second, 0.001);
-  const double perte_bas = db(derriere.first / libre.first);
-  const double perte_haut = db(derriere.second / libre.second);
+  const double perte_bas = db(derriere.first / libre.first), perte_haut = db(derriere.second / libre.second);
   EXPECT_NEAR(perte_bas, -20.0, 2.5);
   EXPECT_LT(perte_haut, perte_bas - 4.0);
 
   const SonVecteur a_cote{20, 0, 10};  // the path passes beside the wall
-  const auto a_cote_libre = deux_tons(a_cote, false);
-  const auto a_cote_mur = deux_tons(a_cote, true);
+  const auto a_cote_libre = deux_tons(a_cote, false), a_cote_mur = deux_tons(a_cote, true);
   EXPECT_NEAR(db(a_cote_mur.first / a_cote_libre.first), 0.0, 0.5);
   EXPECT_NEAR(db(a_cote_mur.second / a_cote_libre.second), 0.0, 0.5);
 }
 
 TEST(Reverb, TheAmbientRecordConvertsToTheStandardHallwayAndEveryFilePresetIsKnown) {
   using namespace son_detail;
-  const ProprietesEfx e = efx_depuis_classique(SON_REVERB_CARPETEDHALLWAY);
-  const ProprietesEfx ref = EFX_REVERB_PRESET_CARPETEDHALLWAY;
-  const struct {
-    float ProprietesEfx::*champ;
-    double tolerance;
-  } champs[] = {{&ProprietesEfx::flDensity, 1e-3},          {&ProprietesEfx::flDiffusion, 1e-4},
-                {&ProprietesEfx::flGain, 1e-4},             {&ProprietesEfx::flGainHF, 1e-4},
-                {&ProprietesEfx::flDecayTime, 1e-4},        {&ProprietesEfx::flDecayHFRatio, 1e-4},
-                {&ProprietesEfx::flReflectionsGain, 1e-4},  {&ProprietesEfx::flReflectionsDelay, 1e-5},
-                {&ProprietesEfx::flLateReverbGain, 1e-4},   {&ProprietesEfx::flLateReverbDelay, 1e-5},
-                {&ProprietesEfx::flAirAbsorptionGainHF, 1e-4}};
-  for (const auto& c : champs) EXPECT_NEAR(e.*c.champ, ref.*c.champ, c.tolerance) << &c - champs;
+  using E = ProprietesEfx;
+  const E e = efx_depuis_classique(SON_REVERB_CARPETEDHALLWAY), ref = EFX_REVERB_PRESET_CARPETEDHALLWAY;
+  const std::pair<float E::*, double> champs[] = {
+      {&E::flDensity, 1e-3},         {&E::flDiffusion, 1e-4},        {&E::flGain, 1e-4},
+      {&E::flGainHF, 1e-4},          {&E::flDecayTime, 1e-4},        {&E::flDecayHFRatio, 1e-4},
+      {&E::flReflectionsGain, 1e-4}, {&E::flReflectionsDelay, 1e-5}, {&E::flLateReverbGain, 1e-4},
+      {&E::flLateReverbDelay, 1e-5}, {&E::flAirAbsorptionGainHF, 1e-4}};
+  for (const auto& c : champs) EXPECT_NEAR(e.*c.first, ref.*c.first, c.second) << &c - champs;
   EXPECT_EQ(e.iDecayHFLimit, ref.iDecayHFLimit);
   EXPECT_EQ(efx_depuis_classique(SON_REVERB_AUCUNE).flGain, 0.0f);
 
@@ -172,20 +157,15 @@ TEST(Reverb, TheAmbientRecordConvertsToTheStandardHallwayAndEveryFilePresetIsKno
 
 class SortieNulle : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(son_systeme_cree(&sys), SON_OK);
-    ASSERT_EQ(son_systeme_set_sortie(sys, SON_SORTIE_NULLE), SON_OK);
-    ASSERT_EQ(son_systeme_init(sys, 100, SON_INIT_OCCLUSION), SON_OK);
-  }
   void TearDown() override { son_systeme_libere(sys); }
-  // Direct occlusion (reverb's in `r`) between two points given in the layer's (left-handed) frame.
-  float entre(SonVecteur a, SonVecteur b, float* r = nullptr) {
+  // Direct occlusion between two points given in the layer's (left-handed) frame.
+  float entre(SonVecteur a, SonVecteur b) {
     using namespace son_detail;
     float d = 0, reverb = 0;
-    occlusion(*systeme_actif(), depuis_api(a), depuis_api(b), &d, r ? r : &reverb);
+    occlusion(*systeme_actif(), depuis_api(a), depuis_api(b), &d, &reverb);
     return d;
   }
-  HSysteme sys;
+  HSysteme sys = systeme(SON_SORTIE_NULLE);
 };
 
 // Room is counted in polygons and vertices; a released geometry stops nothing.
@@ -221,9 +201,7 @@ TEST_F(SortieNulle, PolygonsNeedRoomAndAShapeAndAOneSidedWallStopsOnlySoundFromI
 TEST_F(SortieNulle, TheTreeFindsExactlyThePolygonsABruteForceTestFinds) {
   std::mt19937 alea(1234);
   std::uniform_real_distribution<float> u(-200.0f, 200.0f), taille(2.0f, 30.0f), occ(0.05f, 0.6f);
-  struct Mur {
-    float x, y, z, l, h, d;
-  };
+  struct Mur { float x, y, z, l, h, d; };
   std::vector<Mur> murs(300);
   HGeometrie g;
   ASSERT_EQ(son_geometrie_cree(sys, 300, 1200, &g), SON_OK);
