@@ -1,5 +1,5 @@
-// The game's sound rendered offline for listening tests: the game's sound system started on the
-// layer's render output with the game's own sound bank, and a game data folder to run in.
+// What the headless tests share: the generated game data with a simulator to race on it, and the
+// game's sound rendered offline for the listening tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,18 +9,24 @@
 #include <vector>
 
 #include "audio/son.h"
+#include "sim/course_sim.h"
 #include "support/donnees_essai.h"
+#include "support/outils_essai.h"
 
 namespace capture_jeu {
 
-// The shared generated data: the five circuits and the sound bank (empty, the reason reported,
-// when the fixture has not written it).
-inline std::string dossier_jeu() {
-  std::string pourquoi;
-  const std::string d = donnees_jeu(&pourquoi);
-  if (d.empty()) ADD_FAILURE() << pourquoi;
-  return d;
-}
+// The five circuits and the sound bank the fixture wrote; the folder is given back after the
+// loads that change it.
+class SurCircuits : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dossier = donnees_jeu(&erreur);
+    ASSERT_FALSE(dossier.empty()) << erreur;
+  }
+  GardeDossier retour;
+  std::string dossier, erreur;
+  SessionSim session;
+};
 
 // The game's sound system (g_SystemeSon) on the render output, started with the game's flags and
 // ambient reverb, with the bank loaded by Charge_sons from the current folder. Sounds advance only

@@ -4,34 +4,22 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "capture_jeu.h"
 #include "common/difficulte.h"
 #include "common/fichier.h"
 #include "common/hasard.h"
 #include "objects/joueur.h"
 #include "objects/particules.h"
-#include "sim/course_sim.h"
 #include "sim/rapport.h"
-#include "support/donnees_essai.h"
-#include "support/outils_essai.h"
 
 namespace {
 
+using capture_jeu::SurCircuits;
 constexpr int TOURS = 3;
 constexpr unsigned GRAINES[] = {1, 2, 3, 4, 5};
-
-// The shared game data, and the folder given back after the loads that change it.
-class SurCircuits : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dossier = donnees_jeu(&erreur);
-    ASSERT_FALSE(dossier.empty()) << erreur;
-  }
-  GardeDossier retour;
-  std::string dossier, erreur;
-  SessionSim session;
-};
 
 // Five races of three laps per circuit and level. Every race holds the simulator's driving bar
 // (all finish, no NaN, no fall, few resets, computer pilots within 15 % at Normal); the levels
@@ -93,7 +81,6 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameRace) {
     }
   };
   const ResultatCourse a = session.course(TOURS, 11, dessine, &replay.etats);
-  session.libere();
   replay.circuit = GetParam();
   replay.tours = TOURS;
   replay.vitesse_cpu = vitesse;
@@ -108,16 +95,13 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameRace) {
   ASSERT_TRUE(charge_replay(chemin, &lu, &erreur)) << erreur;
   ResultatCourse b;
   ASSERT_TRUE(session.rejoue(dossier, lu, &b, &erreur)) << erreur;
-  session.libere();
   ASSERT_TRUE(a.tous_finis);
   EXPECT_EQ(b.pilotes[JOUEUR_HUMAIN].nom, "Lou");
   EXPECT_EQ(a.pas, b.pas);
   for (size_t i = 0; i < a.pilotes.size(); i++) {
-    SCOPED_TRACE(a.pilotes[i].nom);
-    EXPECT_EQ(a.pilotes[i].place, b.pilotes[i].place);
-    EXPECT_EQ(a.pilotes[i].temps, b.pilotes[i].temps);
-    EXPECT_EQ(a.pilotes[i].chocs_mur, b.pilotes[i].chocs_mur);
-    EXPECT_EQ(a.pilotes[i].bonus_tires, b.pilotes[i].bonus_tires);
+    const ResultatPilote &p = a.pilotes[i], &q = b.pilotes[i];
+    EXPECT_EQ(std::tie(p.place, p.temps, p.chocs_mur, p.bonus_tires),
+              std::tie(q.place, q.temps, q.chocs_mur, q.bonus_tires)) << p.nom;
   }
 }
 

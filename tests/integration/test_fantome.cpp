@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "capture_jeu.h"
+#include "common/controle_replay.h"
 #include "common/globals.h"
 #include "objects/cpu_bot.h"
 #include "objects/humain.h"
@@ -14,12 +16,10 @@
 #include "race/contre_la_montre.h"
 #include "race/course.h"
 #include "race/fantome.h"
-#include "sim/course_sim.h"
-#include "common/controle_replay.h"
-#include "support/donnees_essai.h"
-#include "support/outils_essai.h"
 
 namespace {
+
+using Fantome = capture_jeu::SurCircuits;
 
 struct Parcours {
   std::vector<uint8_t> etats;
@@ -57,12 +57,7 @@ Parcours roule(Ccontrol* pilote, uint32_t graine) {
   return p;
 }
 
-TEST(Fantome, FollowsTheRecordedRunStepByStep) {
-  std::string erreur;
-  const std::string dossier = donnees_jeu(&erreur);
-  ASSERT_FALSE(dossier.empty()) << erreur;
-  GardeDossier retour;
-  SessionSim session;
+TEST_F(Fantome, FollowsTheRecordedRunStepByStep) {
   ASSERT_TRUE(session.charge(dossier, 2, &erreur)) << erreur;
   CJoueurHumain humain;
   for (auto& j : Joueurs) j = nullptr;
@@ -101,7 +96,6 @@ TEST(Fantome, FollowsTheRecordedRunStepByStep) {
 
   CONTRE_LA_MONTRE = false;
   Joueurs[JOUEUR_HUMAIN] = nullptr;
-  session.libere();
 }
 
 }  // namespace

@@ -4,28 +4,21 @@
 // of a race's loading, steps and freeing.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
 
+#include "capture_jeu.h"
 #include "objects/bonus.h"
 #include "objects/particules.h"
-#include "sim/course_sim.h"
 #include "world/decorations.h"
 #include "world/materiaux.h"
-#include "support/donnees_essai.h"
-#include "support/outils_essai.h"
 #include "world/trajectoire.h"
 
 namespace {
 
-TEST(Memoire, OneLapRaceThenTheCircuitIsGivenBackWhole) {
-  std::string erreur;
-  const std::string dossier = donnees_jeu(&erreur);
-  ASSERT_FALSE(dossier.empty()) << erreur;
-  GardeDossier retour;
+using Memoire = capture_jeu::SurCircuits;
 
+TEST_F(Memoire, OneLapRaceThenTheCircuitIsGivenBackWhole) {
   const int materiaux = g_Materiaux.materialCount;
-  SessionSim session;
   for (int charge = 0; charge < 2; charge++) {
     ASSERT_TRUE(session.charge(dossier, 1, &erreur)) << erreur;
     EXPECT_GT(g_Materiaux.materialCount, materiaux);
