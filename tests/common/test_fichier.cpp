@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/binio.h"
@@ -12,32 +13,19 @@
 
 namespace {
 
-TEST(Fichier, AtomicWriteReplacesAndReadIsBounded) {
-  DossierTemporaire dossier;
-  ASSERT_TRUE(dossier.pret());
-  const std::string contenu(100000, 'x');
-  ASSERT_TRUE(ecrit_fichier_atomique("gros.dat", "ancien", 6));
-  ASSERT_TRUE(ecrit_fichier_atomique("gros.dat", contenu.data(), contenu.size()));
-  struct stat st;
-  ASSERT_EQ(stat("gros.dat", &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0644u);
-  EXPECT_EQ(noms_dans("."), std::vector<std::string>{"gros.dat"});
-  std::vector<uint8_t> lu{1, 2, 3};
-  EXPECT_FALSE(lit_fichier("/nonexistent/veltra", lu));
-  EXPECT_TRUE(lu.empty());
-  EXPECT_FALSE(lit_fichier("gros.dat", lu, 99999));
-  EXPECT_TRUE(lit_fichier("gros.dat", lu, 100000));
-  EXPECT_EQ(texte_de("gros.dat"), contenu);
-}
-
-// The disk refusing the bytes half way (a file size limit, as a full disk would): the write of
-// that same file fails, the old file stays whole, no temporary is left behind, and the next
-// write with room succeeds. The limit is what fails it, not the size of the data.
-TEST(Fichier, AWriteCutShortKeepsTheOldFileAndLeavesNothingElse) {
+// A write replaces the whole file, or fails leaving the old one whole: the disk refusing the bytes
+// half way (a file size limit, as a full disk would) fails the write of that same file, leaves no
+// temporary behind, and the next write with room succeeds. The limit fails it, not the size.
+TEST(Fichier, AtomicWriteReplacesWholeOrKeepsTheOldFileAndReadIsBounded) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());
   const std::string ancien(300, 'a'), nouveau(200000, 'n');
+  ASSERT_TRUE(ecrit_fichier_atomique("donnees.dat", "ancien", 6));
   ASSERT_TRUE(ecrit_fichier_atomique("donnees.dat", ancien.data(), ancien.size()));
+  struct stat st;
+  ASSERT_EQ(stat("donnees.dat", &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0644u);
+  EXPECT_EQ(noms_dans("."), std::vector<std::string>{"donnees.dat"});
   {
     // Room for 4096 bytes: the first write() goes through in part, the next one fails.
     EcritureLimitee limite(4096);
@@ -54,6 +42,11 @@ TEST(Fichier, AWriteCutShortKeepsTheOldFileAndLeavesNothingElse) {
   EXPECT_EQ(noms_dans(".").size(), 2u);
   ASSERT_TRUE(ecrit_fichier_atomique("donnees.dat", nouveau.data(), nouveau.size()));
   EXPECT_EQ(texte_de("donnees.dat"), nouveau);
+  std::vector<uint8_t> lu{1, 2, 3};
+  EXPECT_FALSE(lit_fichier("/nonexistent/veltra", lu));
+  EXPECT_TRUE(lu.empty());
+  EXPECT_FALSE(lit_fichier("donnees.dat", lu, nouveau.size() - 1));
+  EXPECT_TRUE(lit_fichier("donnees.dat", lu, nouveau.size()));
 }
 
 TEST(Lecteur, ReadsLittleEndianAndStopsAtTheEnd) {
@@ -68,10 +61,7 @@ TEST(Lecteur, ReadsLittleEndianAndStopsAtTheEnd) {
   float c;
   std::string s;
   ASSERT_TRUE(l.u16(a) && l.u32(b) && l.f32(c) && l.chaine(s, 255));
-  EXPECT_EQ(a, 0x4D4D);
-  EXPECT_EQ(b, 0xDEADBEEFu);
-  EXPECT_EQ(c, -2.5f);
-  EXPECT_EQ(s, "abc");
+  EXPECT_EQ(std::tie(a, b, c, s), std::make_tuple(uint16_t{0x4D4D}, 0xDEADBEEFu, -2.5f, std::string("abc")));
   EXPECT_TRUE(l.fin());
   b = 7;
   EXPECT_FALSE(l.u32(b));

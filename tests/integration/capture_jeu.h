@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -46,8 +45,6 @@ class SonRendu {
     son_systeme_libere(g_SystemeSon);
     g_SystemeSon = HSysteme{};
   }
-  SonRendu(const SonRendu&) = delete;
-  SonRendu& operator=(const SonRendu&) = delete;
 
   bool ok() const { return ok_; }
   void rend_trames(int trames) {
@@ -57,7 +54,6 @@ class SonRendu {
     EXPECT_TRUE(ok_) << "render failed";
     for (size_t i = 0; ok_ && i < bloc.size(); i += 2) mono_.push_back(0.5f * (bloc[i] + bloc[i + 1]));
   }
-  void rend(double secondes) { rend_trames(static_cast<int>(std::lround(secondes * frequence))); }
   double secondes() const { return static_cast<double>(mono_.size()) / frequence; }
   const std::vector<float>& mono() const { return mono_; }  // (left + right) / 2
 

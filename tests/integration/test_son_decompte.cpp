@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "capture_jeu.h"
 #include "common/globals.h"
@@ -55,7 +54,7 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
   EXPECT_TRUE(joue_depart_manque(compteur_sons));
   if (compteur_sons >= 0) joues++;
   const double depart_course = son.secondes();  // when the race phase began
-  son.rend(1.5);
+  son.rend_trames(FREQUENCE * 3 / 2);
   const std::vector<float>& e = son.mono();
   EXPECT_EQ(joues, 6);
   const std::vector<double> t = debuts(e, FREQUENCE);
