@@ -13,9 +13,8 @@
 
 namespace {
 
-// A write replaces the whole file, or fails leaving the old one whole: the disk refusing the bytes
-// half way (a file size limit, as a full disk would) fails the write of that same file, leaves no
-// temporary behind, and the next write with room succeeds. The limit fails it, not the size.
+// A write replaces the whole file, or fails keeping the old one whole and leaving no temporary
+// when the disk refuses the bytes half way (a file size limit, as a full disk would).
 TEST(Fichier, AtomicWriteReplacesWholeOrKeepsTheOldFileAndReadIsBounded) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());

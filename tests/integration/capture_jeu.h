@@ -14,8 +14,7 @@
 
 namespace capture_jeu {
 
-// The five circuits and the sound bank the fixture wrote; the folder is given back after the
-// loads that change it.
+// The circuits and sound bank the CTest fixture wrote; the folder given back after the loads.
 class SurCircuits : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -27,9 +26,8 @@ class SurCircuits : public ::testing::Test {
   SessionSim session;
 };
 
-// The game's sound system (g_SystemeSon) on the render output, started with the game's flags and
-// ambient reverb, with the bank loaded by Charge_sons from the current folder. Sounds advance only
-// by what rend() mixes, so the capture follows the caller's steps exactly.
+// The game's sound system on the render output, with its flags, ambient reverb and bank (from the
+// current folder). Sounds advance only by what is rendered: the capture follows the caller's steps.
 class SonRendu {
  public:
   SonRendu() {

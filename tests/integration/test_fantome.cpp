@@ -1,6 +1,5 @@
-// The time trial's ghost follows the recorded run exactly: a one-lap run of the self-driving
-// ship alone on a generated circuit, its controls recorded as the race loop records them, then
-// the ghost computed from them; and the run raced again after the ghost is the same run.
+// The time trial's ghost: a one-lap run of the self-driving ship alone on a circuit, its controls
+// recorded as the race loop records them; the ghost computed from them follows it exactly.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,7 +1,5 @@
-// A whole one-lap race, short enough for the sanitizer run: every pilot finishes, and freeing the
-// circuit gives back every list element and every material slot it took, so a second load of
-// the same circuit starts from the same table. Under AddressSanitizer this is the memory check
-// of a race's loading, steps and freeing.
+// A one-lap race, short enough for the sanitizer run; freeing the circuit gives back every list
+// element and material slot it took, so a second load starts from the same table.
 #include <gtest/gtest.h>
 
 #include <tuple>

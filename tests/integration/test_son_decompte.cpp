@@ -1,6 +1,5 @@
-// The start countdown as heard, the race's chronometer and the game's sounds rendered tick by tick:
-// five beeps 30 race steps apart, then the start signal; a second apart on a machine that keeps
-// up, stretched with the race on one too slow to draw every step in time.
+// The start countdown as heard: five beeps 30 race steps apart, then the start signal; a second
+// apart on a machine that keeps up, stretched with the race on one too slow to draw every step.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -24,10 +23,8 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
   ASSERT_EQ(chdir(dossier.c_str()), 0) << dossier;
   capture_jeu::SonRendu son;
   ASSERT_TRUE(son.ok());
-  // The countdown phase of the race loop with the 60 Hz timer played by the test: every tick adds
-  // one to the step counter the timer callback feeds and mixes a sixtieth of a second; each step
-  // adds its two ticks to the race's clock. A countdown step plays its sound and then takes
-  // `ticks_par_pas` ticks to draw (0: a fast machine).
+  // The race loop's countdown with the test as the 60 Hz timer: a tick feeds the step counter and
+  // mixes a sixtieth of a second; a step plays its sound, then takes GetParam() ticks to draw.
   const int ticks_par_pas = GetParam();
   auto tick = [&] {
     game_time++;
@@ -39,10 +36,7 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
   CHRONO_SECONDES = 5;
   int compteur_secondes = 5, compteur_sons = 5, joues = 0;
   for (;;) {
-    if (game_time < 2) {
-      tick();
-      continue;
-    }
+    while (game_time < 2) tick();
     game_time = 0;
     game_CHRONO += 2;
     if (chrono_compte_a_rebours(&compteur_secondes)) break;

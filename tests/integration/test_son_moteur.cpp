@@ -1,5 +1,4 @@
-// The engine as heard from the chase camera in a headless race: the self-driving ship accelerates
-// away from the grid of a real circuit, every race step followed by one step of sound. The engine
+// The engine as heard from the chase camera while the self-driving ship leaves the grid: the
 // loop's dominant frequency climbs with the ship's speed, in proportion to it.
 #include <gtest/gtest.h>
 
