@@ -28,38 +28,31 @@ class SurCircuits : public ::testing::Test {
 
 // The game's sound system on the render output, with its flags, ambient reverb and bank (from the
 // current folder). Sounds advance only by what is rendered: the capture follows the caller's steps.
-class SonRendu {
- public:
+struct SonRendu {
   SonRendu() {
     if (son_systeme_cree(&g_SystemeSon) != SON_OK) return;
     if (son_systeme_set_sortie(g_SystemeSon, SON_SORTIE_RENDU) != SON_OK) return;
     if (son_systeme_init(g_SystemeSon, 100, SON_INIT_OCCLUSION | SON_INIT_HRTF) != SON_OK) return;
     if (son_systeme_set_reverb_ambiante(g_SystemeSon, &SON_REVERB_CARPETEDHALLWAY) != SON_OK) return;
     Charge_sons();
-    ok_ = result == SON_OK;
+    ok = result == SON_OK;
   }
   ~SonRendu() {
     Delete_sons();
     son_systeme_libere(g_SystemeSon);
     g_SystemeSon = HSysteme{};
   }
-
-  bool ok() const { return ok_; }
   void rend_trames(int trames) {
-    if (!ok_ || trames <= 0) return;
+    if (!ok || trames <= 0) return;
     std::vector<float> bloc(static_cast<size_t>(trames) * 2);
-    ok_ = son_systeme_rendu(g_SystemeSon, bloc.data(), trames) == SON_OK;
-    EXPECT_TRUE(ok_) << "render failed";
-    for (size_t i = 0; ok_ && i < bloc.size(); i += 2) mono_.push_back(0.5f * (bloc[i] + bloc[i + 1]));
+    ok = son_systeme_rendu(g_SystemeSon, bloc.data(), trames) == SON_OK;
+    EXPECT_TRUE(ok) << "render failed";
+    for (size_t i = 0; ok && i < bloc.size(); i += 2) mono.push_back(0.5f * (bloc[i] + bloc[i + 1]));
   }
-  double secondes() const { return static_cast<double>(mono_.size()) / frequence; }
-  const std::vector<float>& mono() const { return mono_; }  // (left + right) / 2
+  double secondes() const { return static_cast<double>(mono.size()) / SON_FREQUENCE_RENDU; }
 
-  const int frequence = SON_FREQUENCE_RENDU;
-
- private:
-  bool ok_ = false;
-  std::vector<float> mono_;
+  bool ok = false;
+  std::vector<float> mono;  // (left + right) / 2
 };
 
 }  // namespace capture_jeu

@@ -22,7 +22,7 @@ class SonDecompte : public capture_jeu::SurCircuits, public ::testing::WithParam
 TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
   ASSERT_EQ(chdir(dossier.c_str()), 0) << dossier;
   capture_jeu::SonRendu son;
-  ASSERT_TRUE(son.ok());
+  ASSERT_TRUE(son.ok);
   // The race loop's countdown with the test as the 60 Hz timer: a tick feeds the step counter and
   // mixes a sixtieth of a second; a step plays its sound, then takes GetParam() ticks to draw.
   const int ticks_par_pas = GetParam();
@@ -49,9 +49,8 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
   if (compteur_sons >= 0) joues++;
   const double depart_course = son.secondes();  // when the race phase began
   son.rend_trames(FREQUENCE * 3 / 2);
-  const std::vector<float>& e = son.mono();
   EXPECT_EQ(joues, 6);
-  const std::vector<double> t = debuts(e, FREQUENCE);
+  const std::vector<double> t = debuts(son.mono, FREQUENCE);
   ASSERT_EQ(t.size(), 6u) << "sounds heard";
   // A step comes every 2 ticks, or every `ticks_par_pas` when drawing takes longer; the first
   // step after 2 ticks. Each second's sound comes at its second-to-last step (29 of 30).
@@ -68,7 +67,7 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
   std::vector<double> hz;
   for (double d : t) {
     const size_t debut = static_cast<size_t>(d * FREQUENCE) + fenetre / 4;
-    hz.push_back(frequence_dominante(e, debut, fenetre, FREQUENCE, 200, 4000));
+    hz.push_back(frequence_dominante(son.mono, debut, fenetre, FREQUENCE, 200, 4000));
   }
   for (size_t i = 0; i < 5; i++) EXPECT_NEAR(hz[i], hz[0], 5.0) << "beep " << i;
   EXPECT_NEAR(hz[5] / hz[0], 2.0, 0.05) << hz[0] << " Hz then " << hz[5] << " Hz";

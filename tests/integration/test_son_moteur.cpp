@@ -26,7 +26,7 @@ using SonMoteur = capture_jeu::SurCircuits;
 TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheStartToFullSpeed) {
   ASSERT_TRUE(session.charge(dossier, 1, &erreur)) << erreur;
   capture_jeu::SonRendu son;
-  ASSERT_TRUE(son.ok());
+  ASSERT_TRUE(son.ok);
   // Eight seconds of race; only the player's engine is started, so the capture holds that one.
   std::vector<Fenetre> f;
   float vitesse_max = 0;
@@ -46,8 +46,8 @@ TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheStartToFullSpeed) {
     son.rend_trames(TRAMES_PAR_PAS);
   });
   for (size_t i = 0; i < f.size(); i++) {
-    f[i].mesuree = son_essai::frequence_dominante(son.mono(), i * PAS_PAR_FENETRE * TRAMES_PAR_PAS,
-                                                  PAS_PAR_FENETRE * TRAMES_PAR_PAS, son.frequence, 4, 400);
+    const size_t n = PAS_PAR_FENETRE * TRAMES_PAR_PAS;
+    f[i].mesuree = son_essai::frequence_dominante(son.mono, i * n, n, SON_FREQUENCE_RENDU, 4, 400);
   }
   ASSERT_GE(f.size(), 10u);
 
