@@ -67,7 +67,8 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameRace) {
   const float vitesse = DIFFICULTES[DIFFICULTE_DIFFICILE].vitesse_max;
   session.fixe_vitesse_cpu(vitesse);
   ASSERT_TRUE(session.charge(dossier, GetParam(), &erreur)) << erreur;
-  tReplay replay;
+  // Circuit, laps, computer pilots' speed, seed, time, grid, name; the steps recorded below.
+  tReplay replay{GetParam(), TOURS, vitesse, 11, 0, {0, 1, 2, 3, 4, 5}, "Lou", {}};
   const auto dessine = [](int pas) {
     for (int k = 0; k < pas % 4; k++) {
       creation_partic(PARTIC_ETINCELLE_ROUGE, 0, 0, 0);
@@ -75,12 +76,7 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameRace) {
       g_HasardDecor.suivant();
     }
   };
-  const ResultatCourse a = session.course(TOURS, 11, dessine, &replay.etats);
-  replay.circuit = GetParam();
-  replay.tours = TOURS;
-  replay.vitesse_cpu = vitesse;
-  replay.graine = 11;
-  replay.nom = "Lou";
+  const ResultatCourse a = session.course(TOURS, replay.graine, dessine, &replay.etats);
   DossierTemporaire ecriture;
   ASSERT_TRUE(ecriture.pret());
   const std::string chemin = ecriture.chemin() + "/replay.rpl";
