@@ -74,10 +74,7 @@ TEST(Chemins, ThePlayersCopyIsReadFirstAndFoldersAreMadeOnWrite) {
   std::ofstream("objets/traj_1.dat") << "jeu";
   std::ofstream("objets/traj_2.dat") << "jeu";
 
-  tDossiers d;
-  d.donnees = dossier.chemin();
-  d.config = dossier.chemin() + "/cfg/veltra";
-  d.utilisateur = dossier.chemin() + "/perso/veltra";
+  const tDossiers d{dossier.chemin(), dossier.chemin() + "/cfg/veltra", dossier.chemin() + "/perso/veltra"};
   fixe_dossiers(d);
   EXPECT_EQ(std::string(fichier_config()), dossier.chemin() + "/cfg/veltra/config.cfg");
   EXPECT_EQ(chemin_utilisateur("./hiscores/s_1_5.dat"), d.utilisateur + "/hiscores/s_1_5.dat");

@@ -67,12 +67,8 @@ TEST_F(Fantome, FollowsTheRecordedRunStepByStep) {
   const Parcours fait = roule(&bot, 1234);
   ASSERT_GT(fait.temps, 0) << "the self-driving ship did not finish its lap";
 
-  tReplay r;
-  r.circuit = 2;
-  r.tours = 1;
-  r.graine = 1234;
-  r.temps = static_cast<uint32_t>(fait.temps);
-  r.etats = fait.etats;
+  // Circuit, laps, computer pilots' speed, seed, time, grid, name, steps.
+  const tReplay r{2, 1, 2.5f, 1234, static_cast<uint32_t>(fait.temps), {0, 1, 2, 3, 4, 5}, "", fait.etats};
   // Its run reports no arrival: the game logs those as the player's.
   static int arrivees = 0;
   g_RapportArrivee = [](int, const CObjJoueur*, const tTemps&) { arrivees++; };
