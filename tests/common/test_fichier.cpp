@@ -49,30 +49,33 @@ TEST(Fichier, AtomicWriteReplacesWholeOrKeepsTheOldFileAndReadIsBounded) {
 }
 
 TEST(Lecteur, ReadsLittleEndianAndStopsAtTheEnd) {
+  // 0x1234, 0xDEADBEEF, -2.5f and "abc" as the game's files hold them, low byte first.
+  const std::vector<uint8_t> octets{0x34, 0x12, 0xEF, 0xBE, 0xAD, 0xDE, 0, 0, 0x20, 0xC0, 'a', 'b', 'c', 0};
   Ecrivain e;
-  e.u16(0x4D4D);
+  e.u16(0x1234);
   e.u32(0xDEADBEEF);
   e.f32(-2.5f);
   e.chaine("abc");
-  Lecteur l(e.donnees().data(), e.taille());
+  EXPECT_EQ(e.donnees(), octets);
+  Lecteur l(octets.data(), octets.size());
   uint16_t a;
   uint32_t b;
   float c;
   std::string s;
   ASSERT_TRUE(l.u16(a) && l.u32(b) && l.f32(c) && l.chaine(s, 255));
-  EXPECT_EQ(std::tie(a, b, c, s), std::make_tuple(uint16_t{0x4D4D}, 0xDEADBEEFu, -2.5f, std::string("abc")));
+  EXPECT_EQ(std::tie(a, b, c, s), std::make_tuple(uint16_t{0x1234}, 0xDEADBEEFu, -2.5f, std::string("abc")));
   EXPECT_TRUE(l.fin());
   b = 7;
   EXPECT_FALSE(l.u32(b));
   EXPECT_EQ(b, 7u);
   EXPECT_FALSE(l.saute(1));
-  EXPECT_FALSE(l.va(e.taille() + 1));
+  EXPECT_FALSE(l.va(octets.size() + 1));
   // A string with no terminator in reach fails and stays unread.
-  const char octets[5] = {'a', 'b', 'c', 'd', 0};
-  Lecteur m(octets, 4);
+  const char abcd[5] = {'a', 'b', 'c', 'd', 0};
+  Lecteur m(abcd, 4);
   EXPECT_FALSE(m.chaine(s, 255));
   EXPECT_EQ(m.position(), 0u);
-  Lecteur n(octets, sizeof octets);
+  Lecteur n(abcd, sizeof abcd);
   EXPECT_FALSE(n.chaine(s, 4));  // terminator beyond the limit
   EXPECT_TRUE(n.chaine(s, 5));
 }
