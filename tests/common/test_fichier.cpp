@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/binio.h"
@@ -12,32 +13,18 @@
 
 namespace {
 
-TEST(Fichier, AtomicWriteReplacesAndReadIsBounded) {
-  DossierTemporaire dossier;
-  ASSERT_TRUE(dossier.pret());
-  const std::string contenu(100000, 'x');
-  ASSERT_TRUE(ecrit_fichier_atomique("gros.dat", "ancien", 6));
-  ASSERT_TRUE(ecrit_fichier_atomique("gros.dat", contenu.data(), contenu.size()));
-  struct stat st;
-  ASSERT_EQ(stat("gros.dat", &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0644u);
-  EXPECT_EQ(noms_dans("."), std::vector<std::string>{"gros.dat"});
-  std::vector<uint8_t> lu{1, 2, 3};
-  EXPECT_FALSE(lit_fichier("/nonexistent/veltra", lu));
-  EXPECT_TRUE(lu.empty());
-  EXPECT_FALSE(lit_fichier("gros.dat", lu, 99999));
-  EXPECT_TRUE(lit_fichier("gros.dat", lu, 100000));
-  EXPECT_EQ(texte_de("gros.dat"), contenu);
-}
-
-// The disk refusing the bytes half way (a file size limit, as a full disk would): the write of
-// that same file fails, the old file stays whole, no temporary is left behind, and the next
-// write with room succeeds. The limit is what fails it, not the size of the data.
-TEST(Fichier, AWriteCutShortKeepsTheOldFileAndLeavesNothingElse) {
+// A write replaces the whole file, or fails keeping the old one whole and leaving no temporary
+// when the disk refuses the bytes half way (a file size limit, as a full disk would).
+TEST(Fichier, AtomicWriteReplacesWholeOrKeepsTheOldFileAndReadIsBounded) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());
   const std::string ancien(300, 'a'), nouveau(200000, 'n');
+  ASSERT_TRUE(ecrit_fichier_atomique("donnees.dat", "ancien", 6));
   ASSERT_TRUE(ecrit_fichier_atomique("donnees.dat", ancien.data(), ancien.size()));
+  struct stat st;
+  ASSERT_EQ(stat("donnees.dat", &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0644u);
+  EXPECT_EQ(noms_dans("."), std::vector<std::string>{"donnees.dat"});
   {
     // Room for 4096 bytes: the first write() goes through in part, the next one fails.
     EcritureLimitee limite(4096);
@@ -54,36 +41,41 @@ TEST(Fichier, AWriteCutShortKeepsTheOldFileAndLeavesNothingElse) {
   EXPECT_EQ(noms_dans(".").size(), 2u);
   ASSERT_TRUE(ecrit_fichier_atomique("donnees.dat", nouveau.data(), nouveau.size()));
   EXPECT_EQ(texte_de("donnees.dat"), nouveau);
+  std::vector<uint8_t> lu{1, 2, 3};
+  EXPECT_FALSE(lit_fichier("/nonexistent/veltra", lu));
+  EXPECT_TRUE(lu.empty());
+  EXPECT_FALSE(lit_fichier("donnees.dat", lu, nouveau.size() - 1));
+  EXPECT_TRUE(lit_fichier("donnees.dat", lu, nouveau.size()));
 }
 
 TEST(Lecteur, ReadsLittleEndianAndStopsAtTheEnd) {
+  // 0x1234, 0xDEADBEEF, -2.5f and "abc" as the game's files hold them, low byte first.
+  const std::vector<uint8_t> octets{0x34, 0x12, 0xEF, 0xBE, 0xAD, 0xDE, 0, 0, 0x20, 0xC0, 'a', 'b', 'c', 0};
   Ecrivain e;
-  e.u16(0x4D4D);
+  e.u16(0x1234);
   e.u32(0xDEADBEEF);
   e.f32(-2.5f);
   e.chaine("abc");
-  Lecteur l(e.donnees().data(), e.taille());
+  EXPECT_EQ(e.donnees(), octets);
+  Lecteur l(octets.data(), octets.size());
   uint16_t a;
   uint32_t b;
   float c;
   std::string s;
   ASSERT_TRUE(l.u16(a) && l.u32(b) && l.f32(c) && l.chaine(s, 255));
-  EXPECT_EQ(a, 0x4D4D);
-  EXPECT_EQ(b, 0xDEADBEEFu);
-  EXPECT_EQ(c, -2.5f);
-  EXPECT_EQ(s, "abc");
+  EXPECT_EQ(std::tie(a, b, c, s), std::make_tuple(uint16_t{0x1234}, 0xDEADBEEFu, -2.5f, std::string("abc")));
   EXPECT_TRUE(l.fin());
   b = 7;
   EXPECT_FALSE(l.u32(b));
   EXPECT_EQ(b, 7u);
   EXPECT_FALSE(l.saute(1));
-  EXPECT_FALSE(l.va(e.taille() + 1));
+  EXPECT_FALSE(l.va(octets.size() + 1));
   // A string with no terminator in reach fails and stays unread.
-  const char octets[5] = {'a', 'b', 'c', 'd', 0};
-  Lecteur m(octets, 4);
+  const char abcd[5] = {'a', 'b', 'c', 'd', 0};
+  Lecteur m(abcd, 4);
   EXPECT_FALSE(m.chaine(s, 255));
   EXPECT_EQ(m.position(), 0u);
-  Lecteur n(octets, sizeof octets);
+  Lecteur n(abcd, sizeof abcd);
   EXPECT_FALSE(n.chaine(s, 4));  // terminator beyond the limit
   EXPECT_TRUE(n.chaine(s, 5));
 }

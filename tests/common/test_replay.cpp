@@ -12,15 +12,8 @@
 namespace {
 
 tReplay exemple() {
-  tReplay r;
-  r.circuit = 4;
-  r.tours = 7;
-  r.vitesse_cpu = 2.75f;
-  r.graine = 0xDEADBEEF;
-  r.temps = 7261;
-  r.nom = "Lou";
-  const uint8_t grille[6] = {3, 5, 0, 1, 4, 2};
-  std::copy(grille, grille + 6, r.grille);
+  // Circuit, laps, speed, seed, time, grid and name all off their defaults.
+  tReplay r{4, 7, 2.75f, 0xDEADBEEF, 7261, {3, 5, 0, 1, 4, 2}, "Lou", {}};
   // Short runs, and one longer than a run can hold.
   for (int i = 0; i < 300; i++) r.etats.push_back(static_cast<uint8_t>(i % 7 == 0 ? 0x45 : 0x01));
   r.etats.insert(r.etats.end(), 70000, 0x09);
@@ -59,8 +52,9 @@ TEST(Replay, RoundTripKeepsEverySettingAndEveryStepAndAnyOtherLengthIsRefused) {
 }
 
 // A file made by hand from its header fields and runs.
-std::vector<uint8_t> fabrique(uint32_t pas, uint32_t runs, const std::vector<std::pair<uint8_t, uint16_t>>& liste,
-                              uint8_t circuit = 1, float vitesse = 2.5f, uint8_t place_joueur = 5) {
+std::vector<uint8_t> fabrique(uint32_t pas, uint32_t runs,
+                              const std::vector<std::pair<uint8_t, uint16_t>>& liste, uint8_t circuit = 1,
+                              float vitesse = 2.5f, uint8_t place_joueur = 5) {
   Ecrivain e;
   e.octets("VRPL", 4);
   e.u16(VERSION_REPLAY);

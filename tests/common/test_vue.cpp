@@ -14,9 +14,8 @@ struct Fenetre {
   int l0, h0;
 };
 
-// Every 4:3 window keeps the projection and the layout it always had, to the bit; other shapes
-// take their own width, and the HUD moves by the extra width at its depth; what is too wide for
-// the window is pushed back.
+// Every 4:3 window keeps its projection and layout to the bit; other shapes take their own width,
+// the HUD moving by the extra width at its depth; what is too wide for the window is pushed back.
 TEST(Vue, FourThirdsIsUnchangedAndOtherShapesFollowTheWindow) {
   for (auto [l, h] : {std::pair{640, 480}, {800, 600}, {1024, 768}, {3200, 2400}}) {
     EXPECT_EQ(demi_largeur_vue(l, h), 1.33) << l << "x" << h;
@@ -49,7 +48,9 @@ TEST(Vue, ScreenSizesKeepTheirIndices) {
     EXPECT_EQ(std::pair(l, h), std::pair(a[1], a[2]));
   }
   int l = 0, h = 0;
-  for (int r : {-1, RESOL_USER, RESOL_BUREAU, RESOL_BUREAU + 1}) EXPECT_FALSE(taille_de_resol(r, &l, &h)) << r;
+  for (int r : {-1, RESOL_USER, RESOL_BUREAU, RESOL_BUREAU + 1}) {
+    EXPECT_FALSE(taille_de_resol(r, &l, &h)) << r;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// Hiscore files of any content (single race and championship tables) load without reading past
-// their bytes, leave every name terminated, take the merge of new results, and save back to a
-// table of the fixed size that loads to the same rows.
+// Hiscore tables (single race and championship) of any content load within their bytes with every
+// name terminated, take new results, and save back to a fixed size that loads to the same rows.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

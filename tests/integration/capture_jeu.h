@@ -1,65 +1,58 @@
-// The game's sound rendered offline for listening tests: the game's sound system started on the
-// layer's render output with the game's own sound bank, and a game data folder to run in.
+// What the headless tests share: the generated game data with a simulator to race on it, and the
+// game's sound rendered offline for the listening tests.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "audio/son.h"
+#include "sim/course_sim.h"
 #include "support/donnees_essai.h"
+#include "support/outils_essai.h"
 
 namespace capture_jeu {
 
-// The shared generated data: the five circuits and the sound bank (empty, the reason reported,
-// when the fixture has not written it).
-inline std::string dossier_jeu() {
-  std::string pourquoi;
-  const std::string d = donnees_jeu(&pourquoi);
-  if (d.empty()) ADD_FAILURE() << pourquoi;
-  return d;
-}
+// The circuits and sound bank the CTest fixture wrote; the folder given back after the loads.
+class SurCircuits : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dossier = donnees_jeu(&erreur);
+    ASSERT_FALSE(dossier.empty()) << erreur;
+  }
+  GardeDossier retour;
+  std::string dossier, erreur;
+  SessionSim session;
+};
 
-// The game's sound system (g_SystemeSon) on the render output, started with the game's flags and
-// ambient reverb, with the bank loaded by Charge_sons from the current folder. Sounds advance only
-// by what rend() mixes, so the capture follows the caller's steps exactly.
-class SonRendu {
- public:
+// The game's sound system on the render output, with its flags, ambient reverb and bank (from the
+// current folder). Sounds advance only by what is rendered: the capture follows the caller's steps.
+struct SonRendu {
   SonRendu() {
     if (son_systeme_cree(&g_SystemeSon) != SON_OK) return;
     if (son_systeme_set_sortie(g_SystemeSon, SON_SORTIE_RENDU) != SON_OK) return;
     if (son_systeme_init(g_SystemeSon, 100, SON_INIT_OCCLUSION | SON_INIT_HRTF) != SON_OK) return;
     if (son_systeme_set_reverb_ambiante(g_SystemeSon, &SON_REVERB_CARPETEDHALLWAY) != SON_OK) return;
     Charge_sons();
-    ok_ = result == SON_OK;
+    ok = result == SON_OK;
   }
   ~SonRendu() {
     Delete_sons();
     son_systeme_libere(g_SystemeSon);
     g_SystemeSon = HSysteme{};
   }
-  SonRendu(const SonRendu&) = delete;
-  SonRendu& operator=(const SonRendu&) = delete;
-
-  bool ok() const { return ok_; }
   void rend_trames(int trames) {
-    if (!ok_ || trames <= 0) return;
+    if (!ok || trames <= 0) return;
     std::vector<float> bloc(static_cast<size_t>(trames) * 2);
-    ok_ = son_systeme_rendu(g_SystemeSon, bloc.data(), trames) == SON_OK;
-    EXPECT_TRUE(ok_) << "render failed";
-    for (size_t i = 0; ok_ && i < bloc.size(); i += 2) mono_.push_back(0.5f * (bloc[i] + bloc[i + 1]));
+    ok = son_systeme_rendu(g_SystemeSon, bloc.data(), trames) == SON_OK;
+    EXPECT_TRUE(ok) << "render failed";
+    for (size_t i = 0; ok && i < bloc.size(); i += 2) mono.push_back(0.5f * (bloc[i] + bloc[i + 1]));
   }
-  void rend(double secondes) { rend_trames(static_cast<int>(std::lround(secondes * frequence))); }
-  double secondes() const { return static_cast<double>(mono_.size()) / frequence; }
-  const std::vector<float>& mono() const { return mono_; }  // (left + right) / 2
+  double secondes() const { return static_cast<double>(mono.size()) / SON_FREQUENCE_RENDU; }
 
-  const int frequence = SON_FREQUENCE_RENDU;
-
- private:
-  bool ok_ = false;
-  std::vector<float> mono_;
+  bool ok = false;
+  std::vector<float> mono;  // (left + right) / 2
 };
 
 }  // namespace capture_jeu

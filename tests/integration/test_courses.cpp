@@ -4,38 +4,25 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "capture_jeu.h"
 #include "common/difficulte.h"
 #include "common/fichier.h"
 #include "common/hasard.h"
 #include "objects/joueur.h"
 #include "objects/particules.h"
-#include "sim/course_sim.h"
 #include "sim/rapport.h"
-#include "support/donnees_essai.h"
-#include "support/outils_essai.h"
 
 namespace {
 
+using capture_jeu::SurCircuits;
 constexpr int TOURS = 3;
 constexpr unsigned GRAINES[] = {1, 2, 3, 4, 5};
 
-// The shared game data, and the folder given back after the loads that change it.
-class SurCircuits : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dossier = donnees_jeu(&erreur);
-    ASSERT_FALSE(dossier.empty()) << erreur;
-  }
-  GardeDossier retour;
-  std::string dossier, erreur;
-  SessionSim session;
-};
-
-// Five races of three laps per circuit and level. Every race holds the simulator's driving bar
-// (all finish, no NaN, no fall, few resets, computer pilots within 15 % at Normal); the levels
-// as calibrated let the self-driving ship win most races at Easy, none at Expert.
+// Five races of three laps per circuit and level, each within the simulator's driving bar; the
+// levels as calibrated let the self-driving ship win most races at Easy, none at Expert.
 TEST_F(SurCircuits, EveryCircuitRacesAtEveryLevelAndTheLevelsRankTheBot) {
   int victoires[NB_DIFFICULTES] = {};
   double moyenne[NB_DIFFICULTES] = {};  // the bot's mean place
@@ -46,7 +33,6 @@ TEST_F(SurCircuits, EveryCircuitRacesAtEveryLevelAndTheLevelsRankTheBot) {
     for (int circuit = 1; circuit <= 5; circuit++) {
       ASSERT_TRUE(session.charge(dossier, circuit, &erreur)) << erreur;
       for (unsigned g : GRAINES) courses.push_back(session.course(TOURS, g));
-      session.libere();
     }
     for (const ResultatCourse& r : courses) {
       SCOPED_TRACE(std::string(DIFFICULTES[n].nom_en) + " circuit " + std::to_string(r.circuit) + " seed " +
@@ -69,22 +55,20 @@ TEST_F(SurCircuits, EveryCircuitRacesAtEveryLevelAndTheLevelsRankTheBot) {
   }
   EXPECT_GE(victoires[DIFFICULTE_FACILE], 20);
   EXPECT_EQ(victoires[DIFFICULTE_EXPERT], 0);
-  EXPECT_LT(moyenne[DIFFICULTE_FACILE], moyenne[DIFFICULTE_NORMALE]);
-  EXPECT_LT(moyenne[DIFFICULTE_NORMALE], moyenne[DIFFICULTE_DIFFICILE]);
-  EXPECT_LT(moyenne[DIFFICULTE_DIFFICILE], moyenne[DIFFICULTE_EXPERT]);
+  for (int n = 1; n < NB_DIFFICULTES; n++) EXPECT_LT(moyenne[n - 1], moyenne[n]) << DIFFICULTES[n].nom_en;
   EXPECT_LE(victoires[DIFFICULTE_DIFFICILE], victoires[DIFFICULTE_NORMALE]);
 }
 
 class Courses : public SurCircuits, public ::testing::WithParamInterface<int> {};
 
-// A race driven by the bot while a game draws a varying number of frames per step (sparks made
-// and aged, the cosmetic generator drawn from), written as a replay file, read back and played
-// again with no bot and nothing drawn: the same race, step for step.
+// A race of the bot while a game draws a varying number of frames per step, saved as a replay
+// file and played back with nothing drawn: the same race, step for step.
 TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameRace) {
   const float vitesse = DIFFICULTES[DIFFICULTE_DIFFICILE].vitesse_max;
   session.fixe_vitesse_cpu(vitesse);
   ASSERT_TRUE(session.charge(dossier, GetParam(), &erreur)) << erreur;
-  tReplay replay;
+  // Circuit, laps, computer pilots' speed, seed, time, grid, name; the steps recorded below.
+  tReplay replay{GetParam(), TOURS, vitesse, 11, 0, {0, 1, 2, 3, 4, 5}, "Lou", {}};
   const auto dessine = [](int pas) {
     for (int k = 0; k < pas % 4; k++) {
       creation_partic(PARTIC_ETINCELLE_ROUGE, 0, 0, 0);
@@ -92,13 +76,7 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameRace) {
       g_HasardDecor.suivant();
     }
   };
-  const ResultatCourse a = session.course(TOURS, 11, dessine, &replay.etats);
-  session.libere();
-  replay.circuit = GetParam();
-  replay.tours = TOURS;
-  replay.vitesse_cpu = vitesse;
-  replay.graine = 11;
-  replay.nom = "Lou";
+  const ResultatCourse a = session.course(TOURS, replay.graine, dessine, &replay.etats);
   DossierTemporaire ecriture;
   ASSERT_TRUE(ecriture.pret());
   const std::string chemin = ecriture.chemin() + "/replay.rpl";
@@ -108,16 +86,13 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameRace) {
   ASSERT_TRUE(charge_replay(chemin, &lu, &erreur)) << erreur;
   ResultatCourse b;
   ASSERT_TRUE(session.rejoue(dossier, lu, &b, &erreur)) << erreur;
-  session.libere();
   ASSERT_TRUE(a.tous_finis);
   EXPECT_EQ(b.pilotes[JOUEUR_HUMAIN].nom, "Lou");
   EXPECT_EQ(a.pas, b.pas);
   for (size_t i = 0; i < a.pilotes.size(); i++) {
-    SCOPED_TRACE(a.pilotes[i].nom);
-    EXPECT_EQ(a.pilotes[i].place, b.pilotes[i].place);
-    EXPECT_EQ(a.pilotes[i].temps, b.pilotes[i].temps);
-    EXPECT_EQ(a.pilotes[i].chocs_mur, b.pilotes[i].chocs_mur);
-    EXPECT_EQ(a.pilotes[i].bonus_tires, b.pilotes[i].bonus_tires);
+    const ResultatPilote &p = a.pilotes[i], &q = b.pilotes[i];
+    EXPECT_EQ(std::tie(p.place, p.temps, p.chocs_mur, p.bonus_tires),
+              std::tie(q.place, q.temps, q.chocs_mur, q.bonus_tires)) << p.nom;
   }
 }
 

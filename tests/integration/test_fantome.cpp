@@ -1,11 +1,12 @@
-// The time trial's ghost follows the recorded run exactly: a one-lap run of the self-driving
-// ship alone on a generated circuit, its controls recorded as the race loop records them, then
-// the ghost computed from them; and the run raced again after the ghost is the same run.
+// The time trial's ghost: a one-lap run of the self-driving ship alone on a circuit, its controls
+// recorded as the race loop records them; the ghost computed from them follows it exactly.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "capture_jeu.h"
+#include "common/controle_replay.h"
 #include "common/globals.h"
 #include "objects/cpu_bot.h"
 #include "objects/humain.h"
@@ -14,12 +15,10 @@
 #include "race/contre_la_montre.h"
 #include "race/course.h"
 #include "race/fantome.h"
-#include "sim/course_sim.h"
-#include "common/controle_replay.h"
-#include "support/donnees_essai.h"
-#include "support/outils_essai.h"
 
 namespace {
+
+using Fantome = capture_jeu::SurCircuits;
 
 struct Parcours {
   std::vector<uint8_t> etats;
@@ -57,12 +56,7 @@ Parcours roule(Ccontrol* pilote, uint32_t graine) {
   return p;
 }
 
-TEST(Fantome, FollowsTheRecordedRunStepByStep) {
-  std::string erreur;
-  const std::string dossier = donnees_jeu(&erreur);
-  ASSERT_FALSE(dossier.empty()) << erreur;
-  GardeDossier retour;
-  SessionSim session;
+TEST_F(Fantome, FollowsTheRecordedRunStepByStep) {
   ASSERT_TRUE(session.charge(dossier, 2, &erreur)) << erreur;
   CJoueurHumain humain;
   for (auto& j : Joueurs) j = nullptr;
@@ -73,12 +67,8 @@ TEST(Fantome, FollowsTheRecordedRunStepByStep) {
   const Parcours fait = roule(&bot, 1234);
   ASSERT_GT(fait.temps, 0) << "the self-driving ship did not finish its lap";
 
-  tReplay r;
-  r.circuit = 2;
-  r.tours = 1;
-  r.graine = 1234;
-  r.temps = static_cast<uint32_t>(fait.temps);
-  r.etats = fait.etats;
+  // Circuit, laps, computer pilots' speed, seed, time, grid, name, steps.
+  const tReplay r{2, 1, 2.5f, 1234, static_cast<uint32_t>(fait.temps), {0, 1, 2, 3, 4, 5}, "", fait.etats};
   // Its run reports no arrival: the game logs those as the player's.
   static int arrivees = 0;
   g_RapportArrivee = [](int, const CObjJoueur*, const tTemps&) { arrivees++; };
@@ -87,8 +77,7 @@ TEST(Fantome, FollowsTheRecordedRunStepByStep) {
   EXPECT_NE(g_RapportArrivee, nullptr);
   g_RapportArrivee = nullptr;
   EXPECT_TRUE(f.poses == fait.poses);
-  ASSERT_EQ(f.tours.size(), 1u);
-  EXPECT_EQ(f.tours[0], fait.temps);
+  EXPECT_EQ(f.tours, std::vector<int>{fait.temps});
 
   // The ghost computed before a run leaves nothing that changes it.
   CcontrolReplay rejeu(fait.etats);
@@ -101,7 +90,6 @@ TEST(Fantome, FollowsTheRecordedRunStepByStep) {
 
   CONTRE_LA_MONTRE = false;
   Joueurs[JOUEUR_HUMAIN] = nullptr;
-  session.libere();
 }
 
 }  // namespace

@@ -1,31 +1,22 @@
-// A whole one-lap race, short enough for the sanitizer run: every pilot finishes, and freeing the
-// circuit gives back every list element and every material slot it took, so a second load of
-// the same circuit starts from the same table. Under AddressSanitizer this is the memory check
-// of a race's loading, steps and freeing.
+// A one-lap race, short enough for the sanitizer run; freeing the circuit gives back every list
+// element and material slot it took, so a second load starts from the same table.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
 
+#include "capture_jeu.h"
 #include "objects/bonus.h"
 #include "objects/particules.h"
-#include "sim/course_sim.h"
 #include "world/decorations.h"
 #include "world/materiaux.h"
-#include "support/donnees_essai.h"
-#include "support/outils_essai.h"
 #include "world/trajectoire.h"
 
 namespace {
 
-TEST(Memoire, OneLapRaceThenTheCircuitIsGivenBackWhole) {
-  std::string erreur;
-  const std::string dossier = donnees_jeu(&erreur);
-  ASSERT_FALSE(dossier.empty()) << erreur;
-  GardeDossier retour;
+using Memoire = capture_jeu::SurCircuits;
 
+TEST_F(Memoire, OneLapRaceThenTheCircuitIsGivenBackWhole) {
   const int materiaux = g_Materiaux.materialCount;
-  SessionSim session;
   for (int charge = 0; charge < 2; charge++) {
     ASSERT_TRUE(session.charge(dossier, 1, &erreur)) << erreur;
     EXPECT_GT(g_Materiaux.materialCount, materiaux);

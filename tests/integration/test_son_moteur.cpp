@@ -1,5 +1,4 @@
-// The engine as heard from the chase camera in a headless race: the self-driving ship accelerates
-// away from the grid of a real circuit, every race step followed by one step of sound. The engine
+// The engine as heard from the chase camera while the self-driving ship leaves the grid: the
 // loop's dominant frequency climbs with the ship's speed, in proportion to it.
 #include <gtest/gtest.h>
 
@@ -7,17 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "audio/son.h"
 #include "capture_jeu.h"
 #include "objects/joueur.h"
-#include "sim/course_sim.h"
-#include "support/outils_essai.h"
 #include "support/son_essai.h"
 
 namespace {
 
 constexpr int TRAMES_PAR_PAS = SON_FREQUENCE_RENDU / 30;
-constexpr size_t PAS_PAR_FENETRE = 15;  // half a second
+constexpr int PAS_PAR_FENETRE = 15;  // half a second
 
 struct Fenetre {
   double vitesse = 0;                            // mean speed of the ship
@@ -25,42 +21,33 @@ struct Fenetre {
   double mesuree = 0;                            // dominant frequency of the capture, Hz
 };
 
-TEST(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheStartToFullSpeed) {
-  GardeDossier retour;
-  SessionSim sim;
-  std::string erreur;
-  ASSERT_TRUE(sim.charge(capture_jeu::dossier_jeu(), 1, &erreur)) << erreur;
+using SonMoteur = capture_jeu::SurCircuits;
+
+TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheStartToFullSpeed) {
+  ASSERT_TRUE(session.charge(dossier, 1, &erreur)) << erreur;
   capture_jeu::SonRendu son;
-  ASSERT_TRUE(son.ok());
+  ASSERT_TRUE(son.ok);
   // Eight seconds of race; only the player's engine is started, so the capture holds that one.
-  std::vector<double> vitesses, demandees;
+  std::vector<Fenetre> f;
   float vitesse_max = 0;
-  sim.course(1, 7, [&](int pas) {
+  session.course(1, 7, [&](int pas) {
     CObjJoueur* j = Joueurs[JOUEUR_HUMAIN];
     if (pas == 0) {
       EXPECT_EQ(j->SetSonMoteur(SON_MOTEUR), 0);
       j->BeginMoteur();
       return;
     }
-    if (pas > 240) return;
+    if (pas > 16 * PAS_PAR_FENETRE) return;
+    if (pas % PAS_PAR_FENETRE == 1) f.emplace_back();
     vitesse_max = j->vitesse_max;
-    vitesses.push_back(j->GetVitesse());
-    demandees.push_back(j->frequence_moteur_voulue());
+    f.back().vitesse += j->GetVitesse() / PAS_PAR_FENETRE;
+    f.back().demandee_min = std::min<double>(f.back().demandee_min, j->frequence_moteur_voulue());
+    f.back().demandee_max = std::max<double>(f.back().demandee_max, j->frequence_moteur_voulue());
     son.rend_trames(TRAMES_PAR_PAS);
   });
-  sim.libere();
-
-  std::vector<Fenetre> f;
-  for (size_t debut = 0; debut + PAS_PAR_FENETRE <= vitesses.size(); debut += PAS_PAR_FENETRE) {
-    Fenetre w;
-    for (size_t k = debut; k < debut + PAS_PAR_FENETRE; k++) {
-      w.vitesse += vitesses[k] / PAS_PAR_FENETRE;
-      w.demandee_min = std::min(w.demandee_min, demandees[k]);
-      w.demandee_max = std::max(w.demandee_max, demandees[k]);
-    }
-    w.mesuree = son_essai::frequence_dominante(son.mono(), debut * TRAMES_PAR_PAS,
-                                               PAS_PAR_FENETRE * TRAMES_PAR_PAS, son.frequence, 4, 400);
-    f.push_back(w);
+  for (size_t i = 0; i < f.size(); i++) {
+    const size_t n = PAS_PAR_FENETRE * TRAMES_PAR_PAS;
+    f[i].mesuree = son_essai::frequence_dominante(son.mono, i * n, n, SON_FREQUENCE_RENDU, 4, 400);
   }
   ASSERT_GE(f.size(), 10u);
 
