@@ -166,7 +166,7 @@ TEST_F(Editeurs, EveryCommandDoesNothingOnAnEmptyList) {
       KEY_MINUS_PAD, KEY_PLUS_PAD, KEY_D, KEY_R, KEY_T, KEY_G, KEY_F, KEY_P, KEY_F5, KEY_F6, KEY_END, KEY_U,
       KEY_Y, KEY_S, KEY_W};
   for (auto [commandes, modificateurs] :
-       {std::pair{CommandesOcclu, 0}, {CommandesReverb, 0}, {CommandesEffetSon, 0}, {CommandesDeco, 0},
+       {std::pair{&CommandesOcclu, 0}, {&CommandesReverb, 0}, {CommandesEffetSon, 0}, {CommandesDeco, 0},
         {CommandesDeco, KB_SHIFT_FLAG}, {CommandesTraj, 0}, {CommandesTraj, KB_CTRL_FLAG}})
     pas(commandes, tout, modificateurs);
   EXPECT_EQ(std::tie(nb_effetSon, nb_deco, nb_point_t), std::make_tuple(0, 0, 0));
