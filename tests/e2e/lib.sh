@@ -162,26 +162,30 @@ pixels_differents() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
 # True when two screenshots show the same pixels.
 meme_ecran() { [ "$(pixels_differents "$1" "$2")" = 0 ]; }
 
+# Milliseconds now, and seconds $1 (a decimal) in milliseconds.
+maintenant_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+en_ms() { awk -v s="$1" 'BEGIN { print int(s * 1000) }'; }
+
 # Takes dumps of window $1 until the screen has stayed the same for $4 seconds (0.3 by default)
 # and three dumps in a row (a menu whose zoom is over), up to $3 seconds; the settled screen is
 # kept as PNG $2 with its dump beside it ($2.xwd).
 attend_stable() {
   end=$(( $(date +%s) + ${3:-60} ))
-  calme=$(awk -v s="${4:-0.3}" 'BEGIN { print int(s * 1000) }')
+  calme=$(en_ms "${4:-0.3}")
   vidage "$1" "$2.a.xwd"
-  depuis=$(( $(date +%s%N) / 1000000 ))
+  depuis=$(maintenant_ms)
   pareils=0
   while [ "$(date +%s)" -lt "$end" ]; do
     sleep 0.15
     vidage "$1" "$2.b.xwd" || continue
     if cmp -s "$2.a.xwd" "$2.b.xwd"; then
       pareils=$((pareils + 1))
-      if [ $pareils -ge 2 ] && [ $(( $(date +%s%N) / 1000000 - depuis )) -ge "$calme" ]; then
+      if [ $pareils -ge 2 ] && [ $(( $(maintenant_ms) - depuis )) -ge "$calme" ]; then
         mv "$2.b.xwd" "$2.xwd"; rm -f "$2.a.xwd"; convert "xwd:$2.xwd" "$2"; return 0
       fi
     else
       pareils=0
-      depuis=$(( $(date +%s%N) / 1000000 ))
+      depuis=$(maintenant_ms)
       mv "$2.b.xwd" "$2.a.xwd"
     fi
   done
@@ -197,8 +201,8 @@ copie_ecran() {
 
 # True once the dump of window $1 differs from the settled screen $2 ($2.xwd), within $3 seconds.
 change_ecran() {
-  fin_change=$(( $(date +%s%N) / 1000000 + $(awk -v s="$3" 'BEGIN { print int(s * 1000) }') ))
-  while [ $(( $(date +%s%N) / 1000000 )) -lt "$fin_change" ]; do
+  fin_change=$(( $(maintenant_ms) + $(en_ms "$3") ))
+  while [ "$(maintenant_ms)" -lt "$fin_change" ]; do
     vidage "$1" "$2.n.xwd" && ! cmp -s "$2.xwd" "$2.n.xwd" && { rm -f "$2.n.xwd"; return 0; }
     sleep 0.1
   done
