@@ -1,5 +1,4 @@
-// Where the data is found and where written files go: the choice on imagined machines, then the
-// paths on the real file system.
+// Where the data is found and where written files go, on imagined machines and on the real disk.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -44,8 +43,7 @@ TEST(Dossiers, TheChoiceOnEachKindOfMachine) {
        "/opt/jeu/share/veltra", cfg, perso},
       // Beside its data in a read-only folder.
       {"/mnt/cd/veltra", "", ana, {"/mnt/cd/veltra"}, {}, false, true, "/mnt/cd/veltra", cfg, perso},
-      // No data: the loaders then say which file is missing; a writable program folder without
-      // data is no portable game, nothing is written into bin/.
+      // No data: a writable program folder without data is no portable game, nothing goes into bin/.
       {"/usr/bin", "", {}, {}, {"/usr/bin"}, false, false, "/usr/bin", "", ""},
       {"/usr/bin", "/nulle/part", {}, {}, {"/usr/bin"}, false, false, "/nulle/part", "", ""},
   };
@@ -65,8 +63,8 @@ TEST(Dossiers, TheChoiceOnEachKindOfMachine) {
   }
 }
 
-// The player's folder on disk: written files make their folders, circuit files saved there are
-// read first, and a portable game keeps its relative paths.
+// Written files make their folders, the player's saved circuits are read first, a portable game
+// keeps its relative paths.
 TEST(Chemins, ThePlayersCopyIsReadFirstAndFoldersAreMadeOnWrite) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());

@@ -42,15 +42,13 @@ TEST(Vue, FourThirdsIsUnchangedAndOtherShapesFollowTheWindow) {
 TEST(Vue, ScreenSizesKeepTheirIndices) {
   const int attendu[][3] = {{0, 640, 480},  {1, 800, 600},  {2, 1024, 768}, {3, 1280, 1024}, {5, 1280, 720},
                             {6, 1366, 768}, {7, 1600, 900}, {8, 1920, 1080}, {9, 2560, 1440}};
+  int l = 0, h = 0;
   for (const auto& a : attendu) {
-    int l = 0, h = 0;
     ASSERT_TRUE(taille_de_resol(a[0], &l, &h)) << a[0];
     EXPECT_EQ(std::pair(l, h), std::pair(a[1], a[2]));
   }
-  int l = 0, h = 0;
-  for (int r : {-1, RESOL_USER, RESOL_BUREAU, RESOL_BUREAU + 1}) {
+  for (int r : {-1, RESOL_USER, RESOL_BUREAU, RESOL_BUREAU + 1})
     EXPECT_FALSE(taille_de_resol(r, &l, &h)) << r;
-  }
 }
 
 }  // namespace

@@ -111,10 +111,8 @@ TEST_F(Editeurs, PolygonAndZoneValuesKeepTheirBoundsAndF5SwitchesKinds) {
   creation_effetSon(0, 0, 0, 0);
   SEffetSon* e = act_effetSon;
   for (int i = 0; i < 5; i++) pas(CommandesOcclu, {KEY_D});
-  EXPECT_FLOAT_EQ(e->occlusion_directe, 1.0f);
   for (int i = 0; i < 30; i++) pas(CommandesOcclu, {KEY_F});
-  EXPECT_FLOAT_EQ(e->occlusion_reverb, 0.0f);
-  EXPECT_FLOAT_EQ(e->occlusion_directe, 1.0f);
+  EXPECT_EQ(std::pair(e->occlusion_directe, e->occlusion_reverb), std::pair(1.0f, 0.0f));
   // The bottom rises under a top that stays; the top moves by itself.
   pas(CommandesOcclu, {KEY_9_PAD});
   EXPECT_FLOAT_EQ(e->position.y, 1);
@@ -140,8 +138,7 @@ TEST_F(Editeurs, PolygonAndZoneValuesKeepTheirBoundsAndF5SwitchesKinds) {
   // A zone read from a file with crossed radii is not pushed further by either key.
   z->min_dist = 9;
   pas(CommandesReverb, {KEY_T, KEY_F});
-  EXPECT_FLOAT_EQ(z->min_dist, 9);
-  EXPECT_FLOAT_EQ(z->max_dist, 8);
+  EXPECT_EQ(std::pair(z->min_dist, z->max_dist), std::pair(9.0f, 8.0f));
   // Presets wrap from 6 to 1, and from anything out of range to 1.
   for (int avant : {6, 42}) {
     z->preset = avant;
@@ -152,10 +149,9 @@ TEST_F(Editeurs, PolygonAndZoneValuesKeepTheirBoundsAndF5SwitchesKinds) {
   z->position = CVector3(3, 4, 5);
   pas(CommandesReverb, {KEY_INSERT});
   ASSERT_EQ(nb_effetSon, 2);
-  EXPECT_EQ(act_effetSon->type, EFSON_REVERB);
-  EXPECT_FLOAT_EQ(act_effetSon->position.y, 4);
-  EXPECT_FLOAT_EQ(act_effetSon->max_dist, 8);
-  EXPECT_FLOAT_EQ(act_effetSon->min_dist, 9);
+  const SEffetSon* copie = act_effetSon;
+  EXPECT_EQ(std::tie(copie->type, copie->position.y, copie->max_dist, copie->min_dist),
+            std::make_tuple(EFSON_REVERB, 4.0f, 8.0f, 9.0f));
   pas(CommandesEffetSon, {KEY_F5});
   EXPECT_EQ(act_effetSon->type, EFSON_OCCLUSION);
 }
@@ -186,9 +182,8 @@ TEST_F(Editeurs, DecorationCommands) {
   pas(CommandesDeco, {KEY_INSERT});
   ASSERT_EQ(nb_deco, 2);
   CObjetDeco* copie = act_deco;
-  EXPECT_EQ(std::tie(copie->type, copie->modele), std::make_tuple(5, &arbre));
-  EXPECT_FLOAT_EQ(copie->echelle, 2);
-  EXPECT_FLOAT_EQ(copie->position.z, 3);
+  EXPECT_EQ(std::tie(copie->type, copie->modele, copie->echelle, copie->position.z),
+            std::make_tuple(5, &arbre, 2.0f, 3.0f));
 
   for (auto [touche, m] : {std::pair<int, int>{KEY_6_PAD, KB_CTRL_FLAG}, {KEY_9_PAD, 0},
                            {KEY_8_PAD, KB_SHIFT_FLAG}, {KEY_PLUS_PAD, 0}, {KEY_Y, 0}, {KEY_S, KB_SHIFT_FLAG}})
