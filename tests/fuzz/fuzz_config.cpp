@@ -1,5 +1,4 @@
-// config.cfg of any content goes through every reader of start-up: names stay terminated, the
-// screen size maps to a known entry, and the language is one of the two.
+// config.cfg of any content through every reader of start-up, into values the game can use.
 #include <allegro.h>
 
 #include <cerrno>

@@ -1,5 +1,4 @@
-// The sound decoders (sound files and tracker modules read from memory): any bytes decode or are
-// refused without reading past the buffer, and what decodes keeps to the sizes the mixer relies on.
+// Sound files and tracker modules from memory: any bytes decode to sizes the mixer takes, or are refused.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -11,8 +10,7 @@
 
 namespace {
 
-// A little over one block of the whole decode, so its loop turns twice: all a seed needs to
-// reach every path (the seeds' songs end well within it).
+// A little over one block of the whole decode, so its loop turns twice: all a seed needs.
 constexpr long TRAMES_TOUT = 8192 + 2048;
 constexpr long TRAMES_FLUX = 1024;
 constexpr int CANAUX_MAX = 8;
@@ -25,8 +23,7 @@ bool format_sain(int frequence, int canaux) { return frequence > 0 && canaux >= 
 
 }  // namespace
 
-// The system's Vorbis reader leaks its codec set-up when an Ogg stream's headers are broken, with
-// none of our code involved.
+// The system's Vorbis reader leaks its codec set-up on broken Ogg headers, none of our code involved.
 extern "C" const char* __lsan_default_suppressions() { return "leak:vorbis_info_init\n"; }
 
 // The codecs print a line per bad block on standard output; the fuzzer reports on standard error.
@@ -35,8 +32,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   return 0;
 }
 
-// Opening a module is by far the dearest step: one way per input, picked by the length's parity,
-// which mutations flip all the time.
+// Opening a module is by far the dearest step: one way per input, picked by the length's parity.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<uint8_t> octets(data, data + size);
   if (size % 2 == 0) {

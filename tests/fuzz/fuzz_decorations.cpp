@@ -1,5 +1,4 @@
-// Decoration files of any content load without reading past their bytes; every decoration kept
-// has a model, and what loads saves back to a file that loads to the same list.
+// Decoration files of any content load within their bytes and save back to what they loaded.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,4 @@
-// Sound-environment files of any content load without reading past their bytes, and what loads
-// saves back as the same records behind a header that matches them.
+// Sound-environment files of any content load within their bytes and save back the same records.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,4 @@
-// Hiscore tables (single race and championship) of any content load within their bytes with every
-// name terminated, take new results, and save back to a fixed size that loads to the same rows.
+// Hiscore tables of any content load within their bytes, take new results and save back whole.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -15,9 +14,8 @@ namespace {
 CObjJoueur pilotes[6];
 
 void verifie_noms(const char (*noms)[TAILLE_NOM]) {
-  for (int i = 0; i < NB_RANGS; i++) {
+  for (int i = 0; i < NB_RANGS; i++)
     if (std::memchr(noms[i], '\0', TAILLE_NOM) == nullptr) std::abort();
-  }
 }
 
 }  // namespace

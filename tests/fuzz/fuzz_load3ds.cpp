@@ -24,11 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (o.texVertexCount != 0 && o.texVertexCount < o.vertexCount) || o.materialIndex < -1 ||
         o.materialIndex >= table.materialCount)
       std::abort();
-    for (const tFace& f : o.faces) {
-      for (int k : f.vertexIndex) {
+    for (const tFace& f : o.faces)
+      for (int k : f.vertexIndex)
         if (k < 0 || k >= o.vertexCount) std::abort();
-      }
-    }
   }
   return 0;
 }

@@ -1,5 +1,4 @@
-// Replay files of any content parse without reading past their bytes, every refusal says why,
-// and what parses writes back to a file that reads as the same replay.
+// Replay files of any content parse within their bytes and write back to the same replay.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

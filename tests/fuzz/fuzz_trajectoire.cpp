@@ -1,5 +1,4 @@
-// Racing-line files of any content load without reading past their bytes, and what loads saves
-// back to the same records.
+// Racing-line files of any content load within their bytes and save back the same records.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
