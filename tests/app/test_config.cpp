@@ -170,8 +170,7 @@ TEST_F(Config, MenusWriteLanguageLapsVolumesKeysAndDifficulty) {
   EXPECT_EQ(get_config_int("Control_kb", "Spe", 0), KEY_A);
   EXPECT_EQ(get_config_int("Control_kb", "Spe_1", 0), BOUTON_SPE_1);
   BOUTON_SPE = KEY_PGUP;
-  // The difficulty is kept as the top speed. The first start's 2.5 is Normal; speeds from older
-  // or hand-edited files show the nearest level.
+  // The difficulty is kept as the top speed: older or hand-edited speeds show the nearest level.
   for (auto [vitesse, niveau] : {std::pair{2.5f, DIFFICULTE_NORMALE}, {2.4f, DIFFICULTE_NORMALE},
                                  {0.5f, DIFFICULTE_FACILE}, {9.0f, DIFFICULTE_EXPERT},
                                  {std::nanf(""), DIFFICULTE_NORMALE}})

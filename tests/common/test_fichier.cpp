@@ -68,8 +68,7 @@ TEST(Dossiers, TheChoiceOnEachKindOfMachine) {
   }
 }
 
-// Written files make their folders, the player's saved circuits are read first, a portable game
-// keeps its relative paths.
+// Written files make their folders; the player's circuits are read first; portable paths stay relative.
 TEST(Chemins, ThePlayersCopyIsReadFirstAndFoldersAreMadeOnWrite) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());

@@ -53,20 +53,12 @@ TEST(Replay, RoundTripKeepsEverySettingAndEveryStepAndAnyOtherLengthIsRefused) {
   EXPECT_EQ(b.nom, "avant");
 }
 
-// A file made by hand from its header fields and runs.
+// A file with the settings of `r` and these counts and runs, which the writer never makes.
 std::vector<uint8_t> fabrique(uint32_t pas, uint32_t runs,
-                              const std::vector<std::pair<uint8_t, uint16_t>>& liste, uint8_t circuit = 1,
-                              float vitesse = 2.5f, uint8_t place_joueur = 5) {
+                              const std::vector<std::pair<uint8_t, uint16_t>>& liste, const tReplay& r = {}) {
+  const std::vector<uint8_t> entete = ecrit_replay(r);  // no steps: the two counts end it
   Ecrivain e;
-  e.octets("VRPL", 4);
-  e.u16(VERSION_REPLAY);
-  e.u8(circuit);
-  e.u8(3);
-  e.f32(vitesse);
-  e.u32(1);
-  e.u32(0);
-  for (uint8_t i = 0; i < 6; i++) e.u8(i == 5 ? place_joueur : i);
-  e.u8(0);
+  e.octets(entete.data(), entete.size() - 8);
   e.u32(pas);
   e.u32(runs);
   for (const auto& p : liste) {
@@ -82,7 +74,6 @@ TEST(Replay, AnotherVersionAbsurdCountsAndSettingsAreRefusedBeforeAnythingIsAllo
   o[4] = static_cast<uint8_t>(VERSION_REPLAY + 1);
   std::string erreur;
   EXPECT_EQ(lit(o, &r, &erreur), tLectureReplay::autre_version);
-  // Both versions are named.
   EXPECT_NE(erreur.find("version " + std::to_string(VERSION_REPLAY + 1)), std::string::npos) << erreur;
   EXPECT_NE(erreur.find("version " + std::to_string(VERSION_REPLAY)), std::string::npos) << erreur;
   o[0] = 'X';
@@ -97,9 +88,12 @@ TEST(Replay, AnotherVersionAbsurdCountsAndSettingsAreRefusedBeforeAnythingIsAllo
   EXPECT_EQ(lit(fabrique(3, 2, {{1, 3}, {2, 0xFFFF}}), &r), tLectureReplay::invalide);
   EXPECT_EQ(lit(fabrique(3, 2, {{1, 0}, {2, 3}}), &r), tLectureReplay::invalide);
   // A circuit, a speed or a grid the game has not.
-  EXPECT_EQ(lit(fabrique(1, 1, {{1, 1}}, 1, 2.5f, 4), &r), tLectureReplay::invalide);
-  EXPECT_EQ(lit(fabrique(1, 1, {{1, 1}}, 9), &r), tLectureReplay::invalide);
-  EXPECT_EQ(lit(fabrique(1, 1, {{1, 1}}, 1, 1e30f), &r), tLectureReplay::invalide);
+  tReplay circuit, vitesse, grille;
+  circuit.circuit = 9;
+  vitesse.vitesse_cpu = 1e30f;
+  grille.grille[5] = 4;
+  for (const tReplay& mauvais : {circuit, vitesse, grille})
+    EXPECT_EQ(lit(fabrique(1, 1, {{1, 1}}, mauvais), &r), tLectureReplay::invalide);
 }
 
 std::vector<uint32_t> tirages(CHasard& h, int n) {
@@ -118,8 +112,7 @@ TEST(Hasard, ASeedNamesOneSequenceWhateverElseIsDrawn) {
   CHasard autre(42);
   tirages(autre, 7);
   EXPECT_EQ(tirages(a, 100), suite);
-  // The first draws of seed 42, as a race recorded anywhere expects them (a permuted
-  // congruential generator, checked against a separate implementation).
+  // The first draws of seed 42 as every recorded race expects them (checked against another implementation).
   EXPECT_EQ(std::vector<uint32_t>(suite.begin(), suite.begin() + 3),
             (std::vector<uint32_t>{0xc2f57bd6u, 0x6b07c4a9u, 0x72b7b29bu}));
 }

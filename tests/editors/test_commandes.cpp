@@ -145,7 +145,6 @@ TEST_F(Editeurs, PolygonAndZoneValuesKeepTheirBoundsAndF5SwitchesKinds) {
     pas(CommandesReverb, {KEY_P});
     EXPECT_EQ(z->preset, 1) << avant;
   }
-  // Insert copies the zone at the same place.
   z->position = CVector3(3, 4, 5);
   pas(CommandesReverb, {KEY_INSERT});
   ASSERT_EQ(nb_effetSon, 2);

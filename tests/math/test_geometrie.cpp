@@ -87,8 +87,7 @@ struct Fenetre {
   int l0, h0;
 };
 
-// Every 4:3 window keeps its projection and layout to the bit; other shapes take their own width,
-// the HUD moving by the extra width at its depth; what is too wide for the window is pushed back.
+// 4:3 windows keep their projection and layout to the bit; other shapes move the HUD by the extra width.
 TEST(Vue, FourThirdsIsUnchangedAndOtherShapesFollowTheWindow) {
   for (auto [l, h] : {std::pair{640, 480}, {800, 600}, {1024, 768}, {3200, 2400}}) {
     EXPECT_EQ(demi_largeur_vue(l, h), 1.33) << l << "x" << h;

@@ -80,10 +80,8 @@ TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
     EXPECT_EQ(d.GetFocus(), focus) << resultat;
   }
   EXPECT_EQ(d.traite_resultat(DLG_CHANGE), 0);  // a choice's change stays inside the dialog
-  // An eleventh button is not added.
   for (int i = 0; i < 10; i++) d.AddClick("x", CVector3(0, 0, -3), 2, 10 + i);
   EXPECT_EQ(d.GetNbBoutons(), CDialogue::MAX_BOUTONS);
-  // A click button reports navigation, and its identifier on Enter.
   CClickBouton b("Jouer", CVector3(0, 0, -3), 2, 9);
   clavier.tape(KEY_DOWN);
   EXPECT_EQ(b.Gere(), DLG_BAS);
@@ -143,7 +141,6 @@ TEST(DialogueSons, NoSoundAtAllWithoutTheFocusSound) {
   ASSERT_EQ(son_systeme_set_sortie(g_SystemeSon, SON_SORTIE_NULLE), SON_OK);
   ASSERT_EQ(son_systeme_init(g_SystemeSon, 100, SON_INIT_NORMAL), SON_OK);
   HSon bip;
-  // A short tone of the sound decoder's seeds.
   const std::string wav = std::string(VELTRA_SOURCE_DIR) + "/tests/fuzz/corpus/decodeur_son/pcm16_mono.wav";
   ASSERT_EQ(son_cree_son(g_SystemeSon, wav.c_str(), SON_MODE_DEFAUT, &bip), SON_OK);
   auto joues = [] {
