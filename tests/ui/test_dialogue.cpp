@@ -94,8 +94,8 @@ TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
 }
 
 TEST_F(Dialogue, TextEntryKeepsFourteenAndFallsBackToNobody) {
-  // Return after too many characters, then after nothing typed.
-  for (auto [mots, attendu] : {std::pair{"abcdefghijklmnopqrst\r", "abcdefghijklmn"}, {"x\b\r", "Nobody"}}) {
+  // Return after too many characters, then after nothing typed (Backspace on empty does nothing).
+  for (auto [mots, attendu] : {std::pair{"abcdefghijklmnopq\r", "abcdefghijklmn"}, {"\bx\b\b\r", "Nobody"}}) {
     char* nom = nullptr;
     CSaisieBouton b("Nom:", CVector3(0, 0, -3), 2, 3, &nom);
     EXPECT_EQ(saisit(b, mots), 3);
@@ -109,11 +109,6 @@ TEST_F(Dialogue, TextEntryKeepsFourteenAndFallsBackToNobody) {
   EXPECT_FALSE(e.en_edition());
   EXPECT_STREQ(e.GetSaisie(), "Nobody");
   EXPECT_EQ(garde, original);
-  // Backspace on an empty entry does nothing.
-  char* vide = nullptr;
-  CSaisieBouton f("Nom:", CVector3(0, 0, -3), 2, 3, &vide);
-  saisit(f, "\b");
-  EXPECT_STREQ(f.GetSaisie(), "_");
 }
 
 TEST_F(Dialogue, SliderStepsWhileHeldAndClamps) {
