@@ -234,9 +234,7 @@ TEST_F(Editeurs, EachEditorKeepsItsFileAndSaysSoOncePerPress) {
   for (int i = 0; i < 30; i++) creation_point_t(7.0f * i, 0, 0, i);
   for (int i = 0; i < 30; i++) creation_deco(3.0f * i, 0, 1);
   for (int i = 0; i < 10; i++) creation_effetSon(5.0f * i, 0, 2, i);
-  ASSERT_TRUE(sauve_trajectoire());
-  ASSERT_TRUE(sauve_deco(5));
-  ASSERT_TRUE(sauve_effetSon());
+  ASSERT_TRUE(sauve_trajectoire() && sauve_deco(5) && sauve_effetSon());
   creation_point_t(1, 2, 3, 30);
   creation_deco(9, 9, 9);
   creation_effetSon(1, 1, 1, 10);

@@ -20,13 +20,6 @@ namespace {
 
 class Dialogue : public ::testing::Test {
  protected:
-  // Starts editing and types each character in turn; what the last one answered.
-  static int saisit(CSaisieBouton& b, const std::string& touches) {
-    b.commence_edition();
-    int r = 0;
-    for (char c : touches) r = b.traite_touche(c);
-    return r;
-  }
   ClavierEssai clavier;
 };
 
@@ -94,36 +87,33 @@ TEST_F(Dialogue, FocusWrapsAndSkipsTitlesAndClicksAnswer) {
 }
 
 TEST_F(Dialogue, TextEntryKeepsFourteenAndFallsBackToNobody) {
-  // Return after too many characters, then after nothing typed (Backspace on empty does nothing).
-  for (auto [mots, attendu] : {std::pair{"abcdefghijklmnopq\r", "abcdefghijklmn"}, {"\bx\b\b\r", "Nobody"}}) {
-    char* nom = nullptr;
-    CSaisieBouton b("Nom:", CVector3(0, 0, -3), 2, 3, &nom);
-    EXPECT_EQ(saisit(b, mots), 3);
-    EXPECT_STREQ(nom, attendu);
-  }
+  // Return after too many characters, then after nothing typed (Backspace on empty does nothing);
   // Escape shows Nobody but leaves the caller's string alone.
-  char original[] = "Human";
-  char* garde = original;
-  CSaisieBouton e("Nom:", CVector3(0, 0, -3), 2, 3, &garde);
-  EXPECT_EQ(saisit(e, "z\x1b"), 0);
-  EXPECT_FALSE(e.en_edition());
-  EXPECT_STREQ(e.GetSaisie(), "Nobody");
-  EXPECT_EQ(garde, original);
+  for (auto [touches, reponse, nom_attendu] : {std::tuple{"abcdefghijklmnopq\r", 3, "abcdefghijklmn"},
+                                               {"\bx\b\b\r", 3, "Nobody"}, {"z\x1b", 0, "Human"}}) {
+    char original[] = "Human";
+    char* nom = original;
+    CSaisieBouton b("Nom:", CVector3(0, 0, -3), 2, 3, &nom);
+    b.commence_edition();
+    int r = -1;
+    for (const char* c = touches; *c; c++) r = b.traite_touche(*c);
+    EXPECT_EQ(r, reponse) << touches;
+    EXPECT_STREQ(nom, nom_attendu);
+    EXPECT_STREQ(b.GetSaisie(), reponse ? nom_attendu : "Nobody");
+    EXPECT_FALSE(b.en_edition());
+  }
 }
 
 TEST_F(Dialogue, SliderStepsWhileHeldAndClamps) {
   int valeur = 5, max = 10;
   CSlideBouton b("Musique", CVector3(0, 0, -3), 2, 2, &valeur, &max, 5);
-  auto tient = [&](int touche, int pas) {
+  for (auto [touche, pas, attendu] : {std::tuple{KEY_RIGHT, 1, 7}, {KEY_RIGHT, 5, 10}, {KEY_LEFT, 10, 1}}) {
     relache_touches();
     key[touche] = 1;
     for (int i = 0; i < pas; i++) {
       controle->Pool();
       b.Gere();
     }
-  };
-  for (auto [touche, pas, attendu] : {std::tuple{KEY_RIGHT, 1, 7}, {KEY_RIGHT, 5, 10}, {KEY_LEFT, 10, 1}}) {
-    tient(touche, pas);
     EXPECT_EQ(valeur, attendu) << pas;
   }
   // Three in five steps truncates to 0: the slider does not move.
