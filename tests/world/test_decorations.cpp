@@ -1,12 +1,11 @@
-// Decorations: the removal rule, the file both ways (saves the disk cuts short included), and the
-// blending of a placed model drawn in front of the eye.
+// Decorations: the removal rule, the file both ways, and the blending of a placed model drawn in
+// front of the eye.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/binio.h"
 #include "common/fichier.h"
-#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 #include "world/decorations.h"
 #include "world/modeles.h"
@@ -48,14 +47,6 @@ TEST_F(Decorations, FileRoundTripWithScaledRadius) {
   std::vector<uint8_t> octets;
   ASSERT_TRUE(lit_fichier("./objets/deco_4.dat", octets));
   ASSERT_EQ(octets.size(), 4u + 36 * 2);
-  {  // the disk cuts the save short: it says so and the old file stays whole
-    EcritureLimitee limite(40);
-    ASSERT_TRUE(limite.pret());
-    EXPECT_FALSE(sauve_deco(4));
-  }
-  EXPECT_EQ(octets_de("objets/deco_4.dat"), octets);
-  EXPECT_EQ(noms_dans("objets"), std::vector<std::string>{"deco_4.dat"});
-  EXPECT_EQ(encode_deco().size(), 4u + 36 * 2);  // the list is kept
   Lecteur lec(octets.data(), octets.size());
   lec.saute(4 + 28);
   float rayon;

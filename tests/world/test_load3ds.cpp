@@ -2,7 +2,6 @@
 // and bad input: every fault stops cleanly, keeps what came before it and says so.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -99,24 +98,14 @@ inline std::vector<uint8_t> faces3ds(std::initializer_list<uint16_t> abc, const 
   return chunk(0x4120, corps);
 }
 
-// Game (x, y, z) is file (x, -z, y), both ways.
+// Game (x, y, z) is file (x, -z, y); the writer's way back is held by the round trip below.
 TEST(Load3DS, FilesAreZUpAndFlatFacesPointUp) {
-  Import i(fichier3ds(objet3ds("Rsol", concat({sommets3ds({1, 2, 3}), faces3ds({})}))));
+  const auto sol = concat({sommets3ds({1, 2, 3, 2, 2, 3, 1, 3, 3}), faces3ds({0, 1, 2})});
+  Import i(fichier3ds(objet3ds("Rsol", sol)));
   ASSERT_EQ(i.r, IMPORT_OK);
   ASSERT_EQ(i.model.objectCount, 1);
-  EXPECT_EQ(xyz(i.model.objects[0].vertices[0]), (std::vector<float>{1, 3, -2}));
-
-  CMaillage m;
-  tObjetMaillage& o = m.objet("Rsol");
-  CMaillage::sommet(o, CVector3(1, 3, -2));
-  CMaillage::sommet(o, CVector3(2, 3, -2));
-  CMaillage::sommet(o, CVector3(1, 3, -3));
-  CMaillage::face(o, 0, 1, 2);
-  const auto octets = ecrit_3ds(m);
-  const auto attendu = f32s({1, 2, 3});
-  EXPECT_NE(std::search(octets.begin(), octets.end(), attendu.begin(), attendu.end()), octets.end());
-  Import j(octets);
-  const t3DObject& t = j.model.objects[0];
+  const t3DObject& t = i.model.objects[0];
+  EXPECT_EQ(xyz(t.vertices[0]), (std::vector<float>{1, 3, -2}));
   EXPECT_EQ(xyz(t.faces[0].normal), (std::vector<float>{0, 1, 0}));
   for (const CVector3& n : t.normals) EXPECT_EQ(n.y, 1.0f);
   EXPECT_EQ(t.materialIndex, -1);  // no face-material chunk
@@ -213,10 +202,7 @@ TEST(Load3DS, MissingAndForeignFilesAreReturnedToTheCaller) {
   t.materialCount = 2;
   t.materials.resize(2);
   t3DModel m;
-  testing::internal::CaptureStderr();
   EXPECT_EQ(CLoad3DS().Import3DS(&t, &m, "/nonexistent/kan_9.3ds"), IMPORT_ABSENT);
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("Error : Unable to find the file: /nonexistent/kan_9.3ds!"),
-            std::string::npos);
   EXPECT_EQ(std::vector<int>({m.objectCount, m.firstMaterial, m.endMaterial}), (std::vector<int>{0, 2, 2}));
 }
 
@@ -260,9 +246,8 @@ TEST(Maillage, SplitPartsKeepEveryTriangleWithItsCoordinates) {
   const size_t total = o.faces.size();
   Import i(ecrit_3ds(m));
   ASSERT_EQ(i.r, IMPORT_OK);
-  const t3DModel& model = i.model;
   size_t lues = 0;
-  for (const t3DObject& p : model.objects) {
+  for (const t3DObject& p : i.model.objects) {
     EXPECT_EQ(p.name[0], 'G');
     EXPECT_EQ(p.materialIndex, 0);
     EXPECT_TRUE(p.hasTexture);
@@ -278,7 +263,7 @@ TEST(Maillage, SplitPartsKeepEveryTriangleWithItsCoordinates) {
     lues += p.faces.size();
   }
   EXPECT_EQ(lues, total);
-  EXPECT_GE(model.objectCount, 2);
+  EXPECT_GE(i.model.objectCount, 2);
 }
 
 // What any import must leave, whatever the bytes: every array as long as its count says, every
@@ -350,16 +335,14 @@ TEST(Load3DSCorrompu, EachFaultIsToldAndWhatCameBeforeStays) {
   Import ok(fichier3ds(objet3ds(std::string(254, 'L'), sommets3ds({0, 0, 0}))));
   EXPECT_EQ(ok.r, IMPORT_OK);
   EXPECT_EQ(std::strlen(ok.model.objects[0].name), 254u);
-}
-
-TEST(Load3DSCorrompu, NoMoreMaterialsThanTextureSlots) {
+  // No more materials than texture slots.
   CMaillage m;
   for (int k = 0; k < MAX_TEXTURES + 5; k++) m.materiau("m" + std::to_string(k), 1, 2, 3);
-  Import i(ecrit_3ds(m));
-  EXPECT_EQ(i.r, IMPORT_CORROMPU);
-  EXPECT_EQ(i.table.materialCount, MAX_TEXTURES);
-  EXPECT_EQ(i.model.endMaterial, MAX_TEXTURES);
-  EXPECT_STREQ(i.table.materials[MAX_TEXTURES - 1].name, "m99");
+  Import trop(ecrit_3ds(m));
+  EXPECT_EQ(trop.r, IMPORT_CORROMPU);
+  EXPECT_EQ(trop.table.materialCount, MAX_TEXTURES);
+  EXPECT_EQ(trop.model.endMaterial, MAX_TEXTURES);
+  EXPECT_STREQ(trop.table.materials[MAX_TEXTURES - 1].name, "m99");
 }
 
 TEST(Load3DSCorrompu, EveryTruncationAndRandomDamageReturnsCleanly) {
