@@ -16,8 +16,7 @@
 
 namespace {
 
-// Hand-made chunks, for bytes the writer would never produce, and one import from memory with its
-// error lines.
+// One import from memory with its error lines, and hand-made chunks the writer would never produce.
 struct Import {
   tMateriaux table;
   t3DModel model;
@@ -33,6 +32,12 @@ struct Import {
 
 // A vector as a whole value, to compare it at once.
 inline std::vector<float> xyz(const CVector3& v) { return {v.x, v.y, v.z}; }
+
+// Same length and bytes (memcmp takes no null, which an empty vector may hold).
+template <class A, class B>
+bool memes_octets(const std::vector<A>& a, const std::vector<B>& b) {
+  return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(A)) == 0);
+}
 
 // A chunk: id, then length (header included) unless `longueur` forces another value.
 inline std::vector<uint8_t> chunk(uint16_t id, const std::vector<uint8_t>& corps, int64_t longueur = -1) {
@@ -138,6 +143,23 @@ TEST(Load3DS, ObjectMaterialsAreFoundByNameInTheWholeTable) {
   EXPECT_EQ(j.model.objects[0].materialIndex, 0);
 }
 
+// What any import must leave, whatever the bytes: every array as long as its count says, every
+// face inside its vertices, texture coordinates for every vertex or none.
+void verifie_coherence(const Import& i) {
+  ASSERT_LE(i.table.materialCount, MAX_TEXTURES);
+  for (const tMaterialInfo& mat : i.table.materials) ASSERT_LT(std::strlen(mat.name), 255u);
+  for (const t3DObject& ob : i.model.objects) {
+    ASSERT_EQ(ob.vertexCount, static_cast<int>(ob.vertices.size()));
+    ASSERT_EQ(static_cast<int>(ob.normals.size()), ob.vertexCount);
+    ASSERT_EQ(ob.faceCount, static_cast<int>(ob.faces.size()));
+    ASSERT_EQ(ob.texVertexCount, static_cast<int>(ob.texCoords.size()));
+    for (const tFace& f : ob.faces) {
+      for (int c = 0; c < 3; c++) ASSERT_LT(f.vertexIndex[c], ob.vertexCount);
+    }
+    ASSERT_TRUE(ob.texVertexCount == 0 || ob.texVertexCount >= ob.vertexCount);
+  }
+}
+
 TEST(Load3DS, RandomMeshesSurviveTheWriterExactly) {
   std::mt19937 rng(1234);
   std::uniform_real_distribution<float> reel(-500, 500);
@@ -170,21 +192,15 @@ TEST(Load3DS, RandomMeshesSurviveTheWriterExactly) {
       const tObjetMaillage& a = m.objets[k];
       const t3DObject& b = i.model.objects[k];
       EXPECT_EQ(a.nom, b.name);
-      ASSERT_EQ(static_cast<int>(a.sommets.size()), b.vertexCount);
-      EXPECT_TRUE(a.sommets.empty() ||
-                  std::memcmp(a.sommets.data(), b.vertices.data(), a.sommets.size() * sizeof(CVector3)) == 0);
-      ASSERT_EQ(static_cast<int>(a.uv.size()), b.texVertexCount);
-      // A mesh without texture coordinates has no buffer to compare (memcmp takes no null).
-      EXPECT_TRUE(a.uv.empty() ||
-                  std::memcmp(a.uv.data(), b.texCoords.data(), a.uv.size() * sizeof(tTexCoord)) == 0);
-      ASSERT_EQ(static_cast<int>(a.faces.size()), b.faceCount);
-      for (int f = 0; f < b.faceCount; f++) {
+      EXPECT_TRUE(memes_octets(a.sommets, b.vertices));
+      EXPECT_TRUE(memes_octets(a.uv, b.texCoords));
+      ASSERT_EQ(a.faces.size(), b.faces.size());
+      for (size_t f = 0; f < b.faces.size(); f++) {
         for (int c = 0; c < 3; c++) EXPECT_EQ(a.faces[f][c], b.faces[f].vertexIndex[c]);
       }
-      const int attendu = a.materiau.empty() ? -1 : std::stoi(a.materiau.substr(3));
-      EXPECT_EQ(b.materialIndex, attendu);
-      EXPECT_EQ(static_cast<int>(b.normals.size()), b.vertexCount);
+      EXPECT_EQ(b.materialIndex, a.materiau.empty() ? -1 : std::stoi(a.materiau.substr(3)));
     }
+    verifie_coherence(i);
   }
 }
 
@@ -264,23 +280,6 @@ TEST(Maillage, SplitPartsKeepEveryTriangleWithItsCoordinates) {
   }
   EXPECT_EQ(lues, total);
   EXPECT_GE(i.model.objectCount, 2);
-}
-
-// What any import must leave, whatever the bytes: every array as long as its count says, every
-// face inside its vertices, texture coordinates for every vertex or none.
-void verifie_coherence(const Import& i) {
-  ASSERT_LE(i.table.materialCount, MAX_TEXTURES);
-  for (const tMaterialInfo& mat : i.table.materials) ASSERT_LT(std::strlen(mat.name), 255u);
-  for (const t3DObject& ob : i.model.objects) {
-    ASSERT_EQ(ob.vertexCount, static_cast<int>(ob.vertices.size()));
-    ASSERT_EQ(static_cast<int>(ob.normals.size()), ob.vertexCount);
-    ASSERT_EQ(ob.faceCount, static_cast<int>(ob.faces.size()));
-    ASSERT_EQ(ob.texVertexCount, static_cast<int>(ob.texCoords.size()));
-    for (const tFace& f : ob.faces) {
-      for (int c = 0; c < 3; c++) ASSERT_LT(f.vertexIndex[c], ob.vertexCount);
-    }
-    ASSERT_TRUE(ob.texVertexCount == 0 || ob.texVertexCount >= ob.vertexCount);
-  }
 }
 
 TEST(Load3DSCorrompu, EachFaultIsToldAndWhatCameBeforeStays) {
