@@ -1,5 +1,4 @@
-// In-memory circuits for the octree tests and a moving test object that answers the octree's
-// hooks with plain sphere geometry.
+// In-memory circuits and a moving object answering the octree's hooks with sphere geometry.
 #pragma once
 
 #include <cstring>

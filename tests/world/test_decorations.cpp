@@ -1,5 +1,4 @@
-// Decorations: the removal rule, the file both ways, and the blending of a placed model drawn in
-// front of the eye.
+// Decorations: the removal rule, the file both ways, and a model's blending in front of the eye.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,5 +1,4 @@
-// 3DS loader: axes, normals, materials, round trips through the writer, objects split in parts,
-// and bad input: every fault stops cleanly, keeps what came before it and says so.
+// 3DS loader: axes, materials, round trips, split objects, and bad input stopped cleanly.
 #include <gtest/gtest.h>
 
 #include <cstdint>

@@ -1,5 +1,4 @@
-// World octree: node building, the octant and straddling rules, the three searches, and what the
-// circuit draws per frame from the visible end nodes (each face once, one list per object).
+// World octree: building, the octant rules, the searches, and the per-frame circuit batches.
 #include <gtest/gtest.h>
 
 #include <random>
