@@ -69,9 +69,10 @@ TEST_F(Materiaux, StartUpModelsLoadHeadlessInOrderReportMissingFilesAndFreeAsASt
   EXPECT_EQ(std::make_pair(r[0].resultat, r[1].resultat), std::make_pair(IMPORT_ABSENT, IMPORT_PAS_3DS));
   EXPECT_NE(erreurs.find("Error : Unable to find the file: ./objets/b_mine.3DS!"), std::string::npos)
       << erreurs;
-  EXPECT_EQ(message_import_3ds(r[0].resultat, r[0].chemin.c_str()),
-            "Error : Unable to find the file: ./objets/b_mine.3DS!");
-  EXPECT_EQ(bonus_mine.objectCount, 0);
+  EXPECT_EQ(message_import_3ds(r[1].resultat, r[1].chemin.c_str()),
+            "Error : Unable to load PRIMARY chunck from file: ./objets/missile.3DS!");
+  EXPECT_EQ(bonus_mine.objectCount + missile.objectCount, 0);
+  EXPECT_EQ(missile.endMaterial, missile.firstMaterial);  // a file that fails takes no material
   // Font, six ships, nine plants, then the bonuses: the order the materials are freed in.
   EXPECT_EQ(Joueur_6.firstMaterial, 6);
   EXPECT_EQ(anneau.firstMaterial, 16);
