@@ -26,11 +26,7 @@ class Camera : public ::testing::Test {
   int largeur = 0, hauteur = 0;
 };
 
-void proche(CVector3 a, CVector3 b, float tol = 1e-4f) {
-  EXPECT_NEAR(a.x, b.x, tol);
-  EXPECT_NEAR(a.y, b.y, tol);
-  EXPECT_NEAR(a.z, b.z, tol);
-}
+void proche(CVector3 a, CVector3 b) { EXPECT_NEAR(Distance(a, b), 0, 1e-4f); }
 
 }  // namespace
 

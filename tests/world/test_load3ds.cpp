@@ -212,7 +212,6 @@ TEST(Load3DS, NewerVersionsEmptyScenesUnknownChunksAndAnyChunkOrderLoad) {
             std::string::npos);
   EXPECT_EQ(vide.r, IMPORT_OK);
   EXPECT_EQ(vide.model.objectCount, 0);
-  EXPECT_EQ(vide.table.materialCount, 0);
 
   const auto inconnu = chunk(0x1234, {1, 2, 3, 4, 5});
   const auto uv = chunk(0x4140, concat({u16s({3}), f32s({0, 0, 1, 0, 0, 1})}));
@@ -303,12 +302,6 @@ TEST(Load3DSCorrompu, EachFaultIsToldAndWhatCameBeforeStays) {
     EXPECT_EQ(i.model.objects[0].faceCount, 1);
     verifie_coherence(i);
   }
-  // The primary chunk itself claims more than the file holds.
-  auto octets = fichier3ds(bon);
-  octets[2] = 0xFF;
-  Import p(octets);
-  EXPECT_EQ(p.r, IMPORT_CORROMPU);
-  EXPECT_EQ(p.model.objectCount, 0);
   // A full-length name that does end in time is fine.
   Import ok(fichier3ds(objet3ds(std::string(254, 'L'), sommets3ds({0, 0, 0}))));
   EXPECT_EQ(ok.r, IMPORT_OK);
