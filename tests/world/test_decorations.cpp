@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include "common/binio.h"
-#include "common/fichier.h"
 #include "support/outils_essai.h"
 #include "world/decorations.h"
 #include "world/modeles.h"
@@ -43,8 +42,7 @@ TEST_F(Decorations, FileRoundTripWithScaledRadius) {
   act_deco->SetType(77);
   act_deco->applique_type();
   ASSERT_TRUE(sauve_deco(4));
-  std::vector<uint8_t> octets;
-  ASSERT_TRUE(lit_fichier("./objets/deco_4.dat", octets));
+  const std::vector<uint8_t> octets = encode_deco();
   ASSERT_EQ(octets.size(), 4u + 36 * 2);
   Lecteur lec(octets.data(), octets.size());
   lec.saute(4 + 28);

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include "common/binio.h"
-#include "common/fichier.h"
 #include "common/globals.h"
 #include "support/outils_essai.h"
 #include "world/trajectoire.h"
@@ -71,10 +70,7 @@ TEST_F(Trajectoire, SaveWritesCountThenSixFloatsPerPointAndRoundTrips) {
   LEVEL_ACTIF = 3;
   creation_point_t(1.5f, 2, 3, 0);
   set_ptraj_normale(0, 0, -1);
-  ASSERT_TRUE(sauve_trajectoire());
-  std::vector<uint8_t> octets;
-  ASSERT_TRUE(lit_fichier("./objets/traj_3.dat", octets));
-  EXPECT_EQ(octets.size(), 28u);
+  EXPECT_EQ(encode_trajectoire().size(), 28u);
   creation_point_t(7, 8, 9, 1);
   ASSERT_TRUE(sauve_trajectoire());
   const auto attendu = encode_trajectoire();
@@ -87,8 +83,7 @@ TEST_F(Trajectoire, SaveWritesCountThenSixFloatsPerPointAndRoundTrips) {
   Effacement_liste_point_t();
   ASSERT_TRUE(sauve_trajectoire());
   EXPECT_NE(access("./objets/traj_3.dat", F_OK), 0);
-  // No file: one point at the origin, and the caller is told instead of a message box being
-  // opened here (without a screen its text would go to the standard output).
+  // No file: one point at the origin, and the caller tells the player, not a message box here.
   testing::internal::CaptureStdout();
   EXPECT_FALSE(charge_trajectoire());
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
