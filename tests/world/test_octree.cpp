@@ -64,6 +64,13 @@ int compte_noeuds_terminaux(const COctree* n) {
   return total;
 }
 
+// Puts in an end-node copy one object's faces: their numbers in the circuit, three indices each.
+void pose(t3DModel& noeud, size_t objet, std::vector<int> faces, std::vector<int> indices) {
+  if (noeud.objects.size() <= objet) noeud.objects.resize(objet + 1);
+  noeud.objects[objet].faceIds = faces;
+  noeud.objects[objet].indices = indices;
+}
+
 void construit(COctree& arbre, t3DModel& m) {
   arbre.GetSceneDimensions(&m);
   arbre.CreateNode(&m, arbre.GetSceneTriangleCount(&m), arbre.GetCenter(), arbre.GetWidth());
@@ -149,7 +156,6 @@ class OctreeRecherche : public ::testing::Test {
  protected:
   t3DModel m;
   COctree arbre;
-  void construit() { ::construit(arbre, m); }
 };
 
 // One circuit for the ground search: road and grass side by side, a bridge over the road, a steep
@@ -160,7 +166,7 @@ TEST_F(OctreeRecherche, GroundContactCarriesObjectFaceNameClassAndSlopeShadowsFr
   const int pont = ajoute_objet(m, "Rpont", dalle(-40, -20, -10, 20, 10));
   const float pente = 9.95f;  // normal (0.995, 0.1, 0) roughly: rising 10 per unit
   ajoute_objet(m, "Lrampe", {CVector3(60, 0, -10), CVector3(61, pente, 10), CVector3(61, pente, -10)});
-  construit();
+  construit(arbre, m);
 
   CObjetTest ship(CVector3(25, 0.5f, 10));
   EXPECT_TRUE(arbre.ChercheSolObjet(&ship, &m));
@@ -192,7 +198,7 @@ TEST_F(OctreeRecherche, WallsPushInOrderScenerySupportsNothingAndClass16OnlyStop
   // Scenery wall at x = -20 facing +x.
   ajoute_objet(m, "decor", {CVector3(-20, 0, -40), CVector3(-20, 30, 40), CVector3(-20, 0, 40),
                             CVector3(-20, 0, -40), CVector3(-20, 30, -40), CVector3(-20, 30, 40)});
-  construit();
+  construit(arbre, m);
 
   CObjetTest ship(CVector3(18.5f, 5, 0), CVector3(1, 0, 0));
   arbre.CollisionsObjetmonde(&ship, &m);
@@ -237,9 +243,7 @@ TEST(OctreeRechercheAleatoire, TreeFindsGroundAndWallsWhereverABruteForceScanDoe
   construit(arbre, m);
   int sols = 0, murs = 0;
   for (int essai = 0; essai < 3000; essai++) {
-    CObjetTest ship;
-    ship.position = CVector3(pos(gen), pos(gen), pos(gen));
-    ship.deplacement = CVector3(dir(gen), dir(gen), dir(gen));
+    CObjetTest ship(CVector3(pos(gen), pos(gen), pos(gen)), CVector3(dir(gen), dir(gen), dir(gen)));
     ship.rayonSol = 6.0f;
     ship.rayon = 5.0f;
     bool sol = false, mur = false;
@@ -275,15 +279,10 @@ TEST(LotsCircuit, EachFaceOnceFromItsFirstNodeInTheNodesOrderEachFrameAfreshAndO
   // Two end-node copies: the near one holds the wall and the road's second face, the far one
   // the road's first face and the wall again, as a face crossing both nodes is stored in each.
   t3DModel proche, loin;
-  proche.objects.resize(2);
-  loin.objects.resize(2);
-  proche.objects[1].faceIds = {0};
-  proche.objects[1].indices = {0, 1, 2};
-  proche.objects[0].faceIds = {1};
-  proche.objects[0].indices = {3, 4, 5};
-  loin.objects[0].faceIds = {0};
-  loin.objects[0].indices = {0, 1, 2};
-  loin.objects[1] = proche.objects[1];
+  pose(proche, 1, {0}, {0, 1, 2});
+  pose(proche, 0, {1}, {3, 4, 5});
+  pose(loin, 0, {0}, {0, 1, 2});
+  pose(loin, 1, {0}, {0, 1, 2});
 
   LotsCircuit lots;
   lots.prepare(circuit);
@@ -299,11 +298,9 @@ TEST(LotsCircuit, EachFaceOnceFromItsFirstNodeInTheNodesOrderEachFrameAfreshAndO
 
   // A missing node, and faces, objects or vertices the circuit does not have, are left out.
   t3DModel hors;
-  hors.objects.resize(3);
-  hors.objects[0].faceIds = {7, -1, 1, 0, 1};  // the last face has no indices
-  hors.objects[0].indices = {0, 1, 2, 0, 1, 2, 3, 4, 6, 0, 1, 2};  // 6: past the road's vertices
-  hors.objects[2].faceIds = {0};
-  hors.objects[2].indices = {0, 1, 2};
+  // Face 1 with vertex 6, past the road's; the last face without indices.
+  pose(hors, 0, {7, -1, 1, 0, 1}, {0, 1, 2, 0, 1, 2, 3, 4, 6, 0, 1, 2});
+  pose(hors, 2, {0}, {0, 1, 2});
   lots.rassemble({nullptr, &hors});
   EXPECT_EQ(lots.nombre_objets(), 2);
   EXPECT_EQ(lots.ordre(), (std::vector<int>{0}));
