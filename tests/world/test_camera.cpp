@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "common/globals.h"
 #include "math/degres.h"
@@ -13,17 +14,15 @@ class Camera : public ::testing::Test {
  protected:
   void SetUp() override {
     init_cosin();
-    largeur = SCREEN_WIDTH, hauteur = SCREEN_HEIGHT;
     currentRotX = 0;
-    SCREEN_WIDTH = 640;
-    SCREEN_HEIGHT = 480;
+    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
   }
   void TearDown() override {
-    SCREEN_WIDTH = largeur, SCREEN_HEIGHT = hauteur;
+    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
     currentRotX = 0;
   }
   CCamera cam;
-  int largeur = 0, hauteur = 0;
+  int largeur = 640, hauteur = 480;  // the screen's size during the test, its own after
 };
 
 void proche(CVector3 a, CVector3 b) { EXPECT_NEAR(Distance(a, b), 0, 1e-4f); }

@@ -1,4 +1,4 @@
-// Decorations: the removal rule, the file both ways, and a model's blending in front of the eye.
+// Decorations: the removal rule and the file both ways.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,8 +7,6 @@
 #include "support/outils_essai.h"
 #include "world/decorations.h"
 #include "world/modeles.h"
-#include "world/objsup.h"
-#include "world/surfaces.h"
 
 namespace {
 
@@ -78,14 +76,6 @@ TEST_F(Decorations, TruncatedFilesKeepCompleteRecords) {
   const uint8_t rien[2] = {0, 0};
   EXPECT_FALSE(lit_deco(rien, sizeof rien));
   EXPECT_EQ(nb_deco, 0);
-}
-
-// The held-bonus icon in front of the eye: its body hides what is behind, only the glow adds on.
-TEST(ObjetOeil, OnlyGlowingObjectsAreBlended) {
-  t3DObject corps, lueur;
-  lueur.surfaceType = SURFACE_BRILLANTE;
-  EXPECT_EQ(fusion_oeil(corps), FusionOeil::opaque);
-  EXPECT_EQ(fusion_oeil(lueur), FusionOeil::additive);
 }
 
 }  // namespace

@@ -21,10 +21,9 @@ struct Import {
   t3DModel model;
   tResultat3DS r;
   std::string erreurs;
-  explicit Import(const std::vector<uint8_t>& octets, tMateriaux* partagee = nullptr) {
+  explicit Import(const std::vector<uint8_t>& octets, tMateriaux* t = nullptr) {  // t: a shared table
     testing::internal::CaptureStderr();
-    tMateriaux* t = partagee ? partagee : &table;
-    r = CLoad3DS().Import3DSMemoire(t, &model, octets.data(), octets.size(), "test");
+    r = CLoad3DS().Import3DSMemoire(t ? t : &table, &model, octets.data(), octets.size(), "test");
     erreurs = testing::internal::GetCapturedStderr();
   }
 };

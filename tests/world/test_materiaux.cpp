@@ -15,6 +15,7 @@
 #include "world/minimap.h"
 #include "world/modeles.h"
 #include "world/monde.h"
+#include "world/objsup.h"
 #include "world/octree.h"
 
 namespace {
@@ -64,8 +65,7 @@ TEST_F(Materiaux, StartUpModelsLoadHeadlessInOrderReportMissingFilesAndFreeAsASt
   const tRapports3DS r = charge_mesh_bonus();
   const std::string erreurs = testing::internal::GetCapturedStderr();
   ASSERT_EQ(r.size(), 2u);
-  EXPECT_EQ(r[0].chemin, "./objets/b_mine.3DS");
-  EXPECT_EQ(r[1].chemin, "./objets/missile.3DS");
+  EXPECT_EQ(r[0].chemin + " " + r[1].chemin, "./objets/b_mine.3DS ./objets/missile.3DS");
   EXPECT_EQ(std::make_pair(r[0].resultat, r[1].resultat), std::make_pair(IMPORT_ABSENT, IMPORT_PAS_3DS));
   EXPECT_NE(erreurs.find("Error : Unable to find the file: ./objets/b_mine.3DS!"), std::string::npos)
       << erreurs;
@@ -77,8 +77,9 @@ TEST_F(Materiaux, StartUpModelsLoadHeadlessInOrderReportMissingFilesAndFreeAsASt
   EXPECT_EQ(Joueur_6.firstMaterial, 6);
   EXPECT_EQ(anneau.firstMaterial, 16);
   EXPECT_EQ(g_Materiaux.materialCount, 26);
-  EXPECT_EQ(explosion.objects[0].surfaceType, SURFACE_BRILLANTE);
-  EXPECT_EQ(explosion.objects[1].surfaceType, SURFACE_OPAQUE);
+  // Bonus models before the eye: their glowing parts add on, the rest hides what is behind.
+  EXPECT_EQ(fusion_oeil(explosion.objects[0]), FusionOeil::additive);
+  EXPECT_EQ(fusion_oeil(explosion.objects[1]), FusionOeil::opaque);
   EXPECT_TRUE(anneau.objects[1].hasTexture);
   for (int i = 0; i < 26; i++) {
     EXPECT_EQ(g_Materiaux.materials[i].textureSlot, i);
