@@ -21,8 +21,7 @@ void remplissage(t3DModel& m, int n, int sx, int sy, int sz) {
   ajoute_objet(m, "Rremplissage", coins);
 }
 
-// Builds a tree at the origin (width 100) over 2 x 60 filler triangles, in octants 3 and 5 so
-// each child stays one end node, plus one object holding the triangle under test.
+// A width-100 tree at the origin: fillers in octants 3 and 5 (one end node each), `objet` under test.
 struct ArbreUnNiveau {
   t3DModel m;
   COctree arbre;
