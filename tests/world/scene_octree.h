@@ -1,5 +1,4 @@
-// In-memory circuits for the octree tests and a moving test object that answers the octree's
-// hooks with plain sphere geometry.
+// In-memory circuits and a moving object answering the octree's hooks with sphere geometry.
 #pragma once
 
 #include <cstring>
@@ -11,8 +10,7 @@
 #include "world/monde.h"
 #include "world/objet_monde.h"
 
-// Appends an object whose surface class follows the first letter of its name; one face per three
-// corners, face normals from the corner order.
+// Appends an object classed by its name's first letter: a face, with its normal, per three corners.
 inline int ajoute_objet(t3DModel& m, const char* nom, const std::vector<CVector3>& coins) {
   t3DObject o;
   std::strncpy(o.name, nom, sizeof o.name - 1);
@@ -40,8 +38,7 @@ inline std::vector<CVector3> dalle(float x0, float z0, float x1, float z1, float
           CVector3(x0, y, z0), CVector3(x1, y, z1), CVector3(x1, y, z0)};
 }
 
-// A ship-like object: a ground probe of radius rayonSol at its position and a collision sphere
-// of radius rayon, both centred there. It records what the octree tells it.
+// A ship: ground probe (rayonSol) and collision sphere (rayon) at its position; logs the hooks.
 struct CObjetTest : CObjetMonde {
   CVector3 position{0, 0, 0};
   CVector3 deplacement{0, 0, 0};

@@ -1,17 +1,12 @@
-// Decorations: the removal rule, the file both ways (saves the disk cuts short included), and the
-// blending of a placed model drawn in front of the eye.
+// Decorations: the removal rule and the file both ways.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/binio.h"
-#include "common/fichier.h"
-#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 #include "world/decorations.h"
 #include "world/modeles.h"
-#include "world/objsup.h"
-#include "world/surfaces.h"
 
 namespace {
 
@@ -45,17 +40,8 @@ TEST_F(Decorations, FileRoundTripWithScaledRadius) {
   act_deco->SetType(77);
   act_deco->applique_type();
   ASSERT_TRUE(sauve_deco(4));
-  std::vector<uint8_t> octets;
-  ASSERT_TRUE(lit_fichier("./objets/deco_4.dat", octets));
+  const std::vector<uint8_t> octets = encode_deco();
   ASSERT_EQ(octets.size(), 4u + 36 * 2);
-  {  // the disk cuts the save short: it says so and the old file stays whole
-    EcritureLimitee limite(40);
-    ASSERT_TRUE(limite.pret());
-    EXPECT_FALSE(sauve_deco(4));
-  }
-  EXPECT_EQ(octets_de("objets/deco_4.dat"), octets);
-  EXPECT_EQ(noms_dans("objets"), std::vector<std::string>{"deco_4.dat"});
-  EXPECT_EQ(encode_deco().size(), 4u + 36 * 2);  // the list is kept
   Lecteur lec(octets.data(), octets.size());
   lec.saute(4 + 28);
   float rayon;
@@ -90,14 +76,6 @@ TEST_F(Decorations, TruncatedFilesKeepCompleteRecords) {
   const uint8_t rien[2] = {0, 0};
   EXPECT_FALSE(lit_deco(rien, sizeof rien));
   EXPECT_EQ(nb_deco, 0);
-}
-
-// The held-bonus icon in front of the eye: its body hides what is behind, only the glow adds on.
-TEST(ObjetOeil, OnlyGlowingObjectsAreBlended) {
-  t3DObject corps, lueur;
-  lueur.surfaceType = SURFACE_BRILLANTE;
-  EXPECT_EQ(fusion_oeil(corps), FusionOeil::opaque);
-  EXPECT_EQ(fusion_oeil(lueur), FusionOeil::additive);
 }
 
 }  // namespace

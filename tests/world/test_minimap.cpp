@@ -8,18 +8,15 @@
 
 namespace {
 
-// Two triangles sharing the edge x = z, the second one higher.
-t3DModel carte() {
-  t3DModel m;
-  const CVector3 a(0, 0, 0), b(10, 2, 0), c(10, 4, 10), d(0, 8, 10);
-  ajoute_objet(m, "carte", {a, b, c, a, c, d});
-  return m;
-}
-
 class Minimap : public ::testing::Test {
  protected:
-  void SetUp() override { c.Set3Dobj(&m); }
-  t3DModel m = carte();
+  // Two triangles sharing the edge x = z, the second one higher.
+  void SetUp() override {
+    const CVector3 a(0, 0, 0), b(10, 2, 0), s(10, 4, 10), d(0, 8, 10);
+    ajoute_objet(m, "carte", {a, b, s, a, s, d});
+    c.Set3Dobj(&m);
+  }
+  t3DModel m;
   CMinimap c;
 };
 
