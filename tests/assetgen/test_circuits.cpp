@@ -86,19 +86,16 @@ std::vector<tImpact> verticale(tCharge& t, float x, float z) {
   return r;
 }
 
-CVector3 plus_proche_sur_triangle(CVector3 p, const CVector3* t) {
-  // Closest point by projection, falling back to the edges when outside.
+// To the plane when p lies over the triangle, else to its nearest edge.
+float distance_au_triangle(CVector3 p, const CVector3* t) {
   const CVector3 n = Normalize(Cross(t[1] - t[0], t[2] - t[0]));
-  const CVector3 q = p - n * Dot(p - t[0], n);
   bool dedans = true;
-  for (int k = 0; k < 3; k++) dedans &= Dot(Cross(t[(k + 1) % 3] - t[k], q - t[k]), n) >= 0;
-  if (dedans) return q;
-  CVector3 meilleur = t[0];
+  float d = 1e9f;
   for (int k = 0; k < 3; k++) {
-    const CVector3 c = ClosestPointOnLine(t[k], t[(k + 1) % 3], p);
-    if (Distance(c, p) < Distance(meilleur, p)) meilleur = c;
+    dedans &= Dot(Cross(t[(k + 1) % 3] - t[k], p - t[k]), n) >= 0;
+    d = std::min(d, Distance(p, ClosestPointOnLine(t[k], t[(k + 1) % 3], p)));
   }
-  return meilleur;
+  return dedans ? std::fabs(Dot(p - t[0], n)) : d;
 }
 
 // Nearest wall to p, leaving out walls across `sens`: a jump's lip is flown over, not into.
@@ -112,7 +109,7 @@ float distance_aux_murs(tCharge& t, CVector3 p, float rayon, CVector3 sens = CVe
              if (w.surfaceType != SURFACE_MUR) return;
              const CVector3 n = Normalize(Cross(tri[1] - tri[0], tri[2] - tri[0]));
              if (std::fabs(Dot(n, sens)) > 0.9f) return;
-             d = std::min(d, Distance(p, plus_proche_sur_triangle(p, tri)));
+             d = std::min(d, distance_au_triangle(p, tri));
            });
   return d;
 }
@@ -177,7 +174,7 @@ TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
   }
 }
 
-TEST_P(Circuits, ModelIsWholeAndSoundAndFitsTheSharedTable) {
+TEST_P(Circuits, ModelIsWholeAndSoundFitsTheSharedTableAndHasItsSoundEnvironment) {
   tCharge& t = circuit(GetParam());
   // The models share the 100 slots too (their test keeps them under 60).
   EXPECT_LE(t.table.materialCount, 26);
@@ -222,6 +219,18 @@ TEST_P(Circuits, ModelIsWholeAndSoundAndFitsTheSharedTable) {
     bords++;
   }
   EXPECT_GT(bords, 0);
+  // A reverb on every circuit; tunnels and canyons add their own and their occluders.
+  int reverbs = 0, occlusions = 0;
+  for (const tEffetSon& e : t.c.effets) {
+    ASSERT_TRUE(e.type == 1 || e.type == 2);
+    (e.type == 2 ? reverbs : occlusions)++;
+    EXPECT_TRUE(e.type == 1 || (entre(e.preset, 1, 6) && e.min_dist < e.max_dist)) << e.preset;
+    EXPECT_TRUE(e.type == 2 || Magnitude(Cross(e.sommets[0], e.sommets[2])) > 1.0f);
+  }
+  bool couvert = false;
+  for (const tSection& s : sec) couvert |= (s.zone & (ZONE_TUNNEL | ZONE_CANYON)) != 0;
+  EXPECT_GE(reverbs, couvert ? 2 : 1);
+  EXPECT_GE(occlusions, couvert ? 4 : 0);
 }
 
 TEST_P(Circuits, MinimapFloatsOverTheTrackAndStaysOnScreenAndPlantsStandBesideTheTrack) {
@@ -269,27 +278,6 @@ TEST_P(Circuits, MinimapFloatsOverTheTrackAndStaysOnScreenAndPlantsStandBesideTh
           << "plant on the track at (" << d.position.x << ", " << d.position.z << "): " << i.lettre;
     }
   }
-}
-
-TEST_P(Circuits, SoundEnvironmentCoversTunnelsAndCanyons) {
-  tCharge& t = circuit(GetParam());
-  int reverbs = 0, occlusions = 0;
-  for (const tEffetSon& e : t.c.effets) {
-    ASSERT_TRUE(e.type == 1 || e.type == 2);
-    if (e.type == 2) {
-      reverbs++;
-      EXPECT_TRUE(entre(e.preset, 1, 6));
-      EXPECT_LT(e.min_dist, e.max_dist);
-    } else {
-      occlusions++;
-      EXPECT_GT(Magnitude(Cross(e.sommets[0], e.sommets[2])), 1.0f);
-    }
-  }
-  // A reverb on every circuit; tunnels and canyons add their own and their occluders.
-  bool couvert = false;
-  for (const tSection& s : t.c.sections) couvert |= (s.zone & (ZONE_TUNNEL | ZONE_CANYON)) != 0;
-  EXPECT_GE(reverbs, couvert ? 2 : 1);
-  EXPECT_GE(occlusions, couvert ? 4 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cinq, Circuits, ::testing::Range(1, NOMBRE_CIRCUITS + 1));
