@@ -1,20 +1,25 @@
-// Race music: the module writer read back by the player library, the tones and the five pieces.
+// Music and sound effects: the module writer read back by the player library, the tones, the five
+// pieces, and the sound bank's files.
 #include <gtest/gtest.h>
 #include <libopenmpt/libopenmpt.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "assetgen/charge_modele.h"
 #include "assetgen/musique/module_it.h"
 #include "assetgen/musique/musique.h"
 #include "assetgen/musique/synthese.h"
+#include "assetgen/sons/mesure.h"
+#include "assetgen/sons/sons.h"
 #include "common/fichier.h"
 
 namespace {
@@ -109,11 +114,7 @@ TEST(ModuleIT, ReadBackByThePlayerWithTheLoopAtItsPitchAndWhatTheFormatCannotHol
   EXPECT_NEAR(passages, 523.25 / 2, 2);
 
   // What the format cannot hold is refused, with nothing written.
-  struct Cas {
-    const char* nom;
-    void (*abime)(tModuleIT&);
-  };
-  const Cas cas[] = {
+  const std::pair<const char*, void (*)(tModuleIT&)> cas[] = {
       {"order names a missing pattern", [](tModuleIT& m) { m.ordres = {0, 3}; }},
       {"no orders", [](tModuleIT& m) { m.ordres.clear(); }},
       {"too many channels", [](tModuleIT& m) { m.canaux = 65; }},
@@ -127,27 +128,18 @@ TEST(ModuleIT, ReadBackByThePlayerWithTheLoopAtItsPitchAndWhatTheFormatCannotHol
       {"note out of range", [](tModuleIT& m) { m.patterns[0].at(3, 1).note = 120; }},
       {"volume over 64", [](tModuleIT& m) { m.patterns[0].at(3, 1).volume = 65; }},
       {"envelope going back in time",
-       [](tModuleIT& m) {
-         m.instruments[0].enveloppe_volume.active = true;
-         m.instruments[0].enveloppe_volume.points = {{0, 64}, {10, 32}, {10, 0}};
-       }},
+       [](tModuleIT& m) { m.instruments[0].enveloppe_volume.points = {{10, 64}, {0, 0}}; }},
       {"envelope sustain past its points",
        [](tModuleIT& m) {
-         tEnveloppeIT& e = m.instruments[0].enveloppe_volume;
-         e.active = true;
-         e.points = {{0, 64}, {10, 32}};
-         e.maintien = true;
-         e.debut_maintien = e.fin_maintien = 2;
+         m.instruments[0].enveloppe_volume = {true, false, true, 0, 0, 2, 2, {{0, 64}, {5, 0}}};
        }},
   };
-  for (const Cas& c : cas) {
+  for (const auto& [nom, abime] : cas) {
     tModuleIT m = module_sinus();
-    c.abime(m);
+    abime(m);
     std::vector<uint8_t> octets = {1, 2, 3};
     std::string erreur;
-    EXPECT_FALSE(ecrit_module_it(m, octets, &erreur)) << c.nom;
-    EXPECT_FALSE(erreur.empty()) << c.nom;
-    EXPECT_TRUE(octets.empty()) << c.nom;
+    EXPECT_TRUE(!ecrit_module_it(m, octets, &erreur) && !erreur.empty() && octets.empty()) << nom;
   }
 }
 
@@ -244,4 +236,76 @@ TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
   EXPECT_FALSE(erreur.empty());
   std::vector<uint8_t> rien;
   for (int n : {0, NB_MUSIQUES + 1}) EXPECT_FALSE(compose_musique(n, rien, nullptr)) << n;
+}
+
+TEST(SonsGeneres, TheTwelveFilesTheGameOpensDecodeWithTheirLayoutLevelsAndEndsAndFailuresAreReported) {
+  const DossierTemporaire d, autre;
+  std::string erreur;
+  ASSERT_TRUE(genere_sons(d.chemin(), &erreur)) << erreur;
+  ASSERT_TRUE(genere_sons(autre.chemin(), &erreur)) << erreur;
+  std::set<std::string> trouves;
+  for (const auto& e : std::filesystem::directory_iterator(d.chemin() + "/sons")) trouves.insert(e.path().filename());
+  const std::vector<std::string> ordre = {"bouton.wav", "CLICK.WAV", "vaisseau.wav", "missile.wav",
+                                          "explode.wav", "choc.wav",  "bonus.wav",    "boost.wav",
+                                          "slide.wav",  "chrono.wav", "depart.wav",  "pret.wav"};
+  EXPECT_EQ(trouves, std::set<std::string>(ordre.begin(), ordre.end()));
+  // The game loads them in this order and stops at the first failure.
+  std::vector<std::string> banque_ordre;
+  for (const tSonBanque& b : sons_banque()) banque_ordre.push_back(b.fichier);
+  EXPECT_EQ(banque_ordre, ordre);
+  for (const tSonBanque& b : sons_banque()) {
+    SCOPED_TRACE(b.fichier);
+    std::vector<uint8_t> o, deuxieme;
+    ASSERT_TRUE(lit_fichier(d.chemin() + "/sons/" + b.fichier, o));
+    ASSERT_TRUE(lit_fichier(autre.chemin() + "/sons/" + b.fichier, deuxieme));
+    EXPECT_TRUE(o == deuxieme);
+    tSonPCM son;
+    ASSERT_TRUE(decode_wav(o.data(), o.size(), &son));
+    const tMesureSon m = mesure_son(son);
+    EXPECT_EQ(son.canaux, b.en_3d ? 1 : 2);  // only mono sources are positioned in 3D
+    EXPECT_EQ(son.frequence, 44100);
+    EXPECT_TRUE(entre(m.crete_dbfs, -9.0, -0.5));
+    EXPECT_GT(m.rms_dbfs, -30.0);
+    EXPECT_TRUE(entre(m.duree_s, 0.04, 3.0));
+    if (b.boucle) {
+      EXPECT_LT(m.rang_saut, 0.995);
+      EXPECT_LT(m.saut_boucle, 4.0);
+      EXPECT_GE(m.duree_s, 0.5);  // a short loop would buzz at its own repeat rate
+    } else {
+      const size_t n = son.echantillons.size();
+      for (int c = 0; c < son.canaux; c++) {
+        EXPECT_LE(std::abs(son.echantillons[size_t(c)]), 330);
+        EXPECT_LE(std::abs(son.echantillons[n - size_t(son.canaux) + size_t(c)]), 330);
+      }
+    }
+  }
+  // Failures are reported, not hidden: an unknown name, a file where the folder goes.
+  EXPECT_FALSE(genere_son(d.chemin(), "inconnu.wav", &erreur));
+  EXPECT_NE(erreur.find("inconnu.wav"), std::string::npos);
+  erreur.clear();
+  EXPECT_FALSE(genere_sons(d.chemin() + "/sons/pret.wav", &erreur));
+  EXPECT_FALSE(erreur.empty());
+}
+
+TEST(Sons, WavRoundTripsAndBrokenBuffersFailWithoutReadingPastThem) {
+  tSonPCM s{1, 44100, {}};
+  for (int i = 0; i < 4410; i++) s.echantillons.push_back(int16_t(20000 * std::sin(i * 0.0627)));
+  std::vector<uint8_t> o;
+  std::string erreur;
+  ASSERT_TRUE(encode_wav(s, &o, &erreur)) << erreur;
+  tSonPCM lu;
+  ASSERT_TRUE(decode_wav(o.data(), o.size(), &lu));
+  EXPECT_EQ(lu.canaux, 1);
+  EXPECT_EQ(lu.echantillons, s.echantillons);
+
+  // Cut anywhere: never a crash, never more samples than the bytes hold.
+  for (size_t n = 0; n < o.size(); n += 97) {
+    tSonPCM t;
+    EXPECT_TRUE(!decode_wav(o.data(), n, &t) || t.echantillons.size() * 2 <= n) << n;
+  }
+  std::vector<uint8_t> bruit(500, 0x5A);
+  EXPECT_FALSE(decode_wav(bruit.data(), bruit.size(), &lu));
+  EXPECT_FALSE(decode_wav(nullptr, 0, &lu));
+  EXPECT_FALSE(encode_wav(tSonPCM(), &o, &erreur));
+  EXPECT_FALSE(erreur.empty());
 }

@@ -1,4 +1,4 @@
-// The generated textures: JPEGs the game's loader reads, in their colours, seamless where they tile.
+// Generated textures as the game's loader reads them, seamless where they tile, and the desktop icon.
 #include <allegro.h>
 #include <jpgalleg.h>
 #include <gtest/gtest.h>
@@ -8,11 +8,13 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "assetgen/charge_modele.h"
+#include "assetgen/icone/icone.h"
 #include "assetgen/textures/jpeg.h"
 #include "assetgen/textures/textures.h"
 #include "common/fichier.h"
@@ -111,27 +113,56 @@ TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
     SCOPED_TRACE(t.nom);
     tImage img;
     ASSERT_TRUE(dessine_texture(t.nom, &img));
-    // Mean step from column (row) a to the next, the last one wrapping round to the first.
-    auto pas = [&](bool colonne, int a) {
-      const int n = colonne ? img.hauteur : img.largeur, b = (a + 1) % (colonne ? img.largeur : img.hauteur);
-      double e = 0;
-      for (int i = 0; i < n; i++) {
-        const tCouleur p = colonne ? img.at(a, i) : img.at(i, a), q = colonne ? img.at(b, i) : img.at(i, b);
-        e += std::fabs(p.r - q.r) + std::fabs(p.g - q.g) + std::fabs(p.b - q.b);
-      }
-      return e / n;
-    };
     for (bool colonne : {true, false}) {
-      const int n = colonne ? img.largeur : img.hauteur;
-      double max = 0, moyenne = 0;
-      for (int a = 0; a + 1 < n; a++) {
-        max = std::max(max, pas(colonne, a));
-        moyenne += pas(colonne, a) / (n - 1);
+      // Mean step from each column (row) to the next, the last one wrapping round to the first.
+      const int n = colonne ? img.largeur : img.hauteur, l = colonne ? img.hauteur : img.largeur;
+      std::vector<double> pas(size_t(n), 0);
+      for (int a = 0; a < n; a++) {
+        for (int i = 0; i < l; i++) {
+          const tCouleur p = colonne ? img.at(a, i) : img.at(i, a);
+          const tCouleur q = colonne ? img.at((a + 1) % n, i) : img.at(i, (a + 1) % n);
+          pas[size_t(a)] += (std::fabs(p.r - q.r) + std::fabs(p.g - q.g) + std::fabs(p.b - q.b)) / l;
+        }
       }
-      EXPECT_LE(pas(colonne, n - 1), 1.05 * max + 1e-4) << (colonne ? "columns" : "rows");
-      EXPECT_GT(max, moyenne);  // the measure is not blind: some steps are larger than others
+      const double max = *std::max_element(pas.begin(), pas.end() - 1);
+      EXPECT_LE(pas.back(), 1.05 * max + 1e-4) << (colonne ? "columns" : "rows");
+      // the measure is not blind: some steps are larger than others
+      EXPECT_GT(max, std::accumulate(pas.begin(), pas.end() - 1, 0.0) / (n - 1));
     }
     verifiees++;
   }
   EXPECT_GE(verifiees, 10);
+}
+
+TEST(Icone, EachSizeIsAnRgbaPngOfThatSizeWithTransparentCorners) {
+  std::vector<uint8_t> grande;
+  dessine_icone(256, &grande);
+  for (int taille : TAILLES_ICONE) {
+    const std::vector<uint8_t> png = png_icone(taille);
+    ASSERT_GT(png.size(), 33u);
+    EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+    const uint8_t h = uint8_t(taille >> 8), l = uint8_t(taille);  // IHDR width and height, big-endian
+    EXPECT_EQ(std::vector<uint8_t>(png.begin() + 16, png.begin() + 24),
+              std::vector<uint8_t>({0, 0, h, l, 0, 0, h, l}));
+    EXPECT_EQ(png[25], 6);  // RGBA
+
+    std::vector<uint8_t> rgba;
+    dessine_icone(taille, &rgba);
+    auto alpha = [&](int x, int y) { return rgba[(size_t(y) * taille + x) * 4 + 3]; };
+    EXPECT_EQ(alpha(0, 0), 0);
+    EXPECT_EQ(alpha(taille - 1, taille - 1), 0);
+    EXPECT_EQ(alpha(taille / 2, taille / 2), 255);
+    EXPECT_EQ(alpha(taille / 2, 2 * taille / 100 + 3), 255);
+    // Drawn from the same shapes: each pixel is close to the mean of the large icon over it.
+    const int k = 256 / taille;
+    double ecart = 0;
+    for (size_t p = 0; p < rgba.size(); p++) {
+      const size_t x = p / 4 % taille, y = p / 4 / taille, c = p % 4;
+      double m = 0;
+      for (size_t j = 0; j < size_t(k); j++)
+        for (size_t i = 0; i < size_t(k); i++) m += grande[((y * k + j) * 256 + x * k + i) * 4 + c];
+      ecart += std::fabs(m / (k * k) - rgba[p]);
+    }
+    EXPECT_LT(ecart / (taille * taille * 4), 12.0) << taille;
+  }
 }
