@@ -87,9 +87,8 @@ TEST_F(ModelesGeneres, EveryFileLoadsWholeWithFewMaterialsOfItsOwnAndNoSliverFac
   for (int n = 1; n <= 6; n++) attendus.push_back("objets/vaisseau" + std::to_string(n) + "_1.3ds");
   for (const char* f : {"fougere", "fougere_1", "herbe", "herbe_1", "arbre", "orchidee", "orchidee_2",
                         "palmier", "clochettes", "anneau", "b_speed", "b_mine", "b_missile", "mine",
-                        "missile", "explo"}) {
+                        "missile", "explo"})
     attendus.push_back(std::string("objets/") + f + ".3DS");
-  }
   for (const tModeleConnu& c : modeles_connus()) connus.push_back(c.fichier);
   EXPECT_EQ(connus, attendus);
   CMaillage minuscules;
@@ -266,6 +265,10 @@ TEST_F(PoliceGeneree, FlatGlyphsWithCountersOpenInTheProportionsOfABoldFaceAndAM
     ASSERT_GT(o.faceCount, 0);
     for (const CVector3& p : o.vertices) ASSERT_EQ(p.z, 0.f);
     for (const tFace& f : o.faces) ASSERT_GT(f.normal.z, 0.999f) << "faces the viewer";
+    // the advances of a bold face, with all the ink within them
+    const float w = texte_.GetLargeur(c - 32);
+    EXPECT_TRUE(entre(w, 0.06f, 0.42f));
+    EXPECT_GE(w, encre(c).x1 - 1e-5f);
   }
   EXPECT_EQ(modele(FICHIER_POLICE).endMaterial - modele(FICHIER_POLICE).firstMaterial, 1);
   // Rectangles are covered exactly once; a ring with its counter filled covers over 0.78 of its box.
@@ -288,11 +291,6 @@ TEST_F(PoliceGeneree, FlatGlyphsWithCountersOpenInTheProportionsOfABoldFaceAndAM
   EXPECT_LT(encre('_').y1, 0.f);
   EXPECT_TRUE(entre(texte_.GetMaxH(), 0.25f, 0.32f));
   EXPECT_TRUE(entre(texte_.GetLargeur(0), 0.05f, 0.15f)) << "space";
-  for (char c = '!'; c <= '~'; c++) {
-    const float w = texte_.GetLargeur(c - 32);
-    EXPECT_TRUE(entre(w, 0.06f, 0.42f)) << c;
-    EXPECT_GE(w, encre(c).x1 - 1e-5f) << c << ": ink past the measured width";
-  }
   // proportional, not monospaced
   EXPECT_GT(texte_.GetLargeur('W' - 32), 2.f * texte_.GetLargeur('i' - 32));
   // digits share one advance so that times and counters do not jiggle
@@ -413,7 +411,7 @@ tCle cle(CVector3 v) { return {std::lround(v.x * 100), std::lround(v.y * 100), s
 
 class Circuits : public ::testing::TestWithParam<int> {};
 
-TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
+TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsUnderHighRoofsOnTheMinimapAndPlantsStandAside) {
   tCharge& t = circuit(GetParam());
   const std::vector<tPointLigne>& l = t.c.ligne;
   ASSERT_TRUE(entre(l.size(), 40, 120));
@@ -445,9 +443,8 @@ TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
     EXPECT_TRUE(s->lettre == 'R' || s->lettre == 'L') << s->lettre;
     EXPECT_NEAR(p.y - s->y, 3, 0.5);
     // Whatever hangs over the road leaves room for the chase camera.
-    for (const tImpact& i : v) {
+    for (const tImpact& i : v)
       EXPECT_TRUE(i.y <= p.y || i.y - s->y >= 20) << i.lettre << " at " << i.y - s->y << " over the road";
-    }
     EXPECT_GE(distance_aux_murs(t, p, 10), 8);
     EXPECT_TRUE(entre(Distance(p, suivant), 30, 150));
     EXPECT_NEAR(Magnitude(l[k].normale), 1, 1e-4);
@@ -459,6 +456,48 @@ TEST_P(Circuits, RacingLineRunsOverRoadClearOfWallsAndUnderHighRoofs) {
       EXPECT_GE(distance_aux_murs(t, q, 10, Normalize(suivant - p)), 8) << "between points " << k << " and " << k + 1;
     }
   }
+
+  CMinimap carte;
+  carte.Set3Dobj(&t.carte);
+  ASSERT_EQ(t.carte.objectCount, 1);
+  const CVector3 place = position_minimap(GetParam());
+  const float ax = -10 * 3.14159265f / 180, ay = 10 * 3.14159265f / 180, az = -5 * 3.14159265f / 180;
+  for (const t3DObject& o : t.carte.objects) {
+    for (const tFace& f : o.faces) {
+      CVector3 centre(0, 0, 0);
+      for (int k = 0; k < 3; k++) centre += o.vertices[f.vertexIndex[k]] / 3;
+      for (int k = 0; k <= 3; k++) {
+        const CVector3 p = k < 3 ? o.vertices[f.vertexIndex[k]] : centre;
+        ASSERT_GE(p.y, 0);
+        // Over the track, and under no ground: the highest ground there is below it.
+        const auto sol = premier_sol_sous(verticale(t, p.x, p.z));
+        ASSERT_TRUE(sol && sol->y <= p.y) << "minimap off the track at " << p.x << ", " << p.z;
+        // The map as the race draws it: scaled, turned about z, y then x, moved before the eye.
+        CVector3 q = p * 0.002f;
+        q = CVector3(q.x * std::cos(az) - q.y * std::sin(az), q.x * std::sin(az) + q.y * std::cos(az), q.z);
+        q = CVector3(q.x * std::cos(ay) + q.z * std::sin(ay), q.y, -q.x * std::sin(ay) + q.z * std::cos(ay));
+        q = CVector3(q.x, q.y * std::cos(ax) - q.z * std::sin(ax), q.y * std::sin(ax) + q.z * std::cos(ax));
+        q += place;
+        ASSERT_LT(q.z, -1);
+        EXPECT_LE(std::fabs(q.x / -q.z), 1.33f * 0.98f);
+        EXPECT_LE(std::fabs(q.y / -q.z), 0.98f);
+      }
+    }
+  }
+  // Bonuses are scattered where the map says there is track: every racing-line point is on it.
+  for (const tPointLigne& p : t.c.ligne) {
+    float y = -1;
+    EXPECT_TRUE(carte.PointSurPiste(p.position.x, p.position.z, &y)) << p.position.x << ", " << p.position.z;
+    EXPECT_GE(y, p.position.y - 3);
+  }
+  ASSERT_TRUE(entre(t.c.decos.size(), 60, 200));
+  for (const tDeco& d : t.c.decos) {
+    EXPECT_TRUE(entre(d.type, 1, 9));
+    EXPECT_TRUE(entre(d.echelle, 0.6f, 1.6f));
+    for (const tImpact& i : verticale(t, d.position.x, d.position.z))
+      EXPECT_FALSE(est_sol(i.surface) || i.surface == SURFACE_MUR)
+          << "plant on the track at (" << d.position.x << ", " << d.position.z << "): " << i.lettre;
+  }
 }
 
 TEST_P(Circuits, ModelIsWholeAndSoundFitsTheSharedTableAndHasItsSoundEnvironment) {
@@ -467,9 +506,8 @@ TEST_P(Circuits, ModelIsWholeAndSoundFitsTheSharedTableAndHasItsSoundEnvironment
   EXPECT_LE(t.table.materialCount, 26);
   std::set<std::string> connues;
   for (const tTextureConnue& k : textures_connues()) connues.insert(k.nom);
-  for (const tMaterialInfo& m : t.table.materials) {
+  for (const tMaterialInfo& m : t.table.materials)
     EXPECT_TRUE(!m.fileName[0] || connues.count(m.fileName)) << m.fileName;
-  }
   // Edges used by one ground triangle only must run along a wall or at a jump's gap.
   std::map<std::pair<tCle, tCle>, int> aretes;
   int triangles = 0;
@@ -518,52 +556,6 @@ TEST_P(Circuits, ModelIsWholeAndSoundFitsTheSharedTableAndHasItsSoundEnvironment
   for (const tSection& s : sec) couvert |= (s.zone & (ZONE_TUNNEL | ZONE_CANYON)) != 0;
   EXPECT_GE(reverbs, couvert ? 2 : 1);
   EXPECT_GE(occlusions, couvert ? 4 : 0);
-}
-
-TEST_P(Circuits, MinimapFloatsOverTheTrackAndStaysOnScreenAndPlantsStandBesideTheTrack) {
-  tCharge& t = circuit(GetParam());
-  CMinimap carte;
-  carte.Set3Dobj(&t.carte);
-  ASSERT_EQ(t.carte.objectCount, 1);
-  const CVector3 place = position_minimap(GetParam());
-  const float ax = -10 * 3.14159265f / 180, ay = 10 * 3.14159265f / 180, az = -5 * 3.14159265f / 180;
-  for (const t3DObject& o : t.carte.objects) {
-    for (const tFace& f : o.faces) {
-      CVector3 centre(0, 0, 0);
-      for (int k = 0; k < 3; k++) centre += o.vertices[f.vertexIndex[k]] / 3;
-      for (int k = 0; k <= 3; k++) {
-        const CVector3 p = k < 3 ? o.vertices[f.vertexIndex[k]] : centre;
-        ASSERT_GE(p.y, 0);
-        // Over the track, and under no ground: the highest ground there is below it.
-        const auto sol = premier_sol_sous(verticale(t, p.x, p.z));
-        ASSERT_TRUE(sol && sol->y <= p.y) << "minimap off the track at " << p.x << ", " << p.z;
-        // The map as the race draws it: scaled, turned about z, y then x, moved before the eye.
-        CVector3 q = p * 0.002f;
-        q = CVector3(q.x * std::cos(az) - q.y * std::sin(az), q.x * std::sin(az) + q.y * std::cos(az), q.z);
-        q = CVector3(q.x * std::cos(ay) + q.z * std::sin(ay), q.y, -q.x * std::sin(ay) + q.z * std::cos(ay));
-        q = CVector3(q.x, q.y * std::cos(ax) - q.z * std::sin(ax), q.y * std::sin(ax) + q.z * std::cos(ax));
-        q += place;
-        ASSERT_LT(q.z, -1);
-        EXPECT_LE(std::fabs(q.x / -q.z), 1.33f * 0.98f);
-        EXPECT_LE(std::fabs(q.y / -q.z), 0.98f);
-      }
-    }
-  }
-  // Bonuses are scattered where the map says there is track: every racing-line point is on it.
-  for (const tPointLigne& p : t.c.ligne) {
-    float y = -1;
-    EXPECT_TRUE(carte.PointSurPiste(p.position.x, p.position.z, &y)) << p.position.x << ", " << p.position.z;
-    EXPECT_GE(y, p.position.y - 3);
-  }
-  ASSERT_TRUE(entre(t.c.decos.size(), 60, 200));
-  for (const tDeco& d : t.c.decos) {
-    EXPECT_TRUE(entre(d.type, 1, 9));
-    EXPECT_TRUE(entre(d.echelle, 0.6f, 1.6f));
-    for (const tImpact& i : verticale(t, d.position.x, d.position.z)) {
-      EXPECT_FALSE(est_sol(i.surface) || i.surface == SURFACE_MUR)
-          << "plant on the track at (" << d.position.x << ", " << d.position.z << "): " << i.lettre;
-    }
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cinq, Circuits, ::testing::Range(1, NOMBRE_CIRCUITS + 1));

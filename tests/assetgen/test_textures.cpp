@@ -19,32 +19,6 @@
 #include "assetgen/textures/textures.h"
 #include "common/fichier.h"
 
-namespace {
-
-using tMoyenne = std::array<double, 3>;  // red, green, blue
-
-// Mean colour of a texture as the game's loader decodes it, in [0, 1]; its size checked if given.
-tMoyenne moyenne_de(const std::string& fichier, int taille = 0) {
-  tMoyenne m = {0, 0, 0};
-  BITMAP* b = load_jpg(fichier.c_str(), nullptr);
-  EXPECT_NE(b, nullptr) << fichier;
-  if (!b) return m;
-  EXPECT_TRUE(!taille || (b->w == taille && b->h == taille)) << b->w << "x" << b->h;
-  const double n = 255.0 * b->w * b->h;
-  for (int y = 0; y < b->h; y++) {
-    for (int x = 0; x < b->w; x++) {
-      const int c = getpixel(b, x, y);
-      m[0] += getr32(c) / n;
-      m[1] += getg32(c) / n;
-      m[2] += getb32(c) / n;
-    }
-  }
-  destroy_bitmap(b);
-  return m;
-}
-
-}  // namespace
-
 TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIntendedColours) {
   // The game's JPEG loader needs Allegro.
   install_allegro(SYSTEM_NONE, &errno, atexit);
@@ -55,7 +29,25 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
   ASSERT_TRUE(genere_textures(d.chemin(), &erreur)) << erreur;
   ASSERT_TRUE(genere_textures(autre.chemin(), &erreur)) << erreur;
   auto chemin = [&](const std::string& nom) { return d.chemin() + "/maps/" + nom; };
-  auto moyenne = [&](const std::string& nom, int taille = 0) { return moyenne_de(chemin(nom), taille); };
+  // Mean colour of a texture as the game's loader decodes it, in [0, 1]; its size checked if given.
+  auto moyenne = [&](const std::string& nom, int taille = 0) {
+    std::array<double, 3> m = {0, 0, 0};  // red, green, blue
+    BITMAP* b = load_jpg(chemin(nom).c_str(), nullptr);
+    EXPECT_NE(b, nullptr) << nom;
+    if (!b) return m;
+    EXPECT_TRUE(!taille || (b->w == taille && b->h == taille)) << b->w << "x" << b->h;
+    const double n = 255.0 * b->w * b->h;
+    for (int y = 0; y < b->h; y++) {
+      for (int x = 0; x < b->w; x++) {
+        const int c = getpixel(b, x, y);
+        m[0] += getr32(c) / n;
+        m[1] += getg32(c) / n;
+        m[2] += getb32(c) / n;
+      }
+    }
+    destroy_bitmap(b);
+    return m;
+  };
   ASSERT_GE(textures_connues().size(), 20u);
   for (const tTextureConnue& t : textures_connues()) {
     SCOPED_TRACE(t.nom);
@@ -73,17 +65,17 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
       {TEX_SABLE, 1, 2, 0.1},  {TEX_LUEUR_BLEUE, 2, 0, 0.2}, {TEX_LUEUR_ROUGE, 0, 1, 0.2},
       {TEX_EXPLOSION, 0, 2, 0.3}};
   for (const auto& [nom, fort, faible, marge] : ecarts) {
-    const tMoyenne m = moyenne(nom);
+    const auto m = moyenne(nom);
     EXPECT_GT(m[fort], m[faible] + marge) << nom << " " << fort << " " << faible;
   }
   EXPECT_GT(moyenne(TEX_SABLE)[0], 0.6);
-  const tMoyenne route = moyenne(TEX_ROUTE);
+  const auto route = moyenne(TEX_ROUTE);
   EXPECT_LT(route[0], 0.4);
   EXPECT_NEAR(route[0], route[2], 0.05);  // grey, not tinted
   EXPECT_GT(moyenne(TEX_ROUTE_LIGNES)[0], route[0] + 0.02);  // the paint shows
 
   // Six liveries that can be told apart at a glance.
-  std::vector<tMoyenne> livrees;
+  std::vector<std::array<double, 3>> livrees;
   for (int n = 1; n <= 6; n++) livrees.push_back(moyenne(texture_livree(n)));
   for (size_t i = 0; i < livrees.size(); i++) {
     for (size_t j = i + 1; j < livrees.size(); j++) {
@@ -149,10 +141,9 @@ TEST(Icone, EachSizeIsAnRgbaPngOfThatSizeWithTransparentCorners) {
     std::vector<uint8_t> rgba;
     dessine_icone(taille, &rgba);
     auto alpha = [&](int x, int y) { return rgba[(size_t(y) * taille + x) * 4 + 3]; };
-    EXPECT_EQ(alpha(0, 0), 0);
-    EXPECT_EQ(alpha(taille - 1, taille - 1), 0);
-    EXPECT_EQ(alpha(taille / 2, taille / 2), 255);
-    EXPECT_EQ(alpha(taille / 2, 2 * taille / 100 + 3), 255);
+    const int centre = taille / 2, bord = taille - 1, haut = 2 * taille / 100 + 3;  // transparent corners
+    EXPECT_EQ(std::vector<int>({alpha(0, 0), alpha(bord, bord), alpha(centre, centre), alpha(centre, haut)}),
+              std::vector<int>({0, 0, 255, 255}));
     // Drawn from the same shapes: each pixel is close to the mean of the large icon over it.
     const int k = 256 / taille;
     double ecart = 0;
