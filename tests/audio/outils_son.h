@@ -38,8 +38,7 @@ T lu(int (*lecture)(H, T*), H h) {
 inline const std::string& dossier() {
   static std::string d = [] {
     char modele[] = "/tmp/veltra_son_XXXXXX";
-    const char* r = mkdtemp(modele);
-    std::string rep = r ? r : "/tmp";
+    const std::string rep = mkdtemp(modele) ? modele : "/tmp";
     const std::string conf = rep + "/alsoft.conf";
     std::ofstream(conf) << "[general]\ndrivers = wave\nchannels = stereo\nsample-type = int16\nfrequency = "
                         << FREQUENCE_CAPTURE << "\nperiod_size = 1024\n[wave]\nfile = " << rep
@@ -120,10 +119,9 @@ inline std::string ecrit_module_it(int lignes) {
   octets(v, 0x20, champs, sizeof champs);
   const uint8_t reglages[] = {128, 48, 6, 125, 128};  // global and mixing volume, speed, tempo, separation
   octets(v, 0x30, reglages, sizeof reglages);
-  for (int c = 0; c < 64; ++c) {
-    v[0x40 + static_cast<size_t>(c)] = c == 0 ? 32 : 32 + 128;  // only channel 1 on
-    v[0x80 + static_cast<size_t>(c)] = 64;
-  }
+  std::fill_n(v.begin() + 0x40, 64, 32 + 128);  // every channel's pan, all off
+  v[0x40] = 32;                                 // but channel 1
+  std::fill_n(v.begin() + 0x80, 64, 64);        // and their volumes
   v[entete + 1] = 255;  // pattern 0, then the end of the song
   const uint32_t offsets[] = {static_cast<uint32_t>(off_sample), static_cast<uint32_t>(off_motif)};
   octets(v, off_offsets, offsets, sizeof offsets);
@@ -170,8 +168,14 @@ inline bool attend_fin(HCanal c) {
 }
 
 struct Capture {
-  std::vector<float> g, d;  // left and right
+  std::vector<float> g, d;  // left and right: the first and the last of `k` interleaved channels
   int frequence = 0;
+  Capture(const std::vector<float>& entrelace = {}, size_t k = 2, int f = 0) : frequence(f) {
+    for (size_t i = 0; i + k <= entrelace.size(); i += k) {
+      g.push_back(entrelace[i]);
+      d.push_back(entrelace[i + k - 1]);
+    }
+  }
   std::vector<float> somme() const {
     std::vector<float> s(g.size());
     for (size_t i = 0; i < s.size(); ++i) s[i] = g[i] + d[i];
@@ -203,22 +207,15 @@ class Session {
   }
 
   Capture ferme() {
-    Capture c;
     m_ferme = true;
     son_systeme_libere(sys);
     SF_INFO info{};
     SNDFILE* f = sf_open(chemin("capture.wav").c_str(), SFM_READ, &info);
-    if (!f) return c;
-    c.frequence = info.samplerate;
-    const size_t k = static_cast<size_t>(info.channels);
-    std::vector<float> tout(static_cast<size_t>(info.frames) * k);
+    if (!f) return {};
+    std::vector<float> tout(static_cast<size_t>(info.frames * info.channels));
     sf_readf_float(f, tout.data(), info.frames);
     sf_close(f);
-    for (size_t i = 0; i + k <= tout.size(); i += k) {  // left: the first channel, right: the last
-      c.g.push_back(tout[i]);
-      c.d.push_back(tout[i + k - 1]);
-    }
-    return c;
+    return Capture(tout, static_cast<size_t>(info.channels), info.samplerate);
   }
 
  private:
@@ -227,20 +224,13 @@ class Session {
 
 // Mixes `secondes` of a system on the render output, `bloc` frames at a time.
 inline Capture rend(HSysteme sys, double secondes, int bloc = 1024) {
-  Capture c;
-  c.frequence = SON_FREQUENCE_RENDU;
-  const int trames = static_cast<int>(std::lround(secondes * c.frequence));
-  std::vector<float> b;
+  const int trames = static_cast<int>(std::lround(secondes * SON_FREQUENCE_RENDU));
+  std::vector<float> tout(static_cast<size_t>(trames) * 2);
   for (int fait = 0; fait < trames; fait += bloc) {
     const int n = std::min(bloc, trames - fait);
-    b.assign(static_cast<size_t>(n) * 2, 0.0f);
-    EXPECT_EQ(son_systeme_rendu(sys, b.data(), n), SON_OK);
-    for (size_t i = 0; i < static_cast<size_t>(n); ++i) {
-      c.g.push_back(b[2 * i]);
-      c.d.push_back(b[2 * i + 1]);
-    }
+    EXPECT_EQ(son_systeme_rendu(sys, &tout[static_cast<size_t>(fait) * 2], n), SON_OK);
   }
-  return c;
+  return Capture(tout, 2, SON_FREQUENCE_RENDU);
 }
 
 }  // namespace test_son

@@ -46,22 +46,6 @@ inline size_t fin_du_son(const std::vector<float>& x, float seuil = 0.003f) {
   return i;
 }
 
-// Pitch from rising zero crossings.
-inline double hauteur(const std::vector<float>& x, size_t debut, size_t n, int frequence) {
-  n = std::min(n, x.size() > debut ? x.size() - debut : 0);
-  size_t premier = 0, dernier = 0;
-  int passages = -1;
-  for (size_t i = debut + 1; i < debut + n; ++i) {
-    if (x[i - 1] < 0 && x[i] >= 0) {
-      if (passages < 0) premier = i;
-      dernier = i;
-      ++passages;
-    }
-  }
-  if (passages <= 0) return 0.0;
-  return passages * static_cast<double>(frequence) / static_cast<double>(dernier - premier);
-}
-
 // Amplitude of the `hz` component over a Hann window.
 inline double goertzel(const std::vector<float>& x, size_t debut, size_t n, double hz, int frequence) {
   if (debut >= x.size()) return 0.0;
