@@ -6,7 +6,6 @@
 #include <sndfile.h>
 
 #include <chrono>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -14,7 +13,6 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "audio/son_api.h"
 #include "support/son_essai.h"
@@ -72,10 +70,6 @@ bool attend_que(F fini, int secondes) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return true;
-}
-
-inline void ecrit_texte(const std::string& f, const std::string& texte) {
-  ASSERT_TRUE(static_cast<bool>(std::ofstream(f, std::ios::binary) << texte)) << f;
 }
 
 // Writes a half-scale `hz` tone of `secondes` as a mono 16-bit WAV; gives its path.
@@ -138,11 +132,10 @@ inline std::string ecrit_module_it(int lignes) {
   octets(v, off_motif + 8, motif.data(), motif.size());
   octets(v, off_donnees, ech.data(), ech.size() * 2);
   const std::string fichier = chemin("module" + std::to_string(lignes) + ".it");
-  ecrit_texte(fichier, std::string(v.begin(), v.end()));
+  std::ofstream(fichier, std::ios::binary) << std::string(v.begin(), v.end());
   return fichier;
 }
 
-// The tone of ecrit_ton loaded in `sys` with `mode`.
 inline HSon charge_ton(HSysteme sys, double hz, double secondes, unsigned mode, int frequence = 44100) {
   HSon son;
   EXPECT_EQ(son_cree_son(sys, ecrit_ton(hz, secondes, frequence).c_str(), mode, &son), SON_OK);

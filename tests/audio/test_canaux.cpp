@@ -28,38 +28,6 @@ TEST(Canaux, PauseKeepsThePlaceAndResumesThenTheEndedChannelGoesStale) {
   EXPECT_GT(static_cast<double>(etendue) / cap.frequence, sonore + 0.3);
 }
 
-TEST(Canaux, AllChannelsBusyTakesTheOldestPlayingOneAndOldHandlesStayStale) {
-  Session s;
-  ASSERT_TRUE(s.ok);
-  const HSon boucle = charge_ton(s.sys, 300, 0.2, SON_MODE_BOUCLE);
-  const HSon autre_son = charge_ton(s.sys, 300, 0.2, SON_MODE_BOUCLE);
-  HCanal moteur;
-  ASSERT_EQ(son_joue(s.sys, boucle, true, &moteur), SON_OK);
-  std::vector<HCanal> autres(99);
-  for (HCanal& c : autres) ASSERT_EQ(son_joue(s.sys, autre_son, false, &c), SON_OK);
-  HCanal de_plus;
-  ASSERT_EQ(son_joue(s.sys, autre_son, false, &de_plus), SON_OK);
-  EXPECT_EQ(de_plus.index, autres[0].index);
-  lu(son_canal_en_cours, moteur);
-  EXPECT_EQ(son_canal_set_volume(autres[0], 1.0f), SON_ERR_HANDLE_INVALIDE);
-  lu(son_canal_en_cours, autres[1]);
-  EXPECT_EQ(lu(son_systeme_canaux_joues, s.sys), 100);
-  EXPECT_EQ(son_canal_stop(autres[1]), SON_OK);
-  EXPECT_EQ(lu(son_systeme_canaux_joues, s.sys), 99);
-  EXPECT_EQ(son_canal_stop(autres[1]), SON_ERR_HANDLE_INVALIDE);
-  EXPECT_EQ(son_canal_set_volume(HCanal{}, 1.0f), SON_ERR_HANDLE_INVALIDE);
-  EXPECT_EQ(son_canal_set_volume(HCanal{12345, 999999}, 1.0f), SON_ERR_HANDLE_INVALIDE);
-  const SonVecteur p{1, 2, 3};
-  EXPECT_EQ(son_canal_set_3d(moteur, &p, nullptr), SON_ERR_BESOIN_3D);  // a 2D channel cannot be placed
-  // Releasing a sound stops its channels and makes their handles stale.
-  EXPECT_EQ(son_son_libere(autre_son), SON_OK);
-  EXPECT_EQ(son_canal_set_pause(de_plus, false), SON_ERR_HANDLE_INVALIDE);
-  EXPECT_EQ(son_son_libere(autre_son), SON_ERR_HANDLE_INVALIDE);
-  EXPECT_EQ(son_joue(s.sys, autre_son, false, &de_plus), SON_ERR_HANDLE_INVALIDE);
-  EXPECT_TRUE(son_handle_vide(de_plus));
-  EXPECT_EQ(lu(son_systeme_canaux_joues, s.sys), 1);
-}
-
 // What the game gets when neither a device nor the null output opens.
 TEST(Systeme, SilentModeAnswersEveryCallKeepsChannelStateAndEndsSoundsOnTime) {
   const HSysteme sys = systeme(SON_SORTIE_MUETTE);
@@ -93,7 +61,7 @@ TEST(Systeme, SilentModeAnswersEveryCallKeepsChannelStateAndEndsSoundsOnTime) {
 }
 
 // Out of order, with bad arguments or unreadable files, calls give an error code and nothing else.
-TEST(Systeme, NullOutputRunsInTimeAndCallsOutOfOrderOrWithBadArgumentsFailWithoutHarm) {
+TEST(Systeme, NullOutputRunsInTimeStealsTheOldestChannelAndCallsOutOfOrderOrWithBadArgumentsFailWithoutHarm) {
   HSysteme sys;
   float tampon[64] = {};
   EXPECT_EQ(son_systeme_update(sys), SON_ERR_HANDLE_INVALIDE);
@@ -117,7 +85,7 @@ TEST(Systeme, NullOutputRunsInTimeAndCallsOutOfOrderOrWithBadArgumentsFailWithou
   EXPECT_EQ(son_systeme_set_auditeur(sys, 1, nullptr, nullptr, nullptr, nullptr), SON_ERR_PARAMETRE);
   EXPECT_EQ(son_systeme_set_taille_monde(sys, -1.0f), SON_ERR_PARAMETRE);
   // Missing and unreadable files leave empty handles.
-  ecrit_texte(chemin("pas_un_son.wav"), "RIFF\x10\0\0\0WAVEfmt this is not a sound file at all");
+  std::ofstream(chemin("pas_un_son.wav")) << "RIFF\x10\0\0\0WAVEfmt this is not a sound file at all";
   const std::pair<const char*, int> fautifs[] = {{"absent.wav", SON_ERR_FICHIER_INTROUVABLE},
                                                  {"pas_un_son.wav", SON_ERR_FORMAT}};
   for (const auto& [nom, attendu] : fautifs)
@@ -131,6 +99,34 @@ TEST(Systeme, NullOutputRunsInTimeAndCallsOutOfOrderOrWithBadArgumentsFailWithou
   ASSERT_EQ(son_cree_son(sys, wav.c_str(), SON_MODE_3D, &son), SON_OK);
   ASSERT_EQ(son_joue(sys, son, false, &c), SON_OK);
   EXPECT_TRUE(attend_fin(c));  // the null output mixes in time, so sounds end
+  // All channels busy: the oldest playing one is taken, its old handle stays stale.
+  const HSon boucle = charge_ton(sys, 300, 0.2, SON_MODE_BOUCLE);
+  const HSon autre_son = charge_ton(sys, 300, 0.2, SON_MODE_BOUCLE);
+  HCanal moteur;
+  ASSERT_EQ(son_joue(sys, boucle, true, &moteur), SON_OK);
+  std::vector<HCanal> autres(99);
+  for (HCanal& h : autres) ASSERT_EQ(son_joue(sys, autre_son, false, &h), SON_OK);
+  HCanal de_plus;
+  ASSERT_EQ(son_joue(sys, autre_son, false, &de_plus), SON_OK);
+  EXPECT_EQ(de_plus.index, autres[0].index);
+  lu(son_canal_en_cours, moteur);
+  EXPECT_EQ(son_canal_set_volume(autres[0], 1.0f), SON_ERR_HANDLE_INVALIDE);
+  lu(son_canal_en_cours, autres[1]);
+  EXPECT_EQ(lu(son_systeme_canaux_joues, sys), 100);
+  EXPECT_EQ(son_canal_stop(autres[1]), SON_OK);
+  EXPECT_EQ(lu(son_systeme_canaux_joues, sys), 99);
+  EXPECT_EQ(son_canal_stop(autres[1]), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_canal_set_volume(HCanal{}, 1.0f), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_canal_set_volume(HCanal{12345, 999999}, 1.0f), SON_ERR_HANDLE_INVALIDE);
+  const SonVecteur p{1, 2, 3};
+  EXPECT_EQ(son_canal_set_3d(moteur, &p, nullptr), SON_ERR_BESOIN_3D);  // a 2D channel cannot be placed
+  // Releasing a sound stops its channels and makes their handles stale.
+  EXPECT_EQ(son_son_libere(autre_son), SON_OK);
+  EXPECT_EQ(son_canal_set_pause(de_plus, false), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_son_libere(autre_son), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_EQ(son_joue(sys, autre_son, false, &de_plus), SON_ERR_HANDLE_INVALIDE);
+  EXPECT_TRUE(son_handle_vide(de_plus));
+  EXPECT_EQ(lu(son_systeme_canaux_joues, sys), 1);
   // A second system cannot start while this one runs (one OpenAL context at a time).
   HSysteme autre;
   ASSERT_EQ(son_systeme_cree(&autre), SON_OK);

@@ -31,14 +31,6 @@ void trois_elements() {
   creation_effetSon(-5, 0, 7, 2);
 }
 
-// The little-endian number at `pos` of a file's bytes.
-template <class T>
-T champ(const std::vector<uint8_t>& d, size_t pos) {
-  T x{};
-  std::memcpy(&x, &d.at(pos), sizeof x);
-  return x;
-}
-
 TEST_F(Environnement, FileLayoutRoundTripsByteForByteAndShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());
@@ -48,12 +40,16 @@ TEST_F(Environnement, FileLayoutRoundTripsByteForByteAndShortOrHostileFilesKeepT
   ASSERT_TRUE(sauve_effetSon());
   const std::vector<uint8_t> premier = octets_de("./objets/efson_3.dat");
   ASSERT_EQ(premier.size(), 264u);
+  auto vaut = [&](size_t pos, auto attendu) {  // the little-endian number at `pos`
+    decltype(attendu) x{};
+    std::memcpy(&x, &premier.at(pos), sizeof x);
+    EXPECT_EQ(x, attendu) << pos;
+  };
   // Header: three records, two polygons, one zone. The second record (the zone): type at 96,
   // position at 100, radii at 156 and 160, preset at 164.
-  for (const auto& [pos, attendu] : {std::pair<size_t, int32_t>{0, 3}, {4, 2}, {8, 1}, {96, 2}, {164, 4}})
-    EXPECT_EQ(champ<int32_t>(premier, pos), attendu) << pos;
-  EXPECT_FLOAT_EQ(champ<float>(premier, 100), 30);
-  EXPECT_FLOAT_EQ(champ<float>(premier, 156), 12.5f);
+  for (auto [pos, v] : {std::pair<size_t, int32_t>{0, 3}, {4, 2}, {8, 1}, {96, 2}, {164, 4}}) vaut(pos, v);
+  vaut(100, 30.0f);
+  vaut(156, 12.5f);
   // Zone presets 1 to 6 name the layer's presets, any other number the first.
   EXPECT_STREQ(nom_preset_reverb(4), "HANGAR");
   EXPECT_STREQ(nom_preset_reverb(INT32_MIN), "BATHROOM");

@@ -110,17 +110,13 @@ TEST(Rendu, ASourceIsHeardOnItsSideAndFallsAsInverseDistanceClampedBetweenMinAnd
     return niveau(rend_tons(e).somme());
   };
   const double a_min = a_distance(5);
-  ASSERT_GT(a_min, 0.01);
   // Closer than min: full level; then halving with each doubling; beyond max: held at max.
   const std::pair<float, double> cas[] = {{2.5f, 1.0}, {20, 0.25}, {80, 5.0 / 40}};
   for (const auto& [dist, rapport] : cas) EXPECT_NEAR(db(a_distance(dist) / a_min), db(rapport), 1.0) << dist;
 }
 
 TEST(Occlusion, AWallWithDirectOcclusionPointNineCutsAbout20DbAndHighsMoreThenBesideItTheLevelReturns) {
-  const SonVecteur devant{0, 0, 10};
-  const auto libre = deux_tons(devant, false), derriere = deux_tons(devant, true);
-  ASSERT_GT(libre.first, 0.01);
-  ASSERT_GT(libre.second, 0.001);
+  const auto libre = deux_tons({0, 0, 10}, false), derriere = deux_tons({0, 0, 10}, true);
   const double perte_bas = db(derriere.first / libre.first), perte_haut = db(derriere.second / libre.second);
   EXPECT_NEAR(perte_bas, -20.0, 2.5);
   EXPECT_LT(perte_haut, perte_bas - 4.0);
@@ -135,12 +131,11 @@ TEST(Reverb, TheAmbientRecordConvertsToTheStandardHallwayAndEveryFilePresetIsKno
   using namespace son_detail;
   using E = ProprietesEfx;
   const E e = efx_depuis_classique(SON_REVERB_CARPETEDHALLWAY), ref = EFX_REVERB_PRESET_CARPETEDHALLWAY;
-  const std::pair<float E::*, double> champs[] = {
-      {&E::flDensity, 1e-3},         {&E::flDiffusion, 1e-4},        {&E::flGain, 1e-4},
-      {&E::flGainHF, 1e-4},          {&E::flDecayTime, 1e-4},        {&E::flDecayHFRatio, 1e-4},
-      {&E::flReflectionsGain, 1e-4}, {&E::flReflectionsDelay, 1e-5}, {&E::flLateReverbGain, 1e-4},
-      {&E::flLateReverbDelay, 1e-5}, {&E::flAirAbsorptionGainHF, 1e-4}};
-  for (const auto& c : champs) EXPECT_NEAR(e.*c.first, ref.*c.first, c.second) << &c - champs;
+  float E::* const champs[] = {&E::flDensity,         &E::flDiffusion,         &E::flGain,
+                               &E::flGainHF,          &E::flDecayTime,         &E::flDecayHFRatio,
+                               &E::flReflectionsGain, &E::flReflectionsDelay,  &E::flLateReverbGain,
+                               &E::flLateReverbDelay, &E::flAirAbsorptionGainHF};
+  for (const auto& c : champs) EXPECT_NEAR(e.*c, ref.*c, 1e-5 + 3e-4 * std::fabs(ref.*c)) << &c - champs;
   EXPECT_EQ(e.iDecayHFLimit, ref.iDecayHFLimit);
   EXPECT_EQ(efx_depuis_classique(SON_REVERB_AUCUNE).flGain, 0.0f);
 
@@ -245,6 +240,5 @@ TEST_F(SortieNulle, AZoneIsFullInsideItsMinFadesToTheAmbientAtItsMaxAndCountsOnl
   EXPECT_EQ(son_reverb_set_preset(zone, "NOWHERE"), SON_ERR_PRESET_INCONNU);
   EXPECT_EQ(son_reverb_set_3d(zone, &k_origine, 6, 5), SON_ERR_PARAMETRE);
   EXPECT_EQ(son_reverb_libere(zone), SON_OK);
-  EXPECT_EQ(son_reverb_set_active(zone, true), SON_ERR_HANDLE_INVALIDE);
   EXPECT_EQ(son_reverb_libere(zone), SON_ERR_HANDLE_INVALIDE);
 }

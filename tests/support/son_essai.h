@@ -1,4 +1,4 @@
-// Measures on captured sound for the sound tests: levels, onsets, pitch and spectra.
+// Measures on captured sound for the sound tests: levels, onsets, tones and spectra.
 // Header only: a test program that never asks for a spectrum needs no FFT linked in.
 #pragma once
 
@@ -19,8 +19,7 @@ inline double db(double rapport) { return 20.0 * std::log10(std::max(rapport, 1e
 
 // Root mean square of x[debut, debut + n), clipped to the signal.
 inline double rms(const std::vector<float>& x, size_t debut, size_t n) {
-  if (debut >= x.size()) return 0.0;
-  n = std::min(n, x.size() - debut);
+  n = std::min(n, x.size() - std::min(debut, x.size()));
   double s = 0;
   for (size_t i = debut; i < debut + n; ++i) s += static_cast<double>(x[i]) * x[i];
   return n ? std::sqrt(s / static_cast<double>(n)) : 0.0;
