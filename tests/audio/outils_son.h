@@ -23,15 +23,6 @@ using namespace son_essai;  // the shared measures
 
 constexpr int FREQUENCE_CAPTURE = 44100;
 
-// A value read through one of the layer's getters, which must succeed. It starts at -1 (true for a
-// flag), so a getter that writes nothing cannot pass for a zero.
-template <class H, class T>
-T lu(int (*lecture)(H, T*), H h) {
-  T v = static_cast<T>(-1);
-  EXPECT_EQ(lecture(h, &v), SON_OK);
-  return v;
-}
-
 // This run's folder, made once with the alsoft.conf that routes output to a WAV file.
 inline const std::string& dossier() {
   static std::string d = [] {
@@ -120,9 +111,8 @@ inline std::string ecrit_module_it(int lignes) {
   const uint32_t offsets[] = {static_cast<uint32_t>(off_sample), static_cast<uint32_t>(off_motif)};
   octets(v, off_offsets, offsets, sizeof offsets);
   octets(v, off_sample, "IMPS", 4);
-  v[off_sample + 17] = 64;    // global volume
-  v[off_sample + 18] = 0x13;  // has data, 16-bit, loop
-  v[off_sample + 19] = 64;    // volume
+  const uint8_t volumes[] = {64, 0x13, 64};  // global volume, flags (has data, 16-bit, loop), volume
+  octets(v, off_sample + 17, volumes, sizeof volumes);
   v[off_sample + 46] = 0x01;  // signed
   // Length, loop start and end, middle-C rate, no sustain loop, then where the data starts.
   const uint32_t longueurs[] = {longueur, 0, longueur, 8363 * 4, 0, 0, static_cast<uint32_t>(off_donnees)};

@@ -1,6 +1,8 @@
-// Measures on captured sound for the sound tests: levels, onsets, tones and spectra.
+// The sound tests' getter reader, and measures on captured sound: levels, onsets, tones and spectra.
 // Header only: a test program that never asks for a spectrum needs no FFT linked in.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -9,10 +11,20 @@
 #include <vector>
 
 #include "assetgen/sons/mesure.h"
+#include "audio/son_api.h"
 
 namespace son_essai {
 
 constexpr double PI = 3.14159265358979323846;
+
+// A value read through one of the layer's getters, which must succeed. It starts at -1 (true for a
+// flag), so a getter that writes nothing cannot pass for a zero.
+template <class H, class T>
+T lu(int (*lecture)(H, T*), H h) {
+  T v = static_cast<T>(-1);
+  EXPECT_EQ(lecture(h, &v), SON_OK);
+  return v;
+}
 
 // Level in decibels of a linear ratio (floor at -240 dB).
 inline double db(double rapport) { return 20.0 * std::log10(std::max(rapport, 1e-12)); }
