@@ -28,6 +28,7 @@ TEST(SonNul, TheBankStartsWithoutFilesAndItsChannelsEndLoopPauseAndStopAsASilent
 
   HCanal c;
   ASSERT_EQ(son_joue(g_SystemeSon, SON_CHOC, false, &c), SON_OK);
+  EXPECT_FALSE(son_handle_vide(c));
   EXPECT_FALSE(lu(son_canal_en_cours, c));
   EXPECT_EQ(son_canal_set_volume(c, 0.5f), SON_OK);  // an ended channel is still a quiet success
   // Paused, a one-shot waits; resumed, it ends.
