@@ -59,8 +59,7 @@ inline size_t fin_du_son(const std::vector<float>& x, float seuil = 0.003f) {
 
 // Amplitude of the `hz` component over a Hann window.
 inline double goertzel(const std::vector<float>& x, size_t debut, size_t n, double hz, int frequence) {
-  if (debut >= x.size()) return 0.0;
-  n = std::min(n, x.size() - debut);
+  n = std::min(n, x.size() - std::min(debut, x.size()));
   double re = 0, im = 0, somme_fenetre = 0;
   for (size_t i = 0; i < n; ++i) {
     const double w = 0.5 - 0.5 * std::cos(2 * PI * static_cast<double>(i) / static_cast<double>(n - 1));
@@ -69,7 +68,7 @@ inline double goertzel(const std::vector<float>& x, size_t debut, size_t n, doub
     im -= w * x[debut + i] * std::sin(a);
     somme_fenetre += w;
   }
-  return 2 * std::sqrt(re * re + im * im) / somme_fenetre;
+  return somme_fenetre > 0 ? 2 * std::sqrt(re * re + im * im) / somme_fenetre : 0.0;
 }
 
 // Times (seconds) where the signal starts sounding: the level over 5 ms blocks rises above
@@ -102,8 +101,7 @@ inline std::vector<double> debuts(const std::vector<float>& x, int frequence, do
 // Magnitude spectrum of x[debut, debut + n) under a Hann window, zero-padded to a power of two of
 // at least 4n points; bin k stands for k * frequence / (2 * (spectre.size() - 1)) Hz.
 inline std::vector<double> spectre(const std::vector<float>& x, size_t debut, size_t n) {
-  if (debut >= x.size()) return {};
-  n = std::min(n, x.size() - debut);
+  n = std::min(n, x.size() - std::min(debut, x.size()));
   size_t taille = 1;
   while (taille < 4 * n) taille <<= 1;
   std::vector<std::complex<double>> a(taille);
