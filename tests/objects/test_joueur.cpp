@@ -1,5 +1,4 @@
-// Ships: state guards, the wall bounce and its push cut to the radius, the player's wrong-way
-// warning and targets passed; the speed gauge against its needle and the view; the lean on a slope.
+// Ships: states, the wall bounce and its push, the player's wrong way and targets; the gauge; the lean.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -98,7 +97,7 @@ TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
   }
 }
 
-TEST_F(Vaisseau, WrongWayBlinksAfter30Steps) {
+TEST_F(Vaisseau, WrongWayBlinksAfter30StepsAndAPointPassedBesideIsStillReached) {
   h.dir_traj = CVector3(0, 0, 1);
   h.deplacement = CVector3(0, 0, -1);
   h.Set_Attend();
@@ -109,9 +108,7 @@ TEST_F(Vaisseau, WrongWayBlinksAfter30Steps) {
   h.deplacement = CVector3(0, 0, 1);
   h.action();
   EXPECT_FALSE(h.sens_interdit);
-}
-
-TEST_F(Vaisseau, APointPassedBesideIsStillReached) {
+  // A point passed beside is still reached.
   creation_point_t(0, 0, 0, 0);
   creation_point_t(0, 0, 100, 1);
   creation_point_t(100, 0, 100, 2);
@@ -120,7 +117,6 @@ TEST_F(Vaisseau, APointPassedBesideIsStillReached) {
   h.set_ptr_destination(prem_list_ptraj->suivant);
   EXPECT_EQ(h.point_valide, 1);
   EXPECT_EQ(h.point_courant, 2);
-  h.Set_Attend();
   // Abreast of the point, 25 units to the side (625 > 225), then moving away.
   h.position = CVector3(25, 0, 100);
   h.action();
@@ -146,15 +142,13 @@ double tour(PointJauge p) {
 
 TEST(Jauge, LitDotsRunUpToTheNeedle) {
   const float vmax = 2.5f;
-  const double pas = vmax * 66.0 / (NB_GRADUATIONS - 1);
   for (float v : {0.0f, 0.4f, 1.25f, 2.0f, 2.5f, 3.0f, 4.0f}) {
     SCOPED_TRACE(v);
     PointJauge c[3];
     aiguille_jauge(angle_aiguille(v, vmax), c);
     const double aiguille = tour({(c[0].x + c[1].x) / 2, (c[0].y + c[1].y) / 2});
-    if (v > 0 && v <= vmax) {
-      EXPECT_GT((c[0].y + c[1].y) / 2, 0);  // the needle climbs over the top
-    }
+    // The needle climbs over the top.
+    EXPECT_TRUE(v <= 0 || v > vmax || (c[0].y + c[1].y) / 2 > 0);
     double dernier = -1;
     for (int k = 0; k < NB_GRADUATIONS; k++) {
       const double t = tour(graduation(k, vmax));
@@ -166,7 +160,7 @@ TEST(Jauge, LitDotsRunUpToTheNeedle) {
       }
     }
     // The lit scale ends at the needle, or at the last dot once the needle is past it.
-    EXPECT_GE(dernier, std::min(aiguille, vmax * 66.0) - pas - 1e-3);
+    EXPECT_GE(dernier, std::min(aiguille, vmax * 66.0) - vmax * 66.0 / (NB_GRADUATIONS - 1) - 1e-3);
   }
 }
 

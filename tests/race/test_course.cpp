@@ -106,18 +106,15 @@ class Course : public ::testing::Test {
 };
 
 TEST_F(Course, SameProgressNearerTargetIsAhead) {
-  for (auto& p : pilotes) {
-    p.point_valide = 0;
-    p.distance_cible = 1000;
+  const int valide[NB_JOUEURS] = {4, 0, 0, 4, 0, 7};
+  const float cible[NB_JOUEURS] = {50, 1000, 1000, 20, 1000, 1000};
+  for (int i = 0; i < NB_JOUEURS; i++) {
+    pilotes[i].point_valide = valide[i];
+    pilotes[i].distance_cible = cible[i];
   }
   init_classement();
   nb_point_t = 10;
   NOMBRE_TOURS = 2;
-  pilotes[0].point_valide = 4;
-  pilotes[0].distance_cible = 50;
-  pilotes[3].point_valide = 4;
-  pilotes[3].distance_cible = 20;
-  pilotes[5].point_valide = 7;
   classement_etape();
   // Pilots 1, 2 and 4 have equal score and distance: array order keeps the better place.
   std::vector<int> places;

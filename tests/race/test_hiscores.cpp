@@ -14,7 +14,6 @@
 #include "race/championnat.h"
 #include "race/classement.h"
 #include "race/contre_la_montre.h"
-#include "race/evenement.h"
 #include "race/hiscores.h"
 #include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
@@ -246,16 +245,9 @@ TEST(ChronoTours, EachLapAgainstTheBestBeforeIt) {
   EXPECT_EQ(seul.tours()[1].ecart, -10);
 }
 
+// As a time trial's recording has it: the places of absent pilots unchanged.
 tReplay course(int circuit, int tours, uint32_t temps, uint8_t octet) {
-  tReplay r;
-  r.circuit = circuit;
-  r.tours = tours;
-  r.temps = temps;
-  r.graine = temps * 7;
-  r.nom = "Moi";
-  r.grille[0] = 5;  // as a time trial's recording has it: the places of absent pilots unchanged
-  r.etats.assign(300, octet);
-  return r;
+  return {circuit, tours, 2.5f, temps * 7, temps, {5, 1, 2, 3, 4, 5}, "Moi", std::vector<uint8_t>(300, octet)};
 }
 
 TEST_F(Hiscores, TheGhostIsKeptOnlyWhenFasterAndReadOnlyForItsCircuitAndLaps) {
