@@ -26,10 +26,6 @@ class Bonus : public ::testing::Test {
     for (CObjJoueur*& j : Joueurs) j = nullptr;
     circuit_essai::libere();
   }
-  static void pose(CObjJoueur& j, float x, float z) {
-    j.ResetPosition(x, 0, z, 270);
-    j.position_collision = j.position + CVector3(0, j.hauteur_collision, 0);
-  }
   // The pilots live as long as the fixture: freeing the bonuses looks at Joueurs.
   CJoueurCPU pilotes[3];
   static int nb_explosions() {
@@ -50,7 +46,7 @@ class Bonus : public ::testing::Test {
 
 TEST_F(Bonus, AMissileDiesOnAWallOrAShipWithAnExplosionOrExpiresAfter210Steps) {
   CJoueurCPU& a = pilotes[0];
-  pose(a, 0, 0);
+  a.ResetPosition(0, 0, 0, 270);
   a.angle = a.angle_deplacement = 0;  // towards +z: the outer wall at z = 30
   a.SetBonus(BONUS_MISSILE_A_PRENDRE);
   ASSERT_TRUE(a.declenche_bonus(BONUS_MISSILE_A_PRENDRE));
@@ -70,7 +66,8 @@ TEST_F(Bonus, AMissileDiesOnAWallOrAShipWithAnExplosionOrExpiresAfter210Steps) {
   // Into the ship it reaches.
   const int explosions = nb_explosions();
   Joueurs[2] = &pilotes[2];
-  pose(pilotes[2], -100, 0);
+  pilotes[2].ResetPosition(-100, 0, 0, 270);
+  pilotes[2].position_collision = pilotes[2].position + CVector3(0, pilotes[2].hauteur_collision, 0);
   creation_bonus(BONUS_MISSILE, -40, 0, 0);
   act_bonus->SetDeplacement(270);
   EXPECT_LT(jusqu_a_la_fin(), 30);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "assetgen/ecrit3ds.h"
@@ -50,24 +51,21 @@ TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverythin
   ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_6.3ds", route));
   ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_m1_6.3ds", carte));
   const int materiaux_avant = g_Materiaux.materialCount;
-  struct Cas {
-    const char* quoi;
-    int compte, points;  // compte < 0 with no points: no file at all
-  };
-  for (const Cas& c : {Cas{"no file", -1, -1}, Cas{"count 0", 0, 0}, Cas{"negative count", -4, 0},
-                       Cas{"one point", 1, 1}, Cas{"count above the points", 9, 1}}) {
+  // The count a file says and the points it holds: no file at all, 0, negative, one, more than held.
+  for (const auto& [compte, points] : {std::pair{-1, -1}, {0, 0}, {-4, 0}, {1, 1}, {9, 1}}) {
+    SCOPED_TRACE(testing::Message() << compte << " " << points);
     std::remove(chemin_trajectoire().c_str());
-    if (c.points >= 0) ecrit_trajectoire(c.compte, c.points);
+    if (points >= 0) ecrit_trajectoire(compte, points);
     testing::internal::CaptureStderr();
     const tChargeCourse r = charge_course(nullptr, 1);
-    EXPECT_FALSE(r.pret) << c.quoi;
-    EXPECT_TRUE(r.trajectoire_courte) << c.quoi;
-    EXPECT_TRUE(r.deco_par_defaut) << c.quoi;
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("traj_6.dat"), std::string::npos) << c.quoi;
+    EXPECT_FALSE(r.pret);
+    EXPECT_TRUE(r.trajectoire_courte);
+    EXPECT_TRUE(r.deco_par_defaut);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("traj_6.dat"), std::string::npos);
     // Everything the set-up loaded is freed again.
-    EXPECT_EQ(nb_point_t, 0) << c.quoi;
-    EXPECT_EQ(g_World.objectCount, 0) << c.quoi;
-    EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant) << c.quoi;
+    EXPECT_EQ(nb_point_t, 0);
+    EXPECT_EQ(g_World.objectCount, 0);
+    EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant);
   }
   // Two points make a lap: the race is set up, the missing files' stand-ins counted.
   ecrit_trajectoire(2, 2);
