@@ -1,5 +1,6 @@
 // Whole races on the five generated circuits, with no window and no sound device: every circuit
-// must be drivable by the five computer pilots and by the self-driving player's ship.
+// must be drivable by the five computer pilots and by the self-driving player's ship, and each
+// gives back all it took when freed.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,15 +12,18 @@
 #include "common/difficulte.h"
 #include "common/fichier.h"
 #include "common/hasard.h"
+#include "objects/bonus.h"
 #include "objects/joueur.h"
 #include "objects/particules.h"
 #include "sim/rapport.h"
+#include "world/decorations.h"
+#include "world/materiaux.h"
+#include "world/trajectoire.h"
 
 namespace {
 
 using capture_jeu::SurCircuits;
 constexpr int TOURS = 3;
-constexpr unsigned GRAINES[] = {1, 2, 3, 4, 5};
 
 // Five races of three laps per circuit and level, each within the simulator's driving bar; the
 // levels as calibrated let the self-driving ship win most races at Easy, none at Expert.
@@ -32,7 +36,7 @@ TEST_F(SurCircuits, EveryCircuitRacesAtEveryLevelAndTheLevelsRankTheBot) {
     std::vector<ResultatCourse> courses;
     for (int circuit = 1; circuit <= 5; circuit++) {
       ASSERT_TRUE(session.charge(dossier, circuit, &erreur)) << erreur;
-      for (unsigned g : GRAINES) courses.push_back(session.course(TOURS, g));
+      for (unsigned g : {1u, 2u, 3u, 4u, 5u}) courses.push_back(session.course(TOURS, g));
     }
     for (const ResultatCourse& r : courses) {
       SCOPED_TRACE(std::string(DIFFICULTES[n].nom_en) + " circuit " + std::to_string(r.circuit) + " seed " +
@@ -97,5 +101,25 @@ TEST_P(Courses, ARaceRecordedWithTheBotReplaysFromItsFileToTheSameRace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Circuits, Courses, ::testing::Values(1, 2, 3, 4, 5));
+
+// A one-lap race, short enough for the sanitizer run; a second load starts from the same table.
+using Memoire = SurCircuits;
+
+TEST_F(Memoire, OneLapRaceThenTheCircuitIsGivenBackWhole) {
+  const int materiaux = g_Materiaux.materialCount;
+  for (int charge = 0; charge < 2; charge++) {
+    ASSERT_TRUE(session.charge(dossier, 1, &erreur)) << erreur;
+    EXPECT_GT(g_Materiaux.materialCount, materiaux);
+    if (charge == 0) {
+      const ResultatCourse r = session.course(1, 3);
+      EXPECT_TRUE(r.tous_finis);
+      EXPECT_FALSE(r.nan);
+    }
+    session.libere();
+    EXPECT_EQ(g_Materiaux.materialCount, materiaux) << "load " << charge;
+    EXPECT_EQ(std::make_tuple(nb_point_t, nb_deco, nb_bonus, nb_partic), std::make_tuple(0, 0, 0, 0));
+    EXPECT_TRUE(!prem_list_ptraj && !prem_list_deco && !prem_list_bonus && !prem_list_partic);
+  }
+}
 
 }  // namespace

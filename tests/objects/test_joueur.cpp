@@ -176,10 +176,7 @@ TEST(Jauge, WholeDialSitsInTheBottomRightCornerOfAnyView) {
   for (const auto& [r, t] : boites) {
     SCOPED_TRACE(r / t);
     // The centred frustum's entries the dial reads, columns first.
-    float m[16] = {};
-    m[0] = 1 / r;
-    m[5] = 1 / t;
-    m[11] = -1;
+    const float m[16] = {1 / r, 0, 0, 0, 0, 1 / t, 0, 0, 0, 0, 0, -1};
     const PointJauge c = centre_jauge(m);
     const float d = PROFONDEUR_JAUGE;
     EXPECT_LE(c.x + RAYON_JAUGE, r * d);

@@ -1,12 +1,16 @@
-// The start countdown as heard: five beeps 30 race steps apart, then the start signal; a second
-// apart on a machine that keeps up, stretched with the race on one too slow to draw every step.
+// The race as heard: the start countdown's five beeps 30 race steps apart, then the start signal, a
+// second apart on a machine that keeps up, stretched with the race on one too slow to draw every step;
+// the engine from the chase camera, its loop's dominant frequency climbing with the ship's speed.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "capture_jeu.h"
 #include "common/globals.h"
+#include "objects/joueur.h"
 #include "race/boucle.h"
 #include "race/course.h"
 #include "support/son_essai.h"
@@ -75,5 +79,60 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
 
 // 0: every step in time; 1 and 3: steps drawn in one or three ticks; 7: a very slow machine.
 INSTANTIATE_TEST_SUITE_P(Machines, SonDecompte, ::testing::Values(0, 1, 3, 7));
+
+constexpr int TRAMES_PAR_PAS = FREQUENCE / 30;
+constexpr int PAS_PAR_FENETRE = 15;  // half a second
+
+struct Fenetre {
+  double vitesse = 0;                            // mean speed of the ship
+  double demandee_min = 1e9, demandee_max = 0;  // engine channel frequency the ship asked for
+  double mesuree = 0;                            // dominant frequency of the capture, Hz
+};
+
+using SonMoteur = capture_jeu::SurCircuits;
+
+TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheStartToFullSpeed) {
+  ASSERT_TRUE(session.charge(dossier, 1, &erreur)) << erreur;
+  capture_jeu::SonRendu son;
+  ASSERT_TRUE(son.ok);
+  // Eight seconds of race; only the player's engine is started, so the capture holds that one.
+  std::vector<Fenetre> f;
+  float vitesse_max = 0;
+  session.course(1, 7, [&](int pas) {
+    CObjJoueur* j = Joueurs[JOUEUR_HUMAIN];
+    if (pas == 0) {
+      EXPECT_EQ(j->SetSonMoteur(SON_MOTEUR), 0);
+      j->BeginMoteur();
+      return;
+    }
+    if (pas > 16 * PAS_PAR_FENETRE) return;
+    if (pas % PAS_PAR_FENETRE == 1) f.emplace_back();
+    vitesse_max = j->vitesse_max;
+    f.back().vitesse += j->GetVitesse() / PAS_PAR_FENETRE;
+    f.back().demandee_min = std::min<double>(f.back().demandee_min, j->frequence_moteur_voulue());
+    f.back().demandee_max = std::max<double>(f.back().demandee_max, j->frequence_moteur_voulue());
+    son.rend_trames(TRAMES_PAR_PAS);
+  });
+  for (size_t i = 0; i < f.size(); i++) {
+    const size_t n = PAS_PAR_FENETRE * TRAMES_PAR_PAS;
+    f[i].mesuree = frequence_dominante(son.mono, i * n, n, FREQUENCE, 4, 400);
+  }
+  ASSERT_GE(f.size(), 10u);
+
+  // The ship reaches most of its top speed, and is heard far higher than as it leaves the grid.
+  const Fenetre& vite = *std::max_element(f.begin(), f.end(), [](const Fenetre& a, const Fenetre& b) {
+    return a.vitesse < b.vitesse;
+  });
+  ASSERT_GT(vite.vitesse, 0.8 * vitesse_max);
+  EXPECT_GT(vite.mesuree, 2.0 * f.front().mesuree) << f.front().mesuree << " Hz, then " << vite.mesuree;
+  // The loop's own pitch at full speed sets the scale: every window is then heard within the range
+  // of frequencies the ship asked for during it, so the pitch follows the speed up and down.
+  const double echelle = vite.mesuree / vite.demandee_max;
+  for (size_t i = 0; i < f.size(); i++) {
+    SCOPED_TRACE(testing::Message() << "window " << i << " at speed " << f[i].vitesse);
+    EXPECT_GE(f[i].mesuree, 0.97 * echelle * f[i].demandee_min);
+    EXPECT_LE(f[i].mesuree, 1.03 * echelle * f[i].demandee_max);
+  }
+}
 
 }  // namespace
