@@ -14,12 +14,6 @@
 
 namespace {
 
-void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-4f) {
-  EXPECT_NEAR(v.x, x, eps);
-  EXPECT_NEAR(v.y, y, eps);
-  EXPECT_NEAR(v.z, z, eps);
-}
-
 class Vaisseau : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -73,15 +67,15 @@ TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
   p.vitesse = 2.0f;
   p.deplacement = Normalize(CVector3(1, 0, 1));
   p.SetContactDecor(true, CVector3(-1, 0, 0));
-  expect_vec(p.position, -1.1f, 0, 0);
+  EXPECT_NEAR(Distance(p.position, CVector3(-1.1f, 0, 0)), 0, 1e-4f);
   p.Set_Collision();
-  expect_vec(p.deplacement, -0.70710678f, 0, 0.70710678f, 2e-3f);
+  EXPECT_NEAR(Distance(p.deplacement, CVector3(-0.70710678f, 0, 0.70710678f)), 0, 2e-3f);
   EXPECT_FLOAT_EQ(p.vitesse, 1.3f);
   EXPECT_EQ(p.GetEtat(), EtatPilote::CollisionRoule);
   // A second one while colliding changes nothing.
   p.Set_Collision();
   EXPECT_FLOAT_EQ(p.vitesse, 1.3f);
-  expect_vec(p.deplacement, -0.70710678f, 0, 0.70710678f, 2e-3f);
+  EXPECT_NEAR(Distance(p.deplacement, CVector3(-0.70710678f, 0, 0.70710678f)), 0, 2e-3f);
   // Many faces at once add up to a huge push: it is cut to the ship's radius.
   CObjJoueur m;
   m.SetContactDecor(true, CVector3(0, 60, 0));
@@ -93,7 +87,7 @@ TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
     q.deplacement = CVector3(1, 0, 0);
     q.normale_decor = normale;
     q.Set_Collision();
-    expect_vec(q.deplacement, apres, 0, 0);
+    EXPECT_NEAR(Distance(q.deplacement, CVector3(apres, 0, 0)), 0, 1e-4f);
   }
 }
 

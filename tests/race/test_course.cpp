@@ -1,5 +1,5 @@
-// The race: a bad racing line or a missing model refuses it and frees all; equal progress goes
-// to the pilot nearer its target, then to the pilots' order; the podium needs a finish.
+// The race: a bad racing line or a missing model refuses it and frees all; the start, the
+// ranking and the podium.
 #include <gtest/gtest.h>
 
 #include <allegro.h>
@@ -93,17 +93,21 @@ TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverythin
   LEVEL_ACTIF = 1;
 }
 
-class Course : public ::testing::Test {
- protected:
-  void SetUp() override { for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i] = &pilotes[i]; }
-  void TearDown() override {
-    for (auto& j : Joueurs) j = nullptr;
-    nb_point_t = 0;
-  }
+// The start releases every pilot; equal progress goes to the pilot nearer its target, then to the
+// pilots' order; the podium needs a finish.
+TEST(Course, StartRankingAndPodium) {
   CObjJoueur pilotes[NB_JOUEURS];
-};
-
-TEST_F(Course, SameProgressNearerTargetIsAhead) {
+  for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i] = &pilotes[i];
+  prepare_pilotes();
+  for (auto& p : pilotes) {
+    EXPECT_EQ(p.GetEtat(), EtatPilote::Attend);
+    EXPECT_EQ(p.GetPointValide(), 0);
+  }
+  demarre_course();
+  for (auto& p : pilotes) {
+    EXPECT_TRUE(p.peut_bouger);
+    EXPECT_EQ(p.GetEtat(), EtatPilote::Roule);
+  }
   const int valide[NB_JOUEURS] = {4, 0, 0, 4, 0, 7};
   const float cible[NB_JOUEURS] = {50, 1000, 1000, 20, 1000, 1000};
   for (int i = 0; i < NB_JOUEURS; i++) {
@@ -125,25 +129,14 @@ TEST_F(Course, SameProgressNearerTargetIsAhead) {
   EXPECT_EQ(pilotes[5].joueur_devant, nullptr);
   EXPECT_EQ(pilotes[5].classement_devant, -1);
   EXPECT_EQ(pilotes[4].joueur_derriere, nullptr);
-}
-
-TEST_F(Course, StartReleasesEveryPilotAndPodiumNeedsAFinish) {
-  prepare_pilotes();
-  for (auto& p : pilotes) {
-    EXPECT_EQ(p.GetEtat(), EtatPilote::Attend);
-    EXPECT_EQ(p.GetPointValide(), 0);
-  }
-  demarre_course();
-  for (auto& p : pilotes) {
-    EXPECT_TRUE(p.peut_bouger);
-    EXPECT_EQ(p.GetEtat(), EtatPilote::Roule);
-  }
   pilotes[JOUEUR_HUMAIN].SetClassement(2);
   EXPECT_FALSE(humain_sur_podium());
   pilotes[JOUEUR_HUMAIN].Set_Finish();
   EXPECT_TRUE(humain_sur_podium());
   pilotes[JOUEUR_HUMAIN].SetClassement(4);
   EXPECT_FALSE(humain_sur_podium());
+  for (auto& j : Joueurs) j = nullptr;
+  nb_point_t = 0;
 }
 
 }  // namespace

@@ -21,6 +21,8 @@
 
 namespace {
 
+using Noms = std::vector<std::string>;
+
 class Hiscores : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -41,9 +43,6 @@ class Hiscores : public ::testing::Test {
     tab_arrive[place] = &pilotes[pilote];
     tab_temps[place] = {total / 3600, total % 3600 / 60, total % 60, total};
     pilotes[pilote].SetClassement(place + 1);
-  }
-  static std::vector<std::string> noms(const char (*table)[TAILLE_NOM], int n) {
-    return std::vector<std::string>(table, table + n);
   }
   // What `maj` says on stderr; it must return `reussit`.
   static std::string sortie(const std::function<bool()>& maj, bool reussit) {
@@ -70,7 +69,7 @@ TEST_F(Hiscores, FirstWinTopsTheDefaultTableAndTiesGoBelow) {
   arrivee(1, 2, premier);       // exactly the old first row's time: goes below it
   arrivee(2, 0, 999999);        // slower than every row
   EXPECT_TRUE(maj_hiscores_simple(longueur));
-  EXPECT_EQ(noms(CLASSEMENT_NOM, 3), (std::vector<std::string>{"P5", "Tazul", "P2"}));
+  EXPECT_EQ(Noms(CLASSEMENT_NOM, CLASSEMENT_NOM + 3), (Noms{"P5", "Tazul", "P2"}));
   EXPECT_EQ(CLASSEMENT_LITE[0], 1);
   EXPECT_EQ(CLASSEMENT_LITE[2], 0);
   EXPECT_EQ(CLASSEMENTS_POINTS[9][3], huitieme);  // two rows in: the old ninth and tenth dropped
@@ -78,7 +77,7 @@ TEST_F(Hiscores, FirstWinTopsTheDefaultTableAndTiesGoBelow) {
   init_classement();
   arrivee(0, 3, premier - 20);
   EXPECT_TRUE(maj_hiscores_simple(longueur));
-  EXPECT_EQ(noms(CLASSEMENT_NOM, 2), (std::vector<std::string>{"P3", "P5"}));
+  EXPECT_EQ(Noms(CLASSEMENT_NOM, CLASSEMENT_NOM + 2), (Noms{"P3", "P5"}));
   EXPECT_EQ(CLASSEMENT_LITE[1], 0);  // flags belong to this event only
 }
 
@@ -101,7 +100,14 @@ TEST_F(Hiscores, DamagedFilesKeepCompleteRecordsAndTerminatedNames) {
   EXPECT_EQ(encode_hiscores_simple(), octets);
 }
 
-TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
+TEST_F(Hiscores, ARaceIsScoredOnlyWithItsArrivalsAndTheLastStandingsHighlightTheHuman) {
+  // A race stopped before its end (no arrivals) is no podium, whatever the race loop said.
+  for (int niveau : {1, 5}) {
+    LEVEL_ACTIF = niveau;
+    EXPECT_EQ(fin_course_championnat(true), 0);
+  }
+  for (const tCompteChamp& c : LISTE_CHAMP) EXPECT_EQ(c.points, 0);
+  EXPECT_TRUE(noms_dans("hiscores").empty());
   // Two earlier champions above anything scored now: the human's row 0 enters the hiscores at 2.
   hiscores_champ_defaut(10000);
   CLASSEMENTS_POINTS_CHAMP[0][3] = CLASSEMENTS_POINTS_CHAMP[1][3] = 50;
@@ -122,16 +128,6 @@ TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
   EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[2], "P5");
 }
 
-// A race stopped before its end (no arrivals) is no podium, whatever the race loop said.
-TEST_F(Hiscores, ARaceWithoutItsArrivalsIsNeverScored) {
-  for (int niveau : {1, 5}) {
-    LEVEL_ACTIF = niveau;
-    EXPECT_EQ(fin_course_championnat(true), 0);
-  }
-  for (const tCompteChamp& c : LISTE_CHAMP) EXPECT_EQ(c.points, 0);
-  EXPECT_TRUE(noms_dans("hiscores").empty());
-}
-
 // A save cut short keeps the old file, leaves no temporary and is reported; the screen shows the race.
 TEST_F(Hiscores, ASaveCutShortKeepsTheOldFile) {
   arrivee(0, 1, 100);
@@ -150,7 +146,7 @@ TEST_F(Hiscores, ASaveCutShortKeepsTheOldFile) {
   ASSERT_TRUE(maj_hiscores_simple(4000));
   std::vector<uint8_t> octets = octets_de("hiscores/s_2_3.dat");
   lit_hiscores_simple(octets.data(), octets.size());
-  EXPECT_EQ(noms(CLASSEMENT_NOM, 2), (std::vector<std::string>{"P4", "P1"}));
+  EXPECT_EQ(Noms(CLASSEMENT_NOM, CLASSEMENT_NOM + 2), (Noms{"P4", "P1"}));
   // The championship's table the same way.
   for (int i = 0; i < 6; i++) LISTE_CHAMP[i].points = i, LISTE_CHAMP[i].total = 9000 + i;
   classement_championnat();
