@@ -101,7 +101,7 @@ TEST_F(CPU, AStoppedPilotLosesItsSlideAndDrivesTowardsItsTarget) {
   EXPECT_GT(p.glisse, 20);
 }
 
-TEST_F(CPU, DetoursForABonusBesideTheLineAndGivesUpWhenItIsTaken) {
+TEST_F(CPU, DetoursForABonusAndGivesUpWhenItIsTakenThenFiresItsOwnByTheRules) {
   sur_le_circuit(-40, 0);
   // A pick-up 20 units to the side of the second stretch, hanging on the first point.
   creation_bonus(BONUS_VITESSE, -140, 0, 20);
@@ -133,34 +133,7 @@ TEST_F(CPU, DetoursForABonusBesideTheLineAndGivesUpWhenItIsTaken) {
   EXPECT_EQ(p.bonus_vise, nullptr);
   EXPECT_EQ(prem_list_ptraj->bonus, nullptr);
   pas(p);
-}
-
-TEST_F(CPU, DrivesWholeLapsOfTheRingAndKeepsNoTargetOnceTheLineIsGone) {
-  sur_le_circuit();
-  int points = 0, dernier = p.point_courant;
-  float plus_vite = 0;
-  for (int i = 0; i < 3000; i++) {
-    pas(p);
-    points += p.point_courant != dernier;
-    dernier = p.point_courant;
-    plus_vite = std::max(plus_vite, p.vitesse);
-  }
-  // Two laps of 16 points in 100 seconds of race, on the road, never put back.
-  EXPECT_GE(points, 32);
-  EXPECT_EQ(p.stats.sauvetages, 0);
-  EXPECT_GT(plus_vite, 2.2f);
-  EXPECT_LE(plus_vite, p.vitesse_max + 0.2f);
-  EXPECT_GT(p.position.y, -1.0f);
-  // The next circuit comes without a racing line: the old points are gone.
-  Effacement_liste_point_t();
-  sur_la_grille();
-  EXPECT_EQ(p.GetPtrTraj(), nullptr);
-  for (int i = 0; i < 30; i++) pas(p);  // would read the freed points (seen by ASan)
-  EXPECT_EQ(p.GetPtrTraj(), nullptr);
-}
-
-TEST_F(CPU, FiresItsBonusesByTheRules) {
-  sur_le_circuit(-100, 0);
+  sur_la_grille(-100, 0);
   p.face_sol.type_sol = SURFACE_RAPIDE;
   // Speed bonus on a long stretch: boost at once.
   p.SetBonus(BONUS_VITESSE);
@@ -189,6 +162,30 @@ TEST_F(CPU, FiresItsBonusesByTheRules) {
   EXPECT_EQ(p.GetBonusType(), 0);
   EXPECT_EQ(nb_bonus, 2);
   EXPECT_EQ(act_bonus->GetType(), BONUS_MINE);
+}
+
+TEST_F(CPU, DrivesWholeLapsOfTheRingAndKeepsNoTargetOnceTheLineIsGone) {
+  sur_le_circuit();
+  int points = 0, dernier = p.point_courant;
+  float plus_vite = 0;
+  for (int i = 0; i < 3000; i++) {
+    pas(p);
+    points += p.point_courant != dernier;
+    dernier = p.point_courant;
+    plus_vite = std::max(plus_vite, p.vitesse);
+  }
+  // Two laps of 16 points in 100 seconds of race, on the road, never put back.
+  EXPECT_GE(points, 32);
+  EXPECT_EQ(p.stats.sauvetages, 0);
+  EXPECT_GT(plus_vite, 2.2f);
+  EXPECT_LE(plus_vite, p.vitesse_max + 0.2f);
+  EXPECT_GT(p.position.y, -1.0f);
+  // The next circuit comes without a racing line: the old points are gone.
+  Effacement_liste_point_t();
+  sur_la_grille();
+  EXPECT_EQ(p.GetPtrTraj(), nullptr);
+  for (int i = 0; i < 30; i++) pas(p);  // would read the freed points (seen by ASan)
+  EXPECT_EQ(p.GetPtrTraj(), nullptr);
 }
 
 // The six pilots are kept from race to race: what one race left in them must not change the next.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -62,10 +63,9 @@ TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverythin
     EXPECT_TRUE(r.trajectoire_courte);
     EXPECT_TRUE(r.deco_par_defaut);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("traj_6.dat"), std::string::npos);
-    // Everything the set-up loaded is freed again.
-    EXPECT_EQ(nb_point_t, 0);
-    EXPECT_EQ(g_World.objectCount, 0);
-    EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant);
+    // Everything the set-up loaded is freed again: racing line, objects, materials.
+    EXPECT_EQ(std::make_tuple(nb_point_t, g_World.objectCount, g_Materiaux.materialCount),
+              std::make_tuple(0, 0, materiaux_avant));
   }
   // Two points make a lap: the race is set up, the missing files' stand-ins counted.
   ecrit_trajectoire(2, 2);
@@ -87,9 +87,8 @@ TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverythin
   EXPECT_TRUE(std::any_of(r.modeles.begin(), r.modeles.end(), [](const tRapport3DS& m) {
     return m.resultat == IMPORT_ABSENT && m.chemin.find("kan_m1_6") != std::string::npos;
   }));
-  EXPECT_EQ(nb_point_t, 0);
-  EXPECT_EQ(g_World.objectCount, 0);
-  EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant);
+  EXPECT_EQ(std::make_tuple(nb_point_t, g_World.objectCount, g_Materiaux.materialCount),
+            std::make_tuple(0, 0, materiaux_avant));
   LEVEL_ACTIF = 1;
 }
 
