@@ -1,6 +1,5 @@
-// The race as heard: the start countdown's five beeps 30 race steps apart, then the start signal, a
-// second apart on a machine that keeps up, stretched with the race on one too slow to draw every step;
-// the engine from the chase camera, its loop's dominant frequency climbing with the ship's speed.
+// The race as heard: the countdown's beeps and start signal on fast and slow machines; the engine
+// from the chase camera, its loop's dominant frequency climbing with the ship's speed.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -34,8 +33,7 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
     game_time++;
     son.rend_trames(FREQUENCE / 60);
   };
-  game_time = 0;
-  game_CHRONO = 0;
+  game_time = game_CHRONO = 0;
   CHRONO_MILISECONDES = 59;
   CHRONO_SECONDES = 5;
   int compteur_secondes = 5, compteur_sons = 5, joues = 0;
@@ -51,7 +49,7 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
   }
   EXPECT_TRUE(joue_depart_manque(compteur_sons));
   if (compteur_sons >= 0) joues++;
-  const double depart_course = son.secondes();  // when the race phase began
+  const double depart_course = static_cast<double>(son.mono.size()) / FREQUENCE;  // when the race began
   son.rend_trames(FREQUENCE * 3 / 2);
   EXPECT_EQ(joues, 6);
   const std::vector<double> t = debuts(son.mono, FREQUENCE);
@@ -70,8 +68,8 @@ TEST_P(SonDecompte, FiveBeeps30StepsApartThenAnOctaveHigherStartSignal) {
   const size_t fenetre = static_cast<size_t>(0.1 * FREQUENCE);
   std::vector<double> hz;
   for (double d : t) {
-    const size_t debut = static_cast<size_t>(d * FREQUENCE) + fenetre / 4;
-    hz.push_back(frequence_dominante(son.mono, debut, fenetre, FREQUENCE, 200, 4000));
+    hz.push_back(frequence_dominante(son.mono, static_cast<size_t>(d * FREQUENCE) + fenetre / 4, fenetre,
+                                     FREQUENCE, 200, 4000));
   }
   for (size_t i = 0; i < 5; i++) EXPECT_NEAR(hz[i], hz[0], 5.0) << "beep " << i;
   EXPECT_NEAR(hz[5] / hz[0], 2.0, 0.05) << hz[0] << " Hz then " << hz[5] << " Hz";
@@ -113,8 +111,8 @@ TEST_F(SonMoteur, TheDominantFrequencyFollowsTheSpeedFromTheStartToFullSpeed) {
     f.back().demandee_max = std::max<double>(f.back().demandee_max, j->frequence_moteur_voulue());
     son.rend_trames(TRAMES_PAR_PAS);
   });
+  const size_t n = PAS_PAR_FENETRE * TRAMES_PAR_PAS;
   for (size_t i = 0; i < f.size(); i++) {
-    const size_t n = PAS_PAR_FENETRE * TRAMES_PAR_PAS;
     f[i].mesuree = frequence_dominante(son.mono, i * n, n, FREQUENCE, 4, 400);
   }
   ASSERT_GE(f.size(), 10u);

@@ -75,23 +75,7 @@ TEST_F(Bonus, AMissileDiesOnAWallOrAShipWithAnExplosionOrExpiresAfter210Steps) {
   EXPECT_EQ(nb_explosions(), explosions + 1);
 }
 
-TEST_F(Bonus, PickUpsSlideOffSteepGround) {
-  creation_bonus(BONUS_VITESSE, 0, 0, 0);
-  CObjBonus* b = act_bonus;
-  b->contact_sol = true;
-  b->face_sol.normale = Normalize(CVector3(1, 0.8f, 0));  // 51 degrees
-  b->action();
-  EXPECT_NEAR(b->position.x, 1.5f, 1e-4);
-  EXPECT_FALSE(b->GetContactSol());
-  EXPECT_FALSE(b->GetDestruct());
-  // A face that is almost a wall destroys it.
-  b->contact_sol = true;
-  b->face_sol.normale = Normalize(CVector3(1, 0.1f, 0));
-  b->action();
-  EXPECT_TRUE(b->GetDestruct());
-}
-
-TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
+TEST_F(Bonus, PickUpsArePlacedOnTheTrackLinkedAndSlideOffSteepGround) {
   for (unsigned graine : {1u, 2u, 3u, 4u}) {
     g_HasardCourse.seme(graine);
     circuit_essai::cree_ligne();
@@ -121,6 +105,20 @@ TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
     EXPECT_GT(lies, 0);
     Effacement_liste_bonus();
   }
+  // Pick-ups slide off steep ground.
+  creation_bonus(BONUS_VITESSE, 0, 0, 0);
+  CObjBonus* b = act_bonus;
+  b->contact_sol = true;
+  b->face_sol.normale = Normalize(CVector3(1, 0.8f, 0));  // 51 degrees
+  b->action();
+  EXPECT_NEAR(b->position.x, 1.5f, 1e-4);
+  EXPECT_FALSE(b->GetContactSol());
+  EXPECT_FALSE(b->GetDestruct());
+  // A face that is almost a wall destroys it.
+  b->contact_sol = true;
+  b->face_sol.normale = Normalize(CVector3(1, 0.1f, 0));
+  b->action();
+  EXPECT_TRUE(b->GetDestruct());
 }
 
 // Each kind lives its frames and is freed in the last; an explosion or impact is heard once, at its creation.

@@ -77,10 +77,10 @@ TEST_F(CPU, SlideRecoveryFollowsTheTable) {
   }
 }
 
-// Stopped (blown up, pinned to a wall) while sliding hard, the pilot drops the slide and drives off.
+// Stopped (blown up, pinned to a wall) while sliding hard, the nose 65 degrees off the target and
+// the travel direction still far behind it, the pilot drops the slide and drives off.
 TEST_F(CPU, AStoppedPilotLosesItsSlideAndDrivesTowardsItsTarget) {
   p.SetMove();
-  // Stopped, nose 65 degrees off the target, the travel direction still far behind the nose.
   p.vitesse = 0;
   p.glisse = 65;
   p.Delta = 65;

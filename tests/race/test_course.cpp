@@ -59,20 +59,16 @@ TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverythin
     if (points >= 0) ecrit_trajectoire(compte, points);
     testing::internal::CaptureStderr();
     const tChargeCourse r = charge_course(nullptr, 1);
-    EXPECT_FALSE(r.pret);
-    EXPECT_TRUE(r.trajectoire_courte);
-    EXPECT_TRUE(r.deco_par_defaut);
+    EXPECT_EQ(std::tie(r.pret, r.trajectoire_courte, r.deco_par_defaut), std::make_tuple(false, true, true));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("traj_6.dat"), std::string::npos);
-    // Everything the set-up loaded is freed again: racing line, objects, materials.
     EXPECT_EQ(std::make_tuple(nb_point_t, g_World.objectCount, g_Materiaux.materialCount),
               std::make_tuple(0, 0, materiaux_avant));
   }
   // Two points make a lap: the race is set up, the missing files' stand-ins counted.
   ecrit_trajectoire(2, 2);
   tChargeCourse r = charge_course(nullptr, 1);
-  EXPECT_TRUE(r.pret);
-  EXPECT_FALSE(r.trajectoire_courte || r.modele_absent);
-  EXPECT_TRUE(r.deco_par_defaut && r.effetSons_par_defaut);
+  EXPECT_EQ(std::tie(r.pret, r.trajectoire_courte, r.modele_absent, r.deco_par_defaut,
+                     r.effetSons_par_defaut), std::make_tuple(true, false, false, true, true));
   EXPECT_GT(r.decos_par_defaut, 0);
   EXPECT_GT(r.effetSons_crees, 0);
   EXPECT_EQ(nb_point_t, 2);
@@ -82,8 +78,7 @@ TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverythin
   // A missing model is reported, not the end of the program; nothing stays loaded.
   std::remove("objets/kan_m1_6.3ds");
   r = charge_course(nullptr, 1);
-  EXPECT_FALSE(r.pret);
-  EXPECT_TRUE(r.modele_absent);
+  EXPECT_EQ(std::tie(r.pret, r.modele_absent), std::make_tuple(false, true));
   EXPECT_TRUE(std::any_of(r.modeles.begin(), r.modeles.end(), [](const tRapport3DS& m) {
     return m.resultat == IMPORT_ABSENT && m.chemin.find("kan_m1_6") != std::string::npos;
   }));
