@@ -119,8 +119,7 @@ TEST_F(Memoire, OneLapRaceThenTheCircuitIsGivenBackWhole) {
     EXPECT_GT(g_Materiaux.materialCount, materiaux);
     if (charge == 0) {
       const ResultatCourse r = session.course(1, 3);
-      EXPECT_TRUE(r.tous_finis);
-      EXPECT_FALSE(r.nan);
+      EXPECT_TRUE(r.tous_finis && !r.nan);
     }
     session.libere();
     EXPECT_EQ(g_Materiaux.materialCount, materiaux) << "load " << charge;
