@@ -1,20 +1,26 @@
-// Race music: the module writer read back by the player library, the tones and the five pieces.
+// Music and sound effects: the module writer read back by the player library, the tones, the five
+// pieces, and the sound bank's files.
 #include <gtest/gtest.h>
 #include <libopenmpt/libopenmpt.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <memory>
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "assetgen/charge_modele.h"
 #include "assetgen/musique/module_it.h"
 #include "assetgen/musique/musique.h"
 #include "assetgen/musique/synthese.h"
+#include "assetgen/sons/mesure.h"
+#include "assetgen/sons/sons.h"
 #include "common/fichier.h"
 
 namespace {
@@ -36,8 +42,7 @@ std::string texte(const char* s) {
 std::string meta(openmpt_module* m, const char* cle) { return texte(openmpt_module_get_metadata(m, cle)); }
 
 std::vector<float> rend(openmpt_module* m, int taux, double secondes_max) {
-  std::vector<float> sortie;
-  std::vector<float> bloc(2 * 4096);
+  std::vector<float> sortie, bloc(2 * 4096);
   while (sortie.size() / 2 < static_cast<size_t>(secondes_max * taux)) {
     const size_t n = openmpt_module_read_interleaved_float_stereo(m, taux, 4096, bloc.data());
     if (n == 0) break;
@@ -109,11 +114,7 @@ TEST(ModuleIT, ReadBackByThePlayerWithTheLoopAtItsPitchAndWhatTheFormatCannotHol
   EXPECT_NEAR(passages, 523.25 / 2, 2);
 
   // What the format cannot hold is refused, with nothing written.
-  struct Cas {
-    const char* nom;
-    void (*abime)(tModuleIT&);
-  };
-  const Cas cas[] = {
+  const std::pair<const char*, void (*)(tModuleIT&)> cas[] = {
       {"order names a missing pattern", [](tModuleIT& m) { m.ordres = {0, 3}; }},
       {"no orders", [](tModuleIT& m) { m.ordres.clear(); }},
       {"too many channels", [](tModuleIT& m) { m.canaux = 65; }},
@@ -127,27 +128,18 @@ TEST(ModuleIT, ReadBackByThePlayerWithTheLoopAtItsPitchAndWhatTheFormatCannotHol
       {"note out of range", [](tModuleIT& m) { m.patterns[0].at(3, 1).note = 120; }},
       {"volume over 64", [](tModuleIT& m) { m.patterns[0].at(3, 1).volume = 65; }},
       {"envelope going back in time",
-       [](tModuleIT& m) {
-         m.instruments[0].enveloppe_volume.active = true;
-         m.instruments[0].enveloppe_volume.points = {{0, 64}, {10, 32}, {10, 0}};
-       }},
+       [](tModuleIT& m) { m.instruments[0].enveloppe_volume.points = {{10, 64}, {0, 0}}; }},
       {"envelope sustain past its points",
        [](tModuleIT& m) {
-         tEnveloppeIT& e = m.instruments[0].enveloppe_volume;
-         e.active = true;
-         e.points = {{0, 64}, {10, 32}};
-         e.maintien = true;
-         e.debut_maintien = e.fin_maintien = 2;
+         m.instruments[0].enveloppe_volume = {true, false, true, 0, 0, 2, 2, {{0, 64}, {5, 0}}};
        }},
   };
-  for (const Cas& c : cas) {
+  for (const auto& [nom, abime] : cas) {
     tModuleIT m = module_sinus();
-    c.abime(m);
+    abime(m);
     std::vector<uint8_t> octets = {1, 2, 3};
     std::string erreur;
-    EXPECT_FALSE(ecrit_module_it(m, octets, &erreur)) << c.nom;
-    EXPECT_FALSE(erreur.empty()) << c.nom;
-    EXPECT_TRUE(octets.empty()) << c.nom;
+    EXPECT_TRUE(!ecrit_module_it(m, octets, &erreur) && !erreur.empty() && octets.empty()) << nom;
   }
 }
 
@@ -161,8 +153,7 @@ TEST(Synthese, TonesLoopSeamlesslyAndDrumsStartAtOnceAndEndQuietly) {
       tTimbre t;
       t.forme = f;
       t.voix = voix;
-      const std::string nom = std::to_string(static_cast<int>(f)) + "/" + std::to_string(voix);
-      sons.push_back(synthese_tonale(nom, t, 72));
+      sons.push_back(synthese_tonale(std::to_string(int(f)) + "/" + std::to_string(voix), t, 72));
     }
   }
   for (size_t k = 0; k < sons.size(); k++) {
@@ -205,9 +196,7 @@ TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
     Module mod = charge(octets);
     ASSERT_TRUE(mod);
     EXPECT_EQ(meta(mod.get(), "type") + "/" + meta(mod.get(), "warnings"), "it/");
-    const int tempo = openmpt_module_get_current_tempo(mod.get());
-    EXPECT_TRUE(entre(tempo, 120, 150));
-    tempos.insert(tempo);
+    tempos.insert(openmpt_module_get_current_tempo(mod.get()));
     const double duree = openmpt_module_get_duration_seconds(mod.get());
     EXPECT_TRUE(entre(duree, 120.0, 240.0));
 
@@ -236,12 +225,77 @@ TEST(Musiques, FivePiecesWrittenAsComposedLoadLoopAndStayBelowFullScale) {
     EXPECT_EQ(openmpt_module_get_current_order(mod.get()), 1);
   }
   EXPECT_EQ(tempos.size(), static_cast<size_t>(NB_MUSIQUES));  // five different pieces
+  EXPECT_TRUE(entre(*tempos.begin(), 120, 150) && entre(*tempos.rbegin(), 120, 150));
   // A file where the folder should be: a clear failure, not a crash.
-  const std::string bouchon = d.chemin() + "/fichier";
-  ASSERT_TRUE(ecrit_fichier_atomique(bouchon, "x", 1));
   erreur.clear();
-  EXPECT_FALSE(genere_musiques(bouchon, &erreur));
+  EXPECT_FALSE(genere_musiques(d.chemin() + "/sons/music1.it", &erreur));
   EXPECT_FALSE(erreur.empty());
   std::vector<uint8_t> rien;
   for (int n : {0, NB_MUSIQUES + 1}) EXPECT_FALSE(compose_musique(n, rien, nullptr)) << n;
+}
+
+TEST(SonsGeneres, TheTwelveFilesTheGameOpensDecodeWithTheirLayoutLevelsAndEndsAndFailuresAreReported) {
+  const DossierTemporaire d, autre;
+  std::string erreur;
+  ASSERT_TRUE(genere_sons(d.chemin(), &erreur)) << erreur;
+  ASSERT_TRUE(genere_sons(autre.chemin(), &erreur)) << erreur;
+  // The game loads them in this order and stops at the first failure; nothing else is written.
+  std::vector<std::string> ordre;
+  for (const tSonBanque& b : sons_banque()) ordre.push_back(b.fichier);
+  EXPECT_EQ(ordre, std::vector<std::string>({"bouton.wav", "CLICK.WAV", "vaisseau.wav", "missile.wav",
+                                             "explode.wav", "choc.wav", "bonus.wav", "boost.wav", "slide.wav",
+                                             "chrono.wav", "depart.wav", "pret.wav"}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(d.chemin() + "/sons"), {}), 12);
+  for (const tSonBanque& b : sons_banque()) {
+    SCOPED_TRACE(b.fichier);
+    std::vector<uint8_t> o, deuxieme;
+    ASSERT_TRUE(lit_fichier(d.chemin() + "/sons/" + b.fichier, o));
+    ASSERT_TRUE(lit_fichier(autre.chemin() + "/sons/" + b.fichier, deuxieme));
+    EXPECT_TRUE(o == deuxieme);
+    tSonPCM son;
+    ASSERT_TRUE(decode_wav(o.data(), o.size(), &son));
+    const tMesureSon m = mesure_son(son);
+    EXPECT_EQ(son.canaux, b.en_3d ? 1 : 2);  // only mono sources are positioned in 3D
+    EXPECT_EQ(son.frequence, 44100);
+    EXPECT_TRUE(entre(m.crete_dbfs, -9.0, -0.5));
+    EXPECT_GT(m.rms_dbfs, -30.0);
+    EXPECT_TRUE(entre(m.duree_s, 0.04, 3.0));
+    if (b.boucle) {
+      EXPECT_LT(m.rang_saut, 0.995);
+      EXPECT_LT(m.saut_boucle, 4.0);
+      EXPECT_GE(m.duree_s, 0.5);  // a short loop would buzz at its own repeat rate
+    } else {
+      const std::vector<int16_t>& v = son.echantillons;
+      for (size_t c = 0; c < size_t(son.canaux); c++)  // the first and last frames: no click at either end
+        EXPECT_LE(std::max(std::abs(v[c]), std::abs(v[v.size() - size_t(son.canaux) + c])), 330);
+    }
+  }
+  // Failures are reported, not hidden: an unknown name, a file where the folder goes.
+  EXPECT_FALSE(genere_son(d.chemin(), "inconnu.wav", &erreur));
+  EXPECT_NE(erreur.find("inconnu.wav"), std::string::npos);
+  erreur.clear();
+  EXPECT_FALSE(genere_sons(d.chemin() + "/sons/pret.wav", &erreur));
+  EXPECT_FALSE(erreur.empty());
+}
+
+TEST(Sons, WavRoundTripsAndBrokenBuffersFailWithoutReadingPastThem) {
+  tSonPCM s{1, 44100, {}};
+  for (int i = 0; i < 4410; i++) s.echantillons.push_back(int16_t(20000 * std::sin(i * 0.0627)));
+  std::vector<uint8_t> o;
+  std::string erreur;
+  ASSERT_TRUE(encode_wav(s, &o, &erreur)) << erreur;
+  tSonPCM lu;
+  ASSERT_TRUE(decode_wav(o.data(), o.size(), &lu));
+  EXPECT_EQ(std::tie(lu.canaux, lu.echantillons), std::tie(s.canaux, s.echantillons));
+
+  // Cut anywhere: never a crash, never more samples than the bytes hold.
+  for (size_t n = 0; n < o.size(); n += 97) {
+    tSonPCM t;
+    EXPECT_TRUE(!decode_wav(o.data(), n, &t) || t.echantillons.size() * 2 <= n) << n;
+  }
+  std::vector<uint8_t> bruit(500, 0x5A);
+  EXPECT_FALSE(decode_wav(bruit.data(), bruit.size(), &lu));
+  EXPECT_FALSE(decode_wav(nullptr, 0, &lu));
+  EXPECT_FALSE(encode_wav(tSonPCM(), &o, &erreur));
+  EXPECT_FALSE(erreur.empty());
 }

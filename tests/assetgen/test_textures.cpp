@@ -1,4 +1,4 @@
-// The generated textures: JPEGs the game's loader reads, in their colours, seamless where they tile.
+// Generated textures as the game's loader reads them, seamless where they tile, and the desktop icon.
 #include <allegro.h>
 #include <jpgalleg.h>
 #include <gtest/gtest.h>
@@ -8,40 +8,16 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "assetgen/charge_modele.h"
+#include "assetgen/icone/icone.h"
 #include "assetgen/textures/jpeg.h"
 #include "assetgen/textures/textures.h"
 #include "common/fichier.h"
-
-namespace {
-
-using tMoyenne = std::array<double, 3>;  // red, green, blue
-
-// Mean colour of a texture as the game's loader decodes it, in [0, 1]; its size checked if given.
-tMoyenne moyenne_de(const std::string& fichier, int taille = 0) {
-  tMoyenne m = {0, 0, 0};
-  BITMAP* b = load_jpg(fichier.c_str(), nullptr);
-  EXPECT_NE(b, nullptr) << fichier;
-  if (!b) return m;
-  EXPECT_TRUE(!taille || (b->w == taille && b->h == taille)) << b->w << "x" << b->h;
-  const double n = 255.0 * b->w * b->h;
-  for (int y = 0; y < b->h; y++) {
-    for (int x = 0; x < b->w; x++) {
-      const int c = getpixel(b, x, y);
-      m[0] += getr32(c) / n;
-      m[1] += getg32(c) / n;
-      m[2] += getb32(c) / n;
-    }
-  }
-  destroy_bitmap(b);
-  return m;
-}
-
-}  // namespace
 
 TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIntendedColours) {
   // The game's JPEG loader needs Allegro.
@@ -53,7 +29,25 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
   ASSERT_TRUE(genere_textures(d.chemin(), &erreur)) << erreur;
   ASSERT_TRUE(genere_textures(autre.chemin(), &erreur)) << erreur;
   auto chemin = [&](const std::string& nom) { return d.chemin() + "/maps/" + nom; };
-  auto moyenne = [&](const std::string& nom, int taille = 0) { return moyenne_de(chemin(nom), taille); };
+  // Mean colour of a texture as the game's loader decodes it, in [0, 1]; its size checked if given.
+  auto moyenne = [&](const std::string& nom, int taille = 0) {
+    std::array<double, 3> m = {0, 0, 0};  // red, green, blue
+    BITMAP* b = load_jpg(chemin(nom).c_str(), nullptr);
+    EXPECT_NE(b, nullptr) << nom;
+    if (!b) return m;
+    EXPECT_TRUE(!taille || (b->w == taille && b->h == taille)) << b->w << "x" << b->h;
+    const double n = 255.0 * b->w * b->h;
+    for (int y = 0; y < b->h; y++) {
+      for (int x = 0; x < b->w; x++) {
+        const int c = getpixel(b, x, y);
+        m[0] += getr32(c) / n;
+        m[1] += getg32(c) / n;
+        m[2] += getb32(c) / n;
+      }
+    }
+    destroy_bitmap(b);
+    return m;
+  };
   ASSERT_GE(textures_connues().size(), 20u);
   for (const tTextureConnue& t : textures_connues()) {
     SCOPED_TRACE(t.nom);
@@ -71,17 +65,17 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
       {TEX_SABLE, 1, 2, 0.1},  {TEX_LUEUR_BLEUE, 2, 0, 0.2}, {TEX_LUEUR_ROUGE, 0, 1, 0.2},
       {TEX_EXPLOSION, 0, 2, 0.3}};
   for (const auto& [nom, fort, faible, marge] : ecarts) {
-    const tMoyenne m = moyenne(nom);
+    const auto m = moyenne(nom);
     EXPECT_GT(m[fort], m[faible] + marge) << nom << " " << fort << " " << faible;
   }
   EXPECT_GT(moyenne(TEX_SABLE)[0], 0.6);
-  const tMoyenne route = moyenne(TEX_ROUTE);
+  const auto route = moyenne(TEX_ROUTE);
   EXPECT_LT(route[0], 0.4);
   EXPECT_NEAR(route[0], route[2], 0.05);  // grey, not tinted
   EXPECT_GT(moyenne(TEX_ROUTE_LIGNES)[0], route[0] + 0.02);  // the paint shows
 
   // Six liveries that can be told apart at a glance.
-  std::vector<tMoyenne> livrees;
+  std::vector<std::array<double, 3>> livrees;
   for (int n = 1; n <= 6; n++) livrees.push_back(moyenne(texture_livree(n)));
   for (size_t i = 0; i < livrees.size(); i++) {
     for (size_t j = i + 1; j < livrees.size(); j++) {
@@ -105,33 +99,60 @@ TEST(TexturesGenerees, EveryTextureIsAJpegTheLoaderReadsTheSameOnEveryRunInItsIn
 
 // A repeated texture shows no edge: the step from the last column (row) to the first is like those inside.
 TEST(Textures, TilingTexturesHaveNoSeamAtTheirEdges) {
-  int verifiees = 0;
-  for (const tTextureConnue& t : textures_connues()) {
+  const std::vector<tTextureConnue>& connues = textures_connues();
+  EXPECT_GE(std::count_if(connues.begin(), connues.end(), [](const auto& t) { return t.raccord; }), 10);
+  for (const tTextureConnue& t : connues) {
     if (!t.raccord) continue;
     SCOPED_TRACE(t.nom);
     tImage img;
     ASSERT_TRUE(dessine_texture(t.nom, &img));
-    // Mean step from column (row) a to the next, the last one wrapping round to the first.
-    auto pas = [&](bool colonne, int a) {
-      const int n = colonne ? img.hauteur : img.largeur, b = (a + 1) % (colonne ? img.largeur : img.hauteur);
-      double e = 0;
-      for (int i = 0; i < n; i++) {
-        const tCouleur p = colonne ? img.at(a, i) : img.at(i, a), q = colonne ? img.at(b, i) : img.at(i, b);
-        e += std::fabs(p.r - q.r) + std::fabs(p.g - q.g) + std::fabs(p.b - q.b);
-      }
-      return e / n;
-    };
     for (bool colonne : {true, false}) {
-      const int n = colonne ? img.largeur : img.hauteur;
-      double max = 0, moyenne = 0;
-      for (int a = 0; a + 1 < n; a++) {
-        max = std::max(max, pas(colonne, a));
-        moyenne += pas(colonne, a) / (n - 1);
+      // Mean step from each column (row) to the next, the last one wrapping round to the first.
+      const int n = colonne ? img.largeur : img.hauteur, l = colonne ? img.hauteur : img.largeur;
+      std::vector<double> pas(size_t(n), 0);
+      for (int a = 0; a < n; a++) {
+        for (int i = 0; i < l; i++) {
+          const tCouleur p = colonne ? img.at(a, i) : img.at(i, a);
+          const tCouleur q = colonne ? img.at((a + 1) % n, i) : img.at(i, (a + 1) % n);
+          pas[size_t(a)] += (std::fabs(p.r - q.r) + std::fabs(p.g - q.g) + std::fabs(p.b - q.b)) / l;
+        }
       }
-      EXPECT_LE(pas(colonne, n - 1), 1.05 * max + 1e-4) << (colonne ? "columns" : "rows");
-      EXPECT_GT(max, moyenne);  // the measure is not blind: some steps are larger than others
+      const double max = *std::max_element(pas.begin(), pas.end() - 1);
+      EXPECT_LE(pas.back(), 1.05 * max + 1e-4) << (colonne ? "columns" : "rows");
+      // the measure is not blind: some steps are larger than others
+      EXPECT_GT(max, std::accumulate(pas.begin(), pas.end() - 1, 0.0) / (n - 1));
     }
-    verifiees++;
   }
-  EXPECT_GE(verifiees, 10);
+}
+
+TEST(Icone, EachSizeIsAnRgbaPngOfThatSizeWithTransparentCorners) {
+  std::vector<uint8_t> grande;
+  dessine_icone(256, &grande);
+  for (int taille : TAILLES_ICONE) {
+    const std::vector<uint8_t> png = png_icone(taille);
+    ASSERT_GT(png.size(), 33u);
+    EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+    const uint8_t h = uint8_t(taille >> 8), l = uint8_t(taille);  // IHDR width and height, big-endian
+    EXPECT_EQ(std::vector<uint8_t>(png.begin() + 16, png.begin() + 24),
+              std::vector<uint8_t>({0, 0, h, l, 0, 0, h, l}));
+    EXPECT_EQ(png[25], 6);  // RGBA
+
+    std::vector<uint8_t> rgba;
+    dessine_icone(taille, &rgba);
+    auto alpha = [&](int x, int y) { return rgba[(size_t(y) * taille + x) * 4 + 3]; };
+    const int centre = taille / 2, bord = taille - 1, haut = 2 * taille / 100 + 3;  // transparent corners
+    EXPECT_EQ(std::vector<int>({alpha(0, 0), alpha(bord, bord), alpha(centre, centre), alpha(centre, haut)}),
+              std::vector<int>({0, 0, 255, 255}));
+    // Drawn from the same shapes: each pixel is close to the mean of the large icon over it.
+    const int k = 256 / taille;
+    double ecart = 0;
+    for (size_t p = 0; p < rgba.size(); p++) {
+      const size_t x = p / 4 % taille, y = p / 4 / taille, c = p % 4;
+      double m = 0;
+      for (size_t j = 0; j < size_t(k); j++)
+        for (size_t i = 0; i < size_t(k); i++) m += grande[((y * k + j) * 256 + x * k + i) * 4 + c];
+      ecart += std::fabs(m / (k * k) - rgba[p]);
+    }
+    EXPECT_LT(ecart / (taille * taille * 4), 12.0) << taille;
+  }
 }

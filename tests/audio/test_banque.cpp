@@ -1,11 +1,5 @@
-// The sound bank: start-up in the game's order, loading that leaves a missing file's effect alone
-// silent, release, and the shutdown's close then release.
-#include <gtest/gtest.h>
-
+// The sound bank: start-up, loading that silences a missing file's effect alone, and shutdown.
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
 
 #include "audio/son.h"
 #include "outils_son.h"

@@ -1,19 +1,10 @@
-// The circuit's sound environment file both ways, short and hostile files included, and what
-// CreationOcclusion leaves in a sound system. The editors' tests cover the list rules.
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
-#include <string>
-#include <utility>
-#include <vector>
-
+// The circuit's sound environment file both ways, and what CreationOcclusion leaves in the layer.
 #include "audio/effets_son.h"
 #include "audio/outils_son.h"
 #include "audio/son.h"
-#include "common/fichier.h"
 #include "common/globals.h"
 #include "support/donnees_essai.h"
+#include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 
 namespace {
@@ -40,30 +31,25 @@ void trois_elements() {
   creation_effetSon(-5, 0, 7, 2);
 }
 
-// The little-endian number at `pos` of a file's bytes.
-template <class T>
-T champ(const std::vector<uint8_t>& d, size_t pos) {
-  T x{};
-  std::memcpy(&x, &d.at(pos), sizeof x);
-  return x;
-}
-
-TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
+TEST_F(Environnement, FileLayoutRoundTripsByteForByteAndShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
   DossierTemporaire dossier;
   ASSERT_TRUE(dossier.pret());
   ASSERT_TRUE(std::filesystem::create_directory("objets"));
   LEVEL_ACTIF = 3;
   trois_elements();
   ASSERT_TRUE(sauve_effetSon());
-  std::vector<uint8_t> premier;
-  ASSERT_TRUE(lit_fichier("./objets/efson_3.dat", premier));
+  const std::vector<uint8_t> premier = octets_de("./objets/efson_3.dat");
   ASSERT_EQ(premier.size(), 264u);
+  auto vaut = [&](size_t pos, auto attendu) {  // the little-endian number at `pos`
+    decltype(attendu) x{};
+    std::memcpy(&x, &premier.at(pos), sizeof x);
+    EXPECT_EQ(x, attendu) << pos;
+  };
   // Header: three records, two polygons, one zone. The second record (the zone): type at 96,
   // position at 100, radii at 156 and 160, preset at 164.
-  for (const auto& [pos, attendu] : {std::pair<size_t, int32_t>{0, 3}, {4, 2}, {8, 1}, {96, 2}, {164, 4}})
-    EXPECT_EQ(champ<int32_t>(premier, pos), attendu) << pos;
-  EXPECT_FLOAT_EQ(champ<float>(premier, 100), 30);
-  EXPECT_FLOAT_EQ(champ<float>(premier, 156), 12.5f);
+  for (auto [pos, v] : {std::pair<size_t, int32_t>{0, 3}, {4, 2}, {8, 1}, {96, 2}, {164, 4}}) vaut(pos, v);
+  vaut(100, 30.0f);
+  vaut(156, 12.5f);
   // Zone presets 1 to 6 name the layer's presets, any other number the first.
   EXPECT_STREQ(nom_preset_reverb(4), "HANGAR");
   EXPECT_STREQ(nom_preset_reverb(INT32_MIN), "BATHROOM");
@@ -73,30 +59,22 @@ TEST_F(Environnement, FileLayoutRoundTripsByteForByte) {
   EXPECT_EQ(nb_effetSon, 3);
   EXPECT_EQ(haut_list_effetSon->numero, 3);  // numbered again in file order
   ASSERT_TRUE(sauve_effetSon());
-  std::vector<uint8_t> second;
-  ASSERT_TRUE(lit_fichier("./objets/efson_3.dat", second));
-  EXPECT_EQ(second, premier);
+  EXPECT_EQ(octets_de("./objets/efson_3.dat"), premier);
 
   // An empty list leaves no file behind.
   Effacement_liste_effetSon();
   EXPECT_TRUE(sauve_effetSon());
   EXPECT_FALSE(std::filesystem::exists("./objets/efson_3.dat"));
-}
-
-TEST_F(Environnement, ShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
-  trois_elements();
-  const std::vector<uint8_t> bon = encode_effetSon();
-  Effacement_liste_effetSon();
 
   // Header promising three records, bytes for two and a half.
-  std::vector<uint8_t> court(bon.begin(), bon.begin() + 12 + 84 * 2 + 40);
+  std::vector<uint8_t> court(premier.begin(), premier.begin() + 12 + 84 * 2 + 40);
   ASSERT_TRUE(lit_effetSons(court.data(), court.size()));
   EXPECT_EQ(nb_effetSon, 2);
   EXPECT_EQ(file_nb_effetSon, 3);
   EXPECT_EQ(haut_list_effetSon->type, EFSON_REVERB);
 
   // A huge count over a handful of bytes, and a negative one.
-  std::vector<uint8_t> menteur = bon;
+  std::vector<uint8_t> menteur = premier;
   for (const auto& [compte, lus] : {std::pair<int32_t, int>{0x7fffffff, 3}, {-5, 0}}) {
     std::memcpy(menteur.data(), &compte, 4);
     ASSERT_TRUE(lit_effetSons(menteur.data(), menteur.size())) << compte;
@@ -104,13 +82,12 @@ TEST_F(Environnement, ShortOrHostileFilesKeepTheirCompleteRecordsOnly) {
   }
 
   // Not even a header.
-  EXPECT_FALSE(lit_effetSons(bon.data(), 11));
+  EXPECT_FALSE(lit_effetSons(premier.data(), 11));
   EXPECT_FALSE(lit_effetSons(nullptr, 0));
   EXPECT_EQ(nb_effetSon, 0);
 }
 
-// The layer's own objects: every polygon of the list fits the geometry even when the header
-// undercounts them, and every zone lands in the reverb chain until it is destroyed.
+// Every polygon fits the geometry even when the header undercounts them; zones join the reverb chain.
 TEST_F(Environnement, CreationOcclusionBuildsGeometryAndZonesInTheSystem) {
   g_SystemeSon = test_son::systeme(SON_SORTIE_NULLE);
   trois_elements();
@@ -141,8 +118,8 @@ TEST_F(Environnement, GeneratedCircuitFilesLoadAndSaveBackUnchanged) {
   ASSERT_FALSE(donnees.empty()) << pourquoi;
   for (int i = 1; i <= 5; i++) {
     const std::string f = donnees + "/objets/efson_" + std::to_string(i) + ".dat";
-    std::vector<uint8_t> d;
-    ASSERT_TRUE(lit_fichier(f, d)) << f << " is missing";
+    const std::vector<uint8_t> d = octets_de(f);
+    ASSERT_FALSE(d.empty()) << f << " is missing";
     ASSERT_TRUE(lit_effetSons(d.data(), d.size())) << i;
     EXPECT_EQ(nb_effetSon, file_nb_effetSon) << i;
     EXPECT_EQ(encode_effetSon(), d) << i;

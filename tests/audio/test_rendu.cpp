@@ -1,11 +1,5 @@
-// What is heard on the render output (the mix, placement, falloff); occlusion polygons (the ray
-// test itself) and reverb (zones, ambient record).
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
+// What the render output plays (mix, placement, falloff, a wall); occlusion rays; reverb.
 #include <random>
-#include <utility>
 
 #include "audio/effets_son.h"
 #include "audio/son_efx.h"
@@ -91,11 +85,12 @@ TEST(Rendu, TheMixFollowsTheFramesAskedForAndIsTheSameEveryTime) {
   // The block size does not matter: sound advances by frames, never by the clock.
   for (size_t i = 0; i < a.g.size(); i++) ASSERT_NEAR(a.g[i], b.g[i], 1e-6f) << "frame " << i;
   for (size_t i = 0; i < a.d.size(); i++) ASSERT_NEAR(a.d[i], b.d[i], 1e-6f) << "frame " << i;
-  // The quarter-second tone ends a quarter-second in, at its own pitch.
+  // The tone ends a quarter-second in; at 440 Hz, as strong a bin below as above (1 Hz off: 5 dB).
   EXPECT_NEAR(static_cast<double>(fin_du_son(a.g, 0.001f)) / f, 0.25, 0.01);
   const auto debut = std::find_if(a.g.begin(), a.g.end(), [](float x) { return std::fabs(x) > 0.001f; });
   EXPECT_LT(debut - a.g.begin(), f / 200);
-  EXPECT_NEAR(hauteur(a.g, 0, f / 5, f), 440.0, 2.0);
+  EXPECT_GT(goertzel(a.g, 0, f / 5, 440, f), 0.05);
+  EXPECT_NEAR(db(goertzel(a.g, 0, f / 5, 435, f) / goertzel(a.g, 0, f / 5, 445, f)), 0.0, 2.5);
 }
 
 TEST(Rendu, ASourceIsHeardOnItsSideAndFallsAsInverseDistanceClampedBetweenMinAndMax) {
@@ -115,17 +110,13 @@ TEST(Rendu, ASourceIsHeardOnItsSideAndFallsAsInverseDistanceClampedBetweenMinAnd
     return niveau(rend_tons(e).somme());
   };
   const double a_min = a_distance(5);
-  ASSERT_GT(a_min, 0.01);
   // Closer than min: full level; then halving with each doubling; beyond max: held at max.
   const std::pair<float, double> cas[] = {{2.5f, 1.0}, {20, 0.25}, {80, 5.0 / 40}};
   for (const auto& [dist, rapport] : cas) EXPECT_NEAR(db(a_distance(dist) / a_min), db(rapport), 1.0) << dist;
 }
 
 TEST(Occlusion, AWallWithDirectOcclusionPointNineCutsAbout20DbAndHighsMoreThenBesideItTheLevelReturns) {
-  const SonVecteur devant{0, 0, 10};
-  const auto libre = deux_tons(devant, false), derriere = deux_tons(devant, true);
-  ASSERT_GT(libre.first, 0.01);
-  ASSERT_GT(libre.second, 0.001);
+  const auto libre = deux_tons({0, 0, 10}, false), derriere = deux_tons({0, 0, 10}, true);
   const double perte_bas = db(derriere.first / libre.first), perte_haut = db(derriere.second / libre.second);
   EXPECT_NEAR(perte_bas, -20.0, 2.5);
   EXPECT_LT(perte_haut, perte_bas - 4.0);
@@ -140,12 +131,11 @@ TEST(Reverb, TheAmbientRecordConvertsToTheStandardHallwayAndEveryFilePresetIsKno
   using namespace son_detail;
   using E = ProprietesEfx;
   const E e = efx_depuis_classique(SON_REVERB_CARPETEDHALLWAY), ref = EFX_REVERB_PRESET_CARPETEDHALLWAY;
-  const std::pair<float E::*, double> champs[] = {
-      {&E::flDensity, 1e-3},         {&E::flDiffusion, 1e-4},        {&E::flGain, 1e-4},
-      {&E::flGainHF, 1e-4},          {&E::flDecayTime, 1e-4},        {&E::flDecayHFRatio, 1e-4},
-      {&E::flReflectionsGain, 1e-4}, {&E::flReflectionsDelay, 1e-5}, {&E::flLateReverbGain, 1e-4},
-      {&E::flLateReverbDelay, 1e-5}, {&E::flAirAbsorptionGainHF, 1e-4}};
-  for (const auto& c : champs) EXPECT_NEAR(e.*c.first, ref.*c.first, c.second) << &c - champs;
+  float E::* const champs[] = {&E::flDensity,         &E::flDiffusion,         &E::flGain,
+                               &E::flGainHF,          &E::flDecayTime,         &E::flDecayHFRatio,
+                               &E::flReflectionsGain, &E::flReflectionsDelay,  &E::flLateReverbGain,
+                               &E::flLateReverbDelay, &E::flAirAbsorptionGainHF};
+  for (const auto& c : champs) EXPECT_NEAR(e.*c, ref.*c, 1e-5 + 3e-4 * std::fabs(ref.*c)) << &c - champs;
   EXPECT_EQ(e.iDecayHFLimit, ref.iDecayHFLimit);
   EXPECT_EQ(efx_depuis_classique(SON_REVERB_AUCUNE).flGain, 0.0f);
 
@@ -196,8 +186,7 @@ TEST_F(SortieNulle, PolygonsNeedRoomAndAShapeAndAOneSidedWallStopsOnlySoundFromI
   EXPECT_EQ(son_geometrie_ajoute_polygone(g, 1.0f, 1.0f, true, 4, mur, nullptr), SON_ERR_HANDLE_INVALIDE);
 }
 
-// Three hundred walls facing z at random; each random ray's occlusion is the product over the walls
-// it crosses. The z flip turns walls and rays alike.
+// A random ray's occlusion is the product over the random walls it crosses, both turned by the z flip.
 TEST_F(SortieNulle, TheTreeFindsExactlyThePolygonsABruteForceTestFinds) {
   std::mt19937 alea(1234);
   std::uniform_real_distribution<float> u(-200.0f, 200.0f), taille(2.0f, 30.0f), occ(0.05f, 0.6f);
@@ -251,6 +240,5 @@ TEST_F(SortieNulle, AZoneIsFullInsideItsMinFadesToTheAmbientAtItsMaxAndCountsOnl
   EXPECT_EQ(son_reverb_set_preset(zone, "NOWHERE"), SON_ERR_PRESET_INCONNU);
   EXPECT_EQ(son_reverb_set_3d(zone, &k_origine, 6, 5), SON_ERR_PARAMETRE);
   EXPECT_EQ(son_reverb_libere(zone), SON_OK);
-  EXPECT_EQ(son_reverb_set_active(zone, true), SON_ERR_HANDLE_INVALIDE);
   EXPECT_EQ(son_reverb_libere(zone), SON_ERR_HANDLE_INVALIDE);
 }

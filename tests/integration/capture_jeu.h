@@ -49,8 +49,6 @@ struct SonRendu {
     EXPECT_TRUE(ok) << "render failed";
     for (size_t i = 0; ok && i < bloc.size(); i += 2) mono.push_back(0.5f * (bloc[i] + bloc[i + 1]));
   }
-  double secondes() const { return static_cast<double>(mono.size()) / SON_FREQUENCE_RENDU; }
-
   bool ok = false;
   std::vector<float> mono;  // (left + right) / 2
 };

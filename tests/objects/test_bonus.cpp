@@ -1,21 +1,16 @@
-// Bonuses: missiles against walls and ships, pick-ups on steep ground, their placement; particles:
-// life spans per kind, the explosion's sphere, and the explosion sound heard once.
+// Bonuses: missiles against walls and ships, pick-ups on steep ground, their placement; particles.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
 #include "common/hasard.h"
-#include "math/degres.h"
 #include "objects/bonus.h"
 #include "objects/bonus_placement.h"
 #include "objects/circuit_essai.h"
 #include "objects/cpu.h"
 #include "objects/particules.h"
-#include "world/minimap.h"
-#include "world/trajectoire.h"
 
 namespace {
 
@@ -30,10 +25,6 @@ class Bonus : public ::testing::Test {
     Effacement_liste_partic();
     for (CObjJoueur*& j : Joueurs) j = nullptr;
     circuit_essai::libere();
-  }
-  static void pose(CObjJoueur& j, float x, float z) {
-    j.ResetPosition(x, 0, z, 270);
-    j.position_collision = j.position + CVector3(0, j.hauteur_collision, 0);
   }
   // The pilots live as long as the fixture: freeing the bonuses looks at Joueurs.
   CJoueurCPU pilotes[3];
@@ -55,7 +46,7 @@ class Bonus : public ::testing::Test {
 
 TEST_F(Bonus, AMissileDiesOnAWallOrAShipWithAnExplosionOrExpiresAfter210Steps) {
   CJoueurCPU& a = pilotes[0];
-  pose(a, 0, 0);
+  a.ResetPosition(0, 0, 0, 270);
   a.angle = a.angle_deplacement = 0;  // towards +z: the outer wall at z = 30
   a.SetBonus(BONUS_MISSILE_A_PRENDRE);
   ASSERT_TRUE(a.declenche_bonus(BONUS_MISSILE_A_PRENDRE));
@@ -75,7 +66,8 @@ TEST_F(Bonus, AMissileDiesOnAWallOrAShipWithAnExplosionOrExpiresAfter210Steps) {
   // Into the ship it reaches.
   const int explosions = nb_explosions();
   Joueurs[2] = &pilotes[2];
-  pose(pilotes[2], -100, 0);
+  pilotes[2].ResetPosition(-100, 0, 0, 270);
+  pilotes[2].position_collision = pilotes[2].position + CVector3(0, pilotes[2].hauteur_collision, 0);
   creation_bonus(BONUS_MISSILE, -40, 0, 0);
   act_bonus->SetDeplacement(270);
   EXPECT_LT(jusqu_a_la_fin(), 30);
@@ -83,23 +75,7 @@ TEST_F(Bonus, AMissileDiesOnAWallOrAShipWithAnExplosionOrExpiresAfter210Steps) {
   EXPECT_EQ(nb_explosions(), explosions + 1);
 }
 
-TEST_F(Bonus, PickUpsSlideOffSteepGround) {
-  creation_bonus(BONUS_VITESSE, 0, 0, 0);
-  CObjBonus* b = act_bonus;
-  b->contact_sol = true;
-  b->face_sol.normale = Normalize(CVector3(1, 0.8f, 0));  // 51 degrees
-  b->action();
-  EXPECT_NEAR(b->position.x, 1.5f, 1e-4);
-  EXPECT_FALSE(b->GetContactSol());
-  EXPECT_FALSE(b->GetDestruct());
-  // A face that is almost a wall destroys it.
-  b->contact_sol = true;
-  b->face_sol.normale = Normalize(CVector3(1, 0.1f, 0));
-  b->action();
-  EXPECT_TRUE(b->GetDestruct());
-}
-
-TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
+TEST_F(Bonus, PickUpsArePlacedOnTheTrackLinkedAndSlideOffSteepGround) {
   for (unsigned graine : {1u, 2u, 3u, 4u}) {
     g_HasardCourse.seme(graine);
     circuit_essai::cree_ligne();
@@ -129,20 +105,34 @@ TEST_F(Bonus, PlacementSpreadsSevenPickUpsOnTheTrackAndLinksThem) {
     EXPECT_GT(lies, 0);
     Effacement_liste_bonus();
   }
+  // Pick-ups slide off steep ground.
+  creation_bonus(BONUS_VITESSE, 0, 0, 0);
+  CObjBonus* b = act_bonus;
+  b->contact_sol = true;
+  b->face_sol.normale = Normalize(CVector3(1, 0.8f, 0));  // 51 degrees
+  b->action();
+  EXPECT_NEAR(b->position.x, 1.5f, 1e-4);
+  EXPECT_FALSE(b->GetContactSol());
+  EXPECT_FALSE(b->GetDestruct());
+  // A face that is almost a wall destroys it.
+  b->contact_sol = true;
+  b->face_sol.normale = Normalize(CVector3(1, 0.1f, 0));
+  b->action();
+  EXPECT_TRUE(b->GetDestruct());
 }
 
-class Particules : public ::testing::Test {
- protected:
-  void SetUp() override { g_HasardDecor.seme(3); }
-  void TearDown() override { Effacement_liste_partic(); }
-};
-
-TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
+// Each kind lives its frames and is freed in the last; an explosion or impact is heard once, at its creation.
+TEST_F(Bonus, ParticlesLiveTheirFramesAndExplosionsAndImpactsAreHeardOnce) {
+  g_HasardDecor.seme(3);
+  const int sons = nb_sons_impact();
+  int entendus = 0;
   for (auto [kind, frames] : {std::pair{PARTIC_ETINCELLE, 35}, {PARTIC_ETINCELLE_BOOST, 35},
                               {PARTIC_CHOC, 35}, {PARTIC_ETINCELLE_ROUGE, 35}, {PARTIC_SPHERE, 60},
                               {PARTIC_EXPLOSION, 60}, {PARTIC_FUMEE, 25}}) {
     creation_partic(kind, 0, 0, 0);
     ASSERT_EQ(nb_partic, 1);
+    entendus += kind == PARTIC_EXPLOSION || kind == PARTIC_CHOC;
+    EXPECT_EQ(nb_sons_impact(), sons + entendus) << "kind " << kind;
     for (int f = 1; f <= frames; f++) {
       ASSERT_EQ(avance_particules(), 0) << "kind " << kind << " frame " << f;
       ASSERT_EQ(nb_partic, 1);
@@ -156,19 +146,8 @@ TEST_F(Particules, EachKindLivesItsFramesAndIsFreedInTheLast) {
     EXPECT_EQ((std::vector<CParticules*>{prem_list_partic, haut_list_partic, act_partic}),
               std::vector<CParticules*>(3, nullptr));
   }
-}
-
-TEST_F(Particules, ExplosionAndImpactSoundsPlayOnceAtCreation) {
-  const int avant = nb_sons_impact();
-  creation_partic(PARTIC_EXPLOSION, 0, 0, 0);
-  EXPECT_EQ(nb_sons_impact(), avant + 1);
-  for (int f = 0; f < 61; f++) avance_particules();
-  EXPECT_EQ(nb_sons_impact(), avant + 1);
-  for (int kind : {PARTIC_CHOC, PARTIC_SPHERE, PARTIC_FUMEE}) creation_partic(kind, 0, 0, 0);
-  EXPECT_EQ(nb_sons_impact(), avant + 2);
   // With no sound system the sound is skipped, not the particle.
   EXPECT_EQ(Son_Explosion(0, 0, 0), 1);
-  EXPECT_EQ(nb_partic, 3);
 }
 
 }  // namespace

@@ -5,12 +5,10 @@
 #include <tuple>
 
 #include "common/hasard.h"
-#include "math/degres.h"
 #include "objects/bonus.h"
 #include "objects/cpu.h"
 #include "objects/circuit_essai.h"
 #include "world/monde.h"
-#include "world/trajectoire.h"
 
 namespace {
 
@@ -55,41 +53,34 @@ class CPU : public ::testing::Test {
   PiloteCPU p;
 };
 
-struct LigneGlisse {
-  float glisse;
-  bool gaz, frein;
-  float multiplicateur;
-  float vitesse, reste;  // expected speed and size of the slide after one recovery
-};
-
 TEST_F(CPU, SlideRecoveryFollowsTheTable) {
   // Worked out by hand from speed 2 and G 0.5: e.g. above 45 on the throttle the speed drops by
   // sin 60°/10·G to 1.95670 and the slide by (1.95670 - 6)²/4·G to 57.9565 (/3 while boosting).
-  const LigneGlisse lignes[] = {
-      {60, true, false, 1, 1.95670f, 57.9565f},  {60, true, false, 1.2f, 1.95670f, 57.2753f},
-      {-60, false, false, 1, 1.95189f, 58.3613f}, {60, false, true, 1, 2, 60},
-      {30, true, false, 1, 1.97917f, 27.3055f},  {-30, false, false, 1, 1.97500f, 27.9749f},
-      {30, false, true, 1, 2, 30},               {10, true, false, 1, 1.99276f, 6.7884f},
-      {-10, false, true, 1, 1.99276f, 6.7884f},
+  // Slide, throttle, brake, multiplier; the speed and size of the slide after one recovery.
+  const float lignes[][6] = {
+      {60, 1, 0, 1, 1.95670f, 57.9565f}, {60, 1, 0, 1.2f, 1.95670f, 57.2753f},
+      {-60, 0, 0, 1, 1.95189f, 58.3613f}, {60, 0, 1, 1, 2, 60}, {30, 1, 0, 1, 1.97917f, 27.3055f},
+      {-30, 0, 0, 1, 1.97500f, 27.9749f}, {30, 0, 1, 1, 2, 30}, {10, 1, 0, 1, 1.99276f, 6.7884f},
+      {-10, 0, 1, 1, 1.99276f, 6.7884f},
   };
-  for (const LigneGlisse& l : lignes) {
-    p.glisse = l.glisse;
+  for (const auto& l : lignes) {
+    SCOPED_TRACE(l[0]);
+    p.glisse = l[0];
     p.vitesse = 2.0f;
-    p.accelere = l.gaz;
-    p.freine_cpu = l.frein;
-    p.multiplicateur = l.multiplicateur;
+    p.accelere = l[1] != 0;
+    p.freine_cpu = l[2] != 0;
+    p.multiplicateur = l[3];
     p.recupere_glisse();
-    EXPECT_NEAR(p.vitesse, l.vitesse, 1e-4) << "glisse " << l.glisse;
-    EXPECT_NEAR(std::fabs(p.glisse), l.reste, 1e-3) << "glisse " << l.glisse;
-    // Recovery never swings the slide to the other side.
-    EXPECT_GE(p.glisse * l.glisse, 0);
+    EXPECT_NEAR(p.vitesse, l[4], 1e-4);
+    EXPECT_NEAR(std::fabs(p.glisse), l[5], 1e-3);
+    EXPECT_GE(p.glisse * l[0], 0);  // recovery never swings the slide to the other side
   }
 }
 
-// Stopped (blown up, pinned to a wall) while sliding hard, the pilot drops the slide and drives off.
+// Stopped (blown up, pinned to a wall) while sliding hard, the nose 65 degrees off the target and
+// the travel direction still far behind it, the pilot drops the slide and drives off.
 TEST_F(CPU, AStoppedPilotLosesItsSlideAndDrivesTowardsItsTarget) {
   p.SetMove();
-  // Stopped, nose 65 degrees off the target, the travel direction still far behind the nose.
   p.vitesse = 0;
   p.glisse = 65;
   p.Delta = 65;
@@ -110,7 +101,7 @@ TEST_F(CPU, AStoppedPilotLosesItsSlideAndDrivesTowardsItsTarget) {
   EXPECT_GT(p.glisse, 20);
 }
 
-TEST_F(CPU, DetoursForABonusBesideTheLineAndGivesUpWhenItIsTaken) {
+TEST_F(CPU, DetoursForABonusAndGivesUpWhenItIsTakenThenFiresItsOwnByTheRules) {
   sur_le_circuit(-40, 0);
   // A pick-up 20 units to the side of the second stretch, hanging on the first point.
   creation_bonus(BONUS_VITESSE, -140, 0, 20);
@@ -142,28 +133,7 @@ TEST_F(CPU, DetoursForABonusBesideTheLineAndGivesUpWhenItIsTaken) {
   EXPECT_EQ(p.bonus_vise, nullptr);
   EXPECT_EQ(prem_list_ptraj->bonus, nullptr);
   pas(p);
-}
-
-TEST_F(CPU, DrivesWholeLapsOfTheRingWithoutHelp) {
-  sur_le_circuit();
-  int points = 0, dernier = p.point_courant;
-  float plus_vite = 0;
-  for (int i = 0; i < 3000; i++) {
-    pas(p);
-    points += p.point_courant != dernier;
-    dernier = p.point_courant;
-    plus_vite = std::max(plus_vite, p.vitesse);
-  }
-  // Two laps of 16 points in 100 seconds of race, on the road, never put back.
-  EXPECT_GE(points, 32);
-  EXPECT_EQ(p.stats.sauvetages, 0);
-  EXPECT_GT(plus_vite, 2.2f);
-  EXPECT_LE(plus_vite, p.vitesse_max + 0.2f);
-  EXPECT_GT(p.position.y, -1.0f);
-}
-
-TEST_F(CPU, FiresItsBonusesByTheRules) {
-  sur_le_circuit(-100, 0);
+  sur_la_grille(-100, 0);
   p.face_sol.type_sol = SURFACE_RAPIDE;
   // Speed bonus on a long stretch: boost at once.
   p.SetBonus(BONUS_VITESSE);
@@ -194,10 +164,22 @@ TEST_F(CPU, FiresItsBonusesByTheRules) {
   EXPECT_EQ(act_bonus->GetType(), BONUS_MINE);
 }
 
-TEST_F(CPU, ACircuitWithoutRacingLineLeavesNoTargetFromThePreviousOne) {
+TEST_F(CPU, DrivesWholeLapsOfTheRingAndKeepsNoTargetOnceTheLineIsGone) {
   sur_le_circuit();
-  for (int i = 0; i < 30; i++) pas(p);
-  ASSERT_NE(p.GetPtrTraj(), nullptr);
+  int points = 0, dernier = p.point_courant;
+  float plus_vite = 0;
+  for (int i = 0; i < 3000; i++) {
+    pas(p);
+    points += p.point_courant != dernier;
+    dernier = p.point_courant;
+    plus_vite = std::max(plus_vite, p.vitesse);
+  }
+  // Two laps of 16 points in 100 seconds of race, on the road, never put back.
+  EXPECT_GE(points, 32);
+  EXPECT_EQ(p.stats.sauvetages, 0);
+  EXPECT_GT(plus_vite, 2.2f);
+  EXPECT_LE(plus_vite, p.vitesse_max + 0.2f);
+  EXPECT_GT(p.position.y, -1.0f);
   // The next circuit comes without a racing line: the old points are gone.
   Effacement_liste_point_t();
   sur_la_grille();

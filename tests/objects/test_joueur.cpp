@@ -1,5 +1,4 @@
-// Ships: state guards, the wall bounce and its push cut to the radius, the player's wrong-way
-// warning and targets passed; the speed gauge against its needle and the view; the lean on a slope.
+// Ships: states, the wall bounce and its push, the player's wrong way and targets; the gauge; the lean.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,12 +13,6 @@
 #include "world/trajectoire.h"
 
 namespace {
-
-void expect_vec(CVector3 v, float x, float y, float z, float eps = 1e-4f) {
-  EXPECT_NEAR(v.x, x, eps);
-  EXPECT_NEAR(v.y, y, eps);
-  EXPECT_NEAR(v.z, z, eps);
-}
 
 class Vaisseau : public ::testing::Test {
  protected:
@@ -37,7 +30,6 @@ class Vaisseau : public ::testing::Test {
 TEST_F(Vaisseau, StateGuardsFinishIsFinalButExplosionStillKicks) {
   p.SetMove();
   p.Set_Roule();
-  EXPECT_EQ(p.GetEtat(), EtatPilote::Roule);
   p.Set_Explode();
   p.Set_Roule();
   p.ResetContacts();
@@ -74,15 +66,15 @@ TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
   p.vitesse = 2.0f;
   p.deplacement = Normalize(CVector3(1, 0, 1));
   p.SetContactDecor(true, CVector3(-1, 0, 0));
-  expect_vec(p.position, -1.1f, 0, 0);
+  EXPECT_NEAR(Distance(p.position, CVector3(-1.1f, 0, 0)), 0, 1e-4f);
   p.Set_Collision();
-  expect_vec(p.deplacement, -0.70710678f, 0, 0.70710678f, 2e-3f);
+  EXPECT_NEAR(Distance(p.deplacement, CVector3(-0.70710678f, 0, 0.70710678f)), 0, 2e-3f);
   EXPECT_FLOAT_EQ(p.vitesse, 1.3f);
   EXPECT_EQ(p.GetEtat(), EtatPilote::CollisionRoule);
   // A second one while colliding changes nothing.
   p.Set_Collision();
   EXPECT_FLOAT_EQ(p.vitesse, 1.3f);
-  expect_vec(p.deplacement, -0.70710678f, 0, 0.70710678f, 2e-3f);
+  EXPECT_NEAR(Distance(p.deplacement, CVector3(-0.70710678f, 0, 0.70710678f)), 0, 2e-3f);
   // Many faces at once add up to a huge push: it is cut to the ship's radius.
   CObjJoueur m;
   m.SetContactDecor(true, CVector3(0, 60, 0));
@@ -94,11 +86,11 @@ TEST_F(Vaisseau, WallBounceMirrorsOnceAndCutsSpeed) {
     q.deplacement = CVector3(1, 0, 0);
     q.normale_decor = normale;
     q.Set_Collision();
-    expect_vec(q.deplacement, apres, 0, 0);
+    EXPECT_NEAR(Distance(q.deplacement, CVector3(apres, 0, 0)), 0, 1e-4f);
   }
 }
 
-TEST_F(Vaisseau, WrongWayBlinksAfter30Steps) {
+TEST_F(Vaisseau, WrongWayBlinksAfter30StepsAndAPointPassedBesideIsStillReached) {
   h.dir_traj = CVector3(0, 0, 1);
   h.deplacement = CVector3(0, 0, -1);
   h.Set_Attend();
@@ -109,9 +101,7 @@ TEST_F(Vaisseau, WrongWayBlinksAfter30Steps) {
   h.deplacement = CVector3(0, 0, 1);
   h.action();
   EXPECT_FALSE(h.sens_interdit);
-}
-
-TEST_F(Vaisseau, APointPassedBesideIsStillReached) {
+  // A point passed beside is still reached.
   creation_point_t(0, 0, 0, 0);
   creation_point_t(0, 0, 100, 1);
   creation_point_t(100, 0, 100, 2);
@@ -120,7 +110,6 @@ TEST_F(Vaisseau, APointPassedBesideIsStillReached) {
   h.set_ptr_destination(prem_list_ptraj->suivant);
   EXPECT_EQ(h.point_valide, 1);
   EXPECT_EQ(h.point_courant, 2);
-  h.Set_Attend();
   // Abreast of the point, 25 units to the side (625 > 225), then moving away.
   h.position = CVector3(25, 0, 100);
   h.action();
@@ -146,15 +135,13 @@ double tour(PointJauge p) {
 
 TEST(Jauge, LitDotsRunUpToTheNeedle) {
   const float vmax = 2.5f;
-  const double pas = vmax * 66.0 / (NB_GRADUATIONS - 1);
   for (float v : {0.0f, 0.4f, 1.25f, 2.0f, 2.5f, 3.0f, 4.0f}) {
     SCOPED_TRACE(v);
     PointJauge c[3];
     aiguille_jauge(angle_aiguille(v, vmax), c);
     const double aiguille = tour({(c[0].x + c[1].x) / 2, (c[0].y + c[1].y) / 2});
-    if (v > 0 && v <= vmax) {
-      EXPECT_GT((c[0].y + c[1].y) / 2, 0);  // the needle climbs over the top
-    }
+    // The needle climbs over the top.
+    EXPECT_TRUE(v <= 0 || v > vmax || (c[0].y + c[1].y) / 2 > 0);
     double dernier = -1;
     for (int k = 0; k < NB_GRADUATIONS; k++) {
       const double t = tour(graduation(k, vmax));
@@ -166,7 +153,7 @@ TEST(Jauge, LitDotsRunUpToTheNeedle) {
       }
     }
     // The lit scale ends at the needle, or at the last dot once the needle is past it.
-    EXPECT_GE(dernier, std::min(aiguille, vmax * 66.0) - pas - 1e-3);
+    EXPECT_GE(dernier, std::min(aiguille, vmax * 66.0) - vmax * 66.0 / (NB_GRADUATIONS - 1) - 1e-3);
   }
 }
 
@@ -182,10 +169,7 @@ TEST(Jauge, WholeDialSitsInTheBottomRightCornerOfAnyView) {
   for (const auto& [r, t] : boites) {
     SCOPED_TRACE(r / t);
     // The centred frustum's entries the dial reads, columns first.
-    float m[16] = {};
-    m[0] = 1 / r;
-    m[5] = 1 / t;
-    m[11] = -1;
+    const float m[16] = {1 / r, 0, 0, 0, 0, 1 / t, 0, 0, 0, 0, 0, -1};
     const PointJauge c = centre_jauge(m);
     const float d = PROFONDEUR_JAUGE;
     EXPECT_LE(c.x + RAYON_JAUGE, r * d);

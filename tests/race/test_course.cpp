@@ -1,5 +1,5 @@
-// The race: a bad racing line or a missing model refuses it and frees all; equal progress goes
-// to the pilot nearer its target, then to the pilots' order; the podium needs a finish.
+// The race: a bad racing line or a missing model refuses it and frees all; the start, the
+// ranking and the podium.
 #include <gtest/gtest.h>
 
 #include <allegro.h>
@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "assetgen/ecrit3ds.h"
@@ -50,31 +52,23 @@ TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverythin
   ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_6.3ds", route));
   ASSERT_TRUE(ecrit_3ds_fichier("objets/kan_m1_6.3ds", carte));
   const int materiaux_avant = g_Materiaux.materialCount;
-  struct Cas {
-    const char* quoi;
-    int compte, points;  // compte < 0 with no points: no file at all
-  };
-  for (const Cas& c : {Cas{"no file", -1, -1}, Cas{"count 0", 0, 0}, Cas{"negative count", -4, 0},
-                       Cas{"one point", 1, 1}, Cas{"count above the points", 9, 1}}) {
+  // The count a file says and the points it holds: no file at all, 0, negative, one, more than held.
+  for (const auto& [compte, points] : {std::pair{-1, -1}, {0, 0}, {-4, 0}, {1, 1}, {9, 1}}) {
+    SCOPED_TRACE(testing::Message() << compte << " " << points);
     std::remove(chemin_trajectoire().c_str());
-    if (c.points >= 0) ecrit_trajectoire(c.compte, c.points);
+    if (points >= 0) ecrit_trajectoire(compte, points);
     testing::internal::CaptureStderr();
     const tChargeCourse r = charge_course(nullptr, 1);
-    EXPECT_FALSE(r.pret) << c.quoi;
-    EXPECT_TRUE(r.trajectoire_courte) << c.quoi;
-    EXPECT_TRUE(r.deco_par_defaut) << c.quoi;
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("traj_6.dat"), std::string::npos) << c.quoi;
-    // Everything the set-up loaded is freed again.
-    EXPECT_EQ(nb_point_t, 0) << c.quoi;
-    EXPECT_EQ(g_World.objectCount, 0) << c.quoi;
-    EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant) << c.quoi;
+    EXPECT_EQ(std::tie(r.pret, r.trajectoire_courte, r.deco_par_defaut), std::make_tuple(false, true, true));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("traj_6.dat"), std::string::npos);
+    EXPECT_EQ(std::make_tuple(nb_point_t, g_World.objectCount, g_Materiaux.materialCount),
+              std::make_tuple(0, 0, materiaux_avant));
   }
   // Two points make a lap: the race is set up, the missing files' stand-ins counted.
   ecrit_trajectoire(2, 2);
   tChargeCourse r = charge_course(nullptr, 1);
-  EXPECT_TRUE(r.pret);
-  EXPECT_FALSE(r.trajectoire_courte || r.modele_absent);
-  EXPECT_TRUE(r.deco_par_defaut && r.effetSons_par_defaut);
+  EXPECT_EQ(std::tie(r.pret, r.trajectoire_courte, r.modele_absent, r.deco_par_defaut,
+                     r.effetSons_par_defaut), std::make_tuple(true, false, false, true, true));
   EXPECT_GT(r.decos_par_defaut, 0);
   EXPECT_GT(r.effetSons_crees, 0);
   EXPECT_EQ(nb_point_t, 2);
@@ -84,40 +78,39 @@ TEST(Preparation, AShortRacingLineOrAMissingModelRefusesTheRaceAndFreesEverythin
   // A missing model is reported, not the end of the program; nothing stays loaded.
   std::remove("objets/kan_m1_6.3ds");
   r = charge_course(nullptr, 1);
-  EXPECT_FALSE(r.pret);
-  EXPECT_TRUE(r.modele_absent);
+  EXPECT_EQ(std::tie(r.pret, r.modele_absent), std::make_tuple(false, true));
   EXPECT_TRUE(std::any_of(r.modeles.begin(), r.modeles.end(), [](const tRapport3DS& m) {
     return m.resultat == IMPORT_ABSENT && m.chemin.find("kan_m1_6") != std::string::npos;
   }));
-  EXPECT_EQ(nb_point_t, 0);
-  EXPECT_EQ(g_World.objectCount, 0);
-  EXPECT_EQ(g_Materiaux.materialCount, materiaux_avant);
+  EXPECT_EQ(std::make_tuple(nb_point_t, g_World.objectCount, g_Materiaux.materialCount),
+            std::make_tuple(0, 0, materiaux_avant));
   LEVEL_ACTIF = 1;
 }
 
-class Course : public ::testing::Test {
- protected:
-  void SetUp() override { for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i] = &pilotes[i]; }
-  void TearDown() override {
-    for (auto& j : Joueurs) j = nullptr;
-    nb_point_t = 0;
-  }
+// The start releases every pilot; equal progress goes to the pilot nearer its target, then to the
+// pilots' order; the podium needs a finish.
+TEST(Course, StartRankingAndPodium) {
   CObjJoueur pilotes[NB_JOUEURS];
-};
-
-TEST_F(Course, SameProgressNearerTargetIsAhead) {
+  for (int i = 0; i < NB_JOUEURS; i++) Joueurs[i] = &pilotes[i];
+  prepare_pilotes();
   for (auto& p : pilotes) {
-    p.point_valide = 0;
-    p.distance_cible = 1000;
+    EXPECT_EQ(p.GetEtat(), EtatPilote::Attend);
+    EXPECT_EQ(p.GetPointValide(), 0);
+  }
+  demarre_course();
+  for (auto& p : pilotes) {
+    EXPECT_TRUE(p.peut_bouger);
+    EXPECT_EQ(p.GetEtat(), EtatPilote::Roule);
+  }
+  const int valide[NB_JOUEURS] = {4, 0, 0, 4, 0, 7};
+  const float cible[NB_JOUEURS] = {50, 1000, 1000, 20, 1000, 1000};
+  for (int i = 0; i < NB_JOUEURS; i++) {
+    pilotes[i].point_valide = valide[i];
+    pilotes[i].distance_cible = cible[i];
   }
   init_classement();
   nb_point_t = 10;
   NOMBRE_TOURS = 2;
-  pilotes[0].point_valide = 4;
-  pilotes[0].distance_cible = 50;
-  pilotes[3].point_valide = 4;
-  pilotes[3].distance_cible = 20;
-  pilotes[5].point_valide = 7;
   classement_etape();
   // Pilots 1, 2 and 4 have equal score and distance: array order keeps the better place.
   std::vector<int> places;
@@ -130,25 +123,14 @@ TEST_F(Course, SameProgressNearerTargetIsAhead) {
   EXPECT_EQ(pilotes[5].joueur_devant, nullptr);
   EXPECT_EQ(pilotes[5].classement_devant, -1);
   EXPECT_EQ(pilotes[4].joueur_derriere, nullptr);
-}
-
-TEST_F(Course, StartReleasesEveryPilotAndPodiumNeedsAFinish) {
-  prepare_pilotes();
-  for (auto& p : pilotes) {
-    EXPECT_EQ(p.GetEtat(), EtatPilote::Attend);
-    EXPECT_EQ(p.GetPointValide(), 0);
-  }
-  demarre_course();
-  for (auto& p : pilotes) {
-    EXPECT_TRUE(p.peut_bouger);
-    EXPECT_EQ(p.GetEtat(), EtatPilote::Roule);
-  }
   pilotes[JOUEUR_HUMAIN].SetClassement(2);
   EXPECT_FALSE(humain_sur_podium());
   pilotes[JOUEUR_HUMAIN].Set_Finish();
   EXPECT_TRUE(humain_sur_podium());
   pilotes[JOUEUR_HUMAIN].SetClassement(4);
   EXPECT_FALSE(humain_sur_podium());
+  for (auto& j : Joueurs) j = nullptr;
+  nb_point_t = 0;
 }
 
 }  // namespace

@@ -14,13 +14,14 @@
 #include "race/championnat.h"
 #include "race/classement.h"
 #include "race/contre_la_montre.h"
-#include "race/evenement.h"
 #include "race/hiscores.h"
 #include "support/ecriture_limitee.h"
 #include "support/outils_essai.h"
 #include "world/trajectoire.h"
 
 namespace {
+
+using Noms = std::vector<std::string>;
 
 class Hiscores : public ::testing::Test {
  protected:
@@ -43,9 +44,6 @@ class Hiscores : public ::testing::Test {
     tab_temps[place] = {total / 3600, total % 3600 / 60, total % 60, total};
     pilotes[pilote].SetClassement(place + 1);
   }
-  static std::vector<std::string> noms(const char (*table)[TAILLE_NOM], int n) {
-    return std::vector<std::string>(table, table + n);
-  }
   // What `maj` says on stderr; it must return `reussit`.
   static std::string sortie(const std::function<bool()>& maj, bool reussit) {
     testing::internal::CaptureStderr();
@@ -61,27 +59,6 @@ class Hiscores : public ::testing::Test {
   DossierTemporaire dossier;
   CObjJoueur pilotes[6];
 };
-
-TEST_F(Hiscores, FirstWinTopsTheDefaultTableAndTiesGoBelow) {
-  const float longueur = 3 * 2000.0f;
-  hiscores_simple_defaut(longueur);
-  const int huitieme = CLASSEMENTS_POINTS[7][3];
-  const int premier = CLASSEMENTS_POINTS[0][3];
-  arrivee(0, 5, premier - 10);  // the human, faster than the best default row
-  arrivee(1, 2, premier);       // exactly the old first row's time: goes below it
-  arrivee(2, 0, 999999);        // slower than every row
-  EXPECT_TRUE(maj_hiscores_simple(longueur));
-  EXPECT_EQ(noms(CLASSEMENT_NOM, 3), (std::vector<std::string>{"P5", "Tazul", "P2"}));
-  EXPECT_EQ(CLASSEMENT_LITE[0], 1);
-  EXPECT_EQ(CLASSEMENT_LITE[2], 0);
-  EXPECT_EQ(CLASSEMENTS_POINTS[9][3], huitieme);  // two rows in: the old ninth and tenth dropped
-  // A second race reloads the file and merges again.
-  init_classement();
-  arrivee(0, 3, premier - 20);
-  EXPECT_TRUE(maj_hiscores_simple(longueur));
-  EXPECT_EQ(noms(CLASSEMENT_NOM, 2), (std::vector<std::string>{"P3", "P5"}));
-  EXPECT_EQ(CLASSEMENT_LITE[1], 0);  // flags belong to this event only
-}
 
 TEST_F(Hiscores, DamagedFilesKeepCompleteRecordsAndTerminatedNames) {
   Ecrivain e;
@@ -102,7 +79,14 @@ TEST_F(Hiscores, DamagedFilesKeepCompleteRecordsAndTerminatedNames) {
   EXPECT_EQ(encode_hiscores_simple(), octets);
 }
 
-TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
+TEST_F(Hiscores, ARaceIsScoredOnlyWithItsArrivalsAndTheLastStandingsHighlightTheHuman) {
+  // A race stopped before its end (no arrivals) is no podium, whatever the race loop said.
+  for (int niveau : {1, 5}) {
+    LEVEL_ACTIF = niveau;
+    EXPECT_EQ(fin_course_championnat(true), 0);
+  }
+  for (const tCompteChamp& c : LISTE_CHAMP) EXPECT_EQ(c.points, 0);
+  EXPECT_TRUE(noms_dans("hiscores").empty());
   // Two earlier champions above anything scored now: the human's row 0 enters the hiscores at 2.
   hiscores_champ_defaut(10000);
   CLASSEMENTS_POINTS_CHAMP[0][3] = CLASSEMENTS_POINTS_CHAMP[1][3] = 50;
@@ -123,21 +107,20 @@ TEST_F(Hiscores, TheLastStandingsStillHighlightTheHumanAfterTheHiscoreMerge) {
   EXPECT_STREQ(CLASSEMENT_NOM_CHAMP[2], "P5");
 }
 
-// A race stopped before its end (no arrivals) is no podium, whatever the race loop said.
-TEST_F(Hiscores, ARaceWithoutItsArrivalsIsNeverScored) {
-  for (int niveau : {1, 5}) {
-    LEVEL_ACTIF = niveau;
-    EXPECT_EQ(fin_course_championnat(true), 0);
-  }
-  for (const tCompteChamp& c : LISTE_CHAMP) EXPECT_EQ(c.points, 0);
-  EXPECT_TRUE(noms_dans("hiscores").empty());
-}
-
-// A save cut short keeps the old file, leaves no temporary and is reported; the screen shows the race.
-TEST_F(Hiscores, ASaveCutShortKeepsTheOldFile) {
-  arrivee(0, 1, 100);
-  arrivee(1, 2, 200);
+// A first win tops the default table, a tie goes below. A save cut short keeps the old file, leaves
+// no temporary and is reported; the screen shows the race.
+TEST_F(Hiscores, TiesGoBelowAndASaveCutShortKeepsTheOldFile) {
+  hiscores_simple_defaut(4000);
+  const int huitieme = CLASSEMENTS_POINTS[7][3];
+  const int premier = CLASSEMENTS_POINTS[0][3];
+  arrivee(0, 5, premier - 10);  // the human, faster than the best default row
+  arrivee(1, 2, premier);       // exactly the old first row's time: goes below it
+  arrivee(2, 0, 999999);        // slower than every row
   ASSERT_TRUE(maj_hiscores_simple(4000));
+  EXPECT_EQ(Noms(CLASSEMENT_NOM, CLASSEMENT_NOM + 3), (Noms{"P5", "Tazul", "P2"}));
+  EXPECT_EQ(CLASSEMENT_LITE[0], 1);
+  EXPECT_EQ(CLASSEMENT_LITE[2], 0);
+  EXPECT_EQ(CLASSEMENTS_POINTS[9][3], huitieme);  // two rows in: the old ninth and tenth dropped
   const std::vector<uint8_t> avant = octets_de("hiscores/s_2_3.dat");
   arrivee(0, 5, 50);
   const std::string message = sauve_a_l_etroit(200, [] { return maj_hiscores_simple(4000); });
@@ -149,9 +132,10 @@ TEST_F(Hiscores, ASaveCutShortKeepsTheOldFile) {
   // The next race with room saves its result: the failed one was never in the file.
   arrivee(0, 4, 60);
   ASSERT_TRUE(maj_hiscores_simple(4000));
+  EXPECT_EQ(CLASSEMENT_LITE[1], 0);  // flags belong to this event only
   std::vector<uint8_t> octets = octets_de("hiscores/s_2_3.dat");
   lit_hiscores_simple(octets.data(), octets.size());
-  EXPECT_EQ(noms(CLASSEMENT_NOM, 2), (std::vector<std::string>{"P4", "P1"}));
+  EXPECT_EQ(Noms(CLASSEMENT_NOM, CLASSEMENT_NOM + 2), (Noms{"P4", "P5"}));
   // The championship's table the same way.
   for (int i = 0; i < 6; i++) LISTE_CHAMP[i].points = i, LISTE_CHAMP[i].total = 9000 + i;
   classement_championnat();
@@ -246,16 +230,10 @@ TEST(ChronoTours, EachLapAgainstTheBestBeforeIt) {
   EXPECT_EQ(seul.tours()[1].ecart, -10);
 }
 
+// As a time trial's recording has it: the places of absent pilots unchanged.
 tReplay course(int circuit, int tours, uint32_t temps, uint8_t octet) {
-  tReplay r;
-  r.circuit = circuit;
-  r.tours = tours;
-  r.temps = temps;
-  r.graine = temps * 7;
-  r.nom = "Moi";
-  r.grille[0] = 5;  // as a time trial's recording has it: the places of absent pilots unchanged
-  r.etats.assign(300, octet);
-  return r;
+  const std::vector<uint8_t> etats(300, octet);
+  return {circuit, tours, 2.5f, temps * 7, temps, {5, 1, 2, 3, 4, 5}, "Moi", etats};
 }
 
 TEST_F(Hiscores, TheGhostIsKeptOnlyWhenFasterAndReadOnlyForItsCircuitAndLaps) {
@@ -277,16 +255,15 @@ TEST_F(Hiscores, TheGhostIsKeptOnlyWhenFasterAndReadOnlyForItsCircuitAndLaps) {
 
   // A file that is not this circuit's run, or is cut short, is no ghost, and the next finished
   // run takes its place.
-  const auto fichier = [](tReplay r) {
-    for (int i = 0; i < 6; i++) r.grille[i] = static_cast<uint8_t>(i);
-    return ecrit_replay(r);
-  };
-  std::vector<uint8_t> octets = fichier(course(4, 3, 3000, 1));
+  tReplay autre = course(4, 3, 3000, 1);
+  autre.grille[0] = 0;  // a grid the reader takes
+  std::vector<uint8_t> octets = ecrit_replay(autre);
   ASSERT_TRUE(ecrit_fichier_atomique(chemin_fantome(2, 3), octets.data(), octets.size()));
   std::string erreur;
   EXPECT_FALSE(charge_fantome(2, 3, &lu, &erreur));
   EXPECT_NE(erreur.find("another circuit"), std::string::npos) << erreur;
-  octets = fichier(course(2, 3, 3000, 1));
+  autre.circuit = 2;
+  octets = ecrit_replay(autre);
   ASSERT_TRUE(ecrit_fichier_atomique(chemin_fantome(2, 3), octets.data(), octets.size() - 2));
   EXPECT_FALSE(charge_fantome(2, 3, &lu, &erreur));
   EXPECT_TRUE(sauve_fantome(course(2, 3, 9000, 1)));

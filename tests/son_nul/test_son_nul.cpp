@@ -1,21 +1,14 @@
 // The silent sound API: the game's sound bank starts and stops on it without a file or a device,
 // and channels end, loop, pause and stop as a silent game expects.
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <utility>
 
 #include "audio/son.h"
+#include "support/son_essai.h"
 
 namespace {
 
-// A getter's value, which must succeed; from -1 (true for a flag): writing nothing cannot pass for 0.
-template <class H, class T>
-T lu(int (*lecture)(H, T*), H h) {
-  T v = static_cast<T>(-1);
-  EXPECT_EQ(lecture(h, &v), SON_OK);
-  return v;
-}
+using son_essai::lu;
 
 TEST(SonNul, TheBankStartsWithoutFilesAndItsChannelsEndLoopPauseAndStopAsASilentGameExpects) {
   ASSERT_EQ(Init_son(), SON_OK);

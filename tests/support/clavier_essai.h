@@ -1,5 +1,4 @@
-// The keyboard fixture of the platform's tests: the arrow keys, Enter, Page Up and Page Down as the
-// active controller, driven through Allegro's key array.
+// The keyboard fixture of the platform's tests, driven through Allegro's key array.
 #pragma once
 
 #include <allegro.h>

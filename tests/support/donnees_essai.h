@@ -1,6 +1,5 @@
-// The generated game data (circuits, sounds, environments) that the headless races and the
-// listening tests read. CTest's `donnees.generation` fixture writes it once per build, with that
-// build's own generator, into VELTRA_DONNEES; the tests only read it, so they share it.
+// The generated game data that the headless races and the listening tests share: CTest's
+// `donnees.generation` fixture writes it once per build, with that build's own generator.
 #pragma once
 
 #include <unistd.h>

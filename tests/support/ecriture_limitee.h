@@ -1,8 +1,6 @@
 // A real write failure for save tests: while an EcritureLimitee lives, no file of this process
 // may grow past `octets` bytes (RLIMIT_FSIZE), so write() fails half way with EFBIG. SIGXFSZ is
 // ignored meanwhile so the process carries on; both are restored at the end of the scope.
-//
-//   { EcritureLimitee limite(64); EXPECT_FALSE(sauve_deco(1)); }
 #pragma once
 
 #include <dirent.h>

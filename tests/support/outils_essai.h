@@ -9,8 +9,7 @@
 
 #include "common/controle.h"
 
-// Goes back, at the end of the scope, to the folder that was current at its start (loading a
-// circuit changes it).
+// Goes back at the end of the scope to the folder current at its start (loading a circuit moves).
 class GardeDossier {
  public:
   GardeDossier() {
@@ -25,8 +24,7 @@ class GardeDossier {
   char ici_[4096];
 };
 
-// Creates a fresh folder, makes it the current one, and removes it with everything in it when
-// the test ends.
+// A fresh folder, made the current one, removed with everything in it when the test ends.
 class DossierTemporaire {
  public:
   DossierTemporaire() {

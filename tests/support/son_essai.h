@@ -1,6 +1,8 @@
-// Measures on captured sound for the sound tests: levels, onsets, pitch and spectra.
+// The sound tests' getter reader, and measures on captured sound: levels, onsets, tones and spectra.
 // Header only: a test program that never asks for a spectrum needs no FFT linked in.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -9,18 +11,27 @@
 #include <vector>
 
 #include "assetgen/sons/mesure.h"
+#include "audio/son_api.h"
 
 namespace son_essai {
 
 constexpr double PI = 3.14159265358979323846;
+
+// A value read through one of the layer's getters, which must succeed. It starts at -1 (true for a
+// flag), so a getter that writes nothing cannot pass for a zero.
+template <class H, class T>
+T lu(int (*lecture)(H, T*), H h) {
+  T v = static_cast<T>(-1);
+  EXPECT_EQ(lecture(h, &v), SON_OK);
+  return v;
+}
 
 // Level in decibels of a linear ratio (floor at -240 dB).
 inline double db(double rapport) { return 20.0 * std::log10(std::max(rapport, 1e-12)); }
 
 // Root mean square of x[debut, debut + n), clipped to the signal.
 inline double rms(const std::vector<float>& x, size_t debut, size_t n) {
-  if (debut >= x.size()) return 0.0;
-  n = std::min(n, x.size() - debut);
+  n = std::min(n, x.size() - std::min(debut, x.size()));
   double s = 0;
   for (size_t i = debut; i < debut + n; ++i) s += static_cast<double>(x[i]) * x[i];
   return n ? std::sqrt(s / static_cast<double>(n)) : 0.0;
@@ -46,26 +57,9 @@ inline size_t fin_du_son(const std::vector<float>& x, float seuil = 0.003f) {
   return i;
 }
 
-// Pitch from rising zero crossings.
-inline double hauteur(const std::vector<float>& x, size_t debut, size_t n, int frequence) {
-  n = std::min(n, x.size() > debut ? x.size() - debut : 0);
-  size_t premier = 0, dernier = 0;
-  int passages = -1;
-  for (size_t i = debut + 1; i < debut + n; ++i) {
-    if (x[i - 1] < 0 && x[i] >= 0) {
-      if (passages < 0) premier = i;
-      dernier = i;
-      ++passages;
-    }
-  }
-  if (passages <= 0) return 0.0;
-  return passages * static_cast<double>(frequence) / static_cast<double>(dernier - premier);
-}
-
 // Amplitude of the `hz` component over a Hann window.
 inline double goertzel(const std::vector<float>& x, size_t debut, size_t n, double hz, int frequence) {
-  if (debut >= x.size()) return 0.0;
-  n = std::min(n, x.size() - debut);
+  n = std::min(n, x.size() - std::min(debut, x.size()));
   double re = 0, im = 0, somme_fenetre = 0;
   for (size_t i = 0; i < n; ++i) {
     const double w = 0.5 - 0.5 * std::cos(2 * PI * static_cast<double>(i) / static_cast<double>(n - 1));
@@ -74,7 +68,7 @@ inline double goertzel(const std::vector<float>& x, size_t debut, size_t n, doub
     im -= w * x[debut + i] * std::sin(a);
     somme_fenetre += w;
   }
-  return 2 * std::sqrt(re * re + im * im) / somme_fenetre;
+  return somme_fenetre > 0 ? 2 * std::sqrt(re * re + im * im) / somme_fenetre : 0.0;
 }
 
 // Times (seconds) where the signal starts sounding: the level over 5 ms blocks rises above
@@ -107,8 +101,7 @@ inline std::vector<double> debuts(const std::vector<float>& x, int frequence, do
 // Magnitude spectrum of x[debut, debut + n) under a Hann window, zero-padded to a power of two of
 // at least 4n points; bin k stands for k * frequence / (2 * (spectre.size() - 1)) Hz.
 inline std::vector<double> spectre(const std::vector<float>& x, size_t debut, size_t n) {
-  if (debut >= x.size()) return {};
-  n = std::min(n, x.size() - debut);
+  n = std::min(n, x.size() - std::min(debut, x.size()));
   size_t taille = 1;
   while (taille < 4 * n) taille <<= 1;
   std::vector<std::complex<double>> a(taille);
