@@ -10,6 +10,7 @@
 #include "math/degres.h"
 #include "math/frustum.h"
 #include "math/vector.h"
+#include "support/outils_essai.h"
 
 namespace {
 
@@ -79,17 +80,11 @@ TEST(Frustum, SphereExactlyItsRadiusOutsideAndCubeWithoutACornerInsideAreRejecte
   EXPECT_FALSE(p.CubeInFrustum(500, 0, -50, 10));
 }
 
-struct Fenetre {
-  Fenetre(int l, int h) : l0(SCREEN_WIDTH), h0(SCREEN_HEIGHT) { SCREEN_WIDTH = l, SCREEN_HEIGHT = h; }
-  ~Fenetre() { SCREEN_WIDTH = l0, SCREEN_HEIGHT = h0; }
-  int l0, h0;
-};
-
 // 4:3 windows keep their projection and layout to the bit; other shapes move the HUD by the extra width.
 TEST(Vue, FourThirdsIsUnchangedAndOtherShapesFollowTheWindow) {
   for (auto [l, h] : {std::pair{640, 480}, {800, 600}, {1024, 768}, {3200, 2400}}) {
     EXPECT_EQ(demi_largeur_vue(l, h), 1.33) << l << "x" << h;
-    Fenetre f(l, h);
+    FenetreEssai f(l, h);
     EXPECT_EQ(ecart_bord_droit(-7.0f), 0.0f);
     EXPECT_EQ(recul_pour_largeur(3.0f, -4.0f), 1.0f);
   }
@@ -97,11 +92,11 @@ TEST(Vue, FourThirdsIsUnchangedAndOtherShapesFollowTheWindow) {
   EXPECT_DOUBLE_EQ(demi_largeur_vue(1280, 1024), 1.25);
   EXPECT_EQ(demi_largeur_vue(0, 0), 1.33);  // no window yet: no division by zero
 
-  Fenetre large(2560, 1080);
+  FenetreEssai large(2560, 1080);
   EXPECT_NEAR(ecart_bord_droit(-2.8f), (2560.0 / 1080 - 1.33) * 2.8, 1e-5);
   EXPECT_NEAR(ecart_bord_gauche(-2.8f), -(2560.0 / 1080 - 1.33) * 2.8, 1e-5);
   // A table too wide for a 5:4 window is pushed back just enough to fit in 95 % of its width.
-  Fenetre etroite(1280, 1024);
+  FenetreEssai etroite(1280, 1024);
   const float f = recul_pour_largeur(5.0f, -4.0f);
   EXPECT_GT(f, 1.0f);
   EXPECT_NEAR(5.0f / (f * 4.0f), 0.95f * 1.25f, 1e-5);

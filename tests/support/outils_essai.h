@@ -1,5 +1,5 @@
-// Shared fixtures of the unit tests: a private working folder, and a controller whose buttons a
-// test presses directly (core tests; the keyboard's own fixture is in clavier_essai.h).
+// Shared fixtures of the unit tests: a private working folder, the screen's size for a test, and
+// a controller whose buttons a test presses directly (core tests; the keyboard's own fixture is in clavier_essai.h).
 #pragma once
 
 #include <unistd.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/controle.h"
+#include "common/globals.h"
 
 // Goes back at the end of the scope to the folder current at its start (loading a circuit moves).
 class GardeDossier {
@@ -22,6 +23,15 @@ class GardeDossier {
 
  private:
   char ici_[4096];
+};
+
+// The screen is l x h for the scope, the size it had before afterwards.
+struct FenetreEssai {
+  FenetreEssai(int l, int h) : l0(SCREEN_WIDTH), h0(SCREEN_HEIGHT) { SCREEN_WIDTH = l, SCREEN_HEIGHT = h; }
+  ~FenetreEssai() { SCREEN_WIDTH = l0, SCREEN_HEIGHT = h0; }
+  FenetreEssai(const FenetreEssai&) = delete;
+  FenetreEssai& operator=(const FenetreEssai&) = delete;
+  int l0, h0;
 };
 
 // A fresh folder, made the current one, removed with everything in it when the test ends.

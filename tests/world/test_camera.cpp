@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <utility>
 
 #include "common/globals.h"
 #include "math/degres.h"
+#include "support/outils_essai.h"
 #include "world/camera.h"
 
 namespace {
@@ -15,14 +15,10 @@ class Camera : public ::testing::Test {
   void SetUp() override {
     init_cosin();
     currentRotX = 0;
-    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
   }
-  void TearDown() override {
-    std::swap(largeur, SCREEN_WIDTH), std::swap(hauteur, SCREEN_HEIGHT);
-    currentRotX = 0;
-  }
+  void TearDown() override { currentRotX = 0; }
+  FenetreEssai ecran{640, 480};
   CCamera cam;
-  int largeur = 640, hauteur = 480;  // the screen's size during the test, its own after
 };
 
 void proche(CVector3 a, CVector3 b) { EXPECT_NEAR(Distance(a, b), 0, 1e-4f); }
